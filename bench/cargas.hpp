@@ -1,0 +1,39 @@
+// The workloads of zefra-bench. Each file registers its own with a static Registro.
+#pragma once
+
+#include <chrono>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "shell/tiempo.hpp"
+
+namespace zefra::bench {
+
+struct Carga {
+    std::string nombre;
+    std::string descripcion;
+    // Runs the workload once and says whether its result was right.
+    std::function<bool()> ejecuta;
+};
+
+std::vector<Carga>& cargas();
+
+struct Registro {
+    explicit Registro(Carga carga) { cargas().push_back(std::move(carga)); }
+};
+
+// A steady clock and a time state whose budget never runs out, for measuring.
+class RelojBench final : public Reloj {
+  public:
+    double segundosDesdeMedianoche() const override {
+        return std::chrono::duration<double>(std::chrono::steady_clock::now() - origen_).count();
+    }
+
+  private:
+    std::chrono::steady_clock::time_point origen_ = std::chrono::steady_clock::now();
+};
+
+Tiempo& tiempoIlimitado();
+
+}  // namespace zefra::bench

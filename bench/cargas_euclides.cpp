@@ -1,0 +1,33 @@
+// Euclid's algorithm on its worst case below the window's bound: consecutive Fibonacci numbers.
+#include "arithmetic/euclides.hpp"
+#include "cargas.hpp"
+
+namespace zefra::bench {
+namespace {
+
+constexpr double kF71 = 308061521170129;
+constexpr double kF70 = 190392490709135;
+constexpr int kRepeticiones = 100000;
+
+const Registro trazaEuclides{
+    {"euclides-traza", "100000 runs of Euclides(F71, F70) writing the 70-row trace", [] {
+         Tabla traza(kFilasTrazaEuclides, kColumnasTrazaEuclides);
+         bool bien = true;
+         for (int i = 0; i < kRepeticiones; ++i) {
+             const auto g = Euclides(tiempoIlimitado(), kF71, kF70, traza);
+             bien = bien && g && *g == 1;
+         }
+         return bien && traza.texto(70, 0) == "1";
+     }}};
+
+const Registro mcdFibonacci{{"mcd-fibonacci", "1000000 runs of mcd(F71, F70)", [] {
+                                 bool bien = true;
+                                 for (int i = 0; i < 10 * kRepeticiones; ++i) {
+                                     const auto g = mcd(tiempoIlimitado(), kF71, kF70 + (i & 1));
+                                     bien = bien && g && *g >= 1;
+                                 }
+                                 return bien;
+                             }}};
+
+}  // namespace
+}  // namespace zefra::bench

@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Zefra needs to build, run and test, if any is missing.
+set -euo pipefail
+
+paquetes=(
+    build-essential   # g++ and make
+    cmake
+    qt6-base-dev      # Qt 6 Widgets and Qt Test
+    libgtest-dev      # GoogleTest
+)
+
+faltan=()
+for paquete in "${paquetes[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$paquete" 2>/dev/null | grep -q "install ok installed"; then
+        faltan+=("$paquete")
+    fi
+done
+[ ${#faltan[@]} -eq 0 ] && exit 0
+
+como_root=()
+[ "$(id -u)" -ne 0 ] && como_root=(sudo)
+echo "Instalando: ${faltan[*]}"
+"${como_root[@]}" apt-get update -qq
+DEBIAN_FRONTEND=noninteractive "${como_root[@]}" apt-get install -y -qq "${faltan[@]}"

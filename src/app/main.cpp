@@ -1,0 +1,20 @@
+// Zefra: builds the application and its main window.
+#include <QApplication>
+#include <QLocale>
+
+#include "arithmetic/numeros.hpp"
+#include "shell/estado.hpp"
+#include "shell/frm_principal.hpp"
+#include "ui/reloj_sistema.hpp"
+
+int main(int argc, char* argv[]) {
+    QApplication aplicacion(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Zefra"));
+    zefra::fijaSeparadorDecimal(QLocale::system().decimalPoint() == QStringLiteral(",") ? ','
+                                                                                        : '.');
+    const zefra::gui::RelojSistema reloj;
+    zefra::Estado estado(reloj);
+    zefra::gui::FrmPrincipal principal(estado);
+    principal.show();
+    return QApplication::exec();
+}

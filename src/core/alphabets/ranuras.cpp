@@ -1,0 +1,14 @@
+#include "alphabets/ranuras.hpp"
+
+namespace zefra {
+
+std::vector<int> alfabetosEnPeligro(const RanurasAlfabeto& ranuras) {
+    std::vector<int> enPeligro;
+    for (int i = 0; i < kRanurasAlfabeto; ++i) {
+        const auto& ranura = ranuras[static_cast<std::size_t>(i)];
+        if (!ranura.libre && !ranura.guardado) enPeligro.push_back(i);
+    }
+    return enPeligro;
+}
+
+}  // namespace zefra

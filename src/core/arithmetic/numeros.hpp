@@ -1,0 +1,32 @@
+// Numbers and their texts: what counts as numeric text, the decimal text that results and
+// traces show, and the conversion to a 32-bit integer.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace zefra {
+
+// The decimal separator of the system locale, used by every decimal text. ',' or '.'.
+char separadorDecimal();
+void fijaSeparadorDecimal(char separador);
+
+// Reads a numeric text: blanks around, an optional sign, digits with at most one decimal
+// separator ("," or "."), an optional exponent. Anything else, or a value outside the range
+// of a double, is not numeric.
+std::optional<double> leeNumero(std::string_view texto);
+inline bool esNumerico(std::string_view texto) {
+    return leeNumero(texto).has_value();
+}
+
+// Decimal text of a number: up to 15 significant digits, the local separator, exponent form
+// from 1E+15 up and for magnitudes that would need more than 15 decimals; never "-0".
+// A value that is not finite raises the overflow error.
+std::string textoDecimal(double x);
+
+// Nearest 32-bit integer, halves to even; the overflow error outside its range.
+std::int32_t aEntero32(double x);
+
+}  // namespace zefra

@@ -1,0 +1,19 @@
+// Program-wide state: owned by the application and handed to every window.
+#pragma once
+
+#include "alphabets/ranuras.hpp"
+#include "arithmetic/euclides.hpp"
+#include "shell/tabla.hpp"
+#include "shell/tiempo.hpp"
+
+namespace zefra {
+
+struct Estado {
+    explicit Estado(const Reloj& reloj) : tiempo(reloj) {}
+
+    Tiempo tiempo;
+    Tabla trazaEuclides{kFilasTrazaEuclides, kColumnasTrazaEuclides};
+    RanurasAlfabeto ranuras;
+};
+
+}  // namespace zefra

@@ -1,0 +1,61 @@
+#include "shell/tiempo.hpp"
+
+#include "arithmetic/numeros.hpp"
+#include "shell/errores.hpp"
+
+namespace zefra {
+namespace {
+
+constexpr double kSegundosDelDia = 86400;
+constexpr double kIntervaloLatido = 0.1;
+// The clock is read roughly once per millisecond of work, whatever a pass of the loop costs.
+constexpr double kLecturaCorta = 0.0005;
+constexpr double kLecturaLarga = 0.002;
+constexpr std::uint32_t kPasoMaximo = 1u << 16;
+
+double campo(const std::string& texto) {
+    if (texto.empty()) return 0;
+    const auto valor = leeNumero(texto);
+    if (!valor) throw ErrorEjecucion(TipoError::TiposNoCoinciden);
+    return *valor;
+}
+
+}  // namespace
+
+double tiempoMaximo(const Presupuesto& p) {
+    if (p.horas.empty() && p.minutos.empty() && p.segundos.empty()) return 60;
+    return campo(p.horas) * 3600 + campo(p.minutos) * 60 + campo(p.segundos);
+}
+
+Cronometro::Cronometro(Tiempo& tiempo, Inicio inicio)
+    : tiempo_(tiempo), presupuesto_(tiempo.tiempoMaximo()) {
+    const double ahora = tiempo.ahora();
+    if (!tiempo.inicial_ && inicio == Inicio::Publica) tiempo.inicial_ = ahora;
+    inicio_ = tiempo.inicial_.value_or(ahora);
+    ultimaLectura_ = ahora;
+}
+
+bool Cronometro::leeReloj() {
+    const double ahora = tiempo_.ahora();
+    const double desdeUltima = ahora - ultimaLectura_;
+    if (desdeUltima < kLecturaCorta && paso_ < kPasoMaximo) {
+        paso_ *= 2;
+    } else if (desdeUltima > kLecturaLarga && paso_ > 1) {
+        paso_ /= 2;
+    }
+    pendientes_ = paso_;
+    ultimaLectura_ = ahora;
+
+    if (tiempo_.latido_ &&
+        (ahora - tiempo_.ultimoLatido_ > kIntervaloLatido || ahora < tiempo_.ultimoLatido_)) {
+        tiempo_.ultimoLatido_ = ahora;
+        tiempo_.latido_();
+    }
+
+    double transcurrido = ahora - inicio_;
+    // The clock falls back to 0 at midnight: a computation running across it keeps counting.
+    if (transcurrido < 0) transcurrido += kSegundosDelDia;
+    return transcurrido > presupuesto_;
+}
+
+}  // namespace zefra

@@ -1,0 +1,58 @@
+#include "arithmetic/fr_traza_euclides.hpp"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "ui/rejilla.hpp"
+
+namespace zefra::gui {
+namespace {
+
+// Display widths in twips: column, grid and window, for long and for short operands.
+constexpr int kColumnaLarga = 1500;
+constexpr int kRejillaLarga = 5830;
+constexpr int kVentanaLarga = 6780;
+constexpr int kRejillaCorta = 4210;
+constexpr int kVentanaCorta = 5160;
+
+}  // namespace
+
+FrTrazaEuclides::FrTrazaEuclides(Contexto& contexto)
+    : Ventana(contexto.principal, QStringLiteral("frTrazaEuclides"),
+              QStringLiteral("TRAZA DEL ALGORITMO DE EUCLIDES")) {
+    msflextrazaeuc_ = new Rejilla(contexto.estado.trazaEuclides, 1, 0, this);
+    msflextrazaeuc_->setObjectName(QStringLiteral("msflextrazaeuc"));
+    msflextrazaeuc_->horizontalHeader()->setStretchLastSection(true);
+
+    auto* salir = new QPushButton(QStringLiteral("&Salir"), this);
+    salir->setObjectName(QStringLiteral("btsalir"));
+    connect(salir, &QPushButton::clicked, this, &Ventana::salir);
+
+    auto* botones = new QHBoxLayout;
+    botones->addStretch();
+    botones->addWidget(salir);
+    auto* columna = new QVBoxLayout(this);
+    columna->addWidget(msflextrazaeuc_, 1);
+    columna->addLayout(botones);
+    ajustaAnchos(false);
+    resize(width(), 420);
+}
+
+void FrTrazaEuclides::ajustaAnchos(bool operandosLargos) {
+    // Columns 1 to 3 share one width; the widths are hints and never hide a digit.
+    int columna =
+        operandosLargos ? pixelesDeTwips(this, kColumnaLarga) : msflextrazaeuc_->columnWidth(2);
+    for (int c = 1; c <= 3; ++c)
+        columna = std::max(columna, msflextrazaeuc_->anchoContenido(c));
+    msflextrazaeuc_->setColumnWidth(
+        0, std::max(msflextrazaeuc_->columnWidth(0), msflextrazaeuc_->anchoContenido(0)));
+    for (int c = 1; c <= 3; ++c)
+        msflextrazaeuc_->setColumnWidth(c, columna);
+    const int rejilla = pixelesDeTwips(this, operandosLargos ? kRejillaLarga : kRejillaCorta);
+    const int ventana = pixelesDeTwips(this, operandosLargos ? kVentanaLarga : kVentanaCorta);
+    resize(std::max(rejilla, msflextrazaeuc_->anchoTotal()) + ventana - rejilla, height());
+}
+
+}  // namespace zefra::gui

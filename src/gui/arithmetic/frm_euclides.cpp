@@ -1,0 +1,125 @@
+#include "arithmetic/frm_euclides.hpp"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <cmath>
+
+#include "arithmetic/euclides.hpp"
+#include "arithmetic/fr_traza_euclides.hpp"
+#include "arithmetic/numeros.hpp"
+#include "arithmetic/primitivas.hpp"
+#include "ui/mensajes.hpp"
+#include "ui/textos.hpp"
+#include "ui/trampa.hpp"
+
+namespace zefra::gui {
+namespace {
+
+// Largest operand whose gcd and lcm the window reports as reliable.
+constexpr double kMaximoOperando = 494065645841247;
+// Operands typed with more characters than this get the wide trace columns.
+constexpr int kLongitudCorta = 9;
+
+QLineEdit* campo(QWidget* padre, const char* nombre, bool soloLectura) {
+    auto* edit = new QLineEdit(padre);
+    edit->setObjectName(QString::fromLatin1(nombre));
+    edit->setReadOnly(soloLectura);
+    edit->setMinimumWidth(190);
+    return edit;
+}
+
+}  // namespace
+
+FrmEuclides::FrmEuclides(Contexto& contexto)
+    : Ventana(contexto.principal, QStringLiteral("frmEuclides"),
+              QStringLiteral("ALGORITMO DE EUCLIDES")),
+      contexto_(contexto) {
+    txa_ = campo(this, "txa", false);
+    txb_ = campo(this, "txb", false);
+    txmcd_ = campo(this, "txmcd", true);
+    txmcm_ = campo(this, "txmcm", true);
+
+    auto* btMcd = new QPushButton(QStringLiteral("&M.C.D."), this);
+    btMcd->setObjectName(QStringLiteral("btMcd"));
+    btMcd->setDefault(true);
+    btTraza_ = new QPushButton(QStringLiteral("Ver &Traza"), this);
+    btTraza_->setObjectName(QStringLiteral("btTraza"));
+    btTraza_->setEnabled(false);
+    auto* salir = new QPushButton(QStringLiteral("&Salir"), this);
+    salir->setObjectName(QStringLiteral("btsalir"));
+    connect(btMcd, &QPushButton::clicked, this, &FrmEuclides::calculaMcd);
+    connect(btTraza_, &QPushButton::clicked, this, &FrmEuclides::verTraza);
+    connect(salir, &QPushButton::clicked, this, &Ventana::salir);
+
+    auto* rejilla = new QGridLayout;
+    const auto fila = [&](int f, const QString& texto, QLineEdit* edit) {
+        auto* label = new QLabel(texto, this);
+        label->setBuddy(edit);
+        rejilla->addWidget(label, f, 0, Qt::AlignRight);
+        rejilla->addWidget(edit, f, 1);
+    };
+    fila(0, QStringLiteral("&a:"), txa_);
+    fila(1, QStringLiteral("&b:"), txb_);
+    rejilla->setRowMinimumHeight(2, 12);
+    fila(3, QStringLiteral("m.c.&d.(a,b):"), txmcd_);
+    fila(4, QStringLiteral("m.c.m.(a,b):"), txmcm_);
+
+    auto* botones = new QHBoxLayout;
+    botones->addWidget(btMcd);
+    botones->addWidget(btTraza_);
+    botones->addStretch();
+    botones->addWidget(salir);
+    auto* columna = new QVBoxLayout(this);
+    columna->addLayout(rejilla);
+    columna->addStretch();
+    columna->addLayout(botones);
+}
+
+void FrmEuclides::calculaMcd() {
+    txmcd_->clear();
+    txmcm_->clear();
+    const bool completo = atrapaErrores(this, "btMCD", [this] {
+        const std::string textoA = textoDe(txa_);
+        const std::string textoB = textoDe(txb_);
+        const auto a = leeNumero(textoA);
+        const auto b = leeNumero(textoB);
+        if (!a || !b) return mensaje(this, "a y b han de ser valores numéricos");
+        if (std::fabs(*a) > kMaximoOperando || std::fabs(*b) > kMaximoOperando) {
+            return mensaje(this,
+                           "No puede exceder el valor: 494065645841247 porque los resultados no "
+                           "serían fiables, gracias.");
+        }
+        if (noEsEntero(textoA) == 1 || noEsEntero(textoB) == 1) {
+            return mensaje(this, "a y b han de ser números enteros");
+        }
+        auto& estado = contexto_.estado;
+        estado.tiempo.marcaInicio();
+        const auto g = Euclides(estado.tiempo, *a, *b, estado.trazaEuclides);
+        if (!g) return mensaje(this, "Se ha excedido el tiempo establecido.");
+        if (*g == 0) {
+            txmcd_->setText(QStringLiteral("0"));
+            txmcm_->setText(QStringLiteral("0"));
+            return;
+        }
+        const double m = mcm(*a, *b, *g);
+        txmcd_->setText(aQt(textoDecimal(*g)));
+        txmcm_->setText(noEsEntero(m) == 1 ? QStringLiteral("Capacidad entera excedida.")
+                                           : aQt(textoDecimal(m)));
+        btTraza_->setEnabled(true);
+    });
+    // The trace of a run that ended in an error is never offered.
+    if (!completo) btTraza_->setEnabled(false);
+}
+
+void FrmEuclides::verTraza() {
+    auto& traza = contexto_.abre<FrTrazaEuclides>();
+    traza.ajustaAnchos(txa_->text().size() > kLongitudCorta ||
+                       txb_->text().size() > kLongitudCorta);
+    btTraza_->setEnabled(false);
+}
+
+}  // namespace zefra::gui

@@ -1,0 +1,31 @@
+// The Euclid window: gcd and lcm of two integers, with the table of divisions.
+#pragma once
+
+#include "ui/contexto.hpp"
+#include "ui/ventana.hpp"
+
+class QLineEdit;
+class QPushButton;
+
+namespace zefra::gui {
+
+class FrmEuclides final : public Ventana {
+    Q_OBJECT
+
+  public:
+    explicit FrmEuclides(Contexto& contexto);
+
+  private slots:
+    void calculaMcd();
+    void verTraza();
+
+  private:
+    Contexto& contexto_;
+    QLineEdit* txa_;
+    QLineEdit* txb_;
+    QLineEdit* txmcd_;
+    QLineEdit* txmcm_;
+    QPushButton* btTraza_;
+};
+
+}  // namespace zefra::gui

@@ -1,0 +1,30 @@
+// Drawn pictures of the main and about windows: the clock of the classes of Z12, and a padlock.
+#pragma once
+
+#include <QWidget>
+
+namespace zefra::gui {
+
+class Emblema final : public QWidget {
+    Q_OBJECT
+
+  public:
+    explicit Emblema(QWidget* padre);
+    QSize sizeHint() const override { return {170, 170}; }
+
+  protected:
+    void paintEvent(QPaintEvent* evento) override;
+};
+
+class Candado final : public QWidget {
+    Q_OBJECT
+
+  public:
+    explicit Candado(QWidget* padre);
+    QSize sizeHint() const override { return {110, 140}; }
+
+  protected:
+    void paintEvent(QPaintEvent* evento) override;
+};
+
+}  // namespace zefra::gui

@@ -1,0 +1,129 @@
+#include "shell/frm_principal.hpp"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QFont>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+#include "shell/emblema.hpp"
+#include "shell/frm_aviso_salir.hpp"
+#include "ui/textos.hpp"
+
+namespace zefra::gui {
+
+FrmPrincipal::FrmPrincipal(Estado& estado)
+    : contexto_(estado, this), terminar_([] { QCoreApplication::exit(0); }) {
+    setObjectName(QStringLiteral("frmPrincipal"));
+    setWindowTitle(QStringLiteral("Zefra: Aritmética entera y modular y su uso en criptografía"));
+    construyeMenu();
+
+    auto* central = new QWidget(this);
+    auto* columna = new QVBoxLayout(central);
+    columna->addWidget(construyeCabecera(), 1);
+    columna->addWidget(construyeEstado());
+    setCentralWidget(central);
+    resize(860, 480);
+}
+
+QWidget* FrmPrincipal::construyeCabecera() {
+    auto* cabecera = new QWidget(this);
+    auto* fila = new QHBoxLayout(cabecera);
+    fila->addWidget(new Emblema(cabecera));
+
+    auto* textos = new QVBoxLayout;
+    auto* nombre = new QLabel(QStringLiteral("Zefra"), cabecera);
+    QFont grande = nombre->font();
+    grande.setPointSizeF(grande.pointSizeF() * 3);
+    grande.setBold(true);
+    nombre->setFont(grande);
+    auto* lema = new QLabel(
+        QStringLiteral("Aritmética entera y modular, y su aplicación a la criptografía"), cabecera);
+    QFont mediana = lema->font();
+    mediana.setPointSizeF(mediana.pointSizeF() * 1.3);
+    lema->setFont(mediana);
+    lema->setWordWrap(true);
+    auto* ayuda = new QLabel(
+        QStringLiteral("Elige una operación en el menú. Cada ventana muestra el resultado y, en la "
+                       "mayoría de los casos, la traza paso a paso del algoritmo."),
+        cabecera);
+    ayuda->setWordWrap(true);
+    textos->addStretch();
+    textos->addWidget(nombre);
+    textos->addWidget(lema);
+    textos->addSpacing(12);
+    textos->addWidget(ayuda);
+    textos->addStretch();
+    fila->addLayout(textos, 1);
+    return cabecera;
+}
+
+QLineEdit* FrmPrincipal::campoPresupuesto(const char* nombre, std::string Presupuesto::*campo) {
+    auto* edit = new QLineEdit(this);
+    edit->setObjectName(QString::fromLatin1(nombre));
+    edit->setMaximumWidth(90);
+    connect(edit, &QLineEdit::textChanged, this, [this, campo](const QString& texto) {
+        contexto_.estado.tiempo.presupuesto.*campo = aCore(texto);
+    });
+    return edit;
+}
+
+QWidget* FrmPrincipal::construyeEstado() {
+    auto* marco = new QGroupBox(QStringLiteral("Estado actual"), this);
+    marco->setObjectName(QStringLiteral("frEstadoActual"));
+    auto* rejilla = new QGridLayout(marco);
+
+    const auto etiqueta = [marco](const char* nombre, const QString& texto, QWidget* campo) {
+        auto* label = new QLabel(texto, marco);
+        label->setObjectName(QString::fromLatin1(nombre));
+        if (campo) label->setBuddy(campo);
+        return label;
+    };
+    auto* horas = campoPresupuesto("txhoras", &Presupuesto::horas);
+    auto* minutos = campoPresupuesto("txminutos", &Presupuesto::minutos);
+    auto* segundos = campoPresupuesto("txsegundos", &Presupuesto::segundos);
+    rejilla->addWidget(etiqueta("lbhoras", QStringLiteral("&Horas :"), horas), 0, 0);
+    rejilla->addWidget(horas, 0, 1);
+    rejilla->addWidget(etiqueta("Label1", QStringLiteral("&Minutos:"), minutos), 0, 2);
+    rejilla->addWidget(minutos, 0, 3);
+    rejilla->addWidget(etiqueta("Label2", QStringLiteral("&Segundos:"), segundos), 0, 4);
+    rejilla->addWidget(segundos, 0, 5);
+    rejilla->setColumnStretch(6, 1);
+    rejilla->addWidget(
+        etiqueta("Label3",
+                 QStringLiteral("Tiempo máximo establecido para el cálculo de los algoritmos."),
+                 nullptr),
+        1, 0, 1, 7);
+
+    auto* activo = new QLabel(QStringLiteral("a-z"), marco);
+    activo->setObjectName(QStringLiteral("lbalfabetoactivo"));
+    QFont negrita = activo->font();
+    negrita.setBold(true);
+    activo->setFont(negrita);
+    rejilla->addWidget(etiqueta("Label4", QStringLiteral("Alfabeto activo:"), nullptr), 2, 0, 1, 2);
+    rejilla->addWidget(activo, 2, 2, 1, 5);
+    return marco;
+}
+
+void FrmPrincipal::salir() {
+    const auto enPeligro = alfabetosEnPeligro(contexto_.estado.ranuras);
+    if (enPeligro.empty()) {
+        terminar_();
+        return;
+    }
+    auto& aviso = contexto_.ventana<FrmAvisoSalir>();
+    for (const int ranura : enPeligro) {
+        aviso.anadeAlfabeto(nalfaus_[static_cast<std::size_t>(ranura) + 1]->text());
+    }
+    if (aviso.exec() == QDialog::Accepted) terminar_();
+}
+
+void FrmPrincipal::closeEvent(QCloseEvent* evento) {
+    evento->ignore();
+    salir();
+}
+
+}  // namespace zefra::gui

@@ -1,0 +1,47 @@
+// The main window: the menu of every operation, the status frame with the time budget and the
+// active alphabet, and the exit path.
+#pragma once
+
+#include <QMainWindow>
+#include <array>
+#include <functional>
+
+#include "ui/contexto.hpp"
+
+class QAction;
+class QLabel;
+class QLineEdit;
+class QMenu;
+
+namespace zefra::gui {
+
+class FrmPrincipal final : public QMainWindow {
+    Q_OBJECT
+
+  public:
+    explicit FrmPrincipal(Estado& estado);
+
+    Contexto& contexto() { return contexto_; }
+
+    // How the program ends; the default leaves the event loop. Tests observe it instead.
+    void fijaTerminar(std::function<void()> terminar) { terminar_ = std::move(terminar); }
+
+  public slots:
+    // The exit path: warns before unsaved user alphabets are lost.
+    void salir();
+
+  protected:
+    void closeEvent(QCloseEvent* evento) override;
+
+  private:
+    void construyeMenu();
+    QWidget* construyeCabecera();
+    QWidget* construyeEstado();
+    QLineEdit* campoPresupuesto(const char* nombre, std::string Presupuesto::*campo);
+
+    Contexto contexto_;
+    std::function<void()> terminar_;
+    std::array<QAction*, 9> nalfaus_{};
+};
+
+}  // namespace zefra::gui

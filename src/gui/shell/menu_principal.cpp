@@ -1,0 +1,129 @@
+// The menu tree of the main window. Every entry carries its control name; entries whose window
+// is not part of the program yet are present and enabled but open nothing.
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+
+#include "arithmetic/frm_euclides.hpp"
+#include "shell/fr_acerca_de.hpp"
+#include "shell/frm_principal.hpp"
+
+namespace zefra::gui {
+namespace {
+
+// A submenu of the menu bar or of another menu, named as its control.
+template <class Padre>
+QMenu* submenu(Padre* padre, const char* nombre, const QString& titulo) {
+    QMenu* sub = padre->addMenu(titulo);
+    sub->setObjectName(QString::fromLatin1(nombre));
+    return sub;
+}
+
+template <class F>
+QAction* entrada(QMenu* menu, const QString& nombre, const QString& titulo, F&& alElegir) {
+    QAction* accion = menu->addAction(titulo);
+    accion->setObjectName(nombre);
+    QObject::connect(accion, &QAction::triggered, menu, std::forward<F>(alElegir));
+    return accion;
+}
+
+QAction* entrada(QMenu* menu, const QString& nombre, const QString& titulo) {
+    QAction* accion = menu->addAction(titulo);
+    accion->setObjectName(nombre);
+    return accion;
+}
+
+QAction* separador(QMenu* menu, const QString& nombre) {
+    QAction* accion = menu->addSeparator();
+    accion->setObjectName(nombre);
+    return accion;
+}
+
+}  // namespace
+
+void FrmPrincipal::construyeMenu() {
+    QMenuBar* barra = menuBar();
+    auto& ctx = contexto_;
+
+    QMenu* euclides = submenu(barra, "N_euclides", QStringLiteral("&Euclides"));
+    entrada(euclides, QStringLiteral("n_descripcion"), QStringLiteral("Descripción"));
+    entrada(euclides, QStringLiteral("n_ejecucion"), QStringLiteral("Ejecución"), [&ctx] {
+        ctx.abre<FrmEuclides>();
+    })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+    separador(euclides, QStringLiteral("nseparBase"));
+    QMenu* base = submenu(euclides, "cambiobase", QStringLiteral("Cambio de base"));
+    entrada(base, QStringLiteral("n_baseb"), QStringLiteral("Base 10 --> Base b"));
+    entrada(base, QStringLiteral("n_base10"), QStringLiteral("Base b --> Base 10"));
+
+    QMenu* diofantica = submenu(barra, "n_diofantica", QStringLiteral("Ecuaciones &diofánticas"));
+    entrada(diofantica, QStringLiteral("n_descrip_diof"), QStringLiteral("Descripción"));
+    entrada(diofantica, QStringLiteral("n_ejec_diof"), QStringLiteral("Ejecución"))
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
+
+    QMenu* primos = submenu(barra, "Nnumerosprimos", QStringLiteral("Números &Primos"));
+    entrada(primos, QStringLiteral("ndescriprimos"), QStringLiteral("Descripción"));
+    separador(primos, QStringLiteral("nsepara1"));
+    entrada(primos, QStringLiteral("nListaprimos"), QStringLiteral("Lista de primos"));
+    entrada(primos, QStringLiteral("ndesclistaprimos"), QStringLiteral("Descripción algoritmo"));
+    separador(primos, QStringLiteral("nsepar2"));
+    entrada(primos, QStringLiteral("nesprimo"), QStringLiteral("¿ Es Primo ?"));
+    entrada(primos, QStringLiteral("ndesesprimo"), QStringLiteral("Descripción algoritmo"));
+    separador(primos, QStringLiteral("nsepar3"));
+    entrada(primos, QStringLiteral("nfactorizacion"),
+            QStringLiteral("Factorización en números primos"));
+    entrada(primos, QStringLiteral("ndescripfactor"), QStringLiteral("Descripción algoritmo"));
+
+    QMenu* modular = submenu(barra, "naritmodular", QStringLiteral("Aritmética &modular"));
+    entrada(modular, QStringLiteral("nDescRepres"), QStringLiteral("Descripción"));
+    entrada(modular, QStringLiteral("nrepres"), QStringLiteral("Representante de clase en Zn"));
+    separador(modular, QStringLiteral("nseparRepres"));
+    entrada(modular, QStringLiteral("nDescripInversoZn"), QStringLiteral("Descripción"));
+    entrada(modular, QStringLiteral("nInvZn"), QStringLiteral("Inverso de un elemento de Zn"));
+    separador(modular, QStringLiteral("nseparInverso"));
+    entrada(modular, QStringLiteral("ndescripeuler"), QStringLiteral("Descripción"));
+    entrada(modular, QStringLiteral("nfuneuler"), QStringLiteral("Función de Euler"));
+    separador(modular, QStringLiteral("nsepareuler"));
+    entrada(modular, QStringLiteral("nDescripPoten"), QStringLiteral("Descripción"));
+    entrada(modular, QStringLiteral("ncalcupoten"), QStringLiteral("Cálculo de potencias en Zn"));
+
+    QMenu* cripto =
+        submenu(barra, "ncriptografia", QStringLiteral("Aplicación a la &criptografia"));
+    QMenu* alfabeto = submenu(cripto, "nalfabeto", QStringLiteral("Alfabeto"));
+    entrada(alfabeto, QStringLiteral("nCrearAlfa"), QStringLiteral("Crear"));
+    entrada(alfabeto, QStringLiteral("nModificarAlfa"), QStringLiteral("Modificar"))
+        ->setEnabled(false);
+    separador(alfabeto, QStringLiteral("nsepar1alfa"));
+    QMenu* seleccionar = submenu(alfabeto, "nSelecAlfa", QStringLiteral("Seleccionar"));
+    entrada(seleccionar, QStringLiteral("nalfa_azminus"), QStringLiteral("a-z"))->setEnabled(false);
+    entrada(seleccionar, QStringLiteral("nalfa_az"), QStringLiteral("A-Z"));
+    entrada(seleccionar, QStringLiteral("nalfa_azAZ"), QStringLiteral("a-z, A-Z"));
+    entrada(seleccionar, QStringLiteral("nalfa_azAZ09"), QStringLiteral("a-z, A-Z, 0-9"));
+    entrada(seleccionar, QStringLiteral("nalfa_ASCII"), QStringLiteral("ASCII"));
+    nalfaus_[0] = separador(seleccionar, QStringLiteral("nalfaus(0)"));
+    for (int k = 1; k <= kRanurasAlfabeto; ++k) {
+        nalfaus_[static_cast<std::size_t>(k)] = entrada(
+            seleccionar, QStringLiteral("nalfaus(%1)").arg(k), QStringLiteral("alfabeto%1").arg(k));
+    }
+    for (QAction* accion : nalfaus_)
+        accion->setVisible(false);
+    separador(alfabeto, QStringLiteral("nsepar2alfa"));
+    entrada(alfabeto, QStringLiteral("nAbrirAlfa"), QStringLiteral("Abrir"));
+    entrada(alfabeto, QStringLiteral("nCerrarAlfa"), QStringLiteral("Cerrar"))->setEnabled(false);
+    entrada(alfabeto, QStringLiteral("nGuardarAlfa"), QStringLiteral("Guardar"))->setEnabled(false);
+    entrada(cripto, QStringLiteral("ncripprivada"),
+            QStringLiteral("Criptosistema de clave privada"));
+    entrada(cripto, QStringLiteral("ncrippublica"),
+            QStringLiteral("Criptosistema de clave pública"));
+
+    // "Acerca de" and "Salir " are entries of the menu bar itself.
+    auto* acerca = new QAction(QStringLiteral("&Acerca de"), barra);
+    acerca->setObjectName(QStringLiteral("nAcercaDe"));
+    connect(acerca, &QAction::triggered, this, [&ctx] { ctx.abre<FrAcercaDe>(); });
+    barra->addAction(acerca);
+    auto* salida = new QAction(QStringLiteral("&Salir "), barra);
+    salida->setObjectName(QStringLiteral("nSalir"));
+    connect(salida, &QAction::triggered, this, &FrmPrincipal::salir);
+    barra->addAction(salida);
+}
+
+}  // namespace zefra::gui

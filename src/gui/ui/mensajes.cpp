@@ -1,0 +1,38 @@
+#include "ui/mensajes.hpp"
+
+#include <QMessageBox>
+
+#include "ui/textos.hpp"
+
+namespace zefra::gui {
+namespace {
+
+void muestra(QWidget* padre, const QString& texto, QMessageBox::Icon icono) {
+    QMessageBox caja(icono, QStringLiteral("Zefra"), texto, QMessageBox::Ok, padre);
+    caja.setObjectName(QStringLiteral("mensajeZefra"));
+    caja.setTextInteractionFlags(Qt::TextSelectableByMouse);
+    caja.exec();
+}
+
+}  // namespace
+
+void mensaje(QWidget* padre, const QString& texto) {
+    muestra(padre, texto, QMessageBox::Information);
+}
+
+void mensaje(QWidget* padre, const char* texto) {
+    mensaje(padre, aQt(texto));
+}
+
+void mensaje(QWidget* padre, const std::string& texto) {
+    mensaje(padre, aQt(texto));
+}
+
+void mensajeError(QWidget* padre, std::string_view prefijo, std::string_view descripcion) {
+    muestra(padre,
+            aQt(prefijo) + QStringLiteral(":La operación ha producido el siguiente error:\n\n") +
+                aQt(descripcion),
+            QMessageBox::Critical);
+}
+
+}  // namespace zefra::gui

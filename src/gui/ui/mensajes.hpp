@@ -1,0 +1,21 @@
+// Message boxes: title "Zefra", a single "Aceptar" button, the program's own texts.
+#pragma once
+
+#include <QString>
+#include <string>
+#include <string_view>
+
+class QWidget;
+
+namespace zefra::gui {
+
+// Shows a modal message and returns when the user has answered it.
+void mensaje(QWidget* padre, const QString& texto);
+void mensaje(QWidget* padre, const char* texto);
+void mensaje(QWidget* padre, const std::string& texto);
+
+// The error trap's message: "<prefijo>:La operación ha producido el siguiente error:", two line
+// breaks, the description.
+void mensajeError(QWidget* padre, std::string_view prefijo, std::string_view descripcion);
+
+}  // namespace zefra::gui

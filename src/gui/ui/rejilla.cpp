@@ -1,0 +1,100 @@
+#include "ui/rejilla.hpp"
+
+#include <QHeaderView>
+#include <QScrollBar>
+
+#include "ui/textos.hpp"
+
+namespace zefra::gui {
+
+ModeloTabla::ModeloTabla(Tabla& tabla, int filasFijas, int columnasFijas, QObject* padre)
+    : QAbstractTableModel(padre),
+      tabla_(tabla),
+      filasFijas_(filasFijas),
+      columnasFijas_(columnasFijas) {
+    tabla_.fijaObservador(this);
+}
+
+ModeloTabla::~ModeloTabla() {
+    tabla_.fijaObservador(nullptr);
+}
+
+int ModeloTabla::rowCount(const QModelIndex& padre) const {
+    return padre.isValid() ? 0 : std::max(0, tabla_.filas() - filasFijas_);
+}
+
+int ModeloTabla::columnCount(const QModelIndex& padre) const {
+    return padre.isValid() ? 0 : std::max(0, tabla_.columnas() - columnasFijas_);
+}
+
+QVariant ModeloTabla::data(const QModelIndex& indice, int rol) const {
+    if (!indice.isValid()) return {};
+    if (rol == Qt::TextAlignmentRole) return QVariant(Qt::AlignRight | Qt::AlignVCenter);
+    if (rol != Qt::DisplayRole && rol != Qt::ToolTipRole) return {};
+    return aQt(tabla_.texto(indice.row() + filasFijas_, indice.column() + columnasFijas_));
+}
+
+QVariant ModeloTabla::headerData(int seccion, Qt::Orientation orientacion, int rol) const {
+    if (rol != Qt::DisplayRole) return {};
+    if (orientacion == Qt::Horizontal && filasFijas_ > 0) {
+        return aQt(tabla_.texto(0, seccion + columnasFijas_));
+    }
+    if (orientacion == Qt::Vertical && columnasFijas_ > 0) {
+        return aQt(tabla_.texto(seccion + filasFijas_, 0));
+    }
+    return {};
+}
+
+void ModeloTabla::celdaCambiada(int fila, int columna) {
+    const bool enFilaFija = fila < filasFijas_;
+    const bool enColumnaFija = columna < columnasFijas_;
+    if (enFilaFija && !enColumnaFija) {
+        emit headerDataChanged(Qt::Horizontal, columna - columnasFijas_, columna - columnasFijas_);
+    } else if (enColumnaFija && !enFilaFija) {
+        emit headerDataChanged(Qt::Vertical, fila - filasFijas_, fila - filasFijas_);
+    } else if (!enFilaFija) {
+        const QModelIndex celda = index(fila - filasFijas_, columna - columnasFijas_);
+        emit dataChanged(celda, celda, {Qt::DisplayRole});
+    }
+}
+
+void ModeloTabla::dimensionesCambiadas() {
+    beginResetModel();
+    endResetModel();
+}
+
+Rejilla::Rejilla(Tabla& tabla, int filasFijas, int columnasFijas, QWidget* padre)
+    : QTableView(padre), tabla_(tabla) {
+    setModel(new ModeloTabla(tabla, filasFijas, columnasFijas, this));
+    horizontalHeader()->setVisible(filasFijas > 0);
+    verticalHeader()->setVisible(columnasFijas > 0);
+    horizontalHeader()->setSectionsClickable(false);
+    verticalHeader()->setSectionsClickable(false);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSelectionMode(QAbstractItemView::ContiguousSelection);
+    setAlternatingRowColors(true);
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+}
+
+QString Rejilla::cellText(int row, int column) const {
+    if (row < 0 || row >= tabla_.filas() || column < 0 || column >= tabla_.columnas()) return {};
+    return aQt(tabla_.texto(row, column));
+}
+
+}  // namespace zefra::gui
+
+namespace zefra::gui {
+
+int Rejilla::anchoContenido(int columna) const {
+    return std::max(sizeHintForColumn(columna), horizontalHeader()->sectionSizeHint(columna)) + 8;
+}
+
+int Rejilla::anchoTotal() const {
+    int total = verticalScrollBar()->sizeHint().width() + 2 * frameWidth();
+    if (verticalHeader()->isVisible()) total += verticalHeader()->width();
+    for (int c = 0; c < model()->columnCount(); ++c)
+        total += columnWidth(c);
+    return total;
+}
+
+}  // namespace zefra::gui

@@ -1,0 +1,51 @@
+// The grid widget shared by every trace and conversion table. It shows a core table; its fixed
+// rows and columns are the table's leading rows and columns and stay in view while the rest
+// scrolls. Cells are addressed as in the table itself.
+#pragma once
+
+#include <QAbstractTableModel>
+#include <QTableView>
+
+#include "shell/tabla.hpp"
+
+namespace zefra::gui {
+
+class ModeloTabla final : public QAbstractTableModel, private Tabla::Observador {
+    Q_OBJECT
+
+  public:
+    ModeloTabla(Tabla& tabla, int filasFijas, int columnasFijas, QObject* padre);
+    ~ModeloTabla() override;
+
+    int rowCount(const QModelIndex& padre = {}) const override;
+    int columnCount(const QModelIndex& padre = {}) const override;
+    QVariant data(const QModelIndex& indice, int rol) const override;
+    QVariant headerData(int seccion, Qt::Orientation orientacion, int rol) const override;
+
+  private:
+    void celdaCambiada(int fila, int columna) override;
+    void dimensionesCambiadas() override;
+
+    Tabla& tabla_;
+    const int filasFijas_;
+    const int columnasFijas_;
+};
+
+class Rejilla final : public QTableView {
+    Q_OBJECT
+
+  public:
+    Rejilla(Tabla& tabla, int filasFijas, int columnasFijas, QWidget* padre);
+
+    Q_INVOKABLE QString cellText(int row, int column) const;
+
+    // Width a scrolling column needs to show its visible contents whole.
+    int anchoContenido(int columna) const;
+    // Width of the whole grid with its vertical scroll bar and frame.
+    int anchoTotal() const;
+
+  private:
+    const Tabla& tabla_;
+};
+
+}  // namespace zefra::gui

@@ -1,0 +1,28 @@
+#include "ui/ventana.hpp"
+
+#include <QCloseEvent>
+
+namespace zefra::gui {
+
+Ventana::Ventana(QWidget* principal, const QString& nombre, const QString& titulo)
+    : QWidget(principal, Qt::Window) {
+    setObjectName(nombre);
+    setWindowTitle(titulo);
+}
+
+void Ventana::salir() {
+    hide();
+}
+
+// Accepting the close only hides the window, as "Salir" does; it also lets the application
+// quit when the desktop asks it to.
+void Ventana::closeEvent(QCloseEvent* evento) {
+    salir();
+    evento->accept();
+}
+
+int pixelesDeTwips(const QWidget* widget, int twips) {
+    return twips * widget->logicalDpiX() / 1440;
+}
+
+}  // namespace zefra::gui

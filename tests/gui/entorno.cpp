@@ -1,0 +1,81 @@
+#include "entorno.hpp"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QTest>
+
+#include "arithmetic/numeros.hpp"
+
+namespace zefra::pruebas {
+
+PruebaVentanas::PruebaVentanas() {
+    fijaSeparadorDecimal(',');
+    principal = std::make_unique<gui::FrmPrincipal>(estado);
+    principal->fijaTerminar([this] { ++terminaciones; });
+    principal->show();
+    QObject::connect(&vigia_, &QTimer::timeout, [this] { contestaModal(); });
+    vigia_.start(5);
+}
+
+PruebaVentanas::~PruebaVentanas() {
+    vigia_.stop();
+    for (const auto& e : esperados_) {
+        ADD_FAILURE() << "expected but never shown: "
+                      << (e.nombre.isEmpty() ? e.texto : e.nombre).toStdString();
+    }
+}
+
+void PruebaVentanas::esperaMensaje(const QString& texto) {
+    esperados_.push_back({{}, texto, {}});
+}
+
+void PruebaVentanas::esperaDialogo(const QString& nombre, std::function<void(QWidget*)> responde) {
+    esperados_.push_back({nombre, {}, std::move(responde)});
+}
+
+void PruebaVentanas::contestaModal() {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (!modal || !modal->isVisible()) return;
+    if (auto* caja = qobject_cast<QMessageBox*>(modal)) {
+        vistos_ << caja->text();
+        EXPECT_EQ(caja->windowTitle(), QStringLiteral("Zefra"));
+        EXPECT_EQ(caja->buttons().size(), 1);
+        if (esperados_.empty() || !esperados_.front().nombre.isEmpty()) {
+            ADD_FAILURE() << "unexpected message: " << caja->text().toStdString();
+        } else {
+            EXPECT_EQ(caja->text(), esperados_.front().texto);
+            esperados_.pop_front();
+        }
+        caja->button(QMessageBox::Ok)->click();
+        return;
+    }
+    if (esperados_.empty() || esperados_.front().nombre != modal->objectName()) {
+        ADD_FAILURE() << "unexpected modal window: " << modal->objectName().toStdString();
+        modal->close();
+        return;
+    }
+    const auto responde = std::move(esperados_.front().responde);
+    esperados_.pop_front();
+    responde(modal);
+}
+
+QAction* PruebaVentanas::accion(const QString& nombre) const {
+    auto* a = principal->findChild<QAction*>(nombre);
+    EXPECT_NE(a, nullptr) << nombre.toStdString();
+    return a;
+}
+
+void PruebaVentanas::escribe(QLineEdit* campo, const QString& texto) {
+    campo->selectAll();
+    QTest::keyClick(campo, Qt::Key_Delete);
+    QTest::keyClicks(campo, texto);
+}
+
+void PruebaVentanas::pulsa(QAbstractButton* boton) {
+    ASSERT_TRUE(boton->isEnabled()) << boton->objectName().toStdString();
+    QTest::mouseClick(boton, Qt::LeftButton);
+}
+
+}  // namespace zefra::pruebas
