@@ -20,6 +20,9 @@ FrmPrincipal::FrmPrincipal(Estado& estado)
     setObjectName(QStringLiteral("frmPrincipal"));
     setWindowTitle(QStringLiteral("Zefra: Aritmética entera y modular y su uso en criptografía"));
     construyeMenu();
+    // During a long computation the windows keep painting; user input waits until it ends.
+    estado.tiempo.fijaLatido(
+        [] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); });
 
     auto* central = new QWidget(this);
     auto* columna = new QVBoxLayout(central);
