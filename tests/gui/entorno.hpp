@@ -13,7 +13,7 @@
 #include <functional>
 #include <memory>
 
-#include "../comun/reloj_falso.hpp"
+#include "comun/reloj_falso.hpp"
 #include "shell/estado.hpp"
 #include "shell/frm_principal.hpp"
 

@@ -3,6 +3,7 @@
 
 #include "alphabets/ranuras.hpp"
 #include "arithmetic/euclides.hpp"
+#include "shell/observadores.hpp"
 #include "shell/tabla.hpp"
 #include "shell/tiempo.hpp"
 
@@ -14,6 +15,7 @@ struct Estado {
     Tiempo tiempo;
     Tabla trazaEuclides{kFilasTrazaEuclides, kColumnasTrazaEuclides};
     RanurasAlfabeto ranuras;
+    Observadores observadores;
 };
 
 }  // namespace zefra

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "../../comun/reloj_falso.hpp"
+#include "comun/reloj_falso.hpp"
 #include "arithmetic/numeros.hpp"
 #include "shell/errores.hpp"
 

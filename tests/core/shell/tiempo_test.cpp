@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "../../comun/reloj_falso.hpp"
+#include "comun/reloj_falso.hpp"
 #include "arithmetic/numeros.hpp"
 #include "shell/errores.hpp"
 

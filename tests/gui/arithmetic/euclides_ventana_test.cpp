@@ -2,7 +2,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "../entorno.hpp"
+#include "gui/entorno.hpp"
 #include "ui/rejilla.hpp"
 
 namespace zefra::pruebas {

@@ -9,7 +9,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "../entorno.hpp"
+#include "gui/entorno.hpp"
 
 namespace zefra::pruebas {
 namespace {

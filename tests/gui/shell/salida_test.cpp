@@ -2,7 +2,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "../entorno.hpp"
+#include "gui/entorno.hpp"
 
 namespace zefra::pruebas {
 namespace {
