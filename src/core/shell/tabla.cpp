@@ -18,6 +18,10 @@ std::size_t celdasDe(int filas, int columnas) {
 Tabla::Tabla(int filas, int columnas)
     : filas_(filas), columnas_(columnas), celdas_(celdasDe(filas, columnas)) {}
 
+Tabla::~Tabla() {
+    if (observador_) observador_->tablaDestruida();
+}
+
 std::size_t Tabla::indice(int fila, int columna) const {
     if (fila < 0 || fila >= filas_ || columna < 0 || columna >= columnas_) {
         throw ErrorEjecucion(TipoError::SubindiceFueraDeIntervalo);

@@ -13,12 +13,15 @@ class Tabla {
       public:
         virtual void celdaCambiada(int fila, int columna) = 0;
         virtual void dimensionesCambiadas() = 0;
+        // The table is going away: the observer must not touch it again.
+        virtual void tablaDestruida() = 0;
 
       protected:
         ~Observador() = default;
     };
 
     Tabla(int filas, int columnas);
+    ~Tabla();
     Tabla(const Tabla&) = delete;
     Tabla& operator=(const Tabla&) = delete;
 

@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "ui/controles.hpp"
 #include "ui/rejilla.hpp"
 
 namespace zefra::gui {
@@ -26,9 +27,7 @@ FrTrazaEuclides::FrTrazaEuclides(Contexto& contexto)
     msflextrazaeuc_->setObjectName(QStringLiteral("msflextrazaeuc"));
     msflextrazaeuc_->horizontalHeader()->setStretchLastSection(true);
 
-    auto* salir = new QPushButton(QStringLiteral("&Salir"), this);
-    salir->setObjectName(QStringLiteral("btsalir"));
-    connect(salir, &QPushButton::clicked, this, &Ventana::salir);
+    auto* salir = botonSalir(this);
 
     auto* botones = new QHBoxLayout;
     botones->addStretch();

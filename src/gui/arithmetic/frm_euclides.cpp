@@ -2,7 +2,6 @@
 
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -12,6 +11,7 @@
 #include "arithmetic/fr_traza_euclides.hpp"
 #include "arithmetic/numeros.hpp"
 #include "arithmetic/primitivas.hpp"
+#include "ui/controles.hpp"
 #include "ui/mensajes.hpp"
 #include "ui/textos.hpp"
 #include "ui/trampa.hpp"
@@ -24,49 +24,32 @@ constexpr double kMaximoOperando = 494065645841247;
 // Operands typed with more characters than this get the wide trace columns.
 constexpr int kLongitudCorta = 9;
 
-QLineEdit* campo(QWidget* padre, const char* nombre, bool soloLectura) {
-    auto* edit = new QLineEdit(padre);
-    edit->setObjectName(QString::fromLatin1(nombre));
-    edit->setReadOnly(soloLectura);
-    edit->setMinimumWidth(190);
-    return edit;
-}
-
 }  // namespace
 
 FrmEuclides::FrmEuclides(Contexto& contexto)
     : Ventana(contexto.principal, QStringLiteral("frmEuclides"),
               QStringLiteral("ALGORITMO DE EUCLIDES")),
       contexto_(contexto) {
-    txa_ = campo(this, "txa", false);
-    txb_ = campo(this, "txb", false);
+    txa_ = campo(this, "txa");
+    txb_ = campo(this, "txb");
     txmcd_ = campo(this, "txmcd", true);
     txmcm_ = campo(this, "txmcm", true);
+    txa_->setMinimumWidth(190);
 
-    auto* btMcd = new QPushButton(QStringLiteral("&M.C.D."), this);
-    btMcd->setObjectName(QStringLiteral("btMcd"));
+    auto* btMcd = boton(this, "btMcd", QStringLiteral("&M.C.D."));
     btMcd->setDefault(true);
-    btTraza_ = new QPushButton(QStringLiteral("Ver &Traza"), this);
-    btTraza_->setObjectName(QStringLiteral("btTraza"));
+    btTraza_ = boton(this, "btTraza", QStringLiteral("Ver &Traza"));
     btTraza_->setEnabled(false);
-    auto* salir = new QPushButton(QStringLiteral("&Salir"), this);
-    salir->setObjectName(QStringLiteral("btsalir"));
+    auto* salir = botonSalir(this);
     connect(btMcd, &QPushButton::clicked, this, &FrmEuclides::calculaMcd);
     connect(btTraza_, &QPushButton::clicked, this, &FrmEuclides::verTraza);
-    connect(salir, &QPushButton::clicked, this, &Ventana::salir);
 
     auto* rejilla = new QGridLayout;
-    const auto fila = [&](int f, const QString& texto, QLineEdit* edit) {
-        auto* label = new QLabel(texto, this);
-        label->setBuddy(edit);
-        rejilla->addWidget(label, f, 0, Qt::AlignRight);
-        rejilla->addWidget(edit, f, 1);
-    };
-    fila(0, QStringLiteral("&a:"), txa_);
-    fila(1, QStringLiteral("&b:"), txb_);
+    fila(rejilla, 0, QStringLiteral("&a:"), txa_);
+    fila(rejilla, 1, QStringLiteral("&b:"), txb_);
     rejilla->setRowMinimumHeight(2, 12);
-    fila(3, QStringLiteral("m.c.&d.(a,b):"), txmcd_);
-    fila(4, QStringLiteral("m.c.m.(a,b):"), txmcm_);
+    fila(rejilla, 3, QStringLiteral("m.c.&d.(a,b):"), txmcd_);
+    fila(rejilla, 4, QStringLiteral("m.c.m.(a,b):"), txmcm_);
 
     auto* botones = new QHBoxLayout;
     botones->addWidget(btMcd);

@@ -9,39 +9,43 @@ namespace zefra::gui {
 
 ModeloTabla::ModeloTabla(Tabla& tabla, int filasFijas, int columnasFijas, QObject* padre)
     : QAbstractTableModel(padre),
-      tabla_(tabla),
+      tabla_(&tabla),
       filasFijas_(filasFijas),
       columnasFijas_(columnasFijas) {
-    tabla_.fijaObservador(this);
+    tabla_->fijaObservador(this);
 }
 
 ModeloTabla::~ModeloTabla() {
-    tabla_.fijaObservador(nullptr);
+    if (tabla_) tabla_->fijaObservador(nullptr);
 }
 
 int ModeloTabla::rowCount(const QModelIndex& padre) const {
-    return padre.isValid() ? 0 : std::max(0, tabla_.filas() - filasFijas_);
+    return padre.isValid() || !tabla_ ? 0 : std::max(0, tabla_->filas() - filasFijas_);
 }
 
 int ModeloTabla::columnCount(const QModelIndex& padre) const {
-    return padre.isValid() ? 0 : std::max(0, tabla_.columnas() - columnasFijas_);
+    return padre.isValid() || !tabla_ ? 0 : std::max(0, tabla_->columnas() - columnasFijas_);
+}
+
+QString ModeloTabla::texto(int fila, int columna) const {
+    if (!tabla_ || fila < 0 || fila >= tabla_->filas() || columna < 0 ||
+        columna >= tabla_->columnas()) {
+        return {};
+    }
+    return aQt(tabla_->texto(fila, columna));
 }
 
 QVariant ModeloTabla::data(const QModelIndex& indice, int rol) const {
     if (!indice.isValid()) return {};
     if (rol == Qt::TextAlignmentRole) return QVariant(Qt::AlignRight | Qt::AlignVCenter);
     if (rol != Qt::DisplayRole && rol != Qt::ToolTipRole) return {};
-    return aQt(tabla_.texto(indice.row() + filasFijas_, indice.column() + columnasFijas_));
+    return texto(indice.row() + filasFijas_, indice.column() + columnasFijas_);
 }
 
 QVariant ModeloTabla::headerData(int seccion, Qt::Orientation orientacion, int rol) const {
     if (rol != Qt::DisplayRole) return {};
-    if (orientacion == Qt::Horizontal && filasFijas_ > 0) {
-        return aQt(tabla_.texto(0, seccion + columnasFijas_));
-    }
-    if (orientacion == Qt::Vertical && columnasFijas_ > 0) {
-        return aQt(tabla_.texto(seccion + filasFijas_, 0));
-    }
+    if (orientacion == Qt::Horizontal && filasFijas_ > 0) return texto(0, seccion + columnasFijas_);
+    if (orientacion == Qt::Vertical && columnasFijas_ > 0) return texto(seccion + filasFijas_, 0);
     return {};
 }
 
@@ -63,9 +67,15 @@ void ModeloTabla::dimensionesCambiadas() {
     endResetModel();
 }
 
+void ModeloTabla::tablaDestruida() {
+    beginResetModel();
+    tabla_ = nullptr;
+    endResetModel();
+}
+
 Rejilla::Rejilla(Tabla& tabla, int filasFijas, int columnasFijas, QWidget* padre)
-    : QTableView(padre), tabla_(tabla) {
-    setModel(new ModeloTabla(tabla, filasFijas, columnasFijas, this));
+    : QTableView(padre), modelo_(new ModeloTabla(tabla, filasFijas, columnasFijas, this)) {
+    setModel(modelo_);
     horizontalHeader()->setVisible(filasFijas > 0);
     verticalHeader()->setVisible(columnasFijas > 0);
     horizontalHeader()->setSectionsClickable(false);
@@ -77,13 +87,8 @@ Rejilla::Rejilla(Tabla& tabla, int filasFijas, int columnasFijas, QWidget* padre
 }
 
 QString Rejilla::cellText(int row, int column) const {
-    if (row < 0 || row >= tabla_.filas() || column < 0 || column >= tabla_.columnas()) return {};
-    return aQt(tabla_.texto(row, column));
+    return modelo_->texto(row, column);
 }
-
-}  // namespace zefra::gui
-
-namespace zefra::gui {
 
 int Rejilla::anchoContenido(int columna) const {
     return std::max(sizeHintForColumn(columna), horizontalHeader()->sectionSizeHint(columna)) + 8;

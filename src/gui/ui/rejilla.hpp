@@ -22,11 +22,15 @@ class ModeloTabla final : public QAbstractTableModel, private Tabla::Observador 
     QVariant data(const QModelIndex& indice, int rol) const override;
     QVariant headerData(int seccion, Qt::Orientation orientacion, int rol) const override;
 
+    // A cell of the table, addressed as in the table; empty outside it.
+    QString texto(int fila, int columna) const;
+
   private:
     void celdaCambiada(int fila, int columna) override;
     void dimensionesCambiadas() override;
+    void tablaDestruida() override;
 
-    Tabla& tabla_;
+    Tabla* tabla_;  // not owned; null once the table is gone
     const int filasFijas_;
     const int columnasFijas_;
 };
@@ -45,7 +49,7 @@ class Rejilla final : public QTableView {
     int anchoTotal() const;
 
   private:
-    const Tabla& tabla_;
+    ModeloTabla* modelo_;
 };
 
 }  // namespace zefra::gui

@@ -13,8 +13,10 @@ namespace {
 struct Registro final : Tabla::Observador {
     void celdaCambiada(int fila, int columna) override { celdas.emplace_back(fila, columna); }
     void dimensionesCambiadas() override { ++redimensiones; }
+    void tablaDestruida() override { destruida = true; }
     std::vector<std::pair<int, int>> celdas;
     int redimensiones = 0;
+    bool destruida = false;
 };
 
 TEST(Tabla, FueraDeIntervaloEsErrorDeSubindice) {
@@ -58,6 +60,15 @@ TEST(Tabla, AvisaSoloDeLosCambiosReales) {
     tabla.fija(0, 0, "sin aviso");
     EXPECT_EQ(registro.celdas, (std::vector<std::pair<int, int>>{{1, 1}}));
     EXPECT_EQ(registro.redimensiones, 1);
+}
+
+TEST(Tabla, AvisaAlObservadorCuandoDesaparece) {
+    Registro registro;
+    {
+        Tabla tabla(1, 1);
+        tabla.fijaObservador(&registro);
+    }
+    EXPECT_TRUE(registro.destruida);
 }
 
 }  // namespace

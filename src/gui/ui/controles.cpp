@@ -1,0 +1,53 @@
+#include "ui/controles.hpp"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include "ui/ventana.hpp"
+
+namespace zefra::gui {
+
+QLineEdit* campo(QWidget* padre, const char* nombre, bool soloLectura) {
+    auto* edit = new QLineEdit(padre);
+    edit->setObjectName(QString::fromUtf8(nombre));
+    edit->setReadOnly(soloLectura);
+    return edit;
+}
+
+QPlainTextEdit* texto(QWidget* padre, const char* nombre) {
+    auto* edit = new QPlainTextEdit(padre);
+    edit->setObjectName(QString::fromUtf8(nombre));
+    edit->setReadOnly(true);
+    return edit;
+}
+
+QPushButton* boton(QWidget* padre, const char* nombre, const QString& titulo) {
+    auto* b = new QPushButton(titulo, padre);
+    b->setObjectName(QString::fromUtf8(nombre));
+    return b;
+}
+
+QLabel* etiqueta(QWidget* padre, const char* nombre, const QString& titulo) {
+    auto* l = new QLabel(titulo, padre);
+    l->setObjectName(QString::fromUtf8(nombre));
+    return l;
+}
+
+QPushButton* botonSalir(Ventana* ventana) {
+    auto* b = boton(ventana, "btsalir", QStringLiteral("&Salir"));
+    QObject::connect(b, &QPushButton::clicked, ventana, &Ventana::salir);
+    return b;
+}
+
+QLabel* fila(QGridLayout* rejilla, int numero, const QString& titulo, QWidget* campo) {
+    auto* label = new QLabel(titulo, rejilla->parentWidget());
+    label->setBuddy(campo);
+    rejilla->addWidget(label, numero, 0, Qt::AlignRight);
+    rejilla->addWidget(campo, numero, 1);
+    return label;
+}
+
+}  // namespace zefra::gui

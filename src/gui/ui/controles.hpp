@@ -1,0 +1,28 @@
+// Small builders for the controls every window uses, named as their controls.
+#pragma once
+
+#include <QString>
+
+class QGridLayout;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QWidget;
+
+namespace zefra::gui {
+
+class Ventana;
+
+QLineEdit* campo(QWidget* padre, const char* nombre, bool soloLectura = false);
+QPlainTextEdit* texto(QWidget* padre, const char* nombre);  // read-only, multi-line
+QPushButton* boton(QWidget* padre, const char* nombre, const QString& titulo);
+QLabel* etiqueta(QWidget* padre, const char* nombre, const QString& titulo);
+
+// The "Salir" button of a window: hides it.
+QPushButton* botonSalir(Ventana* ventana);
+
+// A label (buddy of the field) and its field, side by side in one row of a grid.
+QLabel* fila(QGridLayout* rejilla, int numero, const QString& titulo, QWidget* campo);
+
+}  // namespace zefra::gui
