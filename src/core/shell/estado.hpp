@@ -14,6 +14,7 @@ struct Estado {
 
     Tiempo tiempo;
     Tabla trazaEuclides{kFilasTrazaEuclides, kColumnasTrazaEuclides};
+    Tabla trazaDiofantica{4, 1000};  // rows i, Q(i), A(i), B(i); a column per step
     RanurasAlfabeto ranuras;
     Observadores observadores;
 };

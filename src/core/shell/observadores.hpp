@@ -9,6 +9,11 @@
 namespace zefra {
 
 struct Observadores {
+    // The Diophantine solver of the inverse in Zn: the gcd of its coefficients, and the Bézout
+    // coefficient of the modulus.
+    std::function<void(double)> mcdInverso;
+    std::function<void(double)> coeficienteInverso;
+
     // Calls the callback when one is set.
     template <class F, class... Args>
     static void avisa(const F& callback, Args&&... args) {

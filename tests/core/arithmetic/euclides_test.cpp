@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "comun/reloj_falso.hpp"
 #include "arithmetic/numeros.hpp"
+#include "comun/reloj_falso.hpp"
 #include "shell/errores.hpp"
 
 namespace zefra {

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "comun/reloj_falso.hpp"
 #include "arithmetic/numeros.hpp"
+#include "comun/reloj_falso.hpp"
 #include "shell/errores.hpp"
 
 namespace zefra {
