@@ -61,6 +61,38 @@ int main(int argc, char* argv[]) {
         pulsa(euclides, "btTraza");
         guarda(ventana(principal, QStringLiteral("frTrazaEuclides")), carpeta);
 
+        principal.findChild<QAction*>(QStringLiteral("n_ejec_diof"))->trigger();
+        QWidget* diof = ventana(principal, QStringLiteral("frmDiofanticas"));
+        escribe(diof, "txCoefa", QStringLiteral("355"));
+        escribe(diof, "txCoefB", QStringLiteral("-113"));
+        escribe(diof, "txindepc", QStringLiteral("7"));
+        pulsa(diof, "btDiofantica");
+        guarda(diof, carpeta);
+        pulsa(diof, "btTrazaDiof");
+        guarda(ventana(principal, QStringLiteral("frmTrazaDiof")), carpeta);
+        pulsa(diof, "btRestriccionesDiof");
+        QWidget* restr = ventana(principal, QStringLiteral("frmRestriccionesDiof"));
+        restr->findChild<QAbstractButton*>(QStringLiteral("Check1"))->setChecked(true);
+        restr->findChild<QAbstractButton*>(QStringLiteral("Check2"))->setChecked(true);
+        escribe(restr, "txx0", QStringLiteral("-1000"));
+        escribe(restr, "txx1", QStringLiteral("1000"));
+        pulsa(restr, "btCalculaRestr");
+        pulsa(restr, "VerSoluciones");
+        guarda(restr, carpeta);
+
+        principal.findChild<QAction*>(QStringLiteral("n_baseb"))->trigger();
+        QWidget* baseb = ventana(principal, QStringLiteral("frmbaseb"));
+        escribe(baseb, "txelemzn", QStringLiteral("2024"));
+        escribe(baseb, "txmodn2", QStringLiteral("3"));
+        pulsa(baseb, "btcalculabaseb");
+        guarda(baseb, carpeta);
+        principal.findChild<QAction*>(QStringLiteral("n_base10"))->trigger();
+        QWidget* base10 = ventana(principal, QStringLiteral("frmbase10"));
+        escribe(base10, "txelemzn", QStringLiteral("2202222"));
+        escribe(base10, "txmodn2", QStringLiteral("3"));
+        pulsa(base10, "btcalculabase10");
+        guarda(base10, carpeta);
+
         principal.findChild<QAction*>(QStringLiteral("nAcercaDe"))->trigger();
         guarda(ventana(principal, QStringLiteral("frAcercaDe")), carpeta);
         QApplication::quit();

@@ -4,6 +4,8 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include "arithmetic/frm_cambio_base.hpp"
+#include "arithmetic/frm_diofanticas.hpp"
 #include "arithmetic/frm_euclides.hpp"
 #include "shell/fr_acerca_de.hpp"
 #include "shell/frm_principal.hpp"
@@ -52,13 +54,16 @@ void FrmPrincipal::construyeMenu() {
     })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
     separador(euclides, QStringLiteral("nseparBase"));
     QMenu* base = submenu(euclides, "cambiobase", QStringLiteral("Cambio de base"));
-    entrada(base, QStringLiteral("n_baseb"), QStringLiteral("Base 10 --> Base b"));
-    entrada(base, QStringLiteral("n_base10"), QStringLiteral("Base b --> Base 10"));
+    entrada(base, QStringLiteral("n_baseb"), QStringLiteral("Base 10 --> Base b"),
+            [&ctx] { ctx.abre<FrmBaseB>(); });
+    entrada(base, QStringLiteral("n_base10"), QStringLiteral("Base b --> Base 10"),
+            [&ctx] { ctx.abre<FrmBase10>(); });
 
     QMenu* diofantica = submenu(barra, "n_diofantica", QStringLiteral("Ecuaciones &diofánticas"));
     entrada(diofantica, QStringLiteral("n_descrip_diof"), QStringLiteral("Descripción"));
-    entrada(diofantica, QStringLiteral("n_ejec_diof"), QStringLiteral("Ejecución"))
-        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
+    entrada(diofantica, QStringLiteral("n_ejec_diof"), QStringLiteral("Ejecución"), [&ctx] {
+        ctx.abre<FrmDiofanticas>();
+    })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
 
     QMenu* primos = submenu(barra, "Nnumerosprimos", QStringLiteral("Números &Primos"));
     entrada(primos, QStringLiteral("ndescriprimos"), QStringLiteral("Descripción"));

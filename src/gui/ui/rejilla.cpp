@@ -102,4 +102,12 @@ int Rejilla::anchoTotal() const {
     return total;
 }
 
+void Rejilla::muestraTodasLasFilas() {
+    int alto = 2 * frameWidth() + horizontalScrollBar()->sizeHint().height() + 2;
+    if (horizontalHeader()->isVisible()) alto += horizontalHeader()->sizeHint().height();
+    for (int f = 0; f < model()->rowCount(); ++f)
+        alto += rowHeight(f);
+    setFixedHeight(alto);
+}
+
 }  // namespace zefra::gui

@@ -47,6 +47,9 @@ class Rejilla final : public QTableView {
     int anchoContenido(int columna) const;
     // Width of the whole grid with its vertical scroll bar and frame.
     int anchoTotal() const;
+    // Fixes the height to show every row at once, with room for the horizontal scroll bar;
+    // for grids of a few rows and many columns.
+    void muestraTodasLasFilas();
 
   private:
     ModeloTabla* modelo_;

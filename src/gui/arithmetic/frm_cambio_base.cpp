@@ -1,0 +1,143 @@
+#include "arithmetic/frm_cambio_base.hpp"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "arithmetic/bases.hpp"
+#include "arithmetic/numeros.hpp"
+#include "arithmetic/primitivas.hpp"
+#include "ui/controles.hpp"
+#include "ui/mensajes.hpp"
+#include "ui/textos.hpp"
+#include "ui/trampa.hpp"
+
+namespace zefra::gui {
+namespace {
+
+constexpr int kLongitudMaxima = 10;
+constexpr double kMaximoValor = 2147483647;
+constexpr const char* kRango = "El valor númerico está limitado entre 0 y 2.147.483.647";
+
+}  // namespace
+
+VentanaCambioBase::VentanaCambioBase(Contexto& contexto, const QString& nombre,
+                                     const QString& titulo, const QString& etiquetaValor,
+                                     const QString& etiquetaResultado, const char* botonCalcular)
+    : Ventana(contexto.principal, nombre, titulo), contexto_(contexto) {
+    txelemzn_ = campo(this, "txelemzn");
+    txmodn2_ = campo(this, "txmodn2");
+    txinver_ = campo(this, "txinver", true);
+    txq_ = texto(this, "txq");
+    txq_->setMinimumWidth(420);
+    txq_->setFixedHeight(fontMetrics().height() * 5);
+
+    auto* aceptar = boton(this, botonCalcular, QStringLiteral("&ACEPTAR"));
+    aceptar->setDefault(true);
+    connect(aceptar, &QPushButton::clicked, this, [this] { calcula(); });
+
+    auto* campos = new QGridLayout;
+    fila(campos, 0, etiquetaValor, txelemzn_);
+    fila(campos, 1, QStringLiteral("&Base para el cálculo:"), txmodn2_);
+    campos->setRowMinimumHeight(2, 10);
+    fila(campos, 3, etiquetaResultado, txinver_);
+    campos->addWidget(txq_, 4, 0, 1, 2);
+
+    auto* botones = new QHBoxLayout;
+    botones->addWidget(aceptar);
+    botones->addStretch();
+    botones->addWidget(botonSalir(this));
+    auto* columna = new QVBoxLayout(this);
+    columna->addLayout(campos);
+    columna->addStretch();
+    columna->addLayout(botones);
+}
+
+std::optional<int> VentanaCambioBase::leeBase() {
+    const std::string texto = textoDe(txmodn2_);
+    const auto base = leeNumero(texto);
+    if (!base) {
+        mensaje(this, "La base ha de ser un valor numérico.");
+    } else if (*base <= 1) {
+        mensaje(this, "La base ha de un valor mayor que 1 (>1).");
+    } else if (*base > 10) {
+        mensaje(this, "La base está limitada al valor 10");
+    } else if (noEsEntero(texto) == 1) {
+        // A fractional base would be rounded silently and the expansion would lie.
+        mensaje(this, "La base ha de ser un número entero.");
+    } else {
+        return static_cast<int>(*base);
+    }
+    return std::nullopt;
+}
+
+bool VentanaCambioBase::baseCorta() {
+    if (txmodn2_->text().size() <= kLongitudMaxima) return true;
+    mensaje(this, "No puede superar los once dígitos");
+    return false;
+}
+
+void VentanaCambioBase::empiezaCalculo() {
+    contexto_.estado.tiempo.marcaInicio();
+    txinver_->clear();
+    txq_->clear();
+}
+
+FrmBaseB::FrmBaseB(Contexto& contexto)
+    : VentanaCambioBase(contexto, QStringLiteral("frmbaseb"), QStringLiteral("Base 10 --> Base b"),
+                        QStringLiteral("&Entero en base 10:"),
+                        QStringLiteral("Representación en la nueva base: :"), "btcalculabaseb") {}
+
+void FrmBaseB::calcula() {
+    atrapaErrores(this, "btcalculabaseb", [this] {
+        const auto base = leeBase();
+        if (!base) return;
+        const std::string texto = textoDe(txelemzn_);
+        const auto n = leeNumero(texto);
+        if (!n) return mensaje(this, "El valor ha de ser numérico");
+        if (*n < 0 || *n > kMaximoValor) return mensaje(this, kRango);
+        // A fractional value would be rounded and the expansion would not add up to it.
+        if (noEsEntero(texto) == 1) {
+            return mensaje(this, "El valor ha de ser un número entero.");
+        }
+        if (!baseCorta()) return;
+        empiezaCalculo();
+        const auto r = aBaseB(aEntero32(*n), *base, textoDe(txmodn2_), texto);
+        txinver_->setText(aQt(r.resultado));
+        txq_->setPlainText(aQt(r.desarrollo));
+    });
+}
+
+FrmBase10::FrmBase10(Contexto& contexto)
+    : VentanaCambioBase(contexto, QStringLiteral("frmbase10"), QStringLiteral("Base b --> Base 10"),
+                        QStringLiteral("&Entero en la base anterior:"),
+                        QStringLiteral("Representación en base 10:"), "btcalculabase10") {}
+
+void FrmBase10::calcula() {
+    atrapaErrores(this, "btcalculabase10", [this] {
+        const auto base = leeBase();
+        if (!base) return;
+        const std::string digitos = textoDe(txelemzn_);
+        const auto valor = leeNumero(digitos);
+        if (!valor) return mensaje(this, "El valor ha de ser numérico");
+        if (*valor < 0) return mensaje(this, kRango);
+        if (!baseCorta()) return;
+        empiezaCalculo();
+        if (!std::all_of(digitos.begin(), digitos.end(),
+                         [](char c) { return c >= '0' && c <= '9'; })) {
+            return mensaje(this, "Los dígitos han de ser cifras del 0 al 9.");
+        }
+        if (!std::all_of(digitos.begin(), digitos.end(), [&](char c) { return c - '0' < *base; })) {
+            return mensaje(this, "Los digitos deben ser menores que la base");
+        }
+        const auto r = aBase10(digitos, *base, textoDe(txmodn2_));
+        txinver_->setText(aQt(r.resultado));
+        txq_->setPlainText(aQt(r.desarrollo));
+    });
+}
+
+}  // namespace zefra::gui

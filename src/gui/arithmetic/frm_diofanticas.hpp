@@ -1,0 +1,49 @@
+// The window of linear Diophantine equations A·X + B·Y = C.
+#pragma once
+
+#include <optional>
+
+#include "arithmetic/restricciones.hpp"
+#include "ui/contexto.hpp"
+#include "ui/ventana.hpp"
+
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace zefra::gui {
+
+class FrmDiofanticas final : public Ventana {
+    Q_OBJECT
+
+  public:
+    explicit FrmDiofanticas(Contexto& contexto);
+
+    // The general solution the window holds, read from its fields; nothing when it holds none.
+    std::optional<Parametrizacion> parametrizacion() const;
+
+    // The bounds window gives its button back when it closes.
+    void habilitaRestricciones() const;
+
+  private slots:
+    void resuelve();
+    void verTraza();
+    void abreRestricciones();
+
+  private:
+    void limpiaSolucion();
+
+    Contexto& contexto_;
+    QLineEdit* txCoefa_;
+    QLineEdit* txCoefB_;
+    QLineEdit* txindepc_;
+    QLineEdit* txX_;
+    QLineEdit* txY_;
+    QPlainTextEdit* txsolgen_;
+    QLineEdit* alpha_;
+    QLineEdit* beta_;
+    QPushButton* btTrazaDiof_;
+    QPushButton* btRestriccionesDiof_;
+};
+
+}  // namespace zefra::gui

@@ -1,0 +1,38 @@
+#include "arithmetic/frm_traza_diof.hpp"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "ui/controles.hpp"
+#include "ui/rejilla.hpp"
+
+namespace zefra::gui {
+
+FrmTrazaDiof::FrmTrazaDiof(Contexto& contexto)
+    : Ventana(contexto.principal, QStringLiteral("frmTrazaDiof"),
+              QStringLiteral("TRAZA DEL ALGORITMO: Búsqueda de una solución particular")) {
+    auto* rejilla = new Rejilla(contexto.estado.trazaDiofantica, 0, 1, this);
+    rejilla->setObjectName(QStringLiteral("grTrazadiof"));
+    rejilla->horizontalHeader()->setDefaultSectionSize(
+        fontMetrics().horizontalAdvance(QStringLiteral("-2147483648")));
+    rejilla->muestraTodasLasFilas();
+
+    auto* columna = new QVBoxLayout(this);
+    columna->addWidget(rejilla);
+    for (const char* formula :
+         {"A ( i ) = A ( i - 1)  Q ( i )  +  A ( i - 2 )",
+          "B ( i ) = B ( i - 1)  Q ( i )  +  B ( i - 2 )", "Suponemos A>0 y B>0"}) {
+        columna->addWidget(new QLabel(QString::fromUtf8(formula), this));
+    }
+    auto* botones = new QHBoxLayout;
+    botones->addStretch();
+    botones->addWidget(botonSalir(this));
+    columna->addStretch();
+    columna->addLayout(botones);
+    resize(640, sizeHint().height());
+}
+
+}  // namespace zefra::gui

@@ -1,0 +1,16 @@
+// The trace of the particular solution: quotients and recurrence values step by step.
+#pragma once
+
+#include "ui/contexto.hpp"
+#include "ui/ventana.hpp"
+
+namespace zefra::gui {
+
+class FrmTrazaDiof final : public Ventana {
+    Q_OBJECT
+
+  public:
+    explicit FrmTrazaDiof(Contexto& contexto);
+};
+
+}  // namespace zefra::gui
