@@ -9,6 +9,11 @@
 namespace zefra {
 
 struct Observadores {
+    // The representative in Zn: the remainder with the sign of a, and the truncated quotient.
+    std::function<void(double resto, double cociente)> representante;
+    // The inverse in Zn: the Bézout coefficient of the element before it is made non-negative.
+    std::function<void(double)> inversoSinConvertir;
+
     // The Diophantine solver of the inverse in Zn: the gcd of its coefficients, and the Bézout
     // coefficient of the modulus.
     std::function<void(double)> mcdInverso;

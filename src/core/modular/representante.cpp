@@ -1,0 +1,30 @@
+#include "modular/representante.hpp"
+
+#include "arithmetic/numeros.hpp"
+#include "arithmetic/primitivas.hpp"
+#include "shell/errores.hpp"
+
+namespace zefra {
+namespace {
+
+constexpr double kMaximo32 = 2147483647;
+
+}  // namespace
+
+double representante(Estado& estado, double n, double a) {
+    double resto = 0;
+    if (n > kMaximo32 || a > kMaximo32 || a < -kMaximo32) {
+        resto = restoEntero(a, n);
+    } else {
+        // The remainder operator on 32-bit integers: the sign of the dividend.
+        const std::int32_t divisor = aEntero32(n);
+        if (divisor == 0) throw ErrorEjecucion(TipoError::DivisionPorCero);
+        resto = aEntero32(a) % divisor;
+    }
+    // a − resto is an exact multiple of n, so the quotient is exact and truncated toward zero.
+    const double cociente = (a - resto) / n;
+    Observadores::avisa(estado.observadores.representante, resto, cociente);
+    return resto < 0 ? resto + n : resto;
+}
+
+}  // namespace zefra
