@@ -93,6 +93,24 @@ int main(int argc, char* argv[]) {
         pulsa(base10, "btcalculabase10");
         guarda(base10, carpeta);
 
+        principal.findChild<QAction*>(QStringLiteral("nrepres"))->trigger();
+        QWidget* repres = ventana(principal, QStringLiteral("frmrepresZn"));
+        escribe(repres, "txmodn", QStringLiteral("10"));
+        escribe(repres, "txclase", QStringLiteral("-33"));
+        pulsa(repres, "btcalcurepres");
+        guarda(repres, carpeta);
+        pulsa(repres, "btexplicainver");
+        guarda(ventana(principal, QStringLiteral("frExplicaRepres")), carpeta);
+
+        principal.findChild<QAction*>(QStringLiteral("nInvZn"))->trigger();
+        QWidget* inver = ventana(principal, QStringLiteral("frmcalinver"));
+        escribe(inver, "txmodn2", QStringLiteral("26"));
+        escribe(inver, "txelemzn", QStringLiteral("-33"));
+        pulsa(inver, "btcalcuinver");
+        guarda(inver, carpeta);
+        pulsa(inver, "btexplicainver");
+        guarda(ventana(principal, QStringLiteral("frexplicainver")), carpeta);
+
         principal.findChild<QAction*>(QStringLiteral("nAcercaDe"))->trigger();
         guarda(ventana(principal, QStringLiteral("frAcercaDe")), carpeta);
         QApplication::quit();

@@ -11,7 +11,7 @@ constexpr double kMaximo32 = 2147483647;
 
 }  // namespace
 
-double representante(Estado& estado, double n, double a) {
+DivisionZn divisionEnZn(double n, double a) {
     double resto = 0;
     if (n > kMaximo32 || a > kMaximo32 || a < -kMaximo32) {
         resto = restoEntero(a, n);
@@ -22,9 +22,13 @@ double representante(Estado& estado, double n, double a) {
         resto = aEntero32(a) % divisor;
     }
     // a − resto is an exact multiple of n, so the quotient is exact and truncated toward zero.
-    const double cociente = (a - resto) / n;
-    Observadores::avisa(estado.observadores.representante, resto, cociente);
-    return resto < 0 ? resto + n : resto;
+    return {resto, (a - resto) / n, resto < 0 ? resto + n : resto};
+}
+
+double representante(Estado& estado, double n, double a) {
+    const DivisionZn d = divisionEnZn(n, a);
+    Observadores::avisa(estado.observadores.representante, d.resto, d.cociente);
+    return d.representante;
 }
 
 }  // namespace zefra

@@ -5,9 +5,17 @@
 
 namespace zefra {
 
-// Returns the representative and reports the division a = q·n + resto that justifies it (the
-// remainder with the sign of a, the quotient truncated toward zero) through the observer
-// `representante`, also when another routine calls it.
+// The division a = cociente·n + resto that justifies a class: the remainder with the sign of a,
+// the quotient truncated toward zero, and the representative.
+struct DivisionZn {
+    double resto = 0;
+    double cociente = 0;
+    double representante = 0;
+};
+DivisionZn divisionEnZn(double n, double a);
+
+// Returns the representative and reports its division through the observer `representante`,
+// also when another routine calls it.
 double representante(Estado& estado, double n, double a);
 
 }  // namespace zefra

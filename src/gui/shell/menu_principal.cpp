@@ -7,6 +7,8 @@
 #include "arithmetic/frm_cambio_base.hpp"
 #include "arithmetic/frm_diofanticas.hpp"
 #include "arithmetic/frm_euclides.hpp"
+#include "modular/frm_calinver.hpp"
+#include "modular/frm_repres_zn.hpp"
 #include "shell/fr_acerca_de.hpp"
 #include "shell/frm_principal.hpp"
 
@@ -80,10 +82,12 @@ void FrmPrincipal::construyeMenu() {
 
     QMenu* modular = submenu(barra, "naritmodular", QStringLiteral("Aritmética &modular"));
     entrada(modular, QStringLiteral("nDescRepres"), QStringLiteral("Descripción"));
-    entrada(modular, QStringLiteral("nrepres"), QStringLiteral("Representante de clase en Zn"));
+    entrada(modular, QStringLiteral("nrepres"), QStringLiteral("Representante de clase en Zn"),
+            [&ctx] { ctx.abre<FrmRepresZn>(); });
     separador(modular, QStringLiteral("nseparRepres"));
     entrada(modular, QStringLiteral("nDescripInversoZn"), QStringLiteral("Descripción"));
-    entrada(modular, QStringLiteral("nInvZn"), QStringLiteral("Inverso de un elemento de Zn"));
+    entrada(modular, QStringLiteral("nInvZn"), QStringLiteral("Inverso de un elemento de Zn"),
+            [&ctx] { ctx.abre<FrmCalInver>(); });
     separador(modular, QStringLiteral("nseparInverso"));
     entrada(modular, QStringLiteral("ndescripeuler"), QStringLiteral("Descripción"));
     entrada(modular, QStringLiteral("nfuneuler"), QStringLiteral("Función de Euler"));

@@ -16,10 +16,6 @@ class InversoPrueba : public ::testing::Test {
     InversoPrueba() {
         estado.observadores.mcdInverso = [this](double g) { mcd = g; };
         estado.observadores.inversoSinConvertir = [this](double x) { sinConvertir = x; };
-        estado.observadores.representante = [this](double r, double q) {
-            resto = r;
-            cociente = q;
-        };
     }
 
     // What the inverse window builds its reasoning from.
@@ -29,10 +25,11 @@ class InversoPrueba : public ::testing::Test {
         d.a = a;
         double elemento = a;
         if (a < 0) {
-            d.representante = representante(estado, n, a);
-            d.resto = resto;
-            d.cociente = cociente;
-            elemento = *d.representante;
+            const DivisionZn division = divisionEnZn(n, a);
+            d.representante = division.representante;
+            d.resto = division.resto;
+            d.cociente = division.cociente;
+            elemento = division.representante;
         }
         d.inverso = *inversoZn(estado, n, elemento);
         d.mcd = mcd;
@@ -42,7 +39,7 @@ class InversoPrueba : public ::testing::Test {
 
     pruebas::RelojFalso reloj;
     Estado estado{reloj};
-    double mcd = 0, sinConvertir = 0, resto = 0, cociente = 0;
+    double mcd = 0, sinConvertir = 0;
 };
 
 TEST_F(InversoPrueba, CoincideConLaBusquedaExhaustiva) {

@@ -1,0 +1,61 @@
+#include "modular/validacion_zn.hpp"
+
+#include <QLineEdit>
+#include <cmath>
+
+#include "arithmetic/numeros.hpp"
+#include "ui/mensajes.hpp"
+#include "ui/textos.hpp"
+
+namespace zefra::gui {
+namespace {
+
+constexpr double kMaximo = 2147483647;
+constexpr int kLongitudMaxima = 10;
+
+bool esEntero(double x) {
+    return std::floor(x) == x;
+}
+
+}  // namespace
+
+std::optional<double> leeModulo(QWidget* ventana, const QLineEdit* campo,
+                                const MensajesModulo& mensajes) {
+    const auto n = leeNumero(textoDe(campo));
+    if (!n) {
+        mensaje(ventana, mensajes.noNumerico);
+    } else if (*n > kMaximo) {
+        mensaje(ventana, mensajes.demasiadoGrande);
+    } else if (*n <= 0) {
+        mensaje(ventana, mensajes.noPositivo);
+    } else if (!esEntero(*n)) {
+        // A fractional modulus would make every equation of the reasoning false.
+        mensaje(ventana, "El módulo ha de ser un número entero.");
+    } else {
+        return n;
+    }
+    return std::nullopt;
+}
+
+std::optional<double> leeElemento(QWidget* ventana, const QLineEdit* campo,
+                                  const MensajesElemento& mensajes) {
+    const auto a = leeNumero(textoDe(campo));
+    if (!a) {
+        mensaje(ventana, mensajes.noNumerico);
+    } else if (std::fabs(*a) > kMaximo) {
+        mensaje(ventana, mensajes.fueraDeRango);
+    } else if (!esEntero(*a)) {
+        mensaje(ventana, "El número de clase ha de ser un número entero.");
+    } else {
+        return a;
+    }
+    return std::nullopt;
+}
+
+bool moduloCorto(QWidget* ventana, const QLineEdit* campo) {
+    if (campo->text().size() <= kLongitudMaxima) return true;
+    mensaje(ventana, "No puede superar los once dígitos");
+    return false;
+}
+
+}  // namespace zefra::gui
