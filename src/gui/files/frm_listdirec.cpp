@@ -1,0 +1,183 @@
+#include "files/frm_listdirec.hpp"
+
+#include <QComboBox>
+#include <QDir>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QStorageInfo>
+#include <QVBoxLayout>
+
+#include "files/ficheros_texto.hpp"
+#include "ui/controles.hpp"
+#include "ui/mensajes.hpp"
+#include "ui/textos.hpp"
+
+namespace zefra::gui {
+namespace {
+
+const QString kSubir = QStringLiteral("..");
+
+// The roots a user can reach: the root folder, the home folder and the mounted volumes.
+QStringList unidades() {
+    QStringList raices{QDir::rootPath(), QDir::homePath()};
+    for (const QStorageInfo& volumen : QStorageInfo::mountedVolumes()) {
+        const QString raiz = volumen.rootPath();
+        const bool deSistema =
+            raiz.startsWith(QStringLiteral("/proc")) || raiz.startsWith(QStringLiteral("/sys")) ||
+            raiz.startsWith(QStringLiteral("/dev")) || raiz.startsWith(QStringLiteral("/run")) ||
+            raiz.startsWith(QStringLiteral("/snap"));
+        if (volumen.isValid() && volumen.isReady() && !deSistema && !raices.contains(raiz)) {
+            raices << raiz;
+        }
+    }
+    return raices;
+}
+
+}  // namespace
+
+FrmListDirec::FrmListDirec(Contexto& contexto) : QDialog(contexto.principal) {
+    setObjectName(QStringLiteral("frmlistdirec"));
+    Drive1_ = new QComboBox(this);
+    Drive1_->setObjectName(QStringLiteral("Drive1"));
+    Drive1_->addItems(unidades());
+    rutaActual_ = new QLabel(this);
+    rutaActual_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    Dir1_ = new QListWidget(this);
+    Dir1_->setObjectName(QStringLiteral("Dir1"));
+    File1_ = new QListWidget(this);
+    File1_->setObjectName(QStringLiteral("File1"));
+    txnomarchi_ = campo(this, "txnomarchi");
+    Combo1_ = new QComboBox(this);
+    Combo1_->setObjectName(QStringLiteral("Combo1"));
+    Combo1_->setEditable(true);
+    Combo1_->addItems({QStringLiteral("*.txt"), QStringLiteral("*.cod")});
+    txdonde_ = campo(this, "txdonde", true);
+    txalfalibre_ = campo(this, "txalfalibre", true);
+    txdonde_->hide();
+    txalfalibre_->hide();
+    btAbrir_ = boton(this, "btAbrir", QStringLiteral("&ABRIR"));
+    btGuardar_ = boton(this, "btGuardar", QStringLiteral("&GUARDAR"));
+    auto* salir = boton(this, "Command1", QStringLiteral("&Salir"));
+
+    connect(Drive1_, &QComboBox::activated, this, &FrmListDirec::cambiaUnidad);
+    connect(Dir1_, &QListWidget::itemActivated, this,
+            [this](const QListWidgetItem* item) { entraEnCarpeta(item->text()); });
+    connect(Combo1_, &QComboBox::currentTextChanged, this, &FrmListDirec::listaFicheros);
+    connect(File1_, &QListWidget::currentTextChanged, txnomarchi_, [this](const QString& nombre) {
+        if (!nombre.isEmpty()) txnomarchi_->setText(nombre);
+    });
+    connect(File1_, &QListWidget::itemActivated, this, [this] {
+        if (btAbrir_->isVisible()) abre();
+    });
+    connect(btAbrir_, &QPushButton::clicked, this, &FrmListDirec::abre);
+    connect(btGuardar_, &QPushButton::clicked, this, &FrmListDirec::guarda);
+    connect(salir, &QPushButton::clicked, this, &QDialog::reject);
+
+    auto* listas = new QGridLayout;
+    listas->addWidget(new QLabel(QStringLiteral("Unidad:"), this), 0, 0);
+    listas->addWidget(Drive1_, 1, 0);
+    listas->addWidget(rutaActual_, 2, 0);
+    listas->addWidget(Dir1_, 3, 0);
+    listas->addWidget(new QLabel(QStringLiteral("Archivos:"), this), 2, 1);
+    listas->addWidget(File1_, 3, 1);
+    auto* nombre = new QGridLayout;
+    fila(nombre, 0, QStringLiteral("&Nombre de archivo:"), txnomarchi_)->setObjectName("Label1");
+    fila(nombre, 1, QStringLiteral("&Tipo de archivo:"), Combo1_)->setObjectName("Label2");
+    auto* botones = new QHBoxLayout;
+    botones->addWidget(btAbrir_);
+    botones->addWidget(btGuardar_);
+    botones->addStretch();
+    botones->addWidget(salir);
+    auto* columna = new QVBoxLayout(this);
+    columna->addLayout(listas, 1);
+    columna->addLayout(nombre);
+    columna->addLayout(botones);
+    resize(620, 440);
+    muestraCarpeta(QDir::homePath());
+}
+
+void FrmListDirec::pide(PeticionFichero peticion) {
+    setWindowTitle(peticion.titulo);
+    txdonde_->setText(peticion.codigo);
+    btAbrir_->setVisible(!peticion.guardar);
+    btGuardar_->setVisible(peticion.guardar);
+    (peticion.guardar ? btGuardar_ : btAbrir_)->setDefault(true);
+    destino_ = std::move(peticion.destino);
+    listaFicheros();
+    if (peticion.modal) {
+        exec();
+    } else {
+        setModal(false);
+        Contexto::muestra(*this);
+    }
+}
+
+void FrmListDirec::cambiaUnidad(int indice) {
+    const QString raiz = Drive1_->itemText(indice);
+    if (!QDir(raiz).isReadable()) {
+        mensaje(this, QStringLiteral("Se ha producido el siguiente error:\nLa unidad %1 no se "
+                                     "puede leer.")
+                          .arg(raiz));
+        return;
+    }
+    muestraCarpeta(raiz);
+}
+
+void FrmListDirec::entraEnCarpeta(const QString& nombre) {
+    const QString destino = QDir::cleanPath(QDir(carpeta_).filePath(nombre));
+    if (!QDir(destino).isReadable()) {
+        mensaje(this, QStringLiteral("Se ha producido el siguiente error:\nNo se puede abrir la "
+                                     "carpeta %1.")
+                          .arg(destino));
+        return;
+    }
+    muestraCarpeta(destino);
+}
+
+void FrmListDirec::muestraCarpeta(const QString& carpeta) {
+    carpeta_ = carpeta;
+    rutaActual_->setText(carpeta);
+    Dir1_->clear();
+    const QDir dir(carpeta);
+    if (!dir.isRoot()) Dir1_->addItem(kSubir);
+    Dir1_->addItems(
+        dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase));
+    listaFicheros();
+}
+
+void FrmListDirec::listaFicheros() {
+    File1_->clear();
+    const QString patron = Combo1_->currentText().trimmed();
+    File1_->addItems(
+        QDir(carpeta_).entryList(patron.isEmpty() ? QStringList() : QStringList{patron},
+                                 QDir::Files, QDir::Name | QDir::IgnoreCase));
+}
+
+std::string FrmListDirec::rutaElegida() const {
+    return rutaCompleta(aCore(carpeta_), textoDe(txnomarchi_));
+}
+
+void FrmListDirec::abre() {
+    const auto texto = leeTexto(rutaElegida());
+    if (!texto) return mensaje(this, "No se pudo abrir el fichero especificado.");
+    if (destino_.recibe && destino_.recibe(*texto)) hide();
+}
+
+void FrmListDirec::guarda() {
+    if (!destino_.texto) return;
+    const auto texto = destino_.texto();
+    if (!texto) return;
+    if (!escribeTexto(rutaElegida(), *texto)) {
+        return mensaje(this, "No pudo guardarse en el fichero especificado.");
+    }
+    hide();
+    listaFicheros();
+    if (destino_.guardado) destino_.guardado();
+    mensaje(this, destino_.confirmacion() + "guardado satisfactoriamente.");
+}
+
+}  // namespace zefra::gui

@@ -1,0 +1,77 @@
+// The file chooser shared by every window that opens or saves a file: drive, folder and file
+// lists, the file name and type. The window that asks for it says what to do with the text.
+#pragma once
+
+#include <QDialog>
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "ui/contexto.hpp"
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+
+namespace zefra::gui {
+
+// What a request does with a file's text.
+struct DestinoFichero {
+    // ABRIR: receives the whole text; returns false when it refused it (and said why), which
+    // keeps the chooser open.
+    std::function<bool(const std::string& texto)> recibe;
+    // GUARDAR: the text to write; nothing means there is nothing to save.
+    std::function<std::optional<std::string>()> texto;
+    // After a successful save.
+    std::function<void()> guardado;
+    // The start of the confirmation, before "guardado satisfactoriamente.".
+    std::function<std::string()> confirmacion = [] { return std::string("Archivo "); };
+};
+
+struct PeticionFichero {
+    QString codigo;  // who asks: "1" private-key window, "2" public-key window, ...
+    QString titulo;
+    bool guardar = false;  // GUARDAR instead of ABRIR
+    bool modal = false;
+    DestinoFichero destino;
+};
+
+class FrmListDirec final : public QDialog {
+    Q_OBJECT
+
+  public:
+    explicit FrmListDirec(Contexto& contexto);
+
+    // Configures the chooser for one request and shows it.
+    void pide(PeticionFichero peticion);
+    // The folder shown (for tests and for remembering where the student was).
+    QString carpeta() const { return carpeta_; }
+    void muestraCarpeta(const QString& carpeta);
+
+  private slots:
+    void abre();
+    void guarda();
+
+  private:
+    void cambiaUnidad(int indice);
+    void entraEnCarpeta(const QString& nombre);
+    void listaFicheros();
+    std::string rutaElegida() const;
+
+    QComboBox* Drive1_;
+    QLabel* rutaActual_;
+    QListWidget* Dir1_;
+    QListWidget* File1_;
+    QLineEdit* txnomarchi_;
+    QComboBox* Combo1_;
+    QPushButton* btAbrir_;
+    QPushButton* btGuardar_;
+    QLineEdit* txdonde_;
+    QLineEdit* txalfalibre_;
+    QString carpeta_;
+    DestinoFichero destino_;
+};
+
+}  // namespace zefra::gui
