@@ -7,6 +7,7 @@ paquetes=(
     cmake
     qt6-base-dev      # Qt 6 Widgets and Qt Test
     libgtest-dev      # GoogleTest
+    qt6-translations-l10n  # Qt's own dialog texts in Spanish
 )
 
 faltan=()

@@ -6,10 +6,12 @@
 #include "shell/estado.hpp"
 #include "shell/frm_principal.hpp"
 #include "ui/reloj_sistema.hpp"
+#include "ui/traduccion.hpp"
 
 int main(int argc, char* argv[]) {
     QApplication aplicacion(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zefra"));
+    zefra::gui::cargaTraduccionEspanola(aplicacion);
     zefra::fijaSeparadorDecimal(QLocale::system().decimalPoint() == QStringLiteral(",") ? ','
                                                                                         : '.');
     const zefra::gui::RelojSistema reloj;

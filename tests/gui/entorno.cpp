@@ -42,6 +42,9 @@ void PruebaVentanas::contestaModal() {
         vistos_ << caja->text();
         EXPECT_EQ(caja->windowTitle(), QStringLiteral("Zefra"));
         EXPECT_EQ(caja->buttons().size(), 1);
+        // Qt's Spanish translation is loaded: the single button reads "Aceptar".
+        EXPECT_EQ(caja->button(QMessageBox::Ok)->text().remove(QLatin1Char('&')),
+                  QStringLiteral("Aceptar"));
         if (esperados_.empty() || !esperados_.front().nombre.isEmpty()) {
             ADD_FAILURE() << "unexpected message: " << caja->text().toStdString();
         } else {

@@ -33,6 +33,11 @@ Cronometro::Cronometro(Tiempo& tiempo, Inicio inicio)
     if (!tiempo.inicial_ && inicio == Inicio::Publica) tiempo.inicial_ = ahora;
     inicio_ = tiempo.inicial_.value_or(ahora);
     ultimaLectura_ = ahora;
+    creado_ = ahora;
+}
+
+Cronometro::~Cronometro() {
+    if (latio_ && tiempo_.fin_) tiempo_.fin_();
 }
 
 bool Cronometro::leeReloj() {
@@ -46,9 +51,11 @@ bool Cronometro::leeReloj() {
     pendientes_ = paso_;
     ultimaLectura_ = ahora;
 
-    if (tiempo_.latido_ &&
+    // Only a computation that has already run for a while beats, at most ten times a second.
+    if (tiempo_.latido_ && ahora - creado_ > kIntervaloLatido &&
         (ahora - tiempo_.ultimoLatido_ > kIntervaloLatido || ahora < tiempo_.ultimoLatido_)) {
         tiempo_.ultimoLatido_ = ahora;
+        latio_ = true;
         tiempo_.latido_();
     }
 

@@ -50,6 +50,8 @@ class Tiempo {
     // Called about ten times a second while a budgeted routine runs, so that the windows can
     // repaint themselves during a long computation.
     void fijaLatido(std::function<void()> latido) { latido_ = std::move(latido); }
+    // Called when a routine that gave heartbeats ends, so the busy state can be lifted.
+    void fijaFin(std::function<void()> fin) { fin_ = std::move(fin); }
 
   private:
     friend class Cronometro;
@@ -57,6 +59,7 @@ class Tiempo {
     const Reloj& reloj_;
     std::optional<double> inicial_;
     std::function<void()> latido_;
+    std::function<void()> fin_;
     double ultimoLatido_ = 0;
 };
 
@@ -70,6 +73,9 @@ enum class Inicio { Publica, Privada };
 class Cronometro {
   public:
     Cronometro(Tiempo& tiempo, Inicio inicio);
+    ~Cronometro();
+    Cronometro(const Cronometro&) = delete;
+    Cronometro& operator=(const Cronometro&) = delete;
 
     // True when the elapsed time exceeds the budget (strictly).
     bool agotado() {
@@ -84,8 +90,10 @@ class Cronometro {
     double presupuesto_;
     double inicio_;
     double ultimaLectura_;
+    double creado_;
     std::uint32_t paso_ = 1;
     std::uint32_t pendientes_ = 1;
+    bool latio_ = false;
 };
 
 }  // namespace zefra

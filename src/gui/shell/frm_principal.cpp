@@ -1,5 +1,6 @@
 #include "shell/frm_principal.hpp"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFont>
@@ -20,9 +21,21 @@ FrmPrincipal::FrmPrincipal(Estado& estado)
     setObjectName(QStringLiteral("frmPrincipal"));
     setWindowTitle(QStringLiteral("Zefra: Aritmética entera y modular y su uso en criptografía"));
     construyeMenu();
-    // During a long computation the windows keep painting; user input waits until it ends.
-    estado.tiempo.fijaLatido(
-        [] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); });
+    // During a long computation the windows keep painting and show the busy cursor; user input
+    // waits until it ends.
+    estado.tiempo.fijaLatido([ocupado = ocupado_] {
+        if (!*ocupado) {
+            *ocupado = true;
+            QApplication::setOverrideCursor(Qt::WaitCursor);
+        }
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    });
+    estado.tiempo.fijaFin([ocupado = ocupado_] {
+        if (*ocupado) {
+            *ocupado = false;
+            QApplication::restoreOverrideCursor();
+        }
+    });
 
     auto* central = new QWidget(this);
     auto* columna = new QVBoxLayout(central);

@@ -5,6 +5,7 @@
 #include <QMainWindow>
 #include <array>
 #include <functional>
+#include <memory>
 
 #include "ui/contexto.hpp"
 
@@ -41,6 +42,8 @@ class FrmPrincipal final : public QMainWindow {
 
     Contexto contexto_;
     std::function<void()> terminar_;
+    // Whether the busy cursor is shown; shared with the time hooks, which may outlive nothing.
+    std::shared_ptr<bool> ocupado_ = std::make_shared<bool>(false);
     std::array<QAction*, 9> nalfaus_{};
 };
 

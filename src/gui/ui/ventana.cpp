@@ -1,6 +1,7 @@
 #include "ui/ventana.hpp"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 
 namespace zefra::gui {
 
@@ -19,6 +20,14 @@ void Ventana::salir() {
 void Ventana::closeEvent(QCloseEvent* evento) {
     salir();
     evento->accept();
+}
+
+void Ventana::keyPressEvent(QKeyEvent* evento) {
+    if (evento->key() == Qt::Key_Escape && evento->modifiers() == Qt::NoModifier) {
+        salir();
+        return;
+    }
+    QWidget::keyPressEvent(evento);
 }
 
 int pixelesDeTwips(const QWidget* widget, int twips) {

@@ -17,6 +17,8 @@ class Ventana : public QWidget {
 
   protected:
     void closeEvent(QCloseEvent* evento) override;
+    // Escape does what "Salir" does.
+    void keyPressEvent(QKeyEvent* evento) override;
 };
 
 // Width in pixels of a length given in twips (1/1440 inch), on this window's screen.

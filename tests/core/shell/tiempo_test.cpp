@@ -146,5 +146,26 @@ TEST_F(CronometroPrueba, ElLatidoLlegaDuranteUnCalculoLargo) {
     EXPECT_LE(latidos, 21);
 }
 
+TEST_F(CronometroPrueba, ElFinLlegaSoloTrasUnCalculoQueDioLatidos) {
+    int latidos = 0;
+    int fines = 0;
+    tiempo.fijaLatido([&] { ++latidos; });
+    tiempo.fijaFin([&] { ++fines; });
+    {
+        Cronometro rapido(tiempo, Inicio::Publica);
+        rapido.agotado();
+    }
+    EXPECT_EQ(latidos, 0);  // a quick computation never beats
+    EXPECT_EQ(fines, 0);
+    const int antes = fines;
+    reloj.paso = 0.2;
+    {
+        Cronometro lento(tiempo, Inicio::Publica);
+        for (int i = 0; i < 5; ++i)
+            lento.agotado();
+    }
+    EXPECT_EQ(fines, antes + 1);
+}
+
 }  // namespace
 }  // namespace zefra
