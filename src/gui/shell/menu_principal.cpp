@@ -6,6 +6,7 @@
 
 #include "arithmetic/frm_euclides.hpp"
 #include "shell/fr_acerca_de.hpp"
+#include "shell/fr_descripcion.hpp"
 #include "shell/frm_principal.hpp"
 
 namespace zefra::gui {
@@ -33,6 +34,12 @@ QAction* entrada(QMenu* menu, const QString& nombre, const QString& titulo) {
     return accion;
 }
 
+// An entry that opens the description window `ventana`.
+QAction* descripcion(QMenu* menu, Contexto& ctx, const QString& nombre, const QString& titulo,
+                     const QString& ventana) {
+    return entrada(menu, nombre, titulo, [&ctx, ventana] { ctx.abre<FrDescripcion>(ventana); });
+}
+
 QAction* separador(QMenu* menu, const QString& nombre) {
     QAction* accion = menu->addSeparator();
     accion->setObjectName(nombre);
@@ -46,7 +53,8 @@ void FrmPrincipal::construyeMenu() {
     auto& ctx = contexto_;
 
     QMenu* euclides = submenu(barra, "N_euclides", QStringLiteral("&Euclides"));
-    entrada(euclides, QStringLiteral("n_descripcion"), QStringLiteral("Descripción"));
+    descripcion(euclides, ctx, QStringLiteral("n_descripcion"), QStringLiteral("Descripción"),
+                QStringLiteral("frmDescripción"));
     entrada(euclides, QStringLiteral("n_ejecucion"), QStringLiteral("Ejecución"), [&ctx] {
         ctx.abre<FrmEuclides>();
     })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
@@ -56,34 +64,43 @@ void FrmPrincipal::construyeMenu() {
     entrada(base, QStringLiteral("n_base10"), QStringLiteral("Base b --> Base 10"));
 
     QMenu* diofantica = submenu(barra, "n_diofantica", QStringLiteral("Ecuaciones &diofánticas"));
-    entrada(diofantica, QStringLiteral("n_descrip_diof"), QStringLiteral("Descripción"));
+    descripcion(diofantica, ctx, QStringLiteral("n_descrip_diof"), QStringLiteral("Descripción"),
+                QStringLiteral("frmDescripecuac"));
     entrada(diofantica, QStringLiteral("n_ejec_diof"), QStringLiteral("Ejecución"))
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
 
     QMenu* primos = submenu(barra, "Nnumerosprimos", QStringLiteral("Números &Primos"));
-    entrada(primos, QStringLiteral("ndescriprimos"), QStringLiteral("Descripción"));
+    descripcion(primos, ctx, QStringLiteral("ndescriprimos"), QStringLiteral("Descripción"),
+                QStringLiteral("frdescprimos"));
     separador(primos, QStringLiteral("nsepara1"));
     entrada(primos, QStringLiteral("nListaprimos"), QStringLiteral("Lista de primos"));
-    entrada(primos, QStringLiteral("ndesclistaprimos"), QStringLiteral("Descripción algoritmo"));
+    descripcion(primos, ctx, QStringLiteral("ndesclistaprimos"),
+                QStringLiteral("Descripción algoritmo"), QStringLiteral("frdescalglistaprimos"));
     separador(primos, QStringLiteral("nsepar2"));
     entrada(primos, QStringLiteral("nesprimo"), QStringLiteral("¿ Es Primo ?"));
-    entrada(primos, QStringLiteral("ndesesprimo"), QStringLiteral("Descripción algoritmo"));
+    descripcion(primos, ctx, QStringLiteral("ndesesprimo"), QStringLiteral("Descripción algoritmo"),
+                QStringLiteral("frdescalgesprimo"));
     separador(primos, QStringLiteral("nsepar3"));
     entrada(primos, QStringLiteral("nfactorizacion"),
             QStringLiteral("Factorización en números primos"));
-    entrada(primos, QStringLiteral("ndescripfactor"), QStringLiteral("Descripción algoritmo"));
+    descripcion(primos, ctx, QStringLiteral("ndescripfactor"),
+                QStringLiteral("Descripción algoritmo"), QStringLiteral("frdescalgfactoriza"));
 
     QMenu* modular = submenu(barra, "naritmodular", QStringLiteral("Aritmética &modular"));
-    entrada(modular, QStringLiteral("nDescRepres"), QStringLiteral("Descripción"));
+    descripcion(modular, ctx, QStringLiteral("nDescRepres"), QStringLiteral("Descripción"),
+                QStringLiteral("frmDescripRepres"));
     entrada(modular, QStringLiteral("nrepres"), QStringLiteral("Representante de clase en Zn"));
     separador(modular, QStringLiteral("nseparRepres"));
-    entrada(modular, QStringLiteral("nDescripInversoZn"), QStringLiteral("Descripción"));
+    descripcion(modular, ctx, QStringLiteral("nDescripInversoZn"), QStringLiteral("Descripción"),
+                QStringLiteral("frdescripInversa"));
     entrada(modular, QStringLiteral("nInvZn"), QStringLiteral("Inverso de un elemento de Zn"));
     separador(modular, QStringLiteral("nseparInverso"));
-    entrada(modular, QStringLiteral("ndescripeuler"), QStringLiteral("Descripción"));
+    descripcion(modular, ctx, QStringLiteral("ndescripeuler"), QStringLiteral("Descripción"),
+                QStringLiteral("frdescripeuler"));
     entrada(modular, QStringLiteral("nfuneuler"), QStringLiteral("Función de Euler"));
     separador(modular, QStringLiteral("nsepareuler"));
-    entrada(modular, QStringLiteral("nDescripPoten"), QStringLiteral("Descripción"));
+    descripcion(modular, ctx, QStringLiteral("nDescripPoten"), QStringLiteral("Descripción"),
+                QStringLiteral("frDescripPoten"));
     entrada(modular, QStringLiteral("ncalcupoten"), QStringLiteral("Cálculo de potencias en Zn"));
 
     QMenu* cripto =
