@@ -1,11 +1,14 @@
 // The description windows: each menu entry opens its window with its title, "Salir" hides it,
 // the extra buttons open further descriptions beside it, and none of them is empty or cut off.
+#include <QLabel>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSet>
 #include <QTextBrowser>
 
 #include "gui/entorno.hpp"
+#include "shell/frm_traza.hpp"
 
 namespace zefra::pruebas {
 namespace {
@@ -147,6 +150,26 @@ TEST_F(Descripciones, NingunaEstaVaciaNiCortada) {
         EXPECT_GT(texto->toPlainText().trimmed().size(), 200);
         EXPECT_EQ(texto->horizontalScrollBar()->maximum(), 0);
     }
+}
+
+TEST_F(Descripciones, TrazaDeRestos) {
+    auto& traza = principal->contexto().abre<gui::FrmTraza>();
+    EXPECT_EQ(traza.objectName(), QStringLiteral("frmTraza"));
+    EXPECT_EQ(traza.windowTitle(), QStringLiteral("TRAZA DEL ALGORITMO DE EUCLIDES"));
+    auto* txTraza = control<QPlainTextEdit>(&traza, "txTraza");
+    ASSERT_EQ(txTraza, &traza.txTraza());
+    EXPECT_TRUE(txTraza->isReadOnly());
+    bool cabecera = false;
+    for (const QLabel* l : traza.findChildren<QLabel*>())
+        cabecera |= l->text() == QStringLiteral("RESTO");
+    EXPECT_TRUE(cabecera);
+    soloEstosBotones(&traza, {});
+
+    txTraza->setPlainText(QStringLiteral("4\n0"));
+    pulsa(control<QPushButton>(&traza, "btsalir"));
+    EXPECT_FALSE(traza.isVisible());
+    EXPECT_EQ(&principal->contexto().abre<gui::FrmTraza>(), &traza);
+    EXPECT_EQ(txTraza->toPlainText(), QStringLiteral("4\n0"));  // kept while hidden
 }
 
 }  // namespace
