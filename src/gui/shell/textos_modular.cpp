@@ -201,7 +201,7 @@ el exponente que queda, hasta que este vale 0. Así <i>b</i> queda escrito como 
 potencias de dos distintas (su expresión en base 2), y [<i>a</i>]<sup><i>b</i></sup> es el
 producto de los factores guardados, reduciendo módulo <i>n</i> en cada producto.</p>
 <pre>
-función potencia(a, b, n)                 { [a]<sup>b</sup> en Zn }
+función potencia(a, b, n)
     si mcd(a, n) = 1 y (n ≤ 278012 o n es primo) entonces
         b ← b mod φ(n)
     resultado ← 1
