@@ -35,8 +35,8 @@ QAction* entrada(QMenu* menu, const QString& nombre, const QString& titulo) {
 }
 
 // An entry that opens the description window `ventana`.
-QAction* descripcion(QMenu* menu, Contexto& ctx, const QString& nombre, const QString& titulo,
-                     const QString& ventana) {
+QAction* entradaDescripcion(QMenu* menu, Contexto& ctx, const QString& nombre,
+                            const QString& titulo, const QString& ventana) {
     return entrada(menu, nombre, titulo, [&ctx, ventana] { ctx.abre<FrDescripcion>(ventana); });
 }
 
@@ -53,8 +53,8 @@ void FrmPrincipal::construyeMenu() {
     auto& ctx = contexto_;
 
     QMenu* euclides = submenu(barra, "N_euclides", QStringLiteral("&Euclides"));
-    descripcion(euclides, ctx, QStringLiteral("n_descripcion"), QStringLiteral("Descripción"),
-                QStringLiteral("frmDescripción"));
+    entradaDescripcion(euclides, ctx, QStringLiteral("n_descripcion"),
+                       QStringLiteral("Descripción"), QStringLiteral("frmDescripción"));
     entrada(euclides, QStringLiteral("n_ejecucion"), QStringLiteral("Ejecución"), [&ctx] {
         ctx.abre<FrmEuclides>();
     })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
@@ -64,43 +64,45 @@ void FrmPrincipal::construyeMenu() {
     entrada(base, QStringLiteral("n_base10"), QStringLiteral("Base b --> Base 10"));
 
     QMenu* diofantica = submenu(barra, "n_diofantica", QStringLiteral("Ecuaciones &diofánticas"));
-    descripcion(diofantica, ctx, QStringLiteral("n_descrip_diof"), QStringLiteral("Descripción"),
-                QStringLiteral("frmDescripecuac"));
+    entradaDescripcion(diofantica, ctx, QStringLiteral("n_descrip_diof"),
+                       QStringLiteral("Descripción"), QStringLiteral("frmDescripecuac"));
     entrada(diofantica, QStringLiteral("n_ejec_diof"), QStringLiteral("Ejecución"))
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
 
     QMenu* primos = submenu(barra, "Nnumerosprimos", QStringLiteral("Números &Primos"));
-    descripcion(primos, ctx, QStringLiteral("ndescriprimos"), QStringLiteral("Descripción"),
-                QStringLiteral("frdescprimos"));
+    entradaDescripcion(primos, ctx, QStringLiteral("ndescriprimos"), QStringLiteral("Descripción"),
+                       QStringLiteral("frdescprimos"));
     separador(primos, QStringLiteral("nsepara1"));
     entrada(primos, QStringLiteral("nListaprimos"), QStringLiteral("Lista de primos"));
-    descripcion(primos, ctx, QStringLiteral("ndesclistaprimos"),
-                QStringLiteral("Descripción algoritmo"), QStringLiteral("frdescalglistaprimos"));
+    entradaDescripcion(primos, ctx, QStringLiteral("ndesclistaprimos"),
+                       QStringLiteral("Descripción algoritmo"),
+                       QStringLiteral("frdescalglistaprimos"));
     separador(primos, QStringLiteral("nsepar2"));
     entrada(primos, QStringLiteral("nesprimo"), QStringLiteral("¿ Es Primo ?"));
-    descripcion(primos, ctx, QStringLiteral("ndesesprimo"), QStringLiteral("Descripción algoritmo"),
-                QStringLiteral("frdescalgesprimo"));
+    entradaDescripcion(primos, ctx, QStringLiteral("ndesesprimo"),
+                       QStringLiteral("Descripción algoritmo"), QStringLiteral("frdescalgesprimo"));
     separador(primos, QStringLiteral("nsepar3"));
     entrada(primos, QStringLiteral("nfactorizacion"),
             QStringLiteral("Factorización en números primos"));
-    descripcion(primos, ctx, QStringLiteral("ndescripfactor"),
-                QStringLiteral("Descripción algoritmo"), QStringLiteral("frdescalgfactoriza"));
+    entradaDescripcion(primos, ctx, QStringLiteral("ndescripfactor"),
+                       QStringLiteral("Descripción algoritmo"),
+                       QStringLiteral("frdescalgfactoriza"));
 
     QMenu* modular = submenu(barra, "naritmodular", QStringLiteral("Aritmética &modular"));
-    descripcion(modular, ctx, QStringLiteral("nDescRepres"), QStringLiteral("Descripción"),
-                QStringLiteral("frmDescripRepres"));
+    entradaDescripcion(modular, ctx, QStringLiteral("nDescRepres"), QStringLiteral("Descripción"),
+                       QStringLiteral("frmDescripRepres"));
     entrada(modular, QStringLiteral("nrepres"), QStringLiteral("Representante de clase en Zn"));
     separador(modular, QStringLiteral("nseparRepres"));
-    descripcion(modular, ctx, QStringLiteral("nDescripInversoZn"), QStringLiteral("Descripción"),
-                QStringLiteral("frdescripInversa"));
+    entradaDescripcion(modular, ctx, QStringLiteral("nDescripInversoZn"),
+                       QStringLiteral("Descripción"), QStringLiteral("frdescripInversa"));
     entrada(modular, QStringLiteral("nInvZn"), QStringLiteral("Inverso de un elemento de Zn"));
     separador(modular, QStringLiteral("nseparInverso"));
-    descripcion(modular, ctx, QStringLiteral("ndescripeuler"), QStringLiteral("Descripción"),
-                QStringLiteral("frdescripeuler"));
+    entradaDescripcion(modular, ctx, QStringLiteral("ndescripeuler"), QStringLiteral("Descripción"),
+                       QStringLiteral("frdescripeuler"));
     entrada(modular, QStringLiteral("nfuneuler"), QStringLiteral("Función de Euler"));
     separador(modular, QStringLiteral("nsepareuler"));
-    descripcion(modular, ctx, QStringLiteral("nDescripPoten"), QStringLiteral("Descripción"),
-                QStringLiteral("frDescripPoten"));
+    entradaDescripcion(modular, ctx, QStringLiteral("nDescripPoten"), QStringLiteral("Descripción"),
+                       QStringLiteral("frDescripPoten"));
     entrada(modular, QStringLiteral("ncalcupoten"), QStringLiteral("Cálculo de potencias en Zn"));
 
     QMenu* cripto =

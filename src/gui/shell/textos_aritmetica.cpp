@@ -169,7 +169,7 @@ coeficientes <i>A</i> y <i>B</i>.)</p>
 &nbsp;&nbsp; <i>Y</i><sub>0</sub> = (−1)<sup><i>k</i></sup>·<i>A</i>(<i>k</i>)</p>
 <p>cumplen <i>A</i>·<i>X</i><sub>0</sub> + <i>B</i>·<i>Y</i><sub>0</sub> =
 mcd(<i>A</i>, <i>B</i>). Es decir: si <i>k</i> es par, <i>X</i><sub>0</sub> = −<i>B</i>(<i>k</i>)
-y <i>Y</i><sub>0</sub> = <i>A</i>(<i>k</i>); si <i>k</i> es impar,
+e <i>Y</i><sub>0</sub> = <i>A</i>(<i>k</i>); si <i>k</i> es impar,
 <i>X</i><sub>0</sub> = <i>B</i>(<i>k</i>) e <i>Y</i><sub>0</sub> = −<i>A</i>(<i>k</i>).</p>
 
 <h3>¿Por qué funciona?</h3>

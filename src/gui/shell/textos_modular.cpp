@@ -100,8 +100,8 @@ Z<sub><i>n</i></sub>.</p>
 φ(<i>p</i>) = <i>p</i> − 1.</p>
 <p>Si <i>p</i> es primo y <i>u</i> ≥ 1, entre 1 y <i>p</i><sup><i>u</i></sup> los únicos enteros
 que no son primos con <i>p</i><sup><i>u</i></sup> son los múltiplos de <i>p</i>: <i>p</i>,
-2<i>p</i>, 3<i>p</i>, …, <i>p</i><sup><i>u</i>−1</sup>·<i>p</i>, que son
-<i>p</i><sup><i>u</i>−1</sup>. Por tanto</p>
+2<i>p</i>, 3<i>p</i>, …, <i>p</i><sup><i>u</i>−1</sup>·<i>p</i>; hay
+<i>p</i><sup><i>u</i>−1</sup> de ellos. Por tanto</p>
 <p align="center">φ(<i>p</i><sup><i>u</i></sup>) = <i>p</i><sup><i>u</i></sup> −
 <i>p</i><sup><i>u</i>−1</sup> = <i>p</i><sup><i>u</i>−1</sup>·(<i>p</i> − 1).</p>
 <p>Por ejemplo, φ(8) = 4·1 = 4 (los enteros 1, 3, 5, 7) y φ(9) = 3·2 = 6 (los enteros 1, 2, 4,
