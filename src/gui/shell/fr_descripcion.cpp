@@ -8,6 +8,7 @@
 #include <QTextBrowser>
 #include <QTextDocument>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cmath>
 #include <memory>
 
@@ -67,7 +68,6 @@ FrDescripcion::FrDescripcion(Contexto& contexto, const Descripcion& datos)
               QString::fromUtf8(datos.titulo)) {
     auto* texto = new TextoDescripcion(this, datos.columnas);
     texto->setObjectName(QStringLiteral("txDescripcion"));
-    texto->setOpenLinks(false);
     texto->document()->setDefaultStyleSheet(kEstilo);
     texto->setHtml(formulasSinCortes(QString::fromUtf8(datos.contenido)));
 
