@@ -1,6 +1,8 @@
 // Renders the program's windows to PNG files, for the README and for checking them by eye:
 //   zefra-capturas <folder>
-// It drives the real windows through the menu, as a student would.
+// It drives the real windows through the menu, as a student would. The description windows and
+// the trace frame frmTraza go to <folder>/descripciones; a description whose text scrolls is
+// also rendered whole ("-completa"), for proofreading.
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
@@ -10,8 +12,10 @@
 #include <functional>
 
 #include "arithmetic/numeros.hpp"
+#include "shell/descripciones.hpp"
 #include "shell/estado.hpp"
 #include "shell/frm_principal.hpp"
+#include "shell/frm_traza.hpp"
 #include "ui/reloj_sistema.hpp"
 
 namespace {
@@ -33,9 +37,43 @@ void pulsa(QWidget* w, const char* boton) {
     w->findChild<QAbstractButton*>(QString::fromLatin1(boton))->click();
 }
 
-void guarda(QWidget* w, const QDir& carpeta) {
+void guarda(QWidget* w, const QDir& carpeta, const QString& sufijo = {}) {
     QApplication::processEvents();
-    w->grab().save(carpeta.filePath(w->objectName() + QStringLiteral(".png")));
+    w->grab().save(carpeta.filePath(w->objectName() + sufijo + QStringLiteral(".png")));
+}
+
+// A description as opened, and, when its text scrolls, all of it at once for proofreading.
+void guardaDescripcion(QWidget* w, const QDir& carpeta) {
+    guarda(w, carpeta);
+    const QSize abierta = w->size();
+    if (w->sizeHint().height() <= abierta.height()) return;
+    w->resize(abierta.width(), w->sizeHint().height());
+    guarda(w, carpeta, QStringLiteral("-completa"));
+    w->resize(abierta);
+}
+
+// Every description window at its default size, opened from its menu entry or from the button
+// of the description that offers it, and the trace frame frmTraza, into "descripciones".
+void guardaDescripciones(FrmPrincipal& principal, const QDir& raiz) {
+    raiz.mkpath(QStringLiteral("descripciones"));
+    const QDir carpeta(raiz.filePath(QStringLiteral("descripciones")));
+    const std::pair<const char*, const char*> entradas[] = {
+        {"n_descripcion", "frmDescripción"}, {"n_descrip_diof", "frmDescripecuac"},
+        {"ndescriprimos", "frdescprimos"},   {"ndesclistaprimos", "frdescalglistaprimos"},
+        {"ndesesprimo", "frdescalgesprimo"}, {"ndescripfactor", "frdescalgfactoriza"},
+        {"nDescRepres", "frmDescripRepres"}, {"nDescripInversoZn", "frdescripInversa"},
+        {"ndescripeuler", "frdescripeuler"}, {"nDescripPoten", "frDescripPoten"},
+    };
+    for (const auto& [accion, nombre] : entradas) {
+        principal.findChild<QAction*>(QString::fromLatin1(accion))->trigger();
+        QWidget* w = ventana(principal, QString::fromUtf8(nombre));
+        guardaDescripcion(w, carpeta);
+        for (const auto& boton : zefra::gui::descripcion(QString::fromUtf8(nombre)).botones) {
+            pulsa(w, boton.nombre);
+            guardaDescripcion(ventana(principal, QString::fromUtf8(boton.abre)), carpeta);
+        }
+    }
+    guarda(&principal.contexto().abre<zefra::gui::FrmTraza>(), carpeta);
 }
 
 }  // namespace
@@ -113,6 +151,8 @@ int main(int argc, char* argv[]) {
 
         principal.findChild<QAction*>(QStringLiteral("nAcercaDe"))->trigger();
         guarda(ventana(principal, QStringLiteral("frAcercaDe")), carpeta);
+
+        guardaDescripciones(principal, carpeta);
         QApplication::quit();
     });
     return QApplication::exec();

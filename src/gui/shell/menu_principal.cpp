@@ -10,6 +10,7 @@
 #include "modular/frm_calinver.hpp"
 #include "modular/frm_repres_zn.hpp"
 #include "shell/fr_acerca_de.hpp"
+#include "shell/fr_descripcion.hpp"
 #include "shell/frm_principal.hpp"
 
 namespace zefra::gui {
@@ -37,6 +38,12 @@ QAction* entrada(QMenu* menu, const QString& nombre, const QString& titulo) {
     return accion;
 }
 
+// An entry that opens the description window `ventana`.
+QAction* entradaDescripcion(QMenu* menu, Contexto& ctx, const QString& nombre,
+                            const QString& titulo, const QString& ventana) {
+    return entrada(menu, nombre, titulo, [&ctx, ventana] { ctx.abre<FrDescripcion>(ventana); });
+}
+
 QAction* separador(QMenu* menu, const QString& nombre) {
     QAction* accion = menu->addSeparator();
     accion->setObjectName(nombre);
@@ -50,7 +57,8 @@ void FrmPrincipal::construyeMenu() {
     auto& ctx = contexto_;
 
     QMenu* euclides = submenu(barra, "N_euclides", QStringLiteral("&Euclides"));
-    entrada(euclides, QStringLiteral("n_descripcion"), QStringLiteral("Descripción"));
+    entradaDescripcion(euclides, ctx, QStringLiteral("n_descripcion"),
+                       QStringLiteral("Descripción"), QStringLiteral("frmDescripción"));
     entrada(euclides, QStringLiteral("n_ejecucion"), QStringLiteral("Ejecución"), [&ctx] {
         ctx.abre<FrmEuclides>();
     })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
@@ -62,37 +70,48 @@ void FrmPrincipal::construyeMenu() {
             [&ctx] { ctx.abre<FrmBase10>(); });
 
     QMenu* diofantica = submenu(barra, "n_diofantica", QStringLiteral("Ecuaciones &diofánticas"));
-    entrada(diofantica, QStringLiteral("n_descrip_diof"), QStringLiteral("Descripción"));
+    entradaDescripcion(diofantica, ctx, QStringLiteral("n_descrip_diof"),
+                       QStringLiteral("Descripción"), QStringLiteral("frmDescripecuac"));
     entrada(diofantica, QStringLiteral("n_ejec_diof"), QStringLiteral("Ejecución"), [&ctx] {
         ctx.abre<FrmDiofanticas>();
     })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
 
     QMenu* primos = submenu(barra, "Nnumerosprimos", QStringLiteral("Números &Primos"));
-    entrada(primos, QStringLiteral("ndescriprimos"), QStringLiteral("Descripción"));
+    entradaDescripcion(primos, ctx, QStringLiteral("ndescriprimos"), QStringLiteral("Descripción"),
+                       QStringLiteral("frdescprimos"));
     separador(primos, QStringLiteral("nsepara1"));
     entrada(primos, QStringLiteral("nListaprimos"), QStringLiteral("Lista de primos"));
-    entrada(primos, QStringLiteral("ndesclistaprimos"), QStringLiteral("Descripción algoritmo"));
+    entradaDescripcion(primos, ctx, QStringLiteral("ndesclistaprimos"),
+                       QStringLiteral("Descripción algoritmo"),
+                       QStringLiteral("frdescalglistaprimos"));
     separador(primos, QStringLiteral("nsepar2"));
     entrada(primos, QStringLiteral("nesprimo"), QStringLiteral("¿ Es Primo ?"));
-    entrada(primos, QStringLiteral("ndesesprimo"), QStringLiteral("Descripción algoritmo"));
+    entradaDescripcion(primos, ctx, QStringLiteral("ndesesprimo"),
+                       QStringLiteral("Descripción algoritmo"), QStringLiteral("frdescalgesprimo"));
     separador(primos, QStringLiteral("nsepar3"));
     entrada(primos, QStringLiteral("nfactorizacion"),
             QStringLiteral("Factorización en números primos"));
-    entrada(primos, QStringLiteral("ndescripfactor"), QStringLiteral("Descripción algoritmo"));
+    entradaDescripcion(primos, ctx, QStringLiteral("ndescripfactor"),
+                       QStringLiteral("Descripción algoritmo"),
+                       QStringLiteral("frdescalgfactoriza"));
 
     QMenu* modular = submenu(barra, "naritmodular", QStringLiteral("Aritmética &modular"));
-    entrada(modular, QStringLiteral("nDescRepres"), QStringLiteral("Descripción"));
+    entradaDescripcion(modular, ctx, QStringLiteral("nDescRepres"), QStringLiteral("Descripción"),
+                       QStringLiteral("frmDescripRepres"));
     entrada(modular, QStringLiteral("nrepres"), QStringLiteral("Representante de clase en Zn"),
             [&ctx] { ctx.abre<FrmRepresZn>(); });
     separador(modular, QStringLiteral("nseparRepres"));
-    entrada(modular, QStringLiteral("nDescripInversoZn"), QStringLiteral("Descripción"));
+    entradaDescripcion(modular, ctx, QStringLiteral("nDescripInversoZn"),
+                       QStringLiteral("Descripción"), QStringLiteral("frdescripInversa"));
     entrada(modular, QStringLiteral("nInvZn"), QStringLiteral("Inverso de un elemento de Zn"),
             [&ctx] { ctx.abre<FrmCalInver>(); });
     separador(modular, QStringLiteral("nseparInverso"));
-    entrada(modular, QStringLiteral("ndescripeuler"), QStringLiteral("Descripción"));
+    entradaDescripcion(modular, ctx, QStringLiteral("ndescripeuler"), QStringLiteral("Descripción"),
+                       QStringLiteral("frdescripeuler"));
     entrada(modular, QStringLiteral("nfuneuler"), QStringLiteral("Función de Euler"));
     separador(modular, QStringLiteral("nsepareuler"));
-    entrada(modular, QStringLiteral("nDescripPoten"), QStringLiteral("Descripción"));
+    entradaDescripcion(modular, ctx, QStringLiteral("nDescripPoten"), QStringLiteral("Descripción"),
+                       QStringLiteral("frDescripPoten"));
     entrada(modular, QStringLiteral("ncalcupoten"), QStringLiteral("Cálculo de potencias en Zn"));
 
     QMenu* cripto =

@@ -2,9 +2,11 @@
 // creates a window on its first opening and from then on only shows it again.
 #pragma once
 
+#include <QString>
 #include <QWidget>
+#include <map>
 #include <typeindex>
-#include <unordered_map>
+#include <utility>
 
 #include "shell/estado.hpp"
 
@@ -23,9 +25,14 @@ class Contexto {
     // (which owns it).
     template <class W>
     W& ventana() {
-        auto& sitio = ventanas_[std::type_index(typeid(W))];
-        if (!sitio) sitio = new W(*this);
-        return static_cast<W&>(*sitio);
+        return registrada<W>(QString(), [this] { return new W(*this); });
+    }
+
+    // The window called `nombre` of a class that builds several windows from data, created on
+    // first use as W(contexto, nombre).
+    template <class W>
+    W& ventana(const QString& nombre) {
+        return registrada<W>(nombre, [this, &nombre] { return new W(*this, nombre); });
     }
 
     // Shows the window modeless and brings it to the front.
@@ -36,10 +43,25 @@ class Contexto {
         return w;
     }
 
+    template <class W>
+    W& abre(const QString& nombre) {
+        W& w = ventana<W>(nombre);
+        muestra(w);
+        return w;
+    }
+
     static void muestra(QWidget& w);
 
   private:
-    std::unordered_map<std::type_index, QWidget*> ventanas_;
+    template <class W, class Crea>
+    W& registrada(const QString& nombre, Crea crea) {
+        QWidget*& sitio = ventanas_[{std::type_index(typeid(W)), nombre}];
+        if (!sitio) sitio = crea();
+        return static_cast<W&>(*sitio);
+    }
+
+    // Keyed by class and, for classes that build several windows, by window name.
+    std::map<std::pair<std::type_index, QString>, QWidget*> ventanas_;
 };
 
 }  // namespace zefra::gui

@@ -1,0 +1,100 @@
+#include "shell/fr_descripcion.hpp"
+
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QScreen>
+#include <QStyle>
+#include <QTextBrowser>
+#include <QTextDocument>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <cmath>
+#include <memory>
+
+#include "shell/descripciones.hpp"
+
+namespace zefra::gui {
+namespace {
+
+// Pseudocode is set in a monospace face that has the arrows and relations it uses.
+const QString kEstilo = QStringLiteral(
+    "pre { font-family: 'DejaVu Sans Mono', monospace; }"
+    "h3 { margin-top: 14px; }"
+    "table { margin-top: 6px; margin-bottom: 10px; }");
+
+// A formula is not broken across lines: the blanks around relation and operation signs, inside a
+// short pair such as mcd(a, b) and around "(mod" become non-breaking, so lines wrap only between
+// words and after the commas of the prose.
+QString formulasSinCortes(QString html) {
+    static const QRegularExpression signo(QStringLiteral(" (=|≡|≠|≤|≥|&lt;|&gt;|\\+|−|·|⇔|⇒) "));
+    static const QRegularExpression par(QStringLiteral("\\(([^() ]*), ([^() ]*)\\)"));
+    return html.replace(signo, QStringLiteral("\u00a0\\1\u00a0"))
+        .replace(par, QStringLiteral("(\\1,\u00a0\\2)"))
+        .replace(QStringLiteral(" (mod "), QStringLiteral("\u00a0(mod\u00a0"));
+}
+
+// Read-only rich text whose preferred size shows all of its content at the given width
+// (wider when a pseudocode line needs it), so a window opens without hiding any text.
+class TextoDescripcion final : public QTextBrowser {
+  public:
+    TextoDescripcion(QWidget* padre, int columnas) : QTextBrowser(padre), columnas_(columnas) {}
+
+    QSize sizeHint() const override {
+        const std::unique_ptr<QTextDocument> copia(document()->clone());
+        copia->setDefaultFont(font());
+        double ancho = fontMetrics().averageCharWidth() * columnas_;
+        copia->setTextWidth(ancho);
+        ancho = std::max(ancho, copia->idealWidth());
+        copia->setTextWidth(ancho);
+        // Room for the vertical scroll bar, which a long text needs on a small screen.
+        const int marco = 2 * frameWidth();
+        const int barra = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+        return {static_cast<int>(std::ceil(ancho)) + marco + barra,
+                static_cast<int>(std::ceil(copia->size().height())) + marco};
+    }
+
+  private:
+    int columnas_;
+};
+
+}  // namespace
+
+FrDescripcion::FrDescripcion(Contexto& contexto, const QString& nombre)
+    : FrDescripcion(contexto, descripcion(nombre)) {}
+
+FrDescripcion::FrDescripcion(Contexto& contexto, const Descripcion& datos)
+    : Ventana(contexto.principal, QString::fromUtf8(datos.nombre),
+              QString::fromUtf8(datos.titulo)) {
+    auto* texto = new TextoDescripcion(this, datos.columnas);
+    texto->setObjectName(QStringLiteral("txDescripcion"));
+    texto->document()->setDefaultStyleSheet(kEstilo);
+    texto->setHtml(formulasSinCortes(QString::fromUtf8(datos.contenido)));
+
+    auto* botones = new QHBoxLayout;
+    for (const BotonDescripcion& b : datos.botones) {
+        auto* boton = new QPushButton(QString::fromUtf8(b.titulo), this);
+        boton->setObjectName(QString::fromUtf8(b.nombre));
+        const QString destino = QString::fromUtf8(b.abre);
+        connect(boton, &QPushButton::clicked, this,
+                [&contexto, destino] { contexto.abre<FrDescripcion>(destino); });
+        botones->addWidget(boton);
+    }
+    botones->addStretch();
+    auto* salir = new QPushButton(QStringLiteral("&Salir"), this);
+    salir->setObjectName(QStringLiteral("btsalir"));
+    connect(salir, &QPushButton::clicked, this, &Ventana::salir);
+    botones->addWidget(salir);
+
+    auto* columna = new QVBoxLayout(this);
+    columna->addWidget(texto, 1);
+    columna->addLayout(botones);
+
+    // The whole text at once where the screen allows it; a long one scrolls.
+    const QRect pantalla = screen()->availableGeometry();
+    const QSize ideal = sizeHint();
+    resize(std::min(ideal.width(), pantalla.width() * 9 / 10),
+           std::min(ideal.height(), pantalla.height() * 9 / 10));
+}
+
+}  // namespace zefra::gui

@@ -1,0 +1,23 @@
+// A static description window: a scrollable rich text, the buttons that open further
+// descriptions, and "Salir". One class builds every description from its data.
+#pragma once
+
+#include "ui/contexto.hpp"
+#include "ui/ventana.hpp"
+
+namespace zefra::gui {
+
+struct Descripcion;
+
+class FrDescripcion final : public Ventana {
+    Q_OBJECT
+
+  public:
+    // Built by the registry as contexto.abre<FrDescripcion>(nombre).
+    FrDescripcion(Contexto& contexto, const QString& nombre);
+
+  private:
+    FrDescripcion(Contexto& contexto, const Descripcion& datos);
+};
+
+}  // namespace zefra::gui

@@ -1,0 +1,36 @@
+#include "shell/frm_traza.hpp"
+
+#include <QFontDatabase>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace zefra::gui {
+
+FrmTraza::FrmTraza(Contexto& contexto)
+    : Ventana(contexto.principal, QStringLiteral("frmTraza"),
+              QStringLiteral("TRAZA DEL ALGORITMO DE EUCLIDES")) {
+    txTraza_ = new QPlainTextEdit(this);
+    txTraza_->setObjectName(QStringLiteral("txTraza"));
+    txTraza_->setReadOnly(true);
+    txTraza_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    auto* resto = new QLabel(QStringLiteral("RESTO"), this);
+    resto->setBuddy(txTraza_);
+
+    auto* salir = new QPushButton(QStringLiteral("&Salir"), this);
+    salir->setObjectName(QStringLiteral("btsalir"));
+    connect(salir, &QPushButton::clicked, this, &Ventana::salir);
+
+    auto* botones = new QHBoxLayout;
+    botones->addStretch();
+    botones->addWidget(salir);
+    auto* columna = new QVBoxLayout(this);
+    columna->addWidget(resto);
+    columna->addWidget(txTraza_, 1);
+    columna->addLayout(botones);
+    resize(320, 400);
+}
+
+}  // namespace zefra::gui

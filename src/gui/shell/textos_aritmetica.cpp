@@ -1,0 +1,284 @@
+// The descriptions of Euclid's algorithm and of linear Diophantine equations.
+#include "shell/descripciones.hpp"
+
+namespace zefra::gui {
+namespace {
+
+constexpr const char* kEuclides = R"html(
+<h3>Máximo común divisor</h3>
+<p>El <b>máximo común divisor</b> de dos enteros <i>a</i> y <i>b</i>, no ambos nulos, es el
+mayor entero positivo que divide a la vez a <i>a</i> y a <i>b</i>; se escribe
+mcd(<i>a</i>, <i>b</i>). Un número y su opuesto tienen los mismos divisores, así que
+mcd(<i>a</i>, <i>b</i>) = mcd(|<i>a</i>|, |<i>b</i>|); además, mcd(<i>a</i>, 0) = |<i>a</i>|.
+Basta, pues, estudiar el caso <i>a</i> ≥ <i>b</i> &gt; 0.</p>
+
+<h3>La división entera</h3>
+<p>Dados dos enteros <i>D</i> ≥ 0 y <i>d</i> &gt; 0, existen dos únicos enteros <i>q</i>
+(el cociente) y <i>r</i> (el resto) tales que</p>
+<p align="center"><i>D</i> = <i>q</i>·<i>d</i> + <i>r</i>, &nbsp;&nbsp; 0 ≤ <i>r</i> &lt; <i>d</i>.</p>
+<p>Los divisores comunes de <i>D</i> y <i>d</i> son exactamente los divisores comunes de
+<i>d</i> y <i>r</i>: todo divisor común de <i>D</i> y <i>d</i> divide a
+<i>r</i> = <i>D</i> − <i>q</i>·<i>d</i>, y todo divisor común de <i>d</i> y <i>r</i> divide a
+<i>D</i> = <i>q</i>·<i>d</i> + <i>r</i>. Por tanto</p>
+<p align="center">mcd(<i>D</i>, <i>d</i>) = mcd(<i>d</i>, <i>r</i>).</p>
+
+<h3>El algoritmo</h3>
+<p>Se llama <i>r</i><sub>−1</sub> = <i>a</i> y <i>r</i><sub>0</sub> = <i>b</i>, y se divide cada
+resto entre el siguiente mientras el último resto obtenido no sea 0:</p>
+<table align="center" border="0" cellspacing="0" cellpadding="1">
+<tr><td align="right"><i>r</i><sub>−1</sub></td><td align="center">&nbsp;=&nbsp;</td>
+<td><i>q</i><sub>1</sub>·<i>r</i><sub>0</sub> + <i>r</i><sub>1</sub>,</td>
+<td>&nbsp;&nbsp; 0 ≤ <i>r</i><sub>1</sub> &lt; <i>r</i><sub>0</sub></td></tr>
+<tr><td align="right"><i>r</i><sub>0</sub></td><td align="center">&nbsp;=&nbsp;</td>
+<td><i>q</i><sub>2</sub>·<i>r</i><sub>1</sub> + <i>r</i><sub>2</sub>,</td>
+<td>&nbsp;&nbsp; 0 ≤ <i>r</i><sub>2</sub> &lt; <i>r</i><sub>1</sub></td></tr>
+<tr><td></td><td align="center">⋮</td><td></td><td></td></tr>
+<tr><td align="right"><i>r</i><sub><i>k</i>−1</sub></td><td align="center">&nbsp;=&nbsp;</td>
+<td><i>q</i><sub><i>k</i>+1</sub>·<i>r</i><sub><i>k</i></sub> + <i>r</i><sub><i>k</i>+1</sub>,</td>
+<td>&nbsp;&nbsp; 0 ≤ <i>r</i><sub><i>k</i>+1</sub> &lt; <i>r</i><sub><i>k</i></sub></td></tr>
+<tr><td></td><td align="center">⋮</td><td></td><td></td></tr>
+<tr><td align="right"><i>r</i><sub><i>m</i>−1</sub></td><td align="center">&nbsp;=&nbsp;</td>
+<td><i>q</i><sub><i>m</i>+1</sub>·<i>r</i><sub><i>m</i></sub> + 0</td><td></td></tr>
+</table>
+<p>Los restos son enteros no negativos que decrecen estrictamente,
+<i>r</i><sub>0</sub> &gt; <i>r</i><sub>1</sub> &gt; <i>r</i><sub>2</sub> &gt; ⋯, así que tras
+a lo sumo <i>b</i> divisiones aparece un resto 0 y el algoritmo termina. Aplicando la
+propiedad anterior a cada división,</p>
+<p align="center">mcd(<i>a</i>, <i>b</i>) = mcd(<i>r</i><sub>−1</sub>, <i>r</i><sub>0</sub>) =
+mcd(<i>r</i><sub>0</sub>, <i>r</i><sub>1</sub>) = ⋯ =
+mcd(<i>r</i><sub><i>m</i></sub>, 0) = <i>r</i><sub><i>m</i></sub>.</p>
+<p><b>El último resto distinto de cero, <i>r</i><sub><i>m</i></sub>, es el máximo común divisor
+mcd(<i>a</i>, <i>b</i>).</b> Si ya la primera división es exacta, ese resto es
+<i>r</i><sub>0</sub> = <i>b</i>.</p>
+
+<h3>Ejemplo</h3>
+<p>Cálculo de mcd(252, 198):</p>
+<table align="center" border="0" cellspacing="0" cellpadding="1">
+<tr><td align="right">252</td><td align="center">&nbsp;=&nbsp;</td><td>1·198 + 54</td></tr>
+<tr><td align="right">198</td><td align="center">&nbsp;=&nbsp;</td><td>3·54 + 36</td></tr>
+<tr><td align="right">54</td><td align="center">&nbsp;=&nbsp;</td><td>1·36 + 18</td></tr>
+<tr><td align="right">36</td><td align="center">&nbsp;=&nbsp;</td><td>2·18 + 0</td></tr>
+</table>
+<p>El último resto distinto de cero es 18, luego mcd(252, 198) = 18. Cada línea es una fila de
+la traza de la ventana de ejecución: dividendo, divisor, cociente y resto.</p>
+
+<h3>Mínimo común múltiplo</h3>
+<p>Conocido el máximo común divisor de dos enteros no nulos, su mínimo común múltiplo es</p>
+<p align="center">mcm(<i>a</i>, <i>b</i>) = |<i>a</i>·<i>b</i>| / mcd(<i>a</i>, <i>b</i>);</p>
+<p>en el ejemplo, mcm(252, 198) = 49896 / 18 = 2772.</p>
+)html";
+
+constexpr const char* kPseudoEuclides = R"html(
+<p>Cálculo de mcd(<i>a</i>, <i>b</i>) tal como lo hace el programa. <b>a div b</b> y
+<b>a mod b</b> son el cociente y el resto de la división entera de <i>a</i> entre <i>b</i>.</p>
+<pre>
+función mcd(a, b)
+    a ← |a|
+    b ← |b|
+    si a = 0 entonces devolver b     { mcd(0, b) = b; mcd(0, 0) = 0 }
+    si b = 0 entonces devolver a     { mcd(a, 0) = a }
+    si b &gt; a entonces intercambiar a y b
+    mientras b &gt; 0 hacer
+        q ← a div b
+        r ← a mod b
+        anotar en la traza la fila a, b, q, r
+        a ← b
+        b ← r
+    fin mientras
+    devolver a                       { el último resto distinto de 0 }
+fin función
+</pre>
+<p>Cada vuelta del bucle es una división de la cadena; al salir, <i>a</i> guarda el último resto
+distinto de cero. En cada vuelta se comprueba además que no se ha superado el tiempo máximo
+fijado en la ventana principal; si se supera, el cálculo se detiene sin resultado.</p>
+)html";
+
+constexpr const char* kDiofanticas = R"html(
+<h3>Ecuaciones diofánticas lineales</h3>
+<p>Una <b>ecuación diofántica lineal</b> con dos incógnitas es una ecuación</p>
+<p align="center"><i>A</i>·<i>X</i> + <i>B</i>·<i>Y</i> = <i>C</i></p>
+<p>con coeficientes <i>A</i>, <i>B</i>, <i>C</i> enteros, de la que solo interesan las
+soluciones enteras <i>X</i>, <i>Y</i>. Suponemos que <i>A</i> y <i>B</i> no son ambos 0 (si lo
+fueran, la ecuación diría 0 = <i>C</i>) y llamamos <i>d</i> = mcd(<i>A</i>, <i>B</i>).</p>
+
+<h3>Existencia de solución</h3>
+<p><b>Teorema.</b> La ecuación tiene solución entera si y solo si <i>d</i> divide a
+<i>C</i>.</p>
+<p>Si <i>X</i>, <i>Y</i> son enteros que la cumplen, <i>d</i> divide a <i>A</i> y a <i>B</i>,
+luego divide a <i>A</i>·<i>X</i> + <i>B</i>·<i>Y</i> = <i>C</i>. Recíprocamente, por la
+<b>identidad de Bézout</b> hay enteros <i>x</i><sub>0</sub>, <i>y</i><sub>0</sub> con
+<i>A</i>·<i>x</i><sub>0</sub> + <i>B</i>·<i>y</i><sub>0</sub> = <i>d</i>, que se obtienen con
+los cocientes del algoritmo de Euclides (botón «Algoritmo»). Si <i>C</i> = <i>m</i>·<i>d</i>,
+entonces <i>X</i><sub>0</sub> = <i>m</i>·<i>x</i><sub>0</sub>,
+<i>Y</i><sub>0</sub> = <i>m</i>·<i>y</i><sub>0</sub> es una <b>solución particular</b>. Si
+<i>C</i> = 0, basta tomar <i>X</i><sub>0</sub> = <i>Y</i><sub>0</sub> = 0.</p>
+
+<h3>Solución general</h3>
+<p><b>Teorema.</b> Si (<i>X</i><sub>0</sub>, <i>Y</i><sub>0</sub>) es una solución particular,
+todas las soluciones enteras son</p>
+<p align="center"><i>X</i> = <i>X</i><sub>0</sub> + <i>K</i>·(<i>B</i>/<i>d</i>), &nbsp;&nbsp;
+<i>Y</i> = <i>Y</i><sub>0</sub> − <i>K</i>·(<i>A</i>/<i>d</i>), &nbsp;&nbsp;
+para todo entero <i>K</i>.</p>
+<p>Son soluciones, porque al sustituir, los términos en <i>K</i> se cancelan:
+<i>A</i>·<i>K</i>·<i>B</i>/<i>d</i> − <i>B</i>·<i>K</i>·<i>A</i>/<i>d</i> = 0. Y no hay otras:
+si (<i>X</i>, <i>Y</i>) es solución y <i>B</i> ≠ 0 (el caso <i>B</i> = 0 es inmediato), restando
+las dos igualdades y dividiendo entre <i>d</i> queda</p>
+<p align="center">(<i>A</i>/<i>d</i>)·(<i>X</i> − <i>X</i><sub>0</sub>) =
+(<i>B</i>/<i>d</i>)·(<i>Y</i><sub>0</sub> − <i>Y</i>).</p>
+<p>Como <i>A</i>/<i>d</i> y <i>B</i>/<i>d</i> son primos entre sí, y un número que divide a un
+producto y es primo con uno de los factores divide al otro, <i>B</i>/<i>d</i> divide a
+<i>X</i> − <i>X</i><sub>0</sub>: <i>X</i> − <i>X</i><sub>0</sub> = <i>K</i>·(<i>B</i>/<i>d</i>)
+para algún entero <i>K</i>, y entonces <i>Y</i><sub>0</sub> − <i>Y</i> =
+<i>K</i>·(<i>A</i>/<i>d</i>).</p>
+
+<h3>Ejemplo</h3>
+<p>12·<i>X</i> + 8·<i>Y</i> = 20. Aquí <i>d</i> = mcd(12, 8) = 4, que divide a 20, así que hay
+solución. Una solución particular es <i>X</i><sub>0</sub> = 5, <i>Y</i><sub>0</sub> = −5, pues
+12·5 + 8·(−5) = 20, y la solución general es</p>
+<p align="center"><i>X</i> = 5 + 2<i>K</i>, &nbsp;&nbsp; <i>Y</i> = −5 − 3<i>K</i>, &nbsp;&nbsp;
+<i>K</i> entero.</p>
+<p>En cambio, 12·<i>X</i> + 8·<i>Y</i> = 3 no tiene solución entera, porque 4 no divide a 3.</p>
+)html";
+
+constexpr const char* kSolucionParticular = R"html(
+<p>Se busca una solución de <i>A</i>·<i>X</i> + <i>B</i>·<i>Y</i> = mcd(<i>A</i>, <i>B</i>).
+Suponemos <i>A</i> &gt; 0 y <i>B</i> &gt; 0; al final se explica cómo se tratan los signos.</p>
+
+<h3>1. Los cocientes de Euclides</h3>
+<p>Con <i>r</i><sub>−1</sub> = <i>A</i> y <i>r</i><sub>0</sub> = <i>B</i>, el algoritmo de
+Euclides hace las divisiones</p>
+<p align="center"><i>r</i><sub><i>i</i>−2</sub> = <i>q</i>(<i>i</i>)·<i>r</i><sub><i>i</i>−1</sub>
++ <i>r</i><sub><i>i</i></sub>, &nbsp;&nbsp; <i>i</i> = 1, 2, 3, …</p>
+<p>Sea <i>k</i> el número de divisiones con resto distinto de cero: la división <i>k</i> + 1 es
+exacta y <i>r</i><sub><i>k</i></sub> = mcd(<i>A</i>, <i>B</i>).</p>
+
+<h3>2. Las recurrencias</h3>
+<p>Con los cocientes <i>q</i>(1), …, <i>q</i>(<i>k</i>) (el de la última división, la exacta,
+no se usa) se calculan, para <i>i</i> = 1, 2, …, <i>k</i>,</p>
+<table align="center" border="0" cellspacing="0" cellpadding="1">
+<tr><td><i>A</i>(<i>i</i>) = <i>A</i>(<i>i</i>−1)·<i>q</i>(<i>i</i>) + <i>A</i>(<i>i</i>−2),</td>
+<td>&nbsp;&nbsp; con <i>A</i>(−1) = 0 y <i>A</i>(0) = 1;</td></tr>
+<tr><td><i>B</i>(<i>i</i>) = <i>B</i>(<i>i</i>−1)·<i>q</i>(<i>i</i>) + <i>B</i>(<i>i</i>−2),</td>
+<td>&nbsp;&nbsp; con <i>B</i>(−1) = 1 y <i>B</i>(0) = 0.</td></tr>
+</table>
+<p>(No hay que confundir las sucesiones <i>A</i>(<i>i</i>) y <i>B</i>(<i>i</i>) con los
+coeficientes <i>A</i> y <i>B</i>.)</p>
+
+<h3>3. La solución particular</h3>
+<p align="center"><i>X</i><sub>0</sub> = (−1)<sup><i>k</i>+1</sup>·<i>B</i>(<i>k</i>),
+&nbsp;&nbsp; <i>Y</i><sub>0</sub> = (−1)<sup><i>k</i></sup>·<i>A</i>(<i>k</i>)</p>
+<p>cumplen <i>A</i>·<i>X</i><sub>0</sub> + <i>B</i>·<i>Y</i><sub>0</sub> =
+mcd(<i>A</i>, <i>B</i>). Es decir: si <i>k</i> es par, <i>X</i><sub>0</sub> = −<i>B</i>(<i>k</i>)
+e <i>Y</i><sub>0</sub> = <i>A</i>(<i>k</i>); si <i>k</i> es impar,
+<i>X</i><sub>0</sub> = <i>B</i>(<i>k</i>) e <i>Y</i><sub>0</sub> = −<i>A</i>(<i>k</i>).</p>
+
+<h3>¿Por qué funciona?</h3>
+<p>Por inducción se comprueba que, para todo <i>i</i> ≥ 0,</p>
+<p align="center"><i>A</i>(<i>i</i>)·<i>B</i>(<i>i</i>−1) − <i>A</i>(<i>i</i>−1)·<i>B</i>(<i>i</i>)
+= (−1)<sup><i>i</i></sup>.</p>
+<p>Las fracciones <i>A</i>(<i>i</i>)/<i>B</i>(<i>i</i>), <i>i</i> ≥ 1, son las reducidas de la
+fracción continua de <i>A</i>/<i>B</i>; si se usara también el último cociente, se obtendría
+<i>A</i>(<i>k</i>+1) = <i>A</i>/<i>d</i> y <i>B</i>(<i>k</i>+1) = <i>B</i>/<i>d</i>, con
+<i>d</i> = mcd(<i>A</i>, <i>B</i>). Con <i>i</i> = <i>k</i> + 1, la igualdad anterior multiplicada
+por (−1)<sup><i>k</i>+1</sup>·<i>d</i> es justamente
+<i>A</i>·(−1)<sup><i>k</i>+1</sup><i>B</i>(<i>k</i>) + <i>B</i>·(−1)<sup><i>k</i></sup><i>A</i>(<i>k</i>)
+= <i>d</i>.</p>
+
+<h3>Ejemplo</h3>
+<p>252·<i>X</i> + 198·<i>Y</i> = 18. Las divisiones son 252 = 1·198 + 54, 198 = 3·54 + 36,
+54 = 1·36 + 18 y 36 = 2·18 + 0, así que <i>k</i> = 3 y los cocientes que se usan son 1, 3 y 1:</p>
+<table align="center" border="1" cellspacing="0" cellpadding="4">
+<tr><td><i>i</i></td><td>−1</td><td>0</td><td>1</td><td>2</td><td>3</td></tr>
+<tr><td><i>q</i>(<i>i</i>)</td><td></td><td></td><td>1</td><td>3</td><td>1</td></tr>
+<tr><td><i>A</i>(<i>i</i>)</td><td>0</td><td>1</td><td>1</td><td>4</td><td>5</td></tr>
+<tr><td><i>B</i>(<i>i</i>)</td><td>1</td><td>0</td><td>1</td><td>3</td><td>4</td></tr>
+</table>
+<p>Como <i>k</i> = 3 es impar, <i>X</i><sub>0</sub> = <i>B</i>(3) = 4 e
+<i>Y</i><sub>0</sub> = −<i>A</i>(3) = −5. Comprobación: 252·4 + 198·(−5) = 1008 − 990 = 18.</p>
+
+<h3>De mcd(<i>A</i>, <i>B</i>) a <i>C</i>, y los signos</h3>
+<p>Si <i>d</i> divide a <i>C</i> y <i>m</i> = <i>C</i>/<i>d</i>, el par
+<i>m</i>·<i>X</i><sub>0</sub>, <i>m</i>·<i>Y</i><sub>0</sub> es solución de
+<i>A</i>·<i>X</i> + <i>B</i>·<i>Y</i> = <i>C</i>. Si un coeficiente es negativo, se resuelve la
+ecuación con |<i>A</i>| y |<i>B</i>| y se cambia el signo de la incógnita correspondiente, pues
+<i>A</i>·<i>X</i> = |<i>A</i>|·(−<i>X</i>) cuando <i>A</i> &lt; 0.</p>
+)html";
+
+constexpr const char* kPseudoDiofanticas = R"html(
+<p>Resolución de <i>A</i>·<i>X</i> + <i>B</i>·<i>Y</i> = <i>C</i> tal como la hace el programa.
+<b>a div b</b> y <b>a mod b</b> son el cociente y el resto de la división entera.</p>
+<pre>
+procedimiento Diofántica(A, B, C)
+    sA ← 1;  sB ← 1                    { signos de A y de B }
+    si A = 0 y B = 0 y C ≠ 0 entonces
+        avisar: la ecuación no tiene solución;  terminar
+    si A &lt; 0 entonces  sA ← −1;  A ← −A
+    si B &lt; 0 entonces  sB ← −1;  B ← −B
+    d ← mcd(A, B)                      { algoritmo de Euclides }
+    si C = 0 entonces
+        X0 ← 0;  Y0 ← 0
+    si no
+        si C mod d ≠ 0 entonces
+            avisar: no hay solución, d no divide a C;  terminar
+        m ← C / d
+        a ← A;  b ← B
+        q ← a div b;  r ← a mod b
+        A1 ← 1;  A2 ← 0                { A(0) y A(−1) }
+        B1 ← 0;  B2 ← 1                { B(0) y B(−1) }
+        k ← 0
+        mientras r &gt; 0 hacer
+            (A1, A2) ← (A1·q + A2, A1)  { A(k+1) = A(k)·q(k+1) + A(k−1) }
+            (B1, B2) ← (B1·q + B2, B1)  { B(k+1) = B(k)·q(k+1) + B(k−1) }
+            k ← k + 1
+            anotar en la traza la columna k, q, A1, B1
+            a ← b;  b ← r
+            q ← a div b;  r ← a mod b
+        fin mientras
+        { ahora A1 = A(k) y B1 = B(k) }
+        si k es par entonces
+            X0 ← −B1;  Y0 ← A1
+        si no
+            X0 ← B1;  Y0 ← −A1
+        X0 ← X0·m·sA                   { de vuelta a los signos de A y B }
+        Y0 ← Y0·m·sB
+    escribir la solución particular X0, Y0
+    escribir la solución general
+        X = X0 + sA·(B/d)·K
+        Y = Y0 − sB·(A/d)·K,   para todo entero K
+fin procedimiento
+</pre>
+<p>El bucle repite las divisiones de Euclides: en cada vuelta usa el cociente de la división
+anterior y calcula el cociente y el resto de la siguiente, de modo que el cociente de la
+división exacta no llega a usarse. El signo (−1)<sup><i>k</i>+1</sup> de <i>X</i><sub>0</sub> y
+(−1)<sup><i>k</i></sup> de <i>Y</i><sub>0</sub> se elige según la paridad de <i>k</i>. En la
+solución general, <i>A</i> y <i>B</i> son ya positivos; con los signos originales es la misma
+familia de soluciones que da la descripción, cambiando <i>K</i> por −<i>K</i> si hace falta.
+Cada vuelta comprueba que no se ha superado el tiempo máximo.</p>
+)html";
+
+constexpr BotonDescripcion kBotonesEuclides[] = {
+    {"btpseudo", "&pseudo", "frmimplemeucl"},
+};
+
+constexpr BotonDescripcion kBotonesDiofanticas[] = {
+    {"btalgsolpart", "&Algoritmo", "frdescalgsolpar"},
+    {"btalgecudiof", "&pseudo", "frmalgecudiof"},
+};
+
+constexpr Descripcion kDescripciones[] = {
+    {"frmDescripción", "Descripción del algoritmo de euclides", kEuclides, 100, kBotonesEuclides},
+    {"frmimplemeucl", "PSEUDOCODIGO DEL ALGORITMO DE EUCLIDES", kPseudoEuclides, 72},
+    {"frmDescripecuac", "Descripción del algoritmo de ecuaciones diofánticas", kDiofanticas, 100,
+     kBotonesDiofanticas},
+    {"frdescalgsolpar", "ALGORITMO PARA EL CÁLCULO DE UNA SOLUCIÓN PARTICULAR", kSolucionParticular,
+     100},
+    {"frmalgecudiof", "ALGORITMO DE ECUACIONES DIOFANTICAS", kPseudoDiofanticas, 76},
+};
+
+}  // namespace
+
+std::span<const Descripcion> descripcionesAritmetica() {
+    return kDescripciones;
+}
+
+}  // namespace zefra::gui
