@@ -3,6 +3,7 @@
 #include <QLocale>
 
 #include "arithmetic/numeros.hpp"
+#include "shell/emblema.hpp"
 #include "shell/estado.hpp"
 #include "shell/frm_principal.hpp"
 #include "ui/reloj_sistema.hpp"
@@ -11,6 +12,8 @@
 int main(int argc, char* argv[]) {
     QApplication aplicacion(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zefra"));
+    QApplication::setDesktopFileName(QStringLiteral("zefra"));
+    QApplication::setWindowIcon(zefra::gui::iconoZefra());
     zefra::gui::cargaTraduccionEspanola(aplicacion);
     zefra::fijaSeparadorDecimal(QLocale::system().decimalPoint() == QStringLiteral(",") ? ','
                                                                                         : '.');

@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <QPainterPath>
+#include <QPixmap>
 #include <cmath>
 #include <numbers>
 
@@ -57,6 +58,19 @@ void Emblema::paintEvent(QPaintEvent*) {
         p.drawText(QRectF(c.x() - radioPunto, c.y() - radioPunto, 2 * radioPunto, 2 * radioPunto),
                    Qt::AlignCenter, QString::number(k));
     }
+}
+
+QIcon iconoZefra() {
+    QIcon icono;
+    Emblema emblema(nullptr);
+    for (const int lado : {16, 32, 48, 64, 128, 256}) {
+        emblema.resize(lado, lado);
+        QPixmap imagen(lado, lado);
+        imagen.fill(Qt::transparent);
+        emblema.render(&imagen, QPoint(), QRegion(), QWidget::DrawChildren);
+        icono.addPixmap(imagen);
+    }
+    return icono;
 }
 
 Candado::Candado(QWidget* padre) : QWidget(padre) {

@@ -1,6 +1,7 @@
 // Drawn pictures of the main and about windows: the clock of the classes of Z12, and a padlock.
 #pragma once
 
+#include <QIcon>
 #include <QWidget>
 
 namespace zefra::gui {
@@ -15,6 +16,9 @@ class Emblema final : public QWidget {
   protected:
     void paintEvent(QPaintEvent* evento) override;
 };
+
+// The program's icon: the emblem drawn at the usual icon sizes.
+QIcon iconoZefra();
 
 class Candado final : public QWidget {
     Q_OBJECT
