@@ -1,7 +1,15 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds Zefra and runs every test without a display.
+# Installs what is missing, builds Zefra and runs every test without a display: once in the
+# normal build, once in a build with AddressSanitizer and UndefinedBehaviorSanitizer, where any
+# report fails the test.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 ./scripts/compila.sh
-cd build
-QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$(nproc)"
+export QT_QPA_PLATFORM=offscreen
+(cd build && ctest --output-on-failure -j "$(nproc)")
+
+cmake -S . -B build-san -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZEFRA_SANITIZERS=ON
+cmake --build build-san -j "$(nproc)"
+export ASAN_OPTIONS=abort_on_error=1:detect_leaks=1
+export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
+(cd build-san && ctest --output-on-failure -j "$(nproc)")
