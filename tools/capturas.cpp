@@ -4,8 +4,10 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QTimer>
 #include <functional>
 
@@ -33,9 +35,9 @@ void pulsa(QWidget* w, const char* boton) {
     w->findChild<QAbstractButton*>(QString::fromLatin1(boton))->click();
 }
 
-void guarda(QWidget* w, const QDir& carpeta) {
+void guarda(QWidget* w, const QDir& carpeta, const QString& sufijo = {}) {
     QApplication::processEvents();
-    w->grab().save(carpeta.filePath(w->objectName() + QStringLiteral(".png")));
+    w->grab().save(carpeta.filePath(w->objectName() + sufijo + QStringLiteral(".png")));
 }
 
 }  // namespace
@@ -92,6 +94,48 @@ int main(int argc, char* argv[]) {
         escribe(base10, "txmodn2", QStringLiteral("3"));
         pulsa(base10, "btcalculabase10");
         guarda(base10, carpeta);
+
+        // The private-key system: keys r = 3, s = 5 over "a-z", then hola → zvkf and back.
+        principal.findChild<QAction*>(QStringLiteral("ncripprivada"))->trigger();
+        QWidget* claves = ventana(principal, QStringLiteral("frmpedirclaves"));
+        escribe(claves, "txclavemin_r", QStringLiteral("1"));
+        pulsa(claves, "btbusquedacp_r");
+        claves->findChild<QComboBox*>(QStringLiteral("Dpopcionesclave"))->setCurrentIndex(1);
+        escribe(claves, "txclave_s", QStringLiteral("5"));
+        guarda(claves, carpeta);
+        pulsa(claves, "btseguircprivada");
+        QWidget* privada = ventana(principal, QStringLiteral("frmcripprivada"));
+        privada->findChild<QPlainTextEdit*>(QStringLiteral("txmensaje"))
+            ->setPlainText(QStringLiteral("hola mundo"));
+        pulsa(privada, "Option1(0)");
+        pulsa(privada, "btpaso1");
+        guarda(privada, carpeta, QStringLiteral("-paso1"));
+        pulsa(privada, "btpaso2");
+        guarda(privada, carpeta, QStringLiteral("-paso2"));
+        pulsa(privada, "btpaso3");
+        guarda(privada, carpeta, QStringLiteral("-paso3"));
+        pulsa(privada, "btinvertir");
+        pulsa(privada, "btpaso1");
+        pulsa(privada, "btpaso2");
+        guarda(privada, carpeta, QStringLiteral("-descifrado"));
+        pulsa(privada, "btpaso3");
+        pulsa(privada, "btsalir");
+
+        principal.findChild<QAction*>(QStringLiteral("nalfa_ASCII"))->trigger();
+        principal.findChild<QAction*>(QStringLiteral("ncripprivada"))->trigger();
+        claves->findChild<QComboBox*>(QStringLiteral("Dpopcionesclave"))
+            ->setEditText(QStringLiteral("7"));
+        escribe(claves, "txclave_s", QStringLiteral("-100000000000000000000000000000"));
+        pulsa(claves, "btseguircprivada");
+        privada->findChild<QPlainTextEdit*>(QStringLiteral("txmensaje"))
+            ->setPlainText(QStringLiteral("¡Añade ‘comillas’!"));
+        pulsa(privada, "Option1(0)");
+        pulsa(privada, "btpaso1");
+        guarda(privada, carpeta, QStringLiteral("-ascii-paso1"));
+        pulsa(privada, "btpaso2");
+        pulsa(privada, "btpaso3");
+        guarda(privada, carpeta, QStringLiteral("-ascii-paso3"));
+        guarda(&principal, carpeta, QStringLiteral("-ascii"));
 
         principal.findChild<QAction*>(QStringLiteral("nAcercaDe"))->trigger();
         guarda(ventana(principal, QStringLiteral("frAcercaDe")), carpeta);

@@ -39,6 +39,10 @@ std::optional<double> claseDeClave(std::string_view texto, double n);
 // 9999; nothing when the budget runs out. Measured from the start the caller recorded.
 ConTiempo<bool> codigosConsecutivos(Tiempo& tiempo, const Tabla& tabla);
 
+// Keys that are numbers but not whole numbers: a fraction would be rounded one way when
+// enciphering and another when deciphering, and the text would not come back.
+inline constexpr const char* kMensajeClavesEnteras = "Las dos claves han de ser números enteros";
+
 // The key window's statement of n and of the rule for r.
 std::string textoModuloClaves(double n);
 

@@ -21,6 +21,10 @@ struct TablaCargada {
 std::optional<TablaCargada> cargaAlfabetoActivo(Estado& estado,
                                                 std::initializer_list<Tabla*> tablas);
 
+// What a window says when the active alphabet names no alphabet it could load.
+inline constexpr const char* kMensajeAlfabetoNoCargado =
+    "El alfabeto activo no está cargado en el programa.";
+
 // The private-key window (both of its grids), the public-key window and the private-key window
 // of user alphabets.
 inline std::optional<TablaCargada> preparaCripPrivada(Estado& estado, Tabla& flexalfa1,
