@@ -14,6 +14,7 @@
 #include "arithmetic/numeros.hpp"
 #include "shell/estado.hpp"
 #include "shell/frm_principal.hpp"
+#include "ui/rejilla.hpp"
 #include "ui/reloj_sistema.hpp"
 
 namespace {
@@ -134,6 +135,7 @@ int main(int argc, char* argv[]) {
         guarda(privada, carpeta, QStringLiteral("-ascii-paso1"));
         pulsa(privada, "btpaso2");
         pulsa(privada, "btpaso3");
+        privada->findChild<zefra::gui::Rejilla*>(QStringLiteral("FlexAlfa3"))->scrollToBottom();
         guarda(privada, carpeta, QStringLiteral("-ascii-paso3"));
         guarda(&principal, carpeta, QStringLiteral("-ascii"));
 

@@ -38,6 +38,7 @@ Rejilla* tablaDeConversion(QVBoxLayout* columna, QWidget* padre, Tabla& tabla, c
     columna->addWidget(new QLabel(QStringLiteral("   Tabla de conversión"), padre));
     auto* rejilla = new Rejilla(tabla, 0, 0, padre);
     rejilla->setObjectName(QString::fromLatin1(nombre));
+    rejilla->muestraSimbolosInvisibles();
     rejilla->horizontalHeader()->setMinimumSectionSize(8);
     for (int c = 0; c < kColumnasAlfabeto; ++c)
         rejilla->setColumnWidth(c, pixelesDeTwips(padre, 620));

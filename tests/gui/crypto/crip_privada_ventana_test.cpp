@@ -101,6 +101,11 @@ TEST_F(VentanaCifrado, HolaZvkfHolaPasoAPaso) {
     EXPECT_EQ(tabla->cellText(7, 1), QStringLiteral("07"));
     EXPECT_EQ(tabla->cellText(0, 2), QStringLiteral("ñ"));
     EXPECT_EQ(tabla->cellText(13, 3), QStringLiteral("27"));
+    EXPECT_EQ(tabla->cellText(13, 2), QStringLiteral(" "));
+    EXPECT_EQ(tabla->model()->index(13, 2).data().toString(), QStringLiteral("\u2423"));  // ␣
+    EXPECT_EQ(tabla->model()->index(7, 0).data().toString(), QStringLiteral("h"));
+    EXPECT_FALSE(tabla->isRowHidden(13));
+    EXPECT_TRUE(tabla->isRowHidden(14));  // below the last entry
 
     pulsa(boton("btpaso2"));
     EXPECT_EQ(texto("txmensajecod"), QStringLiteral("26221005"));
@@ -229,6 +234,10 @@ TEST_F(VentanaCifrado, ClaveRevisadaConElAlfabetoDelPaso1) {
     pulsa(opcion(0));
     pulsa(boton("btpaso1"));
     EXPECT_EQ(texto("txmensajenum"), QStringLiteral("040079076065"));
+    auto* tabla = control<gui::Rejilla>(w, "Flexalfa1");
+    EXPECT_FALSE(tabla->isRowHidden(96));
+    EXPECT_EQ(tabla->cellText(95, 2), QStringLiteral("\n"));
+    EXPECT_EQ(tabla->model()->index(95, 2).data().toString(), QStringLiteral("LF"));
     esperaMensaje(QStringLiteral("Clave r no válida ya que mcd(r,195) ha de ser 1"));
     pulsa(boton("btpaso2"));
     EXPECT_EQ(pasos(), (vector<bool>{false, true, false}));
