@@ -12,8 +12,10 @@
 
 namespace zefra {
 
-// The largest minimum the search accepts: 2^31 − 101.
+// The largest minimum the search accepts: 2^31 − 101. The smallest is its opposite: far below
+// it the decimal text of a key found would no longer be the number tested.
 inline constexpr double kMaximaClaveMinima = 2147483547;
+inline constexpr double kMinimaClaveMinima = -kMaximaClaveMinima;
 // Consecutive values the search tries at most.
 inline constexpr int kIntentosClaves = 2000;
 

@@ -112,6 +112,9 @@ void FrmPedirClaves::buscaClaves() {
         if (*minimo > kMaximaClaveMinima) {
             return mensaje(this, "El valor de clave mínima queda limitado a 2147483547");
         }
+        if (*minimo < kMinimaClaveMinima) {
+            return mensaje(this, "El valor de clave mínima no puede ser menor que -2147483547");
+        }
         Dpopcionesclave_->setEditText({});
         Dpopcionesclave_->clear();
         auto& estado = contexto_.estado;

@@ -63,7 +63,11 @@ TEST_F(VentanaClaves, BusquedaRechazada) {
     busca(QStringLiteral("uno"));
     esperaMensaje(QStringLiteral("El valor de clave mínima queda limitado a 2147483547"));
     busca(QStringLiteral("2147483548"));
+    esperaMensaje(QStringLiteral("El valor de clave mínima no puede ser menor que -2147483547"));
+    busca(QStringLiteral("-1e300"));
     EXPECT_EQ(lista().size(), 101);  // a refused search changes nothing
+    busca(QStringLiteral("-2147483547"));
+    EXPECT_EQ(lista().front(), QStringLiteral("-2147483547"));
 }
 
 TEST_F(VentanaClaves, BusquedaSinTiempoConservaLasHalladas) {
