@@ -6,8 +6,10 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QTimer>
 #include <functional>
 
@@ -16,6 +18,7 @@
 #include "shell/estado.hpp"
 #include "shell/frm_principal.hpp"
 #include "shell/frm_traza.hpp"
+#include "ui/rejilla.hpp"
 #include "ui/reloj_sistema.hpp"
 
 namespace {
@@ -148,6 +151,48 @@ int main(int argc, char* argv[]) {
         guarda(inver, carpeta);
         pulsa(inver, "btexplicainver");
         guarda(ventana(principal, QStringLiteral("frexplicainver")), carpeta);
+        // The private-key system: keys r = 3, s = 5 over "a-z", then hola → zvkf and back.
+        principal.findChild<QAction*>(QStringLiteral("ncripprivada"))->trigger();
+        QWidget* claves = ventana(principal, QStringLiteral("frmpedirclaves"));
+        escribe(claves, "txclavemin_r", QStringLiteral("1"));
+        pulsa(claves, "btbusquedacp_r");
+        claves->findChild<QComboBox*>(QStringLiteral("Dpopcionesclave"))->setCurrentIndex(1);
+        escribe(claves, "txclave_s", QStringLiteral("5"));
+        guarda(claves, carpeta);
+        pulsa(claves, "btseguircprivada");
+        QWidget* privada = ventana(principal, QStringLiteral("frmcripprivada"));
+        privada->findChild<QPlainTextEdit*>(QStringLiteral("txmensaje"))
+            ->setPlainText(QStringLiteral("hola mundo"));
+        pulsa(privada, "Option1(0)");
+        pulsa(privada, "btpaso1");
+        guarda(privada, carpeta, QStringLiteral("-paso1"));
+        pulsa(privada, "btpaso2");
+        guarda(privada, carpeta, QStringLiteral("-paso2"));
+        pulsa(privada, "btpaso3");
+        guarda(privada, carpeta, QStringLiteral("-paso3"));
+        pulsa(privada, "btinvertir");
+        pulsa(privada, "btpaso1");
+        pulsa(privada, "btpaso2");
+        guarda(privada, carpeta, QStringLiteral("-descifrado"));
+        pulsa(privada, "btpaso3");
+        pulsa(privada, "btsalir");
+
+        principal.findChild<QAction*>(QStringLiteral("nalfa_ASCII"))->trigger();
+        principal.findChild<QAction*>(QStringLiteral("ncripprivada"))->trigger();
+        claves->findChild<QComboBox*>(QStringLiteral("Dpopcionesclave"))
+            ->setEditText(QStringLiteral("7"));
+        escribe(claves, "txclave_s", QStringLiteral("-100000000000000000000000000000"));
+        pulsa(claves, "btseguircprivada");
+        privada->findChild<QPlainTextEdit*>(QStringLiteral("txmensaje"))
+            ->setPlainText(QStringLiteral("¡Añade ‘comillas’!"));
+        pulsa(privada, "Option1(0)");
+        pulsa(privada, "btpaso1");
+        guarda(privada, carpeta, QStringLiteral("-ascii-paso1"));
+        pulsa(privada, "btpaso2");
+        pulsa(privada, "btpaso3");
+        privada->findChild<zefra::gui::Rejilla*>(QStringLiteral("FlexAlfa3"))->scrollToBottom();
+        guarda(privada, carpeta, QStringLiteral("-ascii-paso3"));
+        guarda(&principal, carpeta, QStringLiteral("-ascii"));
 
         principal.findChild<QAction*>(QStringLiteral("nAcercaDe"))->trigger();
         guarda(ventana(principal, QStringLiteral("frAcercaDe")), carpeta);

@@ -1,6 +1,7 @@
 // Program-wide state: owned by the application and handed to every window.
 #pragma once
 
+#include "alphabets/activo.hpp"
 #include "alphabets/ranuras.hpp"
 #include "arithmetic/euclides.hpp"
 #include "shell/observadores.hpp"
@@ -16,6 +17,7 @@ struct Estado {
     Tabla trazaEuclides{kFilasTrazaEuclides, kColumnasTrazaEuclides};
     Tabla trazaDiofantica{4, 1000};  // rows i, Q(i), A(i), B(i); a column per step
     RanurasAlfabeto ranuras;
+    AlfabetoActivo alfabeto;
     Observadores observadores;
 };
 

@@ -19,6 +19,10 @@ struct Observadores {
     std::function<void(double)> mcdInverso;
     std::function<void(double)> coeficienteInverso;
 
+    // The modulus of the active alphabet, whenever it is published: the key window of the
+    // private-key system states it.
+    std::function<void(double)> moduloAlfabeto;
+
     // Calls the callback when one is set.
     template <class F, class... Args>
     static void avisa(const F& callback, Args&&... args) {

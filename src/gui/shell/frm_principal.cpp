@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
+#include "alphabets/seleccion_alfabeto.hpp"
 #include "shell/emblema.hpp"
 #include "shell/frm_aviso_salir.hpp"
 #include "ui/textos.hpp"
@@ -42,6 +43,7 @@ FrmPrincipal::FrmPrincipal(Estado& estado)
     columna->addWidget(construyeCabecera(), 1);
     columna->addWidget(construyeEstado());
     setCentralWidget(central);
+    new SeleccionAlfabeto(contexto_, this);
     resize(860, 480);
 }
 

@@ -7,6 +7,7 @@
 #include "arithmetic/frm_cambio_base.hpp"
 #include "arithmetic/frm_diofanticas.hpp"
 #include "arithmetic/frm_euclides.hpp"
+#include "crypto/frm_pedir_claves.hpp"
 #include "modular/frm_calinver.hpp"
 #include "modular/frm_repres_zn.hpp"
 #include "shell/fr_acerca_de.hpp"
@@ -139,7 +140,8 @@ void FrmPrincipal::construyeMenu() {
     entrada(alfabeto, QStringLiteral("nCerrarAlfa"), QStringLiteral("Cerrar"))->setEnabled(false);
     entrada(alfabeto, QStringLiteral("nGuardarAlfa"), QStringLiteral("Guardar"))->setEnabled(false);
     entrada(cripto, QStringLiteral("ncripprivada"),
-            QStringLiteral("Criptosistema de clave privada"));
+            QStringLiteral("Criptosistema de clave privada"),
+            [&ctx] { ctx.abre<FrmPedirClaves>().vaciaLista(); });
     entrada(cripto, QStringLiteral("ncrippublica"),
             QStringLiteral("Criptosistema de clave pública"));
 

@@ -35,11 +35,38 @@ QString ModeloTabla::texto(int fila, int columna) const {
     return aQt(tabla_->texto(fila, columna));
 }
 
+namespace {
+
+// The sign that stands for a one-character cell that would otherwise draw as nothing: ␣ for a
+// space, the usual abbreviations for control characters (fonts seldom have their pictures).
+QString signoVisible(const QString& texto) {
+    if (texto.size() != 1) return texto;
+    const char16_t c = texto.front().unicode();
+    switch (c) {
+        case u' ':
+            return QStringLiteral("\u2423");
+        case u'\n':
+            return QStringLiteral("LF");
+        case u'\r':
+            return QStringLiteral("CR");
+        case u'\t':
+            return QStringLiteral("TAB");
+        case 0x7F:
+            return QStringLiteral("DEL");
+        default:
+            if (c < 0x20) return QStringLiteral("^") + QChar(static_cast<char16_t>(0x40 + c));
+            return texto;
+    }
+}
+
+}  // namespace
+
 QVariant ModeloTabla::data(const QModelIndex& indice, int rol) const {
     if (!indice.isValid()) return {};
     if (rol == Qt::TextAlignmentRole) return QVariant(Qt::AlignRight | Qt::AlignVCenter);
     if (rol != Qt::DisplayRole && rol != Qt::ToolTipRole) return {};
-    return texto(indice.row() + filasFijas_, indice.column() + columnasFijas_);
+    const QString celda = texto(indice.row() + filasFijas_, indice.column() + columnasFijas_);
+    return simbolosVisibles_ ? signoVisible(celda) : celda;
 }
 
 QVariant ModeloTabla::headerData(int seccion, Qt::Orientation orientacion, int rol) const {
@@ -100,6 +127,11 @@ int Rejilla::anchoTotal() const {
     for (int c = 0; c < model()->columnCount(); ++c)
         total += columnWidth(c);
     return total;
+}
+
+void Rejilla::muestraSimbolosInvisibles() {
+    modelo_->fijaSimbolosVisibles(true);
+    viewport()->update();
 }
 
 void Rejilla::muestraTodasLasFilas() {

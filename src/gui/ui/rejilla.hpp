@@ -25,6 +25,9 @@ class ModeloTabla final : public QAbstractTableModel, private Tabla::Observador 
     // A cell of the table, addressed as in the table; empty outside it.
     QString texto(int fila, int columna) const;
 
+    // Draws a cell that holds only a blank or a control character as a visible sign.
+    void fijaSimbolosVisibles(bool visibles) { simbolosVisibles_ = visibles; }
+
   private:
     void celdaCambiada(int fila, int columna) override;
     void dimensionesCambiadas() override;
@@ -33,6 +36,7 @@ class ModeloTabla final : public QAbstractTableModel, private Tabla::Observador 
     Tabla* tabla_;  // not owned; null once the table is gone
     const int filasFijas_;
     const int columnasFijas_;
+    bool simbolosVisibles_ = false;
 };
 
 class Rejilla final : public QTableView {
@@ -50,6 +54,9 @@ class Rejilla final : public QTableView {
     // Fixes the height to show every row at once, with room for the horizontal scroll bar;
     // for grids of a few rows and many columns.
     void muestraTodasLasFilas();
+    // For conversion tables: a space, line feed or carriage return symbol is drawn as a sign
+    // (␣, LF, CR) instead of as nothing; cellText still gives the symbol itself.
+    void muestraSimbolosInvisibles();
 
   private:
     ModeloTabla* modelo_;

@@ -16,5 +16,19 @@ TEST(AlfabetosEnPeligro, SoloLosCargadosSinGuardarEnOrden) {
     EXPECT_EQ(alfabetosEnPeligro(ranuras), (std::vector<int>{0, 3}));
 }
 
+TEST(RanuraDe, PrimeraOcupadaConEseNombre) {
+    RanurasAlfabeto ranuras;
+    ranuras[1].nombre = "griego";  // free: it does not count
+    ranuras[4].nombre = "griego";
+    ranuras[4].libre = false;
+    ranuras[6].nombre = "griego";
+    ranuras[6].libre = false;
+    EXPECT_EQ(ranuraDe(ranuras, "griego"), 4);
+    EXPECT_EQ(ranuraDe(ranuras, "Griego"), std::nullopt);
+    EXPECT_EQ(ranuraDe(ranuras, ""), std::nullopt);
+    EXPECT_TRUE(ranuras[0].tabla.texto(127, 3).empty());
+    EXPECT_EQ(ranuras[0].tabla.filas(), kFilasAlfabeto);
+}
+
 }  // namespace
 }  // namespace zefra

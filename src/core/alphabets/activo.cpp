@@ -1,0 +1,30 @@
+#include "alphabets/activo.hpp"
+
+#include "alphabets/predefinidos.hpp"
+#include "shell/estado.hpp"
+
+namespace zefra {
+
+bool esPredefinido(std::string_view nombre) {
+    return alfabetoPredefinido(nombre) != nullptr;
+}
+
+void publicaModulo(Estado& estado, double n) {
+    estado.alfabeto.modulo = n;
+    Observadores::avisa(estado.observadores.moduloAlfabeto, n);
+}
+
+bool fijaModulo(Estado& estado) {
+    const std::string& nombre = estado.alfabeto.nombre;
+    if (const Alfabeto* predefinido = alfabetoPredefinido(nombre)) {
+        // 28, 28, 55, 65 and 195.
+        publicaModulo(estado, moduloDe(*predefinido));
+        return true;
+    }
+    const auto ranura = ranuraDe(estado.ranuras, nombre);
+    if (!ranura) return false;
+    publicaModulo(estado, moduloDe(estado.ranuras[static_cast<std::size_t>(*ranura)].tabla));
+    return true;
+}
+
+}  // namespace zefra

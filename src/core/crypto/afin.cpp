@@ -1,0 +1,53 @@
+#include "crypto/afin.hpp"
+
+#include <optional>
+
+#include "arithmetic/numeros.hpp"
+#include "crypto/transcripcion.hpp"
+#include "modular/inverso.hpp"
+#include "modular/representante.hpp"
+#include "shell/errores.hpp"
+
+namespace zefra {
+
+ResultadoAfin cifraAfin(Estado& estado, std::string_view digitos, int ancho, double n, double r,
+                        double s, Sentido sentido) {
+    ResultadoAfin resultado;
+    std::optional<double> inverso;
+    for (const auto bloque : bloques(digitos, ancho)) {
+        const auto m = leeNumero(bloque);
+        if (!m) throw ErrorEjecucion(TipoError::TiposNoCoinciden);
+        if (*m >= n) ++resultado.fueraDeRango;
+        double c = 0;
+        if (sentido == Sentido::Codificar) {
+            c = representante(estado, n, r * *m + s);
+        } else {
+            if (!inverso) {
+                inverso = inversoZn(estado, n, r);
+                if (!inverso) {
+                    resultado.tiempoAgotado = true;
+                    return resultado;
+                }
+            }
+            c = representante(estado, n, *inverso * (*m - s));
+        }
+        resultado.digitos += conCeros(c, ancho);
+    }
+    return resultado;
+}
+
+std::string mensajeFueraDeRango(double n) {
+    return "El número no puede exceder de" + textoDecimal(n - 1);
+}
+
+FormulasAfines formulasAfines(std::string_view r, std::string_view s) {
+    const std::string R(r);
+    const std::string S(s);
+    return {
+        "C(" + R + ", " + S + ") ([m]) = [" + R + "][m] + [" + S + "]",
+        "D(" + R + ", " + S + ") ([m*]) = [" + R + "]^-1 ([m*] - [" + S + "])",
+        "Claves privadas " + R + " y " + S + ".",
+    };
+}
+
+}  // namespace zefra

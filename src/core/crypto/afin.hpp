@@ -1,0 +1,37 @@
+// The affine cipher of the private-key system on a digit string: C([m]) = [r][m] + [s] and
+// D([m*]) = [r]^-1 ([m*] - [s]) in Zn, block by block.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "shell/estado.hpp"
+
+namespace zefra {
+
+enum class Sentido { Codificar, Decodificar };
+
+struct ResultadoAfin {
+    std::string digitos;         // every processed block, written with leading zeros to the width
+    int fueraDeRango = 0;        // blocks not below n (each is reported; the digits are then void)
+    bool tiempoAgotado = false;  // the inverse of r ran out of time: the digits are void
+};
+
+// Maps each block of `ancho` digits. r and s are the classes of the keys (0 … n − 1, see
+// claseDeClave) and r is prime to n. Deciphering computes the inverse of r once, with
+// inversoZn, at the first block.
+ResultadoAfin cifraAfin(Estado& estado, std::string_view digitos, int ancho, double n, double r,
+                        double s, Sentido sentido);
+
+// The message for a block not below n.
+std::string mensajeFueraDeRango(double n);
+
+// The texts of the cipher step, with the keys as the user typed them.
+struct FormulasAfines {
+    std::string cifrado;      // C(r, s) ([m]) = [r][m] + [s]
+    std::string descifrado;   // D(r, s) ([m*]) = [r]^-1 ([m*] - [s])
+    std::string explicacion;  // Claves privadas r y s.
+};
+FormulasAfines formulasAfines(std::string_view r, std::string_view s);
+
+}  // namespace zefra

@@ -1,0 +1,137 @@
+#include "crypto/claves.hpp"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+
+#include "alphabets/alfabeto.hpp"
+#include "arithmetic/euclides.hpp"
+#include "arithmetic/numeros.hpp"
+#include "shell/errores.hpp"
+
+namespace zefra {
+namespace {
+
+constexpr double kMaximoModuloExacto = 9007199254740992;  // 2^53
+constexpr int kMaximoCodigoConsecutivo = 9999;
+
+bool esDigito(char c) {
+    return c >= '0' && c <= '9';
+}
+
+}  // namespace
+
+int limiteClaves(double minimo) {
+    if (minimo <= 100000) return 101;
+    if (minimo <= 1000000) return 20;
+    if (minimo <= 10000000) return 10;
+    if (minimo <= 999999999) return 5;
+    return 1;
+}
+
+BusquedaClaves buscaClaves(Tiempo& tiempo, double minimo, double n) {
+    BusquedaClaves b;
+    const auto limite = static_cast<std::size_t>(limiteClaves(minimo));
+    double x = std::ceil(minimo);
+    for (int intento = 1; intento <= kIntentosClaves && b.claves.size() < limite; ++intento) {
+        const auto g = mcdClaves(tiempo, x, n);
+        if (!g) {
+            b.tiempoAgotado = true;
+            break;
+        }
+        if (*g == 1) b.claves.push_back(x);
+        x += 1;
+    }
+    return b;
+}
+
+std::optional<double> claseDeClave(std::string_view texto, double n) {
+    if (!(n >= 1 && n <= kMaximoModuloExacto && n == std::floor(n))) {
+        throw ErrorEjecucion(TipoError::ArgumentoNoValido);
+    }
+    if (!leeNumero(texto)) return std::nullopt;
+    // The syntax is leeNumero's: blanks around, a sign, digits with at most one separator, an
+    // optional exponent. The value is digitos × 10^exponente.
+    texto = texto.substr(texto.find_first_not_of(' '));
+    texto = texto.substr(0, texto.find_last_not_of(' ') + 1);
+    bool negativo = false;
+    if (texto.front() == '+' || texto.front() == '-') {
+        negativo = texto.front() == '-';
+        texto.remove_prefix(1);
+    }
+    const auto finMantisa = texto.find_first_of("eE");
+    std::string digitos;
+    long exponente = 0;
+    bool decimales = false;
+    for (const char c : texto.substr(0, finMantisa)) {
+        if (!esDigito(c)) {
+            decimales = true;
+            continue;
+        }
+        digitos += c;
+        if (decimales) --exponente;
+    }
+    if (finMantisa != std::string_view::npos) {
+        std::string_view e = texto.substr(finMantisa + 1);
+        bool exponenteNegativo = false;
+        if (e.front() == '+' || e.front() == '-') {
+            exponenteNegativo = e.front() == '-';
+            e.remove_prefix(1);
+        }
+        long valor = 0;
+        for (const char c : e) {
+            if (valor < 100000) valor = valor * 10 + (c - '0');  // the text is in range anyway
+        }
+        exponente += exponenteNegativo ? -valor : valor;
+    }
+    // A negative exponent drops digits, which must all be zeros for a whole number.
+    if (exponente < 0) {
+        const auto quitar = std::min(digitos.size(), static_cast<std::size_t>(-exponente));
+        if (digitos.find_first_not_of('0', digitos.size() - quitar) != std::string::npos) {
+            return std::nullopt;
+        }
+        digitos.resize(digitos.size() - quitar);
+        exponente = 0;
+    }
+    const auto modulo = static_cast<std::uint64_t>(n);
+    std::uint64_t resto = 0;
+    for (const char d : digitos)
+        resto = (resto * 10 + static_cast<std::uint64_t>(d - '0')) % modulo;
+    for (long k = 0; k < exponente && resto != 0; ++k)
+        resto = resto * 10 % modulo;
+    if (negativo && resto != 0) resto = modulo - resto;
+    return static_cast<double>(resto);
+}
+
+ConTiempo<bool> codigosConsecutivos(Tiempo& tiempo, const Tabla& tabla) {
+    std::vector<bool> presente(kMaximoCodigoConsecutivo + 3, false);
+    double maximo = 0;
+    Cronometro cronometro(tiempo, Inicio::Privada);
+    for (const auto& e : equivalenciasDe(tabla)) {
+        if (cronometro.agotado()) return std::nullopt;
+        const auto codigo = leeNumero(e.codigo);
+        if (!codigo) throw ErrorEjecucion(TipoError::TiposNoCoinciden);
+        if (*codigo > maximo) maximo = *codigo;
+        if (*codigo >= 0 && *codigo <= kMaximoCodigoConsecutivo && *codigo == std::floor(*codigo)) {
+            presente[static_cast<std::size_t>(*codigo)] = true;
+        }
+    }
+    if (maximo > kMaximoCodigoConsecutivo) return false;
+    std::size_t primeroAusente = 0;
+    while (presente[primeroAusente])
+        ++primeroAusente;
+    return static_cast<double>(primeroAusente) > maximo;
+}
+
+std::string textoModuloClaves(double n) {
+    const std::string texto = textoDecimal(n);
+    return "Dado que se utiliza como módulo: n = " + texto +
+           " es necesario elegir para la clave privada r, un número tal que el m.c.d.( " + texto +
+           ", r) = 1";
+}
+
+std::string mensajeClaveNoValida(double n) {
+    return "Clave r no válida ya que mcd(r," + textoDecimal(n) + ") ha de ser 1";
+}
+
+}  // namespace zefra

@@ -1,0 +1,106 @@
+#include "crypto/transcripcion.hpp"
+
+#include <algorithm>
+#include <unordered_map>
+
+#include "alphabets/alfabeto.hpp"
+#include "alphabets/caracteres.hpp"
+#include "arithmetic/numeros.hpp"
+
+namespace zefra {
+namespace {
+
+// Key to value for every entry of a grid; the first entry in table order wins.
+std::unordered_map<std::string, std::string> indice(const Tabla& tabla, bool porSimbolo) {
+    std::unordered_map<std::string, std::string> mapa;
+    for (auto& e : equivalenciasDe(tabla)) {
+        if (porSimbolo) {
+            mapa.emplace(std::move(e.simbolo), std::move(e.codigo));
+        } else {
+            mapa.emplace(std::move(e.codigo), std::move(e.simbolo));
+        }
+    }
+    return mapa;
+}
+
+std::optional<std::string> busca(std::string_view clave, const Tabla& tabla, bool porSimbolo) {
+    for (auto& e : equivalenciasDe(tabla)) {
+        if ((porSimbolo ? e.simbolo : e.codigo) == clave) {
+            return porSimbolo ? std::move(e.codigo) : std::move(e.simbolo);
+        }
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<std::string> codigoDeSimbolo(std::string_view simbolo, const Tabla& tabla) {
+    return busca(simbolo, tabla, true);
+}
+
+std::optional<std::string> simboloDeCodigo(std::string_view codigo, const Tabla& tabla) {
+    return busca(codigo, tabla, false);
+}
+
+int anchoCodigo(const Tabla& tabla) {
+    return static_cast<int>(textoDecimal(maximoCodigo(tabla)).size());
+}
+
+int anchoBloque(const Tabla& tabla) {
+    return std::max(2, anchoCodigo(tabla));
+}
+
+std::string ponCeros(double valor, int k) {
+    std::string texto = textoDecimal(valor);
+    if (k > 0) texto.insert(0, static_cast<std::size_t>(k), '0');
+    return texto;
+}
+
+std::string conCeros(double valor, int ancho) {
+    return ponCeros(valor, ancho - static_cast<int>(textoDecimal(valor).size()));
+}
+
+std::vector<std::string_view> bloques(std::string_view texto, int ancho) {
+    std::vector<std::string_view> resultado;
+    if (ancho <= 0) return resultado;
+    const auto letras = caracteres(texto);
+    const auto paso = static_cast<std::size_t>(ancho);
+    for (std::size_t fin = paso; fin <= letras.size(); fin += paso) {
+        const char* inicio = letras[fin - paso].data();
+        const char* final = letras[fin - 1].data() + letras[fin - 1].size();
+        resultado.emplace_back(inicio, static_cast<std::size_t>(final - inicio));
+    }
+    return resultado;
+}
+
+Transcripcion transcribeADigitos(std::string_view mensaje, const Tabla& tabla) {
+    const auto codigos = indice(tabla, true);
+    Transcripcion t;
+    for (const auto c : caracteres(mensaje)) {
+        const auto it = codigos.find(std::string(c));
+        if (it == codigos.end()) return {{}, std::string(c)};
+        t.texto += it->second;
+    }
+    return t;
+}
+
+Transcripcion transcribeASimbolos(std::string_view digitos, int ancho, const Tabla& tabla) {
+    const auto simbolos = indice(tabla, false);
+    Transcripcion t;
+    for (const auto bloque : bloques(digitos, ancho)) {
+        const auto it = simbolos.find(std::string(bloque));
+        if (it == simbolos.end()) return {{}, std::string(bloque)};
+        t.texto += it->second;
+    }
+    return t;
+}
+
+std::string mensajeSimboloAjeno(std::string_view simbolo) {
+    return "El símbolo '" + std::string(simbolo) + "' no pertenece al alfabeto.";
+}
+
+std::string mensajeCodigoAjeno(std::string_view bloque) {
+    return "El código " + std::string(bloque) + " no está asociado a ninguna palabra.";
+}
+
+}  // namespace zefra

@@ -1,0 +1,166 @@
+#include "crypto/frm_pedir_claves.hpp"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "alphabets/activo.hpp"
+#include "alphabets/ranuras.hpp"
+#include "arithmetic/euclides.hpp"
+#include "arithmetic/numeros.hpp"
+#include "crypto/claves.hpp"
+#include "crypto/frm_crip_privada.hpp"
+#include "crypto/preparacion.hpp"
+#include "ui/controles.hpp"
+#include "ui/mensajes.hpp"
+#include "ui/textos.hpp"
+#include "ui/trampa.hpp"
+
+namespace zefra::gui {
+namespace {
+
+// The three-step window turns every value 0 … n − 1 back into a symbol, so it only serves
+// alphabets whose codes are exactly those.
+constexpr const char* kMensajeCodigosNoConsecutivos =
+    "Los códigos de este alfabeto no son consecutivos desde 0: el criptosistema de clave "
+    "privada necesita un alfabeto con los códigos 0 a n - 1.";
+
+}  // namespace
+
+FrmPedirClaves::FrmPedirClaves(Contexto& contexto)
+    : Ventana(contexto.principal, QStringLiteral("frmpedirclaves"),
+              QStringLiteral("Solicitud de claves r,s")),
+      contexto_(contexto) {
+    lbpedirclaves1_ = etiqueta(this, "lbpedirclaves1", {});
+    lbpedirclaves1_->setWordWrap(true);
+    lbpedirclaves1_->setText(aQt(textoModuloClaves(contexto.estado.alfabeto.modulo)));
+    contexto.estado.observadores.moduloAlfabeto = [this](double n) {
+        lbpedirclaves1_->setText(aQt(textoModuloClaves(n)));
+    };
+
+    Dpopcionesclave_ = new QComboBox(this);
+    Dpopcionesclave_->setObjectName(QStringLiteral("Dpopcionesclave"));
+    Dpopcionesclave_->setEditable(true);
+    Dpopcionesclave_->setInsertPolicy(QComboBox::NoInsert);
+    Dpopcionesclave_->setMaxVisibleItems(15);
+    txclave_s_ = campo(this, "txclave_s");
+    txclavemin_r_ = campo(this, "txclavemin_r");
+
+    auto* claves = new QGridLayout;
+    fila(claves, 0, QStringLiteral("&r :"), Dpopcionesclave_);
+    fila(claves, 1, QStringLiteral("&s :"), txclave_s_);
+    claves->setColumnStretch(1, 1);
+
+    auto* explicacion = etiqueta(
+        this, "Label3",
+        QStringLiteral("Se da la posibilidad de que se muestre en el desplegable de arriba, "
+                       "valores de r que sean válidos. Para ello, poner en \"clave mínima\" un "
+                       "número base para el cálculo de los mismos y pulsar el botón."));
+    explicacion->setWordWrap(true);
+    auto* busqueda = boton(this, "btbusquedacp_r", QStringLiteral("&Búsqueda de posibles claves"));
+    connect(busqueda, &QPushButton::clicked, this, &FrmPedirClaves::buscaClaves);
+    auto* minimo = new QHBoxLayout;
+    auto* etiquetaMinimo = new QLabel(QStringLiteral("clave &mínima"), this);
+    etiquetaMinimo->setBuddy(txclavemin_r_);
+    minimo->addWidget(etiquetaMinimo);
+    minimo->addWidget(txclavemin_r_, 1);
+    minimo->addWidget(busqueda);
+
+    auto* continuar = boton(this, "btseguircprivada", QStringLiteral("&Continuar"));
+    continuar->setDefault(true);
+    connect(continuar, &QPushButton::clicked, this, &FrmPedirClaves::continua);
+    auto* botones = new QHBoxLayout;
+    botones->addStretch();
+    botones->addWidget(continuar);
+    botones->addWidget(botonSalir(this));
+
+    auto* columna = new QVBoxLayout(this);
+    columna->addWidget(lbpedirclaves1_);
+    columna->addSpacing(6);
+    columna->addLayout(claves);
+    columna->addSpacing(6);
+    columna->addWidget(explicacion);
+    columna->addLayout(minimo);
+    columna->addStretch();
+    columna->addLayout(botones);
+    resize(480, 300);
+}
+
+FrmPedirClaves::~FrmPedirClaves() {
+    contexto_.estado.observadores.moduloAlfabeto = nullptr;
+}
+
+void FrmPedirClaves::vaciaLista() {
+    const QString texto = Dpopcionesclave_->currentText();
+    Dpopcionesclave_->clear();
+    Dpopcionesclave_->setEditText(texto);
+}
+
+void FrmPedirClaves::salir() {
+    vaciaLista();
+    Ventana::salir();
+}
+
+void FrmPedirClaves::buscaClaves() {
+    atrapaErrores(this, "btbusquedacp_r", [this] {
+        const auto minimo = leeNumero(textoDe(txclavemin_r_));
+        if (!minimo) return mensaje(this, "El valor de 'clave mínima' ha de ser numérico.");
+        if (*minimo > kMaximaClaveMinima) {
+            return mensaje(this, "El valor de clave mínima queda limitado a 2147483547");
+        }
+        if (*minimo < kMinimaClaveMinima) {
+            return mensaje(this, "El valor de clave mínima no puede ser menor que -2147483547");
+        }
+        Dpopcionesclave_->setEditText({});
+        Dpopcionesclave_->clear();
+        auto& estado = contexto_.estado;
+        estado.tiempo.marcaInicio();
+        const auto busqueda = zefra::buscaClaves(estado.tiempo, *minimo, estado.alfabeto.modulo);
+        for (const double clave : busqueda.claves)
+            Dpopcionesclave_->addItem(aQt(textoDecimal(clave)));
+        Dpopcionesclave_->setCurrentIndex(-1);
+        Dpopcionesclave_->setEditText({});
+        if (busqueda.tiempoAgotado) mensaje(this, "Se ha superado el tiempo establecido.");
+    });
+}
+
+void FrmPedirClaves::continua() {
+    atrapaErrores(this, "btseguircprivada", [this] {
+        auto& estado = contexto_.estado;
+        const QString r = Dpopcionesclave_->currentText().trimmed();
+        const QString s = txclave_s_->text().trimmed();
+        const double n = estado.alfabeto.modulo;
+        if (!esNumerico(aCore(r)) || !esNumerico(aCore(s))) {
+            return mensaje(this, "Se le ha de poner un valor numérico a las dos claves");
+        }
+        const auto claseR = claseDeClave(aCore(r), n);
+        if (!claseR || !claseDeClave(aCore(s), n)) return mensaje(this, kMensajeClavesEnteras);
+        estado.tiempo.marcaInicio();
+        const auto g = mcd(estado.tiempo, *claseR, n);
+        if (!g || *g != 1) return mensaje(this, mensajeClaveNoValida(n));
+
+        if (!esPredefinido(estado.alfabeto.nombre)) {
+            // A user alphabet: its codes must be exactly 0 … n − 1 for the three-step window.
+            const auto ranura = ranuraDe(estado.ranuras, estado.alfabeto.nombre);
+            if (!ranura) return mensaje(this, kMensajeAlfabetoNoCargado);
+            const auto consecutivos = codigosConsecutivos(
+                estado.tiempo, estado.ranuras[static_cast<std::size_t>(*ranura)].tabla);
+            if (!consecutivos) mensaje(this, "Se ha excedido del tiempo especificado.");
+            if (!consecutivos || !*consecutivos) {
+                vaciaLista();
+                return mensaje(this, kMensajeCodigosNoConsecutivos);
+            }
+        }
+        contexto_.abre<FrmCripPrivada>().fijaClaves(r, s);
+        txclavemin_r_->clear();
+        Dpopcionesclave_->setEditText({});
+        txclave_s_->clear();
+        vaciaLista();
+    });
+}
+
+}  // namespace zefra::gui

@@ -1,0 +1,39 @@
+// The key window of the private-key system: states n, searches keys r prime to n, and passes
+// the keys r and s to the encryption window.
+#pragma once
+
+#include "ui/contexto.hpp"
+#include "ui/ventana.hpp"
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+
+namespace zefra::gui {
+
+class FrmPedirClaves final : public Ventana {
+    Q_OBJECT
+
+  public:
+    explicit FrmPedirClaves(Contexto& contexto);
+    ~FrmPedirClaves() override;
+
+    // Empties the list of keys found; the text typed in the drop-down stays.
+    void vaciaLista();
+
+  public slots:
+    void salir() override;
+
+  private slots:
+    void buscaClaves();
+    void continua();
+
+  private:
+    Contexto& contexto_;
+    QLabel* lbpedirclaves1_;
+    QComboBox* Dpopcionesclave_;
+    QLineEdit* txclave_s_;
+    QLineEdit* txclavemin_r_;
+};
+
+}  // namespace zefra::gui

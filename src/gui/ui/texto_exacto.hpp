@@ -1,0 +1,28 @@
+// A multi-line text field that gives back exactly the text the program put into it. A plain
+// text editor turns a carriage return into a line break and a no-break space into a space;
+// a message whose symbols are codes must not change like that between two steps.
+#pragma once
+
+#include <QPlainTextEdit>
+#include <optional>
+
+namespace zefra::gui {
+
+class TextoExacto final : public QPlainTextEdit {
+    Q_OBJECT
+
+  public:
+    TextoExacto(QWidget* padre, const char* nombre, bool soloLectura);
+
+    // Shows the text and keeps it as it is.
+    void fijaTexto(const QString& texto);
+    // The text last given, or, once the user has edited it, what the field holds (its line
+    // breaks as line feeds).
+    QString textoExacto() const;
+
+  private:
+    std::optional<QString> exacto_;
+    bool fijando_ = false;
+};
+
+}  // namespace zefra::gui

@@ -1,0 +1,184 @@
+// Transcription of messages into digits and back, with the grids the windows load.
+#include "crypto/transcripcion.hpp"
+
+#include <gtest/gtest.h>
+
+#include "alphabets/alfabeto.hpp"
+#include "alphabets/predefinidos.hpp"
+#include "comun/reloj_falso.hpp"
+#include "crypto/preparacion.hpp"
+
+namespace zefra {
+namespace {
+
+// The grid of an alphabet, as a window loads it.
+struct TablaDe : Tabla {
+    explicit TablaDe(const Alfabeto& a) : Tabla(kFilasAlfabeto, kColumnasAlfabeto) {
+        escribeAlfabeto(a, *this);
+    }
+};
+
+TEST(Transcripcion, EjemplosADigitos) {
+    const TablaDe az(alfabetoMinusculas());
+    const TablaDe letras(alfabetoLetras());
+    const TablaDe ascii(alfabetoASCII());
+    const struct {
+        const Tabla* tabla;
+        const char* mensaje;
+        const char* digitos;    // when it is transcribed
+        const char* rechazado;  // when it stops
+    } casos[] = {
+        {&az, "hola", "07151100", nullptr},
+        {&az, "hola mundo", "07151100271221130315", nullptr},
+        {&az, "", "", nullptr},
+        {&az, "ñ", "14", nullptr},
+        {&az, "Hola", nullptr, "H"},
+        {&az, "holá", nullptr, "á"},  // a two-byte symbol is named whole
+        {&az, "hola\r\n", nullptr, "\r"},
+        {&letras, "Hola", "07423827", nullptr},
+        {&letras, "ñ", "40", nullptr},
+        {&ascii, "a\r\n", "065194193", nullptr},
+        {&ascii, "¡Sí’", "097051173096", nullptr},
+        {&ascii, "\t", nullptr, "\t"},
+        {&ascii, "a\u00A0", nullptr, "\u00A0"},
+    };
+    for (const auto& c : casos) {
+        const auto t = transcribeADigitos(c.mensaje, *c.tabla);
+        if (c.digitos) {
+            EXPECT_FALSE(t.rechazado) << c.mensaje;
+            EXPECT_EQ(t.texto, c.digitos) << c.mensaje;
+        } else {
+            EXPECT_EQ(t.rechazado, c.rechazado) << c.mensaje;
+            EXPECT_TRUE(t.texto.empty()) << c.mensaje;
+        }
+    }
+    EXPECT_EQ(mensajeSimboloAjeno("H"), "El símbolo 'H' no pertenece al alfabeto.");
+}
+
+TEST(Transcripcion, EjemplosASimbolos) {
+    const TablaDe az(alfabetoMinusculas());
+    EXPECT_EQ(transcribeASimbolos("07151100", 2, az).texto, "hola");
+    EXPECT_EQ(transcribeASimbolos("071511001", 2, az).texto, "hola");  // odd length
+    EXPECT_EQ(transcribeASimbolos("26221005", 2, az).texto, "zvkf");
+    EXPECT_EQ(transcribeASimbolos("14", 2, az).texto, "ñ");
+    const auto fuera = transcribeASimbolos("0728", 2, az);
+    EXPECT_EQ(fuera.rechazado, "28");
+    EXPECT_TRUE(fuera.texto.empty());
+    EXPECT_EQ(transcribeASimbolos("7", 2, az).texto, "");
+    EXPECT_EQ(transcribeASimbolos("192", 3, TablaDe(alfabetoASCII())).rechazado, "192");
+    EXPECT_EQ(mensajeCodigoAjeno("28"), "El código 28 no está asociado a ninguna palabra.");
+}
+
+TEST(Transcripcion, IdaYVueltaDeCadaSimboloDeCadaAlfabeto) {
+    for (const Alfabeto* a : {&alfabetoMinusculas(), &alfabetoMayusculas(), &alfabetoLetras(),
+                              &alfabetoLetrasNumeros(), &alfabetoASCII()}) {
+        SCOPED_TRACE(a->nombre);
+        const TablaDe t(*a);
+        const int w = anchoBloque(t);
+        std::string todos;
+        for (const auto& e : a->equivalencias) {
+            EXPECT_EQ(codigoDeSimbolo(e.simbolo, t), e.codigo);
+            EXPECT_EQ(simboloDeCodigo(e.codigo, t), e.simbolo);
+            EXPECT_EQ(static_cast<int>(e.codigo.size()), w);
+            todos += e.simbolo;
+        }
+        const auto digitos = transcribeADigitos(todos, t);
+        ASSERT_FALSE(digitos.rechazado);
+        EXPECT_EQ(digitos.texto.size(), a->equivalencias.size() * static_cast<std::size_t>(w));
+        EXPECT_EQ(transcribeASimbolos(digitos.texto, w, t).texto, todos);
+    }
+}
+
+TEST(Transcripcion, BusquedasExactas) {
+    const TablaDe az(alfabetoMinusculas());
+    EXPECT_EQ(codigoDeSimbolo("A", az), std::nullopt);
+    EXPECT_EQ(codigoDeSimbolo("", az), std::nullopt);
+    EXPECT_EQ(codigoDeSimbolo("ho", az), std::nullopt);
+    EXPECT_EQ(simboloDeCodigo("5", az), std::nullopt);  // "05" is the code
+    EXPECT_EQ(simboloDeCodigo("05", az), "f");
+    // The first entry in table order wins; the scan stops at the first empty code cell.
+    Tabla t = tablaAlfabeto();
+    t.fija(0, 0, "x");
+    t.fija(0, 1, "03");
+    t.fija(1, 0, "x");
+    t.fija(1, 1, "04");
+    t.fija(3, 0, "y");
+    t.fija(3, 1, "05");
+    EXPECT_EQ(codigoDeSimbolo("x", t), "03");
+    EXPECT_EQ(codigoDeSimbolo("y", t), std::nullopt);
+    EXPECT_EQ(transcribeADigitos("xx", t).texto, "0303");
+    EXPECT_EQ(transcribeADigitos("y", t).rechazado, "y");
+}
+
+TEST(Transcripcion, AnchosCerosYBloques) {
+    Tabla t = tablaAlfabeto();
+    EXPECT_EQ(anchoCodigo(t), 1);
+    EXPECT_EQ(anchoBloque(t), 2);
+    t.fija(0, 0, "a");
+    t.fija(0, 1, "07");
+    EXPECT_EQ(anchoCodigo(t), 1);
+    EXPECT_EQ(anchoBloque(t), 2);
+    t.fija(1, 0, "b");
+    t.fija(1, 1, "150");
+    EXPECT_EQ(anchoBloque(t), 3);
+
+    EXPECT_EQ(ponCeros(5, 1), "05");
+    EXPECT_EQ(ponCeros(5, 0), "5");
+    EXPECT_EQ(ponCeros(5, -2), "5");
+    EXPECT_EQ(ponCeros(0, 2), "000");
+    EXPECT_EQ(conCeros(5, 3), "005");
+    EXPECT_EQ(conCeros(194, 3), "194");
+    EXPECT_EQ(conCeros(1234, 3), "1234");
+
+    EXPECT_EQ(bloques("0715110", 2), (std::vector<std::string_view>{"07", "15", "11"}));
+    EXPECT_EQ(bloques("0715110", 3), (std::vector<std::string_view>{"071", "511"}));
+    EXPECT_EQ(bloques("1", 2), std::vector<std::string_view>{});
+    EXPECT_EQ(bloques("ñañ", 2), std::vector<std::string_view>{"ña"});  // characters, not bytes
+    EXPECT_EQ(bloques("abc", 0), std::vector<std::string_view>{});
+}
+
+TEST(Transcripcion, PreparaCargaElAlfabetoActivo) {
+    pruebas::RelojFalso reloj;
+    Estado estado{reloj};
+    double publicado = 0;
+    estado.observadores.moduloAlfabeto = [&](double n) { publicado = n; };
+    Tabla uno = tablaAlfabeto();
+    Tabla tres = tablaAlfabeto();
+    escribeAlfabeto(alfabetoASCII(), uno);  // leftovers of a previous alphabet
+
+    auto cargada = preparaCripPrivada(estado, uno, tres);
+    ASSERT_TRUE(cargada);
+    EXPECT_EQ(cargada->modulo, 28);
+    EXPECT_EQ(cargada->ancho, 2);
+    EXPECT_EQ(publicado, 28);
+    EXPECT_EQ(equivalenciasDe(uno), alfabetoMinusculas().equivalencias);
+    EXPECT_EQ(equivalenciasDe(tres), alfabetoMinusculas().equivalencias);
+    EXPECT_TRUE(uno.texto(20, 0).empty());
+
+    estado.alfabeto.nombre = "ASCII";
+    cargada = preparaCripPublica(estado, uno);
+    EXPECT_EQ(cargada->modulo, 195);
+    EXPECT_EQ(cargada->ancho, 3);
+    EXPECT_EQ(estado.alfabeto.modulo, 195);
+
+    auto& ranura = estado.ranuras[2];
+    ranura.libre = false;
+    ranura.nombre = "abc";
+    ranura.tabla.fija(0, 0, "a");
+    ranura.tabla.fija(0, 1, "000");
+    ranura.tabla.fija(1, 0, "c");
+    ranura.tabla.fija(1, 1, "150");
+    estado.alfabeto.nombre = "abc";
+    cargada = preparaPrivadaUsuario(estado, uno);
+    EXPECT_EQ(cargada->modulo, 151);
+    EXPECT_EQ(cargada->ancho, 3);
+    EXPECT_EQ(equivalenciasDe(uno).size(), 2u);
+
+    estado.alfabeto.nombre = "cerrado";
+    EXPECT_FALSE(preparaCripPrivada(estado, uno, tres));
+    EXPECT_TRUE(equivalenciasDe(uno).empty());
+    EXPECT_EQ(estado.alfabeto.modulo, 151);
+}
+
+}  // namespace
+}  // namespace zefra
