@@ -5,10 +5,14 @@
 
 #include <functional>
 #include <string_view>
+#include <utility>
 
 namespace zefra {
 
 struct Observadores {
+    // The verdict text of the primality test, whenever it reaches one.
+    std::function<void(std::string_view)> veredictoEsPrimo;
+
     // Calls the callback when one is set.
     template <class F, class... Args>
     static void avisa(const F& callback, Args&&... args) {
