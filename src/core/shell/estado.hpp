@@ -3,6 +3,7 @@
 
 #include "alphabets/ranuras.hpp"
 #include "arithmetic/euclides.hpp"
+#include "primes/factorizacion.hpp"
 #include "shell/observadores.hpp"
 #include "shell/tabla.hpp"
 #include "shell/tiempo.hpp"
@@ -15,6 +16,7 @@ struct Estado {
     Tiempo tiempo;
     Tabla trazaEuclides{kFilasTrazaEuclides, kColumnasTrazaEuclides};
     RanurasAlfabeto ranuras;
+    TablaFactores factores;
     Observadores observadores;
 };
 

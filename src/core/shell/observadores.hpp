@@ -12,6 +12,8 @@ namespace zefra {
 struct Observadores {
     // The verdict text of the primality test, whenever it reaches one.
     std::function<void(std::string_view)> veredictoEsPrimo;
+    // The lines of a completed factorization.
+    std::function<void(std::string_view)> factorizacion;
 
     // Calls the callback when one is set.
     template <class F, class... Args>
