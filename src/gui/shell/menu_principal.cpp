@@ -5,6 +5,9 @@
 #include <QMenuBar>
 
 #include "arithmetic/frm_euclides.hpp"
+#include "primes/frm_es_primo.hpp"
+#include "primes/frm_factoriza.hpp"
+#include "primes/frm_lista_primos.hpp"
 #include "shell/fr_acerca_de.hpp"
 #include "shell/frm_principal.hpp"
 
@@ -63,14 +66,19 @@ void FrmPrincipal::construyeMenu() {
     QMenu* primos = submenu(barra, "Nnumerosprimos", QStringLiteral("Números &Primos"));
     entrada(primos, QStringLiteral("ndescriprimos"), QStringLiteral("Descripción"));
     separador(primos, QStringLiteral("nsepara1"));
-    entrada(primos, QStringLiteral("nListaprimos"), QStringLiteral("Lista de primos"));
+    entrada(primos, QStringLiteral("nListaprimos"), QStringLiteral("Lista de primos"),
+            [&ctx] { ctx.abre<FrmListaPrimos>(); });
     entrada(primos, QStringLiteral("ndesclistaprimos"), QStringLiteral("Descripción algoritmo"));
     separador(primos, QStringLiteral("nsepar2"));
-    entrada(primos, QStringLiteral("nesprimo"), QStringLiteral("¿ Es Primo ?"));
+    entrada(primos, QStringLiteral("nesprimo"), QStringLiteral("¿ Es Primo ?"), [&ctx] {
+        ctx.ventana<FrmEsPrimo>().vaciaVeredicto();
+        ctx.abre<FrmEsPrimo>();
+    });
     entrada(primos, QStringLiteral("ndesesprimo"), QStringLiteral("Descripción algoritmo"));
     separador(primos, QStringLiteral("nsepar3"));
     entrada(primos, QStringLiteral("nfactorizacion"),
-            QStringLiteral("Factorización en números primos"));
+            QStringLiteral("Factorización en números primos"),
+            [&ctx] { ctx.abre<FrmFactoriza>(); });
     entrada(primos, QStringLiteral("ndescripfactor"), QStringLiteral("Descripción algoritmo"));
 
     QMenu* modular = submenu(barra, "naritmodular", QStringLiteral("Aritmética &modular"));
