@@ -68,14 +68,6 @@ TEST_F(ListaPrimosPrueba, CoincideConLaCribaHastaUnMillonYAvisaPorTandas) {
         EXPECT_EQ(avisos[i], static_cast<int>(i + 1) * kAvisoListaPrimos);
 }
 
-TEST_F(ListaPrimosPrueba, UnaNuevaEjecucionVaciaLaAnterior) {
-    listaPrimos(tiempo, 100, tabla);
-    listaPrimos(tiempo, 10, tabla);
-    EXPECT_EQ(lista(), (Primos{2, 3, 5, 7}));
-    EXPECT_THROW(tabla.primo(5), ErrorEjecucion);
-    EXPECT_THROW(tabla.primo(0), ErrorEjecucion);
-}
-
 TEST_F(ListaPrimosPrueba, UnTopeFueraDeLos32BitsDesbordaTrasVaciarLaLista) {
     for (const double tope : {2147483648.0, 9999999999.0, -2147483649.0}) {
         listaPrimos(tiempo, 30, tabla);

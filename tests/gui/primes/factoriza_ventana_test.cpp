@@ -53,13 +53,10 @@ TEST_F(VentanaFactoriza, SeAbreConSusControles) {
 
 TEST_F(VentanaFactoriza, LineasDelResultado) {
     const std::pair<const char*, QString> casos[] = {
-        {"12", linea("2", 24, "2") + linea("3", 24, "1")},
         {"360", linea("2", 24, "3") + linea("3", 24, "2") + linea("5", 24, "1")},
         {"12.5", linea("2", 24, "2") + linea("3", 24, "1")},
         {"2147483647", linea("2147483647", 6, "1")},  // a prime: at once, no timeout
-        {"1", QString()},
         {"-5", QString()},
-        {"0", QString()},
     };
     for (const auto& [numero, esperado] : casos) {
         factoriza(QString::fromUtf8(numero));
