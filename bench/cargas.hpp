@@ -15,6 +15,10 @@ struct Carga {
     std::string descripcion;
     // Runs the workload once and says whether its result was right.
     std::function<bool()> ejecuta;
+    // What the time is held against, printed beside it: with a reference workload, the largest
+    // ratio to the reference's time; without one, the most seconds allowed (0: no target).
+    std::string referencia = {};
+    double objetivo = 0;
 };
 
 std::vector<Carga>& cargas();

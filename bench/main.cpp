@@ -1,7 +1,9 @@
 // zefra-bench [--list | NAME...]: runs the named workloads (all without a name) with an
-// unlimited time budget, checks each result, and prints "NAME SECONDS s" for each.
+// unlimited time budget, checks each result, and prints "NAME SECONDS s" for each, preceded by
+// how the time compares with the workload's target or reference when it has one.
 #include <chrono>
 #include <cstdio>
+#include <map>
 #include <string>
 
 #include "cargas.hpp"
@@ -27,6 +29,28 @@ Tiempo& tiempoIlimitado() {
 
 namespace {
 
+// The times measured in this run, so that a workload can be set beside its reference.
+std::map<std::string, double> medidos;
+
+// Prints the workload's target, and its ratio to the reference when that ran before it.
+void objetivo(const zefra::bench::Carga& carga, double segundos) {
+    if (!carga.referencia.empty()) {
+        const auto ref = medidos.find(carga.referencia);
+        if (ref == medidos.end()) {
+            std::printf("%s: target at most %.2f x %s (run it first to compare)\n",
+                        carga.nombre.c_str(), carga.objetivo, carga.referencia.c_str());
+        } else {
+            const double razon = segundos / ref->second;
+            std::printf("%s: %.3f x %s (target at most %.2f): %s\n", carga.nombre.c_str(), razon,
+                        carga.referencia.c_str(), carga.objetivo,
+                        razon <= carga.objetivo ? "met" : "MISSED");
+        }
+    } else if (carga.objetivo > 0) {
+        std::printf("%s: target under %.3f s: %s\n", carga.nombre.c_str(), carga.objetivo,
+                    segundos < carga.objetivo ? "met" : "MISSED");
+    }
+}
+
 bool corre(const zefra::bench::Carga& carga) {
     const auto inicio = std::chrono::steady_clock::now();
     const bool correcta = carga.ejecuta();
@@ -36,6 +60,8 @@ bool corre(const zefra::bench::Carga& carga) {
         std::printf("%s WRONG RESULT\n", carga.nombre.c_str());
         return false;
     }
+    medidos[carga.nombre] = segundos;
+    objetivo(carga, segundos);
     std::printf("%s %.6f s\n", carga.nombre.c_str(), segundos);
     return true;
 }

@@ -193,6 +193,24 @@ int main(int argc, char* argv[]) {
         privada->findChild<zefra::gui::Rejilla*>(QStringLiteral("FlexAlfa3"))->scrollToBottom();
         guarda(privada, carpeta, QStringLiteral("-ascii-paso3"));
         guarda(&principal, carpeta, QStringLiteral("-ascii"));
+        principal.findChild<QAction*>(QStringLiteral("nListaprimos"))->trigger();
+        QWidget* lista = ventana(principal, QStringLiteral("frmListaPrimos"));
+        escribe(lista, "txttopeprimo", QStringLiteral("100000"));
+        guarda(lista, carpeta);
+        pulsa(lista, "btaceptolista");
+        guarda(ventana(principal, QStringLiteral("frmSolListaPrimos")), carpeta);
+
+        principal.findChild<QAction*>(QStringLiteral("nesprimo"))->trigger();
+        QWidget* esPrimo = ventana(principal, QStringLiteral("frmesprimo"));
+        escribe(esPrimo, "txtesprimo", QStringLiteral("9007199254740881"));
+        pulsa(esPrimo, "btesprimo");
+        guarda(esPrimo, carpeta);
+
+        principal.findChild<QAction*>(QStringLiteral("nfactorizacion"))->trigger();
+        QWidget* factoriza = ventana(principal, QStringLiteral("frmfactoriza"));
+        escribe(factoriza, "txnumf", QStringLiteral("2147483646"));
+        pulsa(factoriza, "btfactoriza");
+        guarda(factoriza, carpeta);
 
         principal.findChild<QAction*>(QStringLiteral("nAcercaDe"))->trigger();
         guarda(ventana(principal, QStringLiteral("frAcercaDe")), carpeta);

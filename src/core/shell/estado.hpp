@@ -4,6 +4,7 @@
 #include "alphabets/activo.hpp"
 #include "alphabets/ranuras.hpp"
 #include "arithmetic/euclides.hpp"
+#include "primes/factorizacion.hpp"
 #include "shell/observadores.hpp"
 #include "shell/tabla.hpp"
 #include "shell/tiempo.hpp"
@@ -18,6 +19,7 @@ struct Estado {
     Tabla trazaDiofantica{4, 1000};  // rows i, Q(i), A(i), B(i); a column per step
     RanurasAlfabeto ranuras;
     AlfabetoActivo alfabeto;
+    TablaFactores factores;
     Observadores observadores;
 };
 

@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <string_view>
+#include <utility>
 
 namespace zefra {
 
@@ -22,6 +23,10 @@ struct Observadores {
     // The modulus of the active alphabet, whenever it is published: the key window of the
     // private-key system states it.
     std::function<void(double)> moduloAlfabeto;
+    // The verdict text of the primality test, whenever it reaches one.
+    std::function<void(std::string_view)> veredictoEsPrimo;
+    // The lines of a completed factorization.
+    std::function<void(std::string_view)> factorizacion;
 
     // Calls the callback when one is set.
     template <class F, class... Args>

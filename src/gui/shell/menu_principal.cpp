@@ -10,6 +10,9 @@
 #include "crypto/frm_pedir_claves.hpp"
 #include "modular/frm_calinver.hpp"
 #include "modular/frm_repres_zn.hpp"
+#include "primes/frm_es_primo.hpp"
+#include "primes/frm_factoriza.hpp"
+#include "primes/frm_lista_primos.hpp"
 #include "shell/fr_acerca_de.hpp"
 #include "shell/fr_descripcion.hpp"
 #include "shell/frm_principal.hpp"
@@ -81,17 +84,22 @@ void FrmPrincipal::construyeMenu() {
     entradaDescripcion(primos, ctx, QStringLiteral("ndescriprimos"), QStringLiteral("Descripción"),
                        QStringLiteral("frdescprimos"));
     separador(primos, QStringLiteral("nsepara1"));
-    entrada(primos, QStringLiteral("nListaprimos"), QStringLiteral("Lista de primos"));
+    entrada(primos, QStringLiteral("nListaprimos"), QStringLiteral("Lista de primos"),
+            [&ctx] { ctx.abre<FrmListaPrimos>(); });
     entradaDescripcion(primos, ctx, QStringLiteral("ndesclistaprimos"),
                        QStringLiteral("Descripción algoritmo"),
                        QStringLiteral("frdescalglistaprimos"));
     separador(primos, QStringLiteral("nsepar2"));
-    entrada(primos, QStringLiteral("nesprimo"), QStringLiteral("¿ Es Primo ?"));
+    entrada(primos, QStringLiteral("nesprimo"), QStringLiteral("¿ Es Primo ?"), [&ctx] {
+        ctx.ventana<FrmEsPrimo>().vaciaVeredicto();
+        ctx.abre<FrmEsPrimo>();
+    });
     entradaDescripcion(primos, ctx, QStringLiteral("ndesesprimo"),
                        QStringLiteral("Descripción algoritmo"), QStringLiteral("frdescalgesprimo"));
     separador(primos, QStringLiteral("nsepar3"));
     entrada(primos, QStringLiteral("nfactorizacion"),
-            QStringLiteral("Factorización en números primos"));
+            QStringLiteral("Factorización en números primos"),
+            [&ctx] { ctx.abre<FrmFactoriza>(); });
     entradaDescripcion(primos, ctx, QStringLiteral("ndescripfactor"),
                        QStringLiteral("Descripción algoritmo"),
                        QStringLiteral("frdescalgfactoriza"));

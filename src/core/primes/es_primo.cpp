@@ -1,0 +1,50 @@
+#include "primes/es_primo.hpp"
+
+#include <cmath>
+
+#include "arithmetic/numeros.hpp"
+#include "arithmetic/primitivas.hpp"
+#include "primes/valor_exacto.hpp"
+#include "shell/errores.hpp"
+#include "shell/estado.hpp"
+
+namespace zefra {
+namespace {
+
+int veredicto(Estado& estado, bool primo) {
+    Observadores::avisa(estado.observadores.veredictoEsPrimo, primo ? kEsPrimo : kNoEsPrimo);
+    return primo ? 1 : 0;
+}
+
+}  // namespace
+
+ConTiempo<int> esPrimo(Estado& estado, double n) {
+    if (!std::isfinite(n)) throw ErrorEjecucion(TipoError::Desbordamiento);
+    // A prime is a whole number with exactly two divisors: 1 and fractions are not.
+    if (n >= 0 && (n != std::floor(n) || n == 1)) return veredicto(estado, false);
+    const double r2 = restoEntero(n, 2);
+    const double r3 = restoEntero(n, 3);
+    if ((r3 == 0 && n != 3) || (r2 == 0 && n != 2)) return veredicto(estado, false);
+
+    Cronometro cronometro(estado.tiempo, Inicio::Privada);
+    // The square root of a negative number is undefined.
+    if (n < 0) throw ErrorEjecucion(TipoError::ArgumentoNoValido);
+    const double limite = std::sqrt(n) + 1;
+    // Every whole double above 2^53 is even and was answered above, so n is exact in 64 bits
+    // and so is every remainder below.
+    const auto m = static_cast<std::uint64_t>(n);
+    for (std::uint64_t d = 6;; d += 6) {
+        if (static_cast<double>(d) > limite) return veredicto(estado, true);
+        if (cronometro.agotado()) return std::nullopt;
+        if (m % (d - 1) == 0 || m % (d + 1) == 0) return veredicto(estado, false);
+    }
+}
+
+ConTiempo<int> esPrimo(Estado& estado, std::string_view texto) {
+    const auto n = leeNumero(texto);
+    if (!n) throw ErrorEjecucion(TipoError::TiposNoCoinciden);
+    if (*n >= 0 && !esEnteroExacto(texto)) return veredicto(estado, false);
+    return esPrimo(estado, *n);
+}
+
+}  // namespace zefra

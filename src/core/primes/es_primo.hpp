@@ -1,0 +1,28 @@
+// The primality test by trial division with 2, 3 and the pairs 6k − 1, 6k + 1.
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+#include "shell/tiempo.hpp"
+
+namespace zefra {
+
+struct Estado;
+
+inline constexpr std::string_view kEsPrimo = "¡ES PRIMO!.";
+inline constexpr std::string_view kNoEsPrimo = "NO ES PRIMO.";
+
+// 2^53: up to here a double holds every whole number, so the test is about the number typed.
+inline constexpr std::uint64_t kMayorEnteroExacto = 9007199254740992;
+
+// 1 when n is prime, 0 when it is not (1, 0 and numbers that are not whole included), nothing
+// when the budget runs out (private start). Every verdict reached is also reported to the
+// observer `veredictoEsPrimo`. A negative number raises the invalid-argument error, after the
+// budget has been read; there is no trap of its own.
+ConTiempo<int> esPrimo(Estado& estado, double n);
+
+// The same for a numeric text, whose wholeness is judged on its exact digits.
+ConTiempo<int> esPrimo(Estado& estado, std::string_view texto);
+
+}  // namespace zefra

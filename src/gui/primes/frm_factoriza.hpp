@@ -1,0 +1,28 @@
+// The factorization window: a number and its prime powers, one line per prime.
+#pragma once
+
+#include "ui/contexto.hpp"
+#include "ui/ventana.hpp"
+
+class QLineEdit;
+class QPlainTextEdit;
+
+namespace zefra::gui {
+
+class FrmFactoriza final : public Ventana {
+    Q_OBJECT
+
+  public:
+    explicit FrmFactoriza(Contexto& contexto);
+    ~FrmFactoriza() override;
+
+  private slots:
+    void factoriza();
+
+  private:
+    Contexto& contexto_;
+    QLineEdit* txnumf_;
+    QPlainTextEdit* txfactorizacion_;
+};
+
+}  // namespace zefra::gui

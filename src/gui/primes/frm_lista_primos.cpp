@@ -1,0 +1,98 @@
+#include "primes/frm_lista_primos.hpp"
+
+#include <QElapsedTimer>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "arithmetic/numeros.hpp"
+#include "primes/frm_sol_lista_primos.hpp"
+#include "primes/lista_primos.hpp"
+#include "ui/mensajes.hpp"
+#include "ui/textos.hpp"
+#include "ui/trampa.hpp"
+
+namespace zefra::gui {
+namespace {
+
+// Longest bound accepted, in characters as typed.
+constexpr qsizetype kLongitudMaxima = 10;
+// During a long run the result list is brought up to date this often (milliseconds).
+constexpr qint64 kRefresco = 250;
+
+// Whatever ends a run — completion, timeout or error — the list then shows the whole table.
+struct MuestraLaTabla {
+    FrmSolListaPrimos& resultado;
+    ~MuestraLaTabla() { resultado.muestraTabla(); }
+};
+
+}  // namespace
+
+FrmListaPrimos::FrmListaPrimos(Contexto& contexto)
+    : Ventana(contexto.principal, QStringLiteral("frmListaPrimos"),
+              QStringLiteral("LISTA DE NUMEROS PRIMOS")),
+      contexto_(contexto) {
+    txttopeprimo_ = new QLineEdit(this);
+    txttopeprimo_->setObjectName(QStringLiteral("txttopeprimo"));
+    auto* etiqueta = new QLabel(
+        QStringLiteral("&Especifica hasta qué número quieres que busque números primos:"), this);
+    etiqueta->setObjectName(QStringLiteral("Label1"));
+    etiqueta->setBuddy(txttopeprimo_);
+
+    auto* acepto = new QPushButton(QStringLiteral("&ACEPTAR"), this);
+    acepto->setObjectName(QStringLiteral("btaceptolista"));
+    acepto->setDefault(true);
+    auto* salir = new QPushButton(QStringLiteral("&Salir"), this);
+    salir->setObjectName(QStringLiteral("btsalir"));
+    connect(acepto, &QPushButton::clicked, this, &FrmListaPrimos::acepta);
+    connect(salir, &QPushButton::clicked, this, &Ventana::salir);
+
+    auto* botones = new QHBoxLayout;
+    botones->addWidget(acepto);
+    botones->addStretch();
+    botones->addWidget(salir);
+    auto* columna = new QVBoxLayout(this);
+    columna->addWidget(etiqueta);
+    columna->addWidget(txttopeprimo_);
+    columna->addStretch();
+    columna->addLayout(botones);
+}
+
+void FrmListaPrimos::acepta() {
+    auto& resultado = contexto_.ventana<FrmSolListaPrimos>();
+    const bool completo = atrapaErrores(this, "btListaPrimos", [&] {
+        const auto tope = leeNumero(textoDe(txttopeprimo_));
+        if (!tope) return mensaje(this, "Ha de ser un valor numérico");
+        if (txttopeprimo_->text().size() > kLongitudMaxima) {
+            return mensaje(this, "El número no puede superar los once dígitos");
+        }
+        auto& tiempo = contexto_.estado.tiempo;
+        tiempo.marcaInicio();
+        resultado.empieza();
+        const MuestraLaTabla alTerminar{resultado};
+        // A long run shows its window early and lets the list grow in it as it goes.
+        QElapsedTimer desdeRefresco;
+        desdeRefresco.start();
+        const FinLista fin = listaPrimos(tiempo, *tope, resultado.tabla(), [&](int cuenta) {
+            if (desdeRefresco.elapsed() < kRefresco) return;
+            desdeRefresco.restart();
+            resultado.muestraHasta(cuenta);
+            if (!resultado.isVisible()) Contexto::muestra(resultado);
+        });
+        resultado.muestraTabla();
+        if (fin.agotado) {
+            mensaje(this, "Se ha excedido del tiempo del resultado.");
+            mensaje(this, "Se ha llegado en el tiempo especificado hasta el número primo: " +
+                              (fin.candidato ? textoDecimal(static_cast<double>(*fin.candidato))
+                                             : std::string()));
+        }
+        resultado.fijaCuenta(resultado.tabla().cuenta());
+        Contexto::muestra(resultado);
+    });
+    // After an error the list shows what had been found; its count matches it.
+    if (!completo) resultado.fijaCuenta(resultado.tabla().cuenta());
+}
+
+}  // namespace zefra::gui

@@ -1,0 +1,25 @@
+// The input window of the list of primes: the bound, and the run that fills the result window.
+#pragma once
+
+#include "ui/contexto.hpp"
+#include "ui/ventana.hpp"
+
+class QLineEdit;
+
+namespace zefra::gui {
+
+class FrmListaPrimos final : public Ventana {
+    Q_OBJECT
+
+  public:
+    explicit FrmListaPrimos(Contexto& contexto);
+
+  private slots:
+    void acepta();
+
+  private:
+    Contexto& contexto_;
+    QLineEdit* txttopeprimo_;
+};
+
+}  // namespace zefra::gui

@@ -1,0 +1,38 @@
+// The result window of the list of primes: the list, selectable and copyable, and its count.
+// It owns the prime table that the runs fill, so the last list stays until the next run.
+#pragma once
+
+#include "primes/lista_primos.hpp"
+#include "ui/contexto.hpp"
+#include "ui/ventana.hpp"
+
+class QLineEdit;
+
+namespace zefra::gui {
+
+class ModeloPrimos;
+class VistaLineas;
+
+class FrmSolListaPrimos final : public Ventana {
+    Q_OBJECT
+
+  public:
+    explicit FrmSolListaPrimos(Contexto& contexto);
+
+    TablaPrimos& tabla() { return tabla_; }
+    // Before a run: the list shows nothing while the table is refilled.
+    void empieza();
+    // Shows the first `cuenta` primes of the table.
+    void muestraHasta(int cuenta);
+    // Shows every prime in the table.
+    void muestraTabla() { muestraHasta(tabla_.cuenta()); }
+    void fijaCuenta(int cuenta);
+
+  private:
+    TablaPrimos tabla_;
+    ModeloPrimos* modelo_;
+    VistaLineas* txtSolListaPrimos_;
+    QLineEdit* txnumprimos_;
+};
+
+}  // namespace zefra::gui
