@@ -4,6 +4,8 @@
 #include "alphabets/activo.hpp"
 #include "alphabets/ranuras.hpp"
 #include "arithmetic/euclides.hpp"
+#include "modular/memoria_modulo.hpp"
+#include "modular/traza_potencia.hpp"
 #include "primes/factorizacion.hpp"
 #include "shell/observadores.hpp"
 #include "shell/tabla.hpp"
@@ -20,6 +22,8 @@ struct Estado {
     RanurasAlfabeto ranuras;
     AlfabetoActivo alfabeto;
     TablaFactores factores;
+    MemoriaModulo memoriaModulo;
+    TrazaPotencia trazaPotencia;  // of the last power computed in Zn
     Observadores observadores;
 };
 

@@ -28,6 +28,12 @@ struct Observadores {
     // The lines of a completed factorization.
     std::function<void(std::string_view)> factorizacion;
 
+    // The list field of Euler's function: the numbers prime to n (or what stands for them),
+    // and whether the routine finished with it.
+    std::function<void(std::string_view texto, bool terminada)> primosEuler;
+    // A power in Zn has been computed (or stopped): its trace is in Estado::trazaPotencia.
+    std::function<void()> trazaPotencia;
+
     // Calls the callback when one is set.
     template <class F, class... Args>
     static void avisa(const F& callback, Args&&... args) {

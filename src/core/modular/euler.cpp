@@ -1,0 +1,143 @@
+#include "modular/euler.hpp"
+
+#include <cmath>
+
+#include "arithmetic/euclides.hpp"
+#include "arithmetic/numeros.hpp"
+#include "primes/es_primo.hpp"
+
+namespace zefra {
+namespace {
+
+// Whole numbers a double holds exactly.
+constexpr double kMayorEntero = 9007199254740992.0;
+
+void avisaLista(Estado& estado, std::string_view texto, bool bloqueada) {
+    Observadores::avisa(estado.observadores.primosEuler, texto, bloqueada);
+}
+
+bool entero(double n) {
+    return n == std::floor(n) && n <= kMayorEntero;
+}
+
+// Steps shared by both variants: the list emptied, the primality test (remembered for the last
+// modulus), the budget read. Returns φ when it is already known; nothing in `phi` to go on.
+struct Comienzo {
+    bool agotado = false;
+    std::optional<double> phi;
+};
+
+Comienzo comienza(Estado& estado, double n) {
+    avisaLista(estado, "", false);
+    // No number is prime to n ≤ 0 (and the primality test has no answer for it).
+    if (n <= 0) return {false, 0.0};
+    estado.memoriaModulo.para(n);
+    auto& memoria = estado.memoriaModulo;
+    if (memoria.primo) {
+        Observadores::avisa(estado.observadores.veredictoEsPrimo,
+                            *memoria.primo == 1 ? kEsPrimo : kNoEsPrimo);
+    } else {
+        const auto p = esPrimo(estado, n);
+        if (!p) return {true, {}};
+        memoria.primo = *p;
+    }
+    if (*memoria.primo == 1) {
+        avisaLista(estado, "1 -- " + textoDecimal(n - 1), false);
+        return {false, n - 1};
+    }
+    return {};
+}
+
+}  // namespace
+
+std::uint64_t phiPorFactores(std::uint64_t n) {
+    std::uint64_t phi = n;
+    for (std::uint64_t p = 2; p * p <= n; p += (p == 2 ? 1 : 2)) {
+        if (n % p != 0) continue;
+        while (n % p == 0)
+            n /= p;
+        phi -= phi / p;
+    }
+    if (n > 1) phi -= phi / n;
+    return phi;
+}
+
+ConTiempo<double> funcionEuler(Estado& estado, double n) {
+    const Comienzo c = comienza(estado, n);
+    if (c.agotado) return std::nullopt;
+    if (c.phi) return c.phi;
+    Cronometro cronometro(estado.tiempo, Inicio::Publica);
+    if (n <= 0) return 0.0;
+    auto& memoria = estado.memoriaModulo;
+    if (!memoria.phi) {
+        if (entero(n)) {
+            memoria.phi = static_cast<double>(phiPorFactores(static_cast<std::uint64_t>(n)));
+        } else {
+            // A fraction has no factorization: count as the definition says.
+            double cuenta = 0;
+            for (double i = 1; i <= n; ++i) {
+                const auto g = mcd(estado.tiempo, i, n);
+                if (!g) return std::nullopt;
+                if (*g == 1) ++cuenta;
+                if (cronometro.agotado()) return std::nullopt;
+            }
+            memoria.phi = cuenta;
+        }
+    }
+    avisaLista(estado, "", true);
+    return memoria.phi;
+}
+
+ConTiempo<double> funcionEulerLista(Estado& estado, double n) {
+    const Comienzo c = comienza(estado, n);
+    if (c.agotado) return std::nullopt;
+    if (c.phi) return c.phi;
+    Cronometro cronometro(estado.tiempo, Inicio::Publica);
+    if (n <= 0) return 0.0;
+    if (n > kMaximoListaEuler && entero(n)) {
+        const auto phi = funcionEuler(estado, n);
+        if (phi && *phi > 0) avisaLista(estado, "Demasiados números.", true);
+        return phi;
+    }
+    std::string lista;
+    double cuenta = 0;
+    for (double i = 1; i <= n; ++i) {
+        if (cronometro.agotado()) return std::nullopt;
+        const auto g = mcd(estado.tiempo, i, n);
+        if (!g) return std::nullopt;
+        if (*g == 1) {
+            ++cuenta;
+            if (n <= kMaximoListaEuler) {
+                if (!lista.empty()) lista += ", ";
+                lista += textoDecimal(i);
+            } else {
+                lista = "Demasiados números.";
+            }
+        }
+        if (cronometro.agotado()) return std::nullopt;
+    }
+    estado.memoriaModulo.phi = cuenta;
+    avisaLista(estado, lista, true);
+    return cuenta;
+}
+
+FormulaEuler formulaEuler(const TablaFactores& factores, std::string_view textoModulo) {
+    FormulaEuler f;
+    std::string producto;
+    for (int fila = 1; fila <= TablaFactores::kUltimaFila; ++fila) {
+        if (factores.primo(fila) == TablaFactores::kVacia) break;
+        const std::string separador = fila == 1 ? "" : " * ";
+        const std::string p = textoDecimal(factores.primo(fila));
+        f.descomposicion += separador + p + "^" + textoDecimal(factores.exponente(fila));
+        producto += separador + "(1 - 1/" + p + ")";
+    }
+    if (!producto.empty()) f.formula = std::string(textoModulo) + " * " + producto;
+    return f;
+}
+
+std::string explicacionEuler(double phi, double n) {
+    return "Además hay " + textoDecimal(phi) + " enteros positivos menores \r\nque " +
+           textoDecimal(n) + " y primos de " + textoDecimal(n) + ".";
+}
+
+}  // namespace zefra

@@ -1,0 +1,42 @@
+// Euler's function φ(n): how many of 1 … n are prime to n, with the list of them and the
+// product formula n·Π(1 − 1/p) that explains it.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "primes/factorizacion.hpp"
+#include "shell/estado.hpp"
+
+namespace zefra {
+
+// Up to this n the window lists the numbers prime to n; above it, "Demasiados números.".
+inline constexpr double kMaximoListaEuler = 10000;
+
+// φ(n), 0 for n ≤ 0, or nothing when the budget runs out. The list field is reported through
+// the observer primosEuler: emptied, or "1 -- " and n − 1 for a prime n. For a whole n the value
+// comes from the factorization of n, instant for every n below 2^53; the last modulus's
+// primality and φ are remembered, since the cipher windows ask for the same n again and again.
+ConTiempo<double> funcionEuler(Estado& estado, double n);
+
+// The same value, counting the numbers prime to n with mcd while n ≤ 10,000 and reporting their
+// list ("1, 5, 7, 11"); above that the list is "Demasiados números.".
+ConTiempo<double> funcionEulerLista(Estado& estado, double n);
+
+// φ of a whole number by its factorization, exact.
+std::uint64_t phiPorFactores(std::uint64_t n);
+
+// The factorization and the product formula of the factor table: "2^2 * 3^1" and
+// "12 * (1 - 1/2) * (1 - 1/3)" (the modulus as the user typed it); both empty for an empty table.
+struct FormulaEuler {
+    std::string descomposicion;
+    std::string formula;
+};
+FormulaEuler formulaEuler(const TablaFactores& factores, std::string_view textoModulo);
+
+// The sentence of the explanation window: "Además hay φ enteros positivos menores que n y
+// primos de n.".
+std::string explicacionEuler(double phi, double n);
+
+}  // namespace zefra
