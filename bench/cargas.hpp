@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "shell/estado.hpp"
 #include "shell/tiempo.hpp"
 
 namespace zefra::bench {
@@ -39,5 +40,7 @@ class RelojBench final : public Reloj {
 };
 
 Tiempo& tiempoIlimitado();
+// A whole program state under that budget.
+Estado& estadoIlimitado();
 
 }  // namespace zefra::bench

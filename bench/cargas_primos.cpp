@@ -19,13 +19,6 @@ constexpr std::int32_t kTopeLista = 179424672;
 constexpr int kPrimosLista = 9999999;
 constexpr std::int32_t kUltimoPrimoLista = 179424671;
 
-Estado& estadoIlimitado() {
-    static const RelojBench reloj;
-    static Estado estado(reloj);
-    estado.tiempo.presupuesto.horas = "1000000";
-    return estado;
-}
-
 // The reference: the same candidates and trial divisions, in the plainest form.
 int listaPlana(std::int32_t n, std::vector<std::int32_t>& tabla) {
     int k = 0;

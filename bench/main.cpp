@@ -25,6 +25,13 @@ Tiempo& tiempoIlimitado() {
     return tiempo;
 }
 
+Estado& estadoIlimitado() {
+    static const RelojBench reloj;
+    static Estado estado(reloj);
+    estado.tiempo.presupuesto.horas = "1000000";
+    return estado;
+}
+
 }  // namespace zefra::bench
 
 namespace {

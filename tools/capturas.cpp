@@ -212,6 +212,24 @@ int main(int argc, char* argv[]) {
         pulsa(factoriza, "btfactoriza");
         guarda(factoriza, carpeta);
 
+        principal.findChild<QAction*>(QStringLiteral("nfuneuler"))->trigger();
+        QWidget* euler = ventana(principal, QStringLiteral("frmfuneuler"));
+        escribe(euler, "txmodn3", QStringLiteral("360"));
+        pulsa(euler, "btcalcueuler");
+        guarda(euler, carpeta);
+        pulsa(euler, "btexplicainver");
+        guarda(ventana(principal, QStringLiteral("frExplicaEuler")), carpeta);
+
+        principal.findChild<QAction*>(QStringLiteral("ncalcupoten"))->trigger();
+        QWidget* poten = ventana(principal, QStringLiteral("frmcalcupoten"));
+        escribe(poten, "txn", QStringLiteral("1000"));
+        escribe(poten, "Txa", QStringLiteral("7"));
+        escribe(poten, "Txb", QStringLiteral("222"));
+        pulsa(poten, "btcalcupoten");
+        guarda(poten, carpeta);
+        pulsa(poten, "btTrazaPotencia");
+        guarda(ventana(principal, QStringLiteral("frTrazaPotencia")), carpeta);
+
         principal.findChild<QAction*>(QStringLiteral("nAcercaDe"))->trigger();
         guarda(ventana(principal, QStringLiteral("frAcercaDe")), carpeta);
 

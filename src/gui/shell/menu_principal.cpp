@@ -8,7 +8,9 @@
 #include "arithmetic/frm_diofanticas.hpp"
 #include "arithmetic/frm_euclides.hpp"
 #include "crypto/frm_pedir_claves.hpp"
+#include "modular/frm_calcupoten.hpp"
 #include "modular/frm_calinver.hpp"
+#include "modular/frm_fun_euler.hpp"
 #include "modular/frm_repres_zn.hpp"
 #include "primes/frm_es_primo.hpp"
 #include "primes/frm_factoriza.hpp"
@@ -117,11 +119,13 @@ void FrmPrincipal::construyeMenu() {
     separador(modular, QStringLiteral("nseparInverso"));
     entradaDescripcion(modular, ctx, QStringLiteral("ndescripeuler"), QStringLiteral("Descripción"),
                        QStringLiteral("frdescripeuler"));
-    entrada(modular, QStringLiteral("nfuneuler"), QStringLiteral("Función de Euler"));
+    entrada(modular, QStringLiteral("nfuneuler"), QStringLiteral("Función de Euler"),
+            [&ctx] { ctx.abre<FrmFunEuler>(); });
     separador(modular, QStringLiteral("nsepareuler"));
     entradaDescripcion(modular, ctx, QStringLiteral("nDescripPoten"), QStringLiteral("Descripción"),
                        QStringLiteral("frDescripPoten"));
-    entrada(modular, QStringLiteral("ncalcupoten"), QStringLiteral("Cálculo de potencias en Zn"));
+    entrada(modular, QStringLiteral("ncalcupoten"), QStringLiteral("Cálculo de potencias en Zn"),
+            [&ctx] { ctx.abre<FrmCalcupoten>(); });
 
     QMenu* cripto =
         submenu(barra, "ncriptografia", QStringLiteral("Aplicación a la &criptografia"));

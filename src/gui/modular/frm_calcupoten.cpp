@@ -1,0 +1,144 @@
+#include "modular/frm_calcupoten.hpp"
+
+#include <QFontDatabase>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <cmath>
+
+#include "arithmetic/numeros.hpp"
+#include "modular/potencias.hpp"
+#include "modular/traza_potencia.hpp"
+#include "ui/controles.hpp"
+#include "ui/mensajes.hpp"
+#include "ui/textos.hpp"
+#include "ui/trampa.hpp"
+
+namespace zefra::gui {
+namespace {
+
+constexpr int kLongitudMaxima = 10;
+
+}  // namespace
+
+FrTrazaPotencia::FrTrazaPotencia(Contexto& contexto)
+    : Ventana(contexto.principal, QStringLiteral("frTrazaPotencia"),
+              QStringLiteral("Traza del cálculo de potencias en Zn")),
+      contexto_(contexto) {
+    lbTrazaPotencia_ = etiqueta(this, "lbTrazaPotencia", {});
+    lbTrazaPotencia_->setWordWrap(true);
+    lbTrazaPotencia_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    txTrazaPotencia_ = texto(this, "txTrazaPotencia");
+    txTrazaPotencia_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    txTrazaPotencia_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    auto* botones = new QHBoxLayout;
+    botones->addStretch();
+    botones->addWidget(botonSalir(this));
+    auto* columna = new QVBoxLayout(this);
+    columna->addWidget(lbTrazaPotencia_);
+    columna->addWidget(txTrazaPotencia_, 1);
+    columna->addLayout(botones);
+    resize(760, 480);
+}
+
+void FrTrazaPotencia::actualiza() {
+    if (!isVisible() || pendiente_) return;
+    // Many powers in a row (a cipher) are written once, when the program next draws.
+    pendiente_ = true;
+    QTimer::singleShot(0, this, [this] {
+        pendiente_ = false;
+        escribe();
+    });
+}
+
+void FrTrazaPotencia::showEvent(QShowEvent* evento) {
+    escribe();
+    Ventana::showEvent(evento);
+}
+
+void FrTrazaPotencia::escribe() {
+    const auto texto = textoTrazaPotencia(contexto_.estado.trazaPotencia);
+    lbTrazaPotencia_->setText(aQt(texto.etiqueta));
+    txTrazaPotencia_->setPlainText(aQt(texto.traza));
+}
+
+FrmCalcupoten::FrmCalcupoten(Contexto& contexto)
+    : Ventana(contexto.principal, QStringLiteral("frmcalcupoten"),
+              QStringLiteral("Cálculo de potencias en Zn")),
+      contexto_(contexto) {
+    txn_ = campo(this, "txn");
+    Txa_ = campo(this, "Txa");
+    Txb_ = campo(this, "Txb");
+    txr_ = campo(this, "txr", true);
+    auto* aceptar = boton(this, "btcalcupoten", QStringLiteral("&Aceptar"));
+    aceptar->setDefault(true);
+    btTrazaPotencia_ = boton(this, "btTrazaPotencia", QStringLiteral("&Traza"));
+    btTrazaPotencia_->setEnabled(false);
+    connect(aceptar, &QPushButton::clicked, this, &FrmCalcupoten::calcula);
+    connect(btTrazaPotencia_, &QPushButton::clicked, this,
+            [&contexto] { contexto.abre<FrTrazaPotencia>(); });
+    contexto.estado.observadores.trazaPotencia = [this, &contexto] {
+        if (contexto.estado.trazaPotencia.resultado) btTrazaPotencia_->setEnabled(true);
+        contexto.ventana<FrTrazaPotencia>().actualiza();
+    };
+
+    auto* datos = new QGridLayout;
+    fila(datos, 0, QStringLiteral("&Módulo   n:"), txn_);
+    fila(datos, 1, QStringLiteral("&a :"), Txa_)->setObjectName("Label1");
+    fila(datos, 2, QStringLiteral("&b :"), Txb_)->setObjectName("Label2");
+    auto* enunciado = new QHBoxLayout;
+    enunciado->addWidget(new QLabel(QStringLiteral("Calcular "), this));
+    enunciado->addWidget(new QLabel(QStringLiteral("[ a ]<sup>b</sup>"), this));
+    enunciado->addWidget(new QLabel(QStringLiteral("en   Z<sub>n</sub>"), this));
+    enunciado->addStretch();
+    auto* resultado = new QHBoxLayout;
+    auto* etiquetaResultado = new QLabel(QStringLiteral("&Resultado:  ["), this);
+    etiquetaResultado->setBuddy(txr_);
+    resultado->addWidget(etiquetaResultado);
+    resultado->addWidget(txr_, 1);
+    resultado->addWidget(new QLabel(QStringLiteral("]"), this));
+
+    auto* botones = new QHBoxLayout;
+    botones->addWidget(aceptar);
+    botones->addWidget(btTrazaPotencia_);
+    botones->addStretch();
+    botones->addWidget(botonSalir(this));
+    auto* columna = new QVBoxLayout(this);
+    columna->addLayout(enunciado);
+    columna->addLayout(datos);
+    columna->addLayout(resultado);
+    columna->addStretch();
+    columna->addLayout(botones);
+}
+
+void FrmCalcupoten::calcula() {
+    atrapaErrores(this, "btCalcupoten", [this] {
+        const auto a = leeNumero(textoDe(Txa_));
+        const auto b = leeNumero(textoDe(Txb_));
+        const auto n = leeNumero(textoDe(txn_));
+        if (!a || !b || !n)
+            return mensaje(this, "Han de introducirse valores numéricos positivos.");
+        if (*a < 0 || *b < 0 || *n <= 0)
+            return mensaje(this, "Los valores han de ser positivos (>0)");
+        if (Txa_->text().size() > kLongitudMaxima) {
+            return mensaje(this, "No puede superar los once dígitos");
+        }
+        // A fraction would be rounded silently: the power would be of another number.
+        for (const double v : {*a, *b, *n}) {
+            if (v != std::floor(v)) return mensaje(this, "Los valores han de ser números enteros.");
+        }
+        auto& estado = contexto_.estado;
+        estado.tiempo.marcaInicio();
+        txr_->clear();
+        const auto r = Calcupoten(estado, *a, *b, *n);
+        if (!r) return mensaje(this, "Se ha superado el tiempo establecido.");
+        txr_->setText(aQt(textoDecimal(*r)));
+    });
+}
+
+}  // namespace zefra::gui

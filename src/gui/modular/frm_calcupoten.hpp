@@ -1,0 +1,53 @@
+// The window of powers in Zn, and the window with the trace of the last power computed.
+#pragma once
+
+#include "ui/contexto.hpp"
+#include "ui/ventana.hpp"
+
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace zefra::gui {
+
+class FrTrazaPotencia final : public Ventana {
+    Q_OBJECT
+
+  public:
+    explicit FrTrazaPotencia(Contexto& contexto);
+
+    // The trace changed: shown at once if the window is open, else when it opens.
+    void actualiza();
+
+  protected:
+    void showEvent(QShowEvent* evento) override;
+
+  private:
+    void escribe();
+
+    Contexto& contexto_;
+    QLabel* lbTrazaPotencia_;
+    QPlainTextEdit* txTrazaPotencia_;
+    bool pendiente_ = false;
+};
+
+class FrmCalcupoten final : public Ventana {
+    Q_OBJECT
+
+  public:
+    explicit FrmCalcupoten(Contexto& contexto);
+
+  private slots:
+    void calcula();
+
+  private:
+    Contexto& contexto_;
+    QLineEdit* txn_;
+    QLineEdit* Txa_;
+    QLineEdit* Txb_;
+    QLineEdit* txr_;
+    QPushButton* btTrazaPotencia_;
+};
+
+}  // namespace zefra::gui

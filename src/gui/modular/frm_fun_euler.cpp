@@ -1,0 +1,122 @@
+#include "modular/frm_fun_euler.hpp"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <cmath>
+
+#include "arithmetic/numeros.hpp"
+#include "modular/euler.hpp"
+#include "primes/factorizacion.hpp"
+#include "ui/controles.hpp"
+#include "ui/mensajes.hpp"
+#include "ui/textos.hpp"
+#include "ui/trampa.hpp"
+
+namespace zefra::gui {
+namespace {
+
+constexpr int kLongitudMaxima = 10;
+constexpr double kMaximoModulo = 2147483647;
+
+}  // namespace
+
+FrExplicaEuler::FrExplicaEuler(Contexto& contexto)
+    : Ventana(contexto.principal, QStringLiteral("frExplicaEuler"),
+              QStringLiteral("Razonamiento de la solución: Función de Euler")),
+      contexto_(contexto) {
+    txPrimosEuler_ = texto(this, "txPrimosEuler");
+    txDescomEuler_ = campo(this, "txDescomEuler", true);
+    txFormulaEuler_ = campo(this, "txFormulaEuler", true);
+    lbExplicaEuler_ = etiqueta(this, "lbExplicaEuler", {});
+    lbn_ = etiqueta(this, "lbn", {});
+    lbFEulern_ = etiqueta(this, "lbFEulern", {});
+    contexto.estado.observadores.primosEuler = [this](std::string_view lista, bool terminada) {
+        txPrimosEuler_->setPlainText(aQt(lista));
+        txPrimosEuler_->setReadOnly(terminada);
+    };
+
+    auto* formulas = new QGridLayout;
+    formulas->addWidget(lbn_, 0, 0, Qt::AlignRight);
+    formulas->addWidget(txDescomEuler_, 0, 1);
+    formulas->addWidget(lbFEulern_, 1, 0, Qt::AlignRight);
+    formulas->addWidget(txFormulaEuler_, 1, 1);
+    auto* botones = new QHBoxLayout;
+    botones->addStretch();
+    botones->addWidget(botonSalir(this));
+    auto* columna = new QVBoxLayout(this);
+    columna->addLayout(formulas);
+    columna->addWidget(lbExplicaEuler_);
+    columna->addWidget(etiqueta(this, "Label4", QStringLiteral("Estos son:")));
+    columna->addWidget(txPrimosEuler_, 1);
+    columna->addLayout(botones);
+    resize(560, 360);
+}
+
+void FrExplicaEuler::explica(const QString& modulo, double n, double phi) {
+    const auto formula = formulaEuler(contexto_.estado.factores, aCore(modulo));
+    txDescomEuler_->setText(aQt(formula.descomposicion));
+    txFormulaEuler_->setText(aQt(formula.formula));
+    const QString textoN = aQt(textoDecimal(n));
+    lbExplicaEuler_->setText(aQt(explicacionEuler(phi, n)));
+    lbn_->setText(textoN + QStringLiteral(" ="));
+    lbFEulern_->setText(QStringLiteral("F.E.( ") + textoN + QStringLiteral(" ) ="));
+}
+
+FrmFunEuler::FrmFunEuler(Contexto& contexto)
+    : Ventana(contexto.principal, QStringLiteral("frmfuneuler"),
+              QStringLiteral("FUNCIÓN DE EULER")),
+      contexto_(contexto) {
+    contexto.ventana<FrExplicaEuler>();  // its fields receive the routines' results
+    txmodn3_ = campo(this, "txmodn3");
+    txsoleuler_ = campo(this, "txsoleuler", true);
+    auto* aceptar = boton(this, "btcalcueuler", QStringLiteral("&ACEPTAR"));
+    aceptar->setDefault(true);
+    auto* razonamiento = boton(this, "btexplicainver", QStringLiteral("&Razonamiento"));
+    connect(aceptar, &QPushButton::clicked, this, &FrmFunEuler::calcula);
+    connect(razonamiento, &QPushButton::clicked, this,
+            [&contexto] { contexto.abre<FrExplicaEuler>(); });
+
+    auto* rejilla = new QGridLayout;
+    fila(rejilla, 0, QStringLiteral("&Módulo   n:"), txmodn3_);
+    rejilla->setRowMinimumHeight(1, 10);
+    fila(rejilla, 2, QStringLiteral("F.E. (n):"), txsoleuler_)->setObjectName("Label1");
+    auto* botones = new QHBoxLayout;
+    botones->addWidget(aceptar);
+    botones->addWidget(razonamiento);
+    botones->addStretch();
+    botones->addWidget(botonSalir(this));
+    auto* columna = new QVBoxLayout(this);
+    columna->addLayout(rejilla);
+    columna->addStretch();
+    columna->addLayout(botones);
+}
+
+void FrmFunEuler::calcula() {
+    atrapaErrores(this, "btcalcueuler", [this] {
+        const auto n = leeNumero(textoDe(txmodn3_));
+        if (!n || *n <= 0) return mensaje(this, "El módulo ha de ser un número >0");
+        if (txmodn3_->text().size() > kLongitudMaxima) {
+            return mensaje(this, "No puede superar los once dígitos");
+        }
+        // φ of a fraction means nothing, and the factor table holds 32-bit numbers.
+        if (*n != std::floor(*n)) return mensaje(this, "El módulo ha de ser un número entero.");
+        if (*n > kMaximoModulo) {
+            return mensaje(this, "El módulo ha de ser inferior a 2.147.483.648");
+        }
+        auto& estado = contexto_.estado;
+        estado.tiempo.marcaInicio();
+        txsoleuler_->clear();
+        const auto phi = funcionEulerLista(estado, *n);
+        if (!phi) return mensaje(this, "Se ha superado el tiempo establecido.");
+        factorizaPrimos(estado, *n);
+        txsoleuler_->setText(aQt(textoDecimal(*phi)));
+        contexto_.ventana<FrExplicaEuler>().explica(txmodn3_->text(), *n, *phi);
+    });
+}
+
+}  // namespace zefra::gui
