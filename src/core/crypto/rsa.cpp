@@ -1,0 +1,86 @@
+#include "crypto/rsa.hpp"
+
+#include <algorithm>
+
+#include "arithmetic/euclides.hpp"
+#include "arithmetic/numeros.hpp"
+#include "crypto/transcripcion.hpp"
+#include "modular/potencias.hpp"
+#include "primes/es_primo.hpp"
+
+namespace zefra {
+namespace {
+
+bool soloDigitos(std::string_view texto) {
+    return std::all_of(texto.begin(), texto.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+}  // namespace
+
+ConTiempo<double> primoSiguiente(Estado& estado, double p) {
+    Cronometro cronometro(estado.tiempo, Inicio::Privada);
+    for (double candidato = std::max(p, 2.0);; ++candidato) {
+        const auto primo = esPrimo(estado, candidato);
+        if (!primo) return std::nullopt;
+        if (*primo == 1) return candidato;
+        if (cronometro.agotado()) return std::nullopt;
+    }
+}
+
+ConTiempo<double> exponenteCoprimo(Estado& estado, double t, double phi) {
+    Cronometro cronometro(estado.tiempo, Inicio::Privada);
+    for (double x = t;; ++x) {
+        const auto g = mcdClaves(estado.tiempo, x, phi);
+        if (!g) return std::nullopt;
+        if (*g == 1) return x;
+        if (cronometro.agotado()) return std::nullopt;
+    }
+}
+
+int anchoBloqueRSA(double n) {
+    return static_cast<int>(textoDecimal(n - 1).size());
+}
+
+std::string mensajeBloqueGrande(std::string_view bloque, double n) {
+    return "El número '" + std::string(bloque) + "' debe ser menor que '" + textoDecimal(n) + "'.";
+}
+
+ResultadoRSA potenciaPorBloques(Estado& estado, std::string_view digitos, int ancho, double n,
+                                double exponente, int anchoSalida) {
+    while (!digitos.empty() && (digitos.back() == '\n' || digitos.back() == '\r')) {
+        digitos.remove_suffix(1);
+    }
+    ResultadoRSA resultado;
+    const auto trozos = bloques(digitos, ancho);
+    resultado.digitos.reserve(trozos.size() * static_cast<std::size_t>(anchoSalida));
+    for (const std::string_view bloque : trozos) {
+        if (!soloDigitos(bloque)) {
+            resultado.mensaje = "El bloque '" + std::string(bloque) + "' no es un número.";
+            return resultado;
+        }
+        const double m = *leeNumero(bloque);
+        if (m >= n) {
+            resultado.mensaje = mensajeBloqueGrande(bloque, n);
+            return resultado;
+        }
+        const auto c = Calcupoten(estado, m, exponente, n);
+        if (!c) {
+            resultado.tiempoAgotado = true;
+            return resultado;
+        }
+        resultado.digitos += conCeros(*c, anchoSalida);
+    }
+    return resultado;
+}
+
+std::string formulaCifradoRSA(double n, double t) {
+    return "C( [m] modulo " + textoDecimal(n) + " ) = " + "[m] ^" + textoDecimal(t) + " modulo " +
+           textoDecimal(n);
+}
+
+std::string formulaDescifradoRSA(double n, double s) {
+    return "D( [m*] modulo " + textoDecimal(n) + " ) = " + "[m*] ^" + textoDecimal(s) + " modulo " +
+           textoDecimal(n);
+}
+
+}  // namespace zefra

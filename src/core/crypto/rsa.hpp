@@ -1,0 +1,48 @@
+// The RSA system: the key pair from two primes, and enciphering and deciphering digit strings
+// block by block with powers in Zn.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "shell/estado.hpp"
+
+namespace zefra {
+
+// The largest modulus the powers work with (32-bit values).
+inline constexpr double kMaximoModuloRSA = 2147483647;
+
+// The smallest prime not below p (2 for any p up to 2), or nothing when the budget runs out.
+// The primality tests share the start the button recorded.
+ConTiempo<double> primoSiguiente(Estado& estado, double p);
+
+// The smallest value x ≥ t with gcd(x, φ) = 1 (the key searches' gcd, with its private start),
+// or nothing when the budget runs out.
+ConTiempo<double> exponenteCoprimo(Estado& estado, double t, double phi);
+
+// k, the digits of n − 1: the width of every enciphered block (n = 143 gives 3).
+int anchoBloqueRSA(double n);
+
+// What a step over blocks produced, or why it stopped.
+struct ResultadoRSA {
+    std::string digitos;
+    std::optional<std::string> mensaje;  // a refused block: nothing else is valid
+    bool tiempoAgotado = false;
+};
+
+// Each block m of `ancho` digits becomes [m]^exponente in Zn, written with leading zeros to
+// `anchoSalida` digits. A block that is not below n is refused with its message (it could
+// never come back), and so is a block with anything but digits. Digits after the last whole
+// block are ignored, as is a line end after the digits (a text file's last line).
+ResultadoRSA potenciaPorBloques(Estado& estado, std::string_view digitos, int ancho, double n,
+                                double exponente, int anchoSalida);
+
+// "El número 'bloque' debe ser menor que 'n'."
+std::string mensajeBloqueGrande(std::string_view bloque, double n);
+
+// The formula texts of the two steps: C( [m] modulo n ) = [m] ^t modulo n, and D(…) with s.
+std::string formulaCifradoRSA(double n, double t);
+std::string formulaDescifradoRSA(double n, double s);
+
+}  // namespace zefra
