@@ -230,6 +230,34 @@ int main(int argc, char* argv[]) {
         pulsa(poten, "btTrazaPotencia");
         guarda(ventana(principal, QStringLiteral("frTrazaPotencia")), carpeta);
 
+        // The RSA system: p = 10 → 11, q = 13, t = 7; then hola there and back.
+        principal.findChild<QAction*>(QStringLiteral("nalfa_azminus"))->setEnabled(true);
+        principal.findChild<QAction*>(QStringLiteral("nalfa_azminus"))->trigger();
+        principal.findChild<QAction*>(QStringLiteral("ncrippublica"))->trigger();
+        QWidget* rsa = ventana(principal, QStringLiteral("frmSistemaRSA"));
+        escribe(rsa, "txprimop", QStringLiteral("10"));
+        escribe(rsa, "txprimoq", QStringLiteral("13"));
+        pulsa(rsa, "btBuscarCercanoPyQ");
+        pulsa(rsa, "btAceptarPyQ");
+        escribe(rsa, "txAsignat", QStringLiteral("6"));
+        pulsa(rsa, "btBuscaMCDmascerca");
+        pulsa(rsa, "btAceptart");
+        guarda(rsa, carpeta);
+        pulsa(rsa, "btContinuarRSA");
+        QWidget* publica = ventana(principal, QStringLiteral("frmCripPublica"));
+        publica->findChild<QPlainTextEdit*>(QStringLiteral("txmensaje"))
+            ->setPlainText(QStringLiteral("hola"));
+        pulsa(publica, "opCodCpub(0)");
+        pulsa(publica, "btpaso1");
+        guarda(publica, carpeta, QStringLiteral("-paso1"));
+        pulsa(publica, "btpaso2");
+        guarda(publica, carpeta, QStringLiteral("-paso2"));
+        pulsa(publica, "btInvertirCPub");
+        pulsa(publica, "btpaso1");
+        guarda(publica, carpeta, QStringLiteral("-descifrado1"));
+        pulsa(publica, "btpaso2");
+        guarda(publica, carpeta, QStringLiteral("-descifrado2"));
+
         principal.findChild<QAction*>(QStringLiteral("nAcercaDe"))->trigger();
         guarda(ventana(principal, QStringLiteral("frAcercaDe")), carpeta);
 

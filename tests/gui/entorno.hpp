@@ -12,6 +12,7 @@
 #include <deque>
 #include <functional>
 #include <memory>
+#include <ostream>
 
 #include "comun/reloj_falso.hpp"
 #include "shell/estado.hpp"
@@ -19,6 +20,11 @@
 
 class QAbstractButton;
 class QLineEdit;
+
+// QStrings in failure messages as their text.
+inline void PrintTo(const QString& texto, std::ostream* salida) {
+    *salida << '"' << texto.toStdString() << '"';
+}
 
 namespace zefra::pruebas {
 

@@ -15,6 +15,7 @@
 #include "arithmetic/euclides.hpp"
 #include "crypto/afin.hpp"
 #include "crypto/claves.hpp"
+#include "crypto/piezas_cifrado.hpp"
 #include "crypto/preparacion.hpp"
 #include "crypto/transcripcion.hpp"
 #include "ui/controles.hpp"
@@ -26,16 +27,6 @@
 
 namespace zefra::gui {
 namespace {
-
-// Shows the rows that hold entries and hides the empty rows below them.
-void muestraFilasOcupadas(Rejilla* rejilla, const Tabla& tabla) {
-    int ultima = -1;
-    for (int f = 0; f < tabla.filas(); ++f) {
-        if (!tabla.texto(f, 1).empty() || !tabla.texto(f, 3).empty()) ultima = f;
-    }
-    for (int f = 0; f < tabla.filas(); ++f)
-        rejilla->setRowHidden(f, f > ultima);
-}
 
 QString exacto(const std::string& texto) {
     return QString::fromUtf8(texto.data(), static_cast<qsizetype>(texto.size()));
@@ -201,8 +192,8 @@ void FrmCripPrivada::paso2() {
 
         Frame1_->hide();
         const auto formulas = formulasAfines(r, s);
-        txpaso2cod_->setText(exacto(formulas.cifrado));
-        txpaso2decod_->setText(exacto(formulas.descifrado));
+        muestraFormula(txpaso2cod_, exacto(formulas.cifrado));
+        muestraFormula(txpaso2decod_, exacto(formulas.descifrado));
         lbrsexplica_->setText(exacto(formulas.explicacion));
         const bool codifica = direccion() == 0;
         if (codifica) {

@@ -8,6 +8,7 @@
 #include "arithmetic/frm_diofanticas.hpp"
 #include "arithmetic/frm_euclides.hpp"
 #include "crypto/frm_pedir_claves.hpp"
+#include "crypto/frm_sistema_rsa.hpp"
 #include "modular/frm_calcupoten.hpp"
 #include "modular/frm_calinver.hpp"
 #include "modular/frm_fun_euler.hpp"
@@ -155,7 +156,8 @@ void FrmPrincipal::construyeMenu() {
             QStringLiteral("Criptosistema de clave privada"),
             [&ctx] { ctx.abre<FrmPedirClaves>().vaciaLista(); });
     entrada(cripto, QStringLiteral("ncrippublica"),
-            QStringLiteral("Criptosistema de clave pública"));
+            QStringLiteral("Criptosistema de clave pública"),
+            [&ctx] { ctx.abre<FrmSistemaRSA>().reiniciaSistemaRSA(); });
 
     // "Acerca de" and "Salir " are entries of the menu bar itself.
     auto* acerca = new QAction(QStringLiteral("&Acerca de"), barra);

@@ -1,0 +1,89 @@
+// The RSA system: setting up a key pair with the largest primes the powers allow, and a
+// 10,000-symbol text enciphered and deciphered with it and with a small key.
+#include <string>
+
+#include "alphabets/alfabeto.hpp"
+#include "cargas.hpp"
+#include "crypto/preparacion.hpp"
+#include "crypto/rsa.hpp"
+#include "crypto/transcripcion.hpp"
+#include "modular/euler.hpp"
+#include "modular/inverso.hpp"
+
+namespace zefra::bench {
+namespace {
+
+struct Claves {
+    double n = 0;
+    double t = 0;
+    double s = 0;
+};
+
+// The four steps of the set-up window, in order.
+std::optional<Claves> estableceClaves(double p, double q, double t) {
+    Estado& estado = estadoIlimitado();
+    estado.memoriaModulo = {};
+    estado.tiempo.marcaInicio();
+    const auto primoP = primoSiguiente(estado, p);
+    const auto primoQ = primoSiguiente(estado, q);
+    if (!primoP || !primoQ) return std::nullopt;
+    const double n = *primoP * *primoQ;
+    const auto phi = funcionEuler(estado, n);
+    if (!phi) return std::nullopt;
+    const auto exponente = exponenteCoprimo(estado, t, *phi);
+    if (!exponente) return std::nullopt;
+    const auto s = inversoZn(estado, *phi, *exponente);
+    if (!s) return std::nullopt;
+    return Claves{n, *exponente, *s};
+}
+
+// A 10,000-symbol text over "a-z, A-Z, 0-9" there and back; true when it came back whole.
+bool idaYVuelta(const Claves& claves) {
+    Estado& estado = estadoIlimitado();
+    estado.alfabeto.nombre = "a-z, A-Z, 0-9";
+    Tabla tabla = tablaAlfabeto();
+    const auto cargada = preparaCripPublica(estado, tabla);
+    if (!cargada) return false;
+    const auto simbolos = equivalenciasDe(tabla);
+    std::string mensaje;
+    for (int i = 0; i < 10000; ++i)
+        mensaje += simbolos[(i * 37) % simbolos.size()].simbolo;
+
+    const int k = anchoBloqueRSA(claves.n);
+    estado.tiempo.reiniciaTiempo();
+    const auto digitos = transcribeADigitos(mensaje, tabla);
+    const auto cifrado =
+        potenciaPorBloques(estado, digitos.texto, cargada->ancho, claves.n, claves.t, k);
+    estado.tiempo.reiniciaTiempo();
+    const auto descifrado =
+        potenciaPorBloques(estado, cifrado.digitos, k, claves.n, claves.s, cargada->ancho);
+    const auto texto = transcribeASimbolos(descifrado.digitos, cargada->ancho, tabla);
+    return !cifrado.mensaje && !descifrado.mensaje && texto.texto == mensaje;
+}
+
+const Registro establecer{
+    {"rsa-setup-large", "the four set-up steps with p = 46327, q = 46337 (n = 2146654199)",
+     [] {
+         const auto c = estableceClaves(46327, 46337, 65537);
+         return c && c->n == 2146654199 && c->t == 65537 && c->s == 1213121537;
+     },
+     "", 1.0}};
+
+const Registro grande{{"rsa-roundtrip-large",
+                       "10,000 symbols enciphered and deciphered with n = 2146654199",
+                       [] {
+                           const auto c = estableceClaves(46327, 46337, 65537);
+                           return c && idaYVuelta(*c);
+                       },
+                       "", 1.0}};
+
+const Registro pequena{{"rsa-roundtrip-272483",
+                        "10,000 symbols enciphered and deciphered with n = 521 · 523",
+                        [] {
+                            const auto c = estableceClaves(521, 523, 7);
+                            return c && c->n == 272483 && idaYVuelta(*c);
+                        },
+                        "", 1.0}};
+
+}  // namespace
+}  // namespace zefra::bench

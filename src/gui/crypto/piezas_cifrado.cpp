@@ -1,0 +1,77 @@
+#include "crypto/piezas_cifrado.hpp"
+
+#include <QFont>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+#include "alphabets/alfabeto.hpp"
+#include "ui/controles.hpp"
+#include "ui/rejilla.hpp"
+#include "ui/ventana.hpp"
+
+namespace zefra::gui {
+
+QGroupBox* marcoDePaso(QWidget* padre, const char* nombre, const QString& titulo) {
+    auto* m = new QGroupBox(titulo, padre);
+    m->setObjectName(QString::fromLatin1(nombre));
+    QSizePolicy politica = m->sizePolicy();
+    politica.setRetainSizeWhenHidden(true);
+    m->setSizePolicy(politica);
+    return m;
+}
+
+void lineasDePaso(QVBoxLayout* columna, QWidget* padre, std::initializer_list<const char*> textos,
+                  QLabel** etiquetas) {
+    auto* bloque = new QVBoxLayout;
+    bloque->setSpacing(0);
+    for (const char* t : textos) {
+        auto* l = new QLabel(QString::fromUtf8(t), padre);
+        bloque->addWidget(l);
+        if (etiquetas) *etiquetas++ = l;
+    }
+    columna->addLayout(bloque);
+}
+
+Rejilla* tablaDeConversion(QVBoxLayout* columna, QWidget* padre, Tabla& tabla, const char* nombre) {
+    columna->addWidget(new QLabel(QStringLiteral("   Tabla de conversión"), padre));
+    auto* rejilla = new Rejilla(tabla, 0, 0, padre);
+    rejilla->setObjectName(QString::fromLatin1(nombre));
+    rejilla->muestraSimbolosInvisibles();
+    rejilla->horizontalHeader()->setMinimumSectionSize(8);
+    for (int c = 0; c < kColumnasAlfabeto; ++c) {
+        rejilla->setColumnWidth(c, pixelesDeTwips(padre, 620));
+    }
+    rejilla->setFixedWidth(rejilla->anchoTotal());
+    rejilla->setMinimumHeight(rejilla->verticalHeader()->defaultSectionSize() * 14);
+    columna->addWidget(rejilla, 1, Qt::AlignLeft);
+    return rejilla;
+}
+
+void muestraFilasOcupadas(Rejilla* rejilla, const Tabla& tabla) {
+    int ultima = -1;
+    for (int f = 0; f < tabla.filas(); ++f) {
+        if (!tabla.texto(f, 1).empty() || !tabla.texto(f, 3).empty()) ultima = f;
+    }
+    for (int f = 0; f < tabla.filas(); ++f)
+        rejilla->setRowHidden(f, f > ultima);
+}
+
+void muestraFormula(QLineEdit* campo, const QString& texto) {
+    campo->setText(texto);
+    campo->setCursorPosition(0);
+    campo->setToolTip(texto);
+}
+
+QLabel* formula(QWidget* padre, const char* nombre, const QString& html) {
+    auto* l = etiqueta(padre, nombre, html);
+    l->setTextFormat(Qt::RichText);
+    QFont f = l->font();
+    f.setPointSizeF(f.pointSizeF() * 1.3);
+    l->setFont(f);
+    return l;
+}
+
+}  // namespace zefra::gui

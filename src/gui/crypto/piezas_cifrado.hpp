@@ -1,0 +1,39 @@
+// Pieces the cipher windows share: the frames of their steps, which take turns in one place,
+// the lines that explain a step, the conversion grid and the formulas.
+#pragma once
+
+#include <QString>
+#include <initializer_list>
+
+#include "shell/tabla.hpp"
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QVBoxLayout;
+class QWidget;
+
+namespace zefra::gui {
+
+class Rejilla;
+
+// A frame that keeps its size when hidden, so the frames sharing a place do not jump.
+QGroupBox* marcoDePaso(QWidget* padre, const char* nombre, const QString& titulo);
+
+// The explanation of a step, one label per line as it is written; returns the labels.
+void lineasDePaso(QVBoxLayout* columna, QWidget* padre, std::initializer_list<const char*> textos,
+                  QLabel** etiquetas = nullptr);
+
+// A conversion grid under its caption, its four columns 620 twips wide.
+Rejilla* tablaDeConversion(QVBoxLayout* columna, QWidget* padre, Tabla& tabla, const char* nombre);
+
+// Shows the rows that hold entries and hides the empty rows below them.
+void muestraFilasOcupadas(Rejilla* rejilla, const Tabla& tabla);
+
+// Writes a step's formula into its field, shown from its start (and whole in its tool tip).
+void muestraFormula(QLineEdit* campo, const QString& texto);
+
+// A formula with subscripts and superscripts, larger than the text around it.
+QLabel* formula(QWidget* padre, const char* nombre, const QString& html);
+
+}  // namespace zefra::gui
