@@ -202,6 +202,7 @@ void FrmCripPublica::reiniciaCripPublica() {
     txmensaje_->setEnabled(true);
     btpaso1_->setEnabled(false);
     btpaso2_->setEnabled(false);
+    porDefecto(nullptr);
     ocultaMarcos();
 }
 
@@ -218,6 +219,7 @@ void FrmCripPublica::eligeDireccion(int opcion) {
     }
     opciones_[1 - opcion]->setEnabled(false);
     btpaso1_->setEnabled(true);
+    porDefecto(btpaso1_);
 }
 
 void FrmCripPublica::muestraTabla(const QString& paso, std::initializer_list<const char*> lineas) {
@@ -258,6 +260,7 @@ void FrmCripPublica::paso1() {
         }
         btpaso1_->setEnabled(false);
         btpaso2_->setEnabled(true);
+        porDefecto(btpaso2_);
         txmensajenum_->setPlainText(exacto(digitos));
         txmensaje_->setEnabled(false);
     });
@@ -289,6 +292,7 @@ void FrmCripPublica::paso2() {
                           "símbolos del alfabeto mediante", "la tabla de conversión:"});
         }
         btpaso2_->setEnabled(false);
+        porDefecto(nullptr);
         txmensajecod_->fijaTexto(exacto(resultado));
     });
 }
@@ -307,6 +311,7 @@ void FrmCripPublica::invertir() {
     opciones_[1 - elegida]->setChecked(true);  // its handler disables the other option
     btpaso1_->setEnabled(true);
     btpaso2_->setEnabled(false);
+    porDefecto(btpaso1_);
     ocultaMarcos();
 }
 

@@ -170,6 +170,7 @@ void FrmSistemaRSA::buscaPrimos() {
         txprimop_->setEnabled(false);
         txprimoq_->setEnabled(false);
         btAceptarPyQ_->setEnabled(true);
+        porDefecto(btAceptarPyQ_);
     });
 }
 
@@ -197,6 +198,7 @@ void FrmSistemaRSA::aceptaPrimos() {
         }
         btBuscaMCDmascerca_->setEnabled(true);
         txAsignat_->setEnabled(true);
+        porDefecto(btBuscaMCDmascerca_);
     });
 }
 
@@ -211,6 +213,7 @@ void FrmSistemaRSA::buscaExponente() {
         txAsignat_->setText(texto(*x));
         txAsignat_->setEnabled(false);
         btAceptart_->setEnabled(true);
+        porDefecto(btAceptart_);
     });
 }
 
@@ -226,6 +229,7 @@ void FrmSistemaRSA::aceptaExponente() {
             w->setEnabled(false);
         }
         btContinuarRSA_->setEnabled(true);
+        porDefecto(btContinuarRSA_);
     });
 }
 

@@ -13,6 +13,7 @@
 #include <memory>
 
 #include "shell/descripciones.hpp"
+#include "ui/controles.hpp"
 
 namespace zefra::gui {
 namespace {
@@ -81,9 +82,7 @@ FrDescripcion::FrDescripcion(Contexto& contexto, const Descripcion& datos)
         botones->addWidget(boton);
     }
     botones->addStretch();
-    auto* salir = new QPushButton(QStringLiteral("&Salir"), this);
-    salir->setObjectName(QStringLiteral("btsalir"));
-    connect(salir, &QPushButton::clicked, this, &Ventana::salir);
+    auto* salir = botonSalir(this);
     botones->addWidget(salir);
 
     auto* columna = new QVBoxLayout(this);

@@ -1,5 +1,7 @@
 #include "shell/frm_traza.hpp"
 
+#include "ui/controles.hpp"
+
 #include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -19,9 +21,7 @@ FrmTraza::FrmTraza(Contexto& contexto)
     auto* resto = new QLabel(QStringLiteral("RESTO"), this);
     resto->setBuddy(txTraza_);
 
-    auto* salir = new QPushButton(QStringLiteral("&Salir"), this);
-    salir->setObjectName(QStringLiteral("btsalir"));
-    connect(salir, &QPushButton::clicked, this, &Ventana::salir);
+    auto* salir = botonSalir(this);
 
     auto* botones = new QHBoxLayout;
     botones->addStretch();

@@ -2,6 +2,8 @@
 
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QPushButton>
+#include <algorithm>
 
 namespace zefra::gui {
 
@@ -15,6 +17,12 @@ void Ventana::salir() {
     hide();
 }
 
+void Ventana::porDefecto(QPushButton* boton) {
+    for (QPushButton* b : findChildren<QPushButton*>()) {
+        b->setDefault(b == boton || (!boton && b->objectName() == QStringLiteral("btsalir")));
+    }
+}
+
 // Accepting the close only hides the window, as "Salir" does; it also lets the application
 // quit when the desktop asks it to.
 void Ventana::closeEvent(QCloseEvent* evento) {
@@ -22,10 +30,33 @@ void Ventana::closeEvent(QCloseEvent* evento) {
     evento->accept();
 }
 
+void Ventana::showEvent(QShowEvent* evento) {
+    const auto botones = findChildren<QPushButton*>();
+    const bool hayPorDefecto = std::any_of(botones.begin(), botones.end(),
+                                           [](const QPushButton* b) { return b->isDefault(); });
+    if (!hayPorDefecto) {
+        if (auto* salir = findChild<QPushButton*>(QStringLiteral("btsalir")))
+            salir->setDefault(true);
+    }
+    QWidget::showEvent(evento);
+}
+
 void Ventana::keyPressEvent(QKeyEvent* evento) {
-    if (evento->key() == Qt::Key_Escape && evento->modifiers() == Qt::NoModifier) {
+    const auto modificadores = evento->modifiers() & ~Qt::KeypadModifier;
+    if (evento->key() == Qt::Key_Escape && modificadores == Qt::NoModifier) {
         salir();
         return;
+    }
+    // Enter runs the window's default button, as in a dialog (a field passes the key on).
+    if ((evento->key() == Qt::Key_Return || evento->key() == Qt::Key_Enter) &&
+        modificadores == Qt::NoModifier) {
+        for (QPushButton* boton : findChildren<QPushButton*>()) {
+            if (boton->isDefault() && boton->isVisible() && boton->isEnabled() &&
+                boton->window() == this) {
+                boton->click();
+                return;
+            }
+        }
     }
     QWidget::keyPressEvent(evento);
 }

@@ -3,6 +3,8 @@
 
 #include <QWidget>
 
+class QPushButton;
+
 namespace zefra::gui {
 
 class Ventana : public QWidget {
@@ -11,13 +13,18 @@ class Ventana : public QWidget {
   public:
     Ventana(QWidget* principal, const QString& nombre, const QString& titulo);
 
+    // Makes `boton` the button Enter presses (none for nullptr, which leaves "Salir").
+    void porDefecto(QPushButton* boton);
+
   public slots:
     // "Salir": hides the window; its fields keep their contents.
     virtual void salir();
 
   protected:
     void closeEvent(QCloseEvent* evento) override;
-    // Escape does what "Salir" does.
+    // A window whose buttons name no default one gets "Salir" as its default.
+    void showEvent(QShowEvent* evento) override;
+    // Escape does what "Salir" does; Enter presses the default button.
     void keyPressEvent(QKeyEvent* evento) override;
 };
 

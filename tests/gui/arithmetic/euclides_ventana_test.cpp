@@ -1,6 +1,7 @@
 // The Euclid window and its trace, driven through the menu and the real widgets.
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
 
 #include "gui/entorno.hpp"
 #include "ui/rejilla.hpp"
@@ -85,6 +86,15 @@ TEST_F(VentanaEuclides, CasosLimite) {
         EXPECT_EQ(mcm(), QString::fromUtf8(c.mcm)) << c.a << ' ' << c.b;
         EXPECT_TRUE(btTraza()->isEnabled());
     }
+}
+
+TEST_F(VentanaEuclides, IntroCalculaYEscapeSale) {
+    escribe(control<QLineEdit>(w, "txa"), QStringLiteral("12"));
+    escribe(control<QLineEdit>(w, "txb"), QStringLiteral("8"));
+    QTest::keyClick(control<QLineEdit>(w, "txb"), Qt::Key_Return);
+    EXPECT_EQ(mcd(), QStringLiteral("4"));
+    QTest::keyClick(control<QLineEdit>(w, "txa"), Qt::Key_Escape);
+    EXPECT_FALSE(w->isVisible());
 }
 
 TEST_F(VentanaEuclides, CeroYCeroNoOfreceTraza) {
