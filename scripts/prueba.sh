@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds Zefra and runs every test without a display: once in the
 # normal build, once in a build with AddressSanitizer and UndefinedBehaviorSanitizer, where any
-# report fails the test.
+# report fails the test; then runs each fuzzer for a minute.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 ./scripts/compila.sh
@@ -13,3 +13,5 @@ cmake --build build-san -j "$(nproc)"
 export ASAN_OPTIONS=abort_on_error=1:detect_leaks=1
 export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 (cd build-san && ctest --output-on-failure -j "$(nproc)")
+
+./scripts/fuzz.sh
