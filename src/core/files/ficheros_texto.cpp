@@ -41,6 +41,8 @@ std::optional<std::string> leeTexto(const fs::path& ruta) {
     if (!fichero) return std::nullopt;
     std::string bytes((std::istreambuf_iterator<char>(fichero)), std::istreambuf_iterator<char>());
     if (fichero.bad() || bytes.size() > kMaximoTamanoTexto) return std::nullopt;
+    // A text never holds a NUL byte: that is a binary file (a program, an image...).
+    if (bytes.find('\0') != std::string::npos) return std::nullopt;
     return decodificaTexto(bytes);
 }
 

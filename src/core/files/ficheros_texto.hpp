@@ -14,7 +14,8 @@ namespace zefra {
 inline constexpr std::uintmax_t kMaximoTamanoTexto = 16u * 1024u * 1024u;
 
 // The whole text of a file, in UTF-8 (see decodificaTexto); nothing when it does not exist, is
-// not a regular file, is larger than kMaximoTamanoTexto or cannot be read.
+// not a regular file, is larger than kMaximoTamanoTexto, cannot be read or is binary (holds a
+// NUL byte).
 std::optional<std::string> leeTexto(const std::filesystem::path& ruta);
 
 // Writes `texto` and CR LF into the file, replacing it: the text goes to a temporary file

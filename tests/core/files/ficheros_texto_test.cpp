@@ -1,9 +1,11 @@
 #include "files/ficheros_texto.hpp"
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -65,6 +67,37 @@ TEST_F(FicherosTexto, NoAbreLoQueNoEsUnTextoLegible) {
         fs::permissions(carpeta / "secreto.txt", fs::perms::none);
         EXPECT_FALSE(leeTexto(carpeta / "secreto.txt"));
     }
+}
+
+TEST_F(FicherosTexto, UnGigabyteUnBinarioYUnoQueDesaparece) {
+    const fs::path gigante = carpeta / "gigante.txt";
+    { std::ofstream f(gigante, std::ios::binary); }
+    fs::resize_file(gigante, std::uintmax_t{1} << 30);  // sparse: no gigabyte is written
+    EXPECT_FALSE(leeTexto(gigante));
+    crea(carpeta / "programa.bin", std::string("\x7f"
+                                               "ELF\x02\x01\x00\x00",
+                                               8));
+    EXPECT_FALSE(leeTexto(carpeta / "programa.bin"));
+    crea(carpeta / "efimero.txt", "hola");
+    fs::remove(carpeta / "efimero.txt");  // listed a moment ago, gone now
+    EXPECT_FALSE(leeTexto(carpeta / "efimero.txt"));
+}
+
+TEST_F(FicherosTexto, UnDiscoLlenoNoDejaNadaAMedias) {
+    crea(carpeta / "viejo.txt", "intacto");
+    // A file size limit makes every write past it fail, as a full disk would.
+    struct rlimit anterior {};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &anterior), 0);
+    auto* const senal = std::signal(SIGXFSZ, SIG_IGN);
+    struct rlimit limite = anterior;
+    limite.rlim_cur = 4;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &limite), 0);
+    const bool guardado = escribeTexto(carpeta / "viejo.txt", "un texto largo que no cabe");
+    ::setrlimit(RLIMIT_FSIZE, &anterior);
+    std::signal(SIGXFSZ, senal);
+    EXPECT_FALSE(guardado);
+    EXPECT_EQ(bytesDe(carpeta / "viejo.txt"), "intacto");
+    EXPECT_EQ(ficherosEn(carpeta), 1);
 }
 
 TEST_F(FicherosTexto, EscribeElTextoConCrLfYReemplaza) {
