@@ -1,6 +1,8 @@
 // A clock for tests: it shows the time the test sets and, if asked, moves on by a fixed step
-// after every reading.
+// after every reading; or, when `real` is set, it runs as the real clock does from `ahora`.
 #pragma once
+
+#include <chrono>
 
 #include "shell/tiempo.hpp"
 
@@ -10,6 +12,10 @@ class RelojFalso final : public Reloj {
   public:
     double segundosDesdeMedianoche() const override {
         ++lecturas;
+        if (real) {
+            return ahora + std::chrono::duration<double>(std::chrono::steady_clock::now() - origen_)
+                               .count();
+        }
         const double lectura = ahora;
         ahora += paso;
         return lectura;
@@ -18,6 +24,10 @@ class RelojFalso final : public Reloj {
     mutable double ahora = 36000;  // 10:00:00
     double paso = 0;
     mutable int lecturas = 0;
+    bool real = false;
+
+  private:
+    std::chrono::steady_clock::time_point origen_ = std::chrono::steady_clock::now();
 };
 
 }  // namespace zefra::pruebas

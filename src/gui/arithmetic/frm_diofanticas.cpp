@@ -12,6 +12,7 @@
 #include "arithmetic/frm_restricciones_diof.hpp"
 #include "arithmetic/frm_traza_diof.hpp"
 #include "arithmetic/numeros.hpp"
+#include "arithmetic/primitivas.hpp"
 #include "ui/controles.hpp"
 #include "ui/mensajes.hpp"
 #include "ui/textos.hpp"
@@ -104,6 +105,15 @@ void FrmDiofanticas::resuelve() {
                 return mensaje(
                     this, "a, b y c han de tener una longitud inferior o igual a diez dígitos");
             }
+        }
+        // The equation is over the integers: a fraction would be rounded in the middle of the
+        // computation and give a "solution" that does not satisfy it.
+        for (const QLineEdit* c : campos) {
+            if (noEsEntero(textoDe(c)) == 1)
+                return mensaje(this, "a, b y c han de ser números enteros");
+        }
+        if (valores[0] == 0 && valores[1] == 0 && valores[2] == 0) {
+            return mensaje(this, "Todo par de enteros (X, Y) es solución de 0·X + 0·Y = 0.");
         }
         contexto_.estado.tiempo.marcaInicio();
         const auto resultado = Diofantica(contexto_.estado, valores[0], valores[1], valores[2]);

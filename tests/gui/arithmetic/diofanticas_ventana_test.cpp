@@ -101,6 +101,9 @@ TEST_F(VentanaDiofanticas, ValidacionesEnOrden) {
          "a, b y c han de tener una longitud inferior o igual a diez dígitos"},
         {"12", "8", "-1234567890",
          "a, b y c han de tener una longitud inferior o igual a diez dígitos"},
+        {"12", "2,5", "20", "a, b y c han de ser números enteros"},
+        {"12", "8", "1e3", "a, b y c han de ser números enteros"},
+        {"0", "-0", "0", "Todo par de enteros (X, Y) es solución de 0·X + 0·Y = 0."},
     };
     for (const auto& c : casos) {
         esperaMensaje(QString::fromUtf8(c.mensaje));
