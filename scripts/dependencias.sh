@@ -8,6 +8,7 @@ paquetes=(
     qt6-base-dev      # Qt 6 Widgets and Qt Test
     libgtest-dev      # GoogleTest
     qt6-translations-l10n  # Qt's own dialog texts in Spanish
+    fonts-dejavu-core fonts-dejavu-extra  # the fonts the windows are laid out with
     clang libclang-rt-dev  # libFuzzer, for the fuzz targets
 )
 

@@ -48,8 +48,9 @@ class TextoDescripcion final : public QTextBrowser {
         copia->setTextWidth(ancho);
         ancho = std::max(ancho, copia->idealWidth());
         copia->setTextWidth(ancho);
-        // Room for the vertical scroll bar, which a long text needs on a small screen.
-        const int marco = 2 * frameWidth();
+        // Room for the vertical scroll bar, which a long text needs on a small screen, and two
+        // pixels for the rounding of fractional glyph widths, which some fonts need.
+        const int marco = 2 * frameWidth() + 2;
         const int barra = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
         return {static_cast<int>(std::ceil(ancho)) + marco + barra,
                 static_cast<int>(std::ceil(copia->size().height())) + marco};
