@@ -195,4 +195,14 @@ std::optional<std::string> agregaEquivalencia(Tabla& tabla, std::string_view sim
     return std::nullopt;
 }
 
+void ordenaPorCodigo(Tabla& tabla) {
+    auto equivalencias = equivalenciasDe(tabla);
+    std::stable_sort(equivalencias.begin(), equivalencias.end(), [](const auto& a, const auto& b) {
+        const auto va = valorDeCodigo(a.codigo);
+        const auto vb = valorDeCodigo(b.codigo);
+        return va.size() != vb.size() ? va.size() < vb.size() : va < vb;
+    });
+    fijaEquivalencias(tabla, equivalencias);
+}
+
 }  // namespace zefra

@@ -73,4 +73,8 @@ void desplazaEquivalencias(int posicion, Tabla& tabla);
 std::optional<std::string> agregaEquivalencia(Tabla& tabla, std::string_view simbolo,
                                               std::string_view codigo, std::string_view despuesDe);
 
+// "Ordenar": puts the entries in ascending order of code value (entries of equal value keep
+// their order).
+void ordenaPorCodigo(Tabla& tabla);
+
 }  // namespace zefra

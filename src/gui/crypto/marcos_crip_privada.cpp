@@ -1,64 +1,17 @@
 // The four frames of the private-key window, one per step, which the steps show in turn in the
 // same place.
-#include <QFont>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QVBoxLayout>
 
 #include "crypto/frm_crip_privada.hpp"
+#include "crypto/marcos_pasos.hpp"
 #include "ui/controles.hpp"
 #include "ui/rejilla.hpp"
 
 namespace zefra::gui {
-namespace {
-
-QGroupBox* marco(QWidget* padre, const char* nombre, const QString& titulo) {
-    auto* m = new QGroupBox(titulo, padre);
-    m->setObjectName(QString::fromLatin1(nombre));
-    QSizePolicy politica = m->sizePolicy();
-    politica.setRetainSizeWhenHidden(true);  // the frames share one place; it keeps its size
-    m->setSizePolicy(politica);
-    return m;
-}
-
-// The explanation of a step, one label per line as it is written.
-void lineas(QVBoxLayout* columna, QWidget* padre, std::initializer_list<const char*> textos) {
-    auto* bloque = new QVBoxLayout;
-    bloque->setSpacing(0);
-    for (const char* t : textos)
-        bloque->addWidget(new QLabel(QString::fromUtf8(t), padre));
-    columna->addLayout(bloque);
-}
-
-// A conversion grid under its caption, sized to show its four columns whole.
-Rejilla* tablaDeConversion(QVBoxLayout* columna, QWidget* padre, Tabla& tabla, const char* nombre) {
-    columna->addWidget(new QLabel(QStringLiteral("   Tabla de conversión"), padre));
-    auto* rejilla = new Rejilla(tabla, 0, 0, padre);
-    rejilla->setObjectName(QString::fromLatin1(nombre));
-    rejilla->muestraSimbolosInvisibles();
-    rejilla->horizontalHeader()->setMinimumSectionSize(8);
-    for (int c = 0; c < kColumnasAlfabeto; ++c)
-        rejilla->setColumnWidth(c, pixelesDeTwips(padre, 620));
-    rejilla->setFixedWidth(rejilla->anchoTotal());
-    rejilla->setMinimumHeight(rejilla->verticalHeader()->defaultSectionSize() * 14);
-    columna->addWidget(rejilla, 1, Qt::AlignLeft);
-    return rejilla;
-}
-
-// A formula with subscripts and superscripts, larger than the text around it.
-QLabel* formula(QWidget* padre, const char* nombre, const QString& html) {
-    auto* l = etiqueta(padre, nombre, html);
-    l->setTextFormat(Qt::RichText);
-    QFont f = l->font();
-    f.setPointSizeF(f.pointSizeF() * 1.3);
-    l->setFont(f);
-    return l;
-}
-
-}  // namespace
 
 QWidget* FrmCripPrivada::construyeMarcos() {
     auto* zona = new QWidget(this);

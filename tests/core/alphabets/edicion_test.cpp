@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -224,6 +225,19 @@ TEST(IgualaAnchos, ElDelMayorCodigoYAlMenosDos) {
         igualaAnchos(t);
         EXPECT_EQ(codigos(t), c.despues);
     }
+}
+
+TEST(OrdenaPorCodigo, PorValorAunqueLosAnchosDifieran) {
+    Tabla t = tablaAlfabeto();
+    fijaEquivalencias(t, {{"c", "100"}, {"a", "09"}, {"d", "010"}, {"b", "00"}});
+    ordenaPorCodigo(t);
+    EXPECT_EQ(equivalenciasDe(t), (Entradas{{"b", "00"}, {"a", "09"}, {"d", "010"}, {"c", "100"}}));
+    fijaEquivalencias(t, numeradas(200));
+    std::vector<Equivalencia> alReves = equivalenciasDe(t);
+    std::reverse(alReves.begin(), alReves.end());
+    fijaEquivalencias(t, alReves);
+    ordenaPorCodigo(t);
+    EXPECT_EQ(equivalenciasDe(t), numeradas(200));
 }
 
 TEST(ListasOfrecidas, SimbolosYCodigos) {
