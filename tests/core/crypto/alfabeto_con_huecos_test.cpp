@@ -10,6 +10,7 @@
 #include "comun/reloj_falso.hpp"
 #include "crypto/afin.hpp"
 #include "crypto/claves.hpp"
+#include "crypto/digitos_mensaje.hpp"
 #include "crypto/preparacion.hpp"
 #include "crypto/transcripcion.hpp"
 
@@ -92,6 +93,19 @@ TEST_F(ConHuecos, AlfabetosAlAzarIdaYVuelta) {
         ASSERT_EQ(vuelta.fueraDeRango, 0);
         EXPECT_EQ(transcribeASimbolos(vuelta.digitos, t.ancho, flexalfa1).texto, mensaje);
     }
+}
+
+// A saved cipher text ends with a line end, which is not part of it; anything else that is not
+// a digit makes the text no cipher text.
+TEST(DigitosDelMensaje, SinElFinDeLineaFinal) {
+    EXPECT_EQ(digitosDelMensaje("010002\r\n"), "010002");
+    EXPECT_EQ(digitosDelMensaje("010002\n\n"), "010002");
+    EXPECT_EQ(digitosDelMensaje("0100"), "0100");
+    EXPECT_EQ(digitosDelMensaje(""), "");
+    EXPECT_EQ(digitosDelMensaje("01\r\n02"), std::nullopt);
+    EXPECT_EQ(digitosDelMensaje("01 02"), std::nullopt);
+    EXPECT_EQ(digitosDelMensaje("0l"), std::nullopt);
+    EXPECT_EQ(digitosDelMensaje("٣"), std::nullopt);
 }
 
 }  // namespace

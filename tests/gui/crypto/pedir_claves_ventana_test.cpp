@@ -163,14 +163,31 @@ TEST_F(VentanaClavesUsuario, CodigosConsecutivosVanALaVentanaDeTresPasos) {
     EXPECT_TRUE(cifrado()->isVisible());
 }
 
-TEST_F(VentanaClavesUsuario, CodigosConHuecosNoLlegan) {
+TEST_F(VentanaClavesUsuario, CodigosConHuecosVanALaVentanaDeDosPasos) {
     activa({"00", "01", "02", "04"});
-    esperaMensaje(QStringLiteral(
-        "Los códigos de este alfabeto no son consecutivos desde 0: el criptosistema de clave "
-        "privada necesita un alfabeto con los códigos 0 a n - 1."));
+    busca(QStringLiteral("1"));
+    escribe(minimo(), QStringLiteral("1"));
+    continua(QStringLiteral("3"), QStringLiteral("-1"));
+    EXPECT_EQ(cifrado(), nullptr);
+    QWidget* dosPasos = ventana("frPrivadaAlfaus");
+    ASSERT_NE(dosPasos, nullptr);
+    EXPECT_TRUE(dosPasos->isVisible());
+    EXPECT_EQ(control<QLabel>(dosPasos, "lbclaver")->text(), QStringLiteral("3"));
+    EXPECT_EQ(control<QLabel>(dosPasos, "lbclaves")->text(), QStringLiteral("-1"));
+    EXPECT_TRUE(r()->currentText().isEmpty());
+    EXPECT_TRUE(s()->text().isEmpty());
+    EXPECT_TRUE(minimo()->text().isEmpty());
+    EXPECT_EQ(r()->count(), 0);
+}
+
+TEST_F(VentanaClavesUsuario, SinTiempoParaVerLosCodigosVaALaDeDosPasos) {
+    activa({"00", "01", "02", "03"});
+    estado.tiempo.presupuesto.segundos = "3";  // enough for the gcd of the key, not more
+    reloj.paso = 1;
+    esperaMensaje(QStringLiteral("Se ha excedido del tiempo especificado."));
     continua(QStringLiteral("3"), QStringLiteral("1"));
     EXPECT_EQ(cifrado(), nullptr);
-    EXPECT_EQ(r()->currentText(), QStringLiteral("3"));
+    ASSERT_NE(ventana("frPrivadaAlfaus"), nullptr);
 }
 
 }  // namespace
