@@ -35,6 +35,7 @@ FrmBorraEquiModi::FrmBorraEquiModi(Contexto& contexto)
     auto* columna = new QVBoxLayout(this);
     columna->addLayout(campos);
     columna->addLayout(botones);
+    setMinimumWidth(320);
 }
 
 void FrmBorraEquiModi::llenaListas() {

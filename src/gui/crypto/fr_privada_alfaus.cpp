@@ -55,8 +55,10 @@ FrPrivadaAlfaus::FrPrivadaAlfaus(Contexto& contexto)
         clave->setTextFormat(Qt::PlainText);
         clave->setTextInteractionFlags(Qt::TextSelectableByMouse);
         claves->addWidget(new QLabel(titulo, Frame1));
-        claves->addWidget(clave, 1);
+        claves->addWidget(clave);
+        claves->addSpacing(24);
     }
+    claves->addStretch();
 
     txmensaje_ = new TextoExacto(this, "txmensaje", false);
     txmensajenum_ = texto(this, "txmensajenum");
