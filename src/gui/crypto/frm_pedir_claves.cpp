@@ -39,6 +39,7 @@ FrmPedirClaves::FrmPedirClaves(Contexto& contexto)
     Dpopcionesclave_->setEditable(true);
     Dpopcionesclave_->setInsertPolicy(QComboBox::NoInsert);
     Dpopcionesclave_->setMaxVisibleItems(15);
+    Dpopcionesclave_->setCompleter(nullptr);  // a typed "2" is 2, not the key "23" it begins
     txclave_s_ = campo(this, "txclave_s");
     txclavemin_r_ = campo(this, "txclavemin_r");
 

@@ -45,6 +45,8 @@ QComboBox* listaEditable(QWidget* padre, const char* nombre,
     lista->setEditable(true);
     lista->setInsertPolicy(QComboBox::NoInsert);
     lista->setMaxVisibleItems(16);
+    // Typing "5" must give "5": inline completion would make it "50", the first item it begins.
+    lista->setCompleter(nullptr);
     llenaLista(lista, items);
     return lista;
 }

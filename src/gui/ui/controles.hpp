@@ -22,7 +22,7 @@ QPlainTextEdit* texto(QWidget* padre, const char* nombre);  // read-only, multi-
 QPushButton* boton(QWidget* padre, const char* nombre, const QString& titulo);
 QLabel* etiqueta(QWidget* padre, const char* nombre, const QString& titulo);
 
-// An editable drop-down list of these items, its text empty.
+// An editable drop-down list of these items, its text empty; what is typed is taken as typed.
 QComboBox* listaEditable(QWidget* padre, const char* nombre, const std::vector<std::string>& items);
 // Replaces the items of a list, leaving its text empty.
 void llenaLista(QComboBox* lista, const std::vector<std::string>& items);

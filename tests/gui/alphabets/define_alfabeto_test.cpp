@@ -2,6 +2,7 @@
 // restoring the table, the width kept from one opening to the next, the naming window and the
 // loading into the first free slot.
 #include <QCheckBox>
+#include <QTest>
 
 #include "gui/alphabets/alfabetos_prueba.hpp"
 #include "ui/rejilla.hpp"
@@ -87,6 +88,22 @@ TEST_F(DefineAlfabeto, AsociarYBorrar) {
     EXPECT_TRUE(tabla()->cellText(0, 0).isEmpty());
     asocia(QStringLiteral("z"), QStringLiteral("1"));  // the width stays until the next opening
     EXPECT_EQ(tabla()->cellText(0, 1), QStringLiteral("001"));
+}
+
+// What is typed in the lists is taken as typed, not completed to the first item it begins.
+TEST_F(DefineAlfabeto, LoTecleadoNoSeCompleta) {
+    QWidget* w = define();
+    w->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w));  // completion works in the active window only
+    for (const auto& [lista, texto] :
+         {std::pair{"DpSimboloalfa", "A"}, std::pair{"DpCodAsoc", "5"}}) {
+        auto* campo = control<QComboBox>(w, QString::fromLatin1(lista))->lineEdit();
+        campo->setFocus();
+        QTest::keyClicks(campo, QString::fromLatin1(texto));
+    }
+    pulsa(boton(w, "BtAsociar"));
+    EXPECT_EQ(tabla()->cellText(0, 0), QStringLiteral("A"));
+    EXPECT_EQ(tabla()->cellText(0, 1), QStringLiteral("05"));
 }
 
 TEST_F(DefineAlfabeto, SalirDevuelveLaTablaDeLaAperturaYElAnchoSeConserva) {

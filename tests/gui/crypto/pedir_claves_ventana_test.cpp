@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
 
 #include "gui/entorno.hpp"
 
@@ -121,6 +122,19 @@ TEST_F(VentanaClaves, ContinuarRechazaClavesNoValidas) {
     accion("nalfa_ASCII")->trigger();
     esperaMensaje(QStringLiteral("Clave r no válida ya que mcd(r,195) ha de ser 1"));
     continua(QStringLiteral("13"), QStringLiteral("5"));
+}
+
+// A key typed after a search is the key typed, not the first key of the list it begins.
+TEST_F(VentanaClaves, LaClaveTecleadaNoSeCompleta) {
+    busca(QStringLiteral("1"));
+    w->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w));  // completion works in the active window only
+    r()->lineEdit()->setFocus();
+    QTest::keyClicks(r()->lineEdit(), QStringLiteral("2"));
+    escribe(s(), QStringLiteral("5"));
+    esperaMensaje(QStringLiteral("Clave r no válida ya que mcd(r,28) ha de ser 1"));
+    pulsa(control<QPushButton>(w, "btseguircprivada"));
+    EXPECT_EQ(r()->currentText(), QStringLiteral("2"));
 }
 
 TEST_F(VentanaClaves, ContinuarPasaLasClavesALaVentanaDeCifrado) {
