@@ -45,6 +45,121 @@ void guarda(QWidget* w, const QDir& carpeta, const QString& sufijo = {}) {
     w->grab().save(carpeta.filePath(w->objectName() + sufijo + QStringLiteral(".png")));
 }
 
+// Runs `responde` on the modal window `nombre` once it shows: a modal window blocks the code
+// that opened it until it closes, so it is answered from the event loop.
+void alAbrirse(const QString& nombre, std::function<void(QWidget*)> responde) {
+    auto* vigia = new QTimer;
+    QObject::connect(vigia, &QTimer::timeout, [vigia, nombre, responde] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal || modal->objectName() != nombre) return;
+        vigia->stop();
+        vigia->deleteLater();
+        QTimer::singleShot(0, modal, [modal, responde] { responde(modal); });
+    });
+    vigia->start(20);
+}
+
+void elige(QWidget* w, const char* lista, const QString& texto) {
+    w->findChild<QComboBox*>(QString::fromLatin1(lista))->setEditText(texto);
+}
+
+void entra(FrmPrincipal& principal, const char* accion) {
+    principal.findChild<QAction*>(QString::fromLatin1(accion))->trigger();
+}
+
+// The user-alphabet windows: an alphabet with gaps is defined, named and loaded, modified,
+// used to encipher abc and to decipher it again, saved and closed.
+void guardaAlfabetos(FrmPrincipal& principal, const QDir& carpeta) {
+    entra(principal, "nCrearAlfa");
+    QWidget* define = ventana(principal, QStringLiteral("frmDefineAlfabeto"));
+    const std::pair<const char*, const char*> entradas[] = {
+        {"a", "0"}, {"b", "1"}, {"c", "5"}, {"ñ", "12"}, {" ", "30"}};
+    for (const auto& [simbolo, codigo] : entradas) {
+        elige(define, "DpSimboloalfa", QString::fromUtf8(simbolo));
+        elige(define, "DpCodAsoc", QString::fromUtf8(codigo));
+        pulsa(define, "BtAsociar");
+    }
+    define->findChild<QAbstractButton*>(QStringLiteral("ChCargarEnMemoria"))->setChecked(true);
+    guarda(define, carpeta);
+    alAbrirse(QStringLiteral("frnombrealfa"), [&](QWidget* nombre) {
+        escribe(nombre, "txnombrealfa", QStringLiteral("con huecos"));
+        guarda(nombre, carpeta);
+        alAbrirse(QStringLiteral("frguardaralfabeto"), [&](QWidget* aviso) {
+            guarda(aviso, carpeta);
+            pulsa(aviso, "btnoguardaralfa");
+        });
+        pulsa(nombre, "btaceptarnombre");
+    });
+    pulsa(define, "btAceptarDefAlfa");
+    pulsa(define, "btCancelaDefAlfa");
+
+    entra(principal, "nalfaus(1)");
+    entra(principal, "nModificarAlfa");
+    QWidget* modificar = ventana(principal, QStringLiteral("frmModificarAlfabeto"));
+    alAbrirse(QStringLiteral("frmAgregarEqui"), [&](QWidget* agregar) {
+        elige(agregar, "DpAgregaSim", QStringLiteral("d"));
+        elige(agregar, "DpCodAsoc", QStringLiteral("7"));
+        elige(agregar, "DpSimboloalfa", QStringLiteral("c"));
+        pulsa(agregar, "btAceptaAgregar");
+        guarda(agregar, carpeta);
+        pulsa(agregar, "btCancelaAgregar");
+    });
+    pulsa(modificar, "btAgregarEqui");
+    alAbrirse(QStringLiteral("frmBorraEquiModi"), [&](QWidget* borrar) {
+        elige(borrar, "dpsimborrar", QStringLiteral("ñ"));
+        guarda(borrar, carpeta);
+        pulsa(borrar, "btcancelar");
+    });
+    pulsa(modificar, "btBorrarEqui");
+    pulsa(modificar, "btCambiaNomAlfa");
+    QWidget* nombre = ventana(principal, QStringLiteral("frCambiaAlfaNombre"));
+    escribe(nombre, "txNuevoNomAlfa", QStringLiteral("abcd"));
+    guarda(nombre, carpeta);
+    pulsa(nombre, "btCancelaNombre");
+    guarda(modificar, carpeta);
+    alAbrirse(QStringLiteral("frguardaralfabeto"),
+              [](QWidget* aviso) { pulsa(aviso, "btCancelarGuardaralfa"); });
+    pulsa(modificar, "btaceptarmodi");
+    pulsa(modificar, "btCancelaModif");
+
+    entra(principal, "ncripprivada");
+    QWidget* claves = ventana(principal, QStringLiteral("frmpedirclaves"));
+    claves->findChild<QComboBox*>(QStringLiteral("Dpopcionesclave"))
+        ->setEditText(QStringLiteral("5"));
+    escribe(claves, "txclave_s", QStringLiteral("1"));
+    pulsa(claves, "btseguircprivada");
+    QWidget* huecos = ventana(principal, QStringLiteral("frPrivadaAlfaus"));
+    huecos->findChild<QPlainTextEdit*>(QStringLiteral("txmensaje"))
+        ->setPlainText(QStringLiteral("abc dabc"));
+    pulsa(huecos, "opCodCpub(0)");
+    pulsa(huecos, "btpaso1");
+    guarda(huecos, carpeta, QStringLiteral("-paso1"));
+    pulsa(huecos, "btpaso2");
+    guarda(huecos, carpeta, QStringLiteral("-paso2"));
+    pulsa(huecos, "btInvertirCPrivUs");
+    pulsa(huecos, "btpaso1");
+    guarda(huecos, carpeta, QStringLiteral("-descifrado1"));
+    pulsa(huecos, "btpaso2");
+    guarda(huecos, carpeta, QStringLiteral("-descifrado2"));
+    guarda(&principal, carpeta, QStringLiteral("-alfabeto"));
+    pulsa(huecos, "btsalir");
+
+    alAbrirse(QStringLiteral("frmlistdirec"), [&](QWidget* selector) {
+        guarda(selector, carpeta, QStringLiteral("-alfabeto"));
+        pulsa(selector, "Command1");
+    });
+    entra(principal, "nGuardarAlfa");
+    alAbrirse(QStringLiteral("frmAvisoSalir"), [&](QWidget* aviso) {
+        guarda(aviso, carpeta);
+        pulsa(aviso, "btCancelarAviso");
+    });
+    entra(principal, "nSalir");
+    entra(principal, "nCerrarAlfa");
+    QWidget* aviso = ventana(principal, QStringLiteral("frguardaralfabeto"));
+    guarda(aviso, carpeta, QStringLiteral("-cerrar"));
+    pulsa(aviso, "btnoguardaralfa");
+}
+
 // A description as opened, and, when its text scrolls, all of it at once for proofreading.
 void guardaDescripcion(QWidget* w, const QDir& carpeta) {
     guarda(w, carpeta);
@@ -261,6 +376,7 @@ int main(int argc, char* argv[]) {
         principal.findChild<QAction*>(QStringLiteral("nAcercaDe"))->trigger();
         guarda(ventana(principal, QStringLiteral("frAcercaDe")), carpeta);
 
+        guardaAlfabetos(principal, carpeta);
         guardaDescripciones(principal, carpeta);
         QApplication::quit();
     });

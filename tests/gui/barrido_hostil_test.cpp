@@ -18,6 +18,8 @@
 #include <iostream>
 #include <set>
 
+#include "alphabets/ranuras.hpp"
+#include "alphabets/seleccion_alfabeto.hpp"
 #include "files/frm_listdirec.hpp"
 #include "gui/entorno.hpp"
 
@@ -78,6 +80,12 @@ class BarridoHostil : public PruebaVentanas {
         aceptaTodo();
         // Whatever the chooser saves goes into a folder of the test's own.
         principal->contexto().ventana<gui::FrmListDirec>().muestraCarpeta(carpeta.path());
+        // A user alphabet whose codes leave gaps, loaded and chosen, so that the windows of
+        // user alphabets are reached too.
+        const Alfabeto huecos{"huecos", {{"a", "00"}, {"b", "01"}, {"c", "05"}, {"ñ", "07"}}};
+        ocupaRanura(estado.ranuras[0], huecos, false);
+        gui::SeleccionAlfabeto::de(principal->contexto()).ranuraCargada(0);
+        accion("nalfaus(1)")->trigger();
     }
 
     static std::set<QWidget*> visibles() {

@@ -37,7 +37,7 @@ void PruebaVentanas::esperaDialogo(const QString& nombre, std::function<void(QWi
 
 void PruebaVentanas::contestaModal() {
     QWidget* modal = QApplication::activeModalWidget();
-    if (!modal || !modal->isVisible()) return;
+    if (!modal || !modal->isVisible() || modal == respondiendo_) return;
     if (auto* caja = qobject_cast<QMessageBox*>(modal)) {
         vistos_ << caja->text();
         EXPECT_EQ(caja->windowTitle(), QStringLiteral("Zefra"));
@@ -66,9 +66,15 @@ void PruebaVentanas::contestaModal() {
         modal->close();
         return;
     }
-    const auto responde = std::move(esperados_.front().responde);
+    // A timer never runs its slot again while it is still inside it, so the answer runs from a
+    // timer of its own; the dialogs it opens in turn are then seen by the watch.
+    auto responde = std::move(esperados_.front().responde);
     esperados_.pop_front();
-    responde(modal);
+    respondiendo_ = modal;
+    QTimer::singleShot(0, &vigia_, [this, modal = QPointer<QWidget>(modal), responde] {
+        respondiendo_ = nullptr;
+        if (modal) responde(modal);
+    });
 }
 
 QAction* PruebaVentanas::accion(const QString& nombre) const {
@@ -80,7 +86,14 @@ QAction* PruebaVentanas::accion(const QString& nombre) const {
 void PruebaVentanas::escribe(QLineEdit* campo, const QString& texto) {
     campo->selectAll();
     QTest::keyClick(campo, Qt::Key_Delete);
-    QTest::keyClicks(campo, texto);
+    // Key clicks only know ASCII; other characters are inserted as an input method would.
+    for (const QChar c : texto) {
+        if (c.unicode() < 0x80) {
+            QTest::keyClicks(campo, QString(c));
+        } else {
+            campo->insert(QString(c));
+        }
+    }
 }
 
 void PruebaVentanas::pulsa(QAbstractButton* boton) {

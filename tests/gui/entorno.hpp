@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QPointer>
 #include <QString>
 #include <QStringList>
 #include <QTimer>
@@ -35,7 +36,8 @@ class PruebaVentanas : public ::testing::Test {
 
     // The next modal message must have this text; it is answered with its OK button.
     void esperaMensaje(const QString& texto);
-    // The next modal dialog with this name is handed to `responde`, which must close it.
+    // The next modal dialog with this name is handed to `responde`, which must close it. The
+    // answer runs outside the watch timer, so the dialogs and messages it opens are answered too.
     void esperaDialogo(const QString& nombre, std::function<void(QWidget*)> responde);
     // Every message that has appeared, in order.
     const QStringList& mensajesVistos() const { return vistos_; }
@@ -61,7 +63,7 @@ class PruebaVentanas : public ::testing::Test {
         return w;
     }
 
-    // Replaces the text of a field by typing it.
+    // Replaces the text of a field by typing it (characters beyond ASCII are inserted).
     static void escribe(QLineEdit* campo, const QString& texto);
     static void pulsa(QAbstractButton* boton);
 
@@ -79,6 +81,7 @@ class PruebaVentanas : public ::testing::Test {
         std::function<void(QWidget*)> responde;
     };
     std::deque<Esperado> esperados_;
+    QPointer<QWidget> respondiendo_;  // a dialog whose answer is on its way
     QStringList vistos_;
     QTimer vigia_;
     bool aceptaTodo_ = false;

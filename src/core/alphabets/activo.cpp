@@ -27,4 +27,24 @@ bool fijaModulo(Estado& estado) {
     return true;
 }
 
+bool esActivo(const Estado& estado, int ranura) {
+    return ranuraDe(estado.ranuras, estado.alfabeto.nombre) == ranura;
+}
+
+bool cierraAlfabeto(Estado& estado, int ranura) {
+    const bool activo = esActivo(estado, ranura);
+    liberaRanura(estado.ranuras[static_cast<std::size_t>(ranura)]);
+    if (!activo) return false;
+    estado.alfabeto.nombre = "a-z";
+    fijaModulo(estado);
+    return true;
+}
+
+void renombraAlfabeto(Estado& estado, int ranura, std::string nombre) {
+    auto& r = estado.ranuras[static_cast<std::size_t>(ranura)];
+    if (esActivo(estado, ranura)) estado.alfabeto.nombre = nombre;
+    r.nombre = std::move(nombre);
+    r.guardado = false;
+}
+
 }  // namespace zefra

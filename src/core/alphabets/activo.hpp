@@ -24,4 +24,16 @@ void publicaModulo(Estado& estado, double n);
 // slot for a user alphabet. False, with nothing changed, when the name is neither.
 bool fijaModulo(Estado& estado);
 
+// True when the active alphabet is the one loaded in this slot.
+bool esActivo(const Estado& estado, int ranura);
+
+// Closes the user alphabet of a slot: the slot is emptied and freed and, when its alphabet was
+// the active one, "a-z" becomes active and its modulus is published. Returns whether the
+// active alphabet changed.
+bool cierraAlfabeto(Estado& estado, int ranura);
+
+// Gives the alphabet of a slot a new name, not yet saved in any file; when it is the active
+// alphabet, it stays active under the new name.
+void renombraAlfabeto(Estado& estado, int ranura, std::string nombre);
+
 }  // namespace zefra

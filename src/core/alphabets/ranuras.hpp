@@ -30,4 +30,15 @@ std::vector<int> alfabetosEnPeligro(const RanurasAlfabeto& ranuras);
 // The first occupied slot whose alphabet has this name (compared exactly), if any.
 std::optional<int> ranuraDe(const RanurasAlfabeto& ranuras, std::string_view nombre);
 
+// The first free slot, if any.
+std::optional<int> primeraRanuraLibre(const RanurasAlfabeto& ranuras);
+
+// Loads an alphabet into the slot: occupied, with this name and saved flag, and its grid with
+// every code at the table's common width (see igualaAnchos), so the cipher windows can use it.
+void ocupaRanura(RanuraAlfabeto& ranura, std::string nombre, const Tabla& tabla, bool guardado);
+void ocupaRanura(RanuraAlfabeto& ranura, const Alfabeto& alfabeto, bool guardado);
+
+// Empties the slot's grid and frees it; its saved flag goes back to "not saved".
+void liberaRanura(RanuraAlfabeto& ranura);
+
 }  // namespace zefra

@@ -50,4 +50,10 @@ FormulasAfines formulasAfines(std::string_view r, std::string_view s) {
     };
 }
 
+std::string formulaDescifradoUsuario(std::string_view r, std::string_view s) {
+    const std::string R(r);
+    const std::string S(s);
+    return "D(" + R + ", " + S + ") [m*]= [" + R + " ^-1 ] ([m*] - [" + S + "] )";
+}
+
 }  // namespace zefra

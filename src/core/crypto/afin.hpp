@@ -34,4 +34,8 @@ struct FormulasAfines {
 };
 FormulasAfines formulasAfines(std::string_view r, std::string_view s);
 
+// The deciphering step's text in the window for user alphabets: D(r, s) [m*]= [r ^-1 ] ([m*] -
+// [s] ).
+std::string formulaDescifradoUsuario(std::string_view r, std::string_view s);
+
 }  // namespace zefra

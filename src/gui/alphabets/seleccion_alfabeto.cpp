@@ -5,6 +5,7 @@
 #include <QMainWindow>
 #include <QMenu>
 
+#include "alphabets/activo.hpp"
 #include "alphabets/predefinidos.hpp"
 #include "ui/textos.hpp"
 
@@ -82,8 +83,47 @@ void SeleccionAlfabeto::activa(const std::string& nombre, QAction* entrada, bool
     lbalfabetoactivo_->setText(aQt(nombre));
     entrada->setEnabled(false);
     fijaModulo(contexto_.estado);
+    habilitaDeUsuario(deUsuario);
+}
+
+void SeleccionAlfabeto::habilitaDeUsuario(bool habilitados) {
     for (QAction* a : deUsuarioActivo_)
-        a->setEnabled(deUsuario);
+        a->setEnabled(habilitados);
+}
+
+QString SeleccionAlfabeto::tituloDeMenu(const std::string& nombre) {
+    return aQt(nombre).replace(QLatin1Char('&'), QStringLiteral("&&"));
+}
+
+void SeleccionAlfabeto::ranuraCargada(int ranura) {
+    QAction* entrada = nalfaus_[static_cast<std::size_t>(ranura) + 1];
+    entrada->setText(
+        tituloDeMenu(contexto_.estado.ranuras[static_cast<std::size_t>(ranura)].nombre));
+    entrada->setVisible(true);
+    entrada->setEnabled(true);
+    nalfaus_[0]->setVisible(true);
+}
+
+void SeleccionAlfabeto::ranuraRenombrada(int ranura) {
+    const std::string& nombre = contexto_.estado.ranuras[static_cast<std::size_t>(ranura)].nombre;
+    nalfaus_[static_cast<std::size_t>(ranura) + 1]->setText(tituloDeMenu(nombre));
+    if (esActivo(contexto_.estado, ranura)) lbalfabetoactivo_->setText(aQt(nombre));
+}
+
+void SeleccionAlfabeto::ranuraCerrada(int ranura, bool eraActivo) {
+    nalfaus_[static_cast<std::size_t>(ranura) + 1]->setVisible(false);
+    if (eraActivo) {
+        lbalfabetoactivo_->setText(aQt(contexto_.estado.alfabeto.nombre));
+        predefinidos_[0]->setEnabled(false);  // "a-z", active again
+        habilitaDeUsuario(false);
+    }
+    bool quedan = false;
+    for (std::size_t i = 1; i < nalfaus_.size(); ++i)
+        quedan = quedan || nalfaus_[i]->isVisible();
+    if (!quedan) {
+        nalfaus_[0]->setVisible(false);
+        habilitaDeUsuario(false);
+    }
 }
 
 }  // namespace zefra::gui

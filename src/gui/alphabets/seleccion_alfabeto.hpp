@@ -5,6 +5,7 @@
 
 #include <QObject>
 #include <array>
+#include <string>
 
 #include "ui/contexto.hpp"
 
@@ -32,6 +33,19 @@ class SeleccionAlfabeto final : public QObject {
     // Locks or unlocks the "Seleccionar" submenu while a cryptosystem window works over the
     // active alphabet.
     void habilitaSeleccion(bool habilitada);
+
+    // An alphabet was loaded into the slot: its entry shows the name and can be chosen at once.
+    void ranuraCargada(int ranura);
+    // The slot's alphabet has a new name (the status frame follows when it is the active one).
+    void ranuraRenombrada(int ranura);
+    // The slot was closed; when its alphabet was the active one, "a-z" is active now.
+    void ranuraCerrada(int ranura, bool eraActivo);
+    // Enables or disables "Modificar", "Cerrar" and "Guardar", which act on the active user
+    // alphabet.
+    void habilitaDeUsuario(bool habilitados);
+
+    // The caption of a menu entry that shows a name as it is (an "&" is no mnemonic).
+    static QString tituloDeMenu(const std::string& nombre);
 
   private:
     void eligePredefinido(int k);

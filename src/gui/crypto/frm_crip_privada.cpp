@@ -18,6 +18,7 @@
 #include "crypto/piezas_cifrado.hpp"
 #include "crypto/preparacion.hpp"
 #include "crypto/transcripcion.hpp"
+#include "files/frm_listdirec.hpp"
 #include "ui/controles.hpp"
 #include "ui/mensajes.hpp"
 #include "ui/rejilla.hpp"
@@ -89,9 +90,13 @@ FrmCripPrivada::FrmCripPrivada(Contexto& contexto)
     auto* inicializar = boton(this, "btinicializar", QStringLiteral("I&nicializar"));
     connect(invertir, &QPushButton::clicked, this, &FrmCripPrivada::invertir);
     connect(inicializar, &QPushButton::clicked, this, &FrmCripPrivada::inicializar);
+    auto* abrir = boton(this, "btabrirdeFicheroPrivada", QStringLiteral("&Abrir de fichero"));
+    auto* guardar = boton(this, "btGuardarEnFicheroPrivada", QStringLiteral("&Guardar en fichero"));
+    connect(abrir, &QPushButton::clicked, this, &FrmCripPrivada::abrirDeFichero);
+    connect(guardar, &QPushButton::clicked, this, &FrmCripPrivada::guardarEnFichero);
     auto* botones = new QHBoxLayout;
-    botones->addWidget(invertir);
-    botones->addWidget(inicializar);
+    for (QPushButton* b : {invertir, inicializar, abrir, guardar})
+        botones->addWidget(b);
     botones->addStretch();
     botones->addWidget(botonSalir(this));
 
@@ -160,8 +165,8 @@ void FrmCripPrivada::eligeDireccion(int opcion) {
 void FrmCripPrivada::paso1() {
     atrapaErrores(this, "btpaso1", [this] {
         const auto cargada = preparaCripPrivada(contexto_.estado, tablaPaso1_, tablaPaso3_);
-        muestraFilasOcupadas(Flexalfa1_, tablaPaso1_);
-        muestraFilasOcupadas(FlexAlfa3_, tablaPaso3_);
+        Flexalfa1_->ocultaFilasVacias();
+        FlexAlfa3_->ocultaFilasVacias();
         if (!cargada) return mensaje(this, kMensajeAlfabetoNoCargado);
         n_ = cargada->modulo;
         ancho_ = cargada->ancho;
@@ -257,6 +262,27 @@ void FrmCripPrivada::invertir() {
 void FrmCripPrivada::inicializar() {
     SeleccionAlfabeto::de(contexto_).habilitaSeleccion(true);
     reiniciaCripPrivada();
+}
+
+void FrmCripPrivada::abrirDeFichero() {
+    DestinoFichero destino;
+    // A new message starts a new process: the window is reset, the alphabet may change again.
+    destino.recibe = [this](const std::string& texto) {
+        inicializar();
+        txmensaje_->fijaTexto(exacto(texto));
+        return true;
+    };
+    contexto_.ventana<FrmListDirec>().pide(
+        {QStringLiteral("1"), QStringLiteral("Abrir de fichero"), false, false, destino});
+}
+
+void FrmCripPrivada::guardarEnFichero() {
+    DestinoFichero destino;
+    destino.texto = [this] {
+        return std::optional<std::string>(aCore(txmensajefinal_->textoExacto()));
+    };
+    contexto_.ventana<FrmListDirec>().pide(
+        {QStringLiteral("1"), QStringLiteral("Guardar en fichero"), true, false, destino});
 }
 
 void FrmCripPrivada::salir() {

@@ -39,6 +39,8 @@ class FrmCripPrivada final : public Ventana {
     void paso3();
     void invertir();
     void inicializar();
+    void abrirDeFichero();
+    void guardarEnFichero();
 
   private:
     QWidget* construyeMarcos();

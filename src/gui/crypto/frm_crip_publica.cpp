@@ -235,7 +235,7 @@ void FrmCripPublica::paso1() {
     estado.tiempo.reiniciaTiempo();
     atrapaErrores(this, "btpaso1", [&] {
         const auto cargada = preparaCripPublica(estado, tabla_);
-        muestraFilasOcupadas(Flexalfa1_, tabla_);
+        Flexalfa1_->ocultaFilasVacias();
         if (!cargada) return mensaje(this, kMensajeAlfabetoNoCargado);
         ancho_ = cargada->ancho;
         const double n = valor(claves_[kN]);

@@ -13,6 +13,7 @@
 #include "arithmetic/euclides.hpp"
 #include "arithmetic/numeros.hpp"
 #include "crypto/claves.hpp"
+#include "crypto/fr_privada_alfaus.hpp"
 #include "crypto/frm_crip_privada.hpp"
 #include "crypto/preparacion.hpp"
 #include "ui/controles.hpp"
@@ -21,15 +22,6 @@
 #include "ui/trampa.hpp"
 
 namespace zefra::gui {
-namespace {
-
-// The three-step window turns every value 0 … n − 1 back into a symbol, so it only serves
-// alphabets whose codes are exactly those.
-constexpr const char* kMensajeCodigosNoConsecutivos =
-    "Los códigos de este alfabeto no son consecutivos desde 0: el criptosistema de clave "
-    "privada necesita un alfabeto con los códigos 0 a n - 1.";
-
-}  // namespace
 
 FrmPedirClaves::FrmPedirClaves(Contexto& contexto)
     : Ventana(contexto.principal, QStringLiteral("frmpedirclaves"),
@@ -47,6 +39,7 @@ FrmPedirClaves::FrmPedirClaves(Contexto& contexto)
     Dpopcionesclave_->setEditable(true);
     Dpopcionesclave_->setInsertPolicy(QComboBox::NoInsert);
     Dpopcionesclave_->setMaxVisibleItems(15);
+    Dpopcionesclave_->setCompleter(nullptr);  // a typed "2" is 2, not the key "23" it begins
     txclave_s_ = campo(this, "txclave_s");
     txclavemin_r_ = campo(this, "txclavemin_r");
 
@@ -143,19 +136,23 @@ void FrmPedirClaves::continua() {
         const auto g = mcd(estado.tiempo, *claseR, n);
         if (!g || *g != 1) return mensaje(this, mensajeClaveNoValida(n));
 
+        // The three-step window turns every value 0 … n − 1 back into a symbol, so it serves
+        // the predefined alphabets and user alphabets whose codes are exactly those; the others
+        // go to the window whose cipher text stays a digit string.
+        bool tresPasos = true;
         if (!esPredefinido(estado.alfabeto.nombre)) {
-            // A user alphabet: its codes must be exactly 0 … n − 1 for the three-step window.
             const auto ranura = ranuraDe(estado.ranuras, estado.alfabeto.nombre);
             if (!ranura) return mensaje(this, kMensajeAlfabetoNoCargado);
             const auto consecutivos = codigosConsecutivos(
                 estado.tiempo, estado.ranuras[static_cast<std::size_t>(*ranura)].tabla);
             if (!consecutivos) mensaje(this, "Se ha excedido del tiempo especificado.");
-            if (!consecutivos || !*consecutivos) {
-                vaciaLista();
-                return mensaje(this, kMensajeCodigosNoConsecutivos);
-            }
+            tresPasos = consecutivos.value_or(false);
         }
-        contexto_.abre<FrmCripPrivada>().fijaClaves(r, s);
+        if (tresPasos) {
+            contexto_.abre<FrmCripPrivada>().fijaClaves(r, s);
+        } else {
+            contexto_.abre<FrPrivadaAlfaus>().fijaClaves(r, s);
+        }
         txclavemin_r_->clear();
         Dpopcionesclave_->setEditText({});
         txclave_s_->clear();

@@ -1,9 +1,7 @@
 // The four frames of the private-key window, one per step, which the steps show in turn in the
 // same place.
-#include <QFont>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QVBoxLayout>

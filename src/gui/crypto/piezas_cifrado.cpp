@@ -50,15 +50,6 @@ Rejilla* tablaDeConversion(QVBoxLayout* columna, QWidget* padre, Tabla& tabla, c
     return rejilla;
 }
 
-void muestraFilasOcupadas(Rejilla* rejilla, const Tabla& tabla) {
-    int ultima = -1;
-    for (int f = 0; f < tabla.filas(); ++f) {
-        if (!tabla.texto(f, 1).empty() || !tabla.texto(f, 3).empty()) ultima = f;
-    }
-    for (int f = 0; f < tabla.filas(); ++f)
-        rejilla->setRowHidden(f, f > ultima);
-}
-
 void muestraFormula(QLineEdit* campo, const QString& texto) {
     campo->setText(texto);
     campo->setCursorPosition(0);

@@ -27,9 +27,6 @@ void lineasDePaso(QVBoxLayout* columna, QWidget* padre, std::initializer_list<co
 // A conversion grid under its caption, its four columns 620 twips wide.
 Rejilla* tablaDeConversion(QVBoxLayout* columna, QWidget* padre, Tabla& tabla, const char* nombre);
 
-// Shows the rows that hold entries and hides the empty rows below them.
-void muestraFilasOcupadas(Rejilla* rejilla, const Tabla& tabla);
-
 // Writes a step's formula into its field, shown from its start (and whole in its tool tip).
 void muestraFormula(QLineEdit* campo, const QString& texto);
 

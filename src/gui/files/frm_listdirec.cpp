@@ -103,6 +103,8 @@ FrmListDirec::FrmListDirec(Contexto& contexto) : QDialog(contexto.principal) {
 void FrmListDirec::pide(PeticionFichero peticion) {
     setWindowTitle(peticion.titulo);
     txdonde_->setText(peticion.codigo);
+    txalfalibre_->setText(peticion.ranuraLibre < 0 ? QString()
+                                                   : QString::number(peticion.ranuraLibre));
     btAbrir_->setVisible(!peticion.guardar);
     btGuardar_->setVisible(peticion.guardar);
     (peticion.guardar ? btGuardar_ : btAbrir_)->setDefault(true);

@@ -36,6 +36,7 @@ struct PeticionFichero {
     bool guardar = false;  // GUARDAR instead of ABRIR
     bool modal = false;
     DestinoFichero destino;
+    int ranuraLibre = -1;  // opening an alphabet: the free slot (0 to 7) that receives it
 };
 
 class FrmListDirec final : public QDialog {

@@ -20,6 +20,7 @@ FrmAvisoSalir::FrmAvisoSalir(Contexto& contexto) : QDialog(contexto.principal) {
     aviso->setWordWrap(true);
     lbAvisoAlfabetos_ = new QLabel(this);
     lbAvisoAlfabetos_->setObjectName(QStringLiteral("lbAvisoAlfabetos"));
+    lbAvisoAlfabetos_->setTextFormat(Qt::PlainText);  // names are never markup
     QFont negrita = lbAvisoAlfabetos_->font();
     negrita.setBold(true);
     lbAvisoAlfabetos_->setFont(negrita);

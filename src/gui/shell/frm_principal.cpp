@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
+#include "alphabets/gestion_alfabetos.hpp"
 #include "alphabets/seleccion_alfabeto.hpp"
 #include "shell/emblema.hpp"
 #include "shell/frm_aviso_salir.hpp"
@@ -44,6 +45,7 @@ FrmPrincipal::FrmPrincipal(Estado& estado)
     columna->addWidget(construyeEstado());
     setCentralWidget(central);
     new SeleccionAlfabeto(contexto_, this);
+    new GestionAlfabetos(contexto_, this);
     resize(860, 480);
 }
 
@@ -134,7 +136,9 @@ void FrmPrincipal::salir() {
     }
     auto& aviso = contexto_.ventana<FrmAvisoSalir>();
     for (const int ranura : enPeligro) {
-        aviso.anadeAlfabeto(nalfaus_[static_cast<std::size_t>(ranura) + 1]->text());
+        // The caption shows the name with any "&" doubled.
+        aviso.anadeAlfabeto(nalfaus_[static_cast<std::size_t>(ranura) + 1]->text().replace(
+            QStringLiteral("&&"), QStringLiteral("&")));
     }
     if (aviso.exec() == QDialog::Accepted) terminar_();
 }

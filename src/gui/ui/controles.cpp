@@ -1,11 +1,13 @@
 #include "ui/controles.hpp"
 
+#include <QComboBox>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include "ui/textos.hpp"
 #include "ui/ventana.hpp"
 
 namespace zefra::gui {
@@ -34,6 +36,27 @@ QLabel* etiqueta(QWidget* padre, const char* nombre, const QString& titulo) {
     auto* l = new QLabel(titulo, padre);
     l->setObjectName(QString::fromUtf8(nombre));
     return l;
+}
+
+QComboBox* listaEditable(QWidget* padre, const char* nombre,
+                         const std::vector<std::string>& items) {
+    auto* lista = new QComboBox(padre);
+    lista->setObjectName(QString::fromUtf8(nombre));
+    lista->setEditable(true);
+    lista->setInsertPolicy(QComboBox::NoInsert);
+    lista->setMaxVisibleItems(16);
+    // Typing "5" must give "5": inline completion would make it "50", the first item it begins.
+    lista->setCompleter(nullptr);
+    llenaLista(lista, items);
+    return lista;
+}
+
+void llenaLista(QComboBox* lista, const std::vector<std::string>& items) {
+    lista->clear();
+    for (const auto& item : items)
+        lista->addItem(aQt(item));
+    lista->setCurrentIndex(-1);
+    lista->setEditText({});
 }
 
 QPushButton* botonSalir(Ventana* ventana) {

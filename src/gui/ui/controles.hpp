@@ -2,7 +2,10 @@
 #pragma once
 
 #include <QString>
+#include <string>
+#include <vector>
 
+class QComboBox;
 class QGridLayout;
 class QLabel;
 class QLineEdit;
@@ -18,6 +21,11 @@ QLineEdit* campo(QWidget* padre, const char* nombre, bool soloLectura = false);
 QPlainTextEdit* texto(QWidget* padre, const char* nombre);  // read-only, multi-line
 QPushButton* boton(QWidget* padre, const char* nombre, const QString& titulo);
 QLabel* etiqueta(QWidget* padre, const char* nombre, const QString& titulo);
+
+// An editable drop-down list of these items, its text empty; what is typed is taken as typed.
+QComboBox* listaEditable(QWidget* padre, const char* nombre, const std::vector<std::string>& items);
+// Replaces the items of a list, leaving its text empty.
+void llenaLista(QComboBox* lista, const std::vector<std::string>& items);
 
 // The "Salir" button of a window: hides it.
 QPushButton* botonSalir(Ventana* ventana);

@@ -4,6 +4,7 @@
 #include <QScrollBar>
 
 #include "ui/textos.hpp"
+#include "ui/ventana.hpp"
 
 namespace zefra::gui {
 
@@ -132,6 +133,30 @@ int Rejilla::anchoTotal() const {
 void Rejilla::muestraSimbolosInvisibles() {
     modelo_->fijaSimbolosVisibles(true);
     viewport()->update();
+}
+
+void Rejilla::ocultaFilasVacias() {
+    const int filas = model()->rowCount();
+    int ultima = -1;
+    for (int f = 0; f < filas; ++f) {
+        for (int c = 0; c < model()->columnCount() && ultima < f; ++c) {
+            if (!model()->index(f, c).data().toString().isEmpty()) ultima = f;
+        }
+    }
+    for (int f = 0; f < filas; ++f)
+        setRowHidden(f, f > ultima);
+}
+
+Rejilla* rejillaDeAlfabeto(Tabla& tabla, const char* nombre, QWidget* padre) {
+    auto* rejilla = new Rejilla(tabla, 0, 0, padre);
+    rejilla->setObjectName(QString::fromLatin1(nombre));
+    rejilla->muestraSimbolosInvisibles();
+    rejilla->horizontalHeader()->setMinimumSectionSize(8);
+    for (int c = 0; c < tabla.columnas(); ++c)
+        rejilla->setColumnWidth(c, pixelesDeTwips(padre, 620));
+    rejilla->setFixedWidth(rejilla->anchoTotal());
+    rejilla->setMinimumHeight(rejilla->verticalHeader()->defaultSectionSize() * 14);
+    return rejilla;
 }
 
 void Rejilla::muestraTodasLasFilas() {

@@ -57,9 +57,15 @@ class Rejilla final : public QTableView {
     // For conversion tables: a space, line feed or carriage return symbol is drawn as a sign
     // (␣, LF, CR) instead of as nothing; cellText still gives the symbol itself.
     void muestraSimbolosInvisibles();
+    // Shows the rows down to the last one that holds anything and hides the empty rows below.
+    void ocultaFilasVacias();
 
   private:
     ModeloTabla* modelo_;
 };
+
+// A conversion grid of an alphabet: its four columns 620 twips wide, blanks and line ends drawn
+// as signs, and as wide as its columns.
+Rejilla* rejillaDeAlfabeto(Tabla& tabla, const char* nombre, QWidget* padre);
 
 }  // namespace zefra::gui

@@ -8,7 +8,9 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTemporaryDir>
 
+#include "files/frm_listdirec.hpp"
 #include "gui/entorno.hpp"
 #include "ui/rejilla.hpp"
 #include "ui/texto_exacto.hpp"
@@ -71,6 +73,10 @@ class VentanaCifrado : public PruebaVentanas {
         pulsa(boton("btpaso1"));
         pulsa(boton("btpaso2"));
         pulsa(boton("btpaso3"));
+    }
+
+    int direccionElegida() const {
+        return opcion(0)->isChecked() ? 0 : opcion(1)->isChecked() ? 1 : -1;
     }
 
     QWidget* w = nullptr;
@@ -307,6 +313,40 @@ TEST_F(VentanaCifrado, SinTiempoParaElInverso) {
     pulsa(boton("btpaso2"));
     EXPECT_TRUE(texto("txmensajecod").isEmpty());
     EXPECT_EQ(pasos(), (vector<bool>{false, false, true}));
+}
+
+// "Guardar en fichero" writes the result; "Abrir de fichero" starts over with the file's whole
+// text, its line end included, and frees the choice of alphabet.
+TEST_F(VentanaCifrado, FicherosDelMensajeYDelResultado) {
+    QTemporaryDir carpeta;
+    abre(QStringLiteral("3"), QStringLiteral("5"));
+    cifra(QStringLiteral("hola"), 0);
+    auto& selector = principal->contexto().ventana<gui::FrmListDirec>();
+    pulsa(boton("btGuardarEnFicheroPrivada"));
+    EXPECT_EQ(selector.windowTitle(), QStringLiteral("Guardar en fichero"));
+    EXPECT_EQ(control<QLineEdit>(&selector, "txdonde")->text(), QStringLiteral("1"));
+    EXPECT_FALSE(selector.isModal());
+    selector.muestraCarpeta(carpeta.path());
+    escribe(control<QLineEdit>(&selector, "txnomarchi"), QStringLiteral("r.txt"));
+    esperaMensaje(QStringLiteral("Archivo guardado satisfactoriamente."));
+    pulsa(control<QPushButton>(&selector, "btGuardar"));
+
+    pulsa(boton("btabrirdeFicheroPrivada"));
+    EXPECT_EQ(selector.windowTitle(), QStringLiteral("Abrir de fichero"));
+    EXPECT_TRUE(control<QPushButton>(&selector, "btAbrir")->isVisible());
+    escribe(control<QLineEdit>(&selector, "txnomarchi"), QStringLiteral("r.txt"));
+    EXPECT_FALSE(seleccionHabilitada());
+    pulsa(control<QPushButton>(&selector, "btAbrir"));
+    EXPECT_EQ(campoTexto("txmensaje")->textoExacto(), QStringLiteral("zvkf\r\n"));
+    EXPECT_TRUE(campoTexto("txmensaje")->isEnabled());
+    EXPECT_TRUE(texto("txmensajefinal").isEmpty());
+    EXPECT_EQ(direccionElegida(), -1);
+    EXPECT_EQ(pasos(), (vector<bool>{false, false, false}));
+    EXPECT_TRUE(seleccionHabilitada());
+    // The line end is no symbol of "a-z".
+    pulsa(opcion(1));
+    esperaMensaje(QStringLiteral("El símbolo '\r' no pertenece al alfabeto."));
+    pulsa(boton("btpaso1"));
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
 
 #include "gui/entorno.hpp"
 
@@ -123,6 +124,19 @@ TEST_F(VentanaClaves, ContinuarRechazaClavesNoValidas) {
     continua(QStringLiteral("13"), QStringLiteral("5"));
 }
 
+// A key typed after a search is the key typed, not the first key of the list it begins.
+TEST_F(VentanaClaves, LaClaveTecleadaNoSeCompleta) {
+    busca(QStringLiteral("1"));
+    w->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w));  // completion works in the active window only
+    r()->lineEdit()->setFocus();
+    QTest::keyClicks(r()->lineEdit(), QStringLiteral("2"));
+    escribe(s(), QStringLiteral("5"));
+    esperaMensaje(QStringLiteral("Clave r no válida ya que mcd(r,28) ha de ser 1"));
+    pulsa(control<QPushButton>(w, "btseguircprivada"));
+    EXPECT_EQ(r()->currentText(), QStringLiteral("2"));
+}
+
 TEST_F(VentanaClaves, ContinuarPasaLasClavesALaVentanaDeCifrado) {
     busca(QStringLiteral("1"));
     escribe(minimo(), QStringLiteral("1"));
@@ -163,14 +177,31 @@ TEST_F(VentanaClavesUsuario, CodigosConsecutivosVanALaVentanaDeTresPasos) {
     EXPECT_TRUE(cifrado()->isVisible());
 }
 
-TEST_F(VentanaClavesUsuario, CodigosConHuecosNoLlegan) {
+TEST_F(VentanaClavesUsuario, CodigosConHuecosVanALaVentanaDeDosPasos) {
     activa({"00", "01", "02", "04"});
-    esperaMensaje(QStringLiteral(
-        "Los códigos de este alfabeto no son consecutivos desde 0: el criptosistema de clave "
-        "privada necesita un alfabeto con los códigos 0 a n - 1."));
+    busca(QStringLiteral("1"));
+    escribe(minimo(), QStringLiteral("1"));
+    continua(QStringLiteral("3"), QStringLiteral("-1"));
+    EXPECT_EQ(cifrado(), nullptr);
+    QWidget* dosPasos = ventana("frPrivadaAlfaus");
+    ASSERT_NE(dosPasos, nullptr);
+    EXPECT_TRUE(dosPasos->isVisible());
+    EXPECT_EQ(control<QLabel>(dosPasos, "lbclaver")->text(), QStringLiteral("3"));
+    EXPECT_EQ(control<QLabel>(dosPasos, "lbclaves")->text(), QStringLiteral("-1"));
+    EXPECT_TRUE(r()->currentText().isEmpty());
+    EXPECT_TRUE(s()->text().isEmpty());
+    EXPECT_TRUE(minimo()->text().isEmpty());
+    EXPECT_EQ(r()->count(), 0);
+}
+
+TEST_F(VentanaClavesUsuario, SinTiempoParaVerLosCodigosVaALaDeDosPasos) {
+    activa({"00", "01", "02", "03"});
+    estado.tiempo.presupuesto.segundos = "3";  // enough for the gcd of the key, not more
+    reloj.paso = 1;
+    esperaMensaje(QStringLiteral("Se ha excedido del tiempo especificado."));
     continua(QStringLiteral("3"), QStringLiteral("1"));
     EXPECT_EQ(cifrado(), nullptr);
-    EXPECT_EQ(r()->currentText(), QStringLiteral("3"));
+    ASSERT_NE(ventana("frPrivadaAlfaus"), nullptr);
 }
 
 }  // namespace

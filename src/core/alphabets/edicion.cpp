@@ -1,0 +1,208 @@
+#include "alphabets/edicion.hpp"
+
+#include <algorithm>
+
+#include "alphabets/caracteres.hpp"
+
+namespace zefra {
+namespace {
+
+// Row and symbol column of entry k.
+int filaDe(int k) {
+    return k % kFilasAlfabeto;
+}
+int columnaDe(int k) {
+    return k < kFilasAlfabeto ? 0 : 2;
+}
+
+bool soloCifras(std::string_view texto) {
+    return std::all_of(texto.begin(), texto.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+std::string conCerosA(std::string_view valor, std::size_t ancho) {
+    std::string texto(valor);
+    if (texto.size() < ancho) texto.insert(0, ancho - texto.size(), '0');
+    return texto;
+}
+
+// The checks a new code shares in both windows: digits only, not empty, not too large.
+std::optional<std::string> rechazoDeCodigo(std::string_view codigo) {
+    if (!soloCifras(codigo)) return kMensajeCodigoNoNumerico;
+    if (codigo.empty()) return kMensajeSinCodigo;
+    if (valorDeCodigo(codigo).size() > static_cast<std::size_t>(kMaximoCifrasCodigo)) {
+        return kMensajeCodigoGrande;
+    }
+    return std::nullopt;
+}
+
+// Digits of the largest code, at least 2.
+std::size_t anchoComun(const std::vector<Equivalencia>& equivalencias) {
+    std::size_t ancho = 2;
+    for (const auto& e : equivalencias)
+        ancho = std::max(ancho, valorDeCodigo(e.codigo).size());
+    return ancho;
+}
+
+void ensancha(std::vector<Equivalencia>& equivalencias, std::size_t ancho) {
+    for (auto& e : equivalencias)
+        e.codigo = conCerosA(e.codigo, ancho);
+}
+
+}  // namespace
+
+std::vector<std::string> simbolosOfrecidos() {
+    std::vector<std::string> simbolos;
+    for (int c = 32; c <= 126; ++c)
+        simbolos.push_back(caracterWindows1252(c));
+    simbolos.push_back(caracterWindows1252(145));
+    simbolos.push_back(caracterWindows1252(146));
+    for (int c = 161; c <= 255; ++c)
+        simbolos.push_back(caracterWindows1252(c));
+    return simbolos;
+}
+
+std::vector<std::string> codigosOfrecidos() {
+    std::vector<std::string> codigos;
+    for (int k = 0; k < kMaximoEquivalencias; ++k)
+        codigos.push_back(k < 10 ? "0" + std::to_string(k) : std::to_string(k));
+    return codigos;
+}
+
+std::string_view valorDeCodigo(std::string_view codigo) {
+    const auto primera = codigo.find_first_not_of('0');
+    if (primera == std::string_view::npos) return codigo.empty() ? codigo : "0";
+    return codigo.substr(primera);
+}
+
+bool mismoValor(std::string_view a, std::string_view b) {
+    return valorDeCodigo(a) == valorDeCodigo(b);
+}
+
+void fijaEquivalencias(Tabla& tabla, const std::vector<Equivalencia>& equivalencias) {
+    limpiaTabla(tabla);
+    escribeAlfabeto(Alfabeto{{}, equivalencias, kFilasAlfabeto}, tabla);
+}
+
+int anchoDeCodigos(const Tabla& tabla) {
+    std::size_t ancho = 0;
+    for (const auto& e : equivalenciasDe(tabla))
+        ancho = std::max(ancho, e.codigo.size());
+    return static_cast<int>(ancho);
+}
+
+void igualaAnchos(std::vector<Equivalencia>& equivalencias) {
+    const std::size_t ancho = anchoComun(equivalencias);
+    for (auto& e : equivalencias)
+        e.codigo = conCerosA(valorDeCodigo(e.codigo), ancho);
+}
+
+void igualaAnchos(Tabla& tabla) {
+    auto equivalencias = equivalenciasDe(tabla);
+    igualaAnchos(equivalencias);
+    fijaEquivalencias(tabla, equivalencias);
+}
+
+std::optional<std::string> asocia(Tabla& tabla, int& ancho, std::string_view simbolo,
+                                  std::string_view codigo) {
+    auto equivalencias = equivalenciasDe(tabla);
+    if (equivalencias.size() >= static_cast<std::size_t>(kMaximoEquivalencias)) {
+        return kMensajeTablaLlena;
+    }
+    const std::size_t largo = longitudEnCaracteres(simbolo);
+    if (largo > 1) return "Sólo se puede poner un único símbolo.";
+    if (largo == 0) return kMensajeSinSimbolo;
+    std::string c(codigo);
+    if (longitudEnCaracteres(c) == 1) c.insert(0, "0");
+    if (auto rechazo = rechazoDeCodigo(c)) return rechazo;
+
+    const auto anchoTabla = static_cast<std::size_t>(std::max(ancho, 0));
+    const bool ensanchar = c.size() > anchoTabla;
+    c = conCerosA(c, anchoTabla);
+    for (const auto& e : equivalencias) {
+        if (e.simbolo == simbolo) return "El símbolo ya se encuentra en el alfabeto.";
+        if (mismoValor(e.codigo, c)) {
+            return "El código ya se encuentra en la tabla de equivalencias.";
+        }
+    }
+    if (ensanchar) {
+        ensancha(equivalencias, c.size());
+        ancho = static_cast<int>(c.size());
+    }
+    equivalencias.push_back({std::string(simbolo), c});
+    fijaEquivalencias(tabla, equivalencias);
+    return std::nullopt;
+}
+
+bool borraEquivalencia(Tabla& tabla, std::string_view simbolo, std::string_view codigo) {
+    auto equivalencias = equivalenciasDe(tabla);
+    const auto borrada = std::find_if(equivalencias.begin(), equivalencias.end(), [&](auto& e) {
+        return e.simbolo == simbolo || e.codigo == codigo;
+    });
+    if (borrada == equivalencias.end()) return false;
+    equivalencias.erase(borrada);
+    fijaEquivalencias(tabla, equivalencias);
+    return true;
+}
+
+bool existeEquivalencia(std::string_view codigo, std::string_view simbolo, const Tabla& tabla) {
+    const auto equivalencias = equivalenciasDe(tabla);
+    return std::any_of(equivalencias.begin(), equivalencias.end(), [&](const auto& e) {
+        return e.simbolo == simbolo || mismoValor(e.codigo, codigo);
+    });
+}
+
+void desplazaEquivalencias(int posicion, Tabla& tabla) {
+    for (int k = kMaximoEquivalencias - 2; k >= posicion; --k) {
+        for (int d = 0; d < 2; ++d) {
+            tabla.fija(filaDe(k + 1), columnaDe(k + 1) + d,
+                       tabla.texto(filaDe(k), columnaDe(k) + d));
+        }
+    }
+}
+
+std::optional<std::string> agregaEquivalencia(Tabla& tabla, std::string_view simbolo,
+                                              std::string_view codigo, std::string_view despuesDe) {
+    auto equivalencias = equivalenciasDe(tabla);
+    if (equivalencias.size() >= static_cast<std::size_t>(kMaximoEquivalencias)) {
+        return kMensajeTablaLlena;
+    }
+    const std::size_t largo = longitudEnCaracteres(simbolo);
+    if (largo > 1) return "Lo siento, sólo se admite un único caracter como símbolo.";
+    if (largo == 0) return kMensajeSinSimbolo;
+    if (auto rechazo = rechazoDeCodigo(codigo)) return rechazo;
+
+    const std::size_t anchoTabla = anchoComun(equivalencias);
+    const std::string_view valor = valorDeCodigo(codigo);
+    const bool ensanchar = valor.size() > anchoTabla;
+    const std::string c = conCerosA(valor, anchoTabla);
+    if (existeEquivalencia(c, simbolo, tabla)) {
+        return "El código o símbolo a asociar ya está en la tabla de equivalencias.";
+    }
+    const auto anterior = std::find_if(equivalencias.begin(), equivalencias.end(),
+                                       [&](const auto& e) { return e.simbolo == despuesDe; });
+    if (anterior == equivalencias.end()) {
+        return "El símbolo a partir del que se quiere agregar no existe en el alfabeto.";
+    }
+    const int posicion = static_cast<int>(anterior - equivalencias.begin()) + 1;
+    desplazaEquivalencias(posicion, tabla);
+    tabla.fija(filaDe(posicion), columnaDe(posicion), std::string(simbolo));
+    tabla.fija(filaDe(posicion), columnaDe(posicion) + 1, c);
+    if (ensanchar) {
+        auto todas = equivalenciasDe(tabla);
+        ensancha(todas, c.size());
+        fijaEquivalencias(tabla, todas);
+    }
+    return std::nullopt;
+}
+
+void ordenaPorCodigo(Tabla& tabla) {
+    auto equivalencias = equivalenciasDe(tabla);
+    std::stable_sort(equivalencias.begin(), equivalencias.end(), [](const auto& a, const auto& b) {
+        const auto va = valorDeCodigo(a.codigo);
+        const auto vb = valorDeCodigo(b.codigo);
+        return va.size() != vb.size() ? va.size() < vb.size() : va < vb;
+    });
+    fijaEquivalencias(tabla, equivalencias);
+}
+
+}  // namespace zefra

@@ -1,0 +1,107 @@
+#include "alphabets/fr_guardar_alfabeto.hpp"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "alphabets/activo.hpp"
+#include "alphabets/fr_nombre_alfa.hpp"
+#include "alphabets/frm_modificar_alfabeto.hpp"
+#include "alphabets/gestion_alfabetos.hpp"
+#include "alphabets/seleccion_alfabeto.hpp"
+#include "ui/controles.hpp"
+
+namespace zefra::gui {
+
+FrGuardarAlfabeto::FrGuardarAlfabeto(Contexto& contexto)
+    : QDialog(contexto.principal), contexto_(contexto) {
+    setObjectName(QStringLiteral("frguardaralfabeto"));
+    setWindowTitle(QStringLiteral("Guardar alfabeto"));
+    lbsecargara_ = etiqueta(this, "lbsecargara", QStringLiteral("NO SE CARGARÁ EN MEMORIA."));
+    QFont negrita = lbsecargara_->font();
+    negrita.setBold(true);
+    lbsecargara_->setFont(negrita);
+    auto* pregunta =
+        etiqueta(this, "lbguardaralfa", QStringLiteral("¿ Quieres guardarlo en archivo, ahora ?"));
+    txcerrar_ = campo(this, "txcerrar", true);
+    txcerrar_->hide();
+
+    auto* si = boton(this, "btsiguardaralfa", QStringLiteral("&SÍ"));
+    auto* no = boton(this, "btnoguardaralfa", QStringLiteral("&NO"));
+    auto* cancelar = boton(this, "btCancelarGuardaralfa", QStringLiteral("&Cancelar"));
+    si->setDefault(true);
+    connect(si, &QPushButton::clicked, this, &FrGuardarAlfabeto::si);
+    connect(no, &QPushButton::clicked, this, &FrGuardarAlfabeto::no);
+    connect(cancelar, &QPushButton::clicked, this, &FrGuardarAlfabeto::reject);
+
+    auto* botones = new QHBoxLayout;
+    botones->addWidget(si);
+    botones->addWidget(no);
+    botones->addWidget(cancelar);
+    auto* columna = new QVBoxLayout(this);
+    columna->addWidget(lbsecargara_, 0, Qt::AlignHCenter);
+    columna->addSpacing(8);
+    columna->addWidget(pregunta, 0, Qt::AlignHCenter);
+    columna->addSpacing(8);
+    columna->addLayout(botones);
+}
+
+QString FrGuardarAlfabeto::codigo() const {
+    return txcerrar_->text();
+}
+
+void FrGuardarAlfabeto::pregunta(const QString& linea, const QString& codigo, int ranura,
+                                 bool modal) {
+    lbsecargara_->setText(linea);
+    txcerrar_->setText(codigo);
+    ranura_ = ranura;
+    nombre_ = ranura >= 0 ? contexto_.estado.ranuras[static_cast<std::size_t>(ranura)].nombre
+                          : std::string();
+    hide();  // a question still open while closing gives way to this one
+    if (modal) {
+        exec();
+    } else {
+        setModal(false);
+        Contexto::muestra(*this);
+    }
+}
+
+void FrGuardarAlfabeto::terminaPeticion() {
+    hide();
+    if (codigo() == QStringLiteral("0")) contexto_.ventana<FrNombreAlfa>().hide();
+    if (codigo() == QStringLiteral("6")) contexto_.ventana<FrmModificarAlfabeto>().hide();
+}
+
+void FrGuardarAlfabeto::si() {
+    auto& gestion = GestionAlfabetos::de(contexto_);
+    if (codigo() == QStringLiteral("0")) {
+        gestion.guardaDefinido(ranura_, [this] { terminaPeticion(); });
+        return;
+    }
+    // The alphabet asked about may have gone while a question from closing was open.
+    if (!gestion.sigueCargado(ranura_, nombre_)) return hide();
+    gestion.guardaRanura(
+        codigo() == QStringLiteral("1") ? QStringLiteral("5") : QStringLiteral("6"), ranura_,
+        QStringLiteral("Guardar alfabeto."), [this] { terminaPeticion(); });
+}
+
+void FrGuardarAlfabeto::no() {
+    if (codigo() != QStringLiteral("1")) return terminaPeticion();
+    auto& gestion = GestionAlfabetos::de(contexto_);
+    if (gestion.sigueCargado(ranura_, nombre_)) gestion.cierraRanura(ranura_);
+    hide();
+}
+
+void FrGuardarAlfabeto::reject() {
+    // An alphabet that stays loaded and active after all can be modified, closed and saved.
+    if (codigo() == QStringLiteral("1") &&
+        GestionAlfabetos::de(contexto_).sigueCargado(ranura_, nombre_) &&
+        esActivo(contexto_.estado, ranura_)) {
+        SeleccionAlfabeto::de(contexto_).habilitaDeUsuario(true);
+    }
+    QDialog::reject();
+}
+
+}  // namespace zefra::gui

@@ -1,0 +1,80 @@
+#include "alphabets/frm_agregar_equi.hpp"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "alphabets/edicion.hpp"
+#include "alphabets/frm_modificar_alfabeto.hpp"
+#include "ui/controles.hpp"
+#include "ui/mensajes.hpp"
+#include "ui/textos.hpp"
+
+namespace zefra::gui {
+
+FrmAgregarEqui::FrmAgregarEqui(Contexto& contexto)
+    : QDialog(contexto.principal), contexto_(contexto) {
+    setObjectName(QStringLiteral("frmAgregarEqui"));
+    setWindowTitle(QStringLiteral("Agregar Equivalencia"));
+    DpAgregaSim_ = listaEditable(this, "DpAgregaSim", {});
+    DpCodAsoc_ = listaEditable(this, "DpCodAsoc", {});
+    DpSimboloalfa_ = listaEditable(this, "DpSimboloalfa", {});
+
+    auto* nueva = new QGroupBox(this);
+    auto* campos = new QGridLayout(nueva);
+    fila(campos, 0, QStringLiteral("Sím&bolo a agregar:"), DpAgregaSim_);
+    fila(campos, 1, QStringLiteral("&Código asociado:"), DpCodAsoc_);
+    auto* lugar = new QGroupBox(this);
+    auto* columnaLugar = new QVBoxLayout(lugar);
+    columnaLugar->addWidget(new QLabel(
+        QStringLiteral("Indica a continuación de qué símbolo lo quieres agregar:"), lugar));
+    auto* despues = new QGridLayout;
+    fila(despues, 0, QStringLiteral("&Símbolo:"), DpSimboloalfa_);
+    columnaLugar->addLayout(despues);
+
+    auto* aceptar = boton(this, "btAceptaAgregar", QStringLiteral("&Aceptar"));
+    auto* cancelar = boton(this, "btCancelaAgregar", QStringLiteral("Ca&ncelar"));
+    aceptar->setDefault(true);
+    connect(aceptar, &QPushButton::clicked, this, &FrmAgregarEqui::aceptar);
+    connect(cancelar, &QPushButton::clicked, this, &FrmAgregarEqui::reject);
+    auto* botones = new QHBoxLayout;
+    botones->addStretch();
+    botones->addWidget(aceptar);
+    botones->addWidget(cancelar);
+    auto* columna = new QVBoxLayout(this);
+    columna->addWidget(nueva);
+    columna->addWidget(lugar);
+    columna->addLayout(botones);
+}
+
+void FrmAgregarEqui::llenaSimbolosDeLaTabla() {
+    std::vector<std::string> simbolos;
+    for (auto& e : equivalenciasDe(contexto_.ventana<FrmModificarAlfabeto>().trabajo()))
+        simbolos.push_back(std::move(e.simbolo));
+    llenaLista(DpSimboloalfa_, simbolos);
+}
+
+void FrmAgregarEqui::pide() {
+    llenaLista(DpAgregaSim_, simbolosOfrecidos());
+    llenaLista(DpCodAsoc_, codigosOfrecidos());
+    llenaSimbolosDeLaTabla();
+    exec();
+}
+
+void FrmAgregarEqui::aceptar() {
+    const QString despuesDe = DpSimboloalfa_->currentText();
+    const auto rechazo = agregaEquivalencia(contexto_.ventana<FrmModificarAlfabeto>().trabajo(),
+                                            aCore(DpAgregaSim_->currentText()),
+                                            aCore(DpCodAsoc_->currentText()), aCore(despuesDe));
+    if (rechazo) return mensaje(this, *rechazo);
+    // Ready for the next symbol.
+    DpCodAsoc_->setEditText({});
+    llenaSimbolosDeLaTabla();
+    DpSimboloalfa_->setEditText(despuesDe);
+}
+
+}  // namespace zefra::gui

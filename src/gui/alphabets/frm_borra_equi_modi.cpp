@@ -1,0 +1,72 @@
+#include "alphabets/frm_borra_equi_modi.hpp"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "alphabets/edicion.hpp"
+#include "alphabets/frm_modificar_alfabeto.hpp"
+#include "ui/controles.hpp"
+#include "ui/mensajes.hpp"
+#include "ui/textos.hpp"
+
+namespace zefra::gui {
+
+FrmBorraEquiModi::FrmBorraEquiModi(Contexto& contexto)
+    : QDialog(contexto.principal), contexto_(contexto) {
+    setObjectName(QStringLiteral("frmBorraEquiModi"));
+    setWindowTitle(QStringLiteral("Borrar equivalencia"));
+    dpsimborrar_ = listaEditable(this, "dpsimborrar", {});
+    dpcodborrar_ = listaEditable(this, "dpcodborrar", {});
+    auto* campos = new QGridLayout;
+    fila(campos, 0, QStringLiteral("Sím&bolo a borrar:"), dpsimborrar_);
+    fila(campos, 1, QStringLiteral("&Código a borrar:"), dpcodborrar_);
+    auto* aceptar = boton(this, "btaceptar", QStringLiteral("&Aceptar"));
+    auto* salir = boton(this, "btcancelar", QStringLiteral("&Salir"));
+    aceptar->setDefault(true);
+    connect(aceptar, &QPushButton::clicked, this, &FrmBorraEquiModi::aceptar);
+    connect(salir, &QPushButton::clicked, this, &FrmBorraEquiModi::reject);
+    auto* botones = new QHBoxLayout;
+    botones->addStretch();
+    botones->addWidget(aceptar);
+    botones->addWidget(salir);
+    auto* columna = new QVBoxLayout(this);
+    columna->addLayout(campos);
+    columna->addLayout(botones);
+    setMinimumWidth(320);
+}
+
+void FrmBorraEquiModi::llenaListas() {
+    std::vector<std::string> simbolos;
+    std::vector<std::string> codigos;
+    for (auto& e : equivalenciasDe(contexto_.ventana<FrmModificarAlfabeto>().trabajo())) {
+        simbolos.push_back(std::move(e.simbolo));
+        codigos.push_back(std::move(e.codigo));
+    }
+    llenaLista(dpsimborrar_, simbolos);
+    llenaLista(dpcodborrar_, codigos);
+}
+
+void FrmBorraEquiModi::pide() {
+    llenaListas();
+    exec();
+}
+
+void FrmBorraEquiModi::aceptar() {
+    if (!borraEquivalencia(contexto_.ventana<FrmModificarAlfabeto>().trabajo(),
+                           aCore(dpsimborrar_->currentText()),
+                           aCore(dpcodborrar_->currentText()))) {
+        return mensaje(this, kMensajeNoSeEncuentra);
+    }
+    llenaListas();  // the entry deleted is no longer offered
+}
+
+void FrmBorraEquiModi::reject() {
+    dpsimborrar_->setEditText({});
+    dpcodborrar_->setEditText({});
+    QDialog::reject();
+}
+
+}  // namespace zefra::gui

@@ -1,0 +1,154 @@
+#include "alphabets/gestion_alfabetos.hpp"
+
+#include <QAction>
+#include <QMainWindow>
+
+#include "alphabets/activo.hpp"
+#include "alphabets/edicion.hpp"
+#include "alphabets/fr_guardar_alfabeto.hpp"
+#include "alphabets/fr_nombre_alfa.hpp"
+#include "alphabets/frm_define_alfabeto.hpp"
+#include "alphabets/frm_modificar_alfabeto.hpp"
+#include "alphabets/seleccion_alfabeto.hpp"
+#include "files/fichero_alfabeto.hpp"
+#include "files/frm_listdirec.hpp"
+#include "ui/mensajes.hpp"
+
+namespace zefra::gui {
+
+GestionAlfabetos::GestionAlfabetos(Contexto& contexto, QMainWindow* principal)
+    : QObject(principal), contexto_(contexto) {
+    setObjectName(QStringLiteral("gestionAlfabetos"));
+    const std::pair<const char*, void (GestionAlfabetos::*)()> entradas[] = {
+        {"nCrearAlfa", &GestionAlfabetos::crear},
+        {"nModificarAlfa", &GestionAlfabetos::modificar},
+        {"nAbrirAlfa", &GestionAlfabetos::abrir},
+        {"nCerrarAlfa", &GestionAlfabetos::cerrar},
+        {"nGuardarAlfa", &GestionAlfabetos::guardar},
+    };
+    for (const auto& [nombre, accion] : entradas) {
+        auto* entrada = principal->findChild<QAction*>(QString::fromLatin1(nombre));
+        Q_ASSERT(entrada);
+        connect(entrada, &QAction::triggered, this, accion);
+    }
+}
+
+GestionAlfabetos& GestionAlfabetos::de(const Contexto& contexto) {
+    auto* gestion =
+        contexto.principal->findChild<GestionAlfabetos*>(QStringLiteral("gestionAlfabetos"));
+    Q_ASSERT(gestion);
+    return *gestion;
+}
+
+int GestionAlfabetos::ranuraActiva() const {
+    return ranuraDe(contexto_.estado.ranuras, contexto_.estado.alfabeto.nombre).value_or(-1);
+}
+
+bool GestionAlfabetos::sigueCargado(int ranura, const std::string& nombre) const {
+    const auto& r = contexto_.estado.ranuras[static_cast<std::size_t>(ranura)];
+    return !r.libre && r.nombre == nombre;
+}
+
+void GestionAlfabetos::carga(int ranura, const std::string& nombre, const Tabla& tabla) {
+    ocupaRanura(contexto_.estado.ranuras[static_cast<std::size_t>(ranura)], nombre, tabla, false);
+    SeleccionAlfabeto::de(contexto_).ranuraCargada(ranura);
+}
+
+void GestionAlfabetos::cierraRanura(int ranura) {
+    const bool eraActivo = cierraAlfabeto(contexto_.estado, ranura);
+    SeleccionAlfabeto::de(contexto_).ranuraCerrada(ranura, eraActivo);
+}
+
+void GestionAlfabetos::crear() {
+    contexto_.ventana<FrmDefineAlfabeto>().abre();
+}
+
+void GestionAlfabetos::modificar() {
+    const int ranura = ranuraActiva();
+    if (ranura >= 0) contexto_.ventana<FrmModificarAlfabeto>().abreSobre(ranura);
+}
+
+void GestionAlfabetos::abrir() {
+    const auto libre = primeraRanuraLibre(contexto_.estado.ranuras);
+    if (!libre) {
+        return mensaje(contexto_.principal,
+                       "Para poder abrir uno nuevo has de cerrar al menos uno ya cargado del "
+                       "programa.");
+    }
+    auto& selector = contexto_.ventana<FrmListDirec>();
+    DestinoFichero destino;
+    destino.recibe = [this, ranura = *libre, &selector](const std::string& texto) {
+        auto& ranuras = contexto_.estado.ranuras;
+        const auto lectura = leeAlfabeto(texto, ranuras);
+        if (!lectura.alfabeto) {
+            mensaje(&selector, lectura.rechazo);
+            return false;
+        }
+        ocupaRanura(ranuras[static_cast<std::size_t>(ranura)], *lectura.alfabeto, true);
+        SeleccionAlfabeto::de(contexto_).ranuraCargada(ranura);
+        return true;
+    };
+    selector.pide({QStringLiteral("3"), QStringLiteral("Abrir alfabeto de archivo."), false, true,
+                   std::move(destino), *libre});
+}
+
+void GestionAlfabetos::cerrar() {
+    const int ranura = ranuraActiva();
+    if (ranura < 0) return;
+    if (contexto_.estado.ranuras[static_cast<std::size_t>(ranura)].guardado) {
+        cierraRanura(ranura);
+    } else {
+        contexto_.ventana<FrGuardarAlfabeto>().pregunta(QStringLiteral("Alfabeto no guardado."),
+                                                        QStringLiteral("1"), ranura, false);
+    }
+    SeleccionAlfabeto::de(contexto_).habilitaDeUsuario(false);
+}
+
+void GestionAlfabetos::guardar() {
+    const int ranura = ranuraActiva();
+    if (ranura >= 0) {
+        guardaRanura(QStringLiteral("6"), ranura, QStringLiteral("Guardar alfabeto seleccionado."),
+                     {});
+    }
+}
+
+void GestionAlfabetos::guardaRanura(const QString& codigo, int ranura, const QString& titulo,
+                                    std::function<void()> despues) {
+    const std::string nombre = contexto_.estado.ranuras[static_cast<std::size_t>(ranura)].nombre;
+    DestinoFichero destino;
+    destino.texto = [this, ranura, nombre]() -> std::optional<std::string> {
+        if (!sigueCargado(ranura, nombre)) return std::nullopt;
+        return textoAlfabeto(nombre,
+                             contexto_.estado.ranuras[static_cast<std::size_t>(ranura)].tabla);
+    };
+    destino.guardado = [this, codigo, ranura, despues = std::move(despues)] {
+        contexto_.estado.ranuras[static_cast<std::size_t>(ranura)].guardado = true;
+        if (codigo == QStringLiteral("5")) cierraRanura(ranura);
+        if (despues) despues();
+    };
+    destino.confirmacion = [nombre] { return "Alfabeto " + nombre + " "; };
+    contexto_.ventana<FrmListDirec>().pide({codigo, titulo, true, true, std::move(destino)});
+}
+
+void GestionAlfabetos::guardaDefinido(int ranura, std::function<void()> despues) {
+    const std::string nombre = contexto_.ventana<FrNombreAlfa>().nombre();
+    DestinoFichero destino;
+    // The file holds the table as it was loaded: every code at the common width.
+    destino.texto = [this, nombre]() -> std::optional<std::string> {
+        Tabla copia = tablaAlfabeto();
+        copiaTabla(contexto_.ventana<FrmDefineAlfabeto>().tabla(), copia);
+        igualaAnchos(copia);
+        return textoAlfabeto(nombre, copia);
+    };
+    destino.guardado = [this, ranura, nombre, despues = std::move(despues)] {
+        if (ranura >= 0 && sigueCargado(ranura, nombre)) {
+            contexto_.estado.ranuras[static_cast<std::size_t>(ranura)].guardado = true;
+        }
+        if (despues) despues();
+    };
+    destino.confirmacion = [nombre] { return "Alfabeto " + nombre + " "; };
+    contexto_.ventana<FrmListDirec>().pide(
+        {QStringLiteral("3"), QStringLiteral("Guardar alfabeto."), true, true, std::move(destino)});
+}
+
+}  // namespace zefra::gui
