@@ -10,6 +10,7 @@
 #include "alphabets/predefinidos.hpp"
 #include "arithmetic/numeros.hpp"
 #include "crypto/transcripcion.hpp"
+#include "files/fichero_alfabeto.hpp"
 
 namespace zefra::fuzz {
 namespace {
@@ -86,6 +87,25 @@ void compruebaTranscripcion(const std::uint8_t* datos, std::size_t tamano) {
         exige(!otraVez.rechazado);
         exige(otraVez.texto == resto.substr(0, otraVez.texto.size()));
     }
+}
+
+void compruebaFicheroAlfabeto(const std::uint8_t* datos, std::size_t tamano) {
+    const std::string_view texto(reinterpret_cast<const char*>(datos), tamano);
+    const RanurasAlfabeto ranuras;
+    const auto lectura = leeAlfabeto(texto, ranuras);
+    if (!lectura.alfabeto) {
+        exige(!lectura.rechazo.empty());
+        return;
+    }
+    exige(lectura.alfabeto->equivalencias.size() <= kMaximoEquivalencias);
+    Tabla tabla = tablaAlfabeto();
+    escribeAlfabeto(*lectura.alfabeto, tabla);
+    // The file as the program writes it: the text and the line end the file writer adds.
+    const auto otraVez =
+        leeAlfabeto(textoAlfabeto(lectura.alfabeto->nombre, tabla) + "\r\n", ranuras);
+    exige(otraVez.alfabeto.has_value());
+    exige(otraVez.alfabeto->nombre == lectura.alfabeto->nombre);
+    exige(otraVez.alfabeto->equivalencias == lectura.alfabeto->equivalencias);
 }
 
 }  // namespace zefra::fuzz

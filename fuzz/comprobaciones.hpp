@@ -19,4 +19,8 @@ void compruebaTextoDecimal(const std::uint8_t* datos, std::size_t tamano);
 // and back it is the same message; any digit string transcribes back without failing badly.
 void compruebaTranscripcion(const std::uint8_t* datos, std::size_t tamano);
 
+// Any text read as an alphabet file: it is refused with a message, or it gives an alphabet that,
+// written again and read back, is the same alphabet.
+void compruebaFicheroAlfabeto(const std::uint8_t* datos, std::size_t tamano);
+
 }  // namespace zefra::fuzz

@@ -33,10 +33,11 @@ int repasa(const std::string& objetivo, Comprobacion comprueba) {
     return entradas;
 }
 
-TEST(EntradasDeLosFuzzers, NumerosTextoDecimalYTranscripcion) {
+TEST(EntradasDeLosFuzzers, NumerosTextoDecimalTranscripcionYFicherosDeAlfabeto) {
     EXPECT_GT(repasa("numeros", compruebaNumeros), 10);
     EXPECT_GT(repasa("texto_decimal", compruebaTextoDecimal), 10);
     EXPECT_GT(repasa("transcripcion", compruebaTranscripcion), 5);
+    EXPECT_GT(repasa("fichero_alfabeto", compruebaFicheroAlfabeto), 5);
 }
 
 }  // namespace
