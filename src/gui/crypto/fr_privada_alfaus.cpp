@@ -42,9 +42,19 @@ constexpr std::array<const char*, 4> kLineasPaso2 = {
 }  // namespace
 
 FrPrivadaAlfaus::FrPrivadaAlfaus(Contexto& contexto)
-    : Ventana(contexto.principal, QStringLiteral("frPrivadaAlfaus"),
-              QStringLiteral("CRIPTOGRAFÍA DE CLAVE PRIVADA")),
-      contexto_(contexto) {
+    : VentanaCifrado(contexto, QStringLiteral("frPrivadaAlfaus"),
+                     QStringLiteral("CRIPTOGRAFÍA DE CLAVE PRIVADA"),
+                     {"opCodCpub",
+                      "btInvertirCPrivUs",
+                      "btAbrirdeFicheroPublica",
+                      "btGuardarEnFicheroPublica",
+                      "4",
+                      true,
+                      {"txmensajenum", "txmensajecod"}}),
+      txmensajenum_(salida(0)),
+      txmensajecod_(resultado()),
+      btpaso1_(botonPaso(0)),
+      btpaso2_(botonPaso(1)) {
     auto* Frame1 = new QGroupBox(QStringLiteral("Claves"), this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
     lbclaver_ = etiqueta(Frame1, "lbclaver", {});
@@ -59,69 +69,17 @@ FrPrivadaAlfaus::FrPrivadaAlfaus(Contexto& contexto)
         claves->addSpacing(24);
     }
     claves->addStretch();
-
-    txmensaje_ = new TextoExacto(this, "txmensaje", false);
-    txmensajenum_ = texto(this, "txmensajenum");
-    txmensajecod_ = new TextoExacto(this, "txmensajecod", true);
-    auto* etiquetaMensaje = new QLabel(QStringLiteral("&Mensaje:"), this);
-    etiquetaMensaje->setBuddy(txmensaje_);
-
-    direcciones_ = new QButtonGroup(this);
-    const QString titulos[2] = {QStringLiteral("CODIFICAR"), QStringLiteral("DECODIFICAR")};
-    auto* sentidos = new QHBoxLayout;
-    for (int i = 0; i < 2; ++i) {
-        opciones_[i] = new QRadioButton(titulos[i], this);
-        opciones_[i]->setObjectName(QStringLiteral("opCodCpub(%1)").arg(i));
-        direcciones_->addButton(opciones_[i], i);
-        connect(opciones_[i], &QRadioButton::toggled, this, [this, i](bool marcada) {
-            if (marcada) eligeDireccion(i);
-        });
-        sentidos->addWidget(opciones_[i]);
-    }
-    sentidos->addStretch();
-
-    btpaso1_ = boton(this, "btpaso1", QStringLiteral("PASO &1"));
-    btpaso2_ = boton(this, "btpaso2", QStringLiteral("PASO &2"));
-    connect(btpaso1_, &QPushButton::clicked, this, &FrPrivadaAlfaus::paso1);
-    connect(btpaso2_, &QPushButton::clicked, this, &FrPrivadaAlfaus::paso2);
-    auto* pasos = new QGridLayout;
-    const std::pair<QPushButton*, QPlainTextEdit*> filas[] = {{btpaso1_, txmensajenum_},
-                                                              {btpaso2_, txmensajecod_}};
-    for (int f = 0; f < 2; ++f) {
-        pasos->addWidget(filas[f].first, f, 0, Qt::AlignTop);
-        pasos->addWidget(filas[f].second, f, 1);
-        filas[f].second->setMinimumHeight(fontMetrics().height() * 3);
-    }
-
-    auto* invertir = boton(this, "btInvertirCPrivUs", QStringLiteral("&Invertir proceso"));
-    auto* inicializar = boton(this, "btinicializar", QStringLiteral("I&nicializar"));
-    auto* abrir = boton(this, "btAbrirdeFicheroPublica", QStringLiteral("&Abrir de fichero"));
-    auto* guardar = boton(this, "btGuardarEnFicheroPublica", QStringLiteral("&Guardar en fichero"));
-    connect(invertir, &QPushButton::clicked, this, &FrPrivadaAlfaus::invertir);
-    connect(inicializar, &QPushButton::clicked, this, &FrPrivadaAlfaus::inicializar);
-    connect(abrir, &QPushButton::clicked, this, &FrPrivadaAlfaus::abrirDeFichero);
-    connect(guardar, &QPushButton::clicked, this, &FrPrivadaAlfaus::guardarEnFichero);
-    auto* botones = new QHBoxLayout;
-    for (QPushButton* b : {invertir, inicializar, abrir, guardar})
-        botones->addWidget(b);
-    botones->addStretch();
-    botones->addWidget(botonSalir(this));
-
-    auto* izquierda = new QVBoxLayout;
-    izquierda->addWidget(Frame1);
-    izquierda->addWidget(etiquetaMensaje);
-    izquierda->addWidget(txmensaje_, 1);
-    izquierda->addLayout(sentidos);
-    izquierda->addLayout(pasos, 2);
-    auto* arriba = new QHBoxLayout;
-    arriba->addLayout(izquierda, 1);
-    arriba->addWidget(construyeMarcos());
-    auto* columna = new QVBoxLayout(this);
-    columna->addLayout(arriba, 1);
-    columna->addLayout(botones);
-
-    reiniciaPrivadaUsuario();
+    compone(Frame1, construyeMarcos());
+    reinicia();
     resize(860, 560);
+}
+
+void FrPrivadaAlfaus::paso(int k) {
+    if (k == 0) {
+        paso1();
+    } else {
+        paso2();
+    }
 }
 
 void FrPrivadaAlfaus::fijaClaves(const QString& r, const QString& s) {
@@ -129,43 +87,9 @@ void FrPrivadaAlfaus::fijaClaves(const QString& r, const QString& s) {
     lbclaves_->setText(s);
 }
 
-int FrPrivadaAlfaus::direccion() const {
-    return direcciones_->checkedId();
-}
-
-void FrPrivadaAlfaus::desmarcaDirecciones() {
-    direcciones_->setExclusive(false);  // an exclusive group keeps one option checked
-    for (QRadioButton* o : opciones_)
-        o->setChecked(false);
-    direcciones_->setExclusive(true);
-}
-
 void FrPrivadaAlfaus::ocultaMarcos() {
     for (QGroupBox* m : {Frame2_, frmpaso2privadaus_, frmpaso2decoprivada_})
         m->hide();
-}
-
-void FrPrivadaAlfaus::reiniciaPrivadaUsuario() {
-    txmensaje_->fijaTexto({});
-    txmensajenum_->clear();
-    txmensajecod_->fijaTexto({});
-    desmarcaDirecciones();
-    for (QRadioButton* o : opciones_)
-        o->setEnabled(true);
-    txmensaje_->setEnabled(true);
-    btpaso1_->setEnabled(false);
-    btpaso2_->setEnabled(false);
-    ocultaMarcos();
-}
-
-void FrPrivadaAlfaus::eligeDireccion(int opcion) {
-    if (txmensaje_->textoExacto().isEmpty()) {
-        mensaje(this, "Ha de escribir al menos un símbolo del alfabeto.");
-        desmarcaDirecciones();
-        return;
-    }
-    opciones_[1 - opcion]->setEnabled(false);
-    btpaso1_->setEnabled(true);
 }
 
 std::optional<std::pair<double, double>> FrPrivadaAlfaus::claves() {
@@ -224,7 +148,7 @@ void FrPrivadaAlfaus::paso1() {
             if (descifrado.fueraDeRango > 0) return;
             resultado = descifrado.digitos;
         }
-        SeleccionAlfabeto::de(contexto_).habilitaSeleccion(false);
+        bloqueaAlfabeto();
         if (codifica) {
             muestraTabla(QStringLiteral("PASO 1"), kLineasPaso1);
         } else {
@@ -236,6 +160,7 @@ void FrPrivadaAlfaus::paso1() {
         }
         btpaso1_->setEnabled(false);
         btpaso2_->setEnabled(true);
+        porDefecto(btpaso2_);
         txmensajenum_->setPlainText(exacto(resultado));
         txmensaje_->setEnabled(false);
     });
@@ -269,63 +194,9 @@ void FrPrivadaAlfaus::paso2() {
             resultado = std::move(simbolos.texto);
         }
         btpaso2_->setEnabled(false);
+        porDefecto(nullptr);
         if (!error) txmensajecod_->fijaTexto(exacto(resultado));
     });
-}
-
-void FrPrivadaAlfaus::invertir() {
-    const int elegida = direccion();
-    const QString resultado = txmensajecod_->textoExacto();
-    if (elegida < 0 || resultado.isEmpty() || btpaso1_->isEnabled() || btpaso2_->isEnabled()) {
-        return;  // the process has not ended
-    }
-    txmensajenum_->clear();
-    txmensaje_->fijaTexto(resultado);
-    txmensajecod_->fijaTexto({});
-    if (elegida == 0) {
-        opciones_[0]->setChecked(false);
-        opciones_[1]->setEnabled(true);
-        opciones_[1]->setChecked(true);  // its handler disables the other option
-    } else {
-        opciones_[0]->setChecked(true);
-        opciones_[0]->setEnabled(true);
-        opciones_[1]->setChecked(false);
-    }
-    btpaso1_->setEnabled(true);
-    btpaso2_->setEnabled(false);
-    ocultaMarcos();
-}
-
-void FrPrivadaAlfaus::inicializar() {
-    reiniciaPrivadaUsuario();
-    SeleccionAlfabeto::de(contexto_).habilitaSeleccion(true);
-}
-
-void FrPrivadaAlfaus::salir() {
-    reiniciaPrivadaUsuario();
-    SeleccionAlfabeto::de(contexto_).habilitaSeleccion(true);
-    Ventana::salir();
-}
-
-void FrPrivadaAlfaus::abrirDeFichero() {
-    DestinoFichero destino;
-    // A new message starts a new process in this window.
-    destino.recibe = [this](const std::string& texto) {
-        inicializar();
-        txmensaje_->fijaTexto(exacto(texto));
-        return true;
-    };
-    contexto_.ventana<FrmListDirec>().pide(
-        {QStringLiteral("4"), QStringLiteral("Abrir de fichero"), false, false, destino});
-}
-
-void FrPrivadaAlfaus::guardarEnFichero() {
-    DestinoFichero destino;
-    destino.texto = [this] {
-        return std::optional<std::string>(aCore(txmensajecod_->textoExacto()));
-    };
-    contexto_.ventana<FrmListDirec>().pide(
-        {QStringLiteral("4"), QStringLiteral("Guardar en fichero"), true, false, destino});
 }
 
 }  // namespace zefra::gui

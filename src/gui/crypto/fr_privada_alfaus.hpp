@@ -9,23 +9,20 @@
 #include <utility>
 
 #include "alphabets/alfabeto.hpp"
-#include "ui/contexto.hpp"
-#include "ui/ventana.hpp"
+#include "crypto/ventana_cifrado.hpp"
 
-class QButtonGroup;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
-class QRadioButton;
 
 namespace zefra::gui {
 
 class Rejilla;
 class TextoExacto;
 
-class FrPrivadaAlfaus final : public Ventana {
+class FrPrivadaAlfaus final : public VentanaCifrado {
     Q_OBJECT
 
   public:
@@ -34,42 +31,26 @@ class FrPrivadaAlfaus final : public Ventana {
     // The keys accepted by the key window, as the user typed them.
     void fijaClaves(const QString& r, const QString& s);
 
-  public slots:
-    void salir() override;
-
-  private slots:
-    void eligeDireccion(int opcion);
+  private:
+    void paso(int k) override;
+    void ocultaMarcos() override;
     void paso1();
     void paso2();
-    void invertir();
-    void inicializar();
-    void abrirDeFichero();
-    void guardarEnFichero();
-
-  private:
     QWidget* construyeMarcos();
-    void reiniciaPrivadaUsuario();
-    void ocultaMarcos();
-    // Which option is chosen: 0 (CODIFICAR), 1 (DECODIFICAR) or -1.
-    int direccion() const;
-    void desmarcaDirecciones();
     // The classes of r and s in Zn, r prime to n; nothing (with its message shown) otherwise.
     std::optional<std::pair<double, double>> claves();
     // Shows the conversion table under this caption with the four lines of its step.
     void muestraTabla(const QString& titulo, const std::array<const char*, 4>& textos);
 
-    Contexto& contexto_;
     Tabla tabla_ = tablaAlfabeto();
     double n_ = 0;  // the modulus and code width loaded by PASO 1
     int ancho_ = 2;
 
     QLabel* lbclaver_ = nullptr;
     QLabel* lbclaves_ = nullptr;
-    TextoExacto* txmensaje_ = nullptr;
+    // The shared controls under the names the steps use.
     QPlainTextEdit* txmensajenum_ = nullptr;
     TextoExacto* txmensajecod_ = nullptr;
-    QRadioButton* opciones_[2] = {};
-    QButtonGroup* direcciones_ = nullptr;
     QPushButton* btpaso1_ = nullptr;
     QPushButton* btpaso2_ = nullptr;
 

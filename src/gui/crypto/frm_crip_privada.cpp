@@ -1,6 +1,5 @@
 #include "crypto/frm_crip_privada.hpp"
 
-#include <QButtonGroup>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -8,17 +7,14 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "alphabets/seleccion_alfabeto.hpp"
 #include "arithmetic/euclides.hpp"
 #include "crypto/afin.hpp"
 #include "crypto/claves.hpp"
 #include "crypto/piezas_cifrado.hpp"
 #include "crypto/preparacion.hpp"
 #include "crypto/transcripcion.hpp"
-#include "files/frm_listdirec.hpp"
 #include "ui/controles.hpp"
 #include "ui/mensajes.hpp"
 #include "ui/rejilla.hpp"
@@ -36,84 +32,35 @@ QString exacto(const std::string& texto) {
 }  // namespace
 
 FrmCripPrivada::FrmCripPrivada(Contexto& contexto)
-    : Ventana(contexto.principal, QStringLiteral("frmcripprivada"),
-              QStringLiteral("CRIPTOSISTEMA DE CLAVE PRIVADA")),
-      contexto_(contexto) {
+    : VentanaCifrado(contexto, QStringLiteral("frmcripprivada"),
+                     QStringLiteral("CRIPTOSISTEMA DE CLAVE PRIVADA"),
+                     {"Option1",
+                      "btinvertir",
+                      "btabrirdeFicheroPrivada",
+                      "btGuardarEnFicheroPrivada",
+                      "1",
+                      true,
+                      {"txmensajenum", "txmensajecod", "txmensajefinal"}}),
+      txmensajenum_(salida(0)),
+      txmensajecod_(salida(1)),
+      txmensajefinal_(resultado()),
+      btpaso1_(botonPaso(0)),
+      btpaso2_(botonPaso(1)),
+      btpaso3_(botonPaso(2)) {
     txclave_cpr_ = campo(this, "txclave_cpr", true);
     txclave_cps_ = campo(this, "txclave_cps", true);
-    auto* claves = new QHBoxLayout;
+    auto* cabecera = new QWidget(this);
+    auto* claves = new QHBoxLayout(cabecera);
+    claves->setContentsMargins(0, 0, 0, 0);
     for (auto [titulo, campoClave] : {std::pair{QStringLiteral("Clave r :"), txclave_cpr_},
                                       std::pair{QStringLiteral("Clave s :"), txclave_cps_}}) {
-        auto* l = new QLabel(titulo, this);
+        auto* l = new QLabel(titulo, cabecera);
         l->setBuddy(campoClave);
         claves->addWidget(l);
         claves->addWidget(campoClave, 1);
     }
-
-    txmensaje_ = new TextoExacto(this, "txmensaje", false);
-    txmensajenum_ = texto(this, "txmensajenum");
-    txmensajecod_ = texto(this, "txmensajecod");
-    txmensajefinal_ = new TextoExacto(this, "txmensajefinal", true);
-    auto* etiquetaMensaje = new QLabel(QStringLiteral("&Mensaje:"), this);
-    etiquetaMensaje->setBuddy(txmensaje_);
-
-    direcciones_ = new QButtonGroup(this);
-    const QString titulos[2] = {QStringLiteral("CODIFICAR"), QStringLiteral("DECODIFICAR")};
-    auto* sentidos = new QHBoxLayout;
-    for (int i = 0; i < 2; ++i) {
-        opciones_[i] = new QRadioButton(titulos[i], this);
-        opciones_[i]->setObjectName(QStringLiteral("Option1(%1)").arg(i));
-        direcciones_->addButton(opciones_[i], i);
-        connect(opciones_[i], &QRadioButton::toggled, this, [this, i](bool marcada) {
-            if (marcada) eligeDireccion(i);
-        });
-        sentidos->addWidget(opciones_[i]);
-    }
-    sentidos->addStretch();
-
-    btpaso1_ = boton(this, "btpaso1", QStringLiteral("PASO &1"));
-    btpaso2_ = boton(this, "btpaso2", QStringLiteral("PASO &2"));
-    btpaso3_ = boton(this, "btpaso3", QStringLiteral("PASO &3"));
-    connect(btpaso1_, &QPushButton::clicked, this, &FrmCripPrivada::paso1);
-    connect(btpaso2_, &QPushButton::clicked, this, &FrmCripPrivada::paso2);
-    connect(btpaso3_, &QPushButton::clicked, this, &FrmCripPrivada::paso3);
-    auto* pasos = new QGridLayout;
-    const std::pair<QPushButton*, QPlainTextEdit*> filas[] = {
-        {btpaso1_, txmensajenum_}, {btpaso2_, txmensajecod_}, {btpaso3_, txmensajefinal_}};
-    for (int f = 0; f < 3; ++f) {
-        pasos->addWidget(filas[f].first, f, 0, Qt::AlignTop);
-        pasos->addWidget(filas[f].second, f, 1);
-        filas[f].second->setMinimumHeight(fontMetrics().height() * 3);
-    }
-
-    auto* invertir = boton(this, "btinvertir", QStringLiteral("&Invertir proceso"));
-    auto* inicializar = boton(this, "btinicializar", QStringLiteral("I&nicializar"));
-    connect(invertir, &QPushButton::clicked, this, &FrmCripPrivada::invertir);
-    connect(inicializar, &QPushButton::clicked, this, &FrmCripPrivada::inicializar);
-    auto* abrir = boton(this, "btabrirdeFicheroPrivada", QStringLiteral("&Abrir de fichero"));
-    auto* guardar = boton(this, "btGuardarEnFicheroPrivada", QStringLiteral("&Guardar en fichero"));
-    connect(abrir, &QPushButton::clicked, this, &FrmCripPrivada::abrirDeFichero);
-    connect(guardar, &QPushButton::clicked, this, &FrmCripPrivada::guardarEnFichero);
-    auto* botones = new QHBoxLayout;
-    for (QPushButton* b : {invertir, inicializar, abrir, guardar})
-        botones->addWidget(b);
-    botones->addStretch();
-    botones->addWidget(botonSalir(this));
-
-    auto* izquierda = new QVBoxLayout;
-    izquierda->addLayout(claves);
-    izquierda->addWidget(etiquetaMensaje);
-    izquierda->addWidget(txmensaje_, 1);
-    izquierda->addLayout(sentidos);
-    izquierda->addLayout(pasos, 2);
-    auto* arriba = new QHBoxLayout;
-    arriba->addLayout(izquierda, 1);
-    arriba->addWidget(construyeMarcos());
-    auto* columna = new QVBoxLayout(this);
-    columna->addLayout(arriba, 1);
-    columna->addLayout(botones);
-
-    reiniciaCripPrivada();
+    compone(cabecera, construyeMarcos());
+    reinicia();
     resize(820, 560);
 }
 
@@ -122,44 +69,20 @@ void FrmCripPrivada::fijaClaves(const QString& r, const QString& s) {
     txclave_cps_->setText(s);
 }
 
-int FrmCripPrivada::direccion() const {
-    return direcciones_->checkedId();
-}
-
-void FrmCripPrivada::desmarcaDirecciones() {
-    direcciones_->setExclusive(false);  // an exclusive group keeps one option checked
-    for (QRadioButton* o : opciones_)
-        o->setChecked(false);
-    direcciones_->setExclusive(true);
+void FrmCripPrivada::paso(int k) {
+    switch (k) {
+        case 0:
+            return paso1();
+        case 1:
+            return paso2();
+        default:
+            return paso3();
+    }
 }
 
 void FrmCripPrivada::ocultaMarcos() {
     for (QGroupBox* m : {Frame1_, frmpaso2_, frmpaso2_deco_, frmpaso3_})
         m->hide();
-}
-
-void FrmCripPrivada::reiniciaCripPrivada() {
-    txmensaje_->fijaTexto({});
-    txmensajenum_->clear();
-    txmensajecod_->clear();
-    txmensajefinal_->fijaTexto({});
-    desmarcaDirecciones();
-    for (QRadioButton* o : opciones_)
-        o->setEnabled(true);
-    txmensaje_->setEnabled(true);
-    for (QPushButton* b : {btpaso1_, btpaso2_, btpaso3_})
-        b->setEnabled(false);
-    ocultaMarcos();
-}
-
-void FrmCripPrivada::eligeDireccion(int opcion) {
-    if (txmensaje_->textoExacto().isEmpty()) {
-        mensaje(this, "Ha de escribir al menos un símbolo del alfabeto.");
-        desmarcaDirecciones();
-        return;
-    }
-    opciones_[1 - opcion]->setEnabled(false);
-    btpaso1_->setEnabled(true);
 }
 
 void FrmCripPrivada::paso1() {
@@ -175,9 +98,10 @@ void FrmCripPrivada::paso1() {
         Frame1_->show();
         btpaso1_->setEnabled(false);
         btpaso2_->setEnabled(true);
+        porDefecto(btpaso2_);
         txmensajenum_->setPlainText(exacto(digitos.texto));
         txmensaje_->setEnabled(false);
-        SeleccionAlfabeto::de(contexto_).habilitaSeleccion(false);
+        bloqueaAlfabeto();
     });
 }
 
@@ -209,6 +133,7 @@ void FrmCripPrivada::paso2() {
         }
         btpaso2_->setEnabled(false);
         btpaso3_->setEnabled(true);
+        porDefecto(btpaso3_);
 
         const auto resultado =
             cifraAfin(estado, aCore(txmensajenum_->toPlainText()), ancho_, n_, *claseR, *claseS,
@@ -225,70 +150,13 @@ void FrmCripPrivada::paso3() {
     frmpaso2_->hide();
     frmpaso3_->show();
     btpaso3_->setEnabled(false);
+    porDefecto(nullptr);
     atrapaErrores(this, "btpaso3", [this] {
         const auto texto =
             transcribeASimbolos(aCore(txmensajecod_->toPlainText()), ancho_, tablaPaso3_);
         if (texto.rechazado) return mensaje(this, mensajeCodigoAjeno(*texto.rechazado));
         txmensajefinal_->fijaTexto(exacto(texto.texto));
     });
-}
-
-void FrmCripPrivada::invertir() {
-    const int elegida = direccion();
-    const QString resultado = txmensajefinal_->textoExacto();
-    if (elegida < 0 || resultado.isEmpty() || btpaso1_->isEnabled() || btpaso2_->isEnabled() ||
-        btpaso3_->isEnabled()) {
-        return;  // the process has not ended
-    }
-    txmensaje_->fijaTexto(resultado);
-    txmensajenum_->clear();
-    txmensajecod_->clear();
-    txmensajefinal_->fijaTexto({});
-    if (elegida == 0) {
-        opciones_[0]->setChecked(false);
-        opciones_[1]->setEnabled(true);
-        opciones_[1]->setChecked(true);  // its handler disables the other option
-    } else {
-        opciones_[0]->setChecked(true);
-        opciones_[0]->setEnabled(true);
-        opciones_[1]->setChecked(false);
-    }
-    btpaso2_->setEnabled(false);
-    btpaso3_->setEnabled(false);
-    btpaso1_->setEnabled(true);
-    ocultaMarcos();
-}
-
-void FrmCripPrivada::inicializar() {
-    SeleccionAlfabeto::de(contexto_).habilitaSeleccion(true);
-    reiniciaCripPrivada();
-}
-
-void FrmCripPrivada::abrirDeFichero() {
-    DestinoFichero destino;
-    // A new message starts a new process: the window is reset, the alphabet may change again.
-    destino.recibe = [this](const std::string& texto) {
-        inicializar();
-        txmensaje_->fijaTexto(exacto(texto));
-        return true;
-    };
-    contexto_.ventana<FrmListDirec>().pide(
-        {QStringLiteral("1"), QStringLiteral("Abrir de fichero"), false, false, destino});
-}
-
-void FrmCripPrivada::guardarEnFichero() {
-    DestinoFichero destino;
-    destino.texto = [this] {
-        return std::optional<std::string>(aCore(txmensajefinal_->textoExacto()));
-    };
-    contexto_.ventana<FrmListDirec>().pide(
-        {QStringLiteral("1"), QStringLiteral("Guardar en fichero"), true, false, destino});
-}
-
-void FrmCripPrivada::salir() {
-    reiniciaCripPrivada();
-    SeleccionAlfabeto::de(contexto_).habilitaSeleccion(true);
-    Ventana::salir();
 }
 
 }  // namespace zefra::gui

@@ -4,23 +4,20 @@
 #pragma once
 
 #include "alphabets/alfabeto.hpp"
-#include "ui/contexto.hpp"
-#include "ui/ventana.hpp"
+#include "crypto/ventana_cifrado.hpp"
 
-class QButtonGroup;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
-class QRadioButton;
 
 namespace zefra::gui {
 
 class Rejilla;
 class TextoExacto;
 
-class FrmCripPrivada final : public Ventana {
+class FrmCripPrivada final : public VentanaCifrado {
     Q_OBJECT
 
   public:
@@ -29,28 +26,14 @@ class FrmCripPrivada final : public Ventana {
     // The keys accepted by the key window, as the user typed them.
     void fijaClaves(const QString& r, const QString& s);
 
-  public slots:
-    void salir() override;
-
-  private slots:
-    void eligeDireccion(int opcion);
+  private:
+    void paso(int k) override;
+    void ocultaMarcos() override;
     void paso1();
     void paso2();
     void paso3();
-    void invertir();
-    void inicializar();
-    void abrirDeFichero();
-    void guardarEnFichero();
-
-  private:
     QWidget* construyeMarcos();
-    void reiniciaCripPrivada();
-    void ocultaMarcos();
-    // Which option is chosen: 0 (CODIFICAR), 1 (DECODIFICAR) or -1.
-    int direccion() const;
-    void desmarcaDirecciones();
 
-    Contexto& contexto_;
     Tabla tablaPaso1_ = tablaAlfabeto();
     Tabla tablaPaso3_ = tablaAlfabeto();
     double n_ = 0;  // the modulus and block width loaded by PASO 1
@@ -58,12 +41,10 @@ class FrmCripPrivada final : public Ventana {
 
     QLineEdit* txclave_cpr_ = nullptr;
     QLineEdit* txclave_cps_ = nullptr;
-    TextoExacto* txmensaje_ = nullptr;
+    // The shared controls under the names the steps use.
     QPlainTextEdit* txmensajenum_ = nullptr;
     QPlainTextEdit* txmensajecod_ = nullptr;
     TextoExacto* txmensajefinal_ = nullptr;
-    QRadioButton* opciones_[2] = {};
-    QButtonGroup* direcciones_ = nullptr;
     QPushButton* btpaso1_ = nullptr;
     QPushButton* btpaso2_ = nullptr;
     QPushButton* btpaso3_ = nullptr;

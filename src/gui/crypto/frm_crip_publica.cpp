@@ -36,70 +36,30 @@ enum Clave { kP, kQ, kN, kPhi, kT, kS };
 }  // namespace
 
 FrmCripPublica::FrmCripPublica(Contexto& contexto)
-    : Ventana(contexto.principal, QStringLiteral("frmCripPublica"),
-              QStringLiteral("CRIPTOSISTEMA DE CLAVE PÚBLICA")),
-      contexto_(contexto) {
-    txmensaje_ = new TextoExacto(this, "txmensaje", false);
-    txmensajenum_ = texto(this, "txmensajenum");
-    txmensajecod_ = new TextoExacto(this, "txmensajecod", true);
-    auto* etiquetaMensaje = new QLabel(QStringLiteral("&Mensaje:"), this);
-    etiquetaMensaje->setBuddy(txmensaje_);
-
-    direcciones_ = new QButtonGroup(this);
-    const QString titulos[2] = {QStringLiteral("CODIFICAR"), QStringLiteral("DECODIFICAR")};
-    auto* sentidos = new QHBoxLayout;
-    for (int i = 0; i < 2; ++i) {
-        opciones_[i] = new QRadioButton(titulos[i], this);
-        opciones_[i]->setObjectName(QStringLiteral("opCodCpub(%1)").arg(i));
-        direcciones_->addButton(opciones_[i], i);
-        connect(opciones_[i], &QRadioButton::toggled, this, [this, i](bool marcada) {
-            if (marcada) eligeDireccion(i);
-        });
-        sentidos->addWidget(opciones_[i]);
-    }
-    sentidos->addStretch();
-
-    btpaso1_ = boton(this, "btpaso1", QStringLiteral("PASO &1"));
-    btpaso2_ = boton(this, "btpaso2", QStringLiteral("PASO &2"));
-    connect(btpaso1_, &QPushButton::clicked, this, &FrmCripPublica::paso1);
-    connect(btpaso2_, &QPushButton::clicked, this, &FrmCripPublica::paso2);
-    auto* pasos = new QGridLayout;
-    const std::pair<QPushButton*, QPlainTextEdit*> filas[] = {{btpaso1_, txmensajenum_},
-                                                              {btpaso2_, txmensajecod_}};
-    for (int f = 0; f < 2; ++f) {
-        pasos->addWidget(filas[f].first, f, 0, Qt::AlignTop);
-        pasos->addWidget(filas[f].second, f, 1);
-        filas[f].second->setMinimumHeight(fontMetrics().height() * 3);
-    }
-
-    auto* invertir = boton(this, "btInvertirCPub", QStringLiteral("&Invertir proceso"));
-    auto* inicializar = boton(this, "btinicializar", QStringLiteral("I&nicializar"));
-    auto* abrir = boton(this, "btAbrirdeFicheroPublica", QStringLiteral("&Abrir de fichero"));
-    auto* guardar = boton(this, "btGuardarEnFicheroPublica", QStringLiteral("&Guardar en fichero"));
-    connect(invertir, &QPushButton::clicked, this, &FrmCripPublica::invertir);
-    connect(inicializar, &QPushButton::clicked, this, &FrmCripPublica::reiniciaCripPublica);
-    connect(abrir, &QPushButton::clicked, this, &FrmCripPublica::abreFichero);
-    connect(guardar, &QPushButton::clicked, this, &FrmCripPublica::guardaFichero);
-    auto* botones = new QHBoxLayout;
-    for (QPushButton* b : {invertir, inicializar, abrir, guardar})
-        botones->addWidget(b);
-    botones->addStretch();
-    botones->addWidget(botonSalir(this));
-
-    auto* izquierda = new QVBoxLayout;
-    izquierda->addWidget(construyeClaves());
-    izquierda->addWidget(etiquetaMensaje);
-    izquierda->addWidget(txmensaje_, 1);
-    izquierda->addLayout(sentidos);
-    izquierda->addLayout(pasos, 2);
-    auto* arriba = new QHBoxLayout;
-    arriba->addLayout(izquierda, 1);
-    arriba->addWidget(construyeMarcos());
-    auto* columna = new QVBoxLayout(this);
-    columna->addLayout(arriba, 1);
-    columna->addLayout(botones);
-    reiniciaCripPublica();
+    : VentanaCifrado(contexto, QStringLiteral("frmCripPublica"),
+                     QStringLiteral("CRIPTOSISTEMA DE CLAVE PÚBLICA"),
+                     {"opCodCpub",
+                      "btInvertirCPub",
+                      "btAbrirdeFicheroPublica",
+                      "btGuardarEnFicheroPublica",
+                      "2",
+                      false,
+                      {"txmensajenum", "txmensajecod"}}),
+      txmensajenum_(salida(0)),
+      txmensajecod_(resultado()),
+      btpaso1_(botonPaso(0)),
+      btpaso2_(botonPaso(1)) {
+    compone(construyeClaves(), construyeMarcos());
+    reinicia();
     resize(860, 580);
+}
+
+void FrmCripPublica::paso(int k) {
+    if (k == 0) {
+        paso1();
+    } else {
+        paso2();
+    }
 }
 
 QWidget* FrmCripPublica::construyeClaves() {
@@ -169,57 +129,16 @@ void FrmCripPublica::fijaClaves(const ClavesRSA& claves) {
     const QString valores[6] = {claves.p, claves.q, claves.n, claves.phi, claves.t, claves.s};
     for (int i = 0; i < 6; ++i)
         claves_[i]->setText(valores[i]);
-    desmarcaDirecciones();
+    reiniciaProceso();
 }
 
 double FrmCripPublica::valor(const QLabel* etiqueta) const {
     return leeNumero(aCore(etiqueta->text())).value_or(0);
 }
 
-int FrmCripPublica::direccion() const {
-    return direcciones_->checkedId();
-}
-
-void FrmCripPublica::desmarcaDirecciones() {
-    direcciones_->setExclusive(false);  // an exclusive group keeps one option checked
-    for (QRadioButton* o : opciones_)
-        o->setChecked(false);
-    direcciones_->setExclusive(true);
-}
-
 void FrmCripPublica::ocultaMarcos() {
     for (QGroupBox* m : {Frame1_, frmpaso2_, frmpaso2_deco_})
         m->hide();
-}
-
-void FrmCripPublica::reiniciaCripPublica() {
-    txmensaje_->fijaTexto({});
-    txmensajenum_->clear();
-    txmensajecod_->fijaTexto({});
-    desmarcaDirecciones();
-    for (QRadioButton* o : opciones_)
-        o->setEnabled(true);
-    txmensaje_->setEnabled(true);
-    btpaso1_->setEnabled(false);
-    btpaso2_->setEnabled(false);
-    porDefecto(nullptr);
-    ocultaMarcos();
-}
-
-void FrmCripPublica::salir() {
-    reiniciaCripPublica();
-    Ventana::salir();
-}
-
-void FrmCripPublica::eligeDireccion(int opcion) {
-    if (txmensaje_->textoExacto().isEmpty()) {
-        mensaje(this, "Ha de escribir al menos un símbolo del alfabeto.");
-        desmarcaDirecciones();
-        return;
-    }
-    opciones_[1 - opcion]->setEnabled(false);
-    btpaso1_->setEnabled(true);
-    porDefecto(btpaso1_);
 }
 
 void FrmCripPublica::muestraTabla(const QString& paso, std::initializer_list<const char*> lineas) {
@@ -295,44 +214,6 @@ void FrmCripPublica::paso2() {
         porDefecto(nullptr);
         txmensajecod_->fijaTexto(exacto(resultado));
     });
-}
-
-void FrmCripPublica::invertir() {
-    const int elegida = direccion();
-    const QString resultado = txmensajecod_->textoExacto();
-    if (elegida < 0 || resultado.isEmpty() || btpaso1_->isEnabled() || btpaso2_->isEnabled()) {
-        return;  // the process has not ended
-    }
-    txmensajenum_->clear();
-    txmensaje_->fijaTexto(resultado);
-    txmensajecod_->fijaTexto({});
-    opciones_[elegida]->setChecked(false);
-    opciones_[1 - elegida]->setEnabled(true);
-    opciones_[1 - elegida]->setChecked(true);  // its handler disables the other option
-    btpaso1_->setEnabled(true);
-    btpaso2_->setEnabled(false);
-    porDefecto(btpaso1_);
-    ocultaMarcos();
-}
-
-void FrmCripPublica::abreFichero() {
-    DestinoFichero destino;
-    destino.recibe = [this](const std::string& texto) {
-        reiniciaCripPublica();
-        txmensaje_->fijaTexto(exacto(texto));
-        return true;
-    };
-    contexto_.ventana<FrmListDirec>().pide(
-        {QStringLiteral("2"), QStringLiteral("Abrir de fichero"), false, false, destino});
-}
-
-void FrmCripPublica::guardaFichero() {
-    DestinoFichero destino;
-    destino.texto = [this] {
-        return std::optional<std::string>(aCore(txmensajecod_->textoExacto()));
-    };
-    contexto_.ventana<FrmListDirec>().pide(
-        {QStringLiteral("2"), QStringLiteral("Guardar en fichero"), true, false, destino});
 }
 
 }  // namespace zefra::gui

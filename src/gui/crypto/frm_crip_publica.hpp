@@ -3,16 +3,13 @@
 #pragma once
 
 #include "alphabets/alfabeto.hpp"
-#include "ui/contexto.hpp"
-#include "ui/ventana.hpp"
+#include "crypto/ventana_cifrado.hpp"
 
-class QButtonGroup;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
-class QRadioButton;
 
 namespace zefra::gui {
 
@@ -24,45 +21,31 @@ struct ClavesRSA {
     QString p, q, n, phi, t, s;
 };
 
-class FrmCripPublica final : public Ventana {
+class FrmCripPublica final : public VentanaCifrado {
     Q_OBJECT
 
   public:
     explicit FrmCripPublica(Contexto& contexto);
 
-    // Shows the keys and starts with no direction chosen.
+    // Shows the keys and starts a new process over the message, with no direction chosen.
     void fijaClaves(const ClavesRSA& claves);
 
-  public slots:
-    void salir() override;
-
-  private slots:
-    void eligeDireccion(int opcion);
+  private:
+    void paso(int k) override;
+    void ocultaMarcos() override;
     void paso1();
     void paso2();
-    void invertir();
-    void abreFichero();
-    void guardaFichero();
-
-  private:
     QWidget* construyeMarcos();
     QWidget* construyeClaves();
-    void reiniciaCripPublica();
-    void ocultaMarcos();
     void muestraTabla(const QString& paso, std::initializer_list<const char*> lineas);
-    int direccion() const;
-    void desmarcaDirecciones();
     double valor(const QLabel* etiqueta) const;
 
-    Contexto& contexto_;
     Tabla tabla_ = tablaAlfabeto();
     int ancho_ = 2;  // the code width of the alphabet loaded by PASO 1
 
-    TextoExacto* txmensaje_ = nullptr;
+    // The shared controls under the names the steps use.
     QPlainTextEdit* txmensajenum_ = nullptr;
     TextoExacto* txmensajecod_ = nullptr;
-    QRadioButton* opciones_[2] = {};
-    QButtonGroup* direcciones_ = nullptr;
     QPushButton* btpaso1_ = nullptr;
     QPushButton* btpaso2_ = nullptr;
     QLabel* claves_[6] = {};  // p, q, n, φ(n), t, s

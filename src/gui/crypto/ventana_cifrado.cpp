@@ -1,0 +1,198 @@
+#include "crypto/ventana_cifrado.hpp"
+
+#include <QButtonGroup>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "alphabets/seleccion_alfabeto.hpp"
+#include "files/frm_listdirec.hpp"
+#include "ui/controles.hpp"
+#include "ui/mensajes.hpp"
+#include "ui/texto_exacto.hpp"
+#include "ui/textos.hpp"
+
+namespace zefra::gui {
+
+VentanaCifrado::VentanaCifrado(Contexto& contexto, const QString& nombre, const QString& titulo,
+                               Forma forma)
+    : Ventana(contexto.principal, nombre, titulo), contexto_(contexto), forma_(std::move(forma)) {
+    txmensaje_ = new TextoExacto(this, "txmensaje", false);
+    const std::size_t ultima = forma_.salidas.size() - 1;
+    for (std::size_t k = 0; k < forma_.salidas.size(); ++k) {
+        if (k == ultima) {
+            resultado_ = new TextoExacto(this, forma_.salidas[k], true);
+            salidas_.push_back(resultado_);
+        } else {
+            salidas_.push_back(texto(this, forma_.salidas[k]));
+        }
+        auto* boton = zefra::gui::boton(this, ("btpaso" + std::to_string(k + 1)).c_str(),
+                                        QStringLiteral("PASO &%1").arg(k + 1));
+        connect(boton, &QPushButton::clicked, this, [this, k] { paso(static_cast<int>(k)); });
+        pasos_.push_back(boton);
+    }
+
+    direcciones_ = new QButtonGroup(this);
+    const QString titulos[2] = {QStringLiteral("CODIFICAR"), QStringLiteral("DECODIFICAR")};
+    for (int i = 0; i < 2; ++i) {
+        opciones_[i] = new QRadioButton(titulos[i], this);
+        opciones_[i]->setObjectName(
+            QStringLiteral("%1(%2)").arg(QString::fromLatin1(forma_.opciones)).arg(i));
+        direcciones_->addButton(opciones_[i], i);
+        connect(opciones_[i], &QRadioButton::toggled, this, [this, i](bool marcada) {
+            if (marcada) eligeDireccion(i);
+        });
+    }
+
+    invertir_ = boton(this, forma_.invertir, QStringLiteral("&Invertir proceso"));
+    inicializar_ = boton(this, "btinicializar", QStringLiteral("I&nicializar"));
+    abrir_ = boton(this, forma_.abrir, QStringLiteral("&Abrir de fichero"));
+    guardar_ = boton(this, forma_.guardar, QStringLiteral("&Guardar en fichero"));
+    connect(invertir_, &QPushButton::clicked, this, &VentanaCifrado::invierte);
+    connect(inicializar_, &QPushButton::clicked, this, &VentanaCifrado::inicializa);
+    connect(abrir_, &QPushButton::clicked, this, &VentanaCifrado::abreFichero);
+    connect(guardar_, &QPushButton::clicked, this, &VentanaCifrado::guardaFichero);
+}
+
+void VentanaCifrado::compone(QWidget* cabecera, QWidget* marcos) {
+    auto* etiquetaMensaje = new QLabel(QStringLiteral("&Mensaje:"), this);
+    etiquetaMensaje->setBuddy(txmensaje_);
+    auto* sentidos = new QHBoxLayout;
+    for (QRadioButton* o : opciones_)
+        sentidos->addWidget(o);
+    sentidos->addStretch();
+    auto* pasos = new QGridLayout;
+    for (std::size_t k = 0; k < pasos_.size(); ++k) {
+        const int fila = static_cast<int>(k);
+        pasos->addWidget(pasos_[k], fila, 0, Qt::AlignTop);
+        pasos->addWidget(salidas_[k], fila, 1);
+        salidas_[k]->setMinimumHeight(fontMetrics().height() * 3);
+    }
+    auto* botones = new QHBoxLayout;
+    for (QPushButton* b : {invertir_, inicializar_, abrir_, guardar_})
+        botones->addWidget(b);
+    botones->addStretch();
+    botones->addWidget(botonSalir(this));
+
+    auto* izquierda = new QVBoxLayout;
+    izquierda->addWidget(cabecera);
+    izquierda->addWidget(etiquetaMensaje);
+    izquierda->addWidget(txmensaje_, 1);
+    izquierda->addLayout(sentidos);
+    izquierda->addLayout(pasos, 2);
+    auto* arriba = new QHBoxLayout;
+    arriba->addLayout(izquierda, 1);
+    arriba->addWidget(marcos);
+    auto* columna = new QVBoxLayout(this);
+    columna->addLayout(arriba, 1);
+    columna->addLayout(botones);
+}
+
+int VentanaCifrado::direccion() const {
+    return direcciones_->checkedId();
+}
+
+void VentanaCifrado::desmarcaDirecciones() {
+    direcciones_->setExclusive(false);  // an exclusive group keeps one option checked
+    for (QRadioButton* o : opciones_)
+        o->setChecked(false);
+    direcciones_->setExclusive(true);
+}
+
+void VentanaCifrado::reinicia() {
+    txmensaje_->fijaTexto({});
+    reiniciaProceso();
+}
+
+void VentanaCifrado::reiniciaProceso() {
+    for (QPlainTextEdit* s : salidas_) {
+        if (s == resultado_) {
+            resultado_->fijaTexto({});
+        } else {
+            s->clear();
+        }
+    }
+    desmarcaDirecciones();
+    for (QRadioButton* o : opciones_)
+        o->setEnabled(true);
+    txmensaje_->setEnabled(true);
+    for (QPushButton* b : pasos_)
+        b->setEnabled(false);
+    porDefecto(nullptr);
+    ocultaMarcos();
+}
+
+void VentanaCifrado::inicializa() {
+    reinicia();
+    if (forma_.bloqueaAlfabeto) SeleccionAlfabeto::de(contexto_).habilitaSeleccion(true);
+}
+
+void VentanaCifrado::bloqueaAlfabeto() {
+    if (forma_.bloqueaAlfabeto) SeleccionAlfabeto::de(contexto_).habilitaSeleccion(false);
+}
+
+void VentanaCifrado::salir() {
+    inicializa();
+    Ventana::salir();
+}
+
+void VentanaCifrado::eligeDireccion(int opcion) {
+    if (txmensaje_->textoExacto().isEmpty()) {
+        mensaje(this, "Ha de escribir al menos un símbolo del alfabeto.");
+        desmarcaDirecciones();
+        return;
+    }
+    opciones_[1 - opcion]->setEnabled(false);
+    pasos_.front()->setEnabled(true);
+    porDefecto(pasos_.front());
+}
+
+// Acts only once the whole process has run: the result becomes the new message, to be taken
+// the other way.
+void VentanaCifrado::invierte() {
+    const int elegida = direccion();
+    const QString texto = resultado_->textoExacto();
+    const bool terminado = std::none_of(pasos_.begin(), pasos_.end(),
+                                        [](const QPushButton* b) { return b->isEnabled(); });
+    if (elegida < 0 || texto.isEmpty() || !terminado) return;
+    txmensaje_->fijaTexto(texto);
+    for (QPlainTextEdit* s : salidas_) {
+        if (s != resultado_) s->clear();
+    }
+    resultado_->fijaTexto({});
+    opciones_[elegida]->setChecked(false);
+    opciones_[1 - elegida]->setEnabled(true);
+    opciones_[1 - elegida]->setChecked(true);  // its handler disables the other option
+    for (QPushButton* b : pasos_)
+        b->setEnabled(b == pasos_.front());
+    porDefecto(pasos_.front());
+    ocultaMarcos();
+}
+
+void VentanaCifrado::abreFichero() {
+    DestinoFichero destino;
+    // A new message starts a new process: the window is reset, the alphabet may change again.
+    destino.recibe = [this](const std::string& texto) {
+        inicializa();
+        txmensaje_->fijaTexto(
+            QString::fromUtf8(texto.data(), static_cast<qsizetype>(texto.size())));
+        return true;
+    };
+    contexto_.ventana<FrmListDirec>().pide({QString::fromLatin1(forma_.codigoFichero),
+                                            QStringLiteral("Abrir de fichero"), false, false,
+                                            destino});
+}
+
+void VentanaCifrado::guardaFichero() {
+    DestinoFichero destino;
+    destino.texto = [this] { return std::optional<std::string>(aCore(resultado_->textoExacto())); };
+    contexto_.ventana<FrmListDirec>().pide({QString::fromLatin1(forma_.codigoFichero),
+                                            QStringLiteral("Guardar en fichero"), true, false,
+                                            destino});
+}
+
+}  // namespace zefra::gui

@@ -1,0 +1,85 @@
+// What the cipher windows share: the message, the two directions, the step buttons with their
+// result fields, and "Invertir proceso", "Inicializar", the file buttons and "Salir".
+#pragma once
+
+#include <vector>
+
+#include "ui/contexto.hpp"
+#include "ui/ventana.hpp"
+
+class QButtonGroup;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace zefra::gui {
+
+class TextoExacto;
+
+class VentanaCifrado : public Ventana {
+    Q_OBJECT
+
+  public slots:
+    // Resets the window (and unlocks the alphabet menu) and hides it.
+    void salir() override;
+
+  protected:
+    // How one window names and uses the shared controls.
+    struct Forma {
+        const char* opciones;  // the options are "<opciones>(0)" and "<opciones>(1)"
+        const char* invertir;  // the "Invertir proceso" button
+        const char* abrir;     // the file buttons
+        const char* guardar;
+        const char* codigoFichero;  // the file chooser's request code
+        bool bloqueaAlfabeto;       // a running process locks the choice of alphabet
+        // The result field of each step; the last keeps its text exactly and is what is
+        // saved and what "Invertir proceso" takes as the new message.
+        std::vector<const char*> salidas;
+    };
+
+    VentanaCifrado(Contexto& contexto, const QString& nombre, const QString& titulo, Forma forma);
+
+    // Lays the window out: `cabecera` above the message, `marcos` (the step frames) at the right.
+    void compone(QWidget* cabecera, QWidget* marcos);
+
+    // Which direction is chosen: 0 (CODIFICAR), 1 (DECODIFICAR) or -1.
+    int direccion() const;
+    // Back to the start: empty fields, no direction, no step offered, no frame shown.
+    void reinicia();
+    // The same, keeping the message: a new process over it.
+    void reiniciaProceso();
+    // "Inicializar": reinicia, and the alphabet menu unlocked.
+    void inicializa();
+    // A process has begun: the alphabet may not change until it is reset.
+    void bloqueaAlfabeto();
+
+    QPushButton* botonPaso(int k) const { return pasos_[static_cast<std::size_t>(k)]; }
+    QPlainTextEdit* salida(int k) const { return salidas_[static_cast<std::size_t>(k)]; }
+    TextoExacto* resultado() const { return resultado_; }
+
+    virtual void paso(int k) = 0;
+    virtual void ocultaMarcos() = 0;
+
+    Contexto& contexto_;
+    TextoExacto* txmensaje_;
+
+  private:
+    void eligeDireccion(int opcion);
+    void desmarcaDirecciones();
+    void invierte();
+    void abreFichero();
+    void guardaFichero();
+
+    Forma forma_;
+    std::vector<QPlainTextEdit*> salidas_;
+    TextoExacto* resultado_ = nullptr;
+    std::vector<QPushButton*> pasos_;
+    QRadioButton* opciones_[2] = {};
+    QButtonGroup* direcciones_ = nullptr;
+    QPushButton* invertir_ = nullptr;
+    QPushButton* inicializar_ = nullptr;
+    QPushButton* abrir_ = nullptr;
+    QPushButton* guardar_ = nullptr;
+};
+
+}  // namespace zefra::gui
