@@ -27,11 +27,7 @@ FrTrazaEuclides::FrTrazaEuclides(Contexto& contexto)
     msflextrazaeuc_->setObjectName(QStringLiteral("msflextrazaeuc"));
     msflextrazaeuc_->horizontalHeader()->setStretchLastSection(true);
 
-    auto* salir = botonSalir(this);
-
-    auto* botones = new QHBoxLayout;
-    botones->addStretch();
-    botones->addWidget(salir);
+    auto* botones = filaDeBotones(this, {});
     auto* columna = new QVBoxLayout(this);
     columna->addWidget(msflextrazaeuc_, 1);
     columna->addLayout(botones);

@@ -47,10 +47,7 @@ VentanaCambioBase::VentanaCambioBase(Contexto& contexto, const QString& nombre,
     fila(campos, 3, etiquetaResultado, txinver_);
     campos->addWidget(txq_, 4, 0, 1, 2);
 
-    auto* botones = new QHBoxLayout;
-    botones->addWidget(aceptar);
-    botones->addStretch();
-    botones->addWidget(botonSalir(this));
+    auto* botones = filaDeBotones(this, {aceptar});
     auto* columna = new QVBoxLayout(this);
     columna->addLayout(campos);
     columna->addStretch();

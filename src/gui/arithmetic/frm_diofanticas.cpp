@@ -67,12 +67,7 @@ FrmDiofanticas::FrmDiofanticas(Contexto& contexto)
     cajaGeneral->addWidget(txsolgen_);
     txsolgen_->setMinimumHeight(fontMetrics().height() * 6);
 
-    auto* botones = new QHBoxLayout;
-    botones->addWidget(resolver);
-    botones->addWidget(btTrazaDiof_);
-    botones->addWidget(btRestriccionesDiof_);
-    botones->addStretch();
-    botones->addWidget(botonSalir(this));
+    auto* botones = filaDeBotones(this, {resolver, btTrazaDiof_, btRestriccionesDiof_});
 
     auto* columna = new QVBoxLayout(this);
     columna->addLayout(ecuacion);

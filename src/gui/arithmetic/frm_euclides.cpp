@@ -40,7 +40,6 @@ FrmEuclides::FrmEuclides(Contexto& contexto)
     btMcd->setDefault(true);
     btTraza_ = boton(this, "btTraza", QStringLiteral("Ver &Traza"));
     btTraza_->setEnabled(false);
-    auto* salir = botonSalir(this);
     connect(btMcd, &QPushButton::clicked, this, &FrmEuclides::calculaMcd);
     connect(btTraza_, &QPushButton::clicked, this, &FrmEuclides::verTraza);
 
@@ -51,11 +50,7 @@ FrmEuclides::FrmEuclides(Contexto& contexto)
     fila(rejilla, 3, QStringLiteral("m.c.&d.(a,b):"), txmcd_);
     fila(rejilla, 4, QStringLiteral("m.c.m.(a,b):"), txmcm_);
 
-    auto* botones = new QHBoxLayout;
-    botones->addWidget(btMcd);
-    botones->addWidget(btTraza_);
-    botones->addStretch();
-    botones->addWidget(salir);
+    auto* botones = filaDeBotones(this, {btMcd, btTraza_});
     auto* columna = new QVBoxLayout(this);
     columna->addLayout(rejilla);
     columna->addStretch();

@@ -77,11 +77,7 @@ FrmRestriccionesDiof::FrmRestriccionesDiof(Contexto& contexto)
     connect(calcular, &QPushButton::clicked, this, &FrmRestriccionesDiof::calcula);
     connect(verSoluciones_, &QPushButton::clicked, tabla_, &QWidget::show);
 
-    auto* botones = new QHBoxLayout;
-    botones->addWidget(calcular);
-    botones->addWidget(verSoluciones_);
-    botones->addStretch();
-    botones->addWidget(botonSalir(this));
+    auto* botones = filaDeBotones(this, {calcular, verSoluciones_});
 
     auto* columna = new QVBoxLayout(this);
     columna->addLayout(cotas);

@@ -27,9 +27,7 @@ FrmTrazaDiof::FrmTrazaDiof(Contexto& contexto)
           "B ( i ) = B ( i - 1)  Q ( i )  +  B ( i - 2 )", "Suponemos A>0 y B>0"}) {
         columna->addWidget(new QLabel(QString::fromUtf8(formula), this));
     }
-    auto* botones = new QHBoxLayout;
-    botones->addStretch();
-    botones->addWidget(botonSalir(this));
+    auto* botones = filaDeBotones(this, {});
     columna->addStretch();
     columna->addLayout(botones);
     resize(640, sizeHint().height());

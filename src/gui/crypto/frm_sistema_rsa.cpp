@@ -101,11 +101,7 @@ FrmSistemaRSA::FrmSistemaRSA(Contexto& contexto)
         new QLabel(QStringLiteral("s  será la inversa de  t  calculada con módulo F.E. (n)"), s), 1,
         0, 1, 2);
 
-    auto* botones = new QHBoxLayout;
-    botones->addWidget(btContinuarRSA_);
-    botones->addWidget(inicializar);
-    botones->addStretch();
-    botones->addWidget(botonSalir(this));
+    auto* botones = filaDeBotones(this, {btContinuarRSA_, inicializar});
     auto* columna = new QVBoxLayout(this);
     for (QGroupBox* m : {pyq, nyfen, t, s})
         columna->addWidget(m);

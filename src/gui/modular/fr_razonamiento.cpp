@@ -27,9 +27,7 @@ FrRazonamiento::FrRazonamiento(Contexto& contexto, const QString& nombre, const 
     desplazable->setWidget(razonamiento_);
     desplazable->setWidgetResizable(true);
 
-    auto* botones = new QHBoxLayout;
-    botones->addStretch();
-    botones->addWidget(botonSalir(this));
+    auto* botones = filaDeBotones(this, {});
     auto* columna = new QVBoxLayout(this);
     columna->addWidget(cabecera);
     columna->addWidget(desplazable, 1);

@@ -36,9 +36,7 @@ FrTrazaPotencia::FrTrazaPotencia(Contexto& contexto)
     txTrazaPotencia_ = texto(this, "txTrazaPotencia");
     txTrazaPotencia_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     txTrazaPotencia_->setLineWrapMode(QPlainTextEdit::NoWrap);
-    auto* botones = new QHBoxLayout;
-    botones->addStretch();
-    botones->addWidget(botonSalir(this));
+    auto* botones = filaDeBotones(this, {});
     auto* columna = new QVBoxLayout(this);
     columna->addWidget(lbTrazaPotencia_);
     columna->addWidget(txTrazaPotencia_, 1);
@@ -103,11 +101,7 @@ FrmCalcupoten::FrmCalcupoten(Contexto& contexto)
     resultado->addWidget(txr_, 1);
     resultado->addWidget(new QLabel(QStringLiteral("]"), this));
 
-    auto* botones = new QHBoxLayout;
-    botones->addWidget(aceptar);
-    botones->addWidget(btTrazaPotencia_);
-    botones->addStretch();
-    botones->addWidget(botonSalir(this));
+    auto* botones = filaDeBotones(this, {aceptar, btTrazaPotencia_});
     auto* columna = new QVBoxLayout(this);
     columna->addLayout(enunciado);
     columna->addLayout(datos);

@@ -58,11 +58,7 @@ FrmCalInver::FrmCalInver(Contexto& contexto)
     rejilla->setRowMinimumHeight(2, 10);
     fila(rejilla, 3, QStringLiteral("El  inverso  es :"), txinver_)->setObjectName("Label2");
 
-    auto* botones = new QHBoxLayout;
-    botones->addWidget(aceptar);
-    botones->addWidget(razonamiento);
-    botones->addStretch();
-    botones->addWidget(botonSalir(this));
+    auto* botones = filaDeBotones(this, {aceptar, razonamiento});
     auto* columna = new QVBoxLayout(this);
     columna->addLayout(rejilla);
     columna->addStretch();

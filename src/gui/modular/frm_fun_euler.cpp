@@ -45,9 +45,7 @@ FrExplicaEuler::FrExplicaEuler(Contexto& contexto)
     formulas->addWidget(txDescomEuler_, 0, 1);
     formulas->addWidget(lbFEulern_, 1, 0, Qt::AlignRight);
     formulas->addWidget(txFormulaEuler_, 1, 1);
-    auto* botones = new QHBoxLayout;
-    botones->addStretch();
-    botones->addWidget(botonSalir(this));
+    auto* botones = filaDeBotones(this, {});
     auto* columna = new QVBoxLayout(this);
     columna->addLayout(formulas);
     columna->addWidget(lbExplicaEuler_);
@@ -85,11 +83,7 @@ FrmFunEuler::FrmFunEuler(Contexto& contexto)
     fila(rejilla, 0, QStringLiteral("&Módulo   n:"), txmodn3_);
     rejilla->setRowMinimumHeight(1, 10);
     fila(rejilla, 2, QStringLiteral("F.E. (n):"), txsoleuler_)->setObjectName("Label1");
-    auto* botones = new QHBoxLayout;
-    botones->addWidget(aceptar);
-    botones->addWidget(razonamiento);
-    botones->addStretch();
-    botones->addWidget(botonSalir(this));
+    auto* botones = filaDeBotones(this, {aceptar, razonamiento});
     auto* columna = new QVBoxLayout(this);
     columna->addLayout(rejilla);
     columna->addStretch();

@@ -55,11 +55,7 @@ FrmRepresZn::FrmRepresZn(Contexto& contexto)
     rejilla->addWidget(etiqueta(this, "Label3", QStringLiteral("]   es:")), 1, 2);
     rejilla->addWidget(txsolrepres_, 1, 3);
 
-    auto* botones = new QHBoxLayout;
-    botones->addWidget(calcular);
-    botones->addWidget(razonamiento);
-    botones->addStretch();
-    botones->addWidget(botonSalir(this));
+    auto* botones = filaDeBotones(this, {calcular, razonamiento});
     auto* columna = new QVBoxLayout(this);
     columna->addLayout(rejilla);
     columna->addStretch();

@@ -9,6 +9,7 @@
 #include "arithmetic/numeros.hpp"
 #include "primes/es_primo.hpp"
 #include "primes/valor_exacto.hpp"
+#include "ui/controles.hpp"
 #include "ui/mensajes.hpp"
 #include "ui/textos.hpp"
 #include "ui/trampa.hpp"
@@ -39,15 +40,9 @@ FrmEsPrimo::FrmEsPrimo(Contexto& contexto)
     auto* acepto = new QPushButton(QStringLiteral("&ACEPTAR"), this);
     acepto->setObjectName(QStringLiteral("btesprimo"));
     acepto->setDefault(true);
-    auto* salir = new QPushButton(QStringLiteral("&Salir"), this);
-    salir->setObjectName(QStringLiteral("btsalir"));
     connect(acepto, &QPushButton::clicked, this, &FrmEsPrimo::compruebaPrimo);
-    connect(salir, &QPushButton::clicked, this, &Ventana::salir);
 
-    auto* botones = new QHBoxLayout;
-    botones->addWidget(acepto);
-    botones->addStretch();
-    botones->addWidget(salir);
+    auto* botones = filaDeBotones(this, {acepto});
     auto* columna = new QVBoxLayout(this);
     columna->addWidget(etiqueta);
     columna->addWidget(txtesprimo_);

@@ -12,6 +12,7 @@
 
 #include "arithmetic/numeros.hpp"
 #include "primes/factorizacion.hpp"
+#include "ui/controles.hpp"
 #include "ui/mensajes.hpp"
 #include "ui/textos.hpp"
 #include "ui/trampa.hpp"
@@ -71,10 +72,6 @@ FrmFactoriza::FrmFactoriza(Contexto& contexto)
     lbprimof->setFixedWidth(static_cast<int>(
         std::ceil(margen + kDigitosColumnaPrimo * medidas.horizontalAdvance(QLatin1Char('0')))));
 
-    auto* salir = new QPushButton(QStringLiteral("&Salir"), this);
-    salir->setObjectName(QStringLiteral("btsalir"));
-    connect(salir, &QPushButton::clicked, this, &Ventana::salir);
-
     auto* entrada = new QHBoxLayout;
     entrada->addWidget(etiqueta);
     entrada->addWidget(txnumf_, 1);
@@ -84,9 +81,7 @@ FrmFactoriza::FrmFactoriza(Contexto& contexto)
     cabeceras->addWidget(lbprimof);
     cabeceras->addWidget(lbexpf);
     cabeceras->addStretch();
-    auto* botones = new QHBoxLayout;
-    botones->addStretch();
-    botones->addWidget(salir);
+    auto* botones = filaDeBotones(this, {});
     auto* columna = new QVBoxLayout(this);
     columna->addLayout(entrada);
     columna->addSpacing(8);

@@ -10,6 +10,7 @@
 #include "arithmetic/numeros.hpp"
 #include "primes/frm_sol_lista_primos.hpp"
 #include "primes/lista_primos.hpp"
+#include "ui/controles.hpp"
 #include "ui/mensajes.hpp"
 #include "ui/textos.hpp"
 #include "ui/trampa.hpp"
@@ -44,15 +45,9 @@ FrmListaPrimos::FrmListaPrimos(Contexto& contexto)
     auto* acepto = new QPushButton(QStringLiteral("&ACEPTAR"), this);
     acepto->setObjectName(QStringLiteral("btaceptolista"));
     acepto->setDefault(true);
-    auto* salir = new QPushButton(QStringLiteral("&Salir"), this);
-    salir->setObjectName(QStringLiteral("btsalir"));
     connect(acepto, &QPushButton::clicked, this, &FrmListaPrimos::acepta);
-    connect(salir, &QPushButton::clicked, this, &Ventana::salir);
 
-    auto* botones = new QHBoxLayout;
-    botones->addWidget(acepto);
-    botones->addStretch();
-    botones->addWidget(salir);
+    auto* botones = filaDeBotones(this, {acepto});
     auto* columna = new QVBoxLayout(this);
     columna->addWidget(etiqueta);
     columna->addWidget(txttopeprimo_);

@@ -8,6 +8,7 @@
 
 #include "arithmetic/numeros.hpp"
 #include "primes/modelo_primos.hpp"
+#include "ui/controles.hpp"
 #include "ui/textos.hpp"
 #include "ui/vista_lineas.hpp"
 
@@ -29,15 +30,11 @@ FrmSolListaPrimos::FrmSolListaPrimos(Contexto& contexto)
     etiqueta->setObjectName(QStringLiteral("lbSolListaPrimos"));
     etiqueta->setBuddy(txnumprimos_);
 
-    auto* salir = new QPushButton(QStringLiteral("&Salir"), this);
-    salir->setObjectName(QStringLiteral("btsalir"));
-    connect(salir, &QPushButton::clicked, this, &Ventana::salir);
-
     auto* pie = new QHBoxLayout;
     pie->addWidget(etiqueta);
     pie->addWidget(txnumprimos_);
     pie->addStretch();
-    pie->addWidget(salir);
+    pie->addWidget(botonSalir(this));
     auto* columna = new QVBoxLayout(this);
     columna->addWidget(txtSolListaPrimos_, 1);
     columna->addLayout(pie);

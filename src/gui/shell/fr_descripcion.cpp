@@ -83,8 +83,7 @@ FrDescripcion::FrDescripcion(Contexto& contexto, const Descripcion& datos)
         botones->addWidget(boton);
     }
     botones->addStretch();
-    auto* salir = botonSalir(this);
-    botones->addWidget(salir);
+    botones->addWidget(botonSalir(this));
 
     auto* columna = new QVBoxLayout(this);
     columna->addWidget(texto, 1);

@@ -21,11 +21,7 @@ FrmTraza::FrmTraza(Contexto& contexto)
     auto* resto = new QLabel(QStringLiteral("RESTO"), this);
     resto->setBuddy(txTraza_);
 
-    auto* salir = botonSalir(this);
-
-    auto* botones = new QHBoxLayout;
-    botones->addStretch();
-    botones->addWidget(salir);
+    auto* botones = filaDeBotones(this, {});
     auto* columna = new QVBoxLayout(this);
     columna->addWidget(resto);
     columna->addWidget(txTraza_, 1);

@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -63,6 +64,15 @@ QPushButton* botonSalir(Ventana* ventana) {
     auto* b = boton(ventana, "btsalir", QStringLiteral("&Salir"));
     QObject::connect(b, &QPushButton::clicked, ventana, &Ventana::salir);
     return b;
+}
+
+QHBoxLayout* filaDeBotones(Ventana* ventana, std::initializer_list<QPushButton*> botones) {
+    auto* fila = new QHBoxLayout;
+    for (QPushButton* b : botones)
+        fila->addWidget(b);
+    fila->addStretch();
+    fila->addWidget(botonSalir(ventana));
+    return fila;
 }
 
 QLabel* fila(QGridLayout* rejilla, int numero, const QString& titulo, QWidget* campo) {

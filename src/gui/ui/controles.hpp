@@ -2,11 +2,13 @@
 #pragma once
 
 #include <QString>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
 class QComboBox;
 class QGridLayout;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -29,6 +31,9 @@ void llenaLista(QComboBox* lista, const std::vector<std::string>& items);
 
 // The "Salir" button of a window: hides it.
 QPushButton* botonSalir(Ventana* ventana);
+
+// The button row at the foot of a window: its own buttons at the left, "Salir" at the right.
+QHBoxLayout* filaDeBotones(Ventana* ventana, std::initializer_list<QPushButton*> botones);
 
 // A label (buddy of the field) and its field, side by side in one row of a grid.
 QLabel* fila(QGridLayout* rejilla, int numero, const QString& titulo, QWidget* campo);
