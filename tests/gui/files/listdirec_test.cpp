@@ -1,10 +1,12 @@
 // The file chooser on its own: opening, saving and their failures, through its real widgets.
+#include <unistd.h>
 #include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTemporaryDir>
+
 #include <filesystem>
 #include <fstream>
 
@@ -151,6 +153,23 @@ TEST_F(Selector, NavegaPorLasCarpetas) {
     emit carpetas->itemActivated(carpetas->item(0));  // ".."
     EXPECT_EQ(selector.carpeta(), QDir::cleanPath(dir.path()));
     EXPECT_GE(control<QComboBox>(&selector, "Drive1")->count(), 2);  // the root and home
+}
+
+TEST_F(Selector, UnaCarpetaSinPermisoNoSeAbre) {
+    if (::geteuid() == 0) GTEST_SKIP() << "root reads every folder";
+    const auto cerrada = QDir(dir.path()).filePath(QStringLiteral("cerrada")).toStdString();
+    std::filesystem::create_directory(cerrada);
+    std::filesystem::permissions(cerrada, std::filesystem::perms::none);
+    pideAbrir();
+    auto* carpetas = control<QListWidget>(&selector, "Dir1");
+    const auto item = carpetas->findItems(QStringLiteral("cerrada"), Qt::MatchExactly);
+    ASSERT_EQ(item.size(), 1);
+    esperaMensaje(
+        QStringLiteral("Se ha producido el siguiente error:\nNo se puede abrir la carpeta ") +
+        QDir::cleanPath(QString::fromStdString(cerrada)) + QStringLiteral("."));
+    emit carpetas->itemActivated(item.front());
+    EXPECT_EQ(selector.carpeta(), dir.path());  // the lists stay as they were
+    std::filesystem::permissions(cerrada, std::filesystem::perms::owner_all);
 }
 
 }  // namespace
