@@ -1,0 +1,284 @@
+// Euclid's algorithm with its trace, Diophantine equations with theirs, and their bounds.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <numeric>
+#include <string>
+#include <tuple>
+#include <utility>
+
+#include "arithmetic/diofantica.hpp"
+#include "arithmetic/numeros.hpp"
+#include "arithmetic/restricciones.hpp"
+#include "comun/reloj_falso.hpp"
+#include "core/shell/error_de.hpp"
+
+namespace zefra {
+namespace {
+
+using pruebas::errorDe;
+
+class Aritmetica : public ::testing::Test {
+  protected:
+    void SetUp() override { fijaSeparadorDecimal(','); }
+
+    // The data rows of the Euclid trace down to the first empty one: cells joined by ',', rows
+    // by ';'.
+    std::string filas() const {
+        std::string texto;
+        const Tabla& t = estado.trazaEuclides;
+        for (int f = 1; !t.texto(f, 0).empty(); ++f) {
+            texto += (f > 1 ? ";" : "") + t.texto(f, 0) + ',' + t.texto(f, 1) + ',' +
+                     t.texto(f, 2) + ',' + t.texto(f, 3);
+        }
+        return texto;
+    }
+    // A column of the Diophantine trace: i, Q(i), A(i), B(i) joined by ','.
+    std::string columna(int c) const {
+        const Tabla& t = estado.trazaDiofantica;
+        return t.texto(0, c) + ',' + t.texto(1, c) + ',' + t.texto(2, c) + ',' + t.texto(3, c);
+    }
+    ConTiempo<double> euclides(double a, double b) {
+        return Euclides(estado.tiempo, a, b, estado.trazaEuclides);
+    }
+    SolucionDiofantica resuelve(double a, double b, double c) {
+        const auto r = Diofantica(estado, a, b, c);
+        EXPECT_TRUE(r && std::holds_alternative<SolucionDiofantica>(*r)) << a << ' ' << b;
+        return r && std::holds_alternative<SolucionDiofantica>(*r)
+                   ? std::get<SolucionDiofantica>(*r)
+                   : SolucionDiofantica{};
+    }
+    void presupuesto(const char* segundos, double paso) {
+        estado.tiempo.presupuesto.segundos = segundos;
+        estado.tiempo.marcaInicio();
+        reloj.paso = paso;
+    }
+
+    pruebas::RelojFalso reloj;
+    Estado estado{reloj};
+};
+
+TEST_F(Aritmetica, TrazaDeEuclides) {
+    const struct {
+        double a, b, mcd;
+        const char* filas;
+    } casos[] = {{12, 8, 4, "12,8,1,4;8,4,2,0;4,0,,"},
+                 {8, 12, 4, "12,8,1,4;8,4,2,0;4,0,,"},
+                 {-12, 8, 4, "12,8,1,4;8,4,2,0;4,0,,"},
+                 {6, 6, 6, "6,6,1,0;6,0,,"},
+                 {999999999999999, 2, 1, "999999999999999,2,499999999999999,1;2,1,2,0;1,0,,"},
+                 {0, 5, 5, ""},
+                 {7, 0, 7, ""},
+                 {0, 0, 0, ""}};
+    for (const auto& c : casos) {
+        EXPECT_EQ(euclides(c.a, c.b), c.mcd) << c.a << ", " << c.b;
+        EXPECT_EQ(filas(), c.filas) << c.a << ", " << c.b;
+    }
+    EXPECT_EQ(estado.trazaEuclides.texto(0, 0), "Dividendo");
+    EXPECT_EQ(estado.trazaEuclides.texto(0, 3), "Resto");
+
+    // F(71) and F(70), the longest run below the window's bound: 69 divisions and the gcd row.
+    EXPECT_EQ(euclides(308061521170129, 190392490709135), 1);
+    EXPECT_EQ(estado.trazaEuclides.texto(70, 1), "0");
+    EXPECT_EQ(euclides(12, 8), 4);  // a shorter run leaves nothing of the longer one
+    EXPECT_EQ(filas(), "12,8,1,4;8,4,2,0;4,0,,");
+    EXPECT_EQ(estado.trazaEuclides.texto(70, 0), "");
+    EXPECT_EQ(estado.trazaEuclides.texto(26, 3), "");
+}
+
+TEST_F(Aritmetica, McdDeValoresVariadosConYSinPublicarElInicio) {
+    const struct {
+        double a, b, mcd;
+    } casos[] = {{-12, -8, 4},
+                 {0, -5, 5},
+                 {0, 0, 0},
+                 {2147483647, 2147483646, 1},
+                 {4294967296.0, 65536, 65536},
+                 {9007199254740992, 6, 2},
+                 {185783260201980, 278674890302970, 92891630100990}};
+    EXPECT_EQ(mcdClaves(estado.tiempo, 28, 5), 1);
+    EXPECT_FALSE(estado.tiempo.inicial());
+    EXPECT_EQ(mcd(estado.tiempo, 28, 5), 1);
+    EXPECT_TRUE(estado.tiempo.inicial());
+    for (const auto& c : casos) {
+        EXPECT_EQ(mcd(estado.tiempo, c.a, c.b), c.mcd) << c.a << ", " << c.b;
+        EXPECT_EQ(mcdClaves(estado.tiempo, c.a, c.b), c.mcd) << c.a << ", " << c.b;
+    }
+}
+
+TEST_F(Aritmetica, ElPresupuestoEnEuclides) {
+    presupuesto("0", 0.000001);  // budget 0 stops at the first check
+    EXPECT_FALSE(mcd(estado.tiempo, 12, 8));
+    EXPECT_FALSE(mcdClaves(estado.tiempo, 12, 8));
+    presupuesto("1", 0.4);  // a timeout keeps the rows already written
+    EXPECT_FALSE(euclides(317811, 196418));
+    const std::string parcial = filas();
+    EXPECT_EQ(parcial.substr(0, 16), "317811,196418,1,");
+    EXPECT_LT(std::count(parcial.begin(), parcial.end(), ';'), 26) << parcial;
+    estado.tiempo.presupuesto.horas = "abc";  // a budget that is not a number: trapped
+    std::string trampa;
+    EXPECT_EQ(errorDe([this] { euclides(12, 8); }, &trampa), TipoError::TiposNoCoinciden);
+    EXPECT_EQ(trampa, "Euclides");
+    EXPECT_EQ(euclides(0, 9), 9);  // the trivial cases never read the budget
+    EXPECT_EQ(mcd(estado.tiempo, 9, 0), 9);
+}
+
+TEST_F(Aritmetica, DiofanticaEnLasCuatroCombinacionesDeSignosConCeYCoeficientesCero) {
+    const struct {
+        double a, b, c, x0, y0, beta, alpha;
+        const char* general;
+    } casos[] = {
+        {12, 8, 20, 5, -5, 2, -3, "X = 5 + 2 K\r\nY = -5 - 3 K\r\n\r\nPara todo entero K"},
+        {-12, 8, 20, -5, -5, -2, -3, "X = -5 - 2 K\r\nY = -5 - 3 K\r\n\r\nPara todo entero K"},
+        {12, -8, 20, 5, 5, 2, 3, "X = 5 + 2 K\r\nY = 5 + 3 K\r\n\r\nPara todo entero K"},
+        {-12, -8, 20, -5, 5, -2, 3, "X = -5 - 2 K\r\nY = 5 + 3 K\r\n\r\nPara todo entero K"},
+        {12, 8, 0, 0, 0, 2, -3, "X = 0 + 2 t\r\nY = 0 - 3 t\r\n\r\nPara todo entero t"},
+        {5, 0, 10, 2, 0, 0, -1, nullptr},  // X = 2, Y free
+        {0, -5, 10, 0, -2, 1, 0, nullptr},
+        {2147483647, 2147483646, 1, 1, -1, 2147483646, -2147483647, nullptr}};
+    for (const auto& c : casos) {
+        const auto s = resuelve(c.a, c.b, c.c);
+        EXPECT_EQ(std::tuple(s.x0, s.y0, s.beta, s.alpha), std::tuple(c.x0, c.y0, c.beta, c.alpha))
+            << c.a << ' ' << c.b << ' ' << c.c;
+        if (c.general) {
+            EXPECT_EQ(s.general, c.general);
+        }
+    }
+    for (double a = -40; a <= 40; a += 7) {
+        for (double b = -33; b <= 33; b += 5) {
+            for (const double c : {1.0, -6.0, 84.0}) {
+                const auto r = Diofantica(estado, a, b, c);
+                ASSERT_TRUE(r);
+                if (const auto* s = std::get_if<SolucionDiofantica>(&*r)) {
+                    // The particular solution and every other one the parameter gives.
+                    EXPECT_EQ(a * s->x0 + b * s->y0, c) << a << ' ' << b << ' ' << c;
+                    EXPECT_EQ(a * (s->x0 + 3 * s->beta) + b * (s->y0 + 3 * s->alpha), c);
+                } else {
+                    EXPECT_NE(std::fmod(c, std::gcd(static_cast<int>(a), static_cast<int>(b))), 0);
+                }
+            }
+        }
+    }
+    EXPECT_EQ(std::get<SinSolucion>(*Diofantica(estado, 12, 8, 3)), SinSolucion::MCDNoDivide);
+    EXPECT_EQ(std::get<SinSolucion>(*Diofantica(estado, 0, 0, 5)), SinSolucion::CoeficientesNulos);
+}
+
+TEST_F(Aritmetica, TrazaDeLasConvergentesYColumnasDeUnaEjecucionMasLarga) {
+    resuelve(317811, 196418, 1);  // Fibonacci: 25 steps
+    EXPECT_EQ(estado.trazaDiofantica.texto(0, 27), "25");
+    const std::string larga = columna(27);
+    resuelve(12, 8, 20);
+    EXPECT_EQ(columna(0), "i,Q(i),A(i),B(i)");
+    EXPECT_EQ(columna(1), "-1,,0,1");
+    EXPECT_EQ(columna(2), "0,,1,0");
+    EXPECT_EQ(columna(3), "1,1,1,1");
+    EXPECT_EQ(columna(27), larga);  // columns beyond a shorter run stay
+    // 355/113 has the quotients 3, 7, 16: two steps are written (the last quotient is not).
+    resuelve(355, 113, 1);
+    EXPECT_EQ(columna(3), "1,3,3,1");
+    EXPECT_EQ(columna(4), "2,7,22,7");
+    resuelve(12, 8, 0);  // C = 0 writes only the first three columns
+    EXPECT_EQ(columna(3), "1,3,3,1");
+}
+
+TEST_F(Aritmetica, ErroresYTiempoAgotadoDeLaDiofantica) {
+    for (const auto& [a, b, c, tipo] :
+         {std::tuple{2147483648.0, 3.0, 1.0, TipoError::Desbordamiento},
+          {4.0, 6.0, 9999999998.0, TipoError::Desbordamiento},
+          {0.0, 0.0, 0.0, TipoError::DivisionPorCero}}) {
+        std::string trampa;
+        EXPECT_EQ(errorDe([&] { Diofantica(estado, a, b, c); }, &trampa), tipo) << a << ' ' << c;
+        EXPECT_EQ(trampa, "Diofántica");
+    }
+    presupuesto("1", 0.4);  // the timeout in Euclid is passed up unchanged
+    EXPECT_FALSE(Diofantica(estado, 317811, 196418, 1));
+    EXPECT_FALSE(Diofantica(estado, 317811, 196418, 0));
+    EXPECT_FALSE(diofanticaInverso(estado, 317811, 196418, 1));
+}
+
+TEST_F(Aritmetica, ElSolucionadorDelInversoDaElMcdYLosDosCoeficientes) {
+    double mcdVisto = -1, otro = 0;
+    estado.observadores.mcdInverso = [&](double g) { mcdVisto = g; };
+    estado.observadores.coeficienteInverso = [&](double y) { otro = y; };
+    for (const auto& [a, n] : {std::pair{5.0, 28.0},
+                               {28.0, 5.0},
+                               {1.0, 1.0},
+                               {2147483646.0, 2147483647.0},
+                               {-3.0, 10.0},
+                               {17.0, 3120.0}}) {
+        const auto r = diofanticaInverso(estado, a, n, 1);
+        ASSERT_TRUE(r);
+        EXPECT_EQ(mcdVisto, 1);
+        EXPECT_EQ(a * std::get<double>(*r) + n * otro, 1) << a << ' ' << n;
+    }
+    EXPECT_EQ(std::get<double>(*diofanticaInverso(estado, 5, 28, 1)), -11);  // 5·(−11) = 1 − 2·28
+    EXPECT_EQ(std::get<SinSolucion>(*diofanticaInverso(estado, 13, 26, 1)),
+              SinSolucion::MCDNoDivide);
+    EXPECT_EQ(mcdVisto, 13);
+}
+
+// 12·X + 8·Y = 20: x = 5 + 2k, y = −5 − 3k.
+const Parametrizacion kEjemplo{5, -5, 2, -3};
+
+TEST(Restricciones, CotasEnAmbosSentidosYCoeficientesCero) {
+    const Parametrizacion soloX{2, 0, 0, -1};  // 5·X + 0·Y = 10: x = 2 always
+    const struct {
+        Parametrizacion p;
+        Cotas cotas;
+        const char* intervalo;  // nullptr: no k satisfies them
+    } casos[] = {
+        {kEjemplo, {}, "]-inf,+inf["},
+        {kEjemplo, {0, 10, {}, {}}, "[-2,2]"},  // beta > 0: t = −2,5 and 2,5
+        {kEjemplo, {0, {}, {}, {}}, "[-2,+inf["},
+        {kEjemplo, {{}, 10, {}, {}}, "]-inf,2]"},
+        {kEjemplo, {{}, {}, -20, {}}, "]-inf,5]"},  // alpha < 0: y ≥ −20 bounds k above
+        {kEjemplo, {{}, {}, {}, 4}, "[-3,+inf["},
+        {kEjemplo, {0, 10, -8, 100}, "[-2,1]"},
+        {kEjemplo, {7, 7, {}, {}}, "[1,1]"},
+        {kEjemplo, {6, 6, {}, {}}, nullptr},  // x is always odd
+        {kEjemplo, {10, 0, {}, {}}, nullptr},
+        {soloX, {2, 2, {}, {}}, "]-inf,+inf["},
+        {soloX, {3, {}, {}, {}}, nullptr},
+        {soloX, {{}, 1, {}, {}}, nullptr},
+        {soloX, {0, 5, 0, 9}, "[-9,0]"},
+    };
+    for (const auto& c : casos) {
+        const auto i = intervaloDeK(c.p, c.cotas);
+        EXPECT_EQ(i ? describeIntervalo(*i).intervalo : "vacío",
+                  c.intervalo ? c.intervalo : "vacío");
+    }
+}
+
+TEST(Restricciones, TextosDelRecuentoYTablaDeSoluciones) {
+    fijaSeparadorDecimal(',');
+    const auto todo = describeIntervalo({-kSinCota, kSinCota});
+    EXPECT_FALSE(todo.finito);
+    EXPECT_EQ(todo.soluciones, "Existen infinitas soluciones para k en el intervalo");
+    const auto uno = describeIntervalo({4, 4});
+    EXPECT_TRUE(uno.finito);
+    EXPECT_EQ(uno.soluciones, "Existe un numero finito de soluciones para k en el intervalo");
+    EXPECT_EQ(uno.muestra, "Hay 1 solución.");
+    EXPECT_EQ(describeIntervalo({-2, 2}).muestra, "Hay 5 soluciones.");
+    const auto mil = describeIntervalo({1, 1000});
+    EXPECT_EQ(mil.muestra, "Hay 1000 soluciones. Mostraremos sólo 500.");
+    EXPECT_EQ(mil.ultimoK, 500);
+    EXPECT_EQ(describeIntervalo({1, 501}).ultimoK, 500);
+    EXPECT_EQ(describeIntervalo({1, 500}).ultimoK, 500);
+
+    Tabla tabla(2, 501);
+    llenaSoluciones(tabla, kEjemplo, -2, 2);
+    ASSERT_EQ(tabla.columnas(), 6);
+    const char* const filas[2][6] = {{"Valor de k", "-2", "-1", "0", "1", "2"},
+                                     {"(x,y)=", "(1,1)", "(3,-2)", "(5,-5)", "(7,-8)", "(9,-11)"}};
+    for (int j = 0; j < 6; ++j) {
+        EXPECT_EQ(tabla.texto(0, j), filas[0][j]);
+        EXPECT_EQ(tabla.texto(1, j), filas[1][j]);
+    }
+    llenaSoluciones(tabla, kEjemplo, 1, 500);
+    EXPECT_EQ(tabla.columnas(), 501);
+    EXPECT_EQ(tabla.texto(1, 500), "(1005,-1505)");
+}
+
+}  // namespace
+}  // namespace zefra
