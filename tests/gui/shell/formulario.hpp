@@ -1,0 +1,77 @@
+// Window tests of a form: a window opened from its menu entry, whose text fields are typed in a
+// fixed order before its computing button is pressed.
+#pragma once
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStringList>
+#include <utility>
+#include <vector>
+
+#include "gui/entorno.hpp"
+#include "ui/rejilla.hpp"
+
+namespace zefra::pruebas {
+
+class PruebaFormulario : public PruebaVentanas {
+  public:
+    // Cases of messages: the values typed and the message expected.
+    using Mensajes = std::vector<std::pair<QStringList, const char*>>;
+
+  protected:
+    PruebaFormulario(const QString& entrada, const QString& nombre, QStringList campos,
+                     QString boton)
+        : campos_(std::move(campos)), boton_(std::move(boton)) {
+        accion(entrada)->trigger();
+        w = ventana(nombre);
+    }
+
+    // Types each value into the field in the same place and presses the computing button.
+    void calcula(const QStringList& valores) { rellena(w, campos_, valores, boton_); }
+    void rellena(QWidget* en, const QStringList& campos, const QStringList& valores,
+                 const QString& boton) {
+        for (qsizetype i = 0; i < campos.size(); ++i)
+            escribe(control<QLineEdit>(en, campos[i]), valores.value(i));
+        pulsa(control<QPushButton>(en, boton));
+    }
+    // Computes each case expecting its message, in order (none for nullptr); after each one the
+    // field `vacio`, when named, must be empty.
+    void mensajes(const Mensajes& casos, const QString& vacio = {}) {
+        for (const auto& [valores, mensaje] : casos) {
+            if (mensaje) esperaMensaje(QString::fromUtf8(mensaje));
+            calcula(valores);
+            if (!vacio.isEmpty()) {
+                EXPECT_EQ(campo(vacio), QString()) << valores.join('|').toStdString();
+            }
+        }
+    }
+    // The text a field, label or text box shows: of the window under test, or of `en`.
+    QString campo(const QString& nombre) const { return texto(w, nombre); }
+    QString texto(const QWidget* en, const QString& nombre) const {
+        const QWidget* c = control<QWidget>(en, nombre);
+        return c->property(c->inherits("QPlainTextEdit") ? "plainText" : "text").toString();
+    }
+    QPushButton* boton(const QString& nombre) const { return control<QPushButton>(w, nombre); }
+    // Presses a button of the window under test and returns the window it shows.
+    QWidget* abreCon(const QString& nombreBoton, const QString& nombre) {
+        pulsa(boton(nombreBoton));
+        QWidget* v = ventana(nombre);
+        EXPECT_TRUE(v && v->isVisible()) << nombre.toStdString();
+        return v;
+    }
+    // The first `columnas` cells of a row of a grid, joined by ','.
+    static QString fila(const gui::Rejilla* rejilla, int f, int columnas) {
+        QStringList celdas;
+        for (int c = 0; c < columnas; ++c)
+            celdas << rejilla->cellText(f, c);
+        return celdas.join(',');
+    }
+
+    QWidget* w = nullptr;
+
+  private:
+    QStringList campos_;
+    QString boton_;
+};
+
+}  // namespace zefra::pruebas
