@@ -1,172 +1,89 @@
-// The menu tree of the main window: every entry with its control name, caption, place,
-// shortcut and initial state.
+// The main window: the menu tree with every entry's name, caption, place, shortcut and initial
+// state, the status frame with the budget fields, and the about window.
+#include <QGroupBox>
 #include <QKeySequence>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 
-#include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-
-#include "gui/entorno.hpp"
+#include "gui/shell/formulario.hpp"
 
 namespace zefra::pruebas {
 namespace {
 
-QString sinMnemonico(QString texto) {
-    return texto.remove(QLatin1Char('&'));
-}
-
-enum class Clase { Submenu, Entrada, Separador };
-
-struct Elemento {
-    const char* nombre;
-    const char* titulo;
-    const char* padre;  // the submenu that holds it; "" for the menu bar
-    Clase clase = Clase::Entrada;
+// Each container of the menu ("" for the menu bar) with its items in order, separated by '|':
+// "name:caption" for an entry, "+name:caption" for a submenu, "-name" for a separator.
+const std::pair<const char*, const char*> kArbol[] = {
+    {"",
+     "+N_euclides:Euclides|+n_diofantica:Ecuaciones diofánticas|+Nnumerosprimos:Números Primos|"
+     "+naritmodular:Aritmética modular|+ncriptografia:Aplicación a la criptografia|"
+     "nAcercaDe:Acerca de|nSalir:Salir "},
+    {"N_euclides",
+     "n_descripcion:Descripción|n_ejecucion:Ejecución|-nseparBase|"
+     "+cambiobase:Cambio de base"},
+    {"cambiobase", "n_baseb:Base 10 --> Base b|n_base10:Base b --> Base 10"},
+    {"n_diofantica", "n_descrip_diof:Descripción|n_ejec_diof:Ejecución"},
+    {"Nnumerosprimos",
+     "ndescriprimos:Descripción|-nsepara1|nListaprimos:Lista de primos|"
+     "ndesclistaprimos:Descripción algoritmo|-nsepar2|nesprimo:¿ Es Primo ?|"
+     "ndesesprimo:Descripción algoritmo|-nsepar3|"
+     "nfactorizacion:Factorización en números primos|ndescripfactor:Descripción algoritmo"},
+    {"naritmodular",
+     "nDescRepres:Descripción|nrepres:Representante de clase en Zn|-nseparRepres|"
+     "nDescripInversoZn:Descripción|nInvZn:Inverso de un elemento de Zn|-nseparInverso|"
+     "ndescripeuler:Descripción|nfuneuler:Función de Euler|-nsepareuler|"
+     "nDescripPoten:Descripción|ncalcupoten:Cálculo de potencias en Zn"},
+    {"ncriptografia",
+     "+nalfabeto:Alfabeto|ncripprivada:Criptosistema de clave privada|"
+     "ncrippublica:Criptosistema de clave pública"},
+    {"nalfabeto",
+     "nCrearAlfa:Crear|nModificarAlfa:Modificar|-nsepar1alfa|"
+     "+nSelecAlfa:Seleccionar|-nsepar2alfa|nAbrirAlfa:Abrir|nCerrarAlfa:Cerrar|"
+     "nGuardarAlfa:Guardar"},
+    {"nSelecAlfa",
+     "nalfa_azminus:a-z|nalfa_az:A-Z|nalfa_azAZ:a-z, A-Z|nalfa_azAZ09:a-z, A-Z, 0-9|"
+     "nalfa_ASCII:ASCII|-nalfaus(0)|nalfaus(1):alfabeto1|nalfaus(2):alfabeto2|"
+     "nalfaus(3):alfabeto3|nalfaus(4):alfabeto4|nalfaus(5):alfabeto5|nalfaus(6):alfabeto6|"
+     "nalfaus(7):alfabeto7|nalfaus(8):alfabeto8"},
 };
+// At start the user-alphabet slots are hidden, and what needs a user alphabet is disabled.
+const QStringList kDesactivadas = {"nModificarAlfa", "nCerrarAlfa", "nGuardarAlfa",
+                                   "nalfa_azminus"};
+const QMap<QString, QString> kAtajos = {{"n_ejecucion", "Ctrl+E"}, {"n_ejec_diof", "Ctrl+D"}};
 
-const Elemento kArbol[] = {
-    {"N_euclides", "Euclides", "", Clase::Submenu},
-    {"n_descripcion", "Descripción", "N_euclides"},
-    {"n_ejecucion", "Ejecución", "N_euclides"},
-    {"nseparBase", "", "N_euclides", Clase::Separador},
-    {"cambiobase", "Cambio de base", "N_euclides", Clase::Submenu},
-    {"n_baseb", "Base 10 --> Base b", "cambiobase"},
-    {"n_base10", "Base b --> Base 10", "cambiobase"},
-    {"n_diofantica", "Ecuaciones diofánticas", "", Clase::Submenu},
-    {"n_descrip_diof", "Descripción", "n_diofantica"},
-    {"n_ejec_diof", "Ejecución", "n_diofantica"},
-    {"Nnumerosprimos", "Números Primos", "", Clase::Submenu},
-    {"ndescriprimos", "Descripción", "Nnumerosprimos"},
-    {"nsepara1", "", "Nnumerosprimos", Clase::Separador},
-    {"nListaprimos", "Lista de primos", "Nnumerosprimos"},
-    {"ndesclistaprimos", "Descripción algoritmo", "Nnumerosprimos"},
-    {"nsepar2", "", "Nnumerosprimos", Clase::Separador},
-    {"nesprimo", "¿ Es Primo ?", "Nnumerosprimos"},
-    {"ndesesprimo", "Descripción algoritmo", "Nnumerosprimos"},
-    {"nsepar3", "", "Nnumerosprimos", Clase::Separador},
-    {"nfactorizacion", "Factorización en números primos", "Nnumerosprimos"},
-    {"ndescripfactor", "Descripción algoritmo", "Nnumerosprimos"},
-    {"naritmodular", "Aritmética modular", "", Clase::Submenu},
-    {"nDescRepres", "Descripción", "naritmodular"},
-    {"nrepres", "Representante de clase en Zn", "naritmodular"},
-    {"nseparRepres", "", "naritmodular", Clase::Separador},
-    {"nDescripInversoZn", "Descripción", "naritmodular"},
-    {"nInvZn", "Inverso de un elemento de Zn", "naritmodular"},
-    {"nseparInverso", "", "naritmodular", Clase::Separador},
-    {"ndescripeuler", "Descripción", "naritmodular"},
-    {"nfuneuler", "Función de Euler", "naritmodular"},
-    {"nsepareuler", "", "naritmodular", Clase::Separador},
-    {"nDescripPoten", "Descripción", "naritmodular"},
-    {"ncalcupoten", "Cálculo de potencias en Zn", "naritmodular"},
-    {"ncriptografia", "Aplicación a la criptografia", "", Clase::Submenu},
-    {"nalfabeto", "Alfabeto", "ncriptografia", Clase::Submenu},
-    {"nCrearAlfa", "Crear", "nalfabeto"},
-    {"nModificarAlfa", "Modificar", "nalfabeto"},
-    {"nsepar1alfa", "", "nalfabeto", Clase::Separador},
-    {"nSelecAlfa", "Seleccionar", "nalfabeto", Clase::Submenu},
-    {"nalfa_azminus", "a-z", "nSelecAlfa"},
-    {"nalfa_az", "A-Z", "nSelecAlfa"},
-    {"nalfa_azAZ", "a-z, A-Z", "nSelecAlfa"},
-    {"nalfa_azAZ09", "a-z, A-Z, 0-9", "nSelecAlfa"},
-    {"nalfa_ASCII", "ASCII", "nSelecAlfa"},
-    {"nalfaus(0)", "", "nSelecAlfa", Clase::Separador},
-    {"nalfaus(1)", "alfabeto1", "nSelecAlfa"},
-    {"nalfaus(2)", "alfabeto2", "nSelecAlfa"},
-    {"nalfaus(3)", "alfabeto3", "nSelecAlfa"},
-    {"nalfaus(4)", "alfabeto4", "nSelecAlfa"},
-    {"nalfaus(5)", "alfabeto5", "nSelecAlfa"},
-    {"nalfaus(6)", "alfabeto6", "nSelecAlfa"},
-    {"nalfaus(7)", "alfabeto7", "nSelecAlfa"},
-    {"nalfaus(8)", "alfabeto8", "nSelecAlfa"},
-    {"nsepar2alfa", "", "nalfabeto", Clase::Separador},
-    {"nAbrirAlfa", "Abrir", "nalfabeto"},
-    {"nCerrarAlfa", "Cerrar", "nalfabeto"},
-    {"nGuardarAlfa", "Guardar", "nalfabeto"},
-    {"ncripprivada", "Criptosistema de clave privada", "ncriptografia"},
-    {"ncrippublica", "Criptosistema de clave pública", "ncriptografia"},
-    {"nAcercaDe", "Acerca de", ""},
-    {"nSalir", "Salir ", ""},
-};
+using VentanaPrincipal = PruebaVentanas;
 
-using MenuPrincipal = PruebaVentanas;
-
-// The actions of a menu (or the menu bar) in order, a submenu standing for itself.
-QList<QAction*> accionesDe(const QWidget* contenedor) {
-    return contenedor->actions();
-}
-
-TEST_F(MenuPrincipal, CadaEntradaEnSuSitioConSuNombreYTitulo) {
-    QMap<QString, QList<const Elemento*>> porPadre;
-    for (const auto& e : kArbol)
-        porPadre[QString::fromUtf8(e.padre)] << &e;
-
-    for (auto it = porPadre.cbegin(); it != porPadre.cend(); ++it) {
-        const QWidget* contenedor = it.key().isEmpty() ? static_cast<QWidget*>(principal->menuBar())
-                                                       : principal->findChild<QMenu*>(it.key());
-        ASSERT_NE(contenedor, nullptr) << it.key().toStdString();
-        const QList<QAction*> acciones = accionesDe(contenedor);
-        ASSERT_EQ(acciones.size(), it.value().size()) << it.key().toStdString();
-        for (int i = 0; i < acciones.size(); ++i) {
-            const Elemento& e = *it.value()[i];
+TEST_F(VentanaPrincipal, CadaEntradaEnSuSitioConSuNombreTituloAtajoYEstado) {
+    for (const auto& [padre, hijos] : kArbol) {
+        SCOPED_TRACE(padre);
+        const QWidget* contenedor = *padre ? principal->findChild<QMenu*>(padre)
+                                           : static_cast<QWidget*>(principal->menuBar());
+        ASSERT_NE(contenedor, nullptr);
+        const QStringList elementos = QString::fromUtf8(hijos).split('|');
+        const QList<QAction*> acciones = contenedor->actions();
+        ASSERT_EQ(acciones.size(), elementos.size());
+        for (qsizetype i = 0; i < acciones.size(); ++i) {
+            const QString& e = elementos[i];
+            const bool submenu = e.startsWith('+'), separador = e.startsWith('-');
+            const QString nombre = e.section(':', 0, 0).mid(submenu || separador ? 1 : 0);
             QAction* a = acciones[i];
-            SCOPED_TRACE(e.nombre);
-            switch (e.clase) {
-                case Clase::Submenu:
-                    ASSERT_NE(a->menu(), nullptr);
-                    EXPECT_EQ(a->menu()->objectName(), QString::fromUtf8(e.nombre));
-                    EXPECT_EQ(sinMnemonico(a->menu()->title()), QString::fromUtf8(e.titulo));
-                    break;
-                case Clase::Separador:
-                    EXPECT_TRUE(a->isSeparator());
-                    EXPECT_EQ(a->objectName(), QString::fromUtf8(e.nombre));
-                    break;
-                case Clase::Entrada:
-                    EXPECT_FALSE(a->isSeparator());
-                    EXPECT_EQ(a->menu(), nullptr);
-                    EXPECT_EQ(a->objectName(), QString::fromUtf8(e.nombre));
-                    EXPECT_EQ(sinMnemonico(a->text()), QString::fromUtf8(e.titulo));
-                    break;
-            }
+            SCOPED_TRACE(nombre.toStdString());
+            EXPECT_EQ(a->isSeparator(), separador);
+            ASSERT_EQ(a->menu() != nullptr, submenu);
+            EXPECT_EQ(submenu ? a->menu()->objectName() : a->objectName(), nombre);
+            EXPECT_EQ((submenu ? a->menu()->title() : a->text()).remove('&'), e.section(':', 1));
+            EXPECT_EQ(a->shortcut(), QKeySequence(kAtajos.value(nombre)));
+            const bool visible = !nombre.startsWith("nalfaus");  // a hidden action is disabled too
+            EXPECT_EQ(a->isVisible(), visible);
+            EXPECT_EQ(a->isEnabled(), visible && !kDesactivadas.contains(nombre));
         }
     }
 }
 
-TEST_F(MenuPrincipal, AtajosDeTeclado) {
-    EXPECT_EQ(accion("n_ejecucion")->shortcut(), QKeySequence(QStringLiteral("Ctrl+E")));
-    EXPECT_EQ(accion("n_ejec_diof")->shortcut(), QKeySequence(QStringLiteral("Ctrl+D")));
-    int conAtajo = 0;
-    for (const QAction* a : principal->findChildren<QAction*>())
-        conAtajo += !a->shortcut().isEmpty();
-    EXPECT_EQ(conAtajo, 2);
-}
-
-TEST_F(MenuPrincipal, EstadoInicial) {
-    for (int k = 0; k <= 8; ++k) {
-        EXPECT_FALSE(accion(QStringLiteral("nalfaus(%1)").arg(k))->isVisible()) << k;
-    }
-    for (const char* desactivada :
-         {"nModificarAlfa", "nCerrarAlfa", "nGuardarAlfa", "nalfa_azminus"}) {
-        EXPECT_FALSE(accion(desactivada)->isEnabled()) << desactivada;
-    }
-    for (const auto& e : kArbol) {
-        const QString nombre = QString::fromUtf8(e.nombre);
-        if (e.clase != Clase::Entrada || nombre.startsWith(QStringLiteral("nalfaus")) ||
-            nombre == QStringLiteral("nModificarAlfa") || nombre == QStringLiteral("nCerrarAlfa") ||
-            nombre == QStringLiteral("nGuardarAlfa") || nombre == QStringLiteral("nalfa_azminus")) {
-            continue;
-        }
-        EXPECT_TRUE(accion(nombre)->isEnabled()) << e.nombre;
-        EXPECT_TRUE(accion(nombre)->isVisible()) << e.nombre;
-    }
-}
-
-TEST_F(MenuPrincipal, MarcoDeEstado) {
-    EXPECT_TRUE(principal->windowTitle().startsWith(QStringLiteral("Zefra: ")));
-    auto* marco = control<QGroupBox>(principal.get(), QStringLiteral("frEstadoActual"));
-    EXPECT_EQ(marco->title(), QStringLiteral("Estado actual"));
+TEST_F(VentanaPrincipal, MarcoDeEstadoYSusCamposDelPresupuesto) {
+    EXPECT_TRUE(principal->windowTitle().startsWith("Zefra: "));
+    auto* marco = control<QGroupBox>(principal.get(), "frEstadoActual");
+    EXPECT_EQ(marco->title(), "Estado actual");
     const std::pair<const char*, const char*> etiquetas[] = {
         {"lbhoras", "Horas :"},
         {"Label1", "Minutos:"},
@@ -175,34 +92,24 @@ TEST_F(MenuPrincipal, MarcoDeEstado) {
         {"Label4", "Alfabeto activo:"},
         {"lbalfabetoactivo", "a-z"},
     };
-    for (const auto& [nombre, texto] : etiquetas) {
-        EXPECT_EQ(sinMnemonico(control<QLabel>(marco, nombre)->text()), QString::fromUtf8(texto));
-    }
-    for (const char* campo : {"txhoras", "txminutos", "txsegundos"}) {
-        EXPECT_TRUE(control<QLineEdit>(marco, campo)->text().isEmpty());
-    }
-}
-
-TEST_F(MenuPrincipal, LosCamposDelPresupuestoLleganAlCalculo) {
-    auto* marco = principal->findChild<QGroupBox*>(QStringLiteral("frEstadoActual"));
-    escribe(control<QLineEdit>(marco, "txhoras"), QStringLiteral("1"));
-    escribe(control<QLineEdit>(marco, "txminutos"), QStringLiteral("1,5"));
+    for (const auto& [nombre, texto] : etiquetas)
+        EXPECT_EQ(control<QLabel>(marco, nombre)->text().remove('&'), texto);
+    EXPECT_DOUBLE_EQ(estado.tiempo.tiempoMaximo(), 60);  // all three fields start empty
+    escribe(control<QLineEdit>(marco, "txhoras"), "1");
+    escribe(control<QLineEdit>(marco, "txminutos"), "1,5");
+    escribe(control<QLineEdit>(marco, "txsegundos"), "");
     EXPECT_DOUBLE_EQ(estado.tiempo.tiempoMaximo(), 3690);
-    escribe(control<QLineEdit>(marco, "txhoras"), QString());
-    escribe(control<QLineEdit>(marco, "txminutos"), QString());
-    EXPECT_DOUBLE_EQ(estado.tiempo.tiempoMaximo(), 60);
 }
 
-TEST_F(MenuPrincipal, AcercaDeSeMuestraYSeCierraConElMarco) {
+TEST_F(VentanaPrincipal, AcercaDeSeMuestraYSeCierraConElMarco) {
     accion("nAcercaDe")->trigger();
     QWidget* acerca = ventana("frAcercaDe");
-    ASSERT_NE(acerca, nullptr);
-    EXPECT_TRUE(acerca->isVisible());
-    EXPECT_EQ(acerca->windowTitle(), QStringLiteral("Acerca De"));
+    ASSERT_TRUE(acerca && acerca->isVisible());
+    EXPECT_EQ(acerca->windowTitle(), "Acerca De");
     EXPECT_TRUE(acerca->findChildren<QPushButton*>().isEmpty());
     bool version = false;
     for (const QLabel* l : acerca->findChildren<QLabel*>())
-        version |= l->text() == QStringLiteral("Versión 1.2");
+        version |= l->text() == "Versión 1.2";
     EXPECT_TRUE(version);
     acerca->close();
     EXPECT_FALSE(acerca->isVisible());

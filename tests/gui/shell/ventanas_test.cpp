@@ -1,19 +1,15 @@
 // Every window the menu opens: a default button for Enter, Escape for "Salir", and nothing
 // clipped at the size it opens with.
-#include <QAction>
 #include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTest>
-#include <set>
 
 #include "gui/entorno.hpp"
 
 namespace zefra::pruebas {
 namespace {
-
-using TodasLasVentanas = PruebaVentanas;
 
 // The menu entries that open a window, in menu order.
 QList<QAction*> entradasQueAbren(QWidget* contenedor) {
@@ -22,44 +18,38 @@ QList<QAction*> entradasQueAbren(QWidget* contenedor) {
         if (a->menu()) {
             entradas << entradasQueAbren(a->menu());
         } else if (!a->isSeparator() && a->isVisible() && a->isEnabled() &&
-                   !a->objectName().startsWith(QStringLiteral("nalfa")) &&
-                   a->objectName() != QStringLiteral("nSalir")) {
+                   !a->objectName().startsWith("nalfa") && a->objectName() != "nSalir") {
             entradas << a;
         }
     }
     return entradas;
 }
 
-std::set<QWidget*> ventanasVisibles() {
-    std::set<QWidget*> visibles;
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (w->isVisible()) visibles.insert(w);
-    }
-    return visibles;
-}
+using TodasLasVentanas = PruebaVentanas;
 
 TEST_F(TodasLasVentanas, TeclaIntroEscapeYNadaRecortado) {
     aceptaTodo();  // "Abrir" shows the file chooser modally: it is closed at once
     int revisadas = 0;
     for (QAction* entrada : entradasQueAbren(principal->menuBar())) {
-        const auto antes = ventanasVisibles();
+        QWidgetList antes;
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (w->isVisible()) antes << w;
+        }
         entrada->trigger();
         QCoreApplication::processEvents();
-        for (QWidget* w : ventanasVisibles()) {
-            if (antes.count(w) || w == principal.get()) continue;
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (!w->isVisible() || antes.contains(w)) continue;
             SCOPED_TRACE(w->objectName().toStdString());
             ++revisadas;
             const auto botones = w->findChildren<QPushButton*>();
-            bool porDefecto = false;
-            for (const QPushButton* b : botones)
-                porDefecto |= b->isDefault();
-            EXPECT_TRUE(porDefecto || botones.isEmpty()) << "no default button";
+            EXPECT_TRUE(botones.isEmpty() || std::any_of(botones.begin(), botones.end(),
+                                                         [](auto* b) { return b->isDefault(); }))
+                << "no default button";
             for (const QWidget* hijo : w->findChildren<QWidget*>()) {
                 if (!hijo->isVisible() || hijo->isWindow() || !hijo->parentWidget()->isVisible()) {
                     continue;
                 }
-                const QRect dentro(hijo->mapTo(w, QPoint(0, 0)), hijo->size());
-                EXPECT_TRUE(w->rect().contains(dentro))
+                EXPECT_TRUE(w->rect().contains(QRect(hijo->mapTo(w, QPoint(0, 0)), hijo->size())))
                     << hijo->objectName().toStdString() << " of class "
                     << hijo->metaObject()->className() << " lies outside the window";
             }
