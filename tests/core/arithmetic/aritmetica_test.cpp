@@ -15,8 +15,7 @@
 #include "arithmetic/numeros.hpp"
 #include "arithmetic/primitivas.hpp"
 #include "arithmetic/restricciones.hpp"
-#include "comun/reloj_falso.hpp"
-#include "core/shell/error_de.hpp"
+#include "core/shell/prueba_nucleo.hpp"
 
 namespace zefra {
 namespace {
@@ -170,10 +169,8 @@ TEST(CambioDeBase, DesarrolloCeroUnoElMayorEnteroEIdaYVueltaEnCadaBase) {
     }
 }
 
-class Aritmetica : public ::testing::Test {
+class Aritmetica : public pruebas::PruebaNucleo {
   protected:
-    void SetUp() override { fijaSeparadorDecimal(','); }
-
     // The data rows of the Euclid trace down to the first empty one: cells joined by ',', rows
     // by ';'.
     std::string filas() const {
@@ -191,20 +188,12 @@ class Aritmetica : public ::testing::Test {
         return t.texto(0, c) + ',' + t.texto(1, c) + ',' + t.texto(2, c) + ',' + t.texto(3, c);
     }
     ConTiempo<double> euclides(double a, double b) {
-        return Euclides(estado.tiempo, a, b, estado.trazaEuclides);
+        return Euclides(tiempo, a, b, estado.trazaEuclides);
     }
     // The solution of an equation that has one (anything else throws, failing the test).
     SolucionDiofantica resuelve(double a, double b, double c) {
         return std::get<SolucionDiofantica>(Diofantica(estado, a, b, c).value());
     }
-    void presupuesto(const char* segundos, double paso) {
-        estado.tiempo.presupuesto.segundos = segundos;
-        estado.tiempo.marcaInicio();
-        reloj.paso = paso;
-    }
-
-    pruebas::RelojFalso reloj;
-    Estado estado{reloj};
 };
 
 TEST_F(Aritmetica, TrazaDeEuclides) {
@@ -245,31 +234,31 @@ TEST_F(Aritmetica, McdDeValoresVariadosConYSinPublicarElInicio) {
                  {4294967296.0, 65536, 65536},
                  {9007199254740992, 6, 2},
                  {185783260201980, 278674890302970, 92891630100990}};
-    EXPECT_EQ(mcdClaves(estado.tiempo, 28, 5), 1);
-    EXPECT_FALSE(estado.tiempo.inicial());
-    EXPECT_EQ(mcd(estado.tiempo, 28, 5), 1);
-    EXPECT_TRUE(estado.tiempo.inicial());
+    EXPECT_EQ(mcdClaves(tiempo, 28, 5), 1);
+    EXPECT_FALSE(tiempo.inicial());
+    EXPECT_EQ(mcd(tiempo, 28, 5), 1);
+    EXPECT_TRUE(tiempo.inicial());
     for (const auto& c : casos) {
-        EXPECT_EQ(mcd(estado.tiempo, c.a, c.b), c.mcd) << c.a << ", " << c.b;
-        EXPECT_EQ(mcdClaves(estado.tiempo, c.a, c.b), c.mcd) << c.a << ", " << c.b;
+        EXPECT_EQ(mcd(tiempo, c.a, c.b), c.mcd) << c.a << ", " << c.b;
+        EXPECT_EQ(mcdClaves(tiempo, c.a, c.b), c.mcd) << c.a << ", " << c.b;
     }
 }
 
 TEST_F(Aritmetica, ElPresupuestoEnEuclides) {
     presupuesto("0", 0.000001);  // budget 0 stops at the first check
-    EXPECT_FALSE(mcd(estado.tiempo, 12, 8));
-    EXPECT_FALSE(mcdClaves(estado.tiempo, 12, 8));
+    EXPECT_FALSE(mcd(tiempo, 12, 8));
+    EXPECT_FALSE(mcdClaves(tiempo, 12, 8));
     presupuesto("1", 0.4);  // a timeout keeps the rows already written
     EXPECT_FALSE(euclides(317811, 196418));
     const std::string parcial = filas();
     EXPECT_EQ(parcial.substr(0, 16), "317811,196418,1,");
     EXPECT_LT(std::count(parcial.begin(), parcial.end(), ';'), 26) << parcial;
-    estado.tiempo.presupuesto.horas = "abc";  // a budget that is not a number: trapped
+    tiempo.presupuesto.horas = "abc";  // a budget that is not a number: trapped
     std::string trampa;
     EXPECT_EQ(errorDe([this] { euclides(12, 8); }, &trampa), TipoError::TiposNoCoinciden);
     EXPECT_EQ(trampa, "Euclides");
     EXPECT_EQ(euclides(0, 9), 9);  // the trivial cases never read the budget
-    EXPECT_EQ(mcd(estado.tiempo, 9, 0), 9);
+    EXPECT_EQ(mcd(tiempo, 9, 0), 9);
 }
 
 TEST_F(Aritmetica, DiofanticaEnLasCuatroCombinacionesDeSignosConCeYCoeficientesCero) {

@@ -6,8 +6,7 @@
 #include <random>
 #include <string>
 
-#include "comun/reloj_falso.hpp"
-#include "core/shell/error_de.hpp"
+#include "core/shell/prueba_nucleo.hpp"
 #include "modular/euler.hpp"
 #include "modular/inverso.hpp"
 #include "modular/potencias.hpp"
@@ -18,7 +17,7 @@
 namespace zefra {
 namespace {
 
-class Zn : public ::testing::Test {
+class Zn : public pruebas::PruebaNucleo {
   protected:
     Zn() {
         auto& o = estado.observadores;
@@ -47,14 +46,6 @@ class Zn : public ::testing::Test {
         d.x = sinConvertir;
         return d;
     }
-    void presupuesto(const char* segundos, double paso) {
-        estado.tiempo.presupuesto.segundos = segundos;
-        estado.tiempo.marcaInicio();
-        reloj.paso = paso;
-    }
-
-    pruebas::RelojFalso reloj;
-    Estado estado{reloj};
     double resto = 99, cociente = 99, mcd = 0, sinConvertir = 0;
     std::string lista = "-";
     bool listaTerminada = false;
@@ -138,9 +129,9 @@ TEST_F(Zn, RazonamientosDelInverso) {
 }
 
 TEST_F(Zn, ElInversoEmpiezaElRelojYPasaHaciaArribaElTiempoAgotado) {
-    ASSERT_FALSE(estado.tiempo.inicial());
+    ASSERT_FALSE(tiempo.inicial());
     inversoZn(estado, 26, 7);
-    EXPECT_TRUE(estado.tiempo.inicial());
+    EXPECT_TRUE(tiempo.inicial());
     presupuesto("1", 0.4);
     EXPECT_FALSE(inversoZn(estado, 317811, 196418));
 }

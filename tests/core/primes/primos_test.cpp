@@ -7,14 +7,11 @@
 #include <utility>
 #include <vector>
 
-#include "arithmetic/numeros.hpp"
-#include "comun/reloj_falso.hpp"
-#include "core/shell/error_de.hpp"
+#include "core/shell/prueba_nucleo.hpp"
 #include "primes/es_primo.hpp"
 #include "primes/factorizacion.hpp"
 #include "primes/lista_primos.hpp"
 #include "primes/valor_exacto.hpp"
-#include "shell/estado.hpp"
 
 namespace zefra {
 namespace {
@@ -65,10 +62,9 @@ std::string linea(const char* primo, std::size_t blancos, const char* exponente)
     return primo + std::string(blancos, ' ') + exponente + "\r\n";
 }
 
-class Primo : public ::testing::Test {
+class Primo : public pruebas::PruebaNucleo {
   protected:
     Primo() {
-        fijaSeparadorDecimal(',');
         estado.observadores.veredictoEsPrimo = [this](std::string_view v) {
             veredictos.emplace_back(v);
         };
@@ -93,15 +89,6 @@ class Primo : public ::testing::Test {
         }
         return f;
     }
-    void presupuesto(const char* segundos, double paso) {
-        estado.tiempo.presupuesto.segundos = segundos;
-        estado.tiempo.marcaInicio();
-        reloj.paso = paso;
-    }
-
-    pruebas::RelojFalso reloj;
-    Estado estado{reloj};
-    Tiempo& tiempo = estado.tiempo;
     TablaPrimos tabla;
     std::vector<std::string> veredictos;
 };
@@ -204,21 +191,21 @@ TEST_F(Primo, EsPrimoComoLaCribaPorDebajoDeCienMilYEnLosBordes) {
 }
 
 TEST_F(Primo, EsPrimoYElPresupuesto) {
-    estado.tiempo.presupuesto.minutos = "diez";  // read only when there is something to divide
+    tiempo.presupuesto.minutos = "diez";  // read only when there is something to divide
     EXPECT_EQ(esPrimo(estado, 10), 0);
     EXPECT_EQ(esPrimo(estado, 1), 0);
     EXPECT_EQ(esPrimo(estado, 2.5), 0);
     for (const double n : {7.0, -7.0})
         EXPECT_EQ(errorDe([&] { esPrimo(estado, n); }), TipoError::TiposNoCoinciden) << n;
-    estado.tiempo.presupuesto.minutos = "";
+    tiempo.presupuesto.minutos = "";
     veredictos.clear();
     presupuesto("0", 0.001);
-    estado.tiempo.reiniciaTiempo();
+    tiempo.reiniciaTiempo();
     EXPECT_FALSE(esPrimo(estado, 9007199254740881));
     EXPECT_FALSE(esPrimo(estado, 25));  // 25 still needs one pass
     EXPECT_TRUE(veredictos.empty());
-    EXPECT_FALSE(estado.tiempo.inicial());  // a private start
-    EXPECT_EQ(esPrimo(estado, 23), 1);      // below 25 no time check is needed
+    EXPECT_FALSE(tiempo.inicial());     // a private start
+    EXPECT_EQ(esPrimo(estado, 23), 1);  // below 25 no time check is needed
 }
 
 TEST_F(Primo, LineasDeLaFactorizacionConSuRellenoYTabla) {
@@ -288,12 +275,12 @@ TEST_F(Primo, FactorizacionYElPresupuesto) {
     EXPECT_LT(parcial[0].second, 10);
     EXPECT_EQ(avisos, 0);  // only a completed factorization is reported
     presupuesto("1", 0);
-    estado.tiempo.reiniciaTiempo();
+    tiempo.reiniciaTiempo();
     EXPECT_TRUE(factorizaPrimos(estado, 1024));
     EXPECT_EQ(avisos, 1);
-    EXPECT_TRUE(estado.tiempo.inicial());  // it publishes its start
+    EXPECT_TRUE(tiempo.inicial());  // it publishes its start
     // The budget is read after the conversion: an overflow is reported before a bad field.
-    estado.tiempo.presupuesto.horas = "x";
+    tiempo.presupuesto.horas = "x";
     EXPECT_EQ(errorDe([&] { factorizaPrimos(estado, 6); }), TipoError::TiposNoCoinciden);
     EXPECT_EQ(errorDe([&] { factorizaPrimos(estado, 1e10); }), TipoError::Desbordamiento);
 }

@@ -1,18 +1,22 @@
+// The time budget and its clock, and the table of text cells the traces are written to.
+#include "shell/tabla.hpp"
 #include "shell/tiempo.hpp"
 
 #include <gtest/gtest.h>
 
-#include "arithmetic/numeros.hpp"
-#include "comun/reloj_falso.hpp"
-#include "core/shell/error_de.hpp"
+#include <utility>
+#include <vector>
+
+#include "core/shell/prueba_nucleo.hpp"
 
 namespace zefra {
 namespace {
 
 using pruebas::errorDe;
 
-TEST(TiempoMaximo, CamposVaciosMezcladosYNoNumericos) {
-    fijaSeparadorDecimal(',');
+using CronometroPrueba = pruebas::PruebaNucleo;
+
+TEST_F(CronometroPrueba, TiempoMaximoConCamposVaciosMezcladosYNoNumericos) {
     const struct {
         Presupuesto campos;
         double segundos;
@@ -29,21 +33,11 @@ TEST(TiempoMaximo, CamposVaciosMezcladosYNoNumericos) {
         EXPECT_EQ(errorDe([&] { tiempoMaximo(p); }), TipoError::TiposNoCoinciden) << p.minutos;
 }
 
-class CronometroPrueba : public ::testing::Test {
-  protected:
-    void presupuesto(const char* segundos) {
-        tiempo.presupuesto.segundos = segundos;
-        tiempo.marcaInicio();
-    }
-    pruebas::RelojFalso reloj;
-    Tiempo tiempo{reloj};
-};
-
 TEST_F(CronometroPrueba, PresupuestoCeroYExactamenteElPresupuesto) {
-    presupuesto("0");
+    presupuesto("0", 0);
     reloj.ahora += 0.000001;
     EXPECT_TRUE(Cronometro(tiempo, Inicio::Publica).agotado());  // the first check reads the clock
-    presupuesto("2");
+    presupuesto("2", 0);
     reloj.ahora += 2;
     Cronometro cronometro(tiempo, Inicio::Publica);
     for (int i = 0; i < 100000; ++i)
@@ -51,7 +45,7 @@ TEST_F(CronometroPrueba, PresupuestoCeroYExactamenteElPresupuesto) {
 }
 
 TEST_F(CronometroPrueba, LeePocoElRelojPeroSeDetieneEnCuantoSeSupera) {
-    presupuesto("2");
+    presupuesto("2", 0);
     Cronometro cronometro(tiempo, Inicio::Publica);
     // Many quick passes make the check read the clock rarely...
     for (int i = 0; i < 100000; ++i)
@@ -60,8 +54,7 @@ TEST_F(CronometroPrueba, LeePocoElRelojPeroSeDetieneEnCuantoSeSupera) {
     reloj.ahora += 2.5;
     for (int pasadas = 0; !cronometro.agotado();)
         ASSERT_LT(++pasadas, 1 << 17);
-    presupuesto("1");
-    reloj.paso = 0.3;  // slow passes: every one is checked
+    presupuesto("1", 0.3);  // slow passes: every one is checked
     Cronometro lento(tiempo, Inicio::Publica);
     int pasadas = 0;
     while (!lento.agotado())
@@ -92,7 +85,7 @@ TEST_F(CronometroPrueba, InicioPublicoPrivadoYRutinasAnidadas) {
 
 TEST_F(CronometroPrueba, UnCalculoQueCruzaLaMedianocheSigueMidiendo) {
     reloj.ahora = 86399;
-    presupuesto("5");
+    presupuesto("5", 0);
     Cronometro cronometro(tiempo, Inicio::Publica);
     reloj.ahora = 2;  // 00:00:02, three seconds later
     EXPECT_FALSE(cronometro.agotado());
@@ -119,6 +112,49 @@ TEST_F(CronometroPrueba, LatidosDuranteUnCalculoLargoYElFinTrasEllos) {
         EXPECT_EQ(fines, 0);
     }
     EXPECT_EQ(fines, 1);
+}
+
+TEST(Tabla, SubindicesFueraDeIntervaloYRedimensiones) {
+    Tabla tabla(2, 3);
+    tabla.fija(0, 0, "a");
+    tabla.fija(1, 2, "b");
+    tabla.fija(1, 0, "c");
+    for (const auto& [f, c] : {std::pair{2, 0}, {0, 3}, {-1, 0}, {0, -1}}) {
+        EXPECT_EQ(errorDe([&] { tabla.fija(f, c, "y"); }), TipoError::SubindiceFueraDeIntervalo);
+        EXPECT_EQ(errorDe([&] { tabla.texto(f, c); }), TipoError::SubindiceFueraDeIntervalo);
+    }
+    tabla.redimensiona(3, 2);  // the cells that stay inside keep their text
+    EXPECT_EQ(tabla.texto(0, 0), "a");
+    EXPECT_EQ(tabla.texto(1, 0), "c");
+    EXPECT_EQ(tabla.texto(2, 1), "");
+    tabla.redimensiona(3, 3);
+    EXPECT_EQ(tabla.texto(1, 2), "");  // the cut cell does not come back
+    EXPECT_EQ(errorDe([&] { tabla.redimensiona(-1, 2); }), TipoError::SubindiceFueraDeIntervalo);
+}
+
+TEST(Tabla, AvisaSoloDeLosCambiosRealesYDeSuFin) {
+    struct Registro final : Tabla::Observador {
+        void celdaCambiada(int fila, int columna) override { celdas.emplace_back(fila, columna); }
+        void dimensionesCambiadas() override { ++redimensiones; }
+        void tablaDestruida() override { destruida = true; }
+        std::vector<std::pair<int, int>> celdas;
+        int redimensiones = 0;
+        bool destruida = false;
+    } registro, otro;
+    {
+        Tabla tabla(2, 2);
+        tabla.fijaObservador(&registro);
+        tabla.fija(1, 1, "7");
+        tabla.fija(1, 1, "7");
+        tabla.fija(0, 1, "");
+        tabla.redimensiona(4, 2);
+        tabla.fijaObservador(&otro);  // the first one hears nothing more
+        tabla.fija(0, 0, "x");
+    }
+    EXPECT_EQ(registro.celdas, (std::vector<std::pair<int, int>>{{1, 1}}));
+    EXPECT_EQ(registro.redimensiones, 1);
+    EXPECT_FALSE(registro.destruida);
+    EXPECT_TRUE(otro.destruida);
 }
 
 }  // namespace
