@@ -14,10 +14,11 @@
 namespace zefra::pruebas {
 namespace {
 
-class Selector : public PruebaVentanas {
+class Selector : public PruebaFormulario {
   protected:
     Selector() : selector(principal->contexto().ventana<gui::FrmListDirec>()) {}
 
+    // Asks to open (and takes the text when `aceptar`) or to save `texto`, in the test's folder.
     void pide(bool guardar, const std::string& texto = {}) {
         gui::DestinoFichero destino;
         destino.recibe = [this](const std::string& t) {
@@ -29,11 +30,6 @@ class Selector : public PruebaVentanas {
         selector.pide({guardar ? "2" : "1", guardar ? "Guardar en fichero" : "Abrir de fichero",
                        guardar, false, destino});
         selector.muestraCarpeta(dir.path());
-    }
-    // Types the name and presses "Abrir" or "Guardar".
-    void pulsaCon(const QString& nombre, const char* boton) {
-        escribe(control<QLineEdit>(&selector, "txnomarchi"), nombre);
-        pulsa(control<QPushButton>(&selector, boton));
     }
     std::string ruta(const QString& n) const { return QDir(dir.path()).filePath(n).toStdString(); }
     void crea(const QString& n, const std::string& bytes) {
@@ -52,18 +48,25 @@ class Selector : public PruebaVentanas {
     int guardados = 0;
 };
 
-TEST_F(Selector, AbreElTextoEnteroYSeOcultaSalvoSiLoRechazan) {
+TEST_F(Selector, AbreElTextoEnteroSalvoSiNoPuedeOLoRechazan) {
     crea("m.txt", "zvkf\r\n");
     crea("b.cod", "");
-    aceptar = false;
+    std::filesystem::create_directory(ruta("carpeta"));
+    crea("grande.txt", std::string(16 * 1024 * 1024 + 1, 'a'));
     pide(false);
-    EXPECT_EQ(selector.windowTitle(), "Abrir de fichero");
-    EXPECT_TRUE(control<QPushButton>(&selector, "btAbrir")->isVisible());
-    EXPECT_FALSE(control<QPushButton>(&selector, "btGuardar")->isVisible());
-    EXPECT_EQ(control<QLineEdit>(&selector, "txdonde")->text(), "1");
-    ASSERT_EQ(lista("File1")->count(), 1);  // only *.txt at first
-    lista("File1")->setCurrentRow(0);       // clicking a file copies its name
-    EXPECT_EQ(control<QLineEdit>(&selector, "txnomarchi")->text(), "m.txt");
+    EXPECT_EQ(selector.windowTitle() + ' ' + texto(&selector, "txdonde"), "Abrir de fichero 1");
+    EXPECT_TRUE(control<QWidget>(&selector, "btAbrir")->isVisible());
+    EXPECT_FALSE(control<QWidget>(&selector, "btGuardar")->isVisible());
+    for (const char* n : {"no-existe.txt", "carpeta", "grande.txt", ""}) {
+        esperaMensaje("No se pudo abrir el fichero especificado.");
+        rellena(&selector, {"txnomarchi"}, {n}, "btAbrir");
+        EXPECT_EQ(recibido, "-");
+        EXPECT_TRUE(selector.isVisible());
+    }
+    ASSERT_EQ(lista("File1")->count(), 2);  // only *.txt at first
+    lista("File1")->setCurrentRow(1);       // clicking a file copies its name
+    EXPECT_EQ(texto(&selector, "txnomarchi"), "m.txt");
+    aceptar = false;
     pulsa(control<QPushButton>(&selector, "btAbrir"));
     EXPECT_EQ(recibido, "zvkf\r\n");
     EXPECT_TRUE(selector.isVisible());  // a refused text leaves the chooser open
@@ -79,30 +82,18 @@ TEST_F(Selector, AbreElTextoEnteroYSeOcultaSalvoSiLoRechazan) {
     EXPECT_EQ(lista("File1")->item(0)->text(), "b.cod");
 }
 
-TEST_F(Selector, FicherosQueNoSePuedenAbrir) {
-    std::filesystem::create_directory(ruta("carpeta"));
-    crea("grande.txt", std::string(16 * 1024 * 1024 + 1, 'a'));
-    pide(false);
-    for (const char* n : {"no-existe.txt", "carpeta", "grande.txt", ""}) {
-        esperaMensaje("No se pudo abrir el fichero especificado.");
-        pulsaCon(n, "btAbrir");
-        EXPECT_EQ(recibido, "-");
-        EXPECT_TRUE(selector.isVisible());
-    }
-}
-
 TEST_F(Selector, GuardaYConfirmaPeroNoSobreUnFicheroDeSoloLectura) {
     crea("viejo.txt", "intacto");
     std::filesystem::permissions(ruta("viejo.txt"), std::filesystem::perms::owner_read);
     pide(true, "zvkf");
     esperaMensaje("No pudo guardarse en el fichero especificado.");
-    pulsaCon("viejo.txt", "btGuardar");
+    rellena(&selector, {"txnomarchi"}, {"viejo.txt"}, "btGuardar");
     EXPECT_EQ(lee("viejo.txt"), "intacto");
     EXPECT_EQ(guardados, 0);
     EXPECT_TRUE(selector.isVisible());
     selector.muestraCarpeta(dir.path() + "/");  // a folder ending in '/' gets no second one
     esperaMensaje("Archivo guardado satisfactoriamente.");
-    pulsaCon("r.cod", "btGuardar");
+    rellena(&selector, {"txnomarchi"}, {"r.cod"}, "btGuardar");
     EXPECT_EQ(lee("r.cod"), "zvkf\r\n");
     EXPECT_EQ(guardados, 1);
     EXPECT_FALSE(selector.isVisible());
@@ -117,9 +108,7 @@ TEST_F(Selector, NavegaPorLasCarpetasSalvoLasQueNoPuedeAbrir) {
     pide(false);
     auto* carpetas = lista("Dir1");
     EXPECT_GE(control<QComboBox>(&selector, "Drive1")->count(), 2);  // the root and home
-    const auto sub = carpetas->findItems("sub", Qt::MatchExactly);
-    ASSERT_EQ(sub.size(), 1);
-    emit carpetas->itemActivated(sub.front());
+    emit carpetas->itemActivated(carpetas->findItems("sub", Qt::MatchExactly).value(0));
     EXPECT_EQ(selector.carpeta(), QDir(dir.path()).filePath("sub"));
     EXPECT_EQ(lista("File1")->count(), 1);
     emit carpetas->itemActivated(carpetas->item(0));  // ".."

@@ -19,6 +19,7 @@ class PruebaFormulario : public PruebaVentanas {
     using Mensajes = std::vector<std::pair<QStringList, const char*>>;
 
   protected:
+    PruebaFormulario() = default;  // for a window that no menu entry opens
     PruebaFormulario(const QString& entrada, const QString& nombre, QStringList campos,
                      QString boton)
         : campos_(std::move(campos)), boton_(std::move(boton)) {
@@ -59,12 +60,17 @@ class PruebaFormulario : public PruebaVentanas {
         EXPECT_TRUE(v && v->isVisible()) << nombre.toStdString();
         return v;
     }
-    // The first `columnas` cells of a row of a grid, joined by ','.
-    static QString fila(const gui::Rejilla* rejilla, int f, int columnas) {
-        QStringList celdas;
-        for (int c = 0; c < columnas; ++c)
-            celdas << rejilla->cellText(f, c);
-        return celdas.join(',');
+    // `cuantas` rows of a grid from row `desde`: their first `columnas` cells joined by ',', the
+    // rows by ';'.
+    static QString filas(const gui::Rejilla* rejilla, int desde, int cuantas, int columnas) {
+        QStringList texto;
+        for (int f = desde; f < desde + cuantas; ++f) {
+            QStringList celdas;
+            for (int c = 0; c < columnas; ++c)
+                celdas << rejilla->cellText(f, c);
+            texto << celdas.join(',');
+        }
+        return texto.join(';');
     }
 
     QWidget* w = nullptr;

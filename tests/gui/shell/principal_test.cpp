@@ -1,10 +1,14 @@
 // The main window: the menu tree with every entry's name, caption, place, shortcut and initial
-// state, the status frame with the budget fields, and the about window.
+// state, the status frame with the budget fields, the about window, the exit path, and every
+// window the menu opens with a default button for Enter, Escape for "Salir" and nothing clipped
+// at the size it opens with.
+#include <QApplication>
 #include <QGroupBox>
 #include <QKeySequence>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTest>
 
 #include "gui/shell/formulario.hpp"
 
@@ -51,7 +55,22 @@ const QStringList kDesactivadas = {"nModificarAlfa", "nCerrarAlfa", "nGuardarAlf
                                    "nalfa_azminus"};
 const QMap<QString, QString> kAtajos = {{"n_ejecucion", "Ctrl+E"}, {"n_ejec_diof", "Ctrl+D"}};
 
-using VentanaPrincipal = PruebaVentanas;
+class VentanaPrincipal : public PruebaVentanas {
+  protected:
+    // Answers the exit warning with one of its buttons (or its frame, for nullptr), after
+    // checking the list it shows.
+    void esperaAviso(const QString& lista, const char* boton) {
+        esperaDialogo("frmAvisoSalir", [this, lista, boton](QWidget* aviso) {
+            EXPECT_EQ(aviso->windowTitle(), "AVISO");
+            EXPECT_EQ(control<QLabel>(aviso, "lbAvisoAlfabetos")->text(), lista);
+            if (boton) {
+                control<QPushButton>(aviso, boton)->click();
+            } else {
+                aviso->close();
+            }
+        });
+    }
+};
 
 TEST_F(VentanaPrincipal, CadaEntradaEnSuSitioConSuNombreTituloAtajoYEstado) {
     for (const auto& [padre, hijos] : kArbol) {
@@ -80,42 +99,115 @@ TEST_F(VentanaPrincipal, CadaEntradaEnSuSitioConSuNombreTituloAtajoYEstado) {
     }
 }
 
-TEST_F(VentanaPrincipal, MarcoDeEstadoYSusCamposDelPresupuesto) {
+TEST_F(VentanaPrincipal, MarcoDeEstadoConLosCamposDelPresupuestoYAcercaDe) {
     EXPECT_TRUE(principal->windowTitle().startsWith("Zefra: "));
     auto* marco = control<QGroupBox>(principal.get(), "frEstadoActual");
     EXPECT_EQ(marco->title(), "Estado actual");
-    const std::pair<const char*, const char*> etiquetas[] = {
-        {"lbhoras", "Horas :"},
-        {"Label1", "Minutos:"},
-        {"Label2", "Segundos:"},
-        {"Label3", "Tiempo máximo establecido para el cálculo de los algoritmos."},
-        {"Label4", "Alfabeto activo:"},
-        {"lbalfabetoactivo", "a-z"},
-    };
-    for (const auto& [nombre, texto] : etiquetas)
-        EXPECT_EQ(control<QLabel>(marco, nombre)->text().remove('&'), texto);
+    QStringList etiquetas;
+    for (const char* n : {"lbhoras", "Label1", "Label2", "Label3", "Label4", "lbalfabetoactivo"})
+        etiquetas << control<QLabel>(marco, n)->text().remove('&');
+    EXPECT_EQ(etiquetas.join('|'),
+              "Horas :|Minutos:|Segundos:|Tiempo máximo establecido para el cálculo de los "
+              "algoritmos.|Alfabeto activo:|a-z");
     EXPECT_DOUBLE_EQ(estado.tiempo.tiempoMaximo(), 60);  // all three fields start empty
     escribe(control<QLineEdit>(marco, "txhoras"), "1");
     escribe(control<QLineEdit>(marco, "txminutos"), "1,5");
-    escribe(control<QLineEdit>(marco, "txsegundos"), "");
     EXPECT_DOUBLE_EQ(estado.tiempo.tiempoMaximo(), 3690);
-}
 
-TEST_F(VentanaPrincipal, AcercaDeSeMuestraYSeCierraConElMarco) {
     accion("nAcercaDe")->trigger();
     QWidget* acerca = ventana("frAcercaDe");
     ASSERT_TRUE(acerca && acerca->isVisible());
     EXPECT_EQ(acerca->windowTitle(), "Acerca De");
     EXPECT_TRUE(acerca->findChildren<QPushButton*>().isEmpty());
-    bool version = false;
+    QStringList textos;
     for (const QLabel* l : acerca->findChildren<QLabel*>())
-        version |= l->text() == "Versión 1.2";
-    EXPECT_TRUE(version);
+        textos << l->text();
+    EXPECT_TRUE(textos.contains("Versión 1.2"));
     acerca->close();
     EXPECT_FALSE(acerca->isVisible());
     accion("nAcercaDe")->trigger();
     EXPECT_EQ(ventana("frAcercaDe"), acerca);  // created once, shown again
     EXPECT_TRUE(acerca->isVisible());
+}
+
+TEST_F(VentanaPrincipal, LaSalidaSoloAvisaDeLosAlfabetosSinGuardarYCancelarNoTermina) {
+    estado.ranuras[2].libre = false;  // saved or free slots are not listed
+    estado.ranuras[2].guardado = true;
+    estado.ranuras[6].guardado = true;
+    accion("nSalir")->trigger();
+    EXPECT_EQ(terminaciones, 1);
+    EXPECT_EQ(ventana("frmAvisoSalir"), nullptr);
+
+    estado.ranuras[3].libre = false;
+    estado.ranuras[0].libre = false;
+    for (const char* boton : {"btCancelarAviso", static_cast<const char*>(nullptr)}) {
+        esperaAviso("alfabeto1\nalfabeto4\n", boton);  // in order, and the list does not grow
+        accion("nSalir")->trigger();
+        EXPECT_EQ(terminaciones, 1);
+        EXPECT_FALSE(ventana("frmAvisoSalir")->isVisible());
+        EXPECT_TRUE(principal->isVisible());
+    }
+    esperaAviso("alfabeto1\nalfabeto4\n", "btAceptarAviso");
+    accion("nSalir")->trigger();
+    EXPECT_EQ(terminaciones, 2);
+}
+
+TEST_F(VentanaPrincipal, ElMarcoDeLaVentanaPrincipalPasaPorLaSalida) {
+    estado.ranuras[1].libre = false;
+    esperaAviso("alfabeto2\n", "btCancelarAviso");
+    EXPECT_FALSE(principal->close());
+    EXPECT_EQ(terminaciones, 0);
+    EXPECT_TRUE(principal->isVisible());
+    estado.ranuras[1].guardado = true;
+    principal->close();
+    EXPECT_EQ(terminaciones, 1);
+}
+
+// The menu entries that open a window, in menu order.
+QList<QAction*> entradasQueAbren(QWidget* contenedor) {
+    QList<QAction*> entradas;
+    for (QAction* a : contenedor->actions()) {
+        if (a->menu()) {
+            entradas << entradasQueAbren(a->menu());
+        } else if (!a->isSeparator() && a->isVisible() && a->isEnabled() &&
+                   !a->objectName().startsWith("nalfa") && a->objectName() != "nSalir") {
+            entradas << a;
+        }
+    }
+    return entradas;
+}
+
+TEST_F(VentanaPrincipal, CadaVentanaConTeclaIntroEscapeYNadaRecortado) {
+    aceptaTodo();  // "Abrir" shows the file chooser modally: it is closed at once
+    int revisadas = 0;
+    for (QAction* entrada : entradasQueAbren(principal->menuBar())) {
+        QWidgetList antes;
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (w->isVisible()) antes << w;
+        }
+        entrada->trigger();
+        QCoreApplication::processEvents();
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (!w->isVisible() || antes.contains(w)) continue;
+            SCOPED_TRACE(w->objectName().toStdString());
+            ++revisadas;
+            const auto botones = w->findChildren<QPushButton*>();
+            EXPECT_TRUE(botones.isEmpty() || std::any_of(botones.begin(), botones.end(),
+                                                         [](auto* b) { return b->isDefault(); }))
+                << "no default button";
+            for (const QWidget* hijo : w->findChildren<QWidget*>()) {
+                if (!hijo->isVisible() || hijo->isWindow() || !hijo->parentWidget()->isVisible()) {
+                    continue;
+                }
+                EXPECT_TRUE(w->rect().contains(QRect(hijo->mapTo(w, QPoint(0, 0)), hijo->size())))
+                    << hijo->objectName().toStdString() << " of class "
+                    << hijo->metaObject()->className() << " lies outside the window";
+            }
+            QTest::keyClick(w, Qt::Key_Escape);
+            EXPECT_FALSE(w->isVisible()) << "Escape did not close it";
+        }
+    }
+    EXPECT_GE(revisadas, 20);
 }
 
 }  // namespace
