@@ -6,6 +6,7 @@
 #include <numeric>
 #include <random>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "core/shell/prueba_nucleo.hpp"
@@ -157,21 +158,20 @@ TEST_F(Zn, EulerComoLaFormulaDelProductoYLaListaComoLaCuenta) {
     EXPECT_EQ(phiPorFactores(4294967296ull), 2147483648ull);
     for (long n = 1; n <= 400; ++n)  // by counting
         ASSERT_EQ(*funcionEulerLista(estado, static_cast<double>(n)), phiFormula(n)) << n;
-    const struct {
-        double n, phi;
-        const char* lista;
-        bool terminada;
-    } casos[] = {{12, 4, "1, 5, 7, 11", true},
-                 {7, 6, "1 -- 6", false},
-                 {1, 1, "1", true},
-                 {10001, 9792, "Demasiados números.", true},
-                 {0, 0, "", false},
-                 {-5, 0, "", false}};
-    for (const auto& c : casos) {
+    // n, φ(n), the list and whether the routine finished with it.
+    const std::tuple<double, double, const char*, bool> casos[] = {
+        {12, 4, "1, 5, 7, 11", true},
+        {7, 6, "1 -- 6", false},
+        {1, 1, "1", true},
+        {10001, 9792, "Demasiados números.", true},
+        {0, 0, "", false},
+        {-5, 0, "", false},
+    };
+    for (const auto& [n, phi, texto, terminada] : casos) {
         lista = "-";
-        EXPECT_EQ(*funcionEulerLista(estado, c.n), c.phi) << c.n;
-        EXPECT_EQ(lista, c.lista) << c.n;
-        EXPECT_EQ(listaTerminada, c.terminada) << c.n;
+        EXPECT_EQ(*funcionEulerLista(estado, n), phi) << n;
+        EXPECT_EQ(lista, texto) << n;
+        EXPECT_EQ(listaTerminada, terminada) << n;
     }
     // Without the list only a prime writes it.
     EXPECT_EQ(*funcionEuler(estado, 12), 4);
