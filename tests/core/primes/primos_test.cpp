@@ -169,10 +169,8 @@ TEST_F(Primo, EsPrimoComoLaCribaPorDebajoDeCienMilYEnLosBordes) {
     const std::pair<double, int> casos[] = {
         {1, 0},  // not a prime: it has one divisor
         {2.5, 0},
-        {7.000001, 0},  // not whole
         {2147483647, 1},
         {9007199254740881, 1},  // the largest prime below 2^53
-        {9007199254740847, 1},
         {9007199254740991, 0},  // 2^53 − 1 = 6361 × 69431 × 20394401
         {9007199254740992, 0},  // 2^53
         {9007196099250001, 0},  // 94906249², found by d − 1 at the last pass

@@ -19,12 +19,11 @@ namespace {
 // "name:caption" for an entry, "+name:caption" for a submenu, "-name" for a separator.
 const std::pair<const char*, const char*> kArbol[] = {
     {"",
-     "+N_euclides:Euclides|+n_diofantica:Ecuaciones diofánticas|+Nnumerosprimos:Números Primos|"
-     "+naritmodular:Aritmética modular|+ncriptografia:Aplicación a la criptografia|"
-     "nAcercaDe:Acerca de|nSalir:Salir "},
+     "+N_euclides:Euclides|+n_diofantica:Ecuaciones diofánticas|"
+     "+Nnumerosprimos:Números Primos|+naritmodular:Aritmética modular|"
+     "+ncriptografia:Aplicación a la criptografia|nAcercaDe:Acerca de|nSalir:Salir "},
     {"N_euclides",
-     "n_descripcion:Descripción|n_ejecucion:Ejecución|-nseparBase|"
-     "+cambiobase:Cambio de base"},
+     "n_descripcion:Descripción|n_ejecucion:Ejecución|-nseparBase|+cambiobase:Cambio de base"},
     {"cambiobase", "n_baseb:Base 10 --> Base b|n_base10:Base b --> Base 10"},
     {"n_diofantica", "n_descrip_diof:Descripción|n_ejec_diof:Ejecución"},
     {"Nnumerosprimos",
@@ -41,9 +40,8 @@ const std::pair<const char*, const char*> kArbol[] = {
      "+nalfabeto:Alfabeto|ncripprivada:Criptosistema de clave privada|"
      "ncrippublica:Criptosistema de clave pública"},
     {"nalfabeto",
-     "nCrearAlfa:Crear|nModificarAlfa:Modificar|-nsepar1alfa|"
-     "+nSelecAlfa:Seleccionar|-nsepar2alfa|nAbrirAlfa:Abrir|nCerrarAlfa:Cerrar|"
-     "nGuardarAlfa:Guardar"},
+     "nCrearAlfa:Crear|nModificarAlfa:Modificar|-nsepar1alfa|+nSelecAlfa:Seleccionar|"
+     "-nsepar2alfa|nAbrirAlfa:Abrir|nCerrarAlfa:Cerrar|nGuardarAlfa:Guardar"},
     {"nSelecAlfa",
      "nalfa_azminus:a-z|nalfa_az:A-Z|nalfa_azAZ:a-z, A-Z|nalfa_azAZ09:a-z, A-Z, 0-9|"
      "nalfa_ASCII:ASCII|-nalfaus(0)|nalfaus(1):alfabeto1|nalfaus(2):alfabeto2|"
