@@ -118,7 +118,7 @@ TEST(CocienteYResto, ExactosHasta2A53YReglasDeLosNegativos) {
     }
 }
 
-TEST(NoEsEntero, SoloUnMenosOpcionalYCifras) {
+TEST(NoEsEntero, SoloUnMenosOpcionalYCifrasYElMcmExacto) {
     for (const char* texto : {"123", "-45", "0", "007", ""})
         EXPECT_EQ(noEsEntero(texto), 0) << '"' << texto << '"';
     for (const char* texto : {"-", "1,5", "1.5", "1E+15", "+5", " 5", "5 ", "--5", "1e3", "a"})
@@ -127,9 +127,6 @@ TEST(NoEsEntero, SoloUnMenosOpcionalYCifras) {
     // A number by its decimal text: 1E+15 has an exponent.
     for (const auto& [x, no] : {std::pair{999999999999999.0, 0}, {-12.0, 0}, {1e15, 1}, {2.5, 1}})
         EXPECT_EQ(noEsEntero(x), no) << x;
-}
-
-TEST(Mcm, ExactoBajo1E15) {
     EXPECT_EQ(mcm(-12, 8, 4), 24);
     // Two 15-digit inputs with a large gcd: a × b loses digits, |a| ÷ g × |b| does not.
     EXPECT_EQ(mcm(185783260201980, 278674890302970, 92891630100990), 557349780605940);
@@ -190,7 +187,11 @@ class Aritmetica : public pruebas::PruebaNucleo {
     }
 };
 
-TEST_F(Aritmetica, McdConYSinTrazaDeEuclides) {
+TEST_F(Aritmetica, McdConYSinTrazaDeEuclidesYSuPresupuesto) {
+    EXPECT_EQ(mcdClaves(tiempo, 28, 5), 1);  // a private start
+    EXPECT_FALSE(tiempo.inicial());
+    EXPECT_EQ(mcd(tiempo, 28, 5), 1);  // a published one
+    EXPECT_TRUE(tiempo.inicial());
     // a, b, their gcd and the rows of the trace (nullptr: not checked).
     const std::tuple<double, double, double, const char*> casos[] = {
         {12, 8, 4, "12,8,1,4;8,4,2,0;4,0,,"},
@@ -219,13 +220,6 @@ TEST_F(Aritmetica, McdConYSinTrazaDeEuclides) {
     EXPECT_EQ(euclides(12, 8), 4);  // a shorter run leaves nothing of the longer one
     EXPECT_EQ(filas(), "12,8,1,4;8,4,2,0;4,0,,");
     EXPECT_EQ(estado.trazaEuclides.texto(70, 0) + estado.trazaEuclides.texto(26, 3), "");
-}
-
-TEST_F(Aritmetica, ElPresupuestoEnEuclides) {
-    EXPECT_EQ(mcdClaves(tiempo, 28, 5), 1);  // a private start
-    EXPECT_FALSE(tiempo.inicial());
-    EXPECT_EQ(mcd(tiempo, 28, 5), 1);  // a published one
-    EXPECT_TRUE(tiempo.inicial());
     presupuesto("0", 0.000001);  // budget 0 stops at the first check
     EXPECT_FALSE(mcd(tiempo, 12, 8));
     EXPECT_FALSE(mcdClaves(tiempo, 12, 8));
@@ -299,7 +293,7 @@ TEST_F(Aritmetica, TrazaDeLasConvergentesYColumnasDeUnaEjecucionMasLarga) {
     EXPECT_EQ(columna(3), "1,3,3,1");
 }
 
-TEST_F(Aritmetica, ErroresYTiempoAgotadoDeLaDiofantica) {
+TEST_F(Aritmetica, ErroresTiempoAgotadoYElSolucionadorDelInverso) {
     for (const auto& [a, b, c, tipo] :
          {std::tuple{2147483648.0, 3.0, 1.0, TipoError::Desbordamiento},
           {4.0, 6.0, 9999999998.0, TipoError::Desbordamiento},
@@ -308,13 +302,6 @@ TEST_F(Aritmetica, ErroresYTiempoAgotadoDeLaDiofantica) {
         EXPECT_EQ(errorDe([&] { Diofantica(estado, a, b, c); }, &trampa), tipo) << a << ' ' << c;
         EXPECT_EQ(trampa, "Diofántica");
     }
-    presupuesto("1", 0.4);  // the timeout in Euclid is passed up unchanged
-    EXPECT_FALSE(Diofantica(estado, 317811, 196418, 1));
-    EXPECT_FALSE(Diofantica(estado, 317811, 196418, 0));
-    EXPECT_FALSE(diofanticaInverso(estado, 317811, 196418, 1));
-}
-
-TEST_F(Aritmetica, ElSolucionadorDelInversoDaElMcdYLosDosCoeficientes) {
     double mcdVisto = -1, otro = 0;
     estado.observadores.mcdInverso = [&](double g) { mcdVisto = g; };
     estado.observadores.coeficienteInverso = [&](double y) { otro = y; };
@@ -333,12 +320,16 @@ TEST_F(Aritmetica, ElSolucionadorDelInversoDaElMcdYLosDosCoeficientes) {
     EXPECT_EQ(std::get<SinSolucion>(*diofanticaInverso(estado, 13, 26, 1)),
               SinSolucion::MCDNoDivide);
     EXPECT_EQ(mcdVisto, 13);
+    presupuesto("1", 0.4);  // the timeout in Euclid is passed up unchanged
+    EXPECT_FALSE(Diofantica(estado, 317811, 196418, 1));
+    EXPECT_FALSE(Diofantica(estado, 317811, 196418, 0));
+    EXPECT_FALSE(diofanticaInverso(estado, 317811, 196418, 1));
 }
 
 // 12·X + 8·Y = 20: x = 5 + 2k, y = −5 − 3k.
 const Parametrizacion kEjemplo{5, -5, 2, -3};
 
-TEST(Restricciones, CotasEnAmbosSentidosYCoeficientesCero) {
+TEST(Restricciones, CotasEnAmbosSentidosTextosDelRecuentoYTablaDeSoluciones) {
     const Parametrizacion soloX{2, 0, 0, -1};  // 5·X + 0·Y = 10: x = 2 always
     const struct {
         Parametrizacion p;
@@ -363,21 +354,18 @@ TEST(Restricciones, CotasEnAmbosSentidosYCoeficientesCero) {
         EXPECT_EQ(i ? describeIntervalo(*i).intervalo : "vacío",
                   c.intervalo ? c.intervalo : "vacío");
     }
-}
-
-TEST(Restricciones, TextosDelRecuentoYTablaDeSoluciones) {
     fijaSeparadorDecimal(',');
     const auto todo = describeIntervalo({-kSinCota, kSinCota});
     EXPECT_FALSE(todo.finito);
     EXPECT_EQ(todo.soluciones, "Existen infinitas soluciones para k en el intervalo");
     // The count, and the last k listed: at most 500.
-    const std::tuple<double, double, const char*, double> casos[] = {
+    const std::tuple<double, double, const char*, double> cuentas[] = {
         {4, 4, "Hay 1 solución.", 4},
         {-2, 2, "Hay 5 soluciones.", 2},
         {1, 500, "Hay 500 soluciones.", 500},
         {1, 501, "Hay 501 soluciones. Mostraremos sólo 500.", 500},
     };
-    for (const auto& [desde, hasta, muestra, ultimo] : casos) {
+    for (const auto& [desde, hasta, muestra, ultimo] : cuentas) {
         const auto d = describeIntervalo({desde, hasta});
         EXPECT_EQ(d.soluciones, "Existe un numero finito de soluciones para k en el intervalo");
         EXPECT_EQ(d.muestra + ' ' + textoDecimal(d.ultimoK),

@@ -114,7 +114,7 @@ TEST_F(Primo, ListaHastaTopesPequenosYHastaUnMillonComoLaCriba) {
         EXPECT_EQ(avisos[i], static_cast<int>(i + 1) * kAvisoListaPrimos);
 }
 
-TEST_F(Primo, ErroresDeLaLista) {
+TEST_F(Primo, ListaConErroresYElTiempoAgotado) {
     for (const double tope : {2147483648.0, -2147483649.0}) {
         listaPrimos(tiempo, 30, tabla);
         EXPECT_EQ(errorDe([&] { listaPrimos(tiempo, tope, tabla); }), TipoError::Desbordamiento);
@@ -134,15 +134,12 @@ TEST_F(Primo, ErroresDeLaLista) {
     tiempo.presupuesto.horas = "dos";
     EXPECT_EQ(errorDe([&] { listaPrimos(tiempo, 100, tabla); }), TipoError::TiposNoCoinciden);
     EXPECT_EQ(lista(), (Primos{2, 3, 5, 7}));
-}
-
-TEST_F(Primo, ListaConElTiempoAgotado) {
+    tiempo.presupuesto.horas = "";
     presupuesto("0", 0.001);  // budget 0 stops before the first candidate
     for (const double tope : {100.0, 1.0}) {
         tiempo.marcaInicio();
         const FinLista fin = listaPrimos(tiempo, tope, tabla);
-        EXPECT_TRUE(fin.agotado);
-        EXPECT_FALSE(fin.candidato.has_value());
+        EXPECT_TRUE(fin.agotado && !fin.candidato.has_value()) << tope;
         EXPECT_EQ(lista(), tope >= 3 ? (Primos{2, 3}) : Primos{});
     }
     for (const char* segundos : {"1", "2,5"}) {
@@ -158,7 +155,7 @@ TEST_F(Primo, ListaConElTiempoAgotado) {
     }
 }
 
-TEST_F(Primo, EsPrimoComoLaCribaPorDebajoDeCienMilYEnLosBordes) {
+TEST_F(Primo, EsPrimoComoLaCribaEnLosBordesYConElPresupuesto) {
     const auto primo = criba(99999);
     for (int n = 0; n < 100000; ++n) {
         const int es = primo[static_cast<std::size_t>(n)] ? 1 : 0;
@@ -187,9 +184,6 @@ TEST_F(Primo, EsPrimoComoLaCribaPorDebajoDeCienMilYEnLosBordes) {
     for (const double n : {-7.0, -2.5, -1e300})
         EXPECT_EQ(errorDe([&] { esPrimo(estado, n); }), TipoError::ArgumentoNoValido) << n;
     EXPECT_TRUE(veredictos.empty());
-}
-
-TEST_F(Primo, EsPrimoYElPresupuesto) {
     tiempo.presupuesto.minutos = "diez";  // read only when there is something to divide
     EXPECT_EQ(esPrimo(estado, 10), 0);
     EXPECT_EQ(esPrimo(estado, 1), 0);
@@ -207,7 +201,7 @@ TEST_F(Primo, EsPrimoYElPresupuesto) {
     EXPECT_EQ(esPrimo(estado, 23), 1);  // below 25 no time check is needed
 }
 
-TEST_F(Primo, LineasDeLaFactorizacionConSuRellenoYTabla) {
+TEST_F(Primo, FactorizacionComoElAlgoritmoCompletoConSusLineasElProductoYElPresupuesto) {
     const std::pair<double, std::string> casos[] = {
         {12, linea("2", 24, "2") + linea("3", 24, "1")},
         {360, linea("2", 24, "3") + linea("3", 24, "2") + linea("5", 24, "1")},
@@ -230,9 +224,6 @@ TEST_F(Primo, LineasDeLaFactorizacionConSuRellenoYTabla) {
         EXPECT_EQ(errorDe([&] { factorizaPrimos(estado, n); }), TipoError::Desbordamiento);
         EXPECT_TRUE(factores().empty());
     }
-}
-
-TEST_F(Primo, FactorizacionComoElAlgoritmoCompletoYElProductoDevuelveN) {
     std::vector<std::int32_t> numeros{1000003 * 2, 999983 * 997, 65537 * 32749, 46327 * 46337};
     for (std::int32_t n = 2; n <= 10000; ++n)
         numeros.push_back(n);
@@ -248,14 +239,10 @@ TEST_F(Primo, FactorizacionComoElAlgoritmoCompletoYElProductoDevuelveN) {
         for (const auto& [primo, exponente] : factores()) {
             EXPECT_GT(primo, anterior) << n;
             anterior = primo;
-            for (int e = 0; e < exponente; ++e)
-                producto *= primo;
+            producto *= static_cast<std::int64_t>(std::pow(primo, exponente));
         }
         EXPECT_EQ(producto, n);
     }
-}
-
-TEST_F(Primo, FactorizacionYElPresupuesto) {
     int avisos = 0;
     estado.observadores.factorizacion = [&](std::string_view) { ++avisos; };
     presupuesto("0", 0.001);

@@ -16,7 +16,8 @@ using pruebas::errorDe;
 
 using CronometroPrueba = pruebas::PruebaNucleo;
 
-TEST_F(CronometroPrueba, TiempoMaximoConCamposVaciosMezcladosYNoNumericos) {
+TEST_F(CronometroPrueba,
+       TiempoMaximoPresupuestoCeroExactamenteElPresupuestoYComprobacionesBaratas) {
     const struct {
         Presupuesto campos;
         double segundos;
@@ -31,9 +32,6 @@ TEST_F(CronometroPrueba, TiempoMaximoConCamposVaciosMezcladosYNoNumericos) {
     }
     for (const Presupuesto& p : {Presupuesto{"x", "", ""}, {"", "1:30", ""}, {"", "", " "}})
         EXPECT_EQ(errorDe([&] { tiempoMaximo(p); }), TipoError::TiposNoCoinciden) << p.minutos;
-}
-
-TEST_F(CronometroPrueba, PresupuestoCeroExactamenteElPresupuestoYComprobacionesBaratas) {
     presupuesto("0", 0);
     reloj.ahora += 0.000001;
     EXPECT_TRUE(Cronometro(tiempo, Inicio::Publica).agotado());  // the first check reads the clock
@@ -76,19 +74,7 @@ TEST_F(CronometroPrueba, InicioPublicoPrivadoYRutinasAnidadas) {
               TipoError::TiposNoCoinciden);
 }
 
-TEST_F(CronometroPrueba, UnCalculoQueCruzaLaMedianocheSigueMidiendo) {
-    reloj.ahora = 86399;
-    presupuesto("5", 0);
-    Cronometro cronometro(tiempo, Inicio::Publica);
-    reloj.ahora = 2;  // 00:00:02, three seconds later
-    EXPECT_FALSE(cronometro.agotado());
-    reloj.ahora = 10;
-    reloj.paso = 1;
-    for (int pasadas = 0; !cronometro.agotado();)
-        ASSERT_LT(++pasadas, 1 << 17);
-}
-
-TEST_F(CronometroPrueba, LatidosDuranteUnCalculoLargoYElFinTrasEllos) {
+TEST_F(CronometroPrueba, LatidosYFinDeUnCalculoLargoYUnoQueCruzaLaMedianoche) {
     int latidos = 0, fines = 0;
     tiempo.fijaLatido([&] { ++latidos; });
     tiempo.fijaFin([&] { ++fines; });
@@ -103,9 +89,18 @@ TEST_F(CronometroPrueba, LatidosDuranteUnCalculoLargoYElFinTrasEllos) {
         EXPECT_EQ(fines, 0);
     }
     EXPECT_EQ(fines, 1);
+    reloj.ahora = 86399;
+    presupuesto("5", 0);
+    Cronometro cronometro(tiempo, Inicio::Publica);
+    reloj.ahora = 2;  // 00:00:02, three seconds later
+    EXPECT_FALSE(cronometro.agotado());
+    reloj.ahora = 10;
+    reloj.paso = 1;
+    for (int pasadas = 0; !cronometro.agotado();)
+        ASSERT_LT(++pasadas, 1 << 17);
 }
 
-TEST(Tabla, SubindicesFueraDeIntervaloYRedimensiones) {
+TEST(Tabla, SubindicesRedimensionesYAvisos) {
     Tabla tabla(2, 3);
     tabla.fija(0, 0, "a");
     tabla.fija(1, 2, "b");
@@ -119,9 +114,6 @@ TEST(Tabla, SubindicesFueraDeIntervaloYRedimensiones) {
     tabla.redimensiona(3, 3);
     EXPECT_EQ(tabla.texto(1, 2), "");  // the cut cell does not come back
     EXPECT_EQ(errorDe([&] { tabla.redimensiona(-1, 2); }), TipoError::SubindiceFueraDeIntervalo);
-}
-
-TEST(Tabla, AvisaSoloDeLosCambiosRealesYDeSuFin) {
     struct Registro final : Tabla::Observador {  // "c" row column, "d" new size, "x" the end
         void celdaCambiada(int f, int c) override { sucesos += 'c' + std::to_string(f * 10 + c); }
         void dimensionesCambiadas() override { sucesos += 'd'; }

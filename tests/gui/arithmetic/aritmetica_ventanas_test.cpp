@@ -16,48 +16,7 @@ struct VentanaEuclides : PruebaFormulario {
     }
 };
 
-TEST_F(VentanaEuclides, McdMcmYCuandoSeOfreceLaTraza) {
-    EXPECT_EQ(w->windowTitle(), "ALGORITMO DE EUCLIDES");
-    EXPECT_TRUE(control<QLineEdit>(w, "txmcd")->isReadOnly());
-    EXPECT_TRUE(control<QLineEdit>(w, "txmcm")->isReadOnly());
-    // a, b, the gcd and lcm and whether the trace is offered.
-    const std::tuple<const char*, const char*, const char*, bool> casos[] = {
-        {"0", "0", "0 0", false},  // first: nothing else has offered the trace yet
-        {"-12", "8", "4 24", true},
-        {"0", "5", "5 0", true},
-        {"494065645841247", "494065645841246", "1 Capacidad entera excedida.", true},
-        {"007", "-21", "7 21", true},
-    };
-    for (const auto& [a, b, resultado, traza] : casos) {
-        calcula({a, b});
-        EXPECT_EQ(campo("txmcd") + ' ' + campo("txmcm"), resultado) << a << ' ' << b;
-        EXPECT_EQ(boton("btTraza")->isEnabled(), traza) << a << ' ' << b;
-    }
-    escribe(control<QLineEdit>(w, "txb"), "8");  // Enter in a field presses "M.C.D."
-    QTest::keyClick(control<QLineEdit>(w, "txb"), Qt::Key_Return);
-    EXPECT_EQ(campo("txmcd"), "1");
-}
-
-TEST_F(VentanaEuclides, LaTrazaMuestraLaUltimaEjecucionConAnchosSegunLosOperandos) {
-    calcula({"-12", "8"});
-    gui::Rejilla* rejilla = traza();
-    EXPECT_FALSE(boton("btTraza")->isEnabled());
-    EXPECT_EQ(rejilla->model()->headerData(0, Qt::Horizontal).toString(), "Dividendo");
-    EXPECT_EQ(filas(rejilla, 0, 5, 4),
-              "Dividendo,Divisor,Cociente,Resto;12,8,1,4;8,4,2,0;4,0,,;,,,");
-    const int estrecha = ventana("frTrazaEuclides")->width();
-    calcula({"308061521170129", "190392490709135"});
-    EXPECT_EQ(filas(rejilla, 1, 1, 2), "308061521170129,190392490709135");  // the open grid follows
-    traza();
-    EXPECT_GT(ventana("frTrazaEuclides")->width(), estrecha);
-    EXPECT_EQ(rejilla->columnWidth(1), rejilla->columnWidth(2));
-    EXPECT_GE(rejilla->columnWidth(1),
-              rejilla->fontMetrics().horizontalAdvance(QStringLiteral("308061521170129")));
-    calcula({"0", "5"});
-    EXPECT_EQ(rejilla->cellText(1, 0), QString());  // only the header row is left
-}
-
-TEST_F(VentanaEuclides, TiempoAgotadoValidacionesEnOrdenYPresupuestoNoNumerico) {
+TEST_F(VentanaEuclides, TiempoAgotadoValidacionesMcdMcmYLaTrazaConAnchos) {
     estado.tiempo.presupuesto.segundos = "1";
     reloj.paso = 0.4;
     mensajes({{{"317811", "196418"}, "Se ha excedido el tiempo establecido."}}, "txmcd");
@@ -81,6 +40,42 @@ TEST_F(VentanaEuclides, TiempoAgotadoValidacionesEnOrdenYPresupuestoNoNumerico) 
                "Euclides:La operación ha producido el siguiente error:\n\nNo coinciden los tipos"}},
              "txmcd");
     EXPECT_FALSE(boton("btTraza")->isEnabled());
+    estado.tiempo.presupuesto.minutos = "";
+    EXPECT_EQ(w->windowTitle(), "ALGORITMO DE EUCLIDES");
+    EXPECT_TRUE(control<QLineEdit>(w, "txmcd")->isReadOnly());
+    EXPECT_TRUE(control<QLineEdit>(w, "txmcm")->isReadOnly());
+    // a, b, the gcd and lcm and whether the trace is offered.
+    const std::tuple<const char*, const char*, const char*, bool> casos[] = {
+        {"0", "0", "0 0", false},  // the trap has withdrawn the trace
+        {"-12", "8", "4 24", true},
+        {"0", "5", "5 0", true},
+        {"494065645841247", "494065645841246", "1 Capacidad entera excedida.", true},
+        {"007", "-21", "7 21", true},
+    };
+    for (const auto& [a, b, resultado, traza] : casos) {
+        calcula({a, b});
+        EXPECT_EQ(campo("txmcd") + ' ' + campo("txmcm"), resultado) << a << ' ' << b;
+        EXPECT_EQ(boton("btTraza")->isEnabled(), traza) << a << ' ' << b;
+    }
+    escribe(control<QLineEdit>(w, "txb"), "8");  // Enter in a field presses "M.C.D."
+    QTest::keyClick(control<QLineEdit>(w, "txb"), Qt::Key_Return);
+    EXPECT_EQ(campo("txmcd"), "1");
+    calcula({"-12", "8"});
+    gui::Rejilla* rejilla = traza();
+    EXPECT_FALSE(boton("btTraza")->isEnabled());
+    EXPECT_EQ(rejilla->model()->headerData(0, Qt::Horizontal).toString(), "Dividendo");
+    EXPECT_EQ(filas(rejilla, 0, 5, 4),
+              "Dividendo,Divisor,Cociente,Resto;12,8,1,4;8,4,2,0;4,0,,;,,,");
+    const int estrecha = ventana("frTrazaEuclides")->width();
+    calcula({"308061521170129", "190392490709135"});
+    EXPECT_EQ(filas(rejilla, 1, 1, 2), "308061521170129,190392490709135");  // the open grid follows
+    traza();
+    EXPECT_GT(ventana("frTrazaEuclides")->width(), estrecha);
+    EXPECT_EQ(rejilla->columnWidth(1), rejilla->columnWidth(2));
+    EXPECT_GE(rejilla->columnWidth(1),
+              rejilla->fontMetrics().horizontalAdvance(QStringLiteral("308061521170129")));
+    calcula({"0", "5"});
+    EXPECT_EQ(rejilla->cellText(1, 0), QString());  // only the header row is left
 }
 
 const char* kNoDivide = "No existe solución para la ecuación ya que el mcd(A,B) no divide a C";
@@ -115,21 +110,7 @@ struct VentanaDiofanticas : PruebaFormulario {
     QWidget* r = nullptr;
 };
 
-TEST_F(VentanaDiofanticas, ResuelveYOfreceLaTrazaYLasRestricciones) {
-    EXPECT_EQ(w->windowTitle(), "ECUACIONES DIOFÁNTICAS LINEALES DE 2 INCÓGNITAS");
-    EXPECT_FALSE(ofrece());
-    calcula({"12", "8", "20"});
-    EXPECT_EQ(campo("txX") + ' ' + campo("txY") + ' ' + campo("beta") + ' ' + campo("alpha"),
-              "5 -5 2 -3");
-    EXPECT_EQ(campo("txsolgen"), "X = 5 + 2 K\nY = -5 - 3 K\n\nPara todo entero K");
-    EXPECT_FALSE(control<QLineEdit>(w, "alpha")->isVisible());
-    EXPECT_TRUE(ofrece());
-    auto* rejilla = control<gui::Rejilla>(abreCon("btTrazaDiof", "frmTrazaDiof"), "grTrazadiof");
-    EXPECT_FALSE(boton("btTrazaDiof")->isEnabled());
-    EXPECT_EQ(filas(rejilla, 0, 4, 4), "i,-1,0,1;Q(i),,,1;A(i),0,1,1;B(i),1,0,1");
-}
-
-TEST_F(VentanaDiofanticas, TiempoAgotadoValidacionesSinSolucionYError) {
+TEST_F(VentanaDiofanticas, TiempoAgotadoValidacionesSinSolucionErrorYSolucionConSuTraza) {
     estado.tiempo.presupuesto.segundos = "1";
     reloj.paso = 0.4;
     mensajes({{{"317811", "196418", "1"}, "Se ha excedido del tiempo especificado."}}, "txX");
@@ -154,9 +135,19 @@ TEST_F(VentanaDiofanticas, TiempoAgotadoValidacionesSinSolucionYError) {
                "Diofántica:La operación ha producido el siguiente error:\n\nDesbordamiento"}},
              "txsolgen");
     EXPECT_FALSE(ofrece());  // but not after an error
+    EXPECT_EQ(w->windowTitle(), "ECUACIONES DIOFÁNTICAS LINEALES DE 2 INCÓGNITAS");
+    calcula({"12", "8", "20"});
+    EXPECT_EQ(campo("txX") + ' ' + campo("txY") + ' ' + campo("beta") + ' ' + campo("alpha"),
+              "5 -5 2 -3");
+    EXPECT_EQ(campo("txsolgen"), "X = 5 + 2 K\nY = -5 - 3 K\n\nPara todo entero K");
+    EXPECT_FALSE(control<QLineEdit>(w, "alpha")->isVisible());
+    EXPECT_TRUE(ofrece());
+    auto* rejilla = control<gui::Rejilla>(abreCon("btTrazaDiof", "frmTrazaDiof"), "grTrazadiof");
+    EXPECT_FALSE(boton("btTrazaDiof")->isEnabled());
+    EXPECT_EQ(filas(rejilla, 0, 4, 4), "i,-1,0,1;Q(i),,,1;A(i),0,1,1;B(i),1,0,1");
 }
 
-TEST_F(VentanaDiofanticas, RestriccionesFinitasInfinitasYLaTablaDeQuinientas) {
+TEST_F(VentanaDiofanticas, RestriccionesCotasNoValidasYLaTablaDeQuinientas) {
     calcula({"12", "8", "20"});
     restricciones();
     EXPECT_FALSE(boton("btRestriccionesDiof")->isEnabled());
@@ -183,9 +174,6 @@ TEST_F(VentanaDiofanticas, RestriccionesFinitasInfinitasYLaTablaDeQuinientas) {
     restricciones();
     EXPECT_EQ(texto(r, "txx0"), QString());
     EXPECT_FALSE(control<QWidget>(r, "intervalo")->isVisible());
-}
-
-TEST_F(VentanaDiofanticas, CotasNoValidasYSinSolucionConRestricciones) {
     calcula({"12", "8", "20"});
     restricciones();
     const char* kFuera = " debe estar entre -2.147.483.647 y 2.147.483.647";
@@ -206,14 +194,7 @@ TEST_F(VentanaDiofanticas, CotasNoValidasYSinSolucionConRestricciones) {
     acotaSinSolucion(nullptr, nullptr, nullptr, nullptr);
 }
 
-struct DeDiezABaseB : PruebaFormulario {
-    DeDiezABaseB()
-        : PruebaFormulario("n_baseb", "frmbaseb", {"txelemzn", "txmodn2"}, "btcalculabaseb") {}
-};
-struct DeBaseBADiez : PruebaFormulario {
-    DeBaseBADiez()
-        : PruebaFormulario("n_base10", "frmbase10", {"txelemzn", "txmodn2"}, "btcalculabase10") {}
-};
+using CambioDeBase = PruebaFormulario;
 
 // Both windows check the base first, in the same order and words.
 const PruebaFormulario::Mensajes kBase = {
@@ -225,7 +206,8 @@ const PruebaFormulario::Mensajes kBase = {
 const char* kFuera = "El valor númerico está limitado entre 0 y 2.147.483.647";
 const char* kDesarrollo = "1·2^(3) + 0·2^(2) + 1·2^(1) + 0·2^(0) = 10";
 
-TEST_F(DeDiezABaseB, CompruebaLaBaseYElValorYConvierte) {
+TEST_F(CambioDeBase, DeDiezABaseBCompruebaLaBaseYElValorYConvierte) {
+    abre("n_baseb", "frmbaseb", {"txelemzn", "txmodn2"}, "btcalculabaseb");
     EXPECT_EQ(w->windowTitle(), "Base 10 --> Base b");
     mensajes(kBase, "txinver");
     mensajes({{{"", "2"}, "El valor ha de ser numérico"},
@@ -237,7 +219,8 @@ TEST_F(DeDiezABaseB, CompruebaLaBaseYElValorYConvierte) {
     EXPECT_EQ(campo("txinver") + " = " + campo("txq"), QString("1010 = ") + kDesarrollo);
 }
 
-TEST_F(DeBaseBADiez, CompruebaLaBaseYLosDigitosYConvierte) {
+TEST_F(CambioDeBase, DeBaseBADiezCompruebaLaBaseYLosDigitosYConvierte) {
+    abre("n_base10", "frmbase10", {"txelemzn", "txmodn2"}, "btcalculabase10");
     EXPECT_EQ(w->windowTitle(), "Base b --> Base 10");
     mensajes(kBase, "txinver");
     calcula({"1010", "2"});

@@ -7,23 +7,10 @@
 namespace zefra::pruebas {
 namespace {
 
-struct VentanaRepresentante : PruebaFormulario {
-    VentanaRepresentante()
-        : PruebaFormulario("nrepres", "frmrepresZn", {"txmodn", "txclase"}, "btcalcurepres") {}
-};
-struct VentanaInverso : PruebaFormulario {
-    VentanaInverso()
-        : PruebaFormulario("nInvZn", "frmcalinver", {"txmodn2", "txelemzn"}, "btcalcuinver") {}
-};
-struct VentanaEuler : PruebaFormulario {
-    VentanaEuler() : PruebaFormulario("nfuneuler", "frmfuneuler", {"txmodn3"}, "btcalcueuler") {}
-};
-struct VentanaPotencias : PruebaFormulario {
-    VentanaPotencias()
-        : PruebaFormulario("ncalcupoten", "frmcalcupoten", {"txn", "Txa", "Txb"}, "btcalcupoten") {}
-};
+using VentanasZn = PruebaFormulario;
 
-TEST_F(VentanaRepresentante, ValidacionesEnOrdenDivisionYRazonamiento) {
+TEST_F(VentanasZn, RepresentanteValidacionesEnOrdenDivisionYRazonamiento) {
+    abre("nrepres", "frmrepresZn", {"txmodn", "txclase"}, "btcalcurepres");
     EXPECT_EQ(w->windowTitle(), "Representante de clase");
     const char* kModulo = "El módulo ha de ser un número >0";
     mensajes({{{"", "5"}, kModulo},
@@ -45,8 +32,19 @@ TEST_F(VentanaRepresentante, ValidacionesEnOrdenDivisionYRazonamiento) {
     EXPECT_EQ(texto(r, "lbExplicaRepres"), " 37 = 3 * 10 + 7");
 }
 
-TEST_F(VentanaInverso, ExisteNoExisteYSuRazonamiento) {
+TEST_F(VentanasZn, InversoValidacionesExisteNoExisteRazonamientoYTiempoAgotado) {
+    abre("nInvZn", "frmcalinver", {"txmodn2", "txelemzn"}, "btcalcuinver");
     EXPECT_EQ(w->windowTitle(), "INVERSO DE UN ELEMENTO DE Zn");
+    mensajes({{{"n", "5"}, "El módulo ha de ser un valor numérico."},
+              {{"0", "5"}, "El módulo ha de ser un valor positivo (>0)."},
+              {{"2147483648", "5"}, "El número está limitado al valor 2.147.483.647"},
+              {{"26,5", "5"}, "El módulo ha de ser un número entero."},
+              {{"26", ""}, "El número de clase ha de ser numérico"},
+              {{"26", "2147483648"},
+               "El valor númerico está limitado entre -2.147.483.647 y 2.147.483.647"},
+              {{"26", "0,5"}, "El número de clase ha de ser un número entero."},
+              {{"00000000026", "5"}, "No puede superar los once dígitos"}},
+             "txinver");
     calcula({"26", "7"});
     EXPECT_EQ(campo("txinver") + ' ' + campo("txmcd") + ' ' + campo("txInverSinConvertir") + ' ' +
                   campo("txKentero"),
@@ -60,20 +58,6 @@ TEST_F(VentanaInverso, ExisteNoExisteYSuRazonamiento) {
     calcula({"10", "-3"});
     EXPECT_EQ(campo("txinver"), "3");
     EXPECT_TRUE(texto(r, "lbExplicaInverso").contains("[ -3 ] = [ 7 - 10 ] = [ 7 ]"));
-}
-
-TEST_F(VentanaInverso, ValidacionesEnOrdenYTiempoAgotadoSegunElSigno) {
-    mensajes({{{"n", "5"}, "El módulo ha de ser un valor numérico."},
-              {{"0", "5"}, "El módulo ha de ser un valor positivo (>0)."},
-              {{"2147483648", "5"}, "El número está limitado al valor 2.147.483.647"},
-              {{"26,5", "5"}, "El módulo ha de ser un número entero."},
-              {{"26", ""}, "El número de clase ha de ser numérico"},
-              {{"26", "2147483648"},
-               "El valor númerico está limitado entre -2.147.483.647 y 2.147.483.647"},
-              {{"26", "0,5"}, "El número de clase ha de ser un número entero."},
-              {{"00000000026", "5"}, "No puede superar los once dígitos"}},
-             "txinver");
-    calcula({"26", "7"});
     estado.tiempo.presupuesto.segundos = "1";
     reloj.paso = 0.4;
     mensajes({{{"317811", "196418"}, "Se ha superado el tiempo establecido."},
@@ -81,7 +65,8 @@ TEST_F(VentanaInverso, ValidacionesEnOrdenYTiempoAgotadoSegunElSigno) {
              "txinver");
 }
 
-TEST_F(VentanaEuler, ValidacionesYDoceConSuExplicacion) {
+TEST_F(VentanasZn, EulerValidacionesYDoceConSuExplicacion) {
+    abre("nfuneuler", "frmfuneuler", {"txmodn3"}, "btcalcueuler");
     EXPECT_EQ(w->windowTitle(), "FUNCIÓN DE EULER");
     const char* kModulo = "El módulo ha de ser un número >0";
     mensajes({{{""}, kModulo},
@@ -105,7 +90,8 @@ TEST_F(VentanaEuler, ValidacionesYDoceConSuExplicacion) {
     EXPECT_EQ(texto(e, "txPrimosEuler"), "1 -- 6");
 }
 
-TEST_F(VentanaPotencias, ResultadoYTraza) {
+TEST_F(VentanasZn, PotenciasResultadoTrazaValidacionesYTiempoAgotado) {
+    abre("ncalcupoten", "frmcalcupoten", {"txn", "Txa", "Txb"}, "btcalcupoten");
     EXPECT_EQ(w->windowTitle(), "Cálculo de potencias en Zn");
     EXPECT_FALSE(boton("btTrazaPotencia")->isEnabled());
     calcula({"7", "3", "100"});
@@ -119,9 +105,7 @@ TEST_F(VentanaPotencias, ResultadoYTraza) {
     QCoreApplication::processEvents();
     EXPECT_EQ(texto(t, "lbTrazaPotencia"), QString());
     EXPECT_TRUE(texto(t, "txTrazaPotencia").endsWith("[ 256 ] * [ 4 ] = [ 24 ]"));
-}
-
-TEST_F(VentanaPotencias, ValidacionesEnOrdenYTiempoAgotado) {
+    abre("ncalcupoten", "frmcalcupoten", {"txn", "Txa", "Txb"}, "btcalcupoten");
     calcula({"10", "5", "0"});
     mensajes({{{"7", "2", ""}, "Han de introducirse valores numéricos positivos."},
               {{"0", "2", "3"}, "Los valores han de ser positivos (>0)"},

@@ -31,7 +31,7 @@ struct VentanaListaPrimos : PruebaFormulario {
     QString cuenta() const { return texto(resultado(), "txnumprimos"); }
 };
 
-TEST_F(VentanaListaPrimos, ValidacionesListaYCuenta) {
+TEST_F(VentanaListaPrimos, ValidacionesListaCuentaTrampaYTiempoAgotado) {
     EXPECT_EQ(w->windowTitle(), "LISTA DE NUMEROS PRIMOS");
     const char* kLargo = "El número no puede superar los once dígitos";
     mensajes({{{""}, "Ha de ser un valor numérico"},
@@ -53,9 +53,6 @@ TEST_F(VentanaListaPrimos, ValidacionesListaYCuenta) {
     }
     EXPECT_EQ(resultado()->windowTitle(), "LISTA DE NUMEROS PRIMOS");
     EXPECT_TRUE(control<QLineEdit>(resultado(), "txnumprimos")->isReadOnly());
-}
-
-TEST_F(VentanaListaPrimos, UnTopeQueDesbordaYElTiempoAgotado) {
     calcula({"25"});
     pulsa(control<QPushButton>(resultado(), "btsalir"));
     ASSERT_FALSE(resultadoVisible());
@@ -83,7 +80,23 @@ TEST_F(VentanaListaPrimos, UnTopeQueDesbordaYElTiempoAgotado) {
     EXPECT_EQ(lista() + '|' + cuenta(), "2\n3\n5\n7\n11\n13\n|6");
 }
 
-TEST_F(VentanaListaPrimos, LaListaCreceAVecesDuranteUnaEjecucionLarga) {
+TEST_F(VentanaListaPrimos, SeSeleccionaSeCopiaYCreceAVecesDuranteUnaEjecucionLarga) {
+    calcula({"30"});
+    gui::VistaLineas* v = vista();
+    v->setFocus();
+    QTest::keyClick(v, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(v, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(), kPrimosHasta25 + "29\n");
+    const auto centro = [v](int fila) {
+        return v->visualRect(v->model()->index(fila, 0)).center();
+    };
+    QTest::mouseClick(v->viewport(), Qt::LeftButton, {}, centro(2));
+    QTest::mouseClick(v->viewport(), Qt::LeftButton, Qt::ShiftModifier, centro(4));
+    EXPECT_EQ(v->textoSeleccionado(), "5\n7\n11\n");
+    QTest::keyClick(v, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(), "5\n7\n11\n");
+    QTest::keyClick(v, Qt::Key_Down, Qt::ShiftModifier);
+    EXPECT_EQ(v->textoSeleccionado(), "5\n7\n11\n13\n");
     // The clock moves 1 ms per reading and is read at every check, so the heartbeat comes every
     // hundred checks: it records what the result window shows at that moment.
     estado.tiempo.presupuesto.horas = "1000";
@@ -104,31 +117,12 @@ TEST_F(VentanaListaPrimos, LaListaCreceAVecesDuranteUnaEjecucionLarga) {
     EXPECT_TRUE(*distintas.rbegin() > 0 && *distintas.rbegin() < 3001134);
 }
 
-TEST_F(VentanaListaPrimos, SeSeleccionaYSeCopia) {
-    calcula({"30"});
-    gui::VistaLineas* v = vista();
-    v->setFocus();
-    QTest::keyClick(v, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClick(v, Qt::Key_C, Qt::ControlModifier);
-    EXPECT_EQ(QApplication::clipboard()->text(), kPrimosHasta25 + "29\n");
-    const auto centro = [v](int fila) {
-        return v->visualRect(v->model()->index(fila, 0)).center();
-    };
-    QTest::mouseClick(v->viewport(), Qt::LeftButton, {}, centro(2));
-    QTest::mouseClick(v->viewport(), Qt::LeftButton, Qt::ShiftModifier, centro(4));
-    EXPECT_EQ(v->textoSeleccionado(), "5\n7\n11\n");
-    QTest::keyClick(v, Qt::Key_C, Qt::ControlModifier);
-    EXPECT_EQ(QApplication::clipboard()->text(), "5\n7\n11\n");
-    QTest::keyClick(v, Qt::Key_Down, Qt::ShiftModifier);
-    EXPECT_EQ(v->textoSeleccionado(), "5\n7\n11\n13\n");
-}
-
 struct VentanaEsPrimo : PruebaFormulario {
     VentanaEsPrimo() : PruebaFormulario("nesprimo", "frmesprimo", {"txtesprimo"}, "btesprimo") {}
     QString veredicto() const { return campo("lbsolesprimo"); }
 };
 
-TEST_F(VentanaEsPrimo, VeredictosPorLasCifrasEscritasHasta2A53) {
+TEST_F(VentanaEsPrimo, VeredictosValidacionesNegativoYTiempoAgotado) {
     EXPECT_EQ(w->windowTitle(), "¿Es número primo?");
     EXPECT_EQ(veredicto(), QString());
     const std::pair<const char*, std::string_view> casos[] = {
@@ -149,9 +143,6 @@ TEST_F(VentanaEsPrimo, VeredictosPorLasCifrasEscritasHasta2A53) {
     EXPECT_EQ(veredicto(), QString::fromUtf8(kNoEsPrimo));
     accion("nesprimo")->trigger();  // and the menu empties it
     EXPECT_EQ(veredicto(), QString());
-}
-
-TEST_F(VentanaEsPrimo, ValidacionesNegativoYTiempoAgotado) {
     calcula({"7"});
     const char* kLimite =
         "No puede exceder el valor: 9007199254740992 porque el resultado no sería fiable, "
@@ -185,7 +176,19 @@ struct VentanaFactoriza : PruebaFormulario {
     QString resultado() const { return campo("txfactorizacion"); }
 };
 
-TEST_F(VentanaFactoriza, LineasDelResultadoTambienDeOtraRutina) {
+TEST_F(VentanaFactoriza, ExponentesAlineadosLineasValidacionesTrampaYTiempoAgotado) {
+    // 2147483646 = 2 · 3² · 7 · 11 · 31 · 151 · 331: primes of one, two and three digits.
+    calcula({"2147483646"});
+    QStringList lineas = resultado().split('\n', Qt::SkipEmptyParts);
+    calcula({"2147483647"});
+    lineas << resultado().split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lineas.size(), 8);
+    const QFontMetricsF medidas(control<QWidget>(w, "txfactorizacion")->font());
+    const double ancho = medidas.horizontalAdvance(lineas[0].left(lineas[0].lastIndexOf(' ') + 1));
+    for (const QString& l : lineas) {
+        const QString hastaElExponente = l.left(l.lastIndexOf(' ') + 1);
+        EXPECT_NEAR(medidas.horizontalAdvance(hastaElExponente), ancho, 0.5) << l.toStdString();
+    }
     EXPECT_EQ(w->windowTitle(), "Factorización de un número");
     EXPECT_TRUE(control<QPlainTextEdit>(w, "txfactorizacion")->isReadOnly());
     const std::pair<const char*, QString> casos[] = {
@@ -199,9 +202,6 @@ TEST_F(VentanaFactoriza, LineasDelResultadoTambienDeOtraRutina) {
     }
     ASSERT_TRUE(factorizaPrimos(estado, 10));
     EXPECT_EQ(resultado(), linea("2", 24, "1") + linea("5", 24, "1"));
-}
-
-TEST_F(VentanaFactoriza, ValidacionesTrampaYTiempoAgotadoConservanElResultado) {
     calcula({"12"});
     const QString anterior = resultado();
     const char* kNoNumerico = "Ha de ser un valor numérico inferior a 2.147.483.648";
@@ -220,21 +220,6 @@ TEST_F(VentanaFactoriza, ValidacionesTrampaYTiempoAgotadoConservanElResultado) {
     esperaMensaje("Se ha excedido del tiempo establecido.");
     calcula({"1024"});
     EXPECT_EQ(resultado(), anterior);
-}
-
-TEST_F(VentanaFactoriza, LosExponentesQuedanAlineados) {
-    // 2147483646 = 2 · 3² · 7 · 11 · 31 · 151 · 331: primes of one, two and three digits.
-    calcula({"2147483646"});
-    QStringList lineas = resultado().split('\n', Qt::SkipEmptyParts);
-    calcula({"2147483647"});
-    lineas << resultado().split('\n', Qt::SkipEmptyParts);
-    ASSERT_EQ(lineas.size(), 8);
-    const QFontMetricsF medidas(control<QWidget>(w, "txfactorizacion")->font());
-    const double ancho = medidas.horizontalAdvance(lineas[0].left(lineas[0].lastIndexOf(' ') + 1));
-    for (const QString& l : lineas) {
-        const QString hastaElExponente = l.left(l.lastIndexOf(' ') + 1);
-        EXPECT_NEAR(medidas.horizontalAdvance(hastaElExponente), ancho, 0.5) << l.toStdString();
-    }
 }
 
 }  // namespace

@@ -62,7 +62,7 @@ class Descripciones : public PruebaVentanas {
     }
 };
 
-TEST_F(Descripciones, CadaEntradaYCadaBotonExtraAbrenSuVentanaYSalirLaOculta) {
+TEST_F(Descripciones, CadaEntradaYCadaBotonExtraAbrenSuVentanaYLaTrazaDeRestosExiste) {
     for (const auto& [entrada, nombre, titulo] : kEntradas) {
         SCOPED_TRACE(entrada);
         accion(entrada)->trigger();
@@ -89,9 +89,6 @@ TEST_F(Descripciones, CadaEntradaYCadaBotonExtraAbrenSuVentanaYSalirLaOculta) {
         pulsa(boton);
         EXPECT_EQ(ventana(nombre), otra);
     }
-}
-
-TEST_F(Descripciones, TrazaDeRestos) {
     auto& traza = principal->contexto().abre<gui::FrmTraza>();
     EXPECT_EQ(traza.objectName() + ' ' + traza.windowTitle(),
               "frmTraza TRAZA DEL ALGORITMO DE EUCLIDES");

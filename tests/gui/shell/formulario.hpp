@@ -19,12 +19,19 @@ class PruebaFormulario : public PruebaVentanas {
     using Mensajes = std::vector<std::pair<QStringList, const char*>>;
 
   protected:
-    PruebaFormulario() = default;  // for a window that no menu entry opens
-    PruebaFormulario(const QString& entrada, const QString& nombre, QStringList campos,
-                     QString boton)
-        : campos_(std::move(campos)), boton_(std::move(boton)) {
+    PruebaFormulario() = default;
+    PruebaFormulario(const QString& entrada, const QString& nombre, const QStringList& campos,
+                     const QString& boton) {
+        abre(entrada, nombre, campos, boton);
+    }
+
+    // Opens the window under test from its menu entry.
+    void abre(const QString& entrada, const QString& nombre, const QStringList& campos,
+              const QString& boton) {
         accion(entrada)->trigger();
         w = ventana(nombre);
+        campos_ = campos;
+        boton_ = boton;
     }
 
     // Types each value into the field in the same place and presses the computing button.
