@@ -118,7 +118,7 @@ TEST(CocienteYResto, ExactosHasta2A53YReglasDeLosNegativos) {
     }
 }
 
-TEST(NoEsEntero, SoloUnMenosOpcionalYCifrasYElMcmExacto) {
+TEST(NoEsEnteroYMcm, PorSuTextoYExactoBajo1E15) {
     for (const char* texto : {"123", "-45", "0", "007", ""})
         EXPECT_EQ(noEsEntero(texto), 0) << '"' << texto << '"';
     for (const char* texto : {"-", "1,5", "1.5", "1E+15", "+5", " 5", "5 ", "--5", "1e3", "a"})
@@ -302,6 +302,7 @@ TEST_F(Aritmetica, ErroresTiempoAgotadoYElSolucionadorDelInverso) {
         EXPECT_EQ(errorDe([&] { Diofantica(estado, a, b, c); }, &trampa), tipo) << a << ' ' << c;
         EXPECT_EQ(trampa, "Diofántica");
     }
+
     double mcdVisto = -1, otro = 0;
     estado.observadores.mcdInverso = [&](double g) { mcdVisto = g; };
     estado.observadores.coeficienteInverso = [&](double y) { otro = y; };
@@ -320,6 +321,7 @@ TEST_F(Aritmetica, ErroresTiempoAgotadoYElSolucionadorDelInverso) {
     EXPECT_EQ(std::get<SinSolucion>(*diofanticaInverso(estado, 13, 26, 1)),
               SinSolucion::MCDNoDivide);
     EXPECT_EQ(mcdVisto, 13);
+
     presupuesto("1", 0.4);  // the timeout in Euclid is passed up unchanged
     EXPECT_FALSE(Diofantica(estado, 317811, 196418, 1));
     EXPECT_FALSE(Diofantica(estado, 317811, 196418, 0));
@@ -354,6 +356,7 @@ TEST(Restricciones, CotasEnAmbosSentidosTextosDelRecuentoYTablaDeSoluciones) {
         EXPECT_EQ(i ? describeIntervalo(*i).intervalo : "vacío",
                   c.intervalo ? c.intervalo : "vacío");
     }
+
     fijaSeparadorDecimal(',');
     const auto todo = describeIntervalo({-kSinCota, kSinCota});
     EXPECT_FALSE(todo.finito);

@@ -127,6 +127,7 @@ TEST_F(Zn, InversoComoLaBusquedaExhaustivaSusRazonamientosYElReloj) {
     // In Z1 the class [0] is its own inverse.
     EXPECT_EQ(razonamientoInverso(datos(1, 5)).substr(0, 39),
               " Existe porque el  m.c.d.(1, 5) = 1\r\n\r\n");
+
     presupuesto("1", 0.4);
     EXPECT_FALSE(inversoZn(estado, 317811, 196418));
 }
@@ -176,12 +177,14 @@ TEST_F(Zn, EulerComoLaFormulaDelProductoLaListaYLaMemoriaDelModulo) {
     EXPECT_EQ(f.formula, "12 * (1 - 1/2) * (1 - 1/3)");
     factorizaPrimos(estado, 1);
     EXPECT_EQ(formulaEuler(estado.factores, "1").formula, "");
+
     EXPECT_EQ(*funcionEuler(estado, 2146654199), 46326.0 * 46336.0);
     // What is remembered is what is answered for the same modulus: nothing is recomputed.
     estado.memoriaModulo.phi = 7;
     EXPECT_EQ(*funcionEuler(estado, 2146654199), 7);
     EXPECT_EQ(*funcionEuler(estado, 12), 4);  // another modulus: worked out afresh
     EXPECT_EQ(*funcionEuler(estado, 2146654199), 46326.0 * 46336.0);
+
     presupuesto("1", 0.01);
     EXPECT_FALSE(funcionEulerLista(estado, 9999));
     EXPECT_FALSE(estado.memoriaModulo.phi);

@@ -134,6 +134,7 @@ TEST_F(Primo, ListaConErroresYElTiempoAgotado) {
     tiempo.presupuesto.horas = "dos";
     EXPECT_EQ(errorDe([&] { listaPrimos(tiempo, 100, tabla); }), TipoError::TiposNoCoinciden);
     EXPECT_EQ(lista(), (Primos{2, 3, 5, 7}));
+
     tiempo.presupuesto.horas = "";
     presupuesto("0", 0.001);  // budget 0 stops before the first candidate
     for (const double tope : {100.0, 1.0}) {
@@ -191,6 +192,7 @@ TEST_F(Primo, EsPrimoComoLaCribaEnLosBordesYConElPresupuesto) {
     for (const double n : {7.0, -7.0})
         EXPECT_EQ(errorDe([&] { esPrimo(estado, n); }), TipoError::TiposNoCoinciden) << n;
     tiempo.presupuesto.minutos = "";
+
     veredictos.clear();
     presupuesto("0", 0.001);
     tiempo.reiniciaTiempo();
@@ -224,6 +226,7 @@ TEST_F(Primo, FactorizacionComoElAlgoritmoCompletoConSusLineasElProductoYElPresu
         EXPECT_EQ(errorDe([&] { factorizaPrimos(estado, n); }), TipoError::Desbordamiento);
         EXPECT_TRUE(factores().empty());
     }
+
     std::vector<std::int32_t> numeros{1000003 * 2, 999983 * 997, 65537 * 32749, 46327 * 46337};
     for (std::int32_t n = 2; n <= 10000; ++n)
         numeros.push_back(n);
@@ -243,6 +246,7 @@ TEST_F(Primo, FactorizacionComoElAlgoritmoCompletoConSusLineasElProductoYElPresu
         }
         EXPECT_EQ(producto, n);
     }
+
     int avisos = 0;
     estado.observadores.factorizacion = [&](std::string_view) { ++avisos; };
     presupuesto("0", 0.001);

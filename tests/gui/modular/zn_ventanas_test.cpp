@@ -105,7 +105,6 @@ TEST_F(VentanasZn, PotenciasResultadoTrazaValidacionesYTiempoAgotado) {
     QCoreApplication::processEvents();
     EXPECT_EQ(texto(t, "lbTrazaPotencia"), QString());
     EXPECT_TRUE(texto(t, "txTrazaPotencia").endsWith("[ 256 ] * [ 4 ] = [ 24 ]"));
-    abre("ncalcupoten", "frmcalcupoten", {"txn", "Txa", "Txb"}, "btcalcupoten");
     calcula({"10", "5", "0"});
     mensajes({{{"7", "2", ""}, "Han de introducirse valores numéricos positivos."},
               {{"0", "2", "3"}, "Los valores han de ser positivos (>0)"},

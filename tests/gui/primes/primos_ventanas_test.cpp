@@ -97,6 +97,7 @@ TEST_F(VentanaListaPrimos, SeSeleccionaSeCopiaYCreceAVecesDuranteUnaEjecucionLar
     EXPECT_EQ(QApplication::clipboard()->text(), "5\n7\n11\n");
     QTest::keyClick(v, Qt::Key_Down, Qt::ShiftModifier);
     EXPECT_EQ(v->textoSeleccionado(), "5\n7\n11\n13\n");
+
     // The clock moves 1 ms per reading and is read at every check, so the heartbeat comes every
     // hundred checks: it records what the result window shows at that moment.
     estado.tiempo.presupuesto.horas = "1000";
@@ -143,6 +144,7 @@ TEST_F(VentanaEsPrimo, VeredictosValidacionesNegativoYTiempoAgotado) {
     EXPECT_EQ(veredicto(), QString::fromUtf8(kNoEsPrimo));
     accion("nesprimo")->trigger();  // and the menu empties it
     EXPECT_EQ(veredicto(), QString());
+
     calcula({"7"});
     const char* kLimite =
         "No puede exceder el valor: 9007199254740992 porque el resultado no sería fiable, "
@@ -177,6 +179,8 @@ struct VentanaFactoriza : PruebaFormulario {
 };
 
 TEST_F(VentanaFactoriza, ExponentesAlineadosLineasValidacionesTrampaYTiempoAgotado) {
+    EXPECT_EQ(w->windowTitle(), "Factorización de un número");
+    EXPECT_TRUE(control<QPlainTextEdit>(w, "txfactorizacion")->isReadOnly());
     // 2147483646 = 2 · 3² · 7 · 11 · 31 · 151 · 331: primes of one, two and three digits.
     calcula({"2147483646"});
     QStringList lineas = resultado().split('\n', Qt::SkipEmptyParts);
@@ -189,8 +193,7 @@ TEST_F(VentanaFactoriza, ExponentesAlineadosLineasValidacionesTrampaYTiempoAgota
         const QString hastaElExponente = l.left(l.lastIndexOf(' ') + 1);
         EXPECT_NEAR(medidas.horizontalAdvance(hastaElExponente), ancho, 0.5) << l.toStdString();
     }
-    EXPECT_EQ(w->windowTitle(), "Factorización de un número");
-    EXPECT_TRUE(control<QPlainTextEdit>(w, "txfactorizacion")->isReadOnly());
+
     const std::pair<const char*, QString> casos[] = {
         {"360", linea("2", 24, "3") + linea("3", 24, "2") + linea("5", 24, "1")},
         {"12.5", linea("2", 24, "2") + linea("3", 24, "1")},
@@ -202,6 +205,7 @@ TEST_F(VentanaFactoriza, ExponentesAlineadosLineasValidacionesTrampaYTiempoAgota
     }
     ASSERT_TRUE(factorizaPrimos(estado, 10));
     EXPECT_EQ(resultado(), linea("2", 24, "1") + linea("5", 24, "1"));
+
     calcula({"12"});
     const QString anterior = resultado();
     const char* kNoNumerico = "Ha de ser un valor numérico inferior a 2.147.483.648";
