@@ -96,10 +96,10 @@ class Primo : public pruebas::PruebaNucleo {
 
 TEST_F(Primo, ListaHastaTopesPequenosYHastaUnMillonComoLaCriba) {
     const Primos primeros = primosHasta(30);
-    // The bound halves to even: 2.5 is 2, 4.5 is 4, 5.5 is 6.
+    // The bound is rounded, halves to even: 1.5 is 2, 2.5 is 2, 4.5 is 4, 5.5 is 6.
     const std::pair<double, std::size_t> casos[] = {
         {-7, 0}, {0, 0},  {1, 0},   {2, 1},   {3, 2},   {4, 2},
-        {5, 3},  {25, 9}, {2.5, 1}, {4.5, 2}, {5.5, 3},
+        {5, 3},  {25, 9}, {1.5, 1}, {2.5, 1}, {4.5, 2}, {5.5, 3},
     };
     for (const auto& [tope, cuantos] : casos) {
         EXPECT_FALSE(listaPrimos(tiempo, tope, tabla).agotado) << tope;
