@@ -2,53 +2,44 @@
 #include <unistd.h>
 #include <QComboBox>
 #include <QDir>
-#include <QLineEdit>
 #include <QListWidget>
-#include <QPushButton>
 #include <QTemporaryDir>
 
 #include <filesystem>
 #include <fstream>
 
 #include "files/frm_listdirec.hpp"
-#include "gui/entorno.hpp"
+#include "gui/shell/formulario.hpp"
 
 namespace zefra::pruebas {
 namespace {
 
-class Selector : public PruebaVentanas {
+class Selector : public PruebaFormulario {
   protected:
     Selector() : selector(principal->contexto().ventana<gui::FrmListDirec>()) {}
 
-    void pideAbrir() {
-        selector.pide({QStringLiteral("1"),
-                       QStringLiteral("Abrir de fichero"),
-                       false,
-                       false,
-                       {[this](const std::string& t) {
-                            recibido = t;
-                            return aceptar;
-                        },
-                        {},
-                        {}}});
-        selector.muestraCarpeta(dir.path());
-    }
-    void pideGuardar(const std::string& texto) {
+    // Asks to open (and takes the text when `aceptar`) or to save `texto`, in the test's folder.
+    void pide(bool guardar, const std::string& texto = {}) {
         gui::DestinoFichero destino;
+        destino.recibe = [this](const std::string& t) {
+            recibido = t;
+            return aceptar;
+        };
         destino.texto = [texto] { return std::optional<std::string>(texto); };
         destino.guardado = [this] { ++guardados; };
-        selector.pide(
-            {QStringLiteral("2"), QStringLiteral("Guardar en fichero"), true, false, destino});
+        selector.pide({guardar ? "2" : "1", guardar ? "Guardar en fichero" : "Abrir de fichero",
+                       guardar, false, destino});
         selector.muestraCarpeta(dir.path());
     }
-    void nombre(const QString& n) { escribe(control<QLineEdit>(&selector, "txnomarchi"), n); }
+    std::string ruta(const QString& n) const { return QDir(dir.path()).filePath(n).toStdString(); }
     void crea(const QString& n, const std::string& bytes) {
-        std::ofstream(QDir(dir.path()).filePath(n).toStdString(), std::ios::binary) << bytes;
+        std::ofstream(ruta(n), std::ios::binary) << bytes;
     }
     std::string lee(const QString& n) {
-        std::ifstream f(QDir(dir.path()).filePath(n).toStdString(), std::ios::binary);
+        std::ifstream f(ruta(n), std::ios::binary);
         return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
     }
+    QListWidget* lista(const char* nombre) { return control<QListWidget>(&selector, nombre); }
 
     gui::FrmListDirec& selector;
     QTemporaryDir dir;
@@ -57,118 +48,77 @@ class Selector : public PruebaVentanas {
     int guardados = 0;
 };
 
-TEST_F(Selector, AbreElTextoEnteroYSeOculta) {
-    crea(QStringLiteral("m.txt"), "zvkf\r\n");
-    pideAbrir();
-    EXPECT_EQ(selector.windowTitle(), QStringLiteral("Abrir de fichero"));
-    EXPECT_TRUE(control<QPushButton>(&selector, "btAbrir")->isVisible());
-    EXPECT_FALSE(control<QPushButton>(&selector, "btGuardar")->isVisible());
-    EXPECT_EQ(control<QLineEdit>(&selector, "txdonde")->text(), QStringLiteral("1"));
-    auto* ficheros = control<QListWidget>(&selector, "File1");
-    ASSERT_EQ(ficheros->count(), 1);
-    ficheros->setCurrentRow(0);  // clicking a file copies its name
-    EXPECT_EQ(control<QLineEdit>(&selector, "txnomarchi")->text(), QStringLiteral("m.txt"));
-    pulsa(control<QPushButton>(&selector, "btAbrir"));
-    EXPECT_EQ(recibido, "zvkf\r\n");
-    EXPECT_FALSE(selector.isVisible());
-}
-
-TEST_F(Selector, UnTextoRechazadoDejaAbiertoElSelector) {
-    crea(QStringLiteral("m.txt"), "x");
-    aceptar = false;
-    pideAbrir();
-    nombre(QStringLiteral("m.txt"));
-    pulsa(control<QPushButton>(&selector, "btAbrir"));
-    EXPECT_TRUE(selector.isVisible());
-}
-
-TEST_F(Selector, FiltroDeTipos) {
-    crea(QStringLiteral("a.txt"), "");
-    crea(QStringLiteral("b.cod"), "");
-    pideAbrir();
-    auto* tipo = control<QComboBox>(&selector, "Combo1");
-    EXPECT_EQ(tipo->itemText(0), QStringLiteral("*.txt"));
-    EXPECT_EQ(tipo->itemText(1), QStringLiteral("*.cod"));
-    tipo->setCurrentIndex(1);
-    auto* ficheros = control<QListWidget>(&selector, "File1");
-    ASSERT_EQ(ficheros->count(), 1);
-    EXPECT_EQ(ficheros->item(0)->text(), QStringLiteral("b.cod"));
-}
-
-TEST_F(Selector, FicherosQueNoSePuedenAbrir) {
-    std::filesystem::create_directory(QDir(dir.path()).filePath("carpeta").toStdString());
-    crea(QStringLiteral("grande.txt"), std::string(16 * 1024 * 1024 + 1, 'a'));
-    pideAbrir();
+TEST_F(Selector, AbreElTextoEnteroSalvoSiNoPuedeOLoRechazan) {
+    crea("m.txt", "zvkf\r\n");
+    crea("b.cod", "");
+    std::filesystem::create_directory(ruta("carpeta"));
+    crea("grande.txt", std::string(16 * 1024 * 1024 + 1, 'a'));
+    pide(false);
+    EXPECT_EQ(selector.windowTitle() + ' ' + texto(&selector, "txdonde"), "Abrir de fichero 1");
+    EXPECT_TRUE(control<QWidget>(&selector, "btAbrir")->isVisible());
+    EXPECT_FALSE(control<QWidget>(&selector, "btGuardar")->isVisible());
     for (const char* n : {"no-existe.txt", "carpeta", "grande.txt", ""}) {
-        esperaMensaje(QStringLiteral("No se pudo abrir el fichero especificado."));
-        nombre(QString::fromUtf8(n));
-        pulsa(control<QPushButton>(&selector, "btAbrir"));
+        esperaMensaje("No se pudo abrir el fichero especificado.");
+        rellena(&selector, {"txnomarchi"}, {n}, "btAbrir");
         EXPECT_EQ(recibido, "-");
         EXPECT_TRUE(selector.isVisible());
     }
+    ASSERT_EQ(lista("File1")->count(), 2);  // only *.txt at first
+    lista("File1")->setCurrentRow(1);       // clicking a file copies its name
+    EXPECT_EQ(texto(&selector, "txnomarchi"), "m.txt");
+    aceptar = false;
+    pulsa(control<QPushButton>(&selector, "btAbrir"));
+    EXPECT_EQ(recibido, "zvkf\r\n");
+    EXPECT_TRUE(selector.isVisible());  // a refused text leaves the chooser open
+    aceptar = true;
+    pulsa(control<QPushButton>(&selector, "btAbrir"));
+    EXPECT_FALSE(selector.isVisible());
+
+    pide(false);
+    auto* tipo = control<QComboBox>(&selector, "Combo1");
+    EXPECT_EQ(tipo->itemText(0) + ' ' + tipo->itemText(1), "*.txt *.cod");
+    tipo->setCurrentIndex(1);
+    ASSERT_EQ(lista("File1")->count(), 1);
+    EXPECT_EQ(lista("File1")->item(0)->text(), "b.cod");
 }
 
-TEST_F(Selector, GuardaYConfirma) {
-    pideGuardar("zvkf");
-    nombre(QStringLiteral("r.cod"));
-    esperaMensaje(QStringLiteral("Archivo guardado satisfactoriamente."));
-    pulsa(control<QPushButton>(&selector, "btGuardar"));
-    EXPECT_EQ(lee(QStringLiteral("r.cod")), "zvkf\r\n");
+TEST_F(Selector, GuardaYConfirmaPeroNoSobreUnFicheroDeSoloLectura) {
+    crea("viejo.txt", "intacto");
+    std::filesystem::permissions(ruta("viejo.txt"), std::filesystem::perms::owner_read);
+    pide(true, "zvkf");
+    esperaMensaje("No pudo guardarse en el fichero especificado.");
+    rellena(&selector, {"txnomarchi"}, {"viejo.txt"}, "btGuardar");
+    EXPECT_EQ(lee("viejo.txt"), "intacto");
+    EXPECT_EQ(guardados, 0);
+    EXPECT_TRUE(selector.isVisible());
+    selector.muestraCarpeta(dir.path() + "/");  // a folder ending in '/' gets no second one
+    esperaMensaje("Archivo guardado satisfactoriamente.");
+    rellena(&selector, {"txnomarchi"}, {"r.cod"}, "btGuardar");
+    EXPECT_EQ(lee("r.cod"), "zvkf\r\n");
     EXPECT_EQ(guardados, 1);
     EXPECT_FALSE(selector.isVisible());
 }
 
-TEST_F(Selector, UnaCarpetaQueAcabaEnBarraNoDuplicaLaBarra) {
-    pideGuardar("x");
-    selector.muestraCarpeta(dir.path() + QStringLiteral("/"));
-    nombre(QStringLiteral("s.txt"));
-    esperaMensaje(QStringLiteral("Archivo guardado satisfactoriamente."));
-    pulsa(control<QPushButton>(&selector, "btGuardar"));
-    EXPECT_EQ(lee(QStringLiteral("s.txt")), "x\r\n");
-}
-
-TEST_F(Selector, NoGuardaSobreUnFicheroDeSoloLectura) {
-    crea(QStringLiteral("viejo.txt"), "intacto");
-    std::filesystem::permissions(QDir(dir.path()).filePath("viejo.txt").toStdString(),
-                                 std::filesystem::perms::owner_read);
-    pideGuardar("nuevo");
-    nombre(QStringLiteral("viejo.txt"));
-    esperaMensaje(QStringLiteral("No pudo guardarse en el fichero especificado."));
-    pulsa(control<QPushButton>(&selector, "btGuardar"));
-    EXPECT_EQ(lee(QStringLiteral("viejo.txt")), "intacto");
-    EXPECT_EQ(guardados, 0);
-    EXPECT_TRUE(selector.isVisible());
-}
-
-TEST_F(Selector, NavegaPorLasCarpetas) {
-    std::filesystem::create_directory(QDir(dir.path()).filePath("sub").toStdString());
-    crea(QStringLiteral("sub/dentro.txt"), "d");
-    pideAbrir();
-    auto* carpetas = control<QListWidget>(&selector, "Dir1");
-    const auto sub = carpetas->findItems(QStringLiteral("sub"), Qt::MatchExactly);
-    ASSERT_EQ(sub.size(), 1);
-    emit carpetas->itemActivated(sub.front());
-    EXPECT_EQ(selector.carpeta(), QDir(dir.path()).filePath(QStringLiteral("sub")));
-    EXPECT_EQ(control<QListWidget>(&selector, "File1")->count(), 1);
-    emit carpetas->itemActivated(carpetas->item(0));  // ".."
-    EXPECT_EQ(selector.carpeta(), QDir::cleanPath(dir.path()));
-    EXPECT_GE(control<QComboBox>(&selector, "Drive1")->count(), 2);  // the root and home
-}
-
-TEST_F(Selector, UnaCarpetaSinPermisoNoSeAbre) {
-    if (::geteuid() == 0) GTEST_SKIP() << "root reads every folder";
-    const auto cerrada = QDir(dir.path()).filePath(QStringLiteral("cerrada")).toStdString();
+TEST_F(Selector, NavegaPorLasCarpetasSalvoLasQueNoPuedeAbrir) {
+    std::filesystem::create_directory(ruta("sub"));
+    crea("sub/dentro.txt", "d");
+    const auto cerrada = ruta("cerrada");
     std::filesystem::create_directory(cerrada);
     std::filesystem::permissions(cerrada, std::filesystem::perms::none);
-    pideAbrir();
-    auto* carpetas = control<QListWidget>(&selector, "Dir1");
-    const auto item = carpetas->findItems(QStringLiteral("cerrada"), Qt::MatchExactly);
-    ASSERT_EQ(item.size(), 1);
-    esperaMensaje(
-        QStringLiteral("Se ha producido el siguiente error:\nNo se puede abrir la carpeta ") +
-        QDir::cleanPath(QString::fromStdString(cerrada)) + QStringLiteral("."));
-    emit carpetas->itemActivated(item.front());
-    EXPECT_EQ(selector.carpeta(), dir.path());  // the lists stay as they were
+    pide(false);
+    auto* carpetas = lista("Dir1");
+    EXPECT_GE(control<QComboBox>(&selector, "Drive1")->count(), 2);  // the root and home
+    emit carpetas->itemActivated(carpetas->findItems("sub", Qt::MatchExactly).value(0));
+    EXPECT_EQ(selector.carpeta(), QDir(dir.path()).filePath("sub"));
+    EXPECT_EQ(lista("File1")->count(), 1);
+    emit carpetas->itemActivated(carpetas->item(0));  // ".."
+    EXPECT_EQ(selector.carpeta(), QDir::cleanPath(dir.path()));
+    if (::geteuid() != 0) {  // root reads every folder
+        esperaMensaje("Se ha producido el siguiente error:\nNo se puede abrir la carpeta " +
+                      QDir::cleanPath(QString::fromStdString(cerrada)) + ".");
+        emit carpetas->itemActivated(carpetas->findItems("cerrada", Qt::MatchExactly).value(0));
+        EXPECT_EQ(selector.carpeta(), QDir::cleanPath(dir.path()));  // the lists stay
+    }
     std::filesystem::permissions(cerrada, std::filesystem::perms::owner_all);
 }
 

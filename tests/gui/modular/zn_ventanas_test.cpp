@@ -1,127 +1,123 @@
-// The representative and inverse windows and their reasoning, through the real widgets.
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
+// The windows of arithmetic in Zn and their reasoning and trace windows, through the real
+// widgets.
+#include <QCoreApplication>
 
-#include "gui/entorno.hpp"
+#include "gui/shell/formulario.hpp"
 
 namespace zefra::pruebas {
 namespace {
 
-class VentanasZn : public PruebaVentanas {
-  protected:
-    QWidget* abre(const char* entrada, const char* nombre) {
-        accion(entrada)->trigger();
-        return ventana(nombre);
-    }
-    void calcula(QWidget* w, const char* modulo, const char* elemento, const QString& n,
-                 const QString& a, const char* boton) {
-        escribe(control<QLineEdit>(w, modulo), n);
-        escribe(control<QLineEdit>(w, elemento), a);
-        pulsa(control<QPushButton>(w, boton));
-    }
-    QString razonamiento(QWidget* w, const char* ventanaRazonamiento, const char* etiqueta) {
-        pulsa(control<QPushButton>(w, "btexplicainver"));
-        QWidget* r = ventana(ventanaRazonamiento);
-        EXPECT_TRUE(r && r->isVisible());
-        return control<QLabel>(r, etiqueta)->text();
-    }
-};
+using VentanasZn = PruebaFormulario;
 
-TEST_F(VentanasZn, RepresentanteConSuRazonamiento) {
-    QWidget* w = abre("nrepres", "frmrepresZn");
-    EXPECT_EQ(w->windowTitle(), QStringLiteral("Representante de clase"));
-    calcula(w, "txmodn", "txclase", "10", "-33", "btcalcurepres");
-    EXPECT_EQ(control<QLineEdit>(w, "txsolrepres")->text(), QStringLiteral("7"));
-    EXPECT_EQ(control<QLineEdit>(w, "txRestoRepres")->text(), QStringLiteral("-3"));
-    EXPECT_EQ(control<QLineEdit>(w, "txcociente")->text(), QStringLiteral("-3"));
-    EXPECT_EQ(razonamiento(w, "frExplicaRepres", "lbExplicaRepres"),
-              QStringLiteral(" -33 = -3 * 10 + -3\n\n  [-3] = [7 - 10] = [ 7 ]"));
-    EXPECT_EQ(ventana("frExplicaRepres")->windowTitle(),
-              QStringLiteral("Razonamiento del resultado. Representante Zn."));
-    calcula(w, "txmodn", "txclase", "10", "37", "btcalcurepres");
-    EXPECT_EQ(control<QLabel>(ventana("frExplicaRepres"), "lbExplicaRepres")->text(),
-              QStringLiteral(" 37 = 3 * 10 + 7"));
+TEST_F(VentanasZn, RepresentanteValidacionesEnOrdenDivisionYRazonamiento) {
+    abre("nrepres", "frmrepresZn", {"txmodn", "txclase"}, "btcalcurepres");
+    EXPECT_EQ(w->windowTitle(), "Representante de clase");
+    const char* kModulo = "El módulo ha de ser un número >0";
+    mensajes({{{"", "5"}, kModulo},
+              {{"-4", "5"}, kModulo},
+              {{"2147483648", "5"}, "El valor numérico ha de ser inferior a 2.147.483.647"},
+              {{"7,5", "5"}, "El módulo ha de ser un número entero."},
+              {{"10", "x"}, "El número de clase ha de ser numérico"},
+              {{"10", "-2147483648"},
+               "El valor numérico ha de estar comprendido entre  -2.147.483.647 y 2.147.483.647"},
+              {{"10", "3,5"}, "El número de clase ha de ser un número entero."},
+              {{"00000000010", "5"}, "No puede superar los once dígitos"},
+              {{"0000000010", "-33"}, nullptr}});
+    EXPECT_EQ(campo("txsolrepres") + ' ' + campo("txRestoRepres") + ' ' + campo("txcociente"),
+              "7 -3 -3");
+    QWidget* r = abreCon("btexplicainver", "frExplicaRepres");
+    EXPECT_EQ(r->windowTitle(), "Razonamiento del resultado. Representante Zn.");
+    EXPECT_EQ(texto(r, "lbExplicaRepres"), " -33 = -3 * 10 + -3\n\n  [-3] = [7 - 10] = [ 7 ]");
+    calcula({"10", "37"});  // the open reasoning follows
+    EXPECT_EQ(texto(r, "lbExplicaRepres"), " 37 = 3 * 10 + 7");
 }
 
-TEST_F(VentanasZn, RepresentanteValidaEnOrden) {
-    QWidget* w = abre("nrepres", "frmrepresZn");
-    const struct {
-        const char *n, *a, *mensaje;
-    } casos[] = {
-        {"", "5", "El módulo ha de ser un número >0"},
-        {"0", "5", "El módulo ha de ser un número >0"},
-        {"-4", "5", "El módulo ha de ser un número >0"},
-        {"2147483648", "5", "El valor numérico ha de ser inferior a 2.147.483.647"},
-        {"7,5", "5", "El módulo ha de ser un número entero."},
-        {"10", "x", "El número de clase ha de ser numérico"},
-        {"10", "-2147483648",
-         "El valor numérico ha de estar comprendido entre  -2.147.483.647 y 2.147.483.647"},
-        {"10", "3,5", "El número de clase ha de ser un número entero."},
-        {"0000000010", "5", nullptr},
-        {"00000000010", "5", "No puede superar los once dígitos"},
-    };
-    for (const auto& c : casos) {
-        if (c.mensaje) esperaMensaje(QString::fromUtf8(c.mensaje));
-        calcula(w, "txmodn", "txclase", QString::fromUtf8(c.n), QString::fromUtf8(c.a),
-                "btcalcurepres");
-    }
-}
-
-TEST_F(VentanasZn, InversoExisteYNoExiste) {
-    QWidget* w = abre("nInvZn", "frmcalinver");
-    EXPECT_EQ(w->windowTitle(), QStringLiteral("INVERSO DE UN ELEMENTO DE Zn"));
-    calcula(w, "txmodn2", "txelemzn", "26", "7", "btcalcuinver");
-    EXPECT_EQ(control<QLineEdit>(w, "txinver")->text(), QStringLiteral("15"));
-    EXPECT_EQ(control<QLineEdit>(w, "txmcd")->text(), QStringLiteral("1"));
-    EXPECT_EQ(control<QLineEdit>(w, "txInverSinConvertir")->text(), QStringLiteral("-11"));
-    EXPECT_EQ(control<QLineEdit>(w, "txKentero")->text(), QStringLiteral("3"));
-    EXPECT_TRUE(razonamiento(w, "frexplicainver", "lbExplicaInverso")
-                    .endsWith(QStringLiteral("7 * -11 = 1 + -3 * 26\n\n"
-                                             "  siendo:        [ -11 ] =  [ 15 - 26 ] =  [ 15 ]")));
-
-    calcula(w, "txmodn2", "txelemzn", "26", "13", "btcalcuinver");
-    EXPECT_EQ(control<QLineEdit>(w, "txinver")->text(), QStringLiteral("No existe."));
-    EXPECT_EQ(control<QLabel>(ventana("frexplicainver"), "lbExplicaInverso")->text(),
-              QStringLiteral(
-                  " No existe inverso ya que: \n\n      m.c.d.( 26, 13) = 13,    que es  <> 1"));
-
-    calcula(w, "txmodn2", "txelemzn", "10", "-3", "btcalcuinver");
-    EXPECT_EQ(control<QLineEdit>(w, "txinver")->text(), QStringLiteral("3"));
-}
-
-TEST_F(VentanasZn, InversoValidaEnOrden) {
-    QWidget* w = abre("nInvZn", "frmcalinver");
-    const struct {
-        const char *n, *a, *mensaje;
-    } casos[] = {
-        {"n", "5", "El módulo ha de ser un valor numérico."},
-        {"0", "5", "El módulo ha de ser un valor positivo (>0)."},
-        {"2147483648", "5", "El número está limitado al valor 2.147.483.647"},
-        {"26,5", "5", "El módulo ha de ser un número entero."},
-        {"26", "", "El número de clase ha de ser numérico"},
-        {"26", "2147483648",
-         "El valor númerico está limitado entre -2.147.483.647 y 2.147.483.647"},
-        {"26", "0,5", "El número de clase ha de ser un número entero."},
-        {"00000000026", "5", "No puede superar los once dígitos"},
-    };
-    for (const auto& c : casos) {
-        esperaMensaje(QString::fromUtf8(c.mensaje));
-        calcula(w, "txmodn2", "txelemzn", QString::fromUtf8(c.n), QString::fromUtf8(c.a),
-                "btcalcuinver");
-        EXPECT_TRUE(control<QLineEdit>(w, "txinver")->text().isEmpty());
-    }
-}
-
-TEST_F(VentanasZn, TiempoAgotadoSegunElSignoDelElemento) {
-    QWidget* w = abre("nInvZn", "frmcalinver");
+TEST_F(VentanasZn, InversoValidacionesExisteNoExisteRazonamientoYTiempoAgotado) {
+    abre("nInvZn", "frmcalinver", {"txmodn2", "txelemzn"}, "btcalcuinver");
+    EXPECT_EQ(w->windowTitle(), "INVERSO DE UN ELEMENTO DE Zn");
+    mensajes({{{"n", "5"}, "El módulo ha de ser un valor numérico."},
+              {{"0", "5"}, "El módulo ha de ser un valor positivo (>0)."},
+              {{"2147483648", "5"}, "El número está limitado al valor 2.147.483.647"},
+              {{"26,5", "5"}, "El módulo ha de ser un número entero."},
+              {{"26", ""}, "El número de clase ha de ser numérico"},
+              {{"26", "2147483648"},
+               "El valor númerico está limitado entre -2.147.483.647 y 2.147.483.647"},
+              {{"26", "0,5"}, "El número de clase ha de ser un número entero."},
+              {{"00000000026", "5"}, "No puede superar los once dígitos"}},
+             "txinver");
+    calcula({"26", "7"});
+    EXPECT_EQ(campo("txinver") + ' ' + campo("txmcd") + ' ' + campo("txInverSinConvertir") + ' ' +
+                  campo("txKentero"),
+              "15 1 -11 3");
+    QWidget* r = abreCon("btexplicainver", "frexplicainver");
+    EXPECT_TRUE(texto(r, "lbExplicaInverso").contains("      7 * -11 = 1 + -3 * 26\n\n"));
+    calcula({"26", "13"});
+    EXPECT_EQ(campo("txinver"), "No existe.");
+    EXPECT_EQ(texto(r, "lbExplicaInverso"),
+              " No existe inverso ya que: \n\n      m.c.d.( 26, 13) = 13,    que es  <> 1");
+    calcula({"10", "-3"});
+    EXPECT_EQ(campo("txinver"), "3");
+    EXPECT_TRUE(texto(r, "lbExplicaInverso").contains("[ -3 ] = [ 7 - 10 ] = [ 7 ]"));
     estado.tiempo.presupuesto.segundos = "1";
     reloj.paso = 0.4;
-    esperaMensaje(QStringLiteral("Se ha superado el tiempo establecido."));
-    calcula(w, "txmodn2", "txelemzn", "317811", "196418", "btcalcuinver");
-    esperaMensaje(QStringLiteral("Se ha superado el tiempo establecido"));
-    calcula(w, "txmodn2", "txelemzn", "317811", "-121393", "btcalcuinver");
-    EXPECT_TRUE(control<QLineEdit>(w, "txinver")->text().isEmpty());
+    mensajes({{{"317811", "196418"}, "Se ha superado el tiempo establecido."},
+              {{"317811", "-121393"}, "Se ha superado el tiempo establecido"}},
+             "txinver");
+}
+
+TEST_F(VentanasZn, EulerValidacionesYDoceConSuExplicacion) {
+    abre("nfuneuler", "frmfuneuler", {"txmodn3"}, "btcalcueuler");
+    EXPECT_EQ(w->windowTitle(), "FUNCIÓN DE EULER");
+    const char* kModulo = "El módulo ha de ser un número >0";
+    mensajes({{{""}, kModulo},
+              {{"0"}, kModulo},
+              {{"12345678901"}, "No puede superar los once dígitos"},
+              {{"12,5"}, "El módulo ha de ser un número entero."},
+              {{"2147483648"}, "El módulo ha de ser inferior a 2.147.483.648"}},
+             "txsoleuler");
+    calcula({"12"});
+    EXPECT_EQ(campo("txsoleuler"), "4");
+    QWidget* e = abreCon("btexplicainver", "frExplicaEuler");
+    EXPECT_EQ(e->windowTitle(), "Razonamiento de la solución: Función de Euler");
+    QStringList campos;
+    for (const char* n :
+         {"txPrimosEuler", "txDescomEuler", "txFormulaEuler", "lbExplicaEuler", "lbn", "lbFEulern"})
+        campos << texto(e, n);
+    EXPECT_EQ(campos.join('|'),
+              "1, 5, 7, 11|2^2 * 3^1|12 * (1 - 1/2) * (1 - 1/3)|Además hay 4 enteros positivos "
+              "menores \nque 12 y primos de 12.|12 =|F.E.( 12 ) =");
+    calcula({"7"});  // the open explanation follows, with the list a prime gets
+    EXPECT_EQ(texto(e, "txPrimosEuler"), "1 -- 6");
+}
+
+TEST_F(VentanasZn, PotenciasResultadoTrazaValidacionesYTiempoAgotado) {
+    abre("ncalcupoten", "frmcalcupoten", {"txn", "Txa", "Txb"}, "btcalcupoten");
+    EXPECT_EQ(w->windowTitle(), "Cálculo de potencias en Zn");
+    EXPECT_FALSE(boton("btTrazaPotencia")->isEnabled());
+    calcula({"7", "3", "100"});
+    EXPECT_EQ(campo("txr"), "4");
+    QWidget* t = abreCon("btTrazaPotencia", "frTrazaPotencia");
+    EXPECT_TRUE(texto(t, "lbTrazaPotencia")
+                    .endsWith("b = b mod F.E.(n) = 100 mod F.E.( 7 ) = 100 mod 6 = 4"));
+    EXPECT_TRUE(texto(t, "txTrazaPotencia").endsWith("[ 3 ]^4 = [ 3 ]^4 = [ 4 ] = [ 4 ]"));
+    calcula({"1000", "2", "10"});  // the open trace follows the next power
+    EXPECT_EQ(campo("txr"), "24");
+    QCoreApplication::processEvents();
+    EXPECT_EQ(texto(t, "lbTrazaPotencia"), QString());
+    EXPECT_TRUE(texto(t, "txTrazaPotencia").endsWith("[ 256 ] * [ 4 ] = [ 24 ]"));
+    calcula({"10", "5", "0"});
+    mensajes({{{"7", "2", ""}, "Han de introducirse valores numéricos positivos."},
+              {{"0", "2", "3"}, "Los valores han de ser positivos (>0)"},
+              {{"7", "00000000002", "3"}, "No puede superar los once dígitos"},
+              {{"7", "2,5", "3"}, "Los valores han de ser números enteros."}});
+    EXPECT_EQ(campo("txr"), "1");  // a refused case leaves the last result
+    mensajes({{{"7", "2", "3e10"},
+               "btCalcupoten:La operación ha producido el siguiente error:\n\nDesbordamiento"}},
+             "txr");
+    calcula({"10", "5", "0"});
+    estado.tiempo.presupuesto.segundos = "1";
+    reloj.paso = 0.2;
+    mensajes({{{"1000003000", "3", "1000000"}, "Se ha superado el tiempo establecido."}}, "txr");
 }
 
 }  // namespace

@@ -1,0 +1,391 @@
+// The integer and decimal arithmetic everything else stands on: numeric and decimal text, the
+// primitives, base conversion, Euclid's algorithm and Diophantine equations with their bounds.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <numeric>
+#include <string>
+#include <tuple>
+#include <utility>
+#include <vector>
+
+#include "arithmetic/bases.hpp"
+#include "arithmetic/diofantica.hpp"
+#include "arithmetic/numeros.hpp"
+#include "arithmetic/primitivas.hpp"
+#include "arithmetic/restricciones.hpp"
+#include "core/shell/prueba_nucleo.hpp"
+
+namespace zefra {
+namespace {
+
+using pruebas::errorDe;
+
+TEST(LeeNumero, AceptaLoQueUnEstudianteEscribeYNadaMas) {
+    std::vector<std::pair<std::string, double>> numeros = {
+        {"12", 12},       {"  -45 ", -45}, {"+7", 7},        {"0,5", 0.5},
+        {"0.5", 0.5},     {",5", 0.5},     {"5.", 5},        {"1E+3", 1000},
+        {"2,5e-1", 0.25}, {"-0", 0},       {"1e308", 1e308}, {"1e-400", 0},
+    };
+    numeros.insert(numeros.end(), {{"1e-99999999999999999999", 0},
+                                   {std::string(300, '0') + "25", 25},
+                                   {"494065645841247", 494065645841247},
+                                   {"9007199254740993", 9007199254740992}});  // the nearest double
+    for (const auto& [texto, valor] : numeros) {
+        const auto leido = leeNumero(texto);
+        ASSERT_TRUE(leido.has_value()) << '"' << texto << '"';
+        EXPECT_EQ(*leido, valor) << '"' << texto << '"';
+    }
+    const std::string otros[] = {
+        "",    "   ",  "-",   ",",   "1e309", "1,000.5", "1.5.2", "1e",  "1e+", "inf",
+        "NaN", "0x1A", "12a", "- 5", "5-",    "\t5",     "1 000", "--5", "ñ",
+    };
+    for (const auto& texto : otros)
+        EXPECT_FALSE(leeNumero(texto).has_value()) << '"' << texto << '"';
+    EXPECT_FALSE(leeNumero(std::string(10000, '7')).has_value());
+    EXPECT_FALSE(leeNumero("1e99999999999999999999").has_value());
+}
+
+// Each text with ',' as the separator; with '.' it is the same text with '.' in its place.
+TEST(TextoDecimal, QuinceCifrasFormaExponencialYElSeparadorDelSistema) {
+    std::vector<std::pair<double, std::string>> casos = {
+        {0, "0"},        {-0.0, "0"},       {-45, "-45"},          {-0.25, "-0,25"},
+        {1e15, "1E+15"}, {1e300, "1E+300"}, {-1.5e20, "-1,5E+20"}, {1.5e-15, "1,5E-15"},
+    };
+    casos.insert(casos.end(), {{999999999999999, "999999999999999"},
+                               {1e15 + 2, "1E+15"},
+                               {9007199254740992, "9,00719925474099E+15"},
+                               {2.0 / 3, "0,666666666666667"},
+                               {0.000001234, "0,000001234"},
+                               {1e-15, "0,000000000000001"},
+                               {1.23456789012345e-5, "1,23456789012345E-05"},
+                               {4.9e-324, "4,94065645841247E-324"}});
+    for (const char separador : {'.', ','}) {
+        fijaSeparadorDecimal(separador);
+        for (auto [valor, texto] : casos) {
+            std::replace(texto.begin(), texto.end(), ',', separador);
+            EXPECT_EQ(textoDecimal(valor), texto) << valor;
+            const auto vuelta = leeNumero(texto);  // and it reads back to 15 digits
+            ASSERT_TRUE(vuelta.has_value()) << texto;
+            EXPECT_NEAR(*vuelta, valor, std::fabs(valor) * 1e-14) << texto;
+        }
+    }
+    EXPECT_EQ(errorDe([] { textoDecimal(HUGE_VAL); }), TipoError::Desbordamiento);
+    EXPECT_EQ(errorDe([] { textoDecimal(std::nan("")); }), TipoError::Desbordamiento);
+}
+
+TEST(AEntero32, RedondeaAlParYDesbordaFueraDeRango) {
+    const std::pair<double, std::int32_t> casos[] = {{2.5, 2}, {3.5, 4}, {-2.5, -2}, {4.4, 4}};
+    for (const auto& [x, n] : casos)
+        EXPECT_EQ(aEntero32(x), n) << x;
+    EXPECT_EQ(aEntero32(2147483647.4), 2147483647);
+    EXPECT_EQ(aEntero32(-2147483648.0), -2147483647 - 1);
+    for (const double x : {2147483647.5, -2147483648.6, 1e300, HUGE_VAL, std::nan("")})
+        EXPECT_EQ(errorDe([x] { aEntero32(x); }), TipoError::Desbordamiento) << x;
+}
+
+TEST(CocienteYResto, ExactosHasta2A53YReglasDeLosNegativos) {
+    using Caso = std::array<double, 4>;  // a, b, the quotient and the remainder
+    // Exact up to 2^53, whatever the 15-digit text of a ÷ b; a fraction keeps its fractional
+    // remainder; 1 and 0 when a = b; 0 and a when a < b or b is negative.
+    std::vector<Caso> casos = {
+        {7.5, 2, 3, 1.5}, {7, 7, 1, 0},     {0, 0, 1, 0},    {-5, -5, 1, 0},   {3, 5, 0, 3},
+        {0, 5, 0, 0},     {-12, 8, 0, -12}, {12, -8, 0, 12}, {-3, -10, 0, -3}, {-10, -3, 0, -10},
+        {0, -4, 0, 0},    {-4, 0, 0, -4},   {12, 8, 1, 4},
+    };
+    casos.insert(casos.end(), {{999999999999999, 2, 499999999999999, 1},
+                               {2000000000000003, 2, 1000000000000001, 1},
+                               {9007199254740991, 10, 900719925474099, 1},
+                               {9007199254740992, 9007199254740991, 1, 1},
+                               {2147483647, 2, 1073741823, 1},
+                               {4294967297.0, 2147483648.0, 2, 1}});
+    for (const auto& [a, b, cociente, resto] : casos) {
+        EXPECT_EQ(cocienteEntero(a, b), cociente) << a << " / " << b;
+        EXPECT_EQ(restoEntero(a, b), resto) << a << " mod " << b;
+    }
+    for (const double a : {1.0, 2147483648.0}) {
+        EXPECT_EQ(errorDe([a] { restoEntero(a, 0); }), TipoError::DivisionPorCero) << a;
+        EXPECT_EQ(errorDe([a] { cocienteEntero(a, 0); }), TipoError::DivisionPorCero) << a;
+    }
+    for (double a = 1e14; a < 1e14 + 2000; a += 137) {
+        for (const double b : {3.0, 97.0, 65537.0, 99999999977.0}) {
+            const double r = restoEntero(a, b);
+            EXPECT_EQ(cocienteEntero(a, b) * b + r, a);
+            EXPECT_TRUE(r >= 0 && r < b) << a << " mod " << b;
+        }
+    }
+}
+
+TEST(NoEsEnteroYMcm, PorSuTextoYExactoBajo1E15) {
+    for (const char* texto : {"123", "-45", "0", "007", ""})
+        EXPECT_EQ(noEsEntero(texto), 0) << '"' << texto << '"';
+    for (const char* texto : {"-", "1,5", "1.5", "1E+15", "+5", " 5", "5 ", "--5", "1e3", "a"})
+        EXPECT_EQ(noEsEntero(texto), 1) << '"' << texto << '"';
+    fijaSeparadorDecimal(',');
+    // A number by its decimal text: 1E+15 has an exponent.
+    for (const auto& [x, no] : {std::pair{999999999999999.0, 0}, {-12.0, 0}, {1e15, 1}, {2.5, 1}})
+        EXPECT_EQ(noEsEntero(x), no) << x;
+    EXPECT_EQ(mcm(-12, 8, 4), 24);
+    // Two 15-digit inputs with a large gcd: a × b loses digits, |a| ÷ g × |b| does not.
+    EXPECT_EQ(mcm(185783260201980, 278674890302970, 92891630100990), 557349780605940);
+    EXPECT_EQ(noEsEntero(mcm(494065645841247, 494065645841246, 1)), 1);
+}
+
+TEST(CambioDeBase, DesarrolloCeroUnoElMayorEnteroEIdaYVueltaEnCadaBase) {
+    fijaSeparadorDecimal(',');
+    const auto diez = aBaseB(10, 2, "2", "10");
+    EXPECT_EQ(diez.resultado, "1010");
+    EXPECT_EQ(diez.desarrollo, "1·2^(3) + 0·2^(2) + 1·2^(1) + 0·2^(0) = 10");
+    EXPECT_EQ(aBase10("1010", 2, "2").desarrollo, diez.desarrollo);
+    EXPECT_EQ(aBase10("1010", 10, "10").desarrollo,
+              "1·10^(3) + 0·10^(2) + 1·10^(1) + 0·10^(0) = 1010");
+    EXPECT_EQ(aBaseB(0, 7, "7", "0").desarrollo, "0·7^(0) = 0");
+    EXPECT_EQ(aBaseB(2147483647, 2, "2", "x").resultado, std::string(31, '1'));
+    EXPECT_EQ(aBaseB(2147483647, 9, "9", "x").resultado, "5478773671");
+    EXPECT_EQ(aBase10(std::string(60, '1'), 2, "2").resultado, "1,15292150460685E+18");
+    std::vector<std::int32_t> valores{0, 1, 2147483647};
+    for (std::int64_t n = 7; n < 2147483647; n = n * 3 + 7)
+        valores.push_back(static_cast<std::int32_t>(n));
+    for (int b = 2; b <= 10; ++b) {
+        EXPECT_EQ(aBaseB(0, b, "b", "0").resultado, "0");
+        EXPECT_EQ(aBaseB(1, b, "b", "1").resultado, "1");
+        for (const std::int32_t n : valores) {
+            const auto ida = aBaseB(n, b, "b", "n");
+            ASSERT_TRUE(std::all_of(ida.resultado.begin(), ida.resultado.end(),
+                                    [b](char d) { return d >= '0' && d - '0' < b; }));
+            EXPECT_EQ(aBase10(ida.resultado, b, "b").resultado, std::to_string(n)) << b;
+        }
+    }
+}
+
+class Aritmetica : public pruebas::PruebaNucleo {
+  protected:
+    // The data rows of the Euclid trace down to the first empty one: cells joined by ',', rows
+    // by ';'.
+    std::string filas() const {
+        std::string texto;
+        const Tabla& t = estado.trazaEuclides;
+        for (int f = 1; !t.texto(f, 0).empty(); ++f) {
+            texto += (f > 1 ? ";" : "") + t.texto(f, 0) + ',' + t.texto(f, 1) + ',' +
+                     t.texto(f, 2) + ',' + t.texto(f, 3);
+        }
+        return texto;
+    }
+    // A column of the Diophantine trace: i, Q(i), A(i), B(i) joined by ','.
+    std::string columna(int c) const {
+        const Tabla& t = estado.trazaDiofantica;
+        return t.texto(0, c) + ',' + t.texto(1, c) + ',' + t.texto(2, c) + ',' + t.texto(3, c);
+    }
+    ConTiempo<double> euclides(double a, double b) {
+        return Euclides(tiempo, a, b, estado.trazaEuclides);
+    }
+    // The solution of an equation that has one (anything else throws, failing the test).
+    SolucionDiofantica resuelve(double a, double b, double c) {
+        return std::get<SolucionDiofantica>(Diofantica(estado, a, b, c).value());
+    }
+};
+
+TEST_F(Aritmetica, McdConYSinTrazaDeEuclidesYSuPresupuesto) {
+    EXPECT_EQ(mcdClaves(tiempo, 28, 5), 1);  // a private start
+    EXPECT_FALSE(tiempo.inicial());
+    EXPECT_EQ(mcd(tiempo, 28, 5), 1);  // a published one
+    EXPECT_TRUE(tiempo.inicial());
+    // a, b, their gcd and the rows of the trace (nullptr: not checked).
+    const std::tuple<double, double, double, const char*> casos[] = {
+        {12, 8, 4, "12,8,1,4;8,4,2,0;4,0,,"},
+        {8, 12, 4, "12,8,1,4;8,4,2,0;4,0,,"},
+        {-12, -8, 4, "12,8,1,4;8,4,2,0;4,0,,"},
+        {6, 6, 6, "6,6,1,0;6,0,,"},
+        {999999999999999, 2, 1, "999999999999999,2,499999999999999,1;2,1,2,0;1,0,,"},
+        {0, -5, 5, ""},
+        {7, 0, 7, ""},
+        {0, 0, 0, ""},
+        {2147483647, 2147483646, 1, nullptr},
+        {9007199254740992, 6, 2, nullptr},
+        {185783260201980, 278674890302970, 92891630100990, nullptr},
+    };
+    for (const auto& [a, b, g, traza] : casos) {
+        EXPECT_EQ(mcd(tiempo, a, b), g) << a << ", " << b;
+        EXPECT_EQ(mcdClaves(tiempo, a, b), g) << a << ", " << b;
+        EXPECT_EQ(euclides(a, b), g) << a << ", " << b;
+        EXPECT_EQ(traza ? filas() : "", traza ? traza : "") << a << ", " << b;
+    }
+    EXPECT_EQ(estado.trazaEuclides.texto(0, 0), "Dividendo");
+    EXPECT_EQ(estado.trazaEuclides.texto(0, 3), "Resto");
+    // F(71) and F(70), the longest run below the window's bound: 69 divisions and the gcd row.
+    EXPECT_EQ(euclides(308061521170129, 190392490709135), 1);
+    EXPECT_EQ(estado.trazaEuclides.texto(70, 1), "0");
+    EXPECT_EQ(euclides(12, 8), 4);  // a shorter run leaves nothing of the longer one
+    EXPECT_EQ(filas(), "12,8,1,4;8,4,2,0;4,0,,");
+    EXPECT_EQ(estado.trazaEuclides.texto(70, 0) + estado.trazaEuclides.texto(26, 3), "");
+    presupuesto("0", 0.000001);  // budget 0 stops at the first check
+    EXPECT_FALSE(mcd(tiempo, 12, 8));
+    EXPECT_FALSE(mcdClaves(tiempo, 12, 8));
+    presupuesto("1", 0.4);  // a timeout keeps the rows already written
+    EXPECT_FALSE(euclides(317811, 196418));
+    const std::string parcial = filas();
+    EXPECT_EQ(parcial.substr(0, 16), "317811,196418,1,");
+    EXPECT_LT(std::count(parcial.begin(), parcial.end(), ';'), 26) << parcial;
+    tiempo.presupuesto.horas = "abc";  // a budget that is not a number: trapped
+    std::string trampa;
+    EXPECT_EQ(errorDe([this] { euclides(12, 8); }, &trampa), TipoError::TiposNoCoinciden);
+    EXPECT_EQ(trampa, "Euclides");
+    EXPECT_EQ(euclides(0, 9), 9);  // the trivial cases never read the budget
+    EXPECT_EQ(mcd(tiempo, 9, 0), 9);
+}
+
+TEST_F(Aritmetica, DiofanticaEnLasCuatroCombinacionesDeSignosConCeYCoeficientesCero) {
+    const struct {
+        double a, b, c, x0, y0, beta, alpha;
+        const char* general;
+    } casos[] = {
+        {12, 8, 20, 5, -5, 2, -3, "X = 5 + 2 K\r\nY = -5 - 3 K\r\n\r\nPara todo entero K"},
+        {-12, 8, 20, -5, -5, -2, -3, "X = -5 - 2 K\r\nY = -5 - 3 K\r\n\r\nPara todo entero K"},
+        {12, -8, 20, 5, 5, 2, 3, "X = 5 + 2 K\r\nY = 5 + 3 K\r\n\r\nPara todo entero K"},
+        {-12, -8, 20, -5, 5, -2, 3, "X = -5 - 2 K\r\nY = 5 + 3 K\r\n\r\nPara todo entero K"},
+        {12, 8, 0, 0, 0, 2, -3, "X = 0 + 2 t\r\nY = 0 - 3 t\r\n\r\nPara todo entero t"},
+        {5, 0, 10, 2, 0, 0, -1, nullptr},  // X = 2, Y free
+        {0, -5, 10, 0, -2, 1, 0, nullptr},
+        {2147483647, 2147483646, 1, 1, -1, 2147483646, -2147483647, nullptr}};
+    for (const auto& c : casos) {
+        const auto s = resuelve(c.a, c.b, c.c);
+        EXPECT_EQ(std::tuple(s.x0, s.y0, s.beta, s.alpha), std::tuple(c.x0, c.y0, c.beta, c.alpha))
+            << c.a << ' ' << c.b << ' ' << c.c;
+        if (c.general) {
+            EXPECT_EQ(s.general, c.general);
+        }
+    }
+    // Solvable exactly when the gcd divides C; then the particular solution and every other one
+    // the parameter gives satisfy the equation.
+    for (int a = -40; a <= 40; a += 7) {
+        for (int b = -33; b <= 33; b += 5) {
+            for (const int c : {1, -6, 84}) {
+                const auto r = Diofantica(estado, a, b, c).value();
+                const auto* s = std::get_if<SolucionDiofantica>(&r);
+                ASSERT_EQ(s != nullptr, c % std::gcd(a, b) == 0) << a << ' ' << b << ' ' << c;
+                if (!s) continue;
+                EXPECT_EQ(a * s->x0 + b * s->y0, c) << a << ' ' << b << ' ' << c;
+                EXPECT_EQ(a * (s->x0 + 3 * s->beta) + b * (s->y0 + 3 * s->alpha), c);
+            }
+        }
+    }
+    EXPECT_EQ(std::get<SinSolucion>(*Diofantica(estado, 12, 8, 3)), SinSolucion::MCDNoDivide);
+    EXPECT_EQ(std::get<SinSolucion>(*Diofantica(estado, 0, 0, 5)), SinSolucion::CoeficientesNulos);
+}
+
+TEST_F(Aritmetica, TrazaDeLasConvergentesYColumnasDeUnaEjecucionMasLarga) {
+    resuelve(317811, 196418, 1);  // Fibonacci: 25 steps
+    EXPECT_EQ(estado.trazaDiofantica.texto(0, 27), "25");
+    const std::string larga = columna(27);
+    resuelve(12, 8, 20);
+    EXPECT_EQ(columna(0), "i,Q(i),A(i),B(i)");
+    EXPECT_EQ(columna(1), "-1,,0,1");
+    EXPECT_EQ(columna(2), "0,,1,0");
+    EXPECT_EQ(columna(3), "1,1,1,1");
+    EXPECT_EQ(columna(27), larga);  // columns beyond a shorter run stay
+    // 355/113 has the quotients 3, 7, 16: two steps are written (the last quotient is not).
+    resuelve(355, 113, 1);
+    EXPECT_EQ(columna(3), "1,3,3,1");
+    EXPECT_EQ(columna(4), "2,7,22,7");
+    resuelve(12, 8, 0);  // C = 0 writes only the first three columns
+    EXPECT_EQ(columna(3), "1,3,3,1");
+}
+
+TEST_F(Aritmetica, ErroresTiempoAgotadoYElSolucionadorDelInverso) {
+    for (const auto& [a, b, c, tipo] :
+         {std::tuple{2147483648.0, 3.0, 1.0, TipoError::Desbordamiento},
+          {4.0, 6.0, 9999999998.0, TipoError::Desbordamiento},
+          {0.0, 0.0, 0.0, TipoError::DivisionPorCero}}) {
+        std::string trampa;
+        EXPECT_EQ(errorDe([&] { Diofantica(estado, a, b, c); }, &trampa), tipo) << a << ' ' << c;
+        EXPECT_EQ(trampa, "Diofántica");
+    }
+
+    double mcdVisto = -1, otro = 0;
+    estado.observadores.mcdInverso = [&](double g) { mcdVisto = g; };
+    estado.observadores.coeficienteInverso = [&](double y) { otro = y; };
+    for (const auto& [a, n] : {std::pair{5.0, 28.0},
+                               {28.0, 5.0},
+                               {1.0, 1.0},
+                               {2147483646.0, 2147483647.0},
+                               {-3.0, 10.0},
+                               {17.0, 3120.0}}) {
+        const auto r = diofanticaInverso(estado, a, n, 1);
+        ASSERT_TRUE(r);
+        EXPECT_EQ(mcdVisto, 1);
+        EXPECT_EQ(a * std::get<double>(*r) + n * otro, 1) << a << ' ' << n;
+    }
+    EXPECT_EQ(std::get<double>(*diofanticaInverso(estado, 5, 28, 1)), -11);  // 5·(−11) = 1 − 2·28
+    EXPECT_EQ(std::get<SinSolucion>(*diofanticaInverso(estado, 13, 26, 1)),
+              SinSolucion::MCDNoDivide);
+    EXPECT_EQ(mcdVisto, 13);
+
+    presupuesto("1", 0.4);  // the timeout in Euclid is passed up unchanged
+    EXPECT_FALSE(Diofantica(estado, 317811, 196418, 1));
+    EXPECT_FALSE(Diofantica(estado, 317811, 196418, 0));
+    EXPECT_FALSE(diofanticaInverso(estado, 317811, 196418, 1));
+}
+
+// 12·X + 8·Y = 20: x = 5 + 2k, y = −5 − 3k.
+const Parametrizacion kEjemplo{5, -5, 2, -3};
+
+TEST(Restricciones, CotasEnAmbosSentidosTextosDelRecuentoYTablaDeSoluciones) {
+    const Parametrizacion soloX{2, 0, 0, -1};  // 5·X + 0·Y = 10: x = 2 always
+    const struct {
+        Parametrizacion p;
+        Cotas cotas;
+        const char* intervalo;  // nullptr: no k satisfies them
+    } casos[] = {
+        {kEjemplo, {}, "]-inf,+inf["},
+        {kEjemplo, {0, 10, {}, {}}, "[-2,2]"},  // beta > 0: t = −2,5 and 2,5
+        {kEjemplo, {0, {}, {}, {}}, "[-2,+inf["},
+        {kEjemplo, {{}, {}, -20, {}}, "]-inf,5]"},  // alpha < 0: y ≥ −20 bounds k above
+        {kEjemplo, {{}, {}, {}, 4}, "[-3,+inf["},
+        {kEjemplo, {0, 10, -8, 100}, "[-2,1]"},
+        {kEjemplo, {7, 7, {}, {}}, "[1,1]"},
+        {kEjemplo, {6, 6, {}, {}}, nullptr},  // x is always odd
+        {kEjemplo, {10, 0, {}, {}}, nullptr},
+        {soloX, {2, 2, {}, {}}, "]-inf,+inf["},
+        {soloX, {3, {}, {}, {}}, nullptr},
+        {soloX, {0, 5, 0, 9}, "[-9,0]"},
+    };
+    for (const auto& c : casos) {
+        const auto i = intervaloDeK(c.p, c.cotas);
+        EXPECT_EQ(i ? describeIntervalo(*i).intervalo : "vacío",
+                  c.intervalo ? c.intervalo : "vacío");
+    }
+
+    fijaSeparadorDecimal(',');
+    const auto todo = describeIntervalo({-kSinCota, kSinCota});
+    EXPECT_FALSE(todo.finito);
+    EXPECT_EQ(todo.soluciones, "Existen infinitas soluciones para k en el intervalo");
+    // The count, and the last k listed: at most 500.
+    const std::tuple<double, double, const char*, double> cuentas[] = {
+        {4, 4, "Hay 1 solución.", 4},
+        {-2, 2, "Hay 5 soluciones.", 2},
+        {1, 500, "Hay 500 soluciones.", 500},
+        {1, 501, "Hay 501 soluciones. Mostraremos sólo 500.", 500},
+    };
+    for (const auto& [desde, hasta, muestra, ultimo] : cuentas) {
+        const auto d = describeIntervalo({desde, hasta});
+        EXPECT_EQ(d.soluciones, "Existe un numero finito de soluciones para k en el intervalo");
+        EXPECT_EQ(d.muestra + ' ' + textoDecimal(d.ultimoK),
+                  muestra + (' ' + textoDecimal(ultimo)));
+    }
+    Tabla tabla(2, 501);
+    llenaSoluciones(tabla, kEjemplo, -2, 2);
+    std::string celdas;
+    for (int f = 0; f < 2; ++f) {
+        for (int c = 0; c < tabla.columnas(); ++c)
+            celdas += tabla.texto(f, c) + (c + 1 < tabla.columnas() ? "," : ";");
+    }
+    EXPECT_EQ(celdas, "Valor de k,-2,-1,0,1,2;(x,y)=,(1,1),(3,-2),(5,-5),(7,-8),(9,-11);");
+    llenaSoluciones(tabla, kEjemplo, 1, 500);
+    EXPECT_EQ(tabla.columnas(), 501);
+    EXPECT_EQ(tabla.texto(1, 500), "(1005,-1505)");
+}
+
+}  // namespace
+}  // namespace zefra

@@ -1,0 +1,270 @@
+// Arithmetic in Zn: the representative, the inverse, Euler's function and powers, with the
+// reasoning and trace texts their windows show.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <numeric>
+#include <random>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "core/shell/prueba_nucleo.hpp"
+#include "modular/euler.hpp"
+#include "modular/inverso.hpp"
+#include "modular/potencias.hpp"
+#include "modular/razonamientos.hpp"
+#include "modular/representante.hpp"
+#include "modular/traza_potencia.hpp"
+
+namespace zefra {
+namespace {
+
+class Zn : public pruebas::PruebaNucleo {
+  protected:
+    Zn() {
+        auto& o = estado.observadores;
+        o.representante = [this](double r, double q) { resto = r, cociente = q; };
+        o.mcdInverso = [this](double g) { mcd = g; };
+        o.inversoSinConvertir = [this](double x) { sinConvertir = x; };
+        o.primosEuler = [this](std::string_view texto, bool terminada) {
+            lista = texto;
+            listaTerminada = terminada;
+        };
+    }
+
+    // What the inverse window builds its reasoning from.
+    DatosInverso datos(double n, double a) {
+        DatosInverso d;
+        d.n = n;
+        d.a = a;
+        if (a < 0) {
+            const DivisionZn division = divisionEnZn(n, a);
+            d.representante = division.representante;
+            d.resto = division.resto;
+            d.cociente = division.cociente;
+        }
+        d.inverso = *inversoZn(estado, n, d.representante.value_or(a));
+        d.mcd = mcd;
+        d.x = sinConvertir;
+        return d;
+    }
+    double resto = 99, cociente = 99, mcd = 0, sinConvertir = 0;
+    std::string lista = "-";
+    bool listaTerminada = false;
+};
+
+TEST_F(Zn, RepresentanteEnAmbosSignosConSuDivisionYSuRazonamiento) {
+    const struct {
+        double n, a, r, resto, cociente;
+    } casos[] = {
+        {10, 37, 7, 7, 3},
+        {10, -33, 7, -3, -3},
+        {10, -30, 0, 0, -3},
+        {1, -12345, 0, 0, -12345},
+        {2147483647, -2147483646, 1, -2147483646, 0},
+        {2147483646, 2147483647, 1, 1, 1},
+        {4294967296.0, 4294967297.0, 1, 1, 1},  // beyond 32 bits the exact remainder is used
+    };
+    for (const auto& c : casos) {
+        EXPECT_EQ(representante(estado, c.n, c.a), c.r) << c.n << ' ' << c.a;
+        EXPECT_EQ(resto, c.resto) << c.n << ' ' << c.a;
+        EXPECT_EQ(cociente, c.cociente) << c.n << ' ' << c.a;
+    }
+    EXPECT_EQ(razonamientoRepresentante(37, 10, 3, 7, 7), " 37 = 3 * 10 + 7");
+    EXPECT_EQ(razonamientoRepresentante(-33, 10, -3, -3, 7),
+              " -33 = -3 * 10 + -3\r\n\r\n  [-3] = [7 - 10] = [ 7 ]");
+    EXPECT_EQ(razonamientoRepresentante(-30, 10, -3, 0, 0), " -30 = -3 * 10 + 0");
+}
+
+TEST_F(Zn, InversoComoLaBusquedaExhaustivaSusRazonamientosYElReloj) {
+    ASSERT_FALSE(tiempo.inicial());
+    inversoZn(estado, 26, 7);
+    EXPECT_TRUE(tiempo.inicial());
+    for (int n = 1; n <= 300; ++n) {
+        for (int a = -3 * n; a < n; ++a) {
+            const DatosInverso d = datos(n, a);
+            const int clase = (a % n + n) % n;
+            int esperado = 0;  // also when there is none
+            for (int b = 0; b < n && !esperado; ++b)
+                esperado = (clase * b) % n == 1 % n ? b : 0;
+            ASSERT_EQ(d.mcd, std::gcd(clase, n)) << a << " en Z" << n;
+            ASSERT_EQ(d.inverso, d.mcd == 1 ? esperado : 0) << a << " en Z" << n;
+            if (d.mcd != 1) continue;
+            if (a >= 0) {
+                ASSERT_EQ(d.x < 0 ? d.x + n : d.x, d.inverso);
+            } else {
+                ASSERT_EQ(a * d.x, 1 + kDeLaEcuacion(a, d.x, n) * n) << a << " en Z" << n;
+            }
+        }
+    }
+    EXPECT_EQ(*inversoZn(estado, 2147483647, 2147483646), 2147483646);  // −1 is its own inverse
+    EXPECT_EQ(*inversoZn(estado, 2147483646, 1073741823), 0);
+    EXPECT_EQ(kDeLaEcuacion(2147483646, -2147483646, 2147483647), -2147483645);
+    EXPECT_EQ(razonamientoInverso(datos(26, 7)),
+              " Existe porque el  m.c.d.(26, 7) = 1\r\n\r\n"
+              "  y por lo tanto también podemos escribir la siguiente ecuación: \r\n\r\n"
+              "      7 * -11 = 1 + -3 * 26\r\n\r\n"
+              "  siendo:        [ -11 ] =  [ 15 - 26 ] =  [ 15 ]");
+    EXPECT_EQ(razonamientoInverso(datos(26, 13)),
+              " No existe inverso ya que: \r\n\r\n      m.c.d.( 26, 13) = 13,    que es  <> 1");
+    EXPECT_EQ(razonamientoInverso(datos(10, -3)),
+              " Existe porque el  m.c.d.(10, -3) = 1\r\n\r\n"
+              "      [ -3 ] = [ 0 ] * [ 10 ] + [ -3]\r\n\r\n"
+              "      [ -3 ] = [ 7 - 10 ] = [ 7 ]\r\n\r\n"
+              "  y por lo tanto también podemos escribir la siguiente ecuación: \r\n\r\n"
+              "      -3 * 3 = 1 + -1 * 10");
+    EXPECT_EQ(razonamientoInverso(datos(10, -33)),
+              " Existe porque el  m.c.d.(10, -33) = 1\r\n\r\n"
+              "      [ -33 ] = [ -3 ] * [ 10 ] + [ -3]\r\n\r\n"
+              "      [ -33 ] = [ -3] = [ 7 - 10 ] = [ 7 ]\r\n\r\n"
+              "  y por lo tanto también podemos escribir la siguiente ecuación: \r\n\r\n"
+              "      -33 * 3 = 1 + -10 * 10");
+    // A multiple of n: its class is [0], with no false "0 - n" step.
+    EXPECT_EQ(razonamientoInverso(datos(10, -30)),
+              " No existe inverso ya que: \r\n\r\n      m.c.d.( 10, -30) = 10,    que es  <> 1"
+              "\r\n\r\n      [ -30 ] = [ -3 ] * [ 10 ] + [ 0]\r\n\r\n      [ -30 ] = [ 0 ]");
+    // In Z1 the class [0] is its own inverse.
+    EXPECT_EQ(razonamientoInverso(datos(1, 5)).substr(0, 39),
+              " Existe porque el  m.c.d.(1, 5) = 1\r\n\r\n");
+
+    presupuesto("1", 0.4);
+    EXPECT_FALSE(inversoZn(estado, 317811, 196418));
+}
+
+// φ by the product formula over the distinct primes, computed independently.
+double phiFormula(long n) {
+    double phi = static_cast<double>(n);
+    for (long p = 2, resto = n; p <= resto; ++p) {
+        if (resto % p != 0) continue;
+        while (resto % p == 0)
+            resto /= p;
+        phi = phi / static_cast<double>(p) * static_cast<double>(p - 1);
+    }
+    return phi;
+}
+
+TEST_F(Zn, EulerComoLaFormulaDelProductoLaListaYLaMemoriaDelModulo) {
+    for (long n = 1; n <= 100000; n += (n < 3000 ? 1 : 97))
+        ASSERT_EQ(*funcionEuler(estado, static_cast<double>(n)), phiFormula(n)) << n;
+    EXPECT_EQ(phiPorFactores(2146654199), 46326ull * 46336ull);
+    EXPECT_EQ(phiPorFactores(4294967296ull), 2147483648ull);
+    for (long n = 1; n <= 400; ++n)  // by counting
+        ASSERT_EQ(*funcionEulerLista(estado, static_cast<double>(n)), phiFormula(n)) << n;
+    // n, φ(n), the list and whether the routine finished with it.
+    const std::tuple<double, double, const char*, bool> casos[] = {
+        {12, 4, "1, 5, 7, 11", true},
+        {7, 6, "1 -- 6", false},
+        {1, 1, "1", true},
+        {10001, 9792, "Demasiados números.", true},
+        {0, 0, "", false},
+        {-5, 0, "", false},
+    };
+    for (const auto& [n, phi, texto, terminada] : casos) {
+        lista = "-";
+        EXPECT_EQ(*funcionEulerLista(estado, n), phi) << n;
+        EXPECT_EQ(lista, texto) << n;
+        EXPECT_EQ(listaTerminada, terminada) << n;
+    }
+    // Without the list only a prime writes it.
+    EXPECT_EQ(*funcionEuler(estado, 12), 4);
+    EXPECT_EQ(lista, "");
+    EXPECT_EQ(*funcionEuler(estado, 2147483647), 2147483646);
+    EXPECT_EQ(lista, "1 -- 2147483646");
+    factorizaPrimos(estado, 12);
+    const auto f = formulaEuler(estado.factores, "12");
+    EXPECT_EQ(f.descomposicion, "2^2 * 3^1");
+    EXPECT_EQ(f.formula, "12 * (1 - 1/2) * (1 - 1/3)");
+    factorizaPrimos(estado, 1);
+    EXPECT_EQ(formulaEuler(estado.factores, "1").formula, "");
+
+    EXPECT_EQ(*funcionEuler(estado, 2146654199), 46326.0 * 46336.0);
+    // What is remembered is what is answered for the same modulus: nothing is recomputed.
+    estado.memoriaModulo.phi = 7;
+    EXPECT_EQ(*funcionEuler(estado, 2146654199), 7);
+    EXPECT_EQ(*funcionEuler(estado, 12), 4);  // another modulus: worked out afresh
+    EXPECT_EQ(*funcionEuler(estado, 2146654199), 46326.0 * 46336.0);
+
+    presupuesto("1", 0.01);
+    EXPECT_FALSE(funcionEulerLista(estado, 9999));
+    EXPECT_FALSE(estado.memoriaModulo.phi);
+}
+
+// a^b mod n by binary exponentiation in 128 bits, independent of the routine under test.
+std::uint64_t potenciaModular(std::uint64_t a, std::uint64_t b, std::uint64_t n) {
+    unsigned __int128 r = 1 % n, x = a % n;
+    for (; b > 0; b >>= 1) {
+        if (b & 1) r = r * x % n;
+        x = x * x % n;
+    }
+    return static_cast<std::uint64_t>(r);
+}
+
+TEST_F(Zn, PotenciasExactasParaCualquierModuloDe32BitsYSusAtajos) {
+    // The short cuts, squares just below n and beyond what a double holds exactly, then random
+    // a, b and n of every size.
+    std::vector<std::array<std::int64_t, 3>> casos = {
+        {1, 123456, 10}, {0, 5, 10}, {5, 0, 10}, {0, 0, 10}, {7, 1, 7},     {9, 1, 7},
+        {1, 5, 1},       {5, 0, 1},  {3, 6, 7},  {7, 2, 7},  {2, 10, 1000},
+    };
+    casos.insert(casos.end(), {{2147483646, 2147483647, 2147483647},
+                               {46340, 2, 2147483647},
+                               {2147483646, 2, 2147483629}});
+    std::mt19937_64 azar(2026);
+    std::uniform_int_distribution<std::int64_t> valor(0, 2147483647);
+    for (int i = 0; i < 3000; ++i) {
+        const std::int64_t n = std::max<std::int64_t>(1, valor(azar) >> (azar() % 31));
+        casos.push_back({valor(azar) >> (azar() % 31), valor(azar) >> (azar() % 31), n});
+    }
+    for (const auto& [a, b, n] : casos) {
+        ASSERT_EQ(Calcupoten(estado, a, b, n), potenciaModular(a, b, n))
+            << a << "^" << b << " mod " << n;
+    }
+    EXPECT_EQ(pruebas::errorDe([this] { Calcupoten(estado, 2, 2147483648.0, 7); }),
+              TipoError::Desbordamiento);
+    EXPECT_EQ(pruebas::errorDe([this] { Calcupoten(estado, 2, 3, 4294967296.0); }),
+              TipoError::Desbordamiento);
+}
+
+TEST_F(Zn, TrazasDeLasPotencias) {
+    int avisos = 0;
+    estado.observadores.trazaPotencia = [&] { ++avisos; };
+    ASSERT_EQ(Calcupoten(estado, 3, 4, 7), 4);
+    auto texto = textoTrazaPotencia(estado.trazaPotencia);
+    const std::string reduccion = "b = b mod F.E.(n) = 4 mod F.E.( 7 ) = 4 mod 6 = 4";
+    EXPECT_EQ(texto.etiqueta,
+              "Como el m.c.d ( 3, 7 ) = 1, entonces se podrá ir reduciendo el valor de b "
+              "calculando el resto de b con F.E.( 7 ).\r\n\r\nEsto es: \r\n\r\n" +
+                  reduccion);
+    EXPECT_EQ(texto.traza, reduccion +
+                               "\r\ni=1   2^1 <= 4     [ 3 ]^2 =  ( [ 3 ]^1)^2 = [ 9 ]= [ 2 ]"
+                               "\r\ni=2   2^2 <= 4     [ 3 ]^4 =  ( [ 3 ]^2)^2 = [ 4 ]"
+                               "\r\n\r\ni=3   2^3 > 4, entonces: \r\n\r\n"
+                               "                 b = b - 2^( i - 1) = 4 - 2^2 = 0"
+                               "\r\n\r\n     [ 3 ]^4 = [ 3 ]^4 = [ 4 ] = [ 4 ]");
+    ASSERT_EQ(Calcupoten(estado, 2, 10, 1000), 24);
+    texto = textoTrazaPotencia(estado.trazaPotencia);
+    EXPECT_EQ(texto.etiqueta, "");  // gcd(2, 1000) = 2: b is not reduced
+    EXPECT_EQ(texto.traza,
+              "\r\ni=1   2^1 <= 10     [ 2 ]^2 =  ( [ 2 ]^1)^2 = [ 4 ]"
+              "\r\ni=2   2^2 <= 10     [ 2 ]^4 =  ( [ 2 ]^2)^2 = [ 16 ]"
+              "\r\ni=3   2^3 <= 10     [ 2 ]^8 =  ( [ 2 ]^4)^2 = [ 256 ]"
+              "\r\n\r\ni=4   2^4 > 10, entonces: \r\n\r\n"
+              "                 b = b - 2^( i - 1) = 10 - 2^3 = 2"
+              "\r\ni=1   2^1 <= 2     [ 2 ]^2 =  ( [ 2 ]^1)^2 = [ 4 ]"
+              "\r\n\r\ni=2   2^2 > 2, entonces: \r\n\r\n"
+              "                 b = b - 2^( i - 1) = 2 - 2^1 = 0"
+              "\r\n\r\n     [ 2 ]^10 = [ 2 ]^8 * [ 2 ]^2 = [ 256 ] * [ 4 ] = [ 24 ]");
+    ASSERT_EQ(Calcupoten(estado, 4, 2, 16), 0);  // a square equal to n is reduced too
+    EXPECT_TRUE(
+        textoTrazaPotencia(estado.trazaPotencia)
+            .traza.starts_with("\r\ni=1   2^1 <= 2     [ 4 ]^2 =  ( [ 4 ]^1)^2 = [ 16 ]= [ 0 ]"));
+    Calcupoten(estado, 1, 4, 7);  // a short cut writes no trace
+    EXPECT_EQ(avisos, 3);
+    presupuesto("1", 0.1);
+    EXPECT_FALSE(Calcupoten(estado, 3, 1000000, 1000003000));
+    EXPECT_FALSE(estado.trazaPotencia.resultado);
+}
+
+}  // namespace
+}  // namespace zefra

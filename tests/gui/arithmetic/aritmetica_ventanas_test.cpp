@@ -1,0 +1,237 @@
+// The Euclid, Diophantine and base-conversion windows with their trace and bounds windows,
+// driven through the menu and the real widgets.
+#include <QCheckBox>
+#include <QTest>
+#include <tuple>
+
+#include "gui/shell/formulario.hpp"
+
+namespace zefra::pruebas {
+namespace {
+
+struct VentanaEuclides : PruebaFormulario {
+    VentanaEuclides() : PruebaFormulario("n_ejecucion", "frmEuclides", {"txa", "txb"}, "btMcd") {}
+    gui::Rejilla* traza() {
+        return control<gui::Rejilla>(abreCon("btTraza", "frTrazaEuclides"), "msflextrazaeuc");
+    }
+};
+
+TEST_F(VentanaEuclides, TiempoAgotadoValidacionesMcdMcmYLaTrazaConAnchos) {
+    EXPECT_EQ(w->windowTitle(), "ALGORITMO DE EUCLIDES");
+    EXPECT_TRUE(control<QLineEdit>(w, "txmcd")->isReadOnly());
+    EXPECT_TRUE(control<QLineEdit>(w, "txmcm")->isReadOnly());
+    estado.tiempo.presupuesto.segundos = "1";
+    reloj.paso = 0.4;
+    mensajes({{{"317811", "196418"}, "Se ha excedido el tiempo establecido."}}, "txmcd");
+    EXPECT_FALSE(boton("btTraza")->isEnabled());            // not the trace of a run that timed out
+    EXPECT_EQ(estado.trazaEuclides.texto(1, 0), "317811");  // though its partial rows stay
+    reloj.paso = 0;
+    calcula({"12", "8"});
+    const char* kNoNumerico = "a y b han de ser valores numéricos";
+    const char* kNoEntero = "a y b han de ser números enteros";
+    mensajes({{{"12", ""}, kNoNumerico},
+              {{"1e400", "5"}, kNoNumerico},
+              {{"x", "494065645841248"}, kNoNumerico},
+              {{"494065645841248", "5"},
+               "No puede exceder el valor: 494065645841247 porque los resultados no serían "
+               "fiables, gracias."},
+              {{"2,5", "5"}, kNoEntero},
+              {{"+12", "8"}, kNoEntero}},
+             "txmcm");
+    estado.tiempo.presupuesto.minutos = "media hora";
+    mensajes({{{"12", "8"},
+               "Euclides:La operación ha producido el siguiente error:\n\nNo coinciden los tipos"}},
+             "txmcd");
+    EXPECT_FALSE(boton("btTraza")->isEnabled());
+    estado.tiempo.presupuesto.minutos = "";
+    // a, b, the gcd and lcm and whether the trace is offered.
+    const std::tuple<const char*, const char*, const char*, bool> casos[] = {
+        {"0", "0", "0 0", false},  // the trap has withdrawn the trace
+        {"-12", "8", "4 24", true},
+        {"0", "5", "5 0", true},
+        {"494065645841247", "494065645841246", "1 Capacidad entera excedida.", true},
+        {"007", "-21", "7 21", true},
+    };
+    for (const auto& [a, b, resultado, traza] : casos) {
+        calcula({a, b});
+        EXPECT_EQ(campo("txmcd") + ' ' + campo("txmcm"), resultado) << a << ' ' << b;
+        EXPECT_EQ(boton("btTraza")->isEnabled(), traza) << a << ' ' << b;
+    }
+    escribe(control<QLineEdit>(w, "txb"), "8");  // Enter in a field presses "M.C.D."
+    QTest::keyClick(control<QLineEdit>(w, "txb"), Qt::Key_Return);
+    EXPECT_EQ(campo("txmcd"), "1");
+    calcula({"-12", "8"});
+    gui::Rejilla* rejilla = traza();
+    EXPECT_FALSE(boton("btTraza")->isEnabled());
+    EXPECT_EQ(rejilla->model()->headerData(0, Qt::Horizontal).toString(), "Dividendo");
+    EXPECT_EQ(filas(rejilla, 0, 5, 4),
+              "Dividendo,Divisor,Cociente,Resto;12,8,1,4;8,4,2,0;4,0,,;,,,");
+    const int estrecha = ventana("frTrazaEuclides")->width();
+    calcula({"308061521170129", "190392490709135"});
+    EXPECT_EQ(filas(rejilla, 1, 1, 2), "308061521170129,190392490709135");  // the open grid follows
+    traza();
+    EXPECT_GT(ventana("frTrazaEuclides")->width(), estrecha);
+    EXPECT_EQ(rejilla->columnWidth(1), rejilla->columnWidth(2));
+    EXPECT_GE(rejilla->columnWidth(1),
+              rejilla->fontMetrics().horizontalAdvance(QStringLiteral("308061521170129")));
+    calcula({"0", "5"});
+    EXPECT_EQ(rejilla->cellText(1, 0), QString());  // only the header row is left
+}
+
+const char* kNoDivide = "No existe solución para la ecuación ya que el mcd(A,B) no divide a C";
+const char* kSinRestringida = "No existe solución con estas restricciones";
+
+struct VentanaDiofanticas : PruebaFormulario {
+    VentanaDiofanticas()
+        : PruebaFormulario("n_ejec_diof", "frmDiofanticas", {"txCoefa", "txCoefB", "txindepc"},
+                           "btDiofantica") {}
+
+    bool ofrece() const {  // both the trace and the bounds, or neither
+        EXPECT_EQ(boton("btTrazaDiof")->isEnabled(), boton("btRestriccionesDiof")->isEnabled());
+        return boton("btTrazaDiof")->isEnabled();
+    }
+    // Ticks the bounds on x and y given (nullptr leaves a box unticked) and presses "Calcular".
+    void acota(const char* x0, const char* x1, const char* y0, const char* y1) {
+        const char* valores[] = {x0, x1, y0, y1};
+        for (int i = 0; i < 4; ++i) {
+            control<QCheckBox>(r, QStringLiteral("Check%1").arg(i + 1))
+                ->setChecked(valores[i] != nullptr);
+            if (valores[i]) escribe(control<QLineEdit>(r, kCotas[i]), valores[i]);
+        }
+        pulsa(control<QPushButton>(r, "btCalculaRestr"));
+    }
+    void acotaSinSolucion(const char* x0, const char* x1, const char* y0, const char* y1) {
+        esperaMensaje(kSinRestringida);
+        acota(x0, x1, y0, y1);
+    }
+    void restricciones() { r = abreCon("btRestriccionesDiof", "frmRestriccionesDiof"); }
+
+    static constexpr const char* kCotas[] = {"txx0", "txx1", "txy0", "txy1"};
+    QWidget* r = nullptr;
+};
+
+TEST_F(VentanaDiofanticas, TiempoAgotadoValidacionesSinSolucionErrorYSolucionConSuTraza) {
+    EXPECT_EQ(w->windowTitle(), "ECUACIONES DIOFÁNTICAS LINEALES DE 2 INCÓGNITAS");
+    estado.tiempo.presupuesto.segundos = "1";
+    reloj.paso = 0.4;
+    mensajes({{{"317811", "196418", "1"}, "Se ha excedido del tiempo especificado."}}, "txX");
+    reloj.paso = 0;
+    const char* kNoNumerico = "a, b y c han de ser valores numéricos";
+    const char* kLargo = "a, b y c han de tener una longitud inferior o igual a diez dígitos";
+    const char* kNoEntero = "a, b y c han de ser números enteros";
+    mensajes({{{"x", "8", "20"}, kNoNumerico},
+              {{"12345678901", "8", "y"}, kNoNumerico},
+              {{"12345678901", "8", "20"}, kLargo},
+              {{"12", "8", "-1234567890"}, kLargo},
+              {{"12", "2,5", "20"}, kNoEntero},
+              {{"12", "8", "1e3"}, kNoEntero},
+              {{"0", "-0", "0"}, "Todo par de enteros (X, Y) es solución de 0·X + 0·Y = 0."}},
+             "txX");
+    EXPECT_FALSE(ofrece());
+    mensajes({{{"12", "8", "3"}, kNoDivide}, {{"0", "0", "5"}, "La ecuación no tiene solución"}},
+             "txX");
+    EXPECT_TRUE(ofrece());  // the trace and the bounds are offered without a solution too
+    calcula({"12", "8", "20"});
+    mensajes({{{"9999999999", "3", "3"},
+               "Diofántica:La operación ha producido el siguiente error:\n\nDesbordamiento"}},
+             "txsolgen");
+    EXPECT_FALSE(ofrece());  // but not after an error
+    calcula({"12", "8", "20"});
+    EXPECT_EQ(campo("txX") + ' ' + campo("txY") + ' ' + campo("beta") + ' ' + campo("alpha"),
+              "5 -5 2 -3");
+    EXPECT_EQ(campo("txsolgen"), "X = 5 + 2 K\nY = -5 - 3 K\n\nPara todo entero K");
+    EXPECT_FALSE(control<QLineEdit>(w, "alpha")->isVisible());
+    EXPECT_TRUE(ofrece());
+    auto* rejilla = control<gui::Rejilla>(abreCon("btTrazaDiof", "frmTrazaDiof"), "grTrazadiof");
+    EXPECT_FALSE(boton("btTrazaDiof")->isEnabled());
+    EXPECT_EQ(filas(rejilla, 0, 4, 4), "i,-1,0,1;Q(i),,,1;A(i),0,1,1;B(i),1,0,1");
+}
+
+TEST_F(VentanaDiofanticas, RestriccionesCotasNoValidasYLaTablaDeQuinientas) {
+    calcula({"12", "8", "20"});
+    restricciones();
+    EXPECT_FALSE(boton("btRestriccionesDiof")->isEnabled());
+    EXPECT_FALSE(control<QPushButton>(r, "VerSoluciones")->isEnabled());
+    acota("0", "10", nullptr, nullptr);
+    EXPECT_EQ(texto(r, "soluciones"),
+              "Existe un numero finito de soluciones para k en el intervalo");
+    EXPECT_EQ(texto(r, "intervalo") + ' ' + texto(r, "Muestra"), "[-2,2] Hay 5 soluciones.");
+    auto* tabla = control<gui::Rejilla>(r, "TablaSoluciones");
+    EXPECT_FALSE(tabla->isVisible());
+    pulsa(control<QPushButton>(r, "VerSoluciones"));
+    EXPECT_TRUE(tabla->isVisible());
+    EXPECT_EQ(filas(tabla, 0, 2, 6),
+              "Valor de k,-2,-1,0,1,2;(x,y)=,(1,1),(3,-2),(5,-5),(7,-8),(9,-11)");
+    acota("0", nullptr, nullptr, nullptr);  // the unticked bound's field is emptied
+    EXPECT_EQ(texto(r, "intervalo") + texto(r, "txx1"), "[-2,+inf[");
+    EXPECT_FALSE(control<QWidget>(r, "Muestra")->isVisible());
+    EXPECT_FALSE(tabla->isVisible());
+    acota("-999", "999", nullptr, nullptr);  // x = 5 + 2k: k from −502 to 497
+    EXPECT_EQ(texto(r, "Muestra"), "Hay 1000 soluciones. Mostraremos sólo 500.");
+    EXPECT_EQ(tabla->model()->columnCount(), 500);
+    r->close();  // the frame does what "Salir" does: the bounds are offered again, empty
+    EXPECT_TRUE(boton("btRestriccionesDiof")->isEnabled());
+    restricciones();
+    EXPECT_EQ(texto(r, "txx0"), QString());
+    EXPECT_FALSE(control<QWidget>(r, "intervalo")->isVisible());
+    const char* kCota = " debe estar entre -2.147.483.647 y 2.147.483.647";
+    esperaMensaje("La cota inferior para x ha de ser un valor numérico");
+    acota("a", "b", nullptr, nullptr);
+    esperaMensaje(QString("La cota superior para x") + kCota);
+    acota("1", "2147483648", nullptr, nullptr);
+    esperaMensaje("La cota inferior para y ha de ser un valor numérico");
+    acota(nullptr, nullptr, "", nullptr);
+    esperaMensaje(QString("La cota superior para y") + kCota);
+    acota(nullptr, nullptr, nullptr, "-2147483648");
+    acotaSinSolucion("6", "6", nullptr, nullptr);
+    r->close();
+    esperaMensaje(kNoDivide);  // with no particular solution there is none with bounds either
+    calcula({"12", "8", "3"});
+    restricciones();
+    acotaSinSolucion("0", nullptr, nullptr, nullptr);
+    acotaSinSolucion(nullptr, nullptr, nullptr, nullptr);
+}
+
+using CambioDeBase = PruebaFormulario;
+
+// Both windows check the base first, in the same order and words.
+const PruebaFormulario::Mensajes kBase = {
+    {{"101", "dos"}, "La base ha de ser un valor numérico."},
+    {{"101", "1"}, "La base ha de un valor mayor que 1 (>1)."},
+    {{"101", "11"}, "La base está limitada al valor 10"},
+    {{"101", "2,5"}, "La base ha de ser un número entero."},
+};
+const char* kFuera = "El valor númerico está limitado entre 0 y 2.147.483.647";
+const char* kDesarrollo = "1·2^(3) + 0·2^(2) + 1·2^(1) + 0·2^(0) = 10";
+
+TEST_F(CambioDeBase, DeDiezABaseBCompruebaLaBaseYElValorYConvierte) {
+    abre("n_baseb", "frmbaseb", {"txelemzn", "txmodn2"}, "btcalculabaseb");
+    EXPECT_EQ(w->windowTitle(), "Base 10 --> Base b");
+    mensajes(kBase, "txinver");
+    mensajes({{{"", "2"}, "El valor ha de ser numérico"},
+              {{"-1", "2"}, kFuera},
+              {{"2147483648", "2"}, kFuera},
+              {{"10,6", "2"}, "El valor ha de ser un número entero."},
+              {{"10", "00000000002"}, "No puede superar los once dígitos"}});
+    calcula({"10", "2"});
+    EXPECT_EQ(campo("txinver") + " = " + campo("txq"), QString("1010 = ") + kDesarrollo);
+}
+
+TEST_F(CambioDeBase, DeBaseBADiezCompruebaLaBaseYLosDigitosYConvierte) {
+    abre("n_base10", "frmbase10", {"txelemzn", "txmodn2"}, "btcalculabase10");
+    EXPECT_EQ(w->windowTitle(), "Base b --> Base 10");
+    mensajes(kBase, "txinver");
+    calcula({"1010", "2"});
+    EXPECT_EQ(campo("txinver") + " = " + campo("txq"), QString("10 = ") + kDesarrollo);
+    const char* kCifras = "Los dígitos han de ser cifras del 0 al 9.";
+    mensajes({{{"uno", "2"}, "El valor ha de ser numérico"},
+              {{"-101", "2"}, kFuera},
+              {{"101", "00000000002"}, "No puede superar los once dígitos"},
+              {{"19", "9"}, "Los digitos deben ser menores que la base"},
+              {{"1,5", "9"}, kCifras},
+              {{" 101", "2"}, kCifras}});
+    EXPECT_EQ(campo("txinver"), QString());  // emptied before the digit checks
+}
+
+}  // namespace
+}  // namespace zefra::pruebas

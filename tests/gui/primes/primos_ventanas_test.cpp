@@ -1,0 +1,230 @@
+// The windows of primes: the list and its result window, the primality test and factorization,
+// through the menu and their real widgets.
+#include <QApplication>
+#include <QClipboard>
+#include <QFontMetricsF>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QTest>
+#include <set>
+
+#include "gui/shell/formulario.hpp"
+#include "primes/es_primo.hpp"
+#include "primes/factorizacion.hpp"
+#include "ui/vista_lineas.hpp"
+
+namespace zefra::pruebas {
+namespace {
+
+const QString kPrimosHasta25 = "2\n3\n5\n7\n11\n13\n17\n19\n23\n";
+
+struct VentanaListaPrimos : PruebaFormulario {
+    VentanaListaPrimos()
+        : PruebaFormulario("nListaprimos", "frmListaPrimos", {"txttopeprimo"}, "btaceptolista") {}
+
+    QWidget* resultado() const { return ventana("frmSolListaPrimos"); }
+    bool resultadoVisible() const { return resultado() && resultado()->isVisible(); }
+    gui::VistaLineas* vista() const {
+        return control<gui::VistaLineas>(resultado(), "txtSolListaPrimos");
+    }
+    QString lista() const { return texto(resultado(), "txtSolListaPrimos"); }
+    QString cuenta() const { return texto(resultado(), "txnumprimos"); }
+};
+
+TEST_F(VentanaListaPrimos, ValidacionesListaCuentaTrampaYTiempoAgotado) {
+    EXPECT_EQ(w->windowTitle(), "LISTA DE NUMEROS PRIMOS");
+    const char* kLargo = "El número no puede superar los once dígitos";
+    mensajes({{{""}, "Ha de ser un valor numérico"},
+              {{"abcdefghijkl"}, "Ha de ser un valor numérico"},
+              {{"12345678901"}, kLargo},
+              {{"00000000025"}, kLargo}});
+    EXPECT_FALSE(resultadoVisible());
+    // The list and the count, after a '|'; ten characters pass.
+    const std::pair<const char*, QString> casos[] = {
+        {"25", kPrimosHasta25 + "|9"},
+        {"5.5", "2\n3\n5\n|3"},
+        {"0000000025", kPrimosHasta25 + "|9"},
+        {"1", "|0"},
+    };
+    for (const auto& [tope, esperado] : casos) {
+        calcula({tope});
+        ASSERT_TRUE(resultadoVisible()) << tope;
+        EXPECT_EQ(lista() + '|' + cuenta(), esperado) << tope;
+    }
+    EXPECT_EQ(resultado()->windowTitle(), "LISTA DE NUMEROS PRIMOS");
+    EXPECT_TRUE(control<QLineEdit>(resultado(), "txnumprimos")->isReadOnly());
+    calcula({"25"});
+    pulsa(control<QPushButton>(resultado(), "btsalir"));
+    ASSERT_FALSE(resultadoVisible());
+    EXPECT_EQ(lista(), kPrimosHasta25);  // the hidden result window keeps its list
+    esperaMensaje("btListaPrimos:La operación ha producido el siguiente error:\n\nDesbordamiento");
+    calcula({"9999999999"});
+    EXPECT_FALSE(resultadoVisible());
+    // The run had emptied the list before the bound overflowed; the count says so.
+    EXPECT_EQ(lista() + '|' + cuenta(), "|0");
+
+    estado.tiempo.presupuesto.segundos = "0";  // nothing but 2 and 3, and no candidate named
+    reloj.paso = 0.001;
+    esperaMensaje("Se ha excedido del tiempo del resultado.");
+    esperaMensaje("Se ha llegado en el tiempo especificado hasta el número primo: ");
+    calcula({"100"});
+    ASSERT_TRUE(resultadoVisible());
+    EXPECT_EQ(lista() + '|' + cuenta(), "2\n3\n|2");
+    // Every reading of the clock is 0.4 s after the previous one, so the clock is read at every
+    // check: the start, then a check per block and per candidate, the eighth past 3 s.
+    estado.tiempo.presupuesto.segundos = "3";
+    reloj.paso = 0.4;
+    esperaMensaje("Se ha excedido del tiempo del resultado.");
+    esperaMensaje("Se ha llegado en el tiempo especificado hasta el número primo: 13");
+    calcula({"1000"});
+    EXPECT_EQ(lista() + '|' + cuenta(), "2\n3\n5\n7\n11\n13\n|6");
+}
+
+TEST_F(VentanaListaPrimos, SeSeleccionaSeCopiaYCreceAVecesDuranteUnaEjecucionLarga) {
+    calcula({"30"});
+    gui::VistaLineas* v = vista();
+    v->setFocus();
+    QTest::keyClick(v, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(v, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(), kPrimosHasta25 + "29\n");
+    const auto centro = [v](int fila) {
+        return v->visualRect(v->model()->index(fila, 0)).center();
+    };
+    QTest::mouseClick(v->viewport(), Qt::LeftButton, {}, centro(2));
+    QTest::mouseClick(v->viewport(), Qt::LeftButton, Qt::ShiftModifier, centro(4));
+    EXPECT_EQ(v->textoSeleccionado(), "5\n7\n11\n");
+    QTest::keyClick(v, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(), "5\n7\n11\n");
+    QTest::keyClick(v, Qt::Key_Down, Qt::ShiftModifier);
+    EXPECT_EQ(v->textoSeleccionado(), "5\n7\n11\n13\n");
+
+    // The clock moves 1 ms per reading and is read at every check, so the heartbeat comes every
+    // hundred checks: it records what the result window shows at that moment.
+    estado.tiempo.presupuesto.horas = "1000";
+    reloj.paso = 0.001;
+    std::vector<int> filasVistas;
+    bool visibleDurante = false;
+    estado.tiempo.fijaLatido([&] {
+        visibleDurante |= resultado()->isVisible();
+        filasVistas.push_back(vista()->model()->rowCount());
+    });
+    calcula({"50000000"});
+    ASSERT_TRUE(resultadoVisible());
+    EXPECT_EQ(cuenta() + ' ' + QString::number(vista()->model()->rowCount()), "3001134 3001134");
+    // The list was shown partly filled during the run, and refreshed a few times, not per prime.
+    const std::set<int> distintas(filasVistas.begin(), filasVistas.end());
+    EXPECT_TRUE(visibleDurante);
+    EXPECT_TRUE(distintas.size() >= 2 && distintas.size() <= 60) << distintas.size();
+    EXPECT_TRUE(*distintas.rbegin() > 0 && *distintas.rbegin() < 3001134);
+}
+
+struct VentanaEsPrimo : PruebaFormulario {
+    VentanaEsPrimo() : PruebaFormulario("nesprimo", "frmesprimo", {"txtesprimo"}, "btesprimo") {}
+    QString veredicto() const { return campo("lbsolesprimo"); }
+};
+
+TEST_F(VentanaEsPrimo, VeredictosValidacionesNegativoYTiempoAgotado) {
+    EXPECT_EQ(w->windowTitle(), "¿Es número primo?");
+    EXPECT_EQ(veredicto(), QString());
+    const std::pair<const char*, std::string_view> casos[] = {
+        {"7", kEsPrimo},
+        {"1", kNoEsPrimo},
+        {"2,5", kNoEsPrimo},
+        {"5,00000000000000001", kNoEsPrimo},  // not whole, though its double is 5
+        {"9007199254740881", kEsPrimo},
+        {"9,007199254740992e15", kNoEsPrimo},  // 2^53 itself is accepted
+    };
+    for (const auto& [numero, esperado] : casos) {
+        calcula({numero});
+        EXPECT_EQ(veredicto(), QString::fromUtf8(esperado)) << numero;
+    }
+    pulsa(boton("btsalir"));
+    // Another routine runs the test while the window is hidden: its verdict lands there.
+    EXPECT_EQ(esPrimo(estado, 9.0), 0);
+    EXPECT_EQ(veredicto(), QString::fromUtf8(kNoEsPrimo));
+    accion("nesprimo")->trigger();  // and the menu empties it
+    EXPECT_EQ(veredicto(), QString());
+
+    calcula({"7"});
+    const char* kLimite =
+        "No puede exceder el valor: 9007199254740992 porque el resultado no sería fiable, "
+        "gracias.";
+    mensajes({{{""}, "Ha de ser un valor numérico"},
+              {{"1e400"}, "Ha de ser un valor numérico"},
+              {{"9007199254740993"}, kLimite},  // reads as 2^53, but is not the number typed
+              {{"9007199254740992,5"}, kLimite}});
+    EXPECT_EQ(veredicto(), QString::fromUtf8(kEsPrimo));  // a refused number keeps the verdict
+    esperaMensaje(
+        "btesprimo:La operación ha producido el siguiente error:\n\n"
+        "Argumento o llamada a procedimiento no válida");
+    calcula({"-7"});
+    EXPECT_EQ(veredicto(), QString());
+    calcula({"7"});
+    estado.tiempo.presupuesto.segundos = "0";
+    reloj.paso = 0.001;
+    esperaMensaje("Se ha superado el tiempo establecido.");
+    calcula({"9007199254740881"});
+    EXPECT_EQ(veredicto(), QString());
+}
+
+// One result line as shown: the prime, a given number of blanks, the exponent.
+QString linea(const char* primo, int blancos, const char* exponente) {
+    return primo + QString(blancos, QLatin1Char(' ')) + exponente + QLatin1Char('\n');
+}
+
+struct VentanaFactoriza : PruebaFormulario {
+    VentanaFactoriza()
+        : PruebaFormulario("nfactorizacion", "frmfactoriza", {"txnumf"}, "btfactoriza") {}
+    QString resultado() const { return campo("txfactorizacion"); }
+};
+
+TEST_F(VentanaFactoriza, ExponentesAlineadosLineasValidacionesTrampaYTiempoAgotado) {
+    EXPECT_EQ(w->windowTitle(), "Factorización de un número");
+    EXPECT_TRUE(control<QPlainTextEdit>(w, "txfactorizacion")->isReadOnly());
+    // 2147483646 = 2 · 3² · 7 · 11 · 31 · 151 · 331: primes of one, two and three digits.
+    calcula({"2147483646"});
+    QStringList lineas = resultado().split('\n', Qt::SkipEmptyParts);
+    calcula({"2147483647"});
+    lineas << resultado().split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lineas.size(), 8);
+    const QFontMetricsF medidas(control<QWidget>(w, "txfactorizacion")->font());
+    const double ancho = medidas.horizontalAdvance(lineas[0].left(lineas[0].lastIndexOf(' ') + 1));
+    for (const QString& l : lineas) {
+        const QString hastaElExponente = l.left(l.lastIndexOf(' ') + 1);
+        EXPECT_NEAR(medidas.horizontalAdvance(hastaElExponente), ancho, 0.5) << l.toStdString();
+    }
+
+    const std::pair<const char*, QString> casos[] = {
+        {"360", linea("2", 24, "3") + linea("3", 24, "2") + linea("5", 24, "1")},
+        {"12.5", linea("2", 24, "2") + linea("3", 24, "1")},
+        {"-5", QString()},
+    };
+    for (const auto& [numero, esperado] : casos) {
+        calcula({numero});
+        EXPECT_EQ(resultado(), esperado) << numero;
+    }
+    ASSERT_TRUE(factorizaPrimos(estado, 10));
+    EXPECT_EQ(resultado(), linea("2", 24, "1") + linea("5", 24, "1"));
+
+    calcula({"12"});
+    const QString anterior = resultado();
+    const char* kNoNumerico = "Ha de ser un valor numérico inferior a 2.147.483.648";
+    const char* kLargo = "El valor numérico ha de ser inferior a 2.147.483.648";
+    mensajes({{{"doce"}, kNoNumerico},
+              {{"2147483648"}, kNoNumerico},
+              {{"2147483647,5"}, kNoNumerico},
+              {{"-1234567890"}, kLargo},
+              {{"12,00000000"}, kLargo},
+              {{"-1e10"},
+               "btfactorizaPrimos:La operación ha producido el siguiente error:\n\n"
+               "Desbordamiento"}});
+    EXPECT_EQ(resultado(), anterior);
+    estado.tiempo.presupuesto.segundos = "0";
+    reloj.paso = 0.001;
+    esperaMensaje("Se ha excedido del tiempo establecido.");
+    calcula({"1024"});
+    EXPECT_EQ(resultado(), anterior);
+}
+
+}  // namespace
+}  // namespace zefra::pruebas

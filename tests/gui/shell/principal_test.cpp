@@ -1,0 +1,197 @@
+// The main window: the menu tree with every entry's name, caption, place, shortcut and initial
+// state, the status frame with the budget fields, the about window, the exit path, and every
+// window the menu opens with a default button for Enter, Escape for "Salir" and nothing clipped
+// at the size it opens with.
+#include <QApplication>
+#include <QGroupBox>
+#include <QKeySequence>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTest>
+
+#include "gui/shell/formulario.hpp"
+
+namespace zefra::pruebas {
+namespace {
+
+// Each container of the menu ("" for the menu bar) with its items in order, separated by '|':
+// "name:caption" for an entry, "+name:caption" for a submenu, "-name" for a separator.
+const std::pair<const char*, const char*> kArbol[] = {
+    {"",
+     "+N_euclides:Euclides|+n_diofantica:Ecuaciones diofánticas|"
+     "+Nnumerosprimos:Números Primos|+naritmodular:Aritmética modular|"
+     "+ncriptografia:Aplicación a la criptografia|nAcercaDe:Acerca de|nSalir:Salir "},
+    {"N_euclides",
+     "n_descripcion:Descripción|n_ejecucion:Ejecución|-nseparBase|+cambiobase:Cambio de base"},
+    {"cambiobase", "n_baseb:Base 10 --> Base b|n_base10:Base b --> Base 10"},
+    {"n_diofantica", "n_descrip_diof:Descripción|n_ejec_diof:Ejecución"},
+    {"Nnumerosprimos",
+     "ndescriprimos:Descripción|-nsepara1|nListaprimos:Lista de primos|"
+     "ndesclistaprimos:Descripción algoritmo|-nsepar2|nesprimo:¿ Es Primo ?|"
+     "ndesesprimo:Descripción algoritmo|-nsepar3|"
+     "nfactorizacion:Factorización en números primos|ndescripfactor:Descripción algoritmo"},
+    {"naritmodular",
+     "nDescRepres:Descripción|nrepres:Representante de clase en Zn|-nseparRepres|"
+     "nDescripInversoZn:Descripción|nInvZn:Inverso de un elemento de Zn|-nseparInverso|"
+     "ndescripeuler:Descripción|nfuneuler:Función de Euler|-nsepareuler|"
+     "nDescripPoten:Descripción|ncalcupoten:Cálculo de potencias en Zn"},
+    {"ncriptografia",
+     "+nalfabeto:Alfabeto|ncripprivada:Criptosistema de clave privada|"
+     "ncrippublica:Criptosistema de clave pública"},
+    {"nalfabeto",
+     "nCrearAlfa:Crear|nModificarAlfa:Modificar|-nsepar1alfa|+nSelecAlfa:Seleccionar|"
+     "-nsepar2alfa|nAbrirAlfa:Abrir|nCerrarAlfa:Cerrar|nGuardarAlfa:Guardar"},
+    {"nSelecAlfa",
+     "nalfa_azminus:a-z|nalfa_az:A-Z|nalfa_azAZ:a-z, A-Z|nalfa_azAZ09:a-z, A-Z, 0-9|"
+     "nalfa_ASCII:ASCII|-nalfaus(0)|nalfaus(1):alfabeto1|nalfaus(2):alfabeto2|"
+     "nalfaus(3):alfabeto3|nalfaus(4):alfabeto4|nalfaus(5):alfabeto5|nalfaus(6):alfabeto6|"
+     "nalfaus(7):alfabeto7|nalfaus(8):alfabeto8"},
+};
+// At start the user-alphabet slots are hidden, and what needs a user alphabet is disabled.
+const QStringList kDesactivadas = {"nModificarAlfa", "nCerrarAlfa", "nGuardarAlfa",
+                                   "nalfa_azminus"};
+const QMap<QString, QString> kAtajos = {{"n_ejecucion", "Ctrl+E"}, {"n_ejec_diof", "Ctrl+D"}};
+
+class VentanaPrincipal : public PruebaVentanas {
+  protected:
+    // Answers the exit warning with one of its buttons (or its frame, for nullptr), after
+    // checking the list it shows.
+    void esperaAviso(const QString& lista, const char* boton) {
+        esperaDialogo("frmAvisoSalir", [this, lista, boton](QWidget* aviso) {
+            EXPECT_EQ(aviso->windowTitle(), "AVISO");
+            EXPECT_EQ(control<QLabel>(aviso, "lbAvisoAlfabetos")->text(), lista);
+            if (boton) {
+                control<QPushButton>(aviso, boton)->click();
+            } else {
+                aviso->close();
+            }
+        });
+    }
+};
+
+TEST_F(VentanaPrincipal, CadaEntradaEnSuSitioConSuNombreTituloAtajoYEstado) {
+    for (const auto& [padre, hijos] : kArbol) {
+        SCOPED_TRACE(padre);
+        const QWidget* contenedor = *padre ? principal->findChild<QMenu*>(padre)
+                                           : static_cast<QWidget*>(principal->menuBar());
+        ASSERT_NE(contenedor, nullptr);
+        const QStringList elementos = QString::fromUtf8(hijos).split('|');
+        const QList<QAction*> acciones = contenedor->actions();
+        ASSERT_EQ(acciones.size(), elementos.size());
+        for (qsizetype i = 0; i < acciones.size(); ++i) {
+            const QString& e = elementos[i];
+            const bool submenu = e.startsWith('+'), separador = e.startsWith('-');
+            const QString nombre = e.section(':', 0, 0).mid(submenu || separador ? 1 : 0);
+            QAction* a = acciones[i];
+            SCOPED_TRACE(nombre.toStdString());
+            EXPECT_EQ(a->isSeparator(), separador);
+            ASSERT_EQ(a->menu() != nullptr, submenu);
+            EXPECT_EQ(submenu ? a->menu()->objectName() : a->objectName(), nombre);
+            EXPECT_EQ((submenu ? a->menu()->title() : a->text()).remove('&'), e.section(':', 1));
+            EXPECT_EQ(a->shortcut(), QKeySequence(kAtajos.value(nombre)));
+            const bool visible = !nombre.startsWith("nalfaus");  // a hidden action is disabled too
+            EXPECT_EQ(a->isVisible(), visible);
+            EXPECT_EQ(a->isEnabled(), visible && !kDesactivadas.contains(nombre));
+        }
+    }
+}
+
+TEST_F(VentanaPrincipal, MarcoDeEstadoConLosCamposDelPresupuestoYAcercaDe) {
+    EXPECT_TRUE(principal->windowTitle().startsWith("Zefra: "));
+    auto* marco = control<QGroupBox>(principal.get(), "frEstadoActual");
+    EXPECT_EQ(marco->title(), "Estado actual");
+    QStringList etiquetas;
+    for (const char* n : {"lbhoras", "Label1", "Label2", "Label3", "Label4", "lbalfabetoactivo"})
+        etiquetas << control<QLabel>(marco, n)->text().remove('&');
+    EXPECT_EQ(etiquetas.join('|'),
+              "Horas :|Minutos:|Segundos:|Tiempo máximo establecido para el cálculo de los "
+              "algoritmos.|Alfabeto activo:|a-z");
+    EXPECT_DOUBLE_EQ(estado.tiempo.tiempoMaximo(), 60);  // all three fields start empty
+    escribe(control<QLineEdit>(marco, "txhoras"), "1");
+    escribe(control<QLineEdit>(marco, "txminutos"), "1,5");
+    EXPECT_DOUBLE_EQ(estado.tiempo.tiempoMaximo(), 3690);
+
+    accion("nAcercaDe")->trigger();
+    QWidget* acerca = ventana("frAcercaDe");
+    ASSERT_TRUE(acerca && acerca->isVisible());
+    EXPECT_EQ(acerca->windowTitle(), "Acerca De");
+    EXPECT_TRUE(acerca->findChildren<QPushButton*>().isEmpty());
+    QStringList textos;
+    for (const QLabel* l : acerca->findChildren<QLabel*>())
+        textos << l->text();
+    EXPECT_TRUE(textos.contains("Versión 1.2"));
+    acerca->close();
+    EXPECT_FALSE(acerca->isVisible());
+    accion("nAcercaDe")->trigger();
+    EXPECT_EQ(ventana("frAcercaDe"), acerca);  // created once, shown again
+    EXPECT_TRUE(acerca->isVisible());
+}
+
+TEST_F(VentanaPrincipal, LaSalidaYElMarcoSoloAvisanDeLosAlfabetosSinGuardar) {
+    estado.ranuras[2].libre = false;  // saved or free slots are not listed
+    estado.ranuras[2].guardado = true;
+    estado.ranuras[6].guardado = true;
+    accion("nSalir")->trigger();
+    EXPECT_EQ(terminaciones, 1);
+    EXPECT_EQ(ventana("frmAvisoSalir"), nullptr);
+
+    estado.ranuras[3].libre = false;
+    estado.ranuras[0].libre = false;
+    for (const char* boton : {"btCancelarAviso", static_cast<const char*>(nullptr)}) {
+        esperaAviso("alfabeto1\nalfabeto4\n", boton);  // in order, and the list does not grow
+        accion("nSalir")->trigger();
+        EXPECT_EQ(terminaciones, 1);
+        EXPECT_FALSE(ventana("frmAvisoSalir")->isVisible());
+        EXPECT_TRUE(principal->isVisible());
+    }
+    esperaAviso("alfabeto1\nalfabeto4\n", "btCancelarAviso");  // the frame goes the same way
+    EXPECT_FALSE(principal->close());
+    EXPECT_EQ(terminaciones, 1);
+    EXPECT_TRUE(principal->isVisible());
+    esperaAviso("alfabeto1\nalfabeto4\n", "btAceptarAviso");
+    accion("nSalir")->trigger();
+    EXPECT_EQ(terminaciones, 2);
+    estado.ranuras[0].guardado = estado.ranuras[3].guardado = true;
+    principal->close();
+    EXPECT_EQ(terminaciones, 3);
+}
+
+TEST_F(VentanaPrincipal, CadaVentanaConTeclaIntroEscapeYNadaRecortado) {
+    aceptaTodo();  // "Abrir" shows the file chooser modally: it is closed at once
+    int revisadas = 0;
+    for (QAction* entrada : principal->findChildren<QAction*>()) {
+        // Every menu entry that opens a window (not the alphabet choices, nor "Salir ").
+        const QString nombre = entrada->objectName();
+        if (entrada->menu() || entrada->isSeparator() || !entrada->isEnabled() ||
+            !entrada->isVisible() || nombre.isEmpty() || nombre.startsWith("nalfa") ||
+            nombre == "nSalir") {
+            continue;
+        }
+        entrada->trigger();
+        QCoreApplication::processEvents();
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (!w->isVisible() || w == principal.get()) continue;
+            SCOPED_TRACE(w->objectName().toStdString());
+            ++revisadas;
+            const auto botones = w->findChildren<QPushButton*>();
+            EXPECT_TRUE(botones.isEmpty() || std::any_of(botones.begin(), botones.end(),
+                                                         [](auto* b) { return b->isDefault(); }))
+                << "no default button";
+            for (const QWidget* hijo : w->findChildren<QWidget*>()) {
+                if (!hijo->isVisible() || hijo->isWindow() || !hijo->parentWidget()->isVisible()) {
+                    continue;
+                }
+                EXPECT_TRUE(w->rect().contains(QRect(hijo->mapTo(w, QPoint(0, 0)), hijo->size())))
+                    << hijo->objectName().toStdString() << " of class "
+                    << hijo->metaObject()->className() << " lies outside the window";
+            }
+            QTest::keyClick(w, Qt::Key_Escape);
+            EXPECT_FALSE(w->isVisible()) << "Escape did not close it";
+        }
+    }
+    EXPECT_GE(revisadas, 20);
+}
+
+}  // namespace
+}  // namespace zefra::pruebas
