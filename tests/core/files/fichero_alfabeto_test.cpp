@@ -19,43 +19,34 @@ namespace {
 
 using Entradas = std::vector<Equivalencia>;
 
-// n entries with distinct symbols from the offered list (and beyond it past 192) and codes
-// 0 … n − 1 at width 3.
-Entradas entradas(int n) {
-    const auto simbolos = simbolosOfrecidos();
-    Entradas e;
-    for (int k = 0; k < n; ++k) {
-        // Past the offered symbols, Latin Extended-A letters (two bytes in UTF-8).
-        const auto punto = static_cast<unsigned>(0x100 + k);
-        const std::string s = k < 192 ? simbolos[static_cast<std::size_t>(k)]
-                                      : std::string{static_cast<char>(0xC0 | (punto >> 6)),
-                                                    static_cast<char>(0x80 | (punto & 0x3F))};
-        std::string c = std::to_string(k);
-        e.push_back({s, std::string(3 - c.size(), '0') + c});
-    }
-    return e;
+// "mío" loaded in slot 4; slot 6 free with a name left behind.
+LecturaAlfabeto lee(std::string_view texto) {
+    static RanurasAlfabeto ranuras;
+    ranuras[4].libre = false;
+    ranuras[4].nombre = "mío";
+    ranuras[6].nombre = "libre";
+    return leeAlfabeto(texto, ranuras);
 }
 
-LecturaAlfabeto lee(std::string_view texto) {
-    static const RanurasAlfabeto vacias;
-    return leeAlfabeto(texto, vacias);
+Entradas leidas(std::string_view texto) {
+    const auto l = lee(texto);
+    EXPECT_TRUE(l.alfabeto) << l.rechazo;
+    return l.alfabeto ? l.alfabeto->equivalencias : Entradas{};
 }
 
 TEST(FicheroAlfabeto, TextoDelEjemplo) {
     Tabla t = tablaAlfabeto();
     fijaEquivalencias(t, {{"a", "00"}, {"b", "01"}});
     EXPECT_EQ(textoAlfabeto("abc", t), "abc\r\na 00\r\nb 01\r\nzzz\r\n");
-    const auto l = lee("abc\r\na 00\r\nb 01\r\nzzz\r\n\r\n");
-    ASSERT_TRUE(l.alfabeto) << l.rechazo;
-    EXPECT_EQ(l.alfabeto->nombre, "abc");
-    EXPECT_EQ(l.alfabeto->equivalencias, (Entradas{{"a", "00"}, {"b", "01"}}));
+    EXPECT_EQ(lee("abc\r\na 00\r\nb 01\r\nzzz\r\n\r\n").alfabeto->nombre, "abc");
+    EXPECT_EQ(leidas("abc\r\na 00\r\nb 01\r\nzzz\r\n\r\n"), (Entradas{{"a", "00"}, {"b", "01"}}));
 
-    // A name with no entries, symbols that are blanks and line ends, codes of any width.
-    EXPECT_EQ(lee("solo\r\nzzz\r\n\r\n").alfabeto->equivalencias, Entradas{});
-    const auto raros = lee("raro zzz\r\n  7\r\n\r 112\r\n\n 0\r\nz 3\r\nzzz\r\n\r\n");
-    ASSERT_TRUE(raros.alfabeto) << raros.rechazo;
-    EXPECT_EQ(raros.alfabeto->nombre, "raro zzz");
-    EXPECT_EQ(raros.alfabeto->equivalencias,
+    // No entries; names only like a loaded one's; blanks and line ends as symbols, codes of
+    // any width.
+    for (const char* nombre : {"solo", "Mío", "libre"})
+        EXPECT_EQ(leidas(std::string(nombre) + "\r\nzzz\r\n\r\n"), Entradas{}) << nombre;
+    EXPECT_EQ(lee("raro zzz\r\n  7\r\nzzz\r\n\r\n").alfabeto->nombre, "raro zzz");
+    EXPECT_EQ(leidas("raro\r\n  7\r\n\r 112\r\n\n 0\r\nz 3\r\nzzz\r\n\r\n"),
               (Entradas{{" ", "007"}, {"\r", "112"}, {"\n", "000"}, {"z", "003"}}));
     // An old file in Windows-1252.
     const auto viejo = lee(decodificaTexto("espa\xF1ol\r\n\xF1 5\r\n\x92 6\r\nzzz\r\n\r\n"));
@@ -74,8 +65,8 @@ TEST(FicheroAlfabeto, RechazosEnOrden) {
         {"\r\na 00\r\nzzz\r\n\r\n", "Alfabeto no valido"},  // no name at all
         {"azzz\r\n\r\n", "Alfabeto no valido"},
         {"abczzz\r\n\r\n", "Alfabeto no valido"},  // no line end after the name
-        {"a-z\r\na 00\r\nzzz\r\n\r\n",
-         "Hay un alfabeto cargado con el mismo nombre. Se debe cerrar si quieres abrir este."},
+        {"a-z\r\na 00\r\nzzz\r\n\r\n", kMensajeMismoNombre},
+        {"mío\r\nzzz\r\n\r\n", kMensajeMismoNombre},
         {"abc\r\na05\r\nzzz\r\n\r\n", "Alfabeto no válido"},
         {"abc\r\nazzz\r\n\r\n", "Alfabeto no válido"},
         {"abc\r\na zzz\r\n\r\n", "Alfabeto no válido"},
@@ -93,40 +84,33 @@ TEST(FicheroAlfabeto, RechazosEnOrden) {
     }
 }
 
-TEST(FicheroAlfabeto, NombreDeUnAlfabetoCargado) {
-    RanurasAlfabeto ranuras;
-    ranuras[4].libre = false;
-    ranuras[4].nombre = "mío";
-    ranuras[6].nombre = "libre";
-    EXPECT_EQ(leeAlfabeto("mío\r\nzzz\r\n\r\n", ranuras).rechazo, kMensajeMismoNombre);
-    EXPECT_TRUE(leeAlfabeto("Mío\r\nzzz\r\n\r\n", ranuras).alfabeto);
-    EXPECT_TRUE(leeAlfabeto("libre\r\nzzz\r\n\r\n", ranuras).alfabeto);
-}
-
 TEST(FicheroAlfabeto, HastaDoscientasCincuentaYSeisEntradas) {
+    const auto simbolos = simbolosOfrecidos();
     for (const int n : {0, 1, 128, 255, 256, 257}) {
         SCOPED_TRACE(n);
-        const Entradas e = entradas(n);
-        Tabla t = tablaAlfabeto();
-        std::string texto;
-        if (n <= kMaximoEquivalencias) {
-            fijaEquivalencias(t, e);
-            texto = textoAlfabeto("tabla", t) + "\r\n";
-        } else {
-            texto = "tabla";
-            for (const auto& x : e)
-                texto += "\r\n" + x.simbolo + " " + x.codigo;
-            texto += "\r\nzzz\r\n\r\n";
+        // Distinct symbols (past the offered ones, two-byte Latin Extended-A letters) with
+        // codes 0 … n − 1 at width 3.
+        Entradas e;
+        std::string texto = "tabla";
+        for (int k = 0; k < n; ++k) {
+            const auto punto = static_cast<unsigned>(0x100 + k);
+            const std::string c = std::to_string(k);
+            e.push_back({k < 192 ? simbolos[static_cast<std::size_t>(k)]
+                                 : std::string{static_cast<char>(0xC0 | (punto >> 6)),
+                                               static_cast<char>(0x80 | (punto & 0x3F))},
+                         std::string(3 - c.size(), '0') + c});
+            texto += "\r\n" + e.back().simbolo + " " + e.back().codigo;
         }
-        const auto l = lee(texto);
+        texto += "\r\nzzz\r\n\r\n";
         if (n > kMaximoEquivalencias) {
-            EXPECT_EQ(l.rechazo, "Alfabeto no válido. Demasiados símbolos");
+            EXPECT_EQ(lee(texto).rechazo, "Alfabeto no válido. Demasiados símbolos");
             continue;
         }
-        ASSERT_TRUE(l.alfabeto) << l.rechazo;
-        Entradas esperadas = e;
-        igualaAnchos(esperadas);  // codes below 100 come back with two digits
-        EXPECT_EQ(l.alfabeto->equivalencias, esperadas);
+        Tabla t = tablaAlfabeto();
+        fijaEquivalencias(t, e);
+        EXPECT_EQ(textoAlfabeto("tabla", t) + "\r\n", texto);
+        igualaAnchos(e);  // codes below 100 come back with two digits
+        EXPECT_EQ(leidas(texto), e);
     }
 }
 
@@ -134,17 +118,16 @@ TEST(FicheroAlfabeto, HastaDoscientasCincuentaYSeisEntradas) {
 // file and opened again.
 TEST(FicheroAlfabeto, IdaYVueltaPorUnFichero) {
     namespace fs = std::filesystem;
-    std::random_device azar;
-    const fs::path ruta = fs::temp_directory_path() / ("zefra-alfabeto-" + std::to_string(azar()));
+    const fs::path ruta =
+        fs::temp_directory_path() / ("zefra-alfabeto-" + std::to_string(std::random_device{}()));
     std::vector<Alfabeto> alfabetos;
     for (const auto* a : {&alfabetoMinusculas(), &alfabetoMayusculas(), &alfabetoLetras(),
-                          &alfabetoLetrasNumeros(), &alfabetoASCII()}) {
-        alfabetos.push_back({"copia de " + a->nombre, a->equivalencias, kFilasAlfabeto});
-    }
+                          &alfabetoLetrasNumeros(), &alfabetoASCII()})
+        alfabetos.push_back({"copia de " + a->nombre, a->equivalencias});
     std::mt19937 generador(20240611);
     const auto simbolos = simbolosOfrecidos();
     for (int k = 0; k < 20; ++k) {
-        Alfabeto a{"azar " + std::to_string(k), {}, kFilasAlfabeto};
+        Alfabeto a{"azar " + std::to_string(k), {}};
         std::vector<int> valores(1000);
         std::iota(valores.begin(), valores.end(), 0);
         std::shuffle(valores.begin(), valores.end(), generador);
@@ -159,9 +142,7 @@ TEST(FicheroAlfabeto, IdaYVueltaPorUnFichero) {
         Tabla t = tablaAlfabeto();
         fijaEquivalencias(t, a.equivalencias);
         ASSERT_TRUE(escribeTexto(ruta, textoAlfabeto(a.nombre, t)));
-        const auto texto = leeTexto(ruta);
-        ASSERT_TRUE(texto);
-        const auto l = lee(*texto);
+        const auto l = lee(leeTexto(ruta).value_or(""));
         ASSERT_TRUE(l.alfabeto) << l.rechazo;
         EXPECT_EQ(l.alfabeto->nombre, a.nombre);
         EXPECT_EQ(l.alfabeto->equivalencias, a.equivalencias);

@@ -1,8 +1,9 @@
+// Text files: read whole as UTF-8 or else Windows-1252, refused when they cannot be a text,
+// written with CR LF through a temporary file that never leaves the old file half replaced.
 #include "files/ficheros_texto.hpp"
 
 #include <gtest/gtest.h>
 #include <sys/resource.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <csignal>
@@ -19,73 +20,75 @@ namespace fs = std::filesystem;
 
 class FicherosTexto : public ::testing::Test {
   protected:
-    FicherosTexto() {
-        std::random_device azar;
-        carpeta = fs::temp_directory_path() / ("zefra-prueba-" + std::to_string(azar()));
-        fs::create_directories(carpeta);
-    }
+    FicherosTexto() { fs::create_directories(carpeta); }
     ~FicherosTexto() override {
         std::error_code e;
-        fs::permissions(carpeta, fs::perms::owner_all, fs::perm_options::add, e);
         fs::remove_all(carpeta, e);
     }
-    void crea(const fs::path& ruta, const std::string& bytes) {
-        std::ofstream(ruta, std::ios::binary) << bytes;
+    fs::path crea(const char* nombre, const std::string& bytes) {
+        std::ofstream(carpeta / nombre, std::ios::binary) << bytes;
+        return carpeta / nombre;
     }
-    std::string bytesDe(const fs::path& ruta) {
-        std::ifstream f(ruta, std::ios::binary);
+    std::string bytesDe(const char* nombre) {
+        std::ifstream f(carpeta / nombre, std::ios::binary);
         return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
     }
-    int ficherosEn(const fs::path& dir) {
-        return static_cast<int>(std::distance(fs::directory_iterator(dir), {}));
-    }
+    long ficheros() { return std::distance(fs::directory_iterator(carpeta), {}); }
 
-    fs::path carpeta;
+    const fs::path carpeta =
+        fs::temp_directory_path() / ("zefra-prueba-" + std::to_string(std::random_device{}()));
 };
 
-TEST_F(FicherosTexto, LeeElTextoEnteroSinTocarlo) {
-    crea(carpeta / "a.txt", "zvkf\r\nhola\r\n");
-    EXPECT_EQ(leeTexto(carpeta / "a.txt"), "zvkf\r\nhola\r\n");
-    crea(carpeta / "vacio.txt", "");
-    EXPECT_EQ(leeTexto(carpeta / "vacio.txt"), "");
-}
-
-TEST_F(FicherosTexto, Utf8OWindows1252) {
-    crea(carpeta / "utf8.txt", "a\xC3\xB1o \xE2\x80\x99");  // "año ’"
-    EXPECT_EQ(leeTexto(carpeta / "utf8.txt"), "a\xC3\xB1o \xE2\x80\x99");
-    crea(carpeta / "1252.txt", "a\xF1o \x92\x80");  // "año ’€" in Windows-1252
-    EXPECT_EQ(leeTexto(carpeta / "1252.txt"), "a\xC3\xB1o \xE2\x80\x99\xE2\x82\xAC");
+TEST_F(FicherosTexto, LeeElTextoEnteroEnUtf8OWindows1252) {
+    const std::pair<std::string, std::string> casos[] = {
+        {"zvkf\r\nhola\r\n", "zvkf\r\nhola\r\n"},
+        {"", ""},
+        {"a\xC3\xB1o \xE2\x80\x99", "a\xC3\xB1o \xE2\x80\x99"},      // "año ’"
+        {"a\xF1o \x92\x80", "a\xC3\xB1o \xE2\x80\x99\xE2\x82\xAC"},  // Windows-1252
+    };
+    for (const auto& [bytes, texto] : casos)
+        EXPECT_EQ(leeTexto(crea("a.txt", bytes)), texto) << bytes;
 }
 
 TEST_F(FicherosTexto, NoAbreLoQueNoEsUnTextoLegible) {
     EXPECT_FALSE(leeTexto(carpeta / "no-existe.txt"));
     EXPECT_FALSE(leeTexto(carpeta));
-    crea(carpeta / "grande.txt", std::string(kMaximoTamanoTexto + 1, 'a'));
-    EXPECT_FALSE(leeTexto(carpeta / "grande.txt"));
+    EXPECT_FALSE(leeTexto(crea("grande.txt", std::string(kMaximoTamanoTexto + 1, 'a'))));
+    const fs::path gigante = crea("gigante.txt", "");
+    fs::resize_file(gigante, std::uintmax_t{1} << 30);  // sparse: no gigabyte is written
+    EXPECT_FALSE(leeTexto(gigante));
+    EXPECT_FALSE(leeTexto(crea("programa.bin", std::string("\x7f"
+                                                           "ELF\x02\x01\x00\x00",
+                                                           8))));
     if (::geteuid() != 0) {  // root reads everything
-        crea(carpeta / "secreto.txt", "x");
-        fs::permissions(carpeta / "secreto.txt", fs::perms::none);
-        EXPECT_FALSE(leeTexto(carpeta / "secreto.txt"));
+        const fs::path secreto = crea("secreto.txt", "x");
+        fs::permissions(secreto, fs::perms::none);
+        EXPECT_FALSE(leeTexto(secreto));
     }
 }
 
-TEST_F(FicherosTexto, UnGigabyteUnBinarioYUnoQueDesaparece) {
-    const fs::path gigante = carpeta / "gigante.txt";
-    { std::ofstream f(gigante, std::ios::binary); }
-    fs::resize_file(gigante, std::uintmax_t{1} << 30);  // sparse: no gigabyte is written
-    EXPECT_FALSE(leeTexto(gigante));
-    crea(carpeta / "programa.bin", std::string("\x7f"
-                                               "ELF\x02\x01\x00\x00",
-                                               8));
-    EXPECT_FALSE(leeTexto(carpeta / "programa.bin"));
-    crea(carpeta / "efimero.txt", "hola");
-    fs::remove(carpeta / "efimero.txt");  // listed a moment ago, gone now
-    EXPECT_FALSE(leeTexto(carpeta / "efimero.txt"));
+TEST_F(FicherosTexto, EscribeConCrLfYReemplazaConservandoLosPermisos) {
+    ASSERT_TRUE(escribeTexto(carpeta / "r.cod", "zvkf"));
+    EXPECT_EQ(bytesDe("r.cod"), "zvkf\r\n");
+    const auto permisos = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
+    fs::permissions(carpeta / "r.cod", permisos);
+    ASSERT_TRUE(escribeTexto(carpeta / "r.cod", "\xC3\xB1"));
+    EXPECT_EQ(bytesDe("r.cod"), "\xC3\xB1\r\n");
+    EXPECT_EQ(fs::status(carpeta / "r.cod").permissions() & fs::perms::all, permisos);
+    EXPECT_EQ(ficheros(), 1);  // no temporary file left behind
 }
 
-TEST_F(FicherosTexto, UnDiscoLlenoNoDejaNadaAMedias) {
-    crea(carpeta / "viejo.txt", "intacto");
+TEST_F(FicherosTexto, UnFalloNuncaEstropeaElFicheroQueHabia) {
+    crea("viejo.txt", "intacto");
+    fs::permissions(carpeta / "viejo.txt", fs::perms::owner_read);
+    EXPECT_FALSE(escribeTexto(carpeta / "viejo.txt", "nuevo"));
+    EXPECT_EQ(bytesDe("viejo.txt"), "intacto");
+    EXPECT_FALSE(escribeTexto(carpeta / "no-hay" / "x.txt", "nuevo"));
+    EXPECT_FALSE(escribeTexto(carpeta, "nuevo"));  // a folder is not a file
+    EXPECT_EQ(ficheros(), 1);
+
     // A file size limit makes every write past it fail, as a full disk would.
+    fs::permissions(carpeta / "viejo.txt", fs::perms::owner_all);
     struct rlimit anterior {};
     ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &anterior), 0);
     auto* const senal = std::signal(SIGXFSZ, SIG_IGN);
@@ -96,50 +99,18 @@ TEST_F(FicherosTexto, UnDiscoLlenoNoDejaNadaAMedias) {
     ::setrlimit(RLIMIT_FSIZE, &anterior);
     std::signal(SIGXFSZ, senal);
     EXPECT_FALSE(guardado);
-    EXPECT_EQ(bytesDe(carpeta / "viejo.txt"), "intacto");
-    EXPECT_EQ(ficherosEn(carpeta), 1);
+    EXPECT_EQ(bytesDe("viejo.txt"), "intacto");
+    EXPECT_EQ(ficheros(), 1);
 }
 
-TEST_F(FicherosTexto, EscribeElTextoConCrLfYReemplaza) {
-    ASSERT_TRUE(escribeTexto(carpeta / "r.cod", "zvkf"));
-    EXPECT_EQ(bytesDe(carpeta / "r.cod"), "zvkf\r\n");
-    ASSERT_TRUE(escribeTexto(carpeta / "r.cod", "\xC3\xB1"));
-    EXPECT_EQ(bytesDe(carpeta / "r.cod"), "\xC3\xB1\r\n");
-    EXPECT_EQ(ficherosEn(carpeta), 1);  // no temporary file left behind
-}
-
-TEST_F(FicherosTexto, UnFalloNuncaEstropeaElFicheroQueHabia) {
-    crea(carpeta / "viejo.txt", "intacto");
-    fs::permissions(carpeta / "viejo.txt", fs::perms::owner_read);
-    EXPECT_FALSE(escribeTexto(carpeta / "viejo.txt", "nuevo"));
-    EXPECT_EQ(bytesDe(carpeta / "viejo.txt"), "intacto");
-    EXPECT_FALSE(escribeTexto(carpeta / "no-hay" / "x.txt", "nuevo"));
-    EXPECT_FALSE(escribeTexto(carpeta, "nuevo"));  // a folder is not a file
-    EXPECT_EQ(ficherosEn(carpeta), 1);
-}
-
-TEST_F(FicherosTexto, ConservaLosPermisosDelFicheroReemplazado) {
-    crea(carpeta / "p.txt", "x");
-    fs::permissions(carpeta / "p.txt",
-                    fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-    ASSERT_TRUE(escribeTexto(carpeta / "p.txt", "y"));
-    EXPECT_EQ(fs::status(carpeta / "p.txt").permissions() & fs::perms::all,
-              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-}
-
-TEST(RutaCompleta, UnaSolaBarra) {
+TEST(RutaYCodificacion, UnaSolaBarraYUtf8Valido) {
     EXPECT_EQ(rutaCompleta("/", "a.txt"), "/a.txt");
     EXPECT_EQ(rutaCompleta("/home/ana", "a.txt"), "/home/ana/a.txt");
     EXPECT_EQ(rutaCompleta("/home/ana/", "a.txt"), "/home/ana/a.txt");
-}
-
-TEST(Codificacion, Utf8Valido) {
     EXPECT_TRUE(esUtf8Valido("hola \xC3\xB1 \xF0\x9F\x98\x80"));
-    EXPECT_FALSE(esUtf8Valido("\xC3"));              // cut short
-    EXPECT_FALSE(esUtf8Valido("\xC0\xAF"));          // overlong
-    EXPECT_FALSE(esUtf8Valido("\xED\xA0\x80"));      // surrogate
-    EXPECT_FALSE(esUtf8Valido("\xF4\x90\x80\x80"));  // past U+10FFFF
-    EXPECT_FALSE(esUtf8Valido("\xF1"));
+    // Cut short, overlong, a surrogate, past U+10FFFF.
+    for (const char* malo : {"\xC3", "\xC0\xAF", "\xED\xA0\x80", "\xF4\x90\x80\x80"})
+        EXPECT_FALSE(esUtf8Valido(malo)) << malo;
     EXPECT_EQ(desdeWindows1252("\x81\xFF"), "\xC2\x81\xC3\xBF");
 }
 
