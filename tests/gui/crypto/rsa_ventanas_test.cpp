@@ -1,200 +1,163 @@
 // The RSA set-up and the public-key window, through the real widgets.
-#include <QLabel>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QTemporaryDir>
-#include <fstream>
-
-#include "files/frm_listdirec.hpp"
-#include "gui/entorno.hpp"
+#include "gui/crypto/cifrado_prueba.hpp"
 
 namespace zefra::pruebas {
 namespace {
 
-class VentanasRSA : public PruebaVentanas {
+class VentanasRSA : public PruebaCifrado {
   protected:
     VentanasRSA() {
         accion("ncrippublica")->trigger();
         rsa = ventana("frmSistemaRSA");
+        opciones = "opCodCpub";
+        pasos = {"btpaso1", "btpaso2"};
+        marcos = {"Frame1", "frmpaso2", "frmpaso2_deco"};
     }
-    QPushButton* boton(const char* nombre) const { return control<QPushButton>(rsa, nombre); }
-    QString etiqueta(QWidget* w, const char* nombre) const {
-        return control<QLabel>(w, nombre)->text();
+    QLineEdit* campo(const char* nombre) const { return control<QLineEdit>(rsa, nombre); }
+    void pulsaRSA(const char* nombre) { pulsa(control<QPushButton>(rsa, nombre)); }
+    // The steps of the set-up window that are enabled, as 1s and 0s.
+    QString habilitados() const {
+        QString s;
+        for (const char* b : {"btBuscarCercanoPyQ", "btAceptarPyQ", "btBuscaMCDmascerca",
+                              "btAceptart", "btContinuarRSA"})
+            s += control<QPushButton>(rsa, b)->isEnabled() ? QLatin1Char('1') : QLatin1Char('0');
+        return s;
     }
-    // The four steps with the values given, then "Continuar".
-    QWidget* estableceClaves(const QString& p, const QString& q, const QString& t) {
-        escribe(control<QLineEdit>(rsa, "txprimop"), p);
-        escribe(control<QLineEdit>(rsa, "txprimoq"), q);
-        pulsa(boton("btBuscarCercanoPyQ"));
-        pulsa(boton("btAceptarPyQ"));
-        escribe(control<QLineEdit>(rsa, "txAsignat"), t);
-        pulsa(boton("btBuscaMCDmascerca"));
-        pulsa(boton("btAceptart"));
-        pulsa(boton("btContinuarRSA"));
-        return ventana("frmCripPublica");
+    // p and q, then t.
+    void primos(const QString& p, const QString& q) {
+        escribe(campo("txprimop"), p);
+        escribe(campo("txprimoq"), q);
+        pulsaRSA("btBuscarCercanoPyQ");
+        pulsaRSA("btAceptarPyQ");
     }
-    void escribeMensaje(QWidget* w, const QString& texto) {
-        control<QPlainTextEdit>(w, "txmensaje")->setPlainText(texto);
+    void exponente(const QString& t) {
+        escribe(campo("txAsignat"), t);
+        pulsaRSA("btBuscaMCDmascerca");
+        pulsaRSA("btAceptart");
     }
-    QString resultado(QWidget* w, const char* campo) const {
-        return control<QPlainTextEdit>(w, campo)->toPlainText();
+    // The four steps with the values given, then "Continuar": `w` is the public-key window.
+    void estableceClaves(const QString& p, const QString& q, const QString& t) {
+        primos(p, q);
+        exponente(t);
+        pulsaRSA("btContinuarRSA");
+        w = ventana("frmCripPublica");
+        ASSERT_TRUE(w && w->isVisible());
     }
 
     QWidget* rsa = nullptr;
 };
 
 TEST_F(VentanasRSA, LosPasosSoloAvanzanEnOrden) {
-    EXPECT_EQ(rsa->windowTitle(), QStringLiteral("Establecer sistema RSA"));
-    EXPECT_TRUE(boton("btBuscarCercanoPyQ")->isEnabled());
-    for (const char* cerrado :
-         {"btAceptarPyQ", "btBuscaMCDmascerca", "btAceptart", "btContinuarRSA"}) {
-        EXPECT_FALSE(boton(cerrado)->isEnabled()) << cerrado;
-    }
-    EXPECT_FALSE(control<QLineEdit>(rsa, "txAsignat")->isEnabled());
+    EXPECT_EQ(habilitados(), QStringLiteral("10000"));
+    EXPECT_FALSE(campo("txAsignat")->isEnabled());
+    escribe(campo("txprimop"), QStringLiteral("10"));
+    escribe(campo("txprimoq"), QStringLiteral("13"));
+    pulsaRSA("btBuscarCercanoPyQ");
+    EXPECT_EQ(campo("txprimop")->text() + campo("txprimoq")->text(), QStringLiteral("1113"));
+    EXPECT_FALSE(campo("txprimop")->isEnabled());
+    EXPECT_EQ(habilitados(), QStringLiteral("11000"));
+    pulsaRSA("btAceptarPyQ");
+    EXPECT_EQ(control<QLabel>(rsa, "lbp_por_q")->text(), QStringLiteral("143"));
+    EXPECT_EQ(control<QLabel>(rsa, "lbFeulerp_por_q")->text(), QStringLiteral("120"));
+    EXPECT_EQ(habilitados(), QStringLiteral("00100"));
+    EXPECT_TRUE(campo("txAsignat")->isEnabled());
+    escribe(campo("txAsignat"), QStringLiteral("6"));
+    pulsaRSA("btBuscaMCDmascerca");
+    EXPECT_EQ(campo("txAsignat")->text(), QStringLiteral("7"));
+    EXPECT_EQ(habilitados(), QStringLiteral("00110"));
+    pulsaRSA("btAceptart");
+    EXPECT_EQ(control<QLabel>(rsa, "lbResul_s")->text(), QStringLiteral("103"));
+    EXPECT_EQ(habilitados(), QStringLiteral("00001"));
 
-    escribe(control<QLineEdit>(rsa, "txprimop"), QStringLiteral("10"));
-    escribe(control<QLineEdit>(rsa, "txprimoq"), QStringLiteral("13"));
-    pulsa(boton("btBuscarCercanoPyQ"));
-    EXPECT_EQ(control<QLineEdit>(rsa, "txprimop")->text(), QStringLiteral("11"));
-    EXPECT_EQ(control<QLineEdit>(rsa, "txprimoq")->text(), QStringLiteral("13"));
-    EXPECT_FALSE(control<QLineEdit>(rsa, "txprimop")->isEnabled());
-    EXPECT_TRUE(boton("btAceptarPyQ")->isEnabled());
+    pulsaRSA("btIniciarRSA");
+    EXPECT_TRUE(campo("txprimop")->text().isEmpty());
+    EXPECT_TRUE(control<QLabel>(rsa, "lbResul_s")->text().isEmpty());
+    EXPECT_EQ(habilitados(), QStringLiteral("10000"));
 
-    pulsa(boton("btAceptarPyQ"));
-    EXPECT_EQ(etiqueta(rsa, "lbp_por_q"), QStringLiteral("143"));
-    EXPECT_EQ(etiqueta(rsa, "lbFeulerp_por_q"), QStringLiteral("120"));
-    EXPECT_FALSE(boton("btBuscarCercanoPyQ")->isEnabled());
-    EXPECT_TRUE(control<QLineEdit>(rsa, "txAsignat")->isEnabled());
-
-    escribe(control<QLineEdit>(rsa, "txAsignat"), QStringLiteral("6"));
-    pulsa(boton("btBuscaMCDmascerca"));
-    EXPECT_EQ(control<QLineEdit>(rsa, "txAsignat")->text(), QStringLiteral("7"));
-    pulsa(boton("btAceptart"));
-    EXPECT_EQ(etiqueta(rsa, "lbResul_s"), QStringLiteral("103"));
-    EXPECT_TRUE(boton("btContinuarRSA")->isEnabled());
-
-    pulsa(boton("btIniciarRSA"));
-    EXPECT_TRUE(control<QLineEdit>(rsa, "txprimop")->text().isEmpty());
-    EXPECT_TRUE(etiqueta(rsa, "lbResul_s").isEmpty());
-    EXPECT_FALSE(boton("btContinuarRSA")->isEnabled());
-}
-
-TEST_F(VentanasRSA, CamposVaciosDanLosMenoresPrimos) {
-    QWidget* w = estableceClaves({}, {}, {});
-    EXPECT_EQ(etiqueta(rsa, "lbp_por_q"), QStringLiteral("4"));
-    EXPECT_EQ(etiqueta(rsa, "lbFeulerp_por_q"), QStringLiteral("2"));
-    EXPECT_EQ(control<QLineEdit>(rsa, "txAsignat")->text(), QStringLiteral("3"));
-    EXPECT_EQ(etiqueta(rsa, "lbResul_s"), QStringLiteral("1"));
-    EXPECT_EQ(etiqueta(w, "lbnRSA"), QStringLiteral("4"));
+    // Empty fields give the smallest primes.
+    estableceClaves({}, {}, {});
+    EXPECT_EQ(campo("txAsignat")->text(), QStringLiteral("3"));
+    EXPECT_EQ(control<QLabel>(rsa, "lbResul_s")->text(), QStringLiteral("1"));
+    EXPECT_EQ(etiqueta("lbnRSA"), QStringLiteral("4"));
 }
 
 TEST_F(VentanasRSA, ValoresRechazados) {
     esperaMensaje(QStringLiteral("p y q han de ser números enteros."));
-    escribe(control<QLineEdit>(rsa, "txprimop"), QStringLiteral("10,5"));
-    pulsa(boton("btBuscarCercanoPyQ"));
-    EXPECT_FALSE(boton("btAceptarPyQ")->isEnabled());
+    escribe(campo("txprimop"), QStringLiteral("10,5"));
+    pulsaRSA("btBuscarCercanoPyQ");
+    EXPECT_EQ(habilitados(), QStringLiteral("10000"));
 
-    escribe(control<QLineEdit>(rsa, "txprimop"), QStringLiteral("46337"));
-    escribe(control<QLineEdit>(rsa, "txprimoq"), QStringLiteral("46349"));
-    pulsa(boton("btBuscarCercanoPyQ"));
+    escribe(campo("txprimop"), QStringLiteral("46337"));
+    escribe(campo("txprimoq"), QStringLiteral("46349"));
+    pulsaRSA("btBuscarCercanoPyQ");
     esperaMensaje(
         QStringLiteral("El producto n = p · q no puede superar 2.147.483.647: las "
                        "potencias se calculan con módulos de 32 bits. Elija primos "
                        "menores."));
-    pulsa(boton("btAceptarPyQ"));
-    EXPECT_TRUE(etiqueta(rsa, "lbp_por_q").isEmpty());
+    pulsaRSA("btAceptarPyQ");
+    EXPECT_TRUE(control<QLabel>(rsa, "lbp_por_q")->text().isEmpty());
 
-    pulsa(boton("btIniciarRSA"));
-    escribe(control<QLineEdit>(rsa, "txprimop"), QStringLiteral("11"));
-    escribe(control<QLineEdit>(rsa, "txprimoq"), QStringLiteral("13"));
-    pulsa(boton("btBuscarCercanoPyQ"));
-    pulsa(boton("btAceptarPyQ"));
+    pulsaRSA("btIniciarRSA");
+    primos(QStringLiteral("11"), QStringLiteral("13"));
     esperaMensaje(QStringLiteral("t ha de ser un número entero positivo."));
-    escribe(control<QLineEdit>(rsa, "txAsignat"), QStringLiteral("-7"));
-    pulsa(boton("btBuscaMCDmascerca"));
-    EXPECT_FALSE(boton("btAceptart")->isEnabled());
+    escribe(campo("txAsignat"), QStringLiteral("-7"));
+    pulsaRSA("btBuscaMCDmascerca");
+    EXPECT_EQ(habilitados(), QStringLiteral("00100"));
 }
 
-TEST_F(VentanasRSA, HolaIdaYVuelta) {
-    QWidget* w = estableceClaves(QStringLiteral("11"), QStringLiteral("13"), QStringLiteral("7"));
-    ASSERT_TRUE(w && w->isVisible());
-    EXPECT_EQ(w->windowTitle(), QStringLiteral("CRIPTOSISTEMA DE CLAVE PÚBLICA"));
-    EXPECT_EQ(etiqueta(w, "lbsRSA"), QStringLiteral("103"));
-    EXPECT_EQ(etiqueta(w, "lbtRSA"), QStringLiteral("7"));
-
-    escribeMensaje(w, QStringLiteral("hola"));
-    control<QRadioButton>(w, "opCodCpub(0)")->click();
-    EXPECT_FALSE(control<QRadioButton>(w, "opCodCpub(1)")->isEnabled());
-    pulsa(control<QPushButton>(w, "btpaso1"));
-    EXPECT_EQ(resultado(w, "txmensajenum"), QStringLiteral("07151100"));
-    EXPECT_TRUE(control<QWidget>(w, "Frame1")->isVisible());
-    pulsa(control<QPushButton>(w, "btpaso2"));
-    EXPECT_EQ(resultado(w, "txmensajecod"), QStringLiteral("006115132000"));
-    EXPECT_EQ(control<QLineEdit>(w, "txpaso2codPublica")->text(),
+TEST_F(VentanasRSA, HolaIdaYVueltaYBloquesQueNoCabenEnN) {
+    estableceClaves(QStringLiteral("11"), QStringLiteral("13"), QStringLiteral("7"));
+    EXPECT_EQ(etiqueta("lbsRSA") + etiqueta("lbtRSA"), QStringLiteral("1037"));
+    cifra(QStringLiteral("hola"), 0, {"btpaso1"});
+    EXPECT_FALSE(opcion(1)->isEnabled());
+    EXPECT_EQ(texto("txmensajenum"), QStringLiteral("07151100"));
+    EXPECT_EQ(situacion(), QStringLiteral("01 Frame1"));
+    pulsa(boton("btpaso2"));
+    EXPECT_EQ(texto("txmensajecod"), QStringLiteral("006115132000"));
+    EXPECT_EQ(linea("txpaso2codPublica"),
               QStringLiteral("C( [m] modulo 143 ) = [m] ^7 modulo 143"));
 
-    pulsa(control<QPushButton>(w, "btInvertirCPub"));
-    EXPECT_TRUE(control<QRadioButton>(w, "opCodCpub(1)")->isChecked());
-    EXPECT_EQ(resultado(w, "txmensaje"), QStringLiteral("006115132000"));
-    pulsa(control<QPushButton>(w, "btpaso1"));
-    EXPECT_EQ(resultado(w, "txmensajenum"), QStringLiteral("07151100"));
-    EXPECT_EQ(control<QLineEdit>(w, "txpaso2decodPublica")->text(),
+    pulsa(boton("btInvertirCPub"));
+    EXPECT_TRUE(opcion(1)->isChecked());
+    EXPECT_EQ(texto("txmensaje"), QStringLiteral("006115132000"));
+    pulsa(boton("btpaso1"));
+    EXPECT_EQ(texto("txmensajenum"), QStringLiteral("07151100"));
+    EXPECT_EQ(linea("txpaso2decodPublica"),
               QStringLiteral("D( [m*] modulo 143 ) = [m*] ^103 modulo 143"));
-    pulsa(control<QPushButton>(w, "btpaso2"));
-    EXPECT_EQ(resultado(w, "txmensajecod"), QStringLiteral("hola"));
-    EXPECT_EQ(control<QLabel>(w, "Label45")->text(),
-              QStringLiteral("En este último paso, se realiza"));
-}
+    pulsa(boton("btpaso2"));
+    EXPECT_EQ(texto("txmensajecod"), QStringLiteral("hola"));
+    EXPECT_EQ(etiqueta("Label45"), QStringLiteral("En este último paso, se realiza"));
 
-TEST_F(VentanasRSA, BloquesQueNoCabenEnN) {
-    QWidget* w = estableceClaves(QStringLiteral("11"), QStringLiteral("13"), QStringLiteral("7"));
-    escribeMensaje(w, QStringLiteral("006150"));
-    control<QRadioButton>(w, "opCodCpub(1)")->click();
+    pulsa(boton("btinicializar"));
     esperaMensaje(QStringLiteral("El número '150' debe ser menor que '143'."));
-    pulsa(control<QPushButton>(w, "btpaso1"));
-    EXPECT_TRUE(resultado(w, "txmensajenum").isEmpty());
-    EXPECT_TRUE(control<QPushButton>(w, "btpaso1")->isEnabled());
+    cifra(QStringLiteral("006150"), 1, {"btpaso1"});
+    EXPECT_TRUE(texto("txmensajenum").isEmpty());
+    EXPECT_TRUE(boton("btpaso1")->isEnabled());
 
     // With n below the alphabet's codes a block could never come back: it is refused.
-    pulsa(control<QPushButton>(w, "btinicializar"));
-    pulsa(control<QPushButton>(w, "btsalir"));
+    pulsa(boton("btsalir"));
     accion("ncrippublica")->trigger();
-    w = estableceClaves(QStringLiteral("2"), QStringLiteral("5"), QStringLiteral("3"));
-    escribeMensaje(w, QStringLiteral("z"));
-    control<QRadioButton>(w, "opCodCpub(0)")->click();
-    pulsa(control<QPushButton>(w, "btpaso1"));
+    estableceClaves(QStringLiteral("2"), QStringLiteral("5"), QStringLiteral("3"));
+    cifra(QStringLiteral("z"), 0, {"btpaso1"});
     esperaMensaje(QStringLiteral("El número '26' debe ser menor que '10'."));
-    pulsa(control<QPushButton>(w, "btpaso2"));
-    EXPECT_TRUE(resultado(w, "txmensajecod").isEmpty());
+    pulsa(boton("btpaso2"));
+    EXPECT_TRUE(texto("txmensajecod").isEmpty());
 }
 
 TEST_F(VentanasRSA, FicherosDeLaVentana) {
-    QWidget* w = estableceClaves(QStringLiteral("11"), QStringLiteral("13"), QStringLiteral("7"));
-    QTemporaryDir dir;
-    std::ofstream(dir.filePath("cifrado.cod").toStdString(), std::ios::binary)
+    estableceClaves(QStringLiteral("11"), QStringLiteral("13"), QStringLiteral("7"));
+    std::ofstream(carpeta.filePath("cifrado.cod").toStdString(), std::ios::binary)
         << "006115132000\r\n";
-    pulsa(control<QPushButton>(w, "btAbrirdeFicheroPublica"));
-    auto& selector = principal->contexto().ventana<gui::FrmListDirec>();
-    EXPECT_EQ(selector.windowTitle(), QStringLiteral("Abrir de fichero"));
-    selector.muestraCarpeta(dir.path());
-    escribe(control<QLineEdit>(&selector, "txnomarchi"), QStringLiteral("cifrado.cod"));
-    pulsa(control<QPushButton>(&selector, "btAbrir"));
-    EXPECT_EQ(resultado(w, "txmensaje"), QStringLiteral("006115132000\n"));
-
-    control<QRadioButton>(w, "opCodCpub(1)")->click();
-    pulsa(control<QPushButton>(w, "btpaso1"));
-    pulsa(control<QPushButton>(w, "btpaso2"));
-    EXPECT_EQ(resultado(w, "txmensajecod"), QStringLiteral("hola"));
-
-    pulsa(control<QPushButton>(w, "btGuardarEnFicheroPublica"));
-    EXPECT_EQ(selector.windowTitle(), QStringLiteral("Guardar en fichero"));
-    escribe(control<QLineEdit>(&selector, "txnomarchi"), QStringLiteral("claro.txt"));
-    esperaMensaje(QStringLiteral("Archivo guardado satisfactoriamente."));
-    pulsa(control<QPushButton>(&selector, "btGuardar"));
-    std::ifstream guardado(dir.filePath("claro.txt").toStdString(), std::ios::binary);
-    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(guardado), {}), "hola\r\n");
+    fichero("btAbrirdeFicheroPublica", QStringLiteral("Abrir de fichero"), QStringLiteral("2"),
+            QStringLiteral("cifrado.cod"));
+    EXPECT_EQ(texto("txmensaje"), QStringLiteral("006115132000\n"));
+    pulsa(opcion(1));
+    pulsa(boton("btpaso1"));
+    pulsa(boton("btpaso2"));
+    EXPECT_EQ(texto("txmensajecod"), QStringLiteral("hola"));
+    fichero("btGuardarEnFicheroPublica", QStringLiteral("Guardar en fichero"), QStringLiteral("2"),
+            QStringLiteral("claro.txt"));
+    EXPECT_EQ(leeFichero(QStringLiteral("claro.txt")), "hola\r\n");
 }
 
 }  // namespace

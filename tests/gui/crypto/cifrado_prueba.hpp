@@ -1,0 +1,107 @@
+// What the tests of the cipher windows share: accepting keys in the key window, typing a
+// message, choosing a direction, and reading the steps' enabling and the frame shown.
+#pragma once
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <fstream>
+
+#include "files/frm_listdirec.hpp"
+#include "gui/entorno.hpp"
+#include "ui/rejilla.hpp"
+#include "ui/texto_exacto.hpp"
+
+namespace zefra::pruebas {
+
+class PruebaCifrado : public PruebaVentanas {
+  protected:
+    // Accepts r and s in the key window; `w` becomes the window named `destino` it opens.
+    void abre(const QString& r, const QString& s, const char* destino = "frmcripprivada") {
+        accion("ncripprivada")->trigger();
+        QWidget* claves = ventana("frmpedirclaves");
+        control<QComboBox>(claves, "Dpopcionesclave")->setEditText(r);
+        escribe(control<QLineEdit>(claves, "txclave_s"), s);
+        pulsa(control<QPushButton>(claves, "btseguircprivada"));
+        w = ventana(QString::fromLatin1(destino));
+        ASSERT_TRUE(w && w->isVisible()) << destino;
+    }
+    void mensaje(const QString& texto) const {
+        auto* m = control<QPlainTextEdit>(w, "txmensaje");
+        m->clear();
+        m->insertPlainText(texto);  // as typed (key clicks cannot type every symbol)
+    }
+    QPushButton* boton(const char* nombre) const { return control<QPushButton>(w, nombre); }
+    QRadioButton* opcion(int i) const {
+        return control<QRadioButton>(w, QStringLiteral("%1(%2)").arg(opciones).arg(i));
+    }
+    QString texto(const char* campo) const {
+        return control<QPlainTextEdit>(w, campo)->toPlainText();
+    }
+    QString exacto(const char* campo) const {
+        return control<gui::TextoExacto>(w, campo)->textoExacto();
+    }
+    QString linea(const char* campo) const { return control<QLineEdit>(w, campo)->text(); }
+    QString etiqueta(const char* nombre) const { return control<QLabel>(w, nombre)->text(); }
+    // Types the message, chooses the direction and presses the steps given.
+    void cifra(const QString& texto, int direccion, std::initializer_list<const char*> pasos) {
+        mensaje(texto);
+        pulsa(opcion(direccion));
+        for (const char* p : pasos)
+            pulsa(boton(p));
+    }
+    // The enabled steps as 1s and 0s, then the one frame shown ("-" when none is).
+    QString situacion() const {
+        QString s;
+        for (const char* p : pasos)
+            s += boton(p)->isEnabled() ? QLatin1Char('1') : QLatin1Char('0');
+        QString visible = QStringLiteral("-");
+        for (const char* m : marcos) {
+            if (control<QGroupBox>(w, m)->isVisible()) {
+                EXPECT_EQ(visible, QStringLiteral("-")) << "two frames at once";
+                visible = QString::fromLatin1(m);
+            }
+        }
+        return s + QLatin1Char(' ') + visible;
+    }
+    bool seleccionHabilitada() const {
+        return principal->findChild<QMenu*>(QStringLiteral("nSelecAlfa"))
+            ->menuAction()
+            ->isEnabled();
+    }
+    gui::FrmListDirec& selector() const {
+        return principal->contexto().ventana<gui::FrmListDirec>();
+    }
+    // The file chooser of the window's button: its title and request code, then the file of
+    // the test folder opened or saved.
+    void fichero(const char* botonVentana, const QString& titulo, const QString& codigo,
+                 const QString& nombre) {
+        pulsa(boton(botonVentana));
+        auto& s = selector();
+        EXPECT_EQ(s.windowTitle(), titulo);
+        EXPECT_EQ(control<QLineEdit>(&s, "txdonde")->text(), codigo);
+        s.muestraCarpeta(carpeta.path());
+        escribe(control<QLineEdit>(&s, "txnomarchi"), nombre);
+        const bool guardar = control<QPushButton>(&s, "btGuardar")->isVisible();
+        if (guardar) esperaMensaje(QStringLiteral("Archivo guardado satisfactoriamente."));
+        pulsa(control<QPushButton>(&s, guardar ? "btGuardar" : "btAbrir"));
+    }
+    std::string leeFichero(const QString& nombre) const {
+        std::ifstream f(carpeta.filePath(nombre).toStdString(), std::ios::binary);
+        return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
+    }
+
+    QWidget* w = nullptr;
+    const char* opciones = "Option1";
+    std::vector<const char*> pasos = {"btpaso1", "btpaso2", "btpaso3"};
+    std::vector<const char*> marcos = {"Frame1", "frmpaso2", "frmpaso2_deco", "frmpaso3"};
+    QTemporaryDir carpeta;
+};
+
+}  // namespace zefra::pruebas
