@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "alphabets/alfabeto.hpp"
+#include "alphabets/edicion.hpp"
 #include "alphabets/predefinidos.hpp"
 #include "comun/reloj_falso.hpp"
 #include "crypto/preparacion.hpp"
@@ -22,41 +23,33 @@ TEST(Transcripcion, EjemplosEnAmbosSentidos) {
     const TablaDe az(alfabetoMinusculas());
     const TablaDe letras(alfabetoLetras());
     const TablaDe ascii(alfabetoASCII());
-    // Symbols to digits: the digits, or the symbol that stops it.
-    const std::tuple<const Tabla*, const char*, const char*, const char*> aDigitos[] = {
-        {&az, "hola", "07151100", nullptr},
-        {&az, "hola mundo", "07151100271221130315", nullptr},
-        {&az, "", "", nullptr},
-        {&az, "ñ", "14", nullptr},
-        {&az, "Hola", nullptr, "H"},
-        {&az, "holá", nullptr, "á"},  // a two-byte symbol is named whole
-        {&az, "hola\r\n", nullptr, "\r"},
-        {&letras, "Hola", "07423827", nullptr},
-        {&ascii, "a\r\n", "065194193", nullptr},
-        {&ascii, "¡Sí’", "097051173096", nullptr},
-        {&ascii, "a\u00A0", nullptr, "\u00A0"},
+    // To digits (width 0), or to symbols in blocks of the width: the text, or "!" and what
+    // stopped it.
+    const std::tuple<const Tabla*, int, const char*, const char*> casos[] = {
+        {&az, 0, "hola", "07151100"},
+        {&az, 0, "hola mundo", "07151100271221130315"},
+        {&az, 0, "", ""},
+        {&az, 0, "ñ", "14"},
+        {&az, 0, "Hola", "!H"},
+        {&az, 0, "holá", "!á"},  // a two-byte symbol is named whole
+        {&az, 0, "hola\r\n", "!\r"},
+        {&letras, 0, "Hola", "07423827"},
+        {&ascii, 0, "a\r\n", "065194193"},
+        {&ascii, 0, "¡Sí’", "097051173096"},
+        {&ascii, 0, "a\u00A0", "!\u00A0"},
+        {&az, 2, "07151100", "hola"},
+        {&az, 2, "071511001", "hola"},  // odd length
+        {&az, 2, "26221005", "zvkf"},
+        {&az, 2, "14", "ñ"},
+        {&az, 2, "7", ""},
+        {&az, 2, "0728", "!28"},
+        {&ascii, 3, "192", "!192"},
     };
-    for (const auto& [tabla, mensaje, digitos, rechazado] : aDigitos) {
-        const auto t = transcribeADigitos(mensaje, *tabla);
-        EXPECT_EQ(t.texto, digitos ? digitos : "") << mensaje;
-        EXPECT_EQ(t.rechazado, rechazado ? std::optional<std::string>(rechazado) : std::nullopt)
-            << mensaje;
-    }
-    // Digits to symbols, in blocks of the table's width.
-    const std::tuple<const Tabla*, const char*, int, const char*, const char*> aSimbolos[] = {
-        {&az, "07151100", 2, "hola", nullptr},
-        {&az, "071511001", 2, "hola", nullptr},  // odd length
-        {&az, "26221005", 2, "zvkf", nullptr},
-        {&az, "14", 2, "ñ", nullptr},
-        {&az, "7", 2, "", nullptr},
-        {&az, "0728", 2, "", "28"},
-        {&ascii, "192", 3, "", "192"},
-    };
-    for (const auto& [tabla, digitos, ancho, texto, rechazado] : aSimbolos) {
-        const auto t = transcribeASimbolos(digitos, ancho, *tabla);
-        EXPECT_EQ(t.texto, texto) << digitos;
-        EXPECT_EQ(t.rechazado, rechazado ? std::optional<std::string>(rechazado) : std::nullopt)
-            << digitos;
+    for (const auto& [tabla, ancho, entrada, salida] : casos) {
+        const auto t = ancho ? transcribeASimbolos(entrada, ancho, *tabla)
+                             : transcribeADigitos(entrada, *tabla);
+        EXPECT_EQ(t.rechazado ? "!" + *t.rechazado : t.texto, salida) << entrada;
+        EXPECT_TRUE(!t.rechazado || t.texto.empty()) << entrada;
     }
 }
 
@@ -100,19 +93,13 @@ TEST(Transcripcion, AnchosCerosYBloques) {
     Tabla t = tablaAlfabeto();
     EXPECT_EQ(anchoCodigo(t), 1);
     EXPECT_EQ(anchoBloque(t), 2);
-    t.fija(0, 0, "a");
-    t.fija(0, 1, "07");
+    fijaEquivalencias(t, {{"a", "07"}});
     EXPECT_EQ(anchoBloque(t), 2);
-    t.fija(1, 0, "b");
-    t.fija(1, 1, "150");
+    fijaEquivalencias(t, {{"a", "07"}, {"b", "150"}});
     EXPECT_EQ(anchoCodigo(t), 3);
-    EXPECT_EQ(anchoBloque(t), 3);
 
-    EXPECT_EQ(ponCeros(5, 1), "05");
-    EXPECT_EQ(ponCeros(5, -2), "5");
-    EXPECT_EQ(ponCeros(0, 2), "000");
-    EXPECT_EQ(conCeros(5, 3), "005");
-    EXPECT_EQ(conCeros(1234, 3), "1234");
+    EXPECT_EQ(ponCeros(5, 1) + ponCeros(5, -2) + ponCeros(0, 2), "055000");
+    EXPECT_EQ(conCeros(5, 3) + "," + conCeros(1234, 3), "005,1234");
 
     using Bloques = std::vector<std::string_view>;
     EXPECT_EQ(bloques("0715110", 2), (Bloques{"07", "15", "11"}));
@@ -144,13 +131,8 @@ TEST(Transcripcion, PreparaCargaElAlfabetoActivo) {
     EXPECT_EQ(cargada->ancho, 3);
     EXPECT_EQ(estado.alfabeto.modulo, 195);
 
-    auto& ranura = estado.ranuras[2];
-    ranura.libre = false;
-    ranura.nombre = "abc";
-    ranura.tabla.fija(0, 0, "a");
-    ranura.tabla.fija(0, 1, "000");
-    ranura.tabla.fija(1, 0, "c");
-    ranura.tabla.fija(1, 1, "150");
+    fijaEquivalencias(tres, {{"a", "000"}, {"c", "150"}});
+    ocupaRanura(estado.ranuras[2], "abc", tres, false);
     estado.alfabeto.nombre = "abc";
     cargada = preparaPrivadaUsuario(estado, uno);
     EXPECT_EQ(cargada->modulo, 151);
