@@ -1,5 +1,5 @@
 // What the tests of the cipher windows share: accepting keys in the key window, typing a
-// message, choosing a direction, and reading the steps' enabling and the frame shown.
+// message, running the steps, reading their enabling and the frame shown, and the file buttons.
 #pragma once
 
 #include <QComboBox>
@@ -29,7 +29,7 @@ class PruebaCifrado : public PruebaVentanas {
         control<QComboBox>(claves, "Dpopcionesclave")->setEditText(r);
         escribe(control<QLineEdit>(claves, "txclave_s"), s);
         pulsa(control<QPushButton>(claves, "btseguircprivada"));
-        w = ventana(QString::fromLatin1(destino));
+        w = ventana(destino);
         ASSERT_TRUE(w && w->isVisible()) << destino;
     }
     void mensaje(const QString& texto) const {
@@ -49,47 +49,48 @@ class PruebaCifrado : public PruebaVentanas {
     }
     QString linea(const char* campo) const { return control<QLineEdit>(w, campo)->text(); }
     QString etiqueta(const char* nombre) const { return control<QLabel>(w, nombre)->text(); }
+    bool habilitado(const char* nombre) const { return control<QWidget>(w, nombre)->isEnabled(); }
+    void pulsa(const char* nombre) { PruebaVentanas::pulsa(boton(nombre)); }
+    using PruebaVentanas::pulsa;
+    // Presses the steps in order.
+    void pasa(std::initializer_list<const char*> botones) {
+        for (const char* b : botones)
+            pulsa(b);
+    }
     // Types the message, chooses the direction and presses the steps given.
-    void cifra(const QString& texto, int direccion, std::initializer_list<const char*> pasos) {
+    void cifra(const QString& texto, int direccion, std::initializer_list<const char*> botones) {
         mensaje(texto);
         pulsa(opcion(direccion));
-        for (const char* p : pasos)
-            pulsa(boton(p));
+        pasa(botones);
     }
     // The enabled steps as 1s and 0s, then the one frame shown ("-" when none is).
     QString situacion() const {
         QString s;
         for (const char* p : pasos)
-            s += boton(p)->isEnabled() ? QLatin1Char('1') : QLatin1Char('0');
+            s += habilitado(p) ? QLatin1Char('1') : QLatin1Char('0');
         QString visible = QStringLiteral("-");
         for (const char* m : marcos) {
             if (control<QGroupBox>(w, m)->isVisible()) {
-                EXPECT_EQ(visible, QStringLiteral("-")) << "two frames at once";
+                EXPECT_EQ(visible, "-") << "two frames at once";
                 visible = QString::fromLatin1(m);
             }
         }
         return s + QLatin1Char(' ') + visible;
     }
     bool seleccionHabilitada() const {
-        return principal->findChild<QMenu*>(QStringLiteral("nSelecAlfa"))
-            ->menuAction()
-            ->isEnabled();
+        return principal->findChild<QMenu*>("nSelecAlfa")->menuAction()->isEnabled();
     }
-    gui::FrmListDirec& selector() const {
-        return principal->contexto().ventana<gui::FrmListDirec>();
-    }
-    // The file chooser of the window's button: its title and request code, then the file of
-    // the test folder opened or saved.
-    void fichero(const char* botonVentana, const QString& titulo, const QString& codigo,
-                 const QString& nombre) {
-        pulsa(boton(botonVentana));
-        auto& s = selector();
-        EXPECT_EQ(s.windowTitle(), titulo);
+    // The file chooser of the window's button, with its request code, opens or saves a file of
+    // the test folder.
+    void fichero(const char* botonVentana, const char* codigo, const char* nombre) {
+        pulsa(botonVentana);
+        auto& s = principal->contexto().ventana<gui::FrmListDirec>();
+        EXPECT_FALSE(s.isModal());
         EXPECT_EQ(control<QLineEdit>(&s, "txdonde")->text(), codigo);
         s.muestraCarpeta(carpeta.path());
         escribe(control<QLineEdit>(&s, "txnomarchi"), nombre);
         const bool guardar = control<QPushButton>(&s, "btGuardar")->isVisible();
-        if (guardar) esperaMensaje(QStringLiteral("Archivo guardado satisfactoriamente."));
+        if (guardar) esperaMensaje("Archivo guardado satisfactoriamente.");
         pulsa(control<QPushButton>(&s, guardar ? "btGuardar" : "btAbrir"));
     }
     std::string leeFichero(const QString& nombre) const {

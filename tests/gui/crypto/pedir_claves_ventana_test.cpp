@@ -22,6 +22,11 @@ class VentanaClaves : public PruebaCifrado {
             l << r()->itemText(i);
         return l;
     }
+    // The texts of r, s and the minimum, and how many keys are listed.
+    QString campos() const {
+        return r()->currentText() + "|" + s()->text() + "|" + minimo()->text() + "|" +
+               QString::number(r()->count());
+    }
     void busca(const QString& desde) {
         escribe(minimo(), desde);
         pulsa(control<QPushButton>(k, "btbusquedacp_r"));
@@ -31,28 +36,8 @@ class VentanaClaves : public PruebaCifrado {
         escribe(s(), claveS);
         pulsa(control<QPushButton>(k, "btseguircprivada"));
     }
-    // What "Continuar" leaves behind when it hands the keys on.
-    void vacia() const {
-        EXPECT_TRUE(r()->currentText().isEmpty());
-        EXPECT_TRUE(s()->text().isEmpty());
-        EXPECT_TRUE(minimo()->text().isEmpty());
-        EXPECT_EQ(r()->count(), 0);
-    }
-    // A user alphabet with these codes in slot i, active.
-    void activa(int i, const std::vector<const char*>& codigos) {
-        auto& ranura = estado.ranuras[static_cast<std::size_t>(i)];
-        ranura.libre = false;
-        ranura.nombre = "propio" + std::to_string(i);
-        for (std::size_t c = 0; c < codigos.size(); ++c) {
-            ranura.tabla.fija(static_cast<int>(c), 0, std::string(1, static_cast<char>('a' + c)));
-            ranura.tabla.fija(static_cast<int>(c), 1, codigos[c]);
-        }
-        QAction* entrada = accion(QStringLiteral("nalfaus(%1)").arg(i + 1));
-        entrada->setVisible(true);  // as loading an alphabet shows its entry
-        entrada->trigger();
-    }
     bool abierta(const char* nombre) const {
-        QWidget* v = ventana(QString::fromLatin1(nombre));
+        QWidget* v = ventana(nombre);
         return v && v->isVisible();
     }
 
@@ -60,51 +45,44 @@ class VentanaClaves : public PruebaCifrado {
 };
 
 TEST_F(VentanaClaves, BuscaClavesPrimasConN) {
-    EXPECT_EQ(k->windowTitle(), QStringLiteral("Solicitud de claves r,s"));
-    r()->setEditText(QStringLiteral("99"));
-    busca(QStringLiteral("1"));
-    ASSERT_EQ(lista().size(), 101);
+    r()->setEditText("99");
+    busca("1");
+    EXPECT_EQ(lista().size(), 101);
     EXPECT_EQ(lista().mid(0, 4), QStringList({"1", "3", "5", "9"}));
     EXPECT_TRUE(r()->currentText().isEmpty());  // the search empties the text it replaces
-    busca(QStringLiteral("2147483547"));
+    busca("2147483547");
     EXPECT_EQ(lista(), QStringList({"2147483547"}));
-
     const std::pair<const char*, const char*> rechazos[] = {
         {"uno", "El valor de 'clave mínima' ha de ser numérico."},
         {"2147483548", "El valor de clave mínima queda limitado a 2147483547"},
         {"-1e300", "El valor de clave mínima no puede ser menor que -2147483547"},
     };
     for (const auto& [desde, aviso] : rechazos) {
-        esperaMensaje(QString::fromUtf8(aviso));
-        busca(QString::fromLatin1(desde));
+        esperaMensaje(aviso);
+        busca(desde);
         EXPECT_EQ(lista().size(), 1);  // a refused search changes nothing
     }
-    busca(QStringLiteral("-2147483547"));
-    EXPECT_EQ(lista().front(), QStringLiteral("-2147483547"));
+    busca("-2147483547");
+    EXPECT_EQ(lista().front(), "-2147483547");
 
     estado.tiempo.presupuesto.segundos = "1";
     reloj.paso = 0.01;
-    esperaMensaje(QStringLiteral("Se ha superado el tiempo establecido."));
-    busca(QStringLiteral("1"));
+    esperaMensaje("Se ha superado el tiempo establecido.");
+    busca("1");
     EXPECT_GT(lista().size(), 0);  // the keys found so far are listed
 }
 
 TEST_F(VentanaClaves, ElMenuYSalirVacianLaListaPeroNoLosTextos) {
-    busca(QStringLiteral("1"));
-    r()->setEditText(QStringLiteral("3"));
-    escribe(s(), QStringLiteral("5"));
+    busca("1");
+    r()->setEditText("3");
+    escribe(s(), "5");
     accion("ncripprivada")->trigger();
-    EXPECT_EQ(r()->count(), 0);
-    EXPECT_EQ(r()->currentText(), QStringLiteral("3"));
-
-    busca(QStringLiteral("1"));
-    r()->setEditText(QStringLiteral("3"));
+    EXPECT_EQ(campos(), "3|5|1|0");
+    busca("1");
+    r()->setEditText("3");
     pulsa(control<QPushButton>(k, "btsalir"));
     EXPECT_FALSE(k->isVisible());
-    EXPECT_EQ(r()->count(), 0);
-    EXPECT_EQ(r()->currentText(), QStringLiteral("3"));
-    EXPECT_EQ(s()->text(), QStringLiteral("5"));
-    EXPECT_EQ(minimo()->text(), QStringLiteral("1"));
+    EXPECT_EQ(campos(), "3|5|1|0");
 }
 
 TEST_F(VentanaClaves, ContinuarRechazaClavesNoValidas) {
@@ -117,69 +95,73 @@ TEST_F(VentanaClaves, ContinuarRechazaClavesNoValidas) {
         {"100000000000000000000000000002", "5", "Clave r no válida ya que mcd(r,28) ha de ser 1"},
     };
     for (const auto& [claveR, claveS, aviso] : casos) {
-        esperaMensaje(QString::fromUtf8(aviso));
-        continua(QString::fromUtf8(claveR), QString::fromUtf8(claveS));
-        EXPECT_EQ(r()->currentText(), QString::fromUtf8(claveR));  // the fields keep them
-        EXPECT_EQ(s()->text(), QString::fromUtf8(claveS));
+        esperaMensaje(aviso);
+        continua(claveR, claveS);
+        EXPECT_EQ(campos(), QString("%1|%2||0").arg(claveR, claveS));  // the fields keep them
     }
     EXPECT_FALSE(abierta("frmcripprivada"));
     accion("nalfa_ASCII")->trigger();
-    esperaMensaje(QStringLiteral("Clave r no válida ya que mcd(r,195) ha de ser 1"));
-    continua(QStringLiteral("13"), QStringLiteral("5"));
+    esperaMensaje("Clave r no válida ya que mcd(r,195) ha de ser 1");
+    continua("13", "5");
 }
 
 // A key typed after a search is the key typed, not the first key of the list it begins.
 TEST_F(VentanaClaves, LaClaveTecleadaNoSeCompleta) {
-    busca(QStringLiteral("1"));
+    busca("1");
     k->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(k));  // completion works in the active window only
     r()->lineEdit()->setFocus();
-    QTest::keyClicks(r()->lineEdit(), QStringLiteral("2"));
-    escribe(s(), QStringLiteral("5"));
-    esperaMensaje(QStringLiteral("Clave r no válida ya que mcd(r,28) ha de ser 1"));
+    QTest::keyClicks(r()->lineEdit(), "2");
+    escribe(s(), "5");
+    esperaMensaje("Clave r no válida ya que mcd(r,28) ha de ser 1");
     pulsa(control<QPushButton>(k, "btseguircprivada"));
-    EXPECT_EQ(r()->currentText(), QStringLiteral("2"));
+    EXPECT_EQ(r()->currentText(), "2");
 }
 
 TEST_F(VentanaClaves, ContinuarPasaLasClavesALaVentanaDeCifrado) {
-    busca(QStringLiteral("1"));
-    continua(QStringLiteral(" -25 "), QStringLiteral("123456789012345678901234567890"));
+    busca("1");
+    continua(" -25 ", "123456789012345678901234567890");
     ASSERT_TRUE(abierta("frmcripprivada"));
     w = ventana("frmcripprivada");
-    EXPECT_EQ(linea("txclave_cpr"), QStringLiteral("-25"));
-    EXPECT_EQ(linea("txclave_cps"), QStringLiteral("123456789012345678901234567890"));
-    vacia();
+    EXPECT_EQ(linea("txclave_cpr") + " " + linea("txclave_cps"),
+              "-25 123456789012345678901234567890");
+    EXPECT_EQ(campos(), "|||0");
 }
 
 // Over a user alphabet, consecutive codes go to the three-step window, codes with gaps (or no
 // time to tell) to the two-step one.
 TEST_F(VentanaClaves, AlfabetoDeUsuarioEligeLaVentana) {
-    activa(0, {"03", "01", "00", "02"});
-    EXPECT_EQ(estado.alfabeto.modulo, 4);
-    continua(QStringLiteral("3"), QStringLiteral("1"));
-    EXPECT_TRUE(abierta("frmcripprivada"));
-    ventana("frmcripprivada")->close();
-
-    estado.tiempo.presupuesto.segundos = "3";  // enough for the gcd of the key, not more
+    const std::tuple<const char*, const char*, const char*> casos[] = {
+        {"03 01 00 02", "1000", "frmcripprivada"},
+        {"00 01 02 03", "3", "frPrivadaAlfaus"},  // enough for the gcd of the key, not more
+        {"00 01 02 04", "1000", "frPrivadaAlfaus"},
+    };
     reloj.paso = 1;
-    esperaMensaje(QStringLiteral("Se ha excedido del tiempo especificado."));
-    accion("ncripprivada")->trigger();
-    continua(QStringLiteral("3"), QStringLiteral("1"));
-    EXPECT_FALSE(abierta("frmcripprivada"));
-    ASSERT_TRUE(abierta("frPrivadaAlfaus"));
-    ventana("frPrivadaAlfaus")->close();
-
-    reloj.paso = 0;
-    activa(1, {"00", "01", "02", "04"});
-    accion("ncripprivada")->trigger();
-    busca(QStringLiteral("1"));
-    continua(QStringLiteral("3"), QStringLiteral("-1"));
-    EXPECT_FALSE(abierta("frmcripprivada"));
-    ASSERT_TRUE(abierta("frPrivadaAlfaus"));
-    w = ventana("frPrivadaAlfaus");
-    EXPECT_EQ(etiqueta("lbclaver"), QStringLiteral("3"));
-    EXPECT_EQ(etiqueta("lbclaves"), QStringLiteral("-1"));
-    vacia();
+    int i = 0;
+    for (const auto& [codigos, segundos, destino] : casos) {
+        auto& ranura = estado.ranuras[static_cast<std::size_t>(i)];
+        ranura.libre = false;
+        ranura.nombre = "propio" + std::to_string(i);
+        const QStringList lista = QString(codigos).split(' ');
+        for (int c = 0; c < lista.size(); ++c) {
+            ranura.tabla.fija(c, 0, std::string(1, static_cast<char>('a' + c)));
+            ranura.tabla.fija(c, 1, lista[c].toStdString());
+        }
+        QAction* entrada = accion(QStringLiteral("nalfaus(%1)").arg(++i));
+        entrada->setVisible(true);  // as loading an alphabet shows its entry
+        entrada->trigger();
+        estado.tiempo.presupuesto.segundos = segundos;
+        if (std::string(segundos) == "3") esperaMensaje("Se ha excedido del tiempo especificado.");
+        accion("ncripprivada")->trigger();
+        continua("3", "-1");
+        ASSERT_TRUE(abierta(destino)) << codigos;
+        w = ventana(destino);
+        EXPECT_FALSE(abierta(std::string(destino) == "frmcripprivada" ? "frPrivadaAlfaus"
+                                                                      : "frmcripprivada"));
+        w->close();
+    }
+    EXPECT_EQ(etiqueta("lbclaver") + " " + etiqueta("lbclaves"), "3 -1");
+    EXPECT_EQ(estado.alfabeto.modulo, 5);
 }
 
 }  // namespace
