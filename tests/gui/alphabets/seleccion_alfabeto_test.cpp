@@ -1,118 +1,70 @@
 // Choosing the active alphabet from "Seleccionar": the label, the modulus, the enabling of the
 // entries, and the statement of the key window that follows the modulus.
-#include <QLabel>
-#include <QMenu>
-
-#include "gui/entorno.hpp"
+#include "gui/alphabets/alfabetos_prueba.hpp"
 
 namespace zefra::pruebas {
 namespace {
 
-const std::pair<const char*, const char*> kPredefinidos[] = {
-    {"nalfa_azminus", "a-z"},          {"nalfa_az", "A-Z"},      {"nalfa_azAZ", "a-z, A-Z"},
-    {"nalfa_azAZ09", "a-z, A-Z, 0-9"}, {"nalfa_ASCII", "ASCII"},
-};
-const char* kDeUsuario[] = {"nModificarAlfa", "nCerrarAlfa", "nGuardarAlfa"};
-
-class SeleccionAlfabeto : public PruebaVentanas {
+class SeleccionAlfabeto : public PruebaAlfabetos {
   protected:
-    QString activo() const { return control<QLabel>(principal.get(), "lbalfabetoactivo")->text(); }
-    // Only the entry of the active alphabet is disabled.
-    void soloDesactivada(const QString& nombre) {
-        for (const auto& [entrada, titulo] : kPredefinidos)
-            EXPECT_EQ(accion(entrada)->isEnabled(), nombre != entrada) << entrada;
-        // A hidden entry cannot be chosen at all; the visible ones follow the rule.
-        for (int i = 1; i <= 8; ++i) {
-            QAction* a = accion(QStringLiteral("nalfaus(%1)").arg(i));
-            if (a->isVisible()) {
-                EXPECT_EQ(a->isEnabled(), nombre != a->objectName()) << i;
-            }
-        }
-    }
-    void deUsuarioActivo(bool activos) {
-        for (const char* a : kDeUsuario)
-            EXPECT_EQ(accion(a)->isEnabled(), activos) << a;
-    }
-    // A user alphabet loaded into a slot, as the alphabet files will load it.
-    void carga(int ranura, const char* nombre, int codigos) {
-        auto& r = estado.ranuras[static_cast<std::size_t>(ranura)];
+    // A user alphabet with this many codes loaded into a slot, as the alphabet files load it.
+    void carga(int i, const char* nombre, int codigos) {
+        auto& r = estado.ranuras[static_cast<std::size_t>(i)];
         r.libre = false;
         r.nombre = nombre;
         for (int k = 0; k < codigos; ++k) {
             r.tabla.fija(k, 0, std::string(1, static_cast<char>('a' + k)));
             r.tabla.fija(k, 1, "0" + std::to_string(k));
         }
-        QAction* entrada = accion(QStringLiteral("nalfaus(%1)").arg(ranura + 1));
-        entrada->setText(QString::fromUtf8(nombre));
-        entrada->setVisible(true);
-        accion("nalfaus(0)")->setVisible(true);
+        entrada(i + 1)->setText(nombre);
+        entrada(i + 1)->setVisible(true);
+        entrada(0)->setVisible(true);
     }
 };
 
-TEST_F(SeleccionAlfabeto, AlEmpezar) {
-    EXPECT_EQ(activo(), QStringLiteral("a-z"));
+TEST_F(SeleccionAlfabeto, CadaAlfabetoConSuModulo) {
     for (int i = 0; i <= 8; ++i)
-        EXPECT_FALSE(accion(QStringLiteral("nalfaus(%1)").arg(i))->isVisible());
-    EXPECT_EQ(estado.alfabeto.modulo, 28);
-    soloDesactivada(QStringLiteral("nalfa_azminus"));
-    deUsuarioActivo(false);
-    EXPECT_TRUE(
-        principal->findChild<QMenu*>(QStringLiteral("nSelecAlfa"))->menuAction()->isEnabled());
-}
-
-TEST_F(SeleccionAlfabeto, CadaPredefinidoConSuModulo) {
-    const double modulos[] = {28, 28, 55, 65, 195};
-    // From the last to the first, so that every choice re-enables the one before.
-    for (int k = 4; k >= 0; --k) {
-        const auto& [entrada, nombre] = kPredefinidos[k];
-        accion(entrada)->trigger();
-        EXPECT_EQ(activo(), QString::fromUtf8(nombre));
-        EXPECT_EQ(estado.alfabeto.nombre, nombre);
-        EXPECT_EQ(estado.alfabeto.modulo, modulos[k]) << nombre;
-        soloDesactivada(QString::fromUtf8(entrada));
-        deUsuarioActivo(false);
+        EXPECT_FALSE(entrada(i)->isVisible());
+    carga(2, "griego", 10);
+    carga(5, "<b>raro</b>", 3);
+    // From the last predefined to the first, so that every choice re-enables the one before.
+    const std::tuple<std::string, const char*, double> casos[] = {
+        {"nalfa_azminus", "a-z", 28},
+        {"nalfa_ASCII", "ASCII", 195},
+        {"nalfa_azAZ09", "a-z, A-Z, 0-9", 65},
+        {"nalfa_azAZ", "a-z, A-Z", 55},
+        {"nalfa_az", "A-Z", 28},
+        {"nalfa_azminus", "a-z", 28},
+        {"nalfaus(3)", "griego", 10},
+        {"nalfaus(6)", "<b>raro</b>", 3},
+        {"nalfa_azAZ", "a-z, A-Z", 55},
+    };
+    for (const auto& [elegida, nombre, n] : casos) {
+        if (&elegida != &std::get<0>(casos[0])) accion(elegida.c_str())->trigger();
+        EXPECT_EQ(activo(), nombre);
+        EXPECT_EQ(estado.alfabeto.modulo, n) << nombre;
+        // Only the entry of the active alphabet is disabled; the user's commands follow it.
+        for (const char* e : {"nalfa_azminus", "nalfa_az", "nalfa_azAZ", "nalfa_azAZ09",
+                              "nalfa_ASCII", "nalfaus(3)", "nalfaus(6)"})
+            EXPECT_EQ(accion(e)->isEnabled(), e != elegida) << e << ' ' << nombre;
+        EXPECT_EQ(deUsuarioHabilitados(), elegida.starts_with("nalfaus")) << nombre;
     }
+    EXPECT_EQ(control<QLabel>(principal.get(), "lbalfabetoactivo")->textFormat(), Qt::PlainText);
+    // The entry of a slot freed behind its back chooses nothing.
+    estado.ranuras[5].libre = true;
+    accion("nalfaus(6)")->trigger();
+    EXPECT_EQ(activo(), "a-z, A-Z");
+    EXPECT_EQ(estado.alfabeto.modulo, 55);
 }
 
 TEST_F(SeleccionAlfabeto, LaVentanaDeClavesDiceElModulo) {
     accion("ncripprivada")->trigger();
     auto* frase = control<QLabel>(ventana("frmpedirclaves"), "lbpedirclaves1");
     EXPECT_EQ(frase->text(),
-              QStringLiteral("Dado que se utiliza como módulo: n = 28 es necesario elegir para la "
-                             "clave privada r, un número tal que el m.c.d.( 28, r) = 1"));
+              "Dado que se utiliza como módulo: n = 28 es necesario elegir para la clave privada "
+              "r, un número tal que el m.c.d.( 28, r) = 1");
     accion("nalfa_ASCII")->trigger();
-    EXPECT_EQ(frase->text(),
-              QStringLiteral("Dado que se utiliza como módulo: n = 195 es necesario elegir para la "
-                             "clave privada r, un número tal que el m.c.d.( 195, r) = 1"));
-    accion("nalfa_azminus")->trigger();
-    EXPECT_TRUE(accion("nalfa_ASCII")->isEnabled());
-    EXPECT_TRUE(frase->text().contains(QStringLiteral("n = 28 ")));
-}
-
-TEST_F(SeleccionAlfabeto, AlfabetoDeUsuario) {
-    carga(2, "griego", 10);
-    carga(5, "<b>raro</b>", 3);
-    accion("nalfaus(3)")->trigger();
-    EXPECT_EQ(activo(), QStringLiteral("griego"));
-    EXPECT_EQ(estado.alfabeto.modulo, 10);
-    soloDesactivada(QStringLiteral("nalfaus(3)"));
-    deUsuarioActivo(true);
-
-    accion("nalfaus(6)")->trigger();
-    EXPECT_EQ(estado.alfabeto.modulo, 3);
-    EXPECT_EQ(control<QLabel>(principal.get(), "lbalfabetoactivo")->textFormat(), Qt::PlainText);
-    soloDesactivada(QStringLiteral("nalfaus(6)"));
-
-    accion("nalfa_azAZ")->trigger();
-    EXPECT_EQ(estado.alfabeto.modulo, 55);
-    soloDesactivada(QStringLiteral("nalfa_azAZ"));
-    deUsuarioActivo(false);
-
-    // The entry of a slot freed behind its back chooses nothing.
-    estado.ranuras[5].libre = true;
-    accion("nalfaus(6)")->trigger();
-    EXPECT_EQ(activo(), QStringLiteral("a-z, A-Z"));
-    EXPECT_EQ(estado.alfabeto.modulo, 55);
+    EXPECT_TRUE(frase->text().contains("n = 195 ") && frase->text().contains("( 195, r)"));
 }
 
 }  // namespace
