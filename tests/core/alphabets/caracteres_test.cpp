@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include "shell/errores.hpp"
-
 namespace zefra {
 namespace {
 
@@ -23,19 +21,6 @@ TEST(Caracteres, UnSimboloPorPuntoDeCodigo) {
         EXPECT_EQ(caracteres(texto), esperado) << texto;
         EXPECT_EQ(longitudEnCaracteres(texto), esperado.size()) << texto;
     }
-}
-
-TEST(Caracteres, Windows1252) {
-    const std::pair<int, std::string_view> casos[] = {
-        {10, "\n"}, {128, "€"}, {146, "\u2019"}, {129, "\u0081"},  // unassigned: its own value
-        {159, "Ÿ"}, {161, "¡"}, {255, "ÿ"},
-    };
-    for (const auto& [c, esperado] : casos)
-        EXPECT_EQ(caracterWindows1252(c), esperado) << c;
-    for (int c = 0; c < 256; ++c)
-        EXPECT_EQ(longitudEnCaracteres(caracterWindows1252(c)), 1u) << c;
-    EXPECT_THROW(caracterWindows1252(256), ErrorEjecucion);
-    EXPECT_THROW(caracterWindows1252(-1), ErrorEjecucion);
 }
 
 }  // namespace

@@ -47,7 +47,8 @@ struct TablaCon : Tabla {
     explicit TablaCon(const char* t) : TablaCon(de(t)) {}
 };
 
-TEST(Asocia, AnchosDeLosCodigos) {
+// The table before, its width, the symbol and code, and the table or the refusal after.
+TEST(Asocia, AnchosYRechazos) {
     const std::tuple<const char*, int, const char*, const char*, const char*, int> casos[] = {
         {"", 0, "a", "7", "a:07", 2},
         {"", 0, "a", "123", "a:123", 3},
@@ -56,37 +57,24 @@ TEST(Asocia, AnchosDeLosCodigos) {
         {"", 3, "a", "5", "a:005", 3},                 // an emptied table keeps its width
         {"a:05", 2, "b", "0007", "a:0005 b:0007", 4},  // leading zeros count
         {"", 0, "ñ", "00", "ñ:00", 2},
+        {"", 0, "a", "000000042", "a:000000042", 9},  // mostly leading zeros: a small code
+        {"a:05", 2, "ab", "06", "Sólo se puede poner un único símbolo.", 2},
+        {"a:05", 2, "", "06", "Debes de poner un símbolo.", 2},
+        {"a:05", 2, "b", "1a", "El código ha de ser un valor numérico.", 2},
+        {"a:05", 2, "b", "-5", "El código ha de ser un valor numérico.", 2},
+        {"a:05", 2, "b", "", "Debes de asociar un código al símbolo.", 2},
+        {"a:05", 2, "b", "12345678", "El código no puede ser mayor que 9999999.", 2},
+        {"a:05", 2, "a", "99", "El símbolo ya se encuentra en el alfabeto.", 2},
+        {"a:05", 2, "b", "005", "El código ya se encuentra en la tabla de equivalencias.", 2},
+        {"a:05", 2, "b", "5", "El código ya se encuentra en la tabla de equivalencias.", 2},
     };
     for (const auto& [antes, anchoAntes, simbolo, codigo, despues, anchoDespues] : casos) {
         TablaCon t(antes);
         int ancho = anchoAntes;
-        EXPECT_EQ(asocia(t, ancho, simbolo, codigo), std::nullopt) << codigo;
-        EXPECT_EQ(texto(t), despues);
+        const auto rechazo = asocia(t, ancho, simbolo, codigo);
+        EXPECT_EQ(rechazo.value_or(texto(t)), despues) << simbolo << codigo;
+        EXPECT_TRUE(!rechazo || texto(t) == antes) << codigo;  // a refusal changes nothing
         EXPECT_EQ(ancho, anchoDespues) << codigo;
-    }
-    TablaCon t("");
-    int ancho = 0;  // nine digits that are mostly leading zeros are a small code
-    EXPECT_EQ(asocia(t, ancho, "a", "000000042"), std::nullopt);
-}
-
-TEST(Asocia, Rechazos) {
-    const std::tuple<const char*, const char*, const char*> casos[] = {
-        {"ab", "06", "Sólo se puede poner un único símbolo."},
-        {"", "06", "Debes de poner un símbolo."},
-        {"b", "1a", "El código ha de ser un valor numérico."},
-        {"b", "-5", "El código ha de ser un valor numérico."},
-        {"b", "", "Debes de asociar un código al símbolo."},
-        {"b", "12345678", "El código no puede ser mayor que 9999999."},
-        {"a", "99", "El símbolo ya se encuentra en el alfabeto."},
-        {"b", "005", "El código ya se encuentra en la tabla de equivalencias."},
-        {"b", "5", "El código ya se encuentra en la tabla de equivalencias."},
-    };
-    for (const auto& [simbolo, codigo, mensaje] : casos) {
-        TablaCon t("a:05");
-        int ancho = 2;
-        EXPECT_EQ(asocia(t, ancho, simbolo, codigo), mensaje) << simbolo << codigo;
-        EXPECT_EQ(texto(t), "a:05");
-        EXPECT_EQ(ancho, 2);
     }
     // Past row 127 the second pair begins; 256 entries are the most a table holds.
     TablaCon t(numeradas(127));

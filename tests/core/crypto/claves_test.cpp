@@ -6,7 +6,7 @@
 
 #include <numeric>
 
-#include "alphabets/alfabeto.hpp"
+#include "alphabets/edicion.hpp"
 #include "comun/reloj_falso.hpp"
 #include "shell/errores.hpp"
 
@@ -103,14 +103,13 @@ TEST(CodigosConsecutivos, DesdeCeroHastaElMayor) {
     Tiempo tiempo{reloj};
     tiempo.marcaInicio();
     // A grid with these codes, in this order, from row 0 and on into the second pair.
-    struct ConCodigos : Tabla {
-        explicit ConCodigos(const std::vector<std::string>& codigos)
-            : Tabla(kFilasAlfabeto, kColumnasAlfabeto) {
-            for (std::size_t k = 0; k < codigos.size(); ++k) {
-                fija(static_cast<int>(k % 128), k < 128 ? 0 : 2, "s");
-                fija(static_cast<int>(k % 128), k < 128 ? 1 : 3, codigos[k]);
-            }
-        }
+    const auto consecutivos = [&](const std::vector<std::string>& codigos) {
+        std::vector<Equivalencia> e;
+        for (const auto& c : codigos)
+            e.push_back({"s", c});
+        Tabla t = tablaAlfabeto();
+        fijaEquivalencias(t, e);
+        return codigosConsecutivos(tiempo, t);
     };
     const std::pair<std::vector<std::string>, bool> casos[] = {
         {{"03", "01", "00", "02"}, true},
@@ -121,17 +120,15 @@ TEST(CodigosConsecutivos, DesdeCeroHastaElMayor) {
         {{"00", "10000"}, false},
         {{"0000", "0001"}, true},
     };
-    for (const auto& [codigos, consecutivos] : casos) {
-        EXPECT_EQ(codigosConsecutivos(tiempo, ConCodigos(codigos)), consecutivos)
-            << ::testing::PrintToString(codigos);
-    }
+    for (const auto& [codigos, esperado] : casos)
+        EXPECT_EQ(consecutivos(codigos), esperado) << ::testing::PrintToString(codigos);
     std::vector<std::string> todos;
     for (int k = 255; k >= 0; --k)
         todos.push_back(std::to_string(k));
-    EXPECT_EQ(codigosConsecutivos(tiempo, ConCodigos(todos)), true);
+    EXPECT_EQ(consecutivos(todos), true);
     tiempo.presupuesto.segundos = "0";
     reloj.paso = 1;
-    EXPECT_EQ(codigosConsecutivos(tiempo, ConCodigos(todos)), std::nullopt);
+    EXPECT_EQ(consecutivos(todos), std::nullopt);
 }
 
 }  // namespace
