@@ -110,15 +110,28 @@ class PruebaAlfabetos : public PruebaVentanas {
         EXPECT_EQ(accion("nGuardarAlfa")->isEnabled(), m);
         return m;
     }
+    // The menu as the student sees it: the active alphabet, each user alphabet listed ("-"
+    // before one that cannot be chosen), and "+" when the user's commands are enabled.
+    QString menu() const {
+        QString s = activo() + " |";
+        for (int i = 1; i <= 8; ++i) {
+            if (entrada(i)->isVisible())
+                s += (entrada(i)->isEnabled() ? " " : " -") + entrada(i)->text();
+        }
+        EXPECT_EQ(entrada(0)->isVisible(), !s.endsWith('|')) << "the list's separator";
+        return s + (deUsuarioHabilitados() ? " +" : "");
+    }
     const RanuraAlfabeto& ranura(int i) const {
         return estado.ranuras[static_cast<std::size_t>(i)];
     }
-    // The entries of a slot as "symbol code, symbol code".
-    QString entradasDe(int i) const {
+    // A slot: "libre", or its name (with "*" when saved) and its entries "symbol code".
+    QString enRanura(int i) const {
+        if (ranura(i).libre) return "libre";
         QStringList e;
         for (const auto& x : equivalenciasDe(ranura(i).tabla))
             e << QString::fromStdString(x.simbolo + " " + x.codigo);
-        return e.join(", ");
+        return QString::fromStdString(ranura(i).nombre) + (ranura(i).guardado ? "*: " : ": ") +
+               e.join(", ");
     }
     // The entries of a window's grid, the same way.
     QString rejilla(const QWidget* w, const char* nombre) const {

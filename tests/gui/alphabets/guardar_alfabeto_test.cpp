@@ -12,19 +12,18 @@ class GuardarAlfabeto : public PruebaAlfabetos {
     QWidget* aviso() const { return ventana("frguardaralfabeto"); }
 };
 
-TEST_F(GuardarAlfabeto, TrasDefinirConCadaBoton) {
-    // "SÍ", loaded: written as loaded, every code at the width of the largest one.
+TEST_F(GuardarAlfabeto, TrasDefinirSiGuarda) {
+    // Loaded: written as loaded, every code at the width of the largest one.
     defineTabla({{"a", "7"}, {"ñ", "0120"}}, true);
     esperaNombre("mío");
     esperaAviso(kCargado, "btsiguardaralfa");
     esperaGuardar("3", "mio.txt", "mío");
     pulsa(definir(), "btAceptarDefAlfa");
     EXPECT_EQ(leeFichero("mio.txt"), "mío\r\na 007\r\nñ 120\r\nzzz\r\n\r\n");
-    EXPECT_TRUE(ranura(0).guardado && !ranura(0).libre);
+    EXPECT_EQ(enRanura(0), "mío*: a 007, ñ 120");
     EXPECT_FALSE(aviso()->isVisible() || ventana("frnombrealfa")->isVisible());
     EXPECT_TRUE(definir()->isVisible());
-
-    // Not loaded: "SÍ" saves, and no button touches the slots or their saved flags.
+    // Not loaded: saved, and neither the slots nor the active one's saved flag change.
     selecciona(1);
     defineTabla({{"a", "7"}}, false);
     esperaNombre("suelto");
@@ -32,46 +31,7 @@ TEST_F(GuardarAlfabeto, TrasDefinirConCadaBoton) {
     esperaGuardar("3", "suelto.txt", "suelto");
     pulsa(definir(), "btAceptarDefAlfa");
     EXPECT_EQ(leeFichero("suelto.txt"), "suelto\r\na 07\r\nzzz\r\n\r\n");
-    esperaNombre("otro");
-    esperaAviso(kNoCargado, "btnoguardaralfa");
-    pulsa(definir(), "btAceptarDefAlfa");
-    esperaNombre("otro");
-    esperaAviso(kNoCargado, "btCancelarGuardaralfa");
-    esperaNombre("otro", "btCancelaNombreAlfa");  // "Cancelar" left the naming window open
-    pulsa(definir(), "btAceptarDefAlfa");
-    EXPECT_TRUE(ranura(0).guardado);
-    EXPECT_TRUE(ranura(1).libre);
-}
-
-TEST_F(GuardarAlfabeto, GuardarYCerrarDesdeElMenu) {
-    cargaDefinido("uno", {{"a", "0"}});
-    cargaDefinido("dos", {{"b", "0"}, {"c", "2"}});
-    EXPECT_FALSE(deUsuarioHabilitados());
-    selecciona(2);
-    ASSERT_TRUE(deUsuarioHabilitados());
-    // "Salir" of the chooser saves nothing.
-    esperaDialogo("frmlistdirec", [this](QWidget* d) { boton(d, "Command1")->click(); });
-    accion("nGuardarAlfa")->trigger();
-    EXPECT_FALSE(ranura(1).guardado);
-    esperaGuardar("6", "dos.txt", "dos");
-    accion("nGuardarAlfa")->trigger();
-    EXPECT_EQ(leeFichero("dos.txt"), "dos\r\nb 00\r\nc 02\r\nzzz\r\n\r\n");
-    EXPECT_TRUE(ranura(1).guardado);
-    EXPECT_EQ(activo(), "dos");
-
-    // A saved alphabet closes without asking; the next one takes its slot, selectable at once.
-    accion("nCerrarAlfa")->trigger();
-    EXPECT_TRUE(ranura(1).libre);
-    EXPECT_EQ(entradasDe(1), "");
-    EXPECT_EQ(activo(), "a-z");
-    EXPECT_EQ(estado.alfabeto.modulo, 28);
-    EXPECT_FALSE(accion("nalfa_azminus")->isEnabled());
-    EXPECT_FALSE(entrada(2)->isVisible());
-    EXPECT_TRUE(entrada(0)->isVisible());  // "uno" is still listed
-    EXPECT_FALSE(deUsuarioHabilitados());
-    cargaDefinido("tres", {{"d", "0"}});
-    EXPECT_TRUE(entrada(2)->isEnabled());
-    EXPECT_EQ(entrada(2)->text(), "tres");
+    EXPECT_EQ(enRanura(0) + " " + enRanura(1), "mío*: a 007, ñ 120 libre");
 }
 
 TEST_F(GuardarAlfabeto, CerrarSinGuardarConCadaBoton) {
@@ -83,21 +43,18 @@ TEST_F(GuardarAlfabeto, CerrarSinGuardarConCadaBoton) {
     EXPECT_FALSE(aviso()->isModal());  // the prompt of closing lets the program go on
     EXPECT_EQ(control<QLabel>(aviso(), "lbsecargara")->text(), "Alfabeto no guardado.");
     EXPECT_EQ(control<QLineEdit>(aviso(), "txcerrar")->text(), "1");
-    EXPECT_FALSE(deUsuarioHabilitados());
+    EXPECT_EQ(menu(), "uno | -uno");
     pulsa(aviso(), "btCancelarGuardaralfa");
     EXPECT_FALSE(aviso()->isVisible());
-    EXPECT_EQ(activo(), "uno");
-    EXPECT_TRUE(deUsuarioHabilitados());
-
+    EXPECT_EQ(menu(), "uno | -uno +");
     // "SÍ": saved, then closed.
     accion("nCerrarAlfa")->trigger();
     esperaGuardar("5", "uno.txt", "uno");
     pulsa(aviso(), "btsiguardaralfa");
     EXPECT_EQ(leeFichero("uno.txt"), "uno\r\na 00\r\nzzz\r\n\r\n");
-    EXPECT_TRUE(ranura(0).libre);
-    EXPECT_EQ(activo(), "a-z");
-    EXPECT_FALSE(aviso()->isVisible() || entrada(0)->isVisible());
-
+    EXPECT_EQ(enRanura(0), "libre");
+    EXPECT_EQ(menu(), "a-z |");
+    EXPECT_FALSE(aviso()->isVisible());
     // "NO": closed without a file, even when another alphabet was chosen meanwhile.
     cargaDefinido("uno", {{"a", "0"}});
     cargaDefinido("dos", {{"b", "0"}});
@@ -105,10 +62,9 @@ TEST_F(GuardarAlfabeto, CerrarSinGuardarConCadaBoton) {
     accion("nCerrarAlfa")->trigger();
     selecciona(2);
     pulsa(aviso(), "btnoguardaralfa");
-    EXPECT_TRUE(ranura(0).libre);
-    EXPECT_FALSE(ranura(1).libre || aviso()->isVisible());
-    EXPECT_EQ(activo(), "dos");  // it was not the one closed
-    EXPECT_TRUE(deUsuarioHabilitados());
+    EXPECT_FALSE(aviso()->isVisible());
+    EXPECT_EQ(enRanura(0) + " " + enRanura(1), "libre dos: b 00");
+    EXPECT_EQ(menu(), "dos | -dos +");  // it was not the one closed
 }
 
 TEST_F(GuardarAlfabeto, AbrirUnFichero) {
@@ -118,28 +74,22 @@ TEST_F(GuardarAlfabeto, AbrirUnFichero) {
     esperaAbrir("malo.txt", 1);
     esperaMensaje("Alfabeto no válido");
     accion("nAbrirAlfa")->trigger();
-    EXPECT_TRUE(ranura(1).libre);
-    EXPECT_FALSE(entrada(2)->isVisible());
-
+    EXPECT_EQ(enRanura(1), "libre");
+    EXPECT_EQ(menu(), "a-z |");
     esperaAbrir("abc.txt", 1);
     accion("nAbrirAlfa")->trigger();
-    EXPECT_TRUE(ranura(1).guardado);
-    EXPECT_EQ(entradasDe(1), "a 00, b 01");
-    EXPECT_TRUE(entrada(0)->isVisible() && entrada(2)->isVisible() && entrada(2)->isEnabled());
-    EXPECT_EQ(entrada(2)->text(), "abc");
-    EXPECT_EQ(activo(), "a-z");
-
+    EXPECT_EQ(enRanura(1), "abc*: a 00, b 01");
+    EXPECT_EQ(menu(), "a-z | abc");
     esperaAbrir("abc.txt", 2);  // the same name cannot be loaded twice
     esperaMensaje(
         "Hay un alfabeto cargado con el mismo nombre. Se debe cerrar si quieres abrir este.");
     accion("nAbrirAlfa")->trigger();
-    EXPECT_TRUE(ranura(2).libre);
-
+    EXPECT_EQ(enRanura(2), "libre");
     for (int i = 2; i < 8; ++i)
         cargaDefinido(QStringLiteral("a%1").arg(i), {{"a", "0"}});
     esperaMensaje("Para poder abrir uno nuevo has de cerrar al menos uno ya cargado del programa.");
     accion("nAbrirAlfa")->trigger();  // with eight alphabets loaded
-    EXPECT_EQ(ranura(7).nombre, "a7");
+    EXPECT_EQ(enRanura(7), "a7: a 00");
 }
 
 TEST_F(GuardarAlfabeto, LaSalidaAvisaDeLosAlfabetosSinGuardar) {

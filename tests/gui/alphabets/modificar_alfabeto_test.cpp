@@ -69,8 +69,7 @@ TEST_F(ModificarAlfabeto, AgregarBorrarYOrdenar) {
     EXPECT_EQ(tabla(), "a 00, d 07, b 05, c 27, f 09");
     inserta({{"g", "100", "b", nullptr}});
     EXPECT_EQ(tabla(), "a 000, d 007, b 005, g 100, c 027, f 009");
-    EXPECT_EQ(entradasDe(0), "a 00, b 05, c 27");  // nothing before "Aceptar"
-
+    EXPECT_EQ(enRanura(0), "griego*: a 00, b 05, c 27");  // nothing before "Aceptar"
     // The code as written ("005", not "5"); then by symbol.
     borra({{"dpcodborrar", "5", "No se encuentra el símbolo o código especificado."},
            {"dpcodborrar", "005", nullptr},
@@ -85,16 +84,15 @@ TEST_F(ModificarAlfabeto, SalirDejaLaRanuraComoEstaba) {
     renombra("heleno");
     pulsa(w, "btCancelaModif");
     EXPECT_FALSE(w->isVisible());
-    EXPECT_EQ(entradasDe(0), "a 00, b 05, c 27");
-    EXPECT_EQ(ranura(0).nombre, "griego");
-    // Opening again starts from the slot, with no name pending from before.
+    EXPECT_EQ(enRanura(0), "griego*: a 00, b 05, c 27");
+    // Opening again starts from the slot, with no name pending from before; "Aceptar" with
+    // nothing changed leaves it as the file holds it.
     accion("nModificarAlfa")->trigger();
     EXPECT_EQ(tabla(), "a 00, b 05, c 27");
     EXPECT_EQ(cambio(), "0");
     esperaAviso(kModificado, "btCancelarGuardaralfa");
     pulsa(w, "btaceptarmodi");
-    EXPECT_EQ(ranura(0).nombre, "griego");
-    EXPECT_TRUE(ranura(0).guardado);  // nothing changed: still what the file holds
+    EXPECT_EQ(enRanura(0), "griego*: a 00, b 05, c 27");
 }
 
 TEST_F(ModificarAlfabeto, CambioDeNombre) {
@@ -111,15 +109,12 @@ TEST_F(ModificarAlfabeto, CambioDeNombre) {
     EXPECT_EQ(cambio(), "0");
     renombra("0");  // a name like any other
     EXPECT_EQ(cambio(), "0");
-
     // "NO": the new name is kept, unsaved, and the window hidden.
     esperaAviso(kModificado, "btnoguardaralfa");
     pulsa(w, "btaceptarmodi");
-    EXPECT_EQ(ranura(0).nombre, "0");
-    EXPECT_FALSE(ranura(0).guardado || w->isVisible());
-    EXPECT_EQ(activo(), "0");
-    EXPECT_EQ(entrada(1)->text(), "0");
-    EXPECT_FALSE(entrada(1)->isEnabled());  // still the active one
+    EXPECT_FALSE(w->isVisible());
+    EXPECT_EQ(enRanura(0), "0: a 00, b 05, c 27");
+    EXPECT_EQ(menu(), "0 | -0 copto +");
 }
 
 TEST_F(ModificarAlfabeto, AceptarEscribeEnLaRanuraYPreguntaSiGuardar) {
@@ -127,8 +122,7 @@ TEST_F(ModificarAlfabeto, AceptarEscribeEnLaRanuraYPreguntaSiGuardar) {
     // "Cancelar": the slot has the new table, unsaved; the window stays open.
     esperaAviso(kModificado, "btCancelarGuardaralfa");
     pulsa(w, "btaceptarmodi");
-    EXPECT_EQ(entradasDe(0), "a 000, b 005, c 027, z 120");
-    EXPECT_FALSE(ranura(0).guardado);
+    EXPECT_EQ(enRanura(0), "griego: a 000, b 005, c 027, z 120");
     EXPECT_EQ(estado.alfabeto.modulo, 121);  // the active alphabet's modulus follows
     EXPECT_TRUE(w->isVisible());
     // Deleting the largest code: the slot's codes come back to two digits. "SÍ": saved with
@@ -138,7 +132,7 @@ TEST_F(ModificarAlfabeto, AceptarEscribeEnLaRanuraYPreguntaSiGuardar) {
     esperaGuardar("6", "g.txt", "griego");
     pulsa(w, "btaceptarmodi");
     EXPECT_EQ(leeFichero("g.txt"), "griego\r\na 00\r\nb 05\r\nc 27\r\nzzz\r\n\r\n");
-    EXPECT_TRUE(ranura(0).guardado);
+    EXPECT_EQ(enRanura(0), "griego*: a 00, b 05, c 27");
     EXPECT_EQ(estado.alfabeto.modulo, 28);
     EXPECT_FALSE(w->isVisible() || ventana("frguardaralfabeto")->isVisible());
 
@@ -146,12 +140,11 @@ TEST_F(ModificarAlfabeto, AceptarEscribeEnLaRanuraYPreguntaSiGuardar) {
     accion("nModificarAlfa")->trigger();
     inserta({{"d", "7", "a", nullptr}});
     accion("nCerrarAlfa")->trigger();  // saved: no question
-    ASSERT_TRUE(ranura(0).libre);
     cargaDefinido("nuevo", {{"x", "3"}});
     esperaMensaje("El alfabeto que se estaba modificando ya no está cargado.");
     pulsa(w, "btaceptarmodi");
     EXPECT_FALSE(w->isVisible());
-    EXPECT_EQ(entradasDe(0), "x 03");
+    EXPECT_EQ(enRanura(0), "nuevo: x 03");
 }
 
 }  // namespace

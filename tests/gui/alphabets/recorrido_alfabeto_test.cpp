@@ -31,22 +31,31 @@ class RecorridoAlfabeto : public PruebaAlfabetos {
 };
 
 TEST_F(RecorridoAlfabeto, DefinirCifrarGuardarCerrarAbrirDescifrar) {
+    cargaDefinido("otro", {{"x", "0"}});
     cargaDefinido("con huecos", {{"a", "0"}, {"b", "1"}, {"c", "5"}});
-    selecciona(1);
-    EXPECT_EQ(activo(), "con huecos");
+    selecciona(2);
+    EXPECT_EQ(menu(), "con huecos | otro -con huecos +");
     EXPECT_EQ(estado.alfabeto.modulo, 6);
     EXPECT_EQ(cifra("5", "1", "abcabba", 0), "01000201000001");
+
+    // "Salir" of the chooser saves nothing; "Guardar" from the menu asks with code "6".
+    esperaDialogo("frmlistdirec", [this](QWidget* d) { boton(d, "Command1")->click(); });
+    accion("nGuardarAlfa")->trigger();
+    EXPECT_EQ(enRanura(1), "con huecos: a 00, b 01, c 05");
     esperaGuardar("6", "huecos.txt", "con huecos");
     accion("nGuardarAlfa")->trigger();
+    EXPECT_EQ(leeFichero("huecos.txt"), "con huecos\r\na 00\r\nb 01\r\nc 05\r\nzzz\r\n\r\n");
     accion("nCerrarAlfa")->trigger();  // saved: it closes without asking
-    EXPECT_TRUE(ranura(0).libre);
-    EXPECT_EQ(activo(), "a-z");
-    EXPECT_FALSE(entrada(1)->isVisible());
-    esperaAbrir("huecos.txt", 0);
+    EXPECT_EQ(enRanura(1), "libre");
+    EXPECT_EQ(menu(), "a-z | otro");
+    EXPECT_FALSE(accion("nalfa_azminus")->isEnabled());
+
+    // Opened again into the slot it left, its entry selectable at once.
+    esperaAbrir("huecos.txt", 1);
     accion("nAbrirAlfa")->trigger();
-    EXPECT_EQ(entradasDe(0), "a 00, b 01, c 05");
-    EXPECT_TRUE(ranura(0).guardado);
-    selecciona(1);
+    EXPECT_EQ(enRanura(1), "con huecos*: a 00, b 01, c 05");
+    EXPECT_EQ(menu(), "a-z | otro con huecos");
+    selecciona(2);
     EXPECT_EQ(cifra("11", "-5", "01000201000001", 1), "abcabba");  // the classes of 5 and 1
 }
 

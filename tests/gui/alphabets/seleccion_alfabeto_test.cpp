@@ -5,10 +5,12 @@
 namespace zefra::pruebas {
 namespace {
 
-class SeleccionAlfabeto : public PruebaAlfabetos {
-  protected:
-    // A user alphabet with this many codes loaded into a slot, as the alphabet files load it.
-    void carga(int i, const char* nombre, int codigos) {
+class SeleccionAlfabeto : public PruebaAlfabetos {};
+
+TEST_F(SeleccionAlfabeto, CadaAlfabetoConSuModulo) {
+    EXPECT_EQ(menu(), "a-z |");
+    // Two user alphabets, as the alphabet files load them.
+    for (const auto& [i, nombre, codigos] : {std::tuple{2, "griego", 10}, {5, "<b>raro</b>", 3}}) {
         auto& r = estado.ranuras[static_cast<std::size_t>(i)];
         r.libre = false;
         r.nombre = nombre;
@@ -20,27 +22,15 @@ class SeleccionAlfabeto : public PruebaAlfabetos {
         entrada(i + 1)->setVisible(true);
         entrada(0)->setVisible(true);
     }
-};
-
-TEST_F(SeleccionAlfabeto, CadaAlfabetoConSuModulo) {
-    for (int i = 0; i <= 8; ++i)
-        EXPECT_FALSE(entrada(i)->isVisible());
-    carga(2, "griego", 10);
-    carga(5, "<b>raro</b>", 3);
     // From the last predefined to the first, so that every choice re-enables the one before.
     const std::tuple<std::string, const char*, double> casos[] = {
-        {"nalfa_azminus", "a-z", 28},
-        {"nalfa_ASCII", "ASCII", 195},
-        {"nalfa_azAZ09", "a-z, A-Z, 0-9", 65},
-        {"nalfa_azAZ", "a-z, A-Z", 55},
-        {"nalfa_az", "A-Z", 28},
-        {"nalfa_azminus", "a-z", 28},
-        {"nalfaus(3)", "griego", 10},
-        {"nalfaus(6)", "<b>raro</b>", 3},
-        {"nalfa_azAZ", "a-z, A-Z", 55},
+        {"nalfa_ASCII", "ASCII", 195},    {"nalfa_azAZ09", "a-z, A-Z, 0-9", 65},
+        {"nalfa_azAZ", "a-z, A-Z", 55},   {"nalfa_az", "A-Z", 28},
+        {"nalfa_azminus", "a-z", 28},     {"nalfaus(3)", "griego", 10},
+        {"nalfaus(6)", "<b>raro</b>", 3}, {"nalfa_azAZ", "a-z, A-Z", 55},
     };
     for (const auto& [elegida, nombre, n] : casos) {
-        if (&elegida != &std::get<0>(casos[0])) accion(elegida.c_str())->trigger();
+        accion(elegida.c_str())->trigger();
         EXPECT_EQ(activo(), nombre);
         EXPECT_EQ(estado.alfabeto.modulo, n) << nombre;
         // Only the entry of the active alphabet is disabled; the user's commands follow it.

@@ -64,6 +64,17 @@ TEST_F(VentanaHuecos, AbcIdaYVuelta) {
 
     pasa({"btInvertirCPrivUs", "btpaso1", "btpaso2"});  // back to enciphering abc
     EXPECT_EQ(texto("txmensajecod"), "010002");
+
+    // The result saved, and opened again with its final line end: it deciphers again.
+    fichero("btGuardarEnFicheroPublica", "4", "c.cod");
+    EXPECT_EQ(leeFichero("c.cod"), "010002\r\n");
+    fichero("btAbrirdeFicheroPublica", "4", "c.cod");
+    EXPECT_EQ(exacto("txmensaje"), "010002\r\n");
+    EXPECT_EQ(situacion(), "00 -");
+    EXPECT_TRUE(seleccionHabilitada() && habilitado("txmensaje"));
+    pulsa(opcion(1));
+    pasa({"btpaso1", "btpaso2"});
+    EXPECT_EQ(texto("txmensajecod"), "abc");
     pulsa("btinicializar");
     EXPECT_TRUE(seleccionHabilitada() && habilitado("txmensaje"));
     EXPECT_EQ(situacion(), "00 -");
@@ -106,20 +117,6 @@ TEST_F(VentanaHuecos, BloquesSimbolosYClavesRechazados) {
     pulsa("btpaso2");
     EXPECT_TRUE(texto("txmensajecod").isEmpty());
     EXPECT_EQ(situacion(), "01 Frame2");
-}
-
-TEST_F(VentanaHuecos, FicherosDelMensajeYDelResultado) {
-    cifra("cab", 0, {"btpaso1", "btpaso2"});
-    fichero("btGuardarEnFicheroPublica", "4", "c.cod");
-    EXPECT_EQ(leeFichero("c.cod"), "020100\r\n");
-    // The saved cipher text, with its final line end, deciphers again.
-    fichero("btAbrirdeFicheroPublica", "4", "c.cod");
-    EXPECT_EQ(exacto("txmensaje"), "020100\r\n");
-    EXPECT_EQ(situacion(), "00 -");
-    EXPECT_TRUE(seleccionHabilitada());
-    pulsa(opcion(1));
-    pasa({"btpaso1", "btpaso2"});
-    EXPECT_EQ(texto("txmensajecod"), "cab");
 }
 
 }  // namespace

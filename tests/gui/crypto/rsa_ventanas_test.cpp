@@ -92,7 +92,8 @@ TEST_F(VentanasRSA, ValoresRechazados) {
     EXPECT_EQ(habilitados(), "00100");
 }
 
-TEST_F(VentanasRSA, HolaIdaYVueltaYBloquesQueNoCabenEnN) {
+// hola → 006115132000, saved to a file, opened again and deciphered → hola.
+TEST_F(VentanasRSA, HolaIdaYVueltaPorUnFichero) {
     estableceClaves("11", "13", "7");
     EXPECT_EQ(etiqueta("lbsRSA") + " " + etiqueta("lbtRSA"), "103 7");
     cifra("hola", 0, {"btpaso1"});
@@ -101,11 +102,14 @@ TEST_F(VentanasRSA, HolaIdaYVueltaYBloquesQueNoCabenEnN) {
     EXPECT_EQ(situacion(), "01 Frame1");
     pulsa("btpaso2");
     EXPECT_EQ(texto("txmensajecod"), "006115132000");
+    EXPECT_EQ(situacion(), "00 frmpaso2");
     EXPECT_EQ(linea("txpaso2codPublica"), "C( [m] modulo 143 ) = [m] ^7 modulo 143");
+    fichero("btGuardarEnFicheroPublica", "2", "c.cod");
+    EXPECT_EQ(leeFichero("c.cod"), "006115132000\r\n");
 
-    pulsa("btInvertirCPub");
-    EXPECT_TRUE(opcion(1)->isChecked());
-    EXPECT_EQ(texto("txmensaje"), "006115132000");
+    fichero("btAbrirdeFicheroPublica", "2", "c.cod");
+    EXPECT_EQ(exacto("txmensaje"), "006115132000\r\n");
+    pulsa(opcion(1));
     pulsa("btpaso1");
     EXPECT_EQ(texto("txmensajenum"), "07151100");
     EXPECT_EQ(linea("txpaso2decodPublica"), "D( [m*] modulo 143 ) = [m*] ^103 modulo 143");
@@ -118,27 +122,6 @@ TEST_F(VentanasRSA, HolaIdaYVueltaYBloquesQueNoCabenEnN) {
     cifra("006150", 1, {"btpaso1"});
     EXPECT_TRUE(texto("txmensajenum").isEmpty());
     EXPECT_EQ(situacion(), "10 -");
-
-    // With n below the alphabet's codes a block could never come back: it is refused.
-    pulsa("btsalir");
-    accion("ncrippublica")->trigger();
-    estableceClaves("2", "5", "3");
-    cifra("z", 0, {"btpaso1"});
-    esperaMensaje("El número '26' debe ser menor que '10'.");
-    pulsa("btpaso2");
-    EXPECT_TRUE(texto("txmensajecod").isEmpty());
-}
-
-TEST_F(VentanasRSA, FicherosDeLaVentana) {
-    estableceClaves("11", "13", "7");
-    std::ofstream(carpeta.filePath("cifrado.cod").toStdString()) << "006115132000\r\n";
-    fichero("btAbrirdeFicheroPublica", "2", "cifrado.cod");
-    EXPECT_EQ(exacto("txmensaje"), "006115132000\r\n");
-    pulsa(opcion(1));
-    pasa({"btpaso1", "btpaso2"});
-    EXPECT_EQ(texto("txmensajecod"), "hola");
-    fichero("btGuardarEnFicheroPublica", "2", "claro.txt");
-    EXPECT_EQ(leeFichero("claro.txt"), "hola\r\n");
 }
 
 }  // namespace
