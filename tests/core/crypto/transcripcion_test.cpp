@@ -109,38 +109,25 @@ TEST(Transcripcion, AnchosCerosYBloques) {
     EXPECT_EQ(bloques("abc", 0), Bloques{});
 }
 
+// The grids of a window get the active alphabet and nothing of the one before; a closed one
+// empties them.
 TEST(Transcripcion, PreparaCargaElAlfabetoActivo) {
     pruebas::RelojFalso reloj;
     Estado estado{reloj};
-    double publicado = 0;
-    estado.observadores.moduloAlfabeto = [&](double n) { publicado = n; };
-    TablaDe uno(alfabetoASCII());  // leftovers of a previous alphabet
+    TablaDe uno(alfabetoASCII());
     Tabla tres = tablaAlfabeto();
-
-    auto cargada = preparaCripPrivada(estado, uno, tres);
-    ASSERT_TRUE(cargada);
-    EXPECT_EQ(cargada->modulo, 28);
-    EXPECT_EQ(cargada->ancho, 2);
-    EXPECT_EQ(publicado, 28);
-    EXPECT_EQ(equivalenciasDe(uno), alfabetoMinusculas().equivalencias);
-    EXPECT_EQ(equivalenciasDe(tres), alfabetoMinusculas().equivalencias);
-    EXPECT_TRUE(uno.texto(20, 0).empty());
-
-    estado.alfabeto.nombre = "ASCII";
-    cargada = preparaCripPublica(estado, uno);
-    EXPECT_EQ(cargada->ancho, 3);
-    EXPECT_EQ(estado.alfabeto.modulo, 195);
-
     fijaEquivalencias(tres, {{"a", "000"}, {"c", "150"}});
     ocupaRanura(estado.ranuras[2], "abc", tres, false);
+    const auto cargada = preparaCripPrivada(estado, uno, tres);
+    EXPECT_EQ(cargada->modulo + cargada->ancho, 28 + 2);
+    EXPECT_EQ(equivalenciasDe(uno), alfabetoMinusculas().equivalencias);
+    EXPECT_EQ(equivalenciasDe(tres), alfabetoMinusculas().equivalencias);
+    EXPECT_TRUE(uno.texto(20, 0).empty());  // nothing left of ASCII
     estado.alfabeto.nombre = "abc";
-    cargada = preparaPrivadaUsuario(estado, uno);
-    EXPECT_EQ(cargada->modulo, 151);
-    EXPECT_EQ(cargada->ancho, 3);
-    EXPECT_EQ(equivalenciasDe(uno).size(), 2u);
-
+    EXPECT_EQ(preparaPrivadaUsuario(estado, uno)->modulo, 151);
+    EXPECT_EQ(equivalenciasDe(uno), (std::vector<Equivalencia>{{"a", "000"}, {"c", "150"}}));
     estado.alfabeto.nombre = "cerrado";
-    EXPECT_FALSE(preparaCripPrivada(estado, uno, tres));
+    EXPECT_FALSE(preparaCripPublica(estado, uno));
     EXPECT_TRUE(equivalenciasDe(uno).empty());
     EXPECT_EQ(estado.alfabeto.modulo, 151);
 }
