@@ -7,7 +7,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -37,31 +36,28 @@ class PruebaCifrado : public PruebaVentanas {
         m->clear();
         m->insertPlainText(texto);  // as typed (key clicks cannot type every symbol)
     }
-    QPushButton* boton(const char* nombre) const { return control<QPushButton>(w, nombre); }
     QRadioButton* opcion(int i) const {
         return control<QRadioButton>(w, QStringLiteral("%1(%2)").arg(opciones).arg(i));
     }
-    QString texto(const char* campo) const {
-        return control<QPlainTextEdit>(w, campo)->toPlainText();
+    // The text of a field or label of the window, exactly as a result field keeps it.
+    QString texto(const char* nombre) const {
+        auto* c = control<QWidget>(w, nombre);
+        if (auto* t = qobject_cast<gui::TextoExacto*>(c)) return t->textoExacto();
+        if (auto* t = qobject_cast<QPlainTextEdit*>(c)) return t->toPlainText();
+        return c->property("text").toString();
     }
-    QString exacto(const char* campo) const {
-        return control<gui::TextoExacto>(w, campo)->textoExacto();
-    }
-    QString linea(const char* campo) const { return control<QLineEdit>(w, campo)->text(); }
-    QString etiqueta(const char* nombre) const { return control<QLabel>(w, nombre)->text(); }
     bool habilitado(const char* nombre) const { return control<QWidget>(w, nombre)->isEnabled(); }
-    void pulsa(const char* nombre) { PruebaVentanas::pulsa(boton(nombre)); }
     using PruebaVentanas::pulsa;
-    // Presses the steps in order.
-    void pasa(std::initializer_list<const char*> botones) {
+    // Presses the window's buttons in order.
+    void pulsa(std::initializer_list<const char*> botones) {
         for (const char* b : botones)
-            pulsa(b);
+            pulsa(control<QPushButton>(w, b));
     }
     // Types the message, chooses the direction and presses the steps given.
     void cifra(const QString& texto, int direccion, std::initializer_list<const char*> botones) {
         mensaje(texto);
         pulsa(opcion(direccion));
-        pasa(botones);
+        pulsa(botones);
     }
     // The enabled steps as 1s and 0s, then the one frame shown ("-" when none is).
     QString situacion() const {
@@ -77,13 +73,27 @@ class PruebaCifrado : public PruebaVentanas {
         }
         return s + QLatin1Char(' ') + visible;
     }
+    // The message and the results of the steps.
+    QString textos() const {
+        QString s = texto("txmensaje");
+        for (const char* r : salidas)
+            s += "|" + texto(r);
+        return s;
+    }
+    // The direction chosen ("E" enciphering, "D" deciphering, "-" none), then those offered.
+    QString direccion() const {
+        return QString(opcion(0)->isChecked()   ? "E"
+                       : opcion(1)->isChecked() ? "D"
+                                                : "-") +
+               (opcion(0)->isEnabled() ? "E" : "") + (opcion(1)->isEnabled() ? "D" : "");
+    }
     bool seleccionHabilitada() const {
         return principal->findChild<QMenu*>("nSelecAlfa")->menuAction()->isEnabled();
     }
     // The file chooser of the window's button, with its request code, opens or saves a file of
     // the test folder.
     void fichero(const char* botonVentana, const char* codigo, const char* nombre) {
-        pulsa(botonVentana);
+        pulsa({botonVentana});
         auto& s = principal->contexto().ventana<gui::FrmListDirec>();
         EXPECT_FALSE(s.isModal());
         EXPECT_EQ(control<QLineEdit>(&s, "txdonde")->text(), codigo);
@@ -102,6 +112,7 @@ class PruebaCifrado : public PruebaVentanas {
     const char* opciones = "Option1";
     std::vector<const char*> pasos = {"btpaso1", "btpaso2", "btpaso3"};
     std::vector<const char*> marcos = {"Frame1", "frmpaso2", "frmpaso2_deco", "frmpaso3"};
+    std::vector<const char*> salidas = {"txmensajenum", "txmensajecod", "txmensajefinal"};
     QTemporaryDir carpeta;
 };
 

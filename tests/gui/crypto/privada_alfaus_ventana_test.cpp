@@ -22,101 +22,88 @@ class VentanaHuecos : public PruebaCifrado {
         accion("nalfaus(1)")->trigger();
         opciones = "opCodCpub";
         pasos = {"btpaso1", "btpaso2"};
+        salidas = {"txmensajenum", "txmensajecod"};
         marcos = {"Frame2", "frmpaso2privadaus", "frmpaso2decoprivada"};
         abre("5", "1", "frPrivadaAlfaus");
     }
-    // The title of the conversion-table frame and its first line of text.
+    // The steps' state, and the title of the conversion-table frame with its first line.
     QString marcoTabla() const {
-        return control<QGroupBox>(w, "Frame2")->title() + ": " + etiqueta("Label45");
+        return situacion() + " " + control<QGroupBox>(w, "Frame2")->title() + ": " +
+               texto("Label45");
     }
 };
 
 TEST_F(VentanaHuecos, AbcIdaYVuelta) {
-    EXPECT_EQ(etiqueta("lbclaver") + etiqueta("lbclaves"), "51");
+    EXPECT_EQ(texto("lbclaver") + texto("lbclaves"), "51");
     EXPECT_EQ(situacion(), "00 -");
     cifra("abc", 0, {"btpaso1"});
-    EXPECT_FALSE(opcion(1)->isEnabled());
-    EXPECT_EQ(texto("txmensajenum"), "000105");
-    EXPECT_EQ(situacion(), "01 Frame2");
-    EXPECT_EQ(marcoTabla(), "PASO 1: Transcripción inmediata del texto");
+    EXPECT_EQ(direccion(), "EE");
+    EXPECT_EQ(textos(), "abc|000105|");
+    EXPECT_EQ(marcoTabla(), "01 Frame2 PASO 1: Transcripción inmediata del texto");
     EXPECT_EQ(control<gui::Rejilla>(w, "Flexalfa1")->cellText(2, 1), "05");
     EXPECT_FALSE(habilitado("txmensaje") || seleccionHabilitada());
-
-    pulsa("btpaso2");
-    EXPECT_EQ(texto("txmensajecod"), "010002");
+    pulsa({"btpaso2"});
+    EXPECT_EQ(textos(), "abc|000105|010002");
     EXPECT_EQ(situacion(), "00 frmpaso2privadaus");
-    EXPECT_EQ(linea("txpaso2codPublica"), "C(5, 1) ([m]) = [5][m] + [1]");
+    EXPECT_EQ(texto("txpaso2codPublica"), "C(5, 1) ([m]) = [5][m] + [1]");
 
-    pulsa("btInvertirCPrivUs");
-    EXPECT_EQ(exacto("txmensaje"), "010002");
-    EXPECT_TRUE(opcion(1)->isChecked());
-    EXPECT_FALSE(opcion(0)->isEnabled());
-    EXPECT_EQ(texto("txmensajenum") + texto("txmensajecod"), "");
-    EXPECT_EQ(situacion(), "10 -");
-    pulsa("btpaso1");
-    EXPECT_EQ(texto("txmensajenum"), "000105");
+    pulsa({"btInvertirCPrivUs"});
+    EXPECT_EQ(textos(), "010002||");
+    EXPECT_EQ(direccion() + " " + situacion(), "DD 10 -");
+    pulsa({"btpaso1"});
     EXPECT_EQ(situacion(), "01 frmpaso2decoprivada");
-    EXPECT_EQ(linea("txpaso2decodPublica"), "D(5, 1) [m*]= [5 ^-1 ] ([m*] - [1] )");
-    pulsa("btpaso2");
-    EXPECT_EQ(texto("txmensajecod"), "abc");
-    EXPECT_EQ(situacion(), "00 Frame2");
-    EXPECT_EQ(marcoTabla(), "PASO 2: En este último paso, se realiza");
-
-    pasa({"btInvertirCPrivUs", "btpaso1", "btpaso2"});  // back to enciphering abc
-    EXPECT_EQ(texto("txmensajecod"), "010002");
+    EXPECT_EQ(texto("txpaso2decodPublica"), "D(5, 1) [m*]= [5 ^-1 ] ([m*] - [1] )");
+    pulsa({"btpaso2"});
+    EXPECT_EQ(textos(), "010002|000105|abc");
+    EXPECT_EQ(marcoTabla(), "00 Frame2 PASO 2: En este último paso, se realiza");
+    pulsa({"btInvertirCPrivUs", "btpaso1", "btpaso2"});  // back to enciphering abc
+    EXPECT_EQ(textos(), "abc|000105|010002");
 
     // The result saved, and opened again with its final line end: it deciphers again.
     fichero("btGuardarEnFicheroPublica", "4", "c.cod");
     EXPECT_EQ(leeFichero("c.cod"), "010002\r\n");
     fichero("btAbrirdeFicheroPublica", "4", "c.cod");
-    EXPECT_EQ(exacto("txmensaje"), "010002\r\n");
-    EXPECT_EQ(situacion(), "00 -");
+    EXPECT_EQ(textos(), "010002\r\n||");
+    EXPECT_EQ(direccion() + " " + situacion(), "-ED 00 -");
     EXPECT_TRUE(seleccionHabilitada() && habilitado("txmensaje"));
     pulsa(opcion(1));
-    pasa({"btpaso1", "btpaso2"});
+    pulsa({"btpaso1", "btpaso2"});
     EXPECT_EQ(texto("txmensajecod"), "abc");
-    pulsa("btinicializar");
+    pulsa({"btinicializar"});
     EXPECT_TRUE(seleccionHabilitada() && habilitado("txmensaje"));
-    EXPECT_EQ(situacion(), "00 -");
+    EXPECT_EQ(textos() + " " + situacion(), "|| 00 -");
 }
 
 TEST_F(VentanaHuecos, BloquesSimbolosYClavesRechazados) {
     // 07 is not below n = 6: nothing is shown or written, the step stays.
     esperaMensaje("El número no puede exceder de5");
     cifra("0701", 1, {"btpaso1"});
-    EXPECT_TRUE(texto("txmensajenum").isEmpty());
-    EXPECT_EQ(situacion(), "10 -");
+    EXPECT_EQ(textos() + " " + situacion(), "0701|| 10 -");
     EXPECT_TRUE(seleccionHabilitada());
     esperaMensaje("El mensaje a descifrar ha de estar formado solo por dígitos.");
     mensaje("01x0");
-    pulsa("btpaso1");
-
+    pulsa({"btpaso1"});
     // A deciphered block that is no code: the last step refuses it and writes nothing.
     mensaje("03");  // 5·(3 − 1) = 10 ≡ 4: no symbol has 04
-    pulsa("btpaso1");
-    EXPECT_EQ(texto("txmensajenum"), "04");
+    pulsa({"btpaso1"});
     esperaMensaje("El código 04 no está asociado a ninguna palabra.");
-    pulsa("btpaso2");
-    EXPECT_TRUE(texto("txmensajecod").isEmpty());
-    EXPECT_EQ(situacion().left(2), "01");
+    pulsa({"btpaso2"});
+    EXPECT_EQ(textos() + " " + situacion().left(2), "03|04| 01");
 
-    pulsa("btsalir");
+    pulsa({"btsalir"});
     EXPECT_FALSE(w->isVisible());
     EXPECT_TRUE(seleccionHabilitada());
     abre("5", "1", "frPrivadaAlfaus");
     esperaMensaje("El símbolo 'd' no pertenece al alfabeto.");
     cifra("abd", 0, {"btpaso1"});
     EXPECT_EQ(situacion(), "10 -");
-
     // Another alphabet chosen after the keys were accepted: r = 5 is not prime to 55.
     accion("nalfa_azAZ")->trigger();
     mensaje("abc");
-    pulsa("btpaso1");
-    EXPECT_EQ(texto("txmensajenum"), "272829");
+    pulsa({"btpaso1"});
     esperaMensaje("Clave r no válida ya que mcd(r,55) ha de ser 1");
-    pulsa("btpaso2");
-    EXPECT_TRUE(texto("txmensajecod").isEmpty());
-    EXPECT_EQ(situacion(), "01 Frame2");
+    pulsa({"btpaso2"});
+    EXPECT_EQ(textos() + " " + situacion(), "abc|272829| 01 Frame2");
 }
 
 }  // namespace
