@@ -60,6 +60,20 @@ class PruebaAlfabetos : public PruebaVentanas {
     }
     // Makes the user alphabet of menu entry nalfaus(i) active.
     void selecciona(int i) { entrada(i)->trigger(); }
+    // Loads symbols a, b, c … with these codes into slot i, as the alphabet files load them.
+    void carga(int i, const std::string& nombre, const QString& codigos) {
+        auto& r = estado.ranuras[static_cast<std::size_t>(i)];
+        r.libre = false;
+        r.nombre = nombre;
+        const QStringList c = codigos.split(' ');
+        for (int k = 0; k < c.size(); ++k) {
+            r.tabla.fija(k, 0, std::string(1, static_cast<char>('a' + k)));
+            r.tabla.fija(k, 1, c[k].toStdString());
+        }
+        entrada(i + 1)->setText(QString::fromStdString(nombre));
+        entrada(i + 1)->setVisible(true);
+        entrada(0)->setVisible(true);
+    }
 
     // The naming window will be answered with this name and "Aceptar", or with "Cancelar".
     void esperaNombre(const QString& nombre, const char* respuesta = "btaceptarnombre") {

@@ -1,31 +1,20 @@
 // A user alphabet's whole life through the real windows: defined, named and loaded, selected,
 // used to encipher, saved, closed, opened again from its file and used to decipher.
-#include <QPlainTextEdit>
-#include <QRadioButton>
-
-#include "gui/alphabets/alfabetos_prueba.hpp"
+#include "gui/crypto/cifrado_prueba.hpp"
 
 namespace zefra::pruebas {
 namespace {
 
-class RecorridoAlfabeto : public PruebaAlfabetos {
+class RecorridoAlfabeto : public PruebaCifrado {
   protected:
-    // Accepts r and s in the key window, then runs both steps of the window that opens over a
-    // message in one direction; returns the result.
+    RecorridoAlfabeto() { opciones = "opCodCpub"; }
+    // Accepts r and s in the key window, which opens the two-step window for alphabets with
+    // gaps, and runs both steps over a message in one direction; returns the result.
     QString cifra(const char* r, const char* s, const QString& mensaje, int direccion) {
-        accion("ncripprivada")->trigger();
-        QWidget* k = ventana("frmpedirclaves");
-        elige(k, "Dpopcionesclave", r);
-        escribe(control<QLineEdit>(k, "txclave_s"), s);
-        pulsa(k, "btseguircprivada");
-        EXPECT_EQ(ventana("frmcripprivada"), nullptr);  // the codes leave gaps
-        QWidget* w = ventana("frPrivadaAlfaus");
-        control<QPlainTextEdit>(w, "txmensaje")->setPlainText(mensaje);
-        pulsa(control<QRadioButton>(w, QStringLiteral("opCodCpub(%1)").arg(direccion)));
-        pulsa(w, "btpaso1");
-        pulsa(w, "btpaso2");
-        const QString resultado = control<QPlainTextEdit>(w, "txmensajecod")->toPlainText();
-        pulsa(w, "btsalir");
+        abre(r, s, "frPrivadaAlfaus");
+        PruebaCifrado::cifra(mensaje, direccion, {"btpaso1", "btpaso2"});
+        const QString resultado = texto("txmensajecod");
+        pulsa({"btsalir"});
         return resultado;
     }
 };

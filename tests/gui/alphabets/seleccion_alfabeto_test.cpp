@@ -9,19 +9,8 @@ class SeleccionAlfabeto : public PruebaAlfabetos {};
 
 TEST_F(SeleccionAlfabeto, CadaAlfabetoConSuModulo) {
     EXPECT_EQ(menu(), "a-z |");
-    // Two user alphabets, as the alphabet files load them.
-    for (const auto& [i, nombre, codigos] : {std::tuple{2, "griego", 10}, {5, "<b>raro</b>", 3}}) {
-        auto& r = estado.ranuras[static_cast<std::size_t>(i)];
-        r.libre = false;
-        r.nombre = nombre;
-        for (int k = 0; k < codigos; ++k) {
-            r.tabla.fija(k, 0, std::string(1, static_cast<char>('a' + k)));
-            r.tabla.fija(k, 1, "0" + std::to_string(k));
-        }
-        entrada(i + 1)->setText(nombre);
-        entrada(i + 1)->setVisible(true);
-        entrada(0)->setVisible(true);
-    }
+    carga(2, "griego", "00 01 02 03 04 05 06 07 08 09");
+    carga(5, "<b>raro</b>", "00 01 02");
     // From the last predefined to the first, so that every choice re-enables the one before.
     const std::tuple<std::string, const char*, double> casos[] = {
         {"nalfa_ASCII", "ASCII", 195},    {"nalfa_azAZ09", "a-z, A-Z, 0-9", 65},

@@ -2,24 +2,17 @@
 // message, running the steps, reading their enabling and the frame shown, and the file buttons.
 #pragma once
 
-#include <QComboBox>
 #include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTemporaryDir>
-#include <fstream>
 
-#include "files/frm_listdirec.hpp"
-#include "gui/entorno.hpp"
-#include "ui/rejilla.hpp"
+#include "gui/alphabets/alfabetos_prueba.hpp"
 #include "ui/texto_exacto.hpp"
 
 namespace zefra::pruebas {
 
-class PruebaCifrado : public PruebaVentanas {
+class PruebaCifrado : public PruebaAlfabetos {
   protected:
     // Accepts r and s in the key window; `w` becomes the window named `destino` it opens.
     void abre(const QString& r, const QString& s, const char* destino = "frmcripprivada") {
@@ -47,7 +40,7 @@ class PruebaCifrado : public PruebaVentanas {
         return c->property("text").toString();
     }
     bool habilitado(const char* nombre) const { return control<QWidget>(w, nombre)->isEnabled(); }
-    using PruebaVentanas::pulsa;
+    using PruebaAlfabetos::pulsa;
     // Presses the window's buttons in order.
     void pulsa(std::initializer_list<const char*> botones) {
         for (const char* b : botones)
@@ -59,9 +52,14 @@ class PruebaCifrado : public PruebaVentanas {
         pulsa(opcion(direccion));
         pulsa(botones);
     }
-    // The enabled steps as 1s and 0s, then the one frame shown ("-" when none is).
+    // The direction chosen ("E" enciphering, "D" deciphering, "-" none) and those offered, the
+    // enabled steps as 1s and 0s, the one frame shown ("-" when none is), and whether the
+    // message is fixed and the choice of alphabet locked.
     QString situacion() const {
-        QString s;
+        QString s = QString(opcion(0)->isChecked()   ? "E"
+                            : opcion(1)->isChecked() ? "D"
+                                                     : "-") +
+                    (opcion(0)->isEnabled() ? "E" : "") + (opcion(1)->isEnabled() ? "D" : "") + " ";
         for (const char* p : pasos)
             s += habilitado(p) ? QLatin1Char('1') : QLatin1Char('0');
         QString visible = QStringLiteral("-");
@@ -71,7 +69,10 @@ class PruebaCifrado : public PruebaVentanas {
                 visible = QString::fromLatin1(m);
             }
         }
-        return s + QLatin1Char(' ') + visible;
+        return s + " " + visible + (habilitado("txmensaje") ? "" : " fijo") +
+               (principal->findChild<QMenu*>("nSelecAlfa")->menuAction()->isEnabled()
+                    ? ""
+                    : " bloqueado");
     }
     // The message and the results of the steps.
     QString textos() const {
@@ -79,16 +80,6 @@ class PruebaCifrado : public PruebaVentanas {
         for (const char* r : salidas)
             s += "|" + texto(r);
         return s;
-    }
-    // The direction chosen ("E" enciphering, "D" deciphering, "-" none), then those offered.
-    QString direccion() const {
-        return QString(opcion(0)->isChecked()   ? "E"
-                       : opcion(1)->isChecked() ? "D"
-                                                : "-") +
-               (opcion(0)->isEnabled() ? "E" : "") + (opcion(1)->isEnabled() ? "D" : "");
-    }
-    bool seleccionHabilitada() const {
-        return principal->findChild<QMenu*>("nSelecAlfa")->menuAction()->isEnabled();
     }
     // The file chooser of the window's button, with its request code, opens or saves a file of
     // the test folder.
@@ -103,17 +94,12 @@ class PruebaCifrado : public PruebaVentanas {
         if (guardar) esperaMensaje("Archivo guardado satisfactoriamente.");
         pulsa(control<QPushButton>(&s, guardar ? "btGuardar" : "btAbrir"));
     }
-    std::string leeFichero(const QString& nombre) const {
-        std::ifstream f(carpeta.filePath(nombre).toStdString(), std::ios::binary);
-        return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
-    }
 
     QWidget* w = nullptr;
     const char* opciones = "Option1";
     std::vector<const char*> pasos = {"btpaso1", "btpaso2", "btpaso3"};
     std::vector<const char*> marcos = {"Frame1", "frmpaso2", "frmpaso2_deco", "frmpaso3"};
     std::vector<const char*> salidas = {"txmensajenum", "txmensajecod", "txmensajefinal"};
-    QTemporaryDir carpeta;
 };
 
 }  // namespace zefra::pruebas

@@ -113,16 +113,8 @@ TEST_F(VentanaClaves, ContinuarAbreLaVentanaDelAlfabeto) {
     int i = 0;
     for (const auto& [codigos, destino, claveR, claveS] : casos) {
         if (*codigos) {
-            auto& ranura = estado.ranuras[static_cast<std::size_t>(i)];
-            ranura.libre = false;
-            ranura.nombre = "propio" + std::to_string(i);
-            const QStringList lista = QString(codigos).split(' ');
-            for (int c = 0; c < lista.size(); ++c) {
-                ranura.tabla.fija(c, 0, std::string(1, static_cast<char>('a' + c)));
-                ranura.tabla.fija(c, 1, lista[c].toStdString());
-            }
-            accion(QStringLiteral("nalfaus(%1)").arg(++i))->setVisible(true);  // as when loaded
-            accion(QStringLiteral("nalfaus(%1)").arg(i))->trigger();
+            carga(i, "propio" + std::to_string(i), codigos);
+            selecciona(++i);
         }
         accion("ncripprivada")->trigger();
         busca("1");

@@ -89,9 +89,9 @@ TEST_F(VentanasRSA, HolaIdaYVueltaPorUnFichero) {
     estableceClaves("11", "13", "7");
     EXPECT_EQ(texto("lbsRSA") + " " + texto("lbtRSA"), "103 7");
     cifra("hola", 0, {"btpaso1"});
-    EXPECT_EQ(direccion() + " " + situacion(), "EE 01 Frame1");
+    EXPECT_EQ(situacion(), "EE 01 Frame1 fijo");
     pulsa({"btpaso2"});
-    EXPECT_EQ(textos() + " " + situacion(), "hola|07151100|006115132000 00 frmpaso2");
+    EXPECT_EQ(textos() + " " + situacion(), "hola|07151100|006115132000 EE 00 frmpaso2 fijo");
     EXPECT_EQ(texto("txpaso2codPublica"), "C( [m] modulo 143 ) = [m] ^7 modulo 143");
     fichero("btGuardarEnFicheroPublica", "2", "c.cod");
     EXPECT_EQ(leeFichero("c.cod"), "006115132000\r\n");
@@ -106,7 +106,7 @@ TEST_F(VentanasRSA, HolaIdaYVueltaPorUnFichero) {
     pulsa({"btinicializar"});
     esperaMensaje("El número '150' debe ser menor que '143'.");
     cifra("006150", 1, {"btpaso1"});
-    EXPECT_EQ(textos() + " " + situacion(), "006150|| 10 -");
+    EXPECT_EQ(textos() + " " + situacion(), "006150|| DD 10 -");
 }
 
 }  // namespace
