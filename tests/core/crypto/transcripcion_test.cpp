@@ -72,23 +72,6 @@ TEST(Transcripcion, IdaYVueltaDeCadaSimboloDeCadaAlfabeto) {
     }
 }
 
-TEST(Transcripcion, BusquedasExactas) {
-    const TablaDe az(alfabetoMinusculas());
-    for (const char* ajeno : {"A", "", "ho"})
-        EXPECT_EQ(codigoDeSimbolo(ajeno, az), std::nullopt) << ajeno;
-    EXPECT_EQ(simboloDeCodigo("5", az), std::nullopt);  // "05" is the code
-    EXPECT_EQ(simboloDeCodigo("05", az), "f");
-    // The first entry in table order wins; the scan stops at the first empty code cell.
-    Tabla t = tablaAlfabeto();
-    for (const auto& [fila, simbolo, codigo] :
-         {std::tuple{0, "x", "03"}, {1, "x", "04"}, {3, "y", "05"}}) {
-        t.fija(fila, 0, simbolo);
-        t.fija(fila, 1, codigo);
-    }
-    EXPECT_EQ(transcribeADigitos("xx", t).texto, "0303");
-    EXPECT_EQ(transcribeADigitos("y", t).rechazado, "y");
-}
-
 TEST(Transcripcion, AnchosCerosYBloques) {
     Tabla t = tablaAlfabeto();
     EXPECT_EQ(anchoCodigo(t), 1);

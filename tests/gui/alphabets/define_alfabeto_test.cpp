@@ -10,8 +10,11 @@ namespace {
 
 class DefineAlfabeto : public PruebaAlfabetos {
   protected:
-    QString tabla() const { return rejilla(definir(), "Flexalfapropio"); }
-    QString ancho() const { return control<QLineEdit>(definir(), "txnumdig")->text(); }
+    // The grid, and the code width the window holds.
+    QString tabla() const {
+        return rejilla(definir(), "Flexalfapropio") + " /" +
+               control<QLineEdit>(definir(), "txnumdig")->text();
+    }
     QAbstractButton* cargar() const { return boton(definir(), "ChCargarEnMemoria"); }
 };
 
@@ -19,13 +22,12 @@ TEST_F(DefineAlfabeto, AsociarYBorrar) {
     QWidget* w = define();
     EXPECT_EQ(control<QComboBox>(w, "DpSimboloalfa")->count(), 192);
     EXPECT_EQ(control<QComboBox>(w, "DpCodAsoc")->count(), 256);
-    EXPECT_EQ(ancho(), "0");
+    EXPECT_EQ(tabla(), " /0");
     asocia("a", "5");
     asocia("ñ", "07");
-    EXPECT_EQ(tabla(), "a 05, ñ 07");
+    EXPECT_EQ(tabla(), "a 05, ñ 07 /2");
     asocia("b", "100");
-    EXPECT_EQ(tabla(), "a 005, ñ 007, b 100");
-    EXPECT_EQ(ancho(), "3");
+    EXPECT_EQ(tabla(), "a 005, ñ 007, b 100 /3");
     // The refusals themselves are the core's; here, that they reach the student.
     esperaMensaje("El símbolo ya se encuentra en el alfabeto.");
     asocia("a", "9");
@@ -33,13 +35,12 @@ TEST_F(DefineAlfabeto, AsociarYBorrar) {
     elige(w, "DpSimboloalfa", "a");
     elige(w, "DpCodAsoc", "7");
     pulsa(w, "btBorraAsocia");
-    EXPECT_EQ(tabla(), "ñ 007, b 100");
+    EXPECT_EQ(tabla(), "ñ 007, b 100 /3");
     esperaMensaje("No se encuentra el símbolo o código especificado.");
     pulsa(w, "btBorraAsocia");
     pulsa(w, "btBorrarTabla");
-    EXPECT_EQ(tabla(), "");
     asocia("z", "1");  // the width stays until the next opening
-    EXPECT_EQ(tabla(), "z 001");
+    EXPECT_EQ(tabla(), "z 001 /3");
 }
 
 // What is typed in the lists is taken as typed, not completed to the first item it begins.
@@ -53,7 +54,7 @@ TEST_F(DefineAlfabeto, LoTecleadoNoSeCompleta) {
         QTest::keyClicks(campo, texto);
     }
     pulsa(w, "BtAsociar");
-    EXPECT_EQ(tabla(), "A 05");
+    EXPECT_EQ(tabla(), "A 05 /2");
 }
 
 TEST_F(DefineAlfabeto, SalirDevuelveLaTablaDeLaAperturaYElAnchoSeConserva) {
@@ -61,7 +62,7 @@ TEST_F(DefineAlfabeto, SalirDevuelveLaTablaDeLaAperturaYElAnchoSeConserva) {
     asocia("a", "120");
     pulsa(definir(), "btCancelaDefAlfa");
     EXPECT_FALSE(definir()->isVisible());
-    EXPECT_EQ(tabla(), "");  // back to the empty table it opened with
+    EXPECT_EQ(rejilla(definir(), "Flexalfapropio"), "");  // the empty table it opened with
     define();
     asocia("a", "120");
     esperaNombre("x");
@@ -69,18 +70,16 @@ TEST_F(DefineAlfabeto, SalirDevuelveLaTablaDeLaAperturaYElAnchoSeConserva) {
     esperaNombre("x", "btCancelaNombreAlfa");  // "Cancelar" hid the prompt only
     pulsa(definir(), "btAceptarDefAlfa");
     definir()->close();  // the frame does what "SALIR" does
-    EXPECT_EQ(tabla(), "");
-
+    EXPECT_EQ(rejilla(definir(), "Flexalfapropio"), "");
     // The table kept from an earlier definition gives its width to the codes added later.
     define();
     asocia("a", "120");
     accion("nalfa_ASCII")->trigger();  // the window stays open; "Crear" opens it again
     define();
-    EXPECT_EQ(ancho(), "3");
     asocia("b", "7");
-    EXPECT_EQ(tabla(), "a 120, b 007");
+    EXPECT_EQ(tabla(), "a 120, b 007 /3");
     pulsa(definir(), "btCancelaDefAlfa");
-    EXPECT_EQ(tabla(), "a 120");  // as on the last opening
+    EXPECT_EQ(rejilla(definir(), "Flexalfapropio"), "a 120");  // as on the last opening
 }
 
 TEST_F(DefineAlfabeto, NombrarYCargarEnLaPrimeraRanuraLibre) {
