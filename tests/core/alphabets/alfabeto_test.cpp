@@ -1,5 +1,5 @@
-// The alphabet model: the five predefined tables cell by cell against a listing written out
-// here, their moduli and widths, and the grid routines.
+// The alphabet model: characters as code points, the five predefined tables cell by cell
+// against a listing written out here, their moduli and widths, and the grid routines.
 #include "alphabets/alfabeto.hpp"
 
 #include <gtest/gtest.h>
@@ -104,6 +104,24 @@ TEST(RejillaDeAlfabeto, MaximoCodigoLimpiaYCopia) {
     EXPECT_EQ(equivalenciasDe(destino).size(), 2u);
     limpiaTabla(destino);
     EXPECT_TRUE(destino.texto(0, 0).empty() && destino.texto(1, 1).empty());
+}
+
+// Multi-byte symbols count once; malformed bytes are kept one by one.
+TEST(Caracteres, UnSimboloPorPuntoDeCodigo) {
+    const std::pair<std::string_view, std::vector<std::string_view>> casos[] = {
+        {"", {}},
+        {"ñ¡’a", {"ñ", "¡", "’", "a"}},
+        {"x\U0001F600\r\n", {"x", "\U0001F600", "\r", "\n"}},
+        // Malformed: a lone continuation byte, a cut sequence, an overlong form, a surrogate.
+        {"a\x80z", {"a", "\x80", "z"}},
+        {"\xE2\x80", {"\xE2", "\x80"}},
+        {"\xC0\xAF", {"\xC0", "\xAF"}},
+        {"\xED\xA0\x80", {"\xED", "\xA0", "\x80"}},
+    };
+    for (const auto& [texto, esperado] : casos) {
+        EXPECT_EQ(caracteres(texto), esperado) << texto;
+        EXPECT_EQ(longitudEnCaracteres(texto), esperado.size()) << texto;
+    }
 }
 
 }  // namespace

@@ -118,12 +118,6 @@ class PruebaAlfabetos : public PruebaVentanas {
 
     QString activo() const { return control<QLabel>(principal.get(), "lbalfabetoactivo")->text(); }
     QAction* entrada(int i) const { return accion(QStringLiteral("nalfaus(%1)").arg(i)); }
-    bool deUsuarioHabilitados() const {
-        const bool m = accion("nModificarAlfa")->isEnabled();
-        EXPECT_EQ(accion("nCerrarAlfa")->isEnabled(), m);
-        EXPECT_EQ(accion("nGuardarAlfa")->isEnabled(), m);
-        return m;
-    }
     // The menu as the student sees it: the active alphabet, each user alphabet listed ("-"
     // before one that cannot be chosen), and "+" when the user's commands are enabled.
     QString menu() const {
@@ -133,7 +127,10 @@ class PruebaAlfabetos : public PruebaVentanas {
                 s += (entrada(i)->isEnabled() ? " " : " -") + entrada(i)->text();
         }
         EXPECT_EQ(entrada(0)->isVisible(), !s.endsWith('|')) << "the list's separator";
-        return s + (deUsuarioHabilitados() ? " +" : "");
+        const bool m = accion("nModificarAlfa")->isEnabled();
+        EXPECT_EQ(accion("nCerrarAlfa")->isEnabled(), m);
+        EXPECT_EQ(accion("nGuardarAlfa")->isEnabled(), m);
+        return s + (m ? " +" : "");
     }
     const RanuraAlfabeto& ranura(int i) const {
         return estado.ranuras[static_cast<std::size_t>(i)];

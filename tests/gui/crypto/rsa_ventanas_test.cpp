@@ -14,7 +14,6 @@ class VentanasRSA : public PruebaCifrado {
         marcos = {"Frame1", "frmpaso2", "frmpaso2_deco"};
         salidas = {"txmensajenum", "txmensajecod"};
     }
-    void pulsaRSA(const char* nombre) { pulsa(control<QPushButton>(rsa, nombre)); }
     // The set-up as "p q n φ t s", then its enabled buttons and t's field as 1s and 0s.
     QString sistema() const {
         QStringList s;
@@ -27,20 +26,18 @@ class VentanasRSA : public PruebaCifrado {
             activos += control<QWidget>(rsa, b)->isEnabled() ? QLatin1Char('1') : QLatin1Char('0');
         return s.join(' ') + " " + activos;
     }
-    // Types p and q and searches the nearest primes, or t and searches the nearest exponent.
-    void busca(const char* campo1, const QString& v1, const char* campo2, const QString& v2,
-               const char* boton) {
-        escribe(control<QLineEdit>(rsa, campo1), v1);
-        if (campo2) escribe(control<QLineEdit>(rsa, campo2), v2);
-        pulsaRSA(boton);
+    // Types the values into the set-up's fields (those given), then presses its buttons.
+    void rsaPaso(std::vector<std::pair<const char*, QString>> campos,
+                 std::initializer_list<const char*> botones) {
+        for (const auto& [campo, valor] : campos)
+            escribe(control<QLineEdit>(rsa, campo), valor);
+        for (const char* b : botones)
+            pulsa(control<QPushButton>(rsa, b));
     }
     // The four steps with the values given, then "Continuar": `w` is the public-key window.
     void estableceClaves(const QString& p, const QString& q, const QString& t) {
-        busca("txprimop", p, "txprimoq", q, "btBuscarCercanoPyQ");
-        pulsaRSA("btAceptarPyQ");
-        busca("txAsignat", t, nullptr, {}, "btBuscaMCDmascerca");
-        pulsaRSA("btAceptart");
-        pulsaRSA("btContinuarRSA");
+        rsaPaso({{"txprimop", p}, {"txprimoq", q}}, {"btBuscarCercanoPyQ", "btAceptarPyQ"});
+        rsaPaso({{"txAsignat", t}}, {"btBuscaMCDmascerca", "btAceptart", "btContinuarRSA"});
         w = ventana("frmCripPublica");
         ASSERT_TRUE(w && w->isVisible());
     }
@@ -50,16 +47,16 @@ class VentanasRSA : public PruebaCifrado {
 
 TEST_F(VentanasRSA, LosPasosSoloAvanzanEnOrden) {
     EXPECT_EQ(sistema(), "      100000");
-    busca("txprimop", "10", "txprimoq", "13", "btBuscarCercanoPyQ");
+    rsaPaso({{"txprimop", "10"}, {"txprimoq", "13"}}, {"btBuscarCercanoPyQ"});
     EXPECT_EQ(sistema(), "11 13     110000");
     EXPECT_FALSE(control<QWidget>(rsa, "txprimop")->isEnabled());
-    pulsaRSA("btAceptarPyQ");
+    rsaPaso({}, {"btAceptarPyQ"});
     EXPECT_EQ(sistema(), "11 13 143 120   001100");
-    busca("txAsignat", "6", nullptr, {}, "btBuscaMCDmascerca");
+    rsaPaso({{"txAsignat", "6"}}, {"btBuscaMCDmascerca"});
     EXPECT_EQ(sistema(), "11 13 143 120 7  000110");
-    pulsaRSA("btAceptart");
+    rsaPaso({}, {"btAceptart"});
     EXPECT_EQ(sistema(), "11 13 143 120 7 103 000001");
-    pulsaRSA("btIniciarRSA");
+    rsaPaso({}, {"btIniciarRSA"});
     EXPECT_EQ(sistema(), "      100000");
     estableceClaves({}, {}, {});  // empty fields give the smallest primes
     EXPECT_EQ(sistema().left(11), "2 2 4 2 3 1");
@@ -68,19 +65,18 @@ TEST_F(VentanasRSA, LosPasosSoloAvanzanEnOrden) {
 
 TEST_F(VentanasRSA, ValoresRechazados) {
     esperaMensaje("p y q han de ser números enteros.");
-    busca("txprimop", "10,5", nullptr, {}, "btBuscarCercanoPyQ");
+    rsaPaso({{"txprimop", "10,5"}}, {"btBuscarCercanoPyQ"});
     EXPECT_TRUE(sistema().endsWith(" 100000")) << sistema().toStdString();
-    busca("txprimop", "46337", "txprimoq", "46349", "btBuscarCercanoPyQ");
+    rsaPaso({{"txprimop", "46337"}, {"txprimoq", "46349"}}, {"btBuscarCercanoPyQ"});
     esperaMensaje(
         "El producto n = p · q no puede superar 2.147.483.647: las potencias se calculan con "
         "módulos de 32 bits. Elija primos menores.");
-    pulsaRSA("btAceptarPyQ");
+    rsaPaso({}, {"btAceptarPyQ"});
     EXPECT_EQ(sistema(), "46337 46349     110000");
-    pulsaRSA("btIniciarRSA");
-    busca("txprimop", "11", "txprimoq", "13", "btBuscarCercanoPyQ");
-    pulsaRSA("btAceptarPyQ");
+    rsaPaso({}, {"btIniciarRSA"});
+    rsaPaso({{"txprimop", "11"}, {"txprimoq", "13"}}, {"btBuscarCercanoPyQ", "btAceptarPyQ"});
     esperaMensaje("t ha de ser un número entero positivo.");
-    busca("txAsignat", "-7", nullptr, {}, "btBuscaMCDmascerca");
+    rsaPaso({{"txAsignat", "-7"}}, {"btBuscaMCDmascerca"});
     EXPECT_EQ(sistema(), "11 13 143 120 -7  001100");
 }
 
