@@ -89,27 +89,20 @@ class PruebaAlfabetos : public PruebaVentanas {
             boton(d, respuesta)->click();
         });
     }
-    // The file chooser, asked with this code, will save alphabet `nombre` into `fichero` of
-    // the test folder, then confirm.
-    void esperaGuardar(const char* codigo, const QString& fichero, const QString& nombre) {
+    // The file chooser, asked with this code, will open `fichero` of the test folder into slot
+    // `nombre`, or save alphabet `nombre` into it and confirm.
+    void esperaSelector(bool abrir, const char* codigo, const QString& fichero,
+                        const QString& nombre) {
         esperaDialogo("frmlistdirec", [=, this](QWidget* d) {
             EXPECT_EQ(control<QLineEdit>(d, "txdonde")->text(), codigo);
+            EXPECT_TRUE(!abrir || control<QLineEdit>(d, "txalfalibre")->text() == nombre);
             static_cast<gui::FrmListDirec*>(d)->muestraCarpeta(carpeta.path());
             escribe(control<QLineEdit>(d, "txnomarchi"), fichero);
-            boton(d, "btGuardar")->click();
-        });
-        esperaMensaje(QStringLiteral("Alfabeto %1 guardado satisfactoriamente.").arg(nombre));
-    }
-    // The file chooser will open `fichero` of the test folder into slot `ranura`.
-    void esperaAbrir(const QString& fichero, int ranura) {
-        esperaDialogo("frmlistdirec", [=, this](QWidget* d) {
-            EXPECT_EQ(control<QLineEdit>(d, "txdonde")->text(), "3");
-            EXPECT_EQ(control<QLineEdit>(d, "txalfalibre")->text(), QString::number(ranura));
-            static_cast<gui::FrmListDirec*>(d)->muestraCarpeta(carpeta.path());
-            escribe(control<QLineEdit>(d, "txnomarchi"), fichero);
-            boton(d, "btAbrir")->click();
+            boton(d, abrir ? "btAbrir" : "btGuardar")->click();
             if (d->isVisible()) boton(d, "Command1")->click();  // a refused file: give up
         });
+        if (!abrir)
+            esperaMensaje(QStringLiteral("Alfabeto %1 guardado satisfactoriamente.").arg(nombre));
     }
     std::string leeFichero(const QString& nombre) const {
         std::ifstream f(carpeta.filePath(nombre).toStdString(), std::ios::binary);

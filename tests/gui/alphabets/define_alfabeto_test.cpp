@@ -39,22 +39,18 @@ TEST_F(DefineAlfabeto, AsociarYBorrar) {
     esperaMensaje("No se encuentra el símbolo o código especificado.");
     pulsa(w, "btBorraAsocia");
     pulsa(w, "btBorrarTabla");
-    asocia("z", "1");  // the width stays until the next opening
-    EXPECT_EQ(tabla(), "z 001 /3");
-}
-
-// What is typed in the lists is taken as typed, not completed to the first item it begins.
-TEST_F(DefineAlfabeto, LoTecleadoNoSeCompleta) {
-    QWidget* w = define();
+    // What is typed is taken as typed, not completed to the first item it begins; the width
+    // stays until the next opening.
     w->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(w));  // completion works in the active window only
     for (const auto& [lista, texto] : {std::pair{"DpSimboloalfa", "A"}, {"DpCodAsoc", "5"}}) {
         auto* campo = control<QComboBox>(w, lista)->lineEdit();
+        campo->clear();
         campo->setFocus();
         QTest::keyClicks(campo, texto);
     }
     pulsa(w, "BtAsociar");
-    EXPECT_EQ(tabla(), "A 05 /2");
+    EXPECT_EQ(tabla(), "A 005 /3");
 }
 
 TEST_F(DefineAlfabeto, SalirDevuelveLaTablaDeLaAperturaYElAnchoSeConserva) {
@@ -111,19 +107,12 @@ TEST_F(DefineAlfabeto, NombrarYCargarEnLaPrimeraRanuraLibre) {
     EXPECT_EQ(estado.alfabeto.modulo, 106);
 }
 
+// With every slot taken before the window opens the alphabet can still be named and saved, not
+// loaded; taken while it is open, loading is refused.
 TEST_F(DefineAlfabeto, SinRanuraLibre) {
-    // Taken before the window opens: the alphabet can still be named and saved, not loaded.
-    define();
-    cargar()->setChecked(true);
+    defineTabla({{"a", "0"}}, true);
     for (auto& r : estado.ranuras)
         r.libre = false;
-    define();
-    EXPECT_FALSE(cargar()->isEnabled() || cargar()->isChecked());
-    estado.ranuras[6].libre = true;
-    defineTabla({{"a", "0"}}, true);
-    EXPECT_TRUE(cargar()->isEnabled());
-    // Taken while it was open.
-    estado.ranuras[6].libre = false;
     esperaDialogo("frnombrealfa", [this](QWidget* d) {
         esperaMensaje("Lo siento, no se ha podido cargar en memoria.");
         escribe(control<QLineEdit>(d, "txnombrealfa"), "nuevo");
@@ -133,6 +122,8 @@ TEST_F(DefineAlfabeto, SinRanuraLibre) {
     });
     pulsa(definir(), "btAceptarDefAlfa");
     EXPECT_EQ(menu(), "a-z |");
+    define();
+    EXPECT_FALSE(cargar()->isEnabled() || cargar()->isChecked());
 }
 
 }  // namespace

@@ -19,7 +19,7 @@ TEST_F(GuardarAlfabeto, TrasDefinirSiGuarda) {
     defineTabla({{"a", "7"}, {"ñ", "0120"}}, true);
     esperaNombre("mío");
     esperaAviso(kCargado, "btsiguardaralfa");
-    esperaGuardar("3", "mio.txt", "mío");
+    esperaSelector(false, "3", "mio.txt", "mío");
     pulsa(definir(), "btAceptarDefAlfa");
     EXPECT_EQ(leeFichero("mio.txt"), "mío\r\na 007\r\nñ 120\r\nzzz\r\n\r\n");
     EXPECT_EQ(enRanura(0), "mío*: a 007, ñ 120");
@@ -30,7 +30,7 @@ TEST_F(GuardarAlfabeto, TrasDefinirSiGuarda) {
     defineTabla({{"a", "7"}}, false);
     esperaNombre("suelto");
     esperaAviso(kNoCargado, "btsiguardaralfa");
-    esperaGuardar("3", "suelto.txt", "suelto");
+    esperaSelector(false, "3", "suelto.txt", "suelto");
     pulsa(definir(), "btAceptarDefAlfa");
     EXPECT_EQ(leeFichero("suelto.txt"), "suelto\r\na 07\r\nzzz\r\n\r\n");
     EXPECT_EQ(enRanura(0) + " " + enRanura(1), "mío*: a 007, ñ 120 libre");
@@ -51,7 +51,7 @@ TEST_F(GuardarAlfabeto, CerrarSinGuardarConCadaBoton) {
     EXPECT_EQ(menu(), "uno | -uno +");
     // "SÍ": saved, then closed.
     accion("nCerrarAlfa")->trigger();
-    esperaGuardar("5", "uno.txt", "uno");
+    esperaSelector(false, "5", "uno.txt", "uno");
     pulsa(aviso(), "btsiguardaralfa");
     EXPECT_EQ(leeFichero("uno.txt"), "uno\r\na 00\r\nzzz\r\n\r\n");
     EXPECT_EQ(enRanura(0), "libre");
@@ -73,16 +73,16 @@ TEST_F(GuardarAlfabeto, AbrirUnFichero) {
     estado.ranuras[0].libre = false;
     std::ofstream(carpeta.filePath("abc.txt").toStdString()) << "abc\r\na 00\r\nb 1\r\nzzz\r\n\r\n";
     std::ofstream(carpeta.filePath("malo.txt").toStdString()) << "abc\r\na05\r\nzzz\r\n\r\n";
-    esperaAbrir("malo.txt", 1);
+    esperaSelector(true, "3", "malo.txt", "1");
     esperaMensaje("Alfabeto no válido");
     accion("nAbrirAlfa")->trigger();
     EXPECT_EQ(enRanura(1), "libre");
     EXPECT_EQ(menu(), "a-z |");
-    esperaAbrir("abc.txt", 1);
+    esperaSelector(true, "3", "abc.txt", "1");
     accion("nAbrirAlfa")->trigger();
     EXPECT_EQ(enRanura(1), "abc*: a 00, b 01");
     EXPECT_EQ(menu(), "a-z | abc");
-    esperaAbrir("abc.txt", 2);  // the same name cannot be loaded twice
+    esperaSelector(true, "3", "abc.txt", "2");  // the same name cannot be loaded twice
     esperaMensaje(
         "Hay un alfabeto cargado con el mismo nombre. Se debe cerrar si quieres abrir este.");
     accion("nAbrirAlfa")->trigger();
@@ -175,7 +175,7 @@ TEST_F(RecorridoAlfabeto, DefinirCifrarGuardarCerrarAbrirDescifrar) {
     esperaDialogo("frmlistdirec", [this](QWidget* d) { boton(d, "Command1")->click(); });
     accion("nGuardarAlfa")->trigger();
     EXPECT_EQ(enRanura(1), "con huecos: a 00, b 01, c 05");
-    esperaGuardar("6", "huecos.txt", "con huecos");
+    esperaSelector(false, "6", "huecos.txt", "con huecos");
     accion("nGuardarAlfa")->trigger();
     EXPECT_EQ(leeFichero("huecos.txt"), "con huecos\r\na 00\r\nb 01\r\nc 05\r\nzzz\r\n\r\n");
     accion("nCerrarAlfa")->trigger();  // saved: it closes without asking
@@ -184,7 +184,7 @@ TEST_F(RecorridoAlfabeto, DefinirCifrarGuardarCerrarAbrirDescifrar) {
     EXPECT_FALSE(accion("nalfa_azminus")->isEnabled());
 
     // Opened again into the slot it left, its entry selectable at once.
-    esperaAbrir("huecos.txt", 1);
+    esperaSelector(true, "3", "huecos.txt", "1");
     accion("nAbrirAlfa")->trigger();
     EXPECT_EQ(enRanura(1), "con huecos*: a 00, b 01, c 05");
     EXPECT_EQ(menu(), "a-z | otro con huecos");

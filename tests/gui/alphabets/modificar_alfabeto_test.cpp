@@ -114,7 +114,7 @@ TEST_F(ModificarAlfabeto, AceptarEscribeEnLaRanuraYPreguntaSiGuardar) {
     // code "6", the prompt and the modify window hidden.
     edita(false, {{{"z"}, nullptr}});
     esperaAviso(kModificado, "btsiguardaralfa");
-    esperaGuardar("6", "g.txt", "griego");
+    esperaSelector(false, "6", "g.txt", "griego");
     pulsa(w, "btaceptarmodi");
     EXPECT_EQ(leeFichero("g.txt"), "griego\r\na 00\r\nb 05\r\nc 27\r\nzzz\r\n\r\n");
     EXPECT_EQ(enRanura(0), "griego*: a 00, b 05, c 27");

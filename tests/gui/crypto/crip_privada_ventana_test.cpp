@@ -79,10 +79,10 @@ TEST_F(VentanaCifrado, RechazosEInvertirAntesDelPaso3) {
     esperaMensaje("Se ha superado el tiempo establecido.");
     pulsa({"btpaso2"});
     EXPECT_EQ(textos(), "zvkf|26221005||");
-}
-
-TEST_F(VentanaCifrado, ClaveRevisadaConElAlfabetoDelPaso1) {
-    abre("13", "5");  // prime to 28, not to 195
+    // A key prime to 28 but not to 195, ASCII chosen after "Continuar".
+    pulsa({"btinicializar"});
+    reloj.paso = 0;
+    abre("13", "5");
     accion("nalfa_ASCII")->trigger();
     cifra("Hola", 0, {"btpaso1"});
     EXPECT_EQ(control<gui::Rejilla>(w, "Flexalfa1")->model()->index(95, 2).data().toString(), "LF");
