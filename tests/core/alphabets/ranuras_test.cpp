@@ -50,21 +50,6 @@ TEST_F(Ranuras, ModuloDelAlfabetoActivoPorSuNombre) {
     EXPECT_EQ(publicados.size(), 3u);
 }
 
-TEST_F(Ranuras, OcuparYBuscarRanuras) {
-    // Loading gives every code the width of the largest one.
-    EXPECT_EQ(equivalenciasDe(estado.ranuras[2].tabla),
-              (std::vector<Equivalencia>{{"x", "005"}, {"y", "120"}}));
-    EXPECT_EQ(primeraRanuraLibre(estado.ranuras), 0);
-    for (auto& r : estado.ranuras)
-        r.libre = false;
-    EXPECT_EQ(primeraRanuraLibre(estado.ranuras), std::nullopt);
-    estado.ranuras[1].nombre = "copto";  // the first slot with that name
-    EXPECT_EQ(ranuraDe(estado.ranuras, "copto"), 1);
-    estado.ranuras[1].libre = true;  // a free slot does not count
-    EXPECT_EQ(ranuraDe(estado.ranuras, "copto"), 5);
-    EXPECT_EQ(ranuraDe(estado.ranuras, "Copto"), std::nullopt);
-}
-
 // Predefined and loaded names are taken, exactly as written.
 TEST_F(Ranuras, NombresNuevosYCambiados) {
     const std::pair<const char*, Rechazo> nuevos[] = {

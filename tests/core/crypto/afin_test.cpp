@@ -117,10 +117,9 @@ TEST_F(Afin, ConHuecosAlAzarIdaYVuelta) {
         for (int k = 0; k < 50; ++k)
             mensaje += simbolos[std::uniform_int_distribution<std::size_t>(0, n - 1)(generador)];
         const auto M = static_cast<long long>(t.modulo);
-        long long r = 0;
-        do {
-            r = std::uniform_int_distribution<long long>(1, M - 1)(generador);
-        } while (std::gcd(r, M) != 1);
+        long long r = std::uniform_int_distribution<long long>(1, M - 1)(generador);
+        while (std::gcd(r, M) != 1)
+            --r;
         const double s = std::uniform_int_distribution<long long>(0, M - 1)(generador);
 
         const auto digitos = transcribeADigitos(mensaje, flexalfa1);

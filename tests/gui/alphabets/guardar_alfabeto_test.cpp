@@ -9,10 +9,21 @@
 namespace zefra::pruebas {
 namespace {
 
-class GuardarAlfabeto : public PruebaAlfabetos {
+class GuardarAlfabeto : public PruebaCifrado {
   protected:
+    GuardarAlfabeto() { opciones = "opCodCpub"; }
     QWidget* aviso() const { return ventana("frguardaralfabeto"); }
+    // Accepts r and s in the key window, which opens the two-step window for alphabets with
+    // gaps, and runs both steps over a message in one direction; returns the result.
+    QString cifraConHuecos(const char* r, const char* s, const QString& mensaje, int direccion) {
+        abre(r, s, "frPrivadaAlfaus");
+        cifra(mensaje, direccion, {"btpaso1", "btpaso2"});
+        const QString resultado = texto("txmensajecod");
+        pulsa({"btsalir"});
+        return resultado;
+    }
 };
+using SeleccionAlfabeto = GuardarAlfabeto;
 
 TEST_F(GuardarAlfabeto, TrasDefinirSiGuarda) {
     // Loaded: written as loaded, every code at the width of the largest one.
@@ -108,8 +119,6 @@ TEST_F(GuardarAlfabeto, LaSalidaAvisaDeLosAlfabetosSinGuardar) {
     }
 }
 
-class SeleccionAlfabeto : public PruebaAlfabetos {};
-
 TEST_F(SeleccionAlfabeto, CadaAlfabetoConSuModulo) {
     EXPECT_EQ(menu(), "a-z |");
     carga(2, "griego", "00 01 02 03 04 05 06 07 08 09");
@@ -149,19 +158,7 @@ TEST_F(SeleccionAlfabeto, LaVentanaDeClavesDiceElModulo) {
     EXPECT_TRUE(frase->text().contains("n = 195 ") && frase->text().contains("( 195, r)"));
 }
 
-class RecorridoAlfabeto : public PruebaCifrado {
-  protected:
-    RecorridoAlfabeto() { opciones = "opCodCpub"; }
-    // Accepts r and s in the key window, which opens the two-step window for alphabets with
-    // gaps, and runs both steps over a message in one direction; returns the result.
-    QString cifra(const char* r, const char* s, const QString& mensaje, int direccion) {
-        abre(r, s, "frPrivadaAlfaus");
-        PruebaCifrado::cifra(mensaje, direccion, {"btpaso1", "btpaso2"});
-        const QString resultado = texto("txmensajecod");
-        pulsa({"btsalir"});
-        return resultado;
-    }
-};
+using RecorridoAlfabeto = GuardarAlfabeto;
 
 TEST_F(RecorridoAlfabeto, DefinirCifrarGuardarCerrarAbrirDescifrar) {
     cargaDefinido("otro", {{"x", "0"}});
@@ -169,7 +166,7 @@ TEST_F(RecorridoAlfabeto, DefinirCifrarGuardarCerrarAbrirDescifrar) {
     selecciona(2);
     EXPECT_EQ(menu(), "con huecos | otro -con huecos +");
     EXPECT_EQ(estado.alfabeto.modulo, 6);
-    EXPECT_EQ(cifra("5", "1", "abcabba", 0), "01000201000001");
+    EXPECT_EQ(cifraConHuecos("5", "1", "abcabba", 0), "01000201000001");
 
     // "Salir" of the chooser saves nothing; "Guardar" from the menu asks with code "6".
     esperaDialogo("frmlistdirec", [this](QWidget* d) { boton(d, "Command1")->click(); });
@@ -189,7 +186,8 @@ TEST_F(RecorridoAlfabeto, DefinirCifrarGuardarCerrarAbrirDescifrar) {
     EXPECT_EQ(enRanura(1), "con huecos*: a 00, b 01, c 05");
     EXPECT_EQ(menu(), "a-z | otro con huecos");
     selecciona(2);
-    EXPECT_EQ(cifra("11", "-5", "01000201000001", 1), "abcabba");  // the classes of 5 and 1
+    EXPECT_EQ(cifraConHuecos("11", "-5", "01000201000001", 1),
+              "abcabba");  // the classes of 5 and 1
 }
 
 }  // namespace

@@ -53,8 +53,8 @@ class PruebaCifrado : public PruebaAlfabetos {
         pulsa(botones);
     }
     // The direction chosen ("E" enciphering, "D" deciphering, "-" none) and those offered, the
-    // enabled steps as 1s and 0s, the one frame shown ("-" when none is), and whether the
-    // message is fixed and the choice of alphabet locked.
+    // enabled steps as 1s and 0s, the frames shown ("-" for none), and whether the message is
+    // fixed and the choice of alphabet locked.
     QString situacion() const {
         QString s = QString(opcion(0)->isChecked()   ? "E"
                             : opcion(1)->isChecked() ? "D"
@@ -62,14 +62,11 @@ class PruebaCifrado : public PruebaAlfabetos {
                     (opcion(0)->isEnabled() ? "E" : "") + (opcion(1)->isEnabled() ? "D" : "") + " ";
         for (const char* p : pasos)
             s += habilitado(p) ? QLatin1Char('1') : QLatin1Char('0');
-        QString visible = QStringLiteral("-");
-        for (const char* m : marcos) {
-            if (control<QGroupBox>(w, m)->isVisible()) {
-                EXPECT_EQ(visible, "-") << "two frames at once";
-                visible = QString::fromLatin1(m);
-            }
-        }
-        return s + " " + visible + (habilitado("txmensaje") ? "" : " fijo") +
+        QStringList visibles;
+        for (const char* m : marcos)
+            if (control<QGroupBox>(w, m)->isVisible()) visibles << m;
+        return s + " " + (visibles.isEmpty() ? "-" : visibles.join('+')) +
+               (habilitado("txmensaje") ? "" : " fijo") +
                (principal->findChild<QMenu*>("nSelecAlfa")->menuAction()->isEnabled()
                     ? ""
                     : " bloqueado");
