@@ -61,7 +61,6 @@ TEST(Asocia, AnchosYRechazos) {
         {"a:05", 2, "ab", "06", "Sólo se puede poner un único símbolo.", 2},
         {"a:05", 2, "", "06", "Debes de poner un símbolo.", 2},
         {"a:05", 2, "b", "1a", "El código ha de ser un valor numérico.", 2},
-        {"a:05", 2, "b", "-5", "El código ha de ser un valor numérico.", 2},
         {"a:05", 2, "b", "", "Debes de asociar un código al símbolo.", 2},
         {"a:05", 2, "b", "12345678", "El código no puede ser mayor que 9999999.", 2},
         {"a:05", 2, "a", "99", "El símbolo ya se encuentra en el alfabeto.", 2},

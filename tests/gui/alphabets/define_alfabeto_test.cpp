@@ -104,7 +104,6 @@ TEST_F(DefineAlfabeto, NombrarYCargarEnLaPrimeraRanuraLibre) {
     EXPECT_EQ(menu(), "a-z | Ocupado && <b>");
     entrada(2)->trigger();
     EXPECT_EQ(menu(), "Ocupado & <b> | -Ocupado && <b> +");
-    EXPECT_EQ(estado.alfabeto.modulo, 106);
 }
 
 // With every slot taken before the window opens the alphabet can still be named and saved, not
