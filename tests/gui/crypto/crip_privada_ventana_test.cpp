@@ -309,7 +309,7 @@ TEST_F(VentanaClaves, ContinuarAbreLaVentanaDelAlfabeto) {
         reloj.paso = 0;
         for (const char* v : {"frmcripprivada", "frPrivadaAlfaus"})
             EXPECT_EQ(ventana(v) && ventana(v)->isVisible(), v == std::string(destino)) << v;
-        w = ventana(destino);
+        ASSERT_TRUE((w = ventana(destino))) << codigos;
         EXPECT_EQ(texto(claveR) + " " + texto(claveS), "-23 123456789012345678901234567890");
         EXPECT_EQ(campos(), "||");
         w->close();
