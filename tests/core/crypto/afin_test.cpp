@@ -1,103 +1,253 @@
-// The affine cipher on digit strings: the worked example, a round trip for every alphabet and
-// every valid key, blocks not below n and the time budget.
+// The affine system: the search lists of keys, the class of a typed key, the test of
+// consecutive codes, and the cipher on digit strings: a round trip for every alphabet and every
+// valid key, alphabets whose codes leave gaps, blocks not below n and the time budget.
 #include "crypto/afin.hpp"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <numeric>
+#include <random>
 
-#include "alphabets/alfabeto.hpp"
+#include "alphabets/edicion.hpp"
 #include "alphabets/predefinidos.hpp"
 #include "comun/reloj_falso.hpp"
 #include "crypto/claves.hpp"
+#include "crypto/digitos_mensaje.hpp"
+#include "crypto/preparacion.hpp"
 #include "crypto/transcripcion.hpp"
+#include "shell/errores.hpp"
 
 namespace zefra {
 namespace {
 
 class Afin : public ::testing::Test {
   protected:
-    ResultadoAfin cifra(std::string_view digitos, int ancho, double n, const char* r, const char* s,
-                        Sentido sentido) {
+    ResultadoAfin cifra(std::string_view digitos, int ancho, double n, double r, double s,
+                        Sentido sentido = Sentido::Codificar) {
         estado.tiempo.reiniciaTiempo();
-        return cifraAfin(estado, digitos, ancho, n, *claseDeClave(r, n), *claseDeClave(s, n),
-                         sentido);
+        return cifraAfin(estado, digitos, ancho, n, r, s, sentido);
+    }
+    // Loads the entries into slot 0 as the active alphabet and prepares a window's grid.
+    TablaCargada activa(const std::vector<Equivalencia>& entradas) {
+        Tabla t = tablaAlfabeto();
+        fijaEquivalencias(t, entradas);
+        ocupaRanura(estado.ranuras[0], "huecos", t, false);
+        estado.alfabeto.nombre = "huecos";
+        return *preparaPrivadaUsuario(estado, flexalfa1);
     }
     pruebas::RelojFalso reloj;
     Estado estado{reloj};
+    Tabla flexalfa1 = tablaAlfabeto();
 };
-
-TEST_F(Afin, HolaConTresYCinco) {
-    const auto c = cifra("07151100", 2, 28, "3", "5", Sentido::Codificar);
-    EXPECT_EQ(c.digitos, "26221005");
-    EXPECT_EQ(c.fueraDeRango, 0);
-    EXPECT_FALSE(c.tiempoAgotado);
-    EXPECT_EQ(cifra("26221005", 2, 28, "3", "5", Sentido::Decodificar).digitos, "07151100");
-    // Keys in other members of the same classes give the same text.
-    EXPECT_EQ(cifra("07151100", 2, 28, "-25", "33", Sentido::Codificar).digitos, "26221005");
-    EXPECT_EQ(cifra("26221005", 2, 28, "59", "-23", Sentido::Decodificar).digitos, "07151100");
-}
 
 TEST_F(Afin, IdaYVueltaEnCadaAlfabetoConCadaClave) {
     const char* claveS[] = {"0", "5", "-7", "-1000", "123456789012345678901234567890", "4e18"};
     for (const Alfabeto* a : {&alfabetoMinusculas(), &alfabetoMayusculas(), &alfabetoLetras(),
                               &alfabetoLetrasNumeros(), &alfabetoASCII()}) {
         SCOPED_TRACE(a->nombre);
-        Tabla tabla = tablaAlfabeto();
-        escribeAlfabeto(*a, tabla);
-        const double n = moduloDe(tabla);
-        const int w = anchoBloque(tabla);
-        std::string todos;
+        const double n = moduloDe(*a);
+        const auto w = static_cast<int>(a->equivalencias[0].codigo.size());
+        std::string digitos;  // every code of the table
         for (const auto& e : a->equivalencias)
-            todos += e.simbolo;
-        const std::string digitos = transcribeADigitos(todos, tabla).texto;
-        const auto bloquesClaros = bloques(digitos, w);
+            digitos += e.codigo;
+        const auto claros = bloques(digitos, w);
         const auto N = static_cast<long long>(n);
         for (long long r = 0; r < 2 * N; ++r) {
             if (std::gcd(r, N) != 1) continue;
-            const std::string R = std::to_string(r);
             for (const char* s : claveS) {
                 const auto S = static_cast<long long>(*claseDeClave(s, n));
-                const auto cifrado = cifra(digitos, w, n, R.c_str(), s, Sentido::Codificar);
-                ASSERT_EQ(cifrado.digitos.size(), digitos.size());
-                const auto bloquesCifrados = bloques(cifrado.digitos, w);
-                for (std::size_t k = 0; k < bloquesClaros.size(); ++k) {
-                    const long long m = std::stoll(std::string(bloquesClaros[k]));
-                    ASSERT_EQ(std::stoll(std::string(bloquesCifrados[k])), (r * m + S) % N)
+                const double R = *claseDeClave(std::to_string(r), n);
+                const auto cifrado = cifra(digitos, w, n, R, S);
+                const auto cifrados = bloques(cifrado.digitos, w);
+                ASSERT_EQ(cifrados.size(), claros.size());
+                for (std::size_t k = 0; k < claros.size(); ++k) {
+                    const long long m = std::stoll(std::string(claros[k]));
+                    ASSERT_EQ(std::stoll(std::string(cifrados[k])), (r * m + S) % N)
                         << "r=" << r << " s=" << s << " m=" << m;
                 }
-                const auto vuelta =
-                    cifra(cifrado.digitos, w, n, R.c_str(), s, Sentido::Decodificar);
-                ASSERT_EQ(vuelta.digitos, digitos) << "r=" << r << " s=" << s;
+                ASSERT_EQ(cifra(cifrado.digitos, w, n, R, S, Sentido::Decodificar).digitos, digitos)
+                    << "r=" << r << " s=" << s;
             }
         }
     }
 }
 
-TEST_F(Afin, BloquesNoMenoresQueN) {
-    const auto c = cifra("0728991", 2, 28, "3", "5", Sentido::Codificar);
+// Every block is processed, those not below n counted; the inverse of r can run out of time,
+// which enciphering never needs.
+TEST_F(Afin, BloquesNoMenoresQueNYTiempoAgotado) {
+    const auto c = cifra("0728991", 2, 28, 3, 5, Sentido::Decodificar);
     EXPECT_EQ(c.fueraDeRango, 2);
-    EXPECT_EQ(c.digitos.size(), 6u);  // every block is still processed
-    EXPECT_EQ(cifra("072899", 2, 28, "3", "5", Sentido::Decodificar).fueraDeRango, 2);
-    EXPECT_EQ(mensajeFueraDeRango(28), "El número no puede exceder de27");
-    EXPECT_TRUE(cifra("", 2, 28, "3", "5", Sentido::Decodificar).digitos.empty());
-}
-
-TEST_F(Afin, TiempoAgotadoAlInvertirR) {
+    EXPECT_EQ(c.digitos.size(), 6u);
     estado.tiempo.presupuesto.segundos = "0";
     reloj.paso = 1;
-    const auto d = cifra("26221005", 2, 28, "3", "5", Sentido::Decodificar);
-    EXPECT_TRUE(d.tiempoAgotado);
-    EXPECT_TRUE(d.digitos.empty());
-    // Enciphering needs no inverse and no time.
-    EXPECT_EQ(cifra("07151100", 2, 28, "3", "5", Sentido::Codificar).digitos, "26221005");
+    EXPECT_TRUE(cifra("26221005", 2, 28, 3, 5, Sentido::Decodificar).tiempoAgotado);
+    EXPECT_EQ(cifra("07151100", 2, 28, 3, 5).digitos, "26221005");
 }
 
-TEST(FormulasAfines, ConLasClavesComoSeEscribieron) {
-    const auto f = formulasAfines("3", "-1e3");
-    EXPECT_EQ(f.cifrado, "C(3, -1e3) ([m]) = [3][m] + [-1e3]");
-    EXPECT_EQ(f.descifrado, "D(3, -1e3) ([m*]) = [3]^-1 ([m*] - [-1e3])");
-    EXPECT_EQ(f.explicacion, "Claves privadas 3 y -1e3.");
+TEST_F(Afin, ConHuecosABCConCincoYUno) {
+    const auto t = activa({{"a", "0"}, {"b", "1"}, {"c", "5"}});
+    EXPECT_EQ(t.modulo + t.ancho, 6 + 2);
+    const auto digitos = transcribeADigitos("abc", flexalfa1).texto;
+    EXPECT_EQ(digitos, "000105");
+    EXPECT_EQ(cifra(digitos, 2, 6, 5, 1).digitos, "010002");
+    EXPECT_EQ(cifra("010002", 2, 6, 5, 1, Sentido::Decodificar).digitos, "000105");
+}
+
+TEST_F(Afin, ConHuecosAlAzarIdaYVuelta) {
+    std::mt19937 generador(7);
+    const auto simbolos = simbolosOfrecidos();
+    for (int prueba = 0; prueba < 40; ++prueba) {
+        // Distinct codes from 0 … 1999 with gaps, on distinct symbols.
+        std::vector<int> valores(2000);
+        std::iota(valores.begin(), valores.end(), 0);
+        std::shuffle(valores.begin(), valores.end(), generador);
+        const auto n = std::uniform_int_distribution<std::size_t>(2, simbolos.size())(generador);
+        std::vector<Equivalencia> entradas;
+        for (std::size_t i = 0; i < n; ++i)
+            entradas.push_back({simbolos[i], std::to_string(valores[i])});
+        const auto t = activa(entradas);
+        SCOPED_TRACE(t.modulo);
+        ASSERT_EQ(t.modulo, *std::max_element(valores.begin(), valores.begin() + n) + 1);
+
+        std::string mensaje;
+        for (int k = 0; k < 50; ++k)
+            mensaje += simbolos[std::uniform_int_distribution<std::size_t>(0, n - 1)(generador)];
+        const auto M = static_cast<long long>(t.modulo);
+        long long r = std::uniform_int_distribution<long long>(1, M - 1)(generador);
+        while (std::gcd(r, M) != 1)
+            --r;
+        const double s = std::uniform_int_distribution<long long>(0, M - 1)(generador);
+
+        const auto digitos = transcribeADigitos(mensaje, flexalfa1);
+        ASSERT_FALSE(digitos.rechazado);
+        const auto R = static_cast<double>(r);
+        const auto cifrado = cifra(digitos.texto, t.ancho, t.modulo, R, s);
+        const auto vuelta = cifra(cifrado.digitos, t.ancho, t.modulo, R, s, Sentido::Decodificar);
+        ASSERT_EQ(vuelta.fueraDeRango, 0);
+        EXPECT_EQ(transcribeASimbolos(vuelta.digitos, t.ancho, flexalfa1).texto, mensaje);
+    }
+}
+
+// A saved cipher text ends with a line end, which is not part of it; anything else that is not
+// a digit makes the text no cipher text.
+TEST(DigitosDelMensaje, SinElFinDeLineaFinal) {
+    const std::pair<const char*, std::optional<std::string_view>> casos[] = {
+        {"010002\r\n", "010002"},   {"010002\n\n", "010002"}, {"", ""},
+        {"01\r\n02", std::nullopt}, {"01 02", std::nullopt},  {"٣", std::nullopt},
+    };
+    for (const auto& [mensaje, digitos] : casos)
+        EXPECT_EQ(digitosDelMensaje(mensaje), digitos) << mensaje;
+}
+
+class Claves : public ::testing::Test {
+  protected:
+    BusquedaClaves busca(double minimo, double n) {
+        tiempo.marcaInicio();
+        return buscaClaves(tiempo, minimo, n);
+    }
+    pruebas::RelojFalso reloj;
+    Tiempo tiempo{reloj};
+};
+
+// The keys prime to n from the first whole number not below the minimum, by brute force.
+std::vector<double> esperadas(long long desde, long long n, std::size_t cuantas) {
+    std::vector<double> r;
+    for (long long x = desde; x < desde + 2000 && r.size() < cuantas; ++x) {
+        if (std::gcd(x < 0 ? -x : x, n) == 1) r.push_back(static_cast<double>(x));
+    }
+    return r;
+}
+
+TEST_F(Claves, ListasPorMinimo) {
+    const auto n28 = busca(1, 28);
+    EXPECT_EQ(n28.claves, esperadas(1, 28, 101));
+    // Each limit at both of its edges.
+    const std::pair<double, std::size_t> casos[] = {
+        {100000, 101}, {100001, 20},   {1000000, 20},   {1000001, 10},  {10000000, 10},
+        {10000001, 5}, {999999999, 5}, {1000000000, 1}, {2147483547, 1}};
+    for (const auto& [minimo, cuantas] : casos) {
+        const auto b = busca(minimo, 195);
+        EXPECT_EQ(b.claves.size(), cuantas) << minimo;
+        EXPECT_EQ(b.claves, esperadas(static_cast<long long>(minimo), 195, cuantas)) << minimo;
+    }
+    // A fractional minimum starts at the next whole number.
+    EXPECT_EQ(busca(1.5, 28).claves.front(), 3);
+    EXPECT_EQ(busca(-2.5, 28).claves.front(), -1);
+}
+
+TEST_F(Claves, NuncaMasDeDosMilIntentos) {
+    // With n = 0 only ±1 are prime to it: -1 is the 1999th value tried from -1999, 1 would be
+    // the 2001st.
+    EXPECT_EQ(busca(-1999, 0).claves, (std::vector<double>{-1}));
+    EXPECT_EQ(busca(-2000, 0).claves, (std::vector<double>{-1}));
+    EXPECT_TRUE(busca(-2001, 0).claves.empty());
+}
+
+TEST_F(Claves, TiempoAgotadoConservaLasEncontradas) {
+    tiempo.presupuesto.segundos = "1";
+    reloj.paso = 0.01;  // each gcd reads the clock at least once
+    const auto b = busca(1, 28);
+    EXPECT_TRUE(b.tiempoAgotado);
+    EXPECT_FALSE(b.claves.empty());
+    EXPECT_LT(b.claves.size(), 101u);
+    EXPECT_EQ(b.claves, esperadas(1, 28, b.claves.size()));
+}
+
+TEST(ClaseDeClave, ExactaParaCualquierTamano) {
+    const std::tuple<const char*, double, std::optional<double>> casos[] = {
+        {" 31 ", 28, 3},
+        {"-3", 28, 25},
+        // 10^30 + 5: 10^30 ≡ 8 (mod 28), so 13; its opposite 15.
+        {"1000000000000000000000000000005", 28, 13},
+        {"-1000000000000000000000000000005", 28, 15},
+        {"1e3", 195, 25},
+        {"3,000", 28, 3},
+        {"2e20", 195, 5},  // 10^20 mod 195 = 100, 2·100 = 200 ≡ 5
+        {"3,5", 28, std::nullopt},
+        {"1e-1", 28, std::nullopt},
+        {"1.0000000000000000001", 28, std::nullopt},  // whole as a double, not as typed
+        {"", 28, std::nullopt},
+        {"1e400", 28, std::nullopt},
+        {"7", 1, 0},
+    };
+    for (const auto& [texto, n, clase] : casos)
+        EXPECT_EQ(claseDeClave(texto, n), clase) << texto;
+    EXPECT_THROW(claseDeClave("3", 0), ErrorEjecucion);
+    EXPECT_THROW(claseDeClave("3", 2.5), ErrorEjecucion);
+}
+
+TEST(CodigosConsecutivos, DesdeCeroHastaElMayor) {
+    pruebas::RelojFalso reloj;
+    Tiempo tiempo{reloj};
+    tiempo.marcaInicio();
+    // A grid with these codes, in this order, from row 0 and on into the second pair.
+    const auto consecutivos = [&](const std::vector<std::string>& codigos) {
+        std::vector<Equivalencia> e;
+        for (const auto& c : codigos)
+            e.push_back({"s", c});
+        Tabla t = tablaAlfabeto();
+        fijaEquivalencias(t, e);
+        return codigosConsecutivos(tiempo, t);
+    };
+    const std::pair<std::vector<std::string>, bool> casos[] = {
+        {{"03", "01", "00", "02"}, true},
+        {{"00", "01", "02", "04"}, false},
+        {{"01", "02"}, false},
+        {{"00"}, true},
+        {{}, false},
+        {{"00", "10000"}, false},
+        {{"0000", "0001"}, true},
+    };
+    for (const auto& [codigos, esperado] : casos)
+        EXPECT_EQ(consecutivos(codigos), esperado) << ::testing::PrintToString(codigos);
+    std::vector<std::string> todos;
+    for (int k = 255; k >= 0; --k)
+        todos.push_back(std::to_string(k));
+    EXPECT_EQ(consecutivos(todos), true);
+    tiempo.presupuesto.segundos = "0";
+    reloj.paso = 1;
+    EXPECT_EQ(consecutivos(todos), std::nullopt);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "alphabets/alfabeto.hpp"
+#include "alphabets/edicion.hpp"
 #include "alphabets/predefinidos.hpp"
 #include "comun/reloj_falso.hpp"
 #include "crypto/preparacion.hpp"
@@ -18,55 +19,33 @@ struct TablaDe : Tabla {
     }
 };
 
-TEST(Transcripcion, EjemplosADigitos) {
+TEST(Transcripcion, EjemplosEnAmbosSentidos) {
     const TablaDe az(alfabetoMinusculas());
     const TablaDe letras(alfabetoLetras());
     const TablaDe ascii(alfabetoASCII());
-    const struct {
-        const Tabla* tabla;
-        const char* mensaje;
-        const char* digitos;    // when it is transcribed
-        const char* rechazado;  // when it stops
-    } casos[] = {
-        {&az, "hola", "07151100", nullptr},
-        {&az, "hola mundo", "07151100271221130315", nullptr},
-        {&az, "", "", nullptr},
-        {&az, "ñ", "14", nullptr},
-        {&az, "Hola", nullptr, "H"},
-        {&az, "holá", nullptr, "á"},  // a two-byte symbol is named whole
-        {&az, "hola\r\n", nullptr, "\r"},
-        {&letras, "Hola", "07423827", nullptr},
-        {&letras, "ñ", "40", nullptr},
-        {&ascii, "a\r\n", "065194193", nullptr},
-        {&ascii, "¡Sí’", "097051173096", nullptr},
-        {&ascii, "\t", nullptr, "\t"},
-        {&ascii, "a\u00A0", nullptr, "\u00A0"},
+    // To digits (width 0), or to symbols in blocks of the width: the text, or "!" and what
+    // stopped it.
+    const std::tuple<const Tabla*, int, const char*, const char*> casos[] = {
+        {&az, 0, "hola", "07151100"},
+        {&az, 0, "hola mundo", "07151100271221130315"},
+        {&az, 0, "ñ", "14"},
+        {&az, 0, "Hola", "!H"},
+        {&az, 0, "holá", "!á"},  // a two-byte symbol is named whole
+        {&letras, 0, "Hola", "07423827"},
+        {&ascii, 0, "a\r\n", "065194193"},
+        {&ascii, 0, "¡Sí’", "097051173096"},
+        {&az, 2, "07151100", "hola"},
+        {&az, 2, "071511001", "hola"},  // odd length
+        {&az, 2, "14", "ñ"},
+        {&az, 2, "0728", "!28"},
+        {&ascii, 3, "192", "!192"},
     };
-    for (const auto& c : casos) {
-        const auto t = transcribeADigitos(c.mensaje, *c.tabla);
-        if (c.digitos) {
-            EXPECT_FALSE(t.rechazado) << c.mensaje;
-            EXPECT_EQ(t.texto, c.digitos) << c.mensaje;
-        } else {
-            EXPECT_EQ(t.rechazado, c.rechazado) << c.mensaje;
-            EXPECT_TRUE(t.texto.empty()) << c.mensaje;
-        }
+    for (const auto& [tabla, ancho, entrada, salida] : casos) {
+        const auto t = ancho ? transcribeASimbolos(entrada, ancho, *tabla)
+                             : transcribeADigitos(entrada, *tabla);
+        EXPECT_EQ(t.rechazado ? "!" + *t.rechazado : t.texto, salida) << entrada;
+        EXPECT_TRUE(!t.rechazado || t.texto.empty()) << entrada;
     }
-    EXPECT_EQ(mensajeSimboloAjeno("H"), "El símbolo 'H' no pertenece al alfabeto.");
-}
-
-TEST(Transcripcion, EjemplosASimbolos) {
-    const TablaDe az(alfabetoMinusculas());
-    EXPECT_EQ(transcribeASimbolos("07151100", 2, az).texto, "hola");
-    EXPECT_EQ(transcribeASimbolos("071511001", 2, az).texto, "hola");  // odd length
-    EXPECT_EQ(transcribeASimbolos("26221005", 2, az).texto, "zvkf");
-    EXPECT_EQ(transcribeASimbolos("14", 2, az).texto, "ñ");
-    const auto fuera = transcribeASimbolos("0728", 2, az);
-    EXPECT_EQ(fuera.rechazado, "28");
-    EXPECT_TRUE(fuera.texto.empty());
-    EXPECT_EQ(transcribeASimbolos("7", 2, az).texto, "");
-    EXPECT_EQ(transcribeASimbolos("192", 3, TablaDe(alfabetoASCII())).rechazado, "192");
-    EXPECT_EQ(mensajeCodigoAjeno("28"), "El código 28 no está asociado a ninguna palabra.");
 }
 
 TEST(Transcripcion, IdaYVueltaDeCadaSimboloDeCadaAlfabeto) {
@@ -79,7 +58,6 @@ TEST(Transcripcion, IdaYVueltaDeCadaSimboloDeCadaAlfabeto) {
         for (const auto& e : a->equivalencias) {
             EXPECT_EQ(codigoDeSimbolo(e.simbolo, t), e.codigo);
             EXPECT_EQ(simboloDeCodigo(e.codigo, t), e.simbolo);
-            EXPECT_EQ(static_cast<int>(e.codigo.size()), w);
             todos += e.simbolo;
         }
         const auto digitos = transcribeADigitos(todos, t);
@@ -89,93 +67,45 @@ TEST(Transcripcion, IdaYVueltaDeCadaSimboloDeCadaAlfabeto) {
     }
 }
 
-TEST(Transcripcion, BusquedasExactas) {
-    const TablaDe az(alfabetoMinusculas());
-    EXPECT_EQ(codigoDeSimbolo("A", az), std::nullopt);
-    EXPECT_EQ(codigoDeSimbolo("", az), std::nullopt);
-    EXPECT_EQ(codigoDeSimbolo("ho", az), std::nullopt);
-    EXPECT_EQ(simboloDeCodigo("5", az), std::nullopt);  // "05" is the code
-    EXPECT_EQ(simboloDeCodigo("05", az), "f");
-    // The first entry in table order wins; the scan stops at the first empty code cell.
-    Tabla t = tablaAlfabeto();
-    t.fija(0, 0, "x");
-    t.fija(0, 1, "03");
-    t.fija(1, 0, "x");
-    t.fija(1, 1, "04");
-    t.fija(3, 0, "y");
-    t.fija(3, 1, "05");
-    EXPECT_EQ(codigoDeSimbolo("x", t), "03");
-    EXPECT_EQ(codigoDeSimbolo("y", t), std::nullopt);
-    EXPECT_EQ(transcribeADigitos("xx", t).texto, "0303");
-    EXPECT_EQ(transcribeADigitos("y", t).rechazado, "y");
-}
-
 TEST(Transcripcion, AnchosCerosYBloques) {
     Tabla t = tablaAlfabeto();
     EXPECT_EQ(anchoCodigo(t), 1);
     EXPECT_EQ(anchoBloque(t), 2);
-    t.fija(0, 0, "a");
-    t.fija(0, 1, "07");
-    EXPECT_EQ(anchoCodigo(t), 1);
+    fijaEquivalencias(t, {{"a", "07"}});
     EXPECT_EQ(anchoBloque(t), 2);
-    t.fija(1, 0, "b");
-    t.fija(1, 1, "150");
-    EXPECT_EQ(anchoBloque(t), 3);
+    fijaEquivalencias(t, {{"a", "07"}, {"b", "150"}});
+    EXPECT_EQ(anchoCodigo(t), 3);
 
-    EXPECT_EQ(ponCeros(5, 1), "05");
-    EXPECT_EQ(ponCeros(5, 0), "5");
-    EXPECT_EQ(ponCeros(5, -2), "5");
-    EXPECT_EQ(ponCeros(0, 2), "000");
-    EXPECT_EQ(conCeros(5, 3), "005");
-    EXPECT_EQ(conCeros(194, 3), "194");
-    EXPECT_EQ(conCeros(1234, 3), "1234");
+    EXPECT_EQ(ponCeros(5, 1) + ponCeros(5, -2) + ponCeros(0, 2), "055000");
+    EXPECT_EQ(conCeros(5, 3) + "," + conCeros(1234, 3), "005,1234");
 
-    EXPECT_EQ(bloques("0715110", 2), (std::vector<std::string_view>{"07", "15", "11"}));
-    EXPECT_EQ(bloques("0715110", 3), (std::vector<std::string_view>{"071", "511"}));
-    EXPECT_EQ(bloques("1", 2), std::vector<std::string_view>{});
-    EXPECT_EQ(bloques("ñañ", 2), std::vector<std::string_view>{"ña"});  // characters, not bytes
-    EXPECT_EQ(bloques("abc", 0), std::vector<std::string_view>{});
+    using Bloques = std::vector<std::string_view>;
+    EXPECT_EQ(bloques("0715110", 2), (Bloques{"07", "15", "11"}));
+    EXPECT_EQ(bloques("0715110", 3), (Bloques{"071", "511"}));
+    EXPECT_EQ(bloques("1", 2), Bloques{});
+    EXPECT_EQ(bloques("ñañ", 2), Bloques{"ña"});  // characters, not bytes
+    EXPECT_EQ(bloques("abc", 0), Bloques{});
 }
 
+// The grids of a window get the active alphabet and nothing of the one before; a closed one
+// empties them.
 TEST(Transcripcion, PreparaCargaElAlfabetoActivo) {
     pruebas::RelojFalso reloj;
     Estado estado{reloj};
-    double publicado = 0;
-    estado.observadores.moduloAlfabeto = [&](double n) { publicado = n; };
-    Tabla uno = tablaAlfabeto();
+    TablaDe uno(alfabetoASCII());
     Tabla tres = tablaAlfabeto();
-    escribeAlfabeto(alfabetoASCII(), uno);  // leftovers of a previous alphabet
-
-    auto cargada = preparaCripPrivada(estado, uno, tres);
-    ASSERT_TRUE(cargada);
-    EXPECT_EQ(cargada->modulo, 28);
-    EXPECT_EQ(cargada->ancho, 2);
-    EXPECT_EQ(publicado, 28);
+    fijaEquivalencias(tres, {{"a", "000"}, {"c", "150"}});
+    ocupaRanura(estado.ranuras[2], "abc", tres, false);
+    const auto cargada = preparaCripPrivada(estado, uno, tres);
+    EXPECT_EQ(cargada->modulo + cargada->ancho, 28 + 2);
     EXPECT_EQ(equivalenciasDe(uno), alfabetoMinusculas().equivalencias);
     EXPECT_EQ(equivalenciasDe(tres), alfabetoMinusculas().equivalencias);
-    EXPECT_TRUE(uno.texto(20, 0).empty());
-
-    estado.alfabeto.nombre = "ASCII";
-    cargada = preparaCripPublica(estado, uno);
-    EXPECT_EQ(cargada->modulo, 195);
-    EXPECT_EQ(cargada->ancho, 3);
-    EXPECT_EQ(estado.alfabeto.modulo, 195);
-
-    auto& ranura = estado.ranuras[2];
-    ranura.libre = false;
-    ranura.nombre = "abc";
-    ranura.tabla.fija(0, 0, "a");
-    ranura.tabla.fija(0, 1, "000");
-    ranura.tabla.fija(1, 0, "c");
-    ranura.tabla.fija(1, 1, "150");
+    EXPECT_TRUE(uno.texto(20, 0).empty());  // nothing left of ASCII
     estado.alfabeto.nombre = "abc";
-    cargada = preparaPrivadaUsuario(estado, uno);
-    EXPECT_EQ(cargada->modulo, 151);
-    EXPECT_EQ(cargada->ancho, 3);
-    EXPECT_EQ(equivalenciasDe(uno).size(), 2u);
-
+    EXPECT_EQ(preparaPrivadaUsuario(estado, uno)->modulo, 151);
+    EXPECT_EQ(equivalenciasDe(uno), (std::vector<Equivalencia>{{"a", "000"}, {"c", "150"}}));
     estado.alfabeto.nombre = "cerrado";
-    EXPECT_FALSE(preparaCripPrivada(estado, uno, tres));
+    EXPECT_FALSE(preparaCripPublica(estado, uno));
     EXPECT_TRUE(equivalenciasDe(uno).empty());
     EXPECT_EQ(estado.alfabeto.modulo, 151);
 }

@@ -1,0 +1,224 @@
+// Files: text files read whole as UTF-8 or else Windows-1252, refused when they cannot be a
+// text, written with CR LF through a temporary file that never leaves the old file half
+// replaced; and the alphabet file, its exact text, every refusal of the reading in the order
+// the checks meet it, and alphabets of every size through a real file and back.
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <filesystem>
+#include <fstream>
+#include <random>
+
+#include "alphabets/edicion.hpp"
+#include "alphabets/predefinidos.hpp"
+#include "files/codificacion.hpp"
+#include "files/fichero_alfabeto.hpp"
+#include "files/ficheros_texto.hpp"
+
+namespace zefra {
+namespace {
+
+namespace fs = std::filesystem;
+
+class FicherosTexto : public ::testing::Test {
+  protected:
+    FicherosTexto() { fs::create_directories(carpeta); }
+    ~FicherosTexto() override {
+        std::error_code e;
+        fs::remove_all(carpeta, e);
+    }
+    fs::path crea(const char* nombre, const std::string& bytes) {
+        std::ofstream(carpeta / nombre, std::ios::binary) << bytes;
+        return carpeta / nombre;
+    }
+    std::string bytesDe(const char* nombre) {
+        std::ifstream f(carpeta / nombre, std::ios::binary);
+        return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
+    }
+    long ficheros() { return std::distance(fs::directory_iterator(carpeta), {}); }
+
+    const fs::path carpeta =
+        fs::temp_directory_path() / ("zefra-prueba-" + std::to_string(std::random_device{}()));
+};
+
+// Read whole, as UTF-8 or else as Windows-1252; nothing that cannot be a readable text.
+TEST_F(FicherosTexto, LeeSoloTextosLegibles) {
+    const std::pair<std::string, std::string> casos[] = {
+        {"zvkf\r\nhola\r\n", "zvkf\r\nhola\r\n"},
+        {"", ""},
+        {"a\xC3\xB1o \xE2\x80\x99", "a\xC3\xB1o \xE2\x80\x99"},      // "año ’"
+        {"a\xF1o \x92\x80", "a\xC3\xB1o \xE2\x80\x99\xE2\x82\xAC"},  // Windows-1252
+    };
+    for (const auto& [bytes, texto] : casos)
+        EXPECT_EQ(leeTexto(crea("a.txt", bytes)), texto) << bytes;
+    EXPECT_FALSE(leeTexto(carpeta / "no-existe.txt"));
+    EXPECT_FALSE(leeTexto(carpeta));
+    EXPECT_FALSE(leeTexto(crea("grande.txt", std::string(kMaximoTamanoTexto + 1, 'a'))));
+    const fs::path gigante = crea("gigante.txt", "");
+    fs::resize_file(gigante, std::uintmax_t{1} << 30);  // sparse: no gigabyte is written
+    EXPECT_FALSE(leeTexto(gigante));
+    EXPECT_FALSE(leeTexto(crea("programa.bin", std::string("\x7f"
+                                                           "ELF\x02\x01\x00\x00",
+                                                           8))));
+    if (::geteuid() != 0) {  // root reads everything
+        const fs::path secreto = crea("secreto.txt", "x");
+        fs::permissions(secreto, fs::perms::none);
+        EXPECT_FALSE(leeTexto(secreto));
+    }
+}
+
+TEST_F(FicherosTexto, EscribeConCrLfYReemplazaConservandoLosPermisos) {
+    ASSERT_TRUE(escribeTexto(carpeta / "r.cod", "zvkf"));
+    EXPECT_EQ(bytesDe("r.cod"), "zvkf\r\n");
+    const auto permisos = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
+    fs::permissions(carpeta / "r.cod", permisos);
+    ASSERT_TRUE(escribeTexto(carpeta / "r.cod", "\xC3\xB1"));
+    EXPECT_EQ(bytesDe("r.cod"), "\xC3\xB1\r\n");
+    EXPECT_EQ(fs::status(carpeta / "r.cod").permissions() & fs::perms::all, permisos);
+    EXPECT_EQ(ficheros(), 1);  // no temporary file left behind
+}
+
+TEST_F(FicherosTexto, UnFalloNuncaEstropeaElFicheroQueHabia) {
+    crea("viejo.txt", "intacto");
+    fs::permissions(carpeta / "viejo.txt", fs::perms::owner_read);
+    EXPECT_FALSE(escribeTexto(carpeta / "viejo.txt", "nuevo"));
+    EXPECT_EQ(bytesDe("viejo.txt"), "intacto");
+    EXPECT_FALSE(escribeTexto(carpeta / "no-hay" / "x.txt", "nuevo"));
+    EXPECT_FALSE(escribeTexto(carpeta, "nuevo"));  // a folder is not a file
+    EXPECT_EQ(ficheros(), 1);
+
+    // A file size limit makes every write past it fail, as a full disk would.
+    fs::permissions(carpeta / "viejo.txt", fs::perms::owner_all);
+    struct rlimit anterior {};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &anterior), 0);
+    auto* const senal = std::signal(SIGXFSZ, SIG_IGN);
+    struct rlimit limite = anterior;
+    limite.rlim_cur = 4;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &limite), 0);
+    const bool guardado = escribeTexto(carpeta / "viejo.txt", "un texto largo que no cabe");
+    ::setrlimit(RLIMIT_FSIZE, &anterior);
+    std::signal(SIGXFSZ, senal);
+    EXPECT_FALSE(guardado);
+    EXPECT_EQ(bytesDe("viejo.txt"), "intacto");
+    EXPECT_EQ(ficheros(), 1);
+}
+
+TEST(RutaYCodificacion, UnaSolaBarraYUtf8Valido) {
+    EXPECT_EQ(rutaCompleta("/", "a.txt"), "/a.txt");
+    EXPECT_EQ(rutaCompleta("/home/ana", "a.txt"), "/home/ana/a.txt");
+    EXPECT_EQ(rutaCompleta("/home/ana/", "a.txt"), "/home/ana/a.txt");
+    EXPECT_TRUE(esUtf8Valido("hola \xC3\xB1 \xF0\x9F\x98\x80"));
+    // Cut short, overlong, a surrogate, past U+10FFFF.
+    for (const char* malo : {"\xC3", "\xC0\xAF", "\xED\xA0\x80", "\xF4\x90\x80\x80"})
+        EXPECT_FALSE(esUtf8Valido(malo)) << malo;
+    EXPECT_EQ(desdeWindows1252("\x81\x9F\xFF"), "\xC2\x81Ÿÿ");  // unassigned 0x81 kept
+}
+
+using Entradas = std::vector<Equivalencia>;
+
+// "mío" loaded in slot 4; slot 6 free with a name left behind.
+LecturaAlfabeto lee(std::string_view texto) {
+    static RanurasAlfabeto ranuras;
+    ranuras[4].libre = false;
+    ranuras[4].nombre = "mío";
+    ranuras[6].nombre = "libre";
+    return leeAlfabeto(texto, ranuras);
+}
+
+// The alphabet read, as "name: symbol code, symbol code".
+std::string leido(std::string_view texto) {
+    const auto l = lee(texto);
+    if (!l.alfabeto) return l.rechazo;
+    std::string s = l.alfabeto->nombre + ":";
+    for (const auto& e : l.alfabeto->equivalencias)
+        s += (s.back() == ':' ? " " : ", ") + e.simbolo + " " + e.codigo;
+    return s;
+}
+
+TEST(FicheroAlfabeto, TextoDelEjemplo) {
+    Tabla t = tablaAlfabeto();
+    fijaEquivalencias(t, {{"a", "00"}, {"b", "01"}});
+    EXPECT_EQ(textoAlfabeto("abc", t), "abc\r\na 00\r\nb 01\r\nzzz\r\n");
+    EXPECT_EQ(leido("abc\r\na 00\r\nb 01\r\nzzz\r\n\r\n"), "abc: a 00, b 01");
+    // No entries; names only like a loaded one's; blanks and line ends as symbols, codes of
+    // any width; an old file in Windows-1252.
+    for (const std::string nombre : {"solo", "Mío", "libre"})
+        EXPECT_EQ(leido(nombre + "\r\nzzz\r\n\r\n"), nombre + ":");
+    EXPECT_EQ(leido("raro zzz\r\n  7\r\n\r 112\r\n\n 0\r\nz 3\r\nzzz\r\n\r\n"),
+              "raro zzz:   007, \r 112, \n 000, z 003");
+    EXPECT_EQ(leido(decodificaTexto("espa\xF1ol\r\n\xF1 5\r\n\x92 6\r\nzzz\r\n\r\n")),
+              "español: ñ 05, \u2019 06");
+}
+
+TEST(FicheroAlfabeto, RechazosEnOrden) {
+    const std::pair<const char*, const char*> casos[] = {
+        {"", "Alfabeto no válido"},
+        {"abc\r\na 00\r\nzzz\r\n", "Alfabeto no válido"},  // one line end after zzz
+        {"abc\r\na 00\r\nzzz\r\n\r\n\r\n", "Alfabeto no válido"},
+        {"zzz\r\n\r\n", "Alfabeto no valido."},
+        {" abc\r\nzzz\r\n\r\n", "Alfabeto no valido"},
+        {"\r\na 00\r\nzzz\r\n\r\n", "Alfabeto no valido"},  // no name at all
+        {"azzz\r\n\r\n", "Alfabeto no valido"},
+        {"abczzz\r\n\r\n", "Alfabeto no valido"},  // no line end after the name
+        {"a-z\r\na 00\r\nzzz\r\n\r\n", kMensajeMismoNombre},
+        {"mío\r\nzzz\r\n\r\n", kMensajeMismoNombre},
+        {"abc\r\na05\r\nzzz\r\n\r\n", "Alfabeto no válido"},
+        {"abc\r\nazzz\r\n\r\n", "Alfabeto no válido"},
+        {"abc\r\na zzz\r\n\r\n", "Alfabeto no válido"},
+        {"abc\r\na 0x\r\nzzz\r\n\r\n", "Alfabeto no válido"},
+        {"abc\r\na 05zzz\r\n\r\n", "Alfabeto no válido"},
+        {"abc\r\na \r\nb 01\r\nzzz\r\n\r\n", "Alfabeto no válido"},  // an empty code
+        {"abc\r\na 00\r\na 01\r\nzzz\r\n\r\n", "Alfabeto no válido"},
+        {"abc\r\na 05\r\nb 005\r\nzzz\r\n\r\n", "Alfabeto no válido"},
+        {"abc\r\na 12345678\r\nzzz\r\n\r\n", "Alfabeto no válido"},
+    };
+    for (const auto& [texto, mensaje] : casos) {
+        const auto l = lee(texto);
+        EXPECT_FALSE(l.alfabeto) << texto;
+        EXPECT_EQ(l.rechazo, mensaje) << texto;
+    }
+}
+
+// Every predefined alphabet and tables of 0 to 256 entries, written to a file and opened again.
+TEST_F(FicherosTexto, AlfabetosIdaYVueltaPorUnFichero) {
+    const fs::path ruta = carpeta / "alfabeto.txt";
+    std::vector<Alfabeto> alfabetos;
+    for (const auto* a : {&alfabetoMinusculas(), &alfabetoMayusculas(), &alfabetoLetras(),
+                          &alfabetoLetrasNumeros(), &alfabetoASCII()})
+        alfabetos.push_back({"copia de " + a->nombre, a->equivalencias});
+    const auto simbolos = simbolosOfrecidos();
+    for (const int n : {0, 1, 128, 255, 256}) {
+        // Past the offered symbols, two-byte Latin Extended-A letters.
+        Alfabeto a{"tabla de " + std::to_string(n), {}};
+        for (int k = 0; k < n; ++k) {
+            const auto p = static_cast<unsigned>(0x100 + k);
+            a.equivalencias.push_back({k < 192 ? simbolos[static_cast<std::size_t>(k)]
+                                               : std::string{static_cast<char>(0xC0 | (p >> 6)),
+                                                             static_cast<char>(0x80 | (p & 0x3F))},
+                                       std::to_string(k)});
+        }
+        igualaAnchos(a.equivalencias);
+        alfabetos.push_back(std::move(a));
+    }
+    for (const auto& a : alfabetos) {
+        SCOPED_TRACE(a.nombre);
+        Tabla t = tablaAlfabeto();
+        fijaEquivalencias(t, a.equivalencias);
+        ASSERT_TRUE(escribeTexto(ruta, textoAlfabeto(a.nombre, t)));
+        const auto l = lee(leeTexto(ruta).value_or(""));
+        ASSERT_TRUE(l.alfabeto) << l.rechazo;
+        EXPECT_EQ(l.alfabeto->nombre, a.nombre);
+        EXPECT_EQ(l.alfabeto->equivalencias, a.equivalencias);
+    }
+    // One entry more than the 256 a table holds, before the closing line.
+    Tabla t = tablaAlfabeto();
+    fijaEquivalencias(t, alfabetos[9].equivalencias);
+    std::string texto = textoAlfabeto("tabla", t) + "\r\n";
+    texto.insert(texto.size() - 7, "Ā 999\r\n");
+    EXPECT_EQ(lee(texto).rechazo, "Alfabeto no válido. Demasiados símbolos");
+}
+
+}  // namespace
+}  // namespace zefra

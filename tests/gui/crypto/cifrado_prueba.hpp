@@ -1,0 +1,102 @@
+// What the tests of the cipher windows share: accepting keys in the key window, typing a
+// message, running the steps, reading their enabling and the frame shown, and the file buttons.
+#pragma once
+
+#include <QGroupBox>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "gui/alphabets/alfabetos_prueba.hpp"
+#include "ui/texto_exacto.hpp"
+
+namespace zefra::pruebas {
+
+class PruebaCifrado : public PruebaAlfabetos {
+  protected:
+    // Accepts r and s in the key window; `w` becomes the window named `destino` it opens.
+    void abre(const QString& r, const QString& s, const char* destino = "frmcripprivada") {
+        accion("ncripprivada")->trigger();
+        QWidget* claves = ventana("frmpedirclaves");
+        control<QComboBox>(claves, "Dpopcionesclave")->setEditText(r);
+        escribe(control<QLineEdit>(claves, "txclave_s"), s);
+        pulsa(control<QPushButton>(claves, "btseguircprivada"));
+        w = ventana(destino);
+        ASSERT_TRUE(w && w->isVisible()) << destino;
+    }
+    void mensaje(const QString& texto) const {
+        auto* m = control<QPlainTextEdit>(w, "txmensaje");
+        m->clear();
+        m->insertPlainText(texto);  // as typed (key clicks cannot type every symbol)
+    }
+    QRadioButton* opcion(int i) const {
+        return control<QRadioButton>(w, QStringLiteral("%1(%2)").arg(opciones).arg(i));
+    }
+    // The text of a field or label of the window, exactly as a result field keeps it.
+    QString texto(const char* nombre) const {
+        auto* c = control<QWidget>(w, nombre);
+        if (auto* t = qobject_cast<gui::TextoExacto*>(c)) return t->textoExacto();
+        if (auto* t = qobject_cast<QPlainTextEdit*>(c)) return t->toPlainText();
+        return c->property("text").toString();
+    }
+    bool habilitado(const char* nombre) const { return control<QWidget>(w, nombre)->isEnabled(); }
+    using PruebaAlfabetos::pulsa;
+    // Presses the window's buttons in order.
+    void pulsa(std::initializer_list<const char*> botones) {
+        for (const char* b : botones)
+            pulsa(control<QPushButton>(w, b));
+    }
+    // Types the message, chooses the direction and presses the steps given.
+    void cifra(const QString& texto, int direccion, std::initializer_list<const char*> botones) {
+        mensaje(texto);
+        pulsa(opcion(direccion));
+        pulsa(botones);
+    }
+    // The direction chosen ("E" enciphering, "D" deciphering, "-" none) and those offered, the
+    // enabled steps as 1s and 0s, the frames shown ("-" for none), and whether the message is
+    // fixed and the choice of alphabet locked.
+    QString situacion() const {
+        QString s = QString(opcion(0)->isChecked()   ? "E"
+                            : opcion(1)->isChecked() ? "D"
+                                                     : "-") +
+                    (opcion(0)->isEnabled() ? "E" : "") + (opcion(1)->isEnabled() ? "D" : "") + " ";
+        for (const char* p : pasos)
+            s += habilitado(p) ? QLatin1Char('1') : QLatin1Char('0');
+        QStringList visibles;
+        for (const char* m : marcos)
+            if (control<QGroupBox>(w, m)->isVisible()) visibles << m;
+        return s + " " + (visibles.isEmpty() ? "-" : visibles.join('+')) +
+               (habilitado("txmensaje") ? "" : " fijo") +
+               (principal->findChild<QMenu*>("nSelecAlfa")->menuAction()->isEnabled()
+                    ? ""
+                    : " bloqueado");
+    }
+    // The message and the results of the steps.
+    QString textos() const {
+        QString s = texto("txmensaje");
+        for (const char* r : salidas)
+            s += "|" + texto(r);
+        return s;
+    }
+    // The file chooser of the window's button, with its request code, opens or saves a file of
+    // the test folder.
+    void fichero(const char* botonVentana, const char* codigo, const char* nombre) {
+        pulsa({botonVentana});
+        auto& s = principal->contexto().ventana<gui::FrmListDirec>();
+        EXPECT_FALSE(s.isModal());
+        EXPECT_EQ(control<QLineEdit>(&s, "txdonde")->text(), codigo);
+        s.muestraCarpeta(carpeta.path());
+        escribe(control<QLineEdit>(&s, "txnomarchi"), nombre);
+        const bool guardar = control<QPushButton>(&s, "btGuardar")->isVisible();
+        if (guardar) esperaMensaje("Archivo guardado satisfactoriamente.");
+        pulsa(control<QPushButton>(&s, guardar ? "btGuardar" : "btAbrir"));
+    }
+
+    QWidget* w = nullptr;
+    const char* opciones = "Option1";
+    std::vector<const char*> pasos = {"btpaso1", "btpaso2", "btpaso3"};
+    std::vector<const char*> marcos = {"Frame1", "frmpaso2", "frmpaso2_deco", "frmpaso3"};
+    std::vector<const char*> salidas = {"txmensajenum", "txmensajecod", "txmensajefinal"};
+};
+
+}  // namespace zefra::pruebas
