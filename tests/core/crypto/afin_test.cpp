@@ -11,7 +11,7 @@
 
 #include "alphabets/edicion.hpp"
 #include "alphabets/predefinidos.hpp"
-#include "comun/reloj_falso.hpp"
+#include "core/shell/prueba_nucleo.hpp"
 #include "crypto/claves.hpp"
 #include "crypto/digitos_mensaje.hpp"
 #include "crypto/preparacion.hpp"
@@ -21,7 +21,7 @@
 namespace zefra {
 namespace {
 
-class Afin : public ::testing::Test {
+class Afin : public pruebas::PruebaNucleo {
   protected:
     ResultadoAfin cifra(std::string_view digitos, int ancho, double n, double r, double s,
                         Sentido sentido = Sentido::Codificar) {
@@ -36,10 +36,14 @@ class Afin : public ::testing::Test {
         estado.alfabeto.nombre = "huecos";
         return *preparaPrivadaUsuario(estado, flexalfa1);
     }
-    pruebas::RelojFalso reloj;
-    Estado estado{reloj};
+    BusquedaClaves busca(double minimo, double n) {
+        tiempo.marcaInicio();
+        return buscaClaves(tiempo, minimo, n);
+    }
     Tabla flexalfa1 = tablaAlfabeto();
 };
+using Claves = Afin;
+using CodigosConsecutivos = Afin;
 
 TEST_F(Afin, IdaYVueltaEnCadaAlfabetoConCadaClave) {
     const char* claveS[] = {"0", "5", "-7", "-1000", "123456789012345678901234567890", "4e18"};
@@ -132,16 +136,6 @@ TEST(DigitosDelMensaje, SinElFinDeLineaFinal) {
         EXPECT_EQ(digitosDelMensaje(mensaje), digitos) << mensaje;
 }
 
-class Claves : public ::testing::Test {
-  protected:
-    BusquedaClaves busca(double minimo, double n) {
-        tiempo.marcaInicio();
-        return buscaClaves(tiempo, minimo, n);
-    }
-    pruebas::RelojFalso reloj;
-    Tiempo tiempo{reloj};
-};
-
 // The keys prime to n from the first whole number not below the minimum, by brute force.
 std::vector<double> esperadas(long long desde, long long n, std::size_t cuantas) {
     std::vector<double> r;
@@ -204,9 +198,7 @@ TEST(ClaseDeClave, ExactaParaCualquierTamano) {
     EXPECT_THROW(claseDeClave("3", 2.5), ErrorEjecucion);
 }
 
-TEST(CodigosConsecutivos, DesdeCeroHastaElMayor) {
-    pruebas::RelojFalso reloj;
-    Tiempo tiempo{reloj};
+TEST_F(CodigosConsecutivos, DesdeCeroHastaElMayor) {
     tiempo.marcaInicio();
     // A grid with these codes, in this order, from row 0 and on into the second pair.
     const auto consecutivos = [&](const std::vector<std::string>& codigos) {

@@ -6,18 +6,14 @@
 
 #include "alphabets/alfabeto.hpp"
 #include "alphabets/predefinidos.hpp"
-#include "comun/reloj_falso.hpp"
+#include "core/shell/prueba_nucleo.hpp"
 #include "modular/euler.hpp"
 #include "modular/inverso.hpp"
 
 namespace zefra {
 namespace {
 
-class RSAPrueba : public ::testing::Test {
-  protected:
-    pruebas::RelojFalso reloj;
-    Estado estado{reloj};
-};
+using RSAPrueba = pruebas::PruebaNucleo;
 
 TEST_F(RSAPrueba, ClavesDeLosEjemplosYAnchos) {
     for (const auto& [p, primo] :

@@ -6,7 +6,7 @@
 #include "alphabets/alfabeto.hpp"
 #include "alphabets/edicion.hpp"
 #include "alphabets/predefinidos.hpp"
-#include "comun/reloj_falso.hpp"
+#include "core/shell/prueba_nucleo.hpp"
 #include "crypto/preparacion.hpp"
 
 namespace zefra {
@@ -82,11 +82,11 @@ TEST(Transcripcion, AnchosCerosYBloques) {
     EXPECT_EQ(bloques("abc", 0), Bloques{});
 }
 
+using Preparacion = pruebas::PruebaNucleo;
+
 // The grids of a window get the active alphabet and nothing of the one before; a closed one
 // empties them.
-TEST(Transcripcion, PreparaCargaElAlfabetoActivo) {
-    pruebas::RelojFalso reloj;
-    Estado estado{reloj};
+TEST_F(Preparacion, CargaElAlfabetoActivo) {
     TablaDe uno(alfabetoASCII());
     Tabla tres = tablaAlfabeto();
     fijaEquivalencias(tres, {{"a", "000"}, {"c", "150"}});
