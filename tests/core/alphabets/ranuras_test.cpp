@@ -7,8 +7,7 @@
 #include "alphabets/activo.hpp"
 #include "alphabets/edicion.hpp"
 #include "alphabets/nombres.hpp"
-#include "comun/reloj_falso.hpp"
-#include "shell/estado.hpp"
+#include "core/shell/prueba_nucleo.hpp"
 
 namespace zefra {
 namespace {
@@ -16,7 +15,7 @@ namespace {
 using Rechazo = std::optional<std::string>;
 
 // "griego" (x 5, y 120) saved in slot 2, "copto" (a 00, b 01) unsaved in slot 5.
-class Ranuras : public ::testing::Test {
+class Ranuras : public pruebas::PruebaNucleo {
   protected:
     Ranuras() {
         estado.observadores.moduloAlfabeto = [this](double n) { publicados.push_back(n); };
@@ -26,8 +25,6 @@ class Ranuras : public ::testing::Test {
         fijaEquivalencias(t, {{"a", "00"}, {"b", "01"}});
         ocupaRanura(estado.ranuras[5], "copto", t, false);
     }
-    pruebas::RelojFalso reloj;
-    Estado estado{reloj};
     std::vector<double> publicados;
 };
 
@@ -85,7 +82,6 @@ TEST_F(Ranuras, RenombrarYCerrarElActivo) {
     renombraAlfabeto(estado, 5, "otro");  // not active: the active name does not follow
     EXPECT_EQ(estado.alfabeto.nombre + " " + estado.ranuras[2].nombre, "heleno heleno");
     EXPECT_FALSE(estado.ranuras[2].guardado);
-    EXPECT_TRUE(esActivo(estado, 2) && !esActivo(estado, 5));
     EXPECT_FALSE(cierraAlfabeto(estado, 5));  // another slot: the active alphabet stays
     EXPECT_TRUE(estado.ranuras[5].libre && equivalenciasDe(estado.ranuras[5].tabla).empty());
     EXPECT_EQ(estado.alfabeto.nombre, "heleno");

