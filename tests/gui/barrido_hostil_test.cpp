@@ -13,14 +13,12 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <deque>
 #include <iostream>
 #include <set>
 
 #include "alphabets/ranuras.hpp"
 #include "alphabets/seleccion_alfabeto.hpp"
-#include "files/frm_listdirec.hpp"
 #include "gui/entorno.hpp"
 
 namespace zefra::pruebas {
@@ -78,8 +76,6 @@ class BarridoHostil : public PruebaVentanas {
         reloj.real = true;
         estado.tiempo.presupuesto.segundos = std::to_string(kPresupuestoSegundos);
         aceptaTodo();
-        // Whatever the chooser saves goes into a folder of the test's own.
-        principal->contexto().ventana<gui::FrmListDirec>().muestraCarpeta(carpeta.path());
         // A user alphabet whose codes leave gaps, loaded and chosen, so that the windows of
         // user alphabets are reached too.
         const Alfabeto huecos{"huecos", {{"a", "00"}, {"b", "01"}, {"c", "05"}, {"ñ", "07"}}};
@@ -115,8 +111,6 @@ class BarridoHostil : public PruebaVentanas {
         return b->objectName() == QStringLiteral("btsalir") ||
                b->objectName() == QStringLiteral("Command1");
     }
-
-    QTemporaryDir carpeta;
 };
 
 TEST_F(BarridoHostil, NingunaEntradaRompeNiCuelgaNiLlegaAUnaTrampaEvitable) {

@@ -6,11 +6,8 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QTemporaryDir>
-#include <fstream>
 #include <string>
 
-#include "files/frm_listdirec.hpp"
 #include "gui/entorno.hpp"
 #include "ui/rejilla.hpp"
 
@@ -18,11 +15,6 @@ namespace zefra::pruebas {
 
 class PruebaAlfabetos : public PruebaVentanas {
   protected:
-    QAbstractButton* boton(const QWidget* w, const char* nombre) const {
-        return control<QAbstractButton>(w, nombre);
-    }
-    using PruebaVentanas::pulsa;
-    void pulsa(const QWidget* w, const char* nombre) { pulsa(boton(w, nombre)); }
     // Writes the text of an editable drop-down list.
     void elige(const QWidget* w, const char* lista, const QString& texto) const {
         control<QComboBox>(w, lista)->setEditText(texto);
@@ -31,8 +23,7 @@ class PruebaAlfabetos : public PruebaVentanas {
     // "Crear": the define window.
     QWidget* define() {
         accion("nCrearAlfa")->trigger();
-        EXPECT_TRUE(definir()->isVisible());
-        return definir();
+        return abierta("frmDefineAlfabeto");
     }
     // "ASOCIAR" with this symbol and code.
     void asocia(const QString& simbolo, const QString& codigo) {
@@ -96,17 +87,12 @@ class PruebaAlfabetos : public PruebaVentanas {
         esperaDialogo("frmlistdirec", [=, this](QWidget* d) {
             EXPECT_EQ(control<QLineEdit>(d, "txdonde")->text(), codigo);
             EXPECT_TRUE(!abrir || control<QLineEdit>(d, "txalfalibre")->text() == nombre);
-            static_cast<gui::FrmListDirec*>(d)->muestraCarpeta(carpeta.path());
             escribe(control<QLineEdit>(d, "txnomarchi"), fichero);
             boton(d, abrir ? "btAbrir" : "btGuardar")->click();
             if (d->isVisible()) boton(d, "Command1")->click();  // a refused file: give up
         });
         if (!abrir)
             esperaMensaje(QStringLiteral("Alfabeto %1 guardado satisfactoriamente.").arg(nombre));
-    }
-    std::string leeFichero(const QString& nombre) const {
-        std::ifstream f(carpeta.filePath(nombre).toStdString(), std::ios::binary);
-        return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
     }
 
     QString activo() const { return control<QLabel>(principal.get(), "lbalfabetoactivo")->text(); }
@@ -149,7 +135,6 @@ class PruebaAlfabetos : public PruebaVentanas {
     static constexpr const char* kCargado = "ALFABETO CARGADO EN MEMORIA.";
     static constexpr const char* kNoCargado = "NO SE CARGÓ EN MEMORIA.";
     static constexpr const char* kModificado = "Alfabeto modificado.";
-    QTemporaryDir carpeta;
 };
 
 }  // namespace zefra::pruebas

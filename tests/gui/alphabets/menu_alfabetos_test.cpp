@@ -18,7 +18,7 @@ class MenuAlfabetos : public PruebaCifrado {
     QString cifraConHuecos(const char* r, const char* s, const QString& mensaje, int direccion) {
         abre(r, s, "frPrivadaAlfaus");
         cifra(mensaje, direccion, {"btpaso1", "btpaso2"});
-        const QString resultado = texto("txmensajecod");
+        const QString resultado = campo("txmensajecod");
         pulsa({"btsalir"});
         return resultado;
     }
@@ -82,8 +82,8 @@ TEST_F(MenuAlfabetos, CerrarSinGuardarConCadaBoton) {
 
 TEST_F(MenuAlfabetos, AbrirUnFichero) {
     estado.ranuras[0].libre = false;
-    std::ofstream(carpeta.filePath("abc.txt").toStdString()) << "abc\r\na 00\r\nb 1\r\nzzz\r\n\r\n";
-    std::ofstream(carpeta.filePath("malo.txt").toStdString()) << "abc\r\na05\r\nzzz\r\n\r\n";
+    creaFichero("abc.txt", "abc\r\na 00\r\nb 1\r\nzzz\r\n\r\n");
+    creaFichero("malo.txt", "abc\r\na05\r\nzzz\r\n\r\n");
     esperaSelector(true, "3", "malo.txt", "1");
     esperaMensaje("Alfabeto no válido");
     accion("nAbrirAlfa")->trigger();

@@ -98,7 +98,7 @@ struct VentanaDiofanticas : PruebaFormulario {
                 ->setChecked(valores[i] != nullptr);
             if (valores[i]) escribe(control<QLineEdit>(r, kCotas[i]), valores[i]);
         }
-        pulsa(control<QPushButton>(r, "btCalculaRestr"));
+        pulsa(r, "btCalculaRestr");
     }
     void acotaSinSolucion(const char* x0, const char* x1, const char* y0, const char* y1) {
         esperaMensaje(kSinRestringida);
@@ -158,7 +158,7 @@ TEST_F(VentanaDiofanticas, RestriccionesCotasNoValidasYLaTablaDeQuinientas) {
     EXPECT_EQ(texto(r, "intervalo") + ' ' + texto(r, "Muestra"), "[-2,2] Hay 5 soluciones.");
     auto* tabla = control<gui::Rejilla>(r, "TablaSoluciones");
     EXPECT_FALSE(tabla->isVisible());
-    pulsa(control<QPushButton>(r, "VerSoluciones"));
+    pulsa(r, "VerSoluciones");
     EXPECT_TRUE(tabla->isVisible());
     EXPECT_EQ(filas(tabla, 0, 2, 6),
               "Valor de k,-2,-1,0,1,2;(x,y)=,(1,1),(3,-2),(5,-5),(7,-8),(9,-11)");

@@ -4,11 +4,12 @@
 
 #include <QGroupBox>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "files/frm_listdirec.hpp"
 #include "gui/alphabets/alfabetos_prueba.hpp"
-#include "ui/texto_exacto.hpp"
 
 namespace zefra::pruebas {
 
@@ -20,9 +21,9 @@ class PruebaCifrado : public PruebaAlfabetos {
         QWidget* claves = ventana("frmpedirclaves");
         control<QComboBox>(claves, "Dpopcionesclave")->setEditText(r);
         escribe(control<QLineEdit>(claves, "txclave_s"), s);
-        pulsa(control<QPushButton>(claves, "btseguircprivada"));
-        w = ventana(destino);
-        ASSERT_TRUE(w && w->isVisible()) << destino;
+        pulsa(claves, "btseguircprivada");
+        w = abierta(destino);
+        ASSERT_TRUE(w);
     }
     void mensaje(const QString& texto) const {
         auto* m = control<QPlainTextEdit>(w, "txmensaje");
@@ -32,19 +33,12 @@ class PruebaCifrado : public PruebaAlfabetos {
     QRadioButton* opcion(int i) const {
         return control<QRadioButton>(w, QStringLiteral("%1(%2)").arg(opciones).arg(i));
     }
-    // The text of a field or label of the window, exactly as a result field keeps it.
-    QString texto(const char* nombre) const {
-        auto* c = control<QWidget>(w, nombre);
-        if (auto* t = qobject_cast<gui::TextoExacto*>(c)) return t->textoExacto();
-        if (auto* t = qobject_cast<QPlainTextEdit*>(c)) return t->toPlainText();
-        return c->property("text").toString();
-    }
     bool habilitado(const char* nombre) const { return control<QWidget>(w, nombre)->isEnabled(); }
     using PruebaAlfabetos::pulsa;
     // Presses the window's buttons in order.
     void pulsa(std::initializer_list<const char*> botones) {
         for (const char* b : botones)
-            pulsa(control<QPushButton>(w, b));
+            pulsa(w, b);
     }
     // Types the message, chooses the direction and presses the steps given.
     void cifra(const QString& texto, int direccion, std::initializer_list<const char*> botones) {
@@ -73,9 +67,9 @@ class PruebaCifrado : public PruebaAlfabetos {
     }
     // The message and the results of the steps.
     QString textos() const {
-        QString s = texto("txmensaje");
+        QString s = campo("txmensaje");
         for (const char* r : salidas)
-            s += "|" + texto(r);
+            s += "|" + campo(r);
         return s;
     }
     // The file chooser of the window's button, with its request code, opens or saves a file of
@@ -85,14 +79,12 @@ class PruebaCifrado : public PruebaAlfabetos {
         auto& s = principal->contexto().ventana<gui::FrmListDirec>();
         EXPECT_FALSE(s.isModal());
         EXPECT_EQ(control<QLineEdit>(&s, "txdonde")->text(), codigo);
-        s.muestraCarpeta(carpeta.path());
         escribe(control<QLineEdit>(&s, "txnomarchi"), nombre);
         const bool guardar = control<QPushButton>(&s, "btGuardar")->isVisible();
         if (guardar) esperaMensaje("Archivo guardado satisfactoriamente.");
-        pulsa(control<QPushButton>(&s, guardar ? "btGuardar" : "btAbrir"));
+        pulsa(&s, guardar ? "btGuardar" : "btAbrir");
     }
 
-    QWidget* w = nullptr;
     const char* opciones = "Option1";
     std::vector<const char*> pasos = {"btpaso1", "btpaso2", "btpaso3"};
     std::vector<const char*> marcos = {"Frame1", "frmpaso2", "frmpaso2_deco", "frmpaso3"};

@@ -26,10 +26,10 @@ TEST_F(VentanaCifrado, HolaZvkfHolaPasoAPaso) {
     EXPECT_TRUE(!tabla->isRowHidden(13) && tabla->isRowHidden(14));       // to the last entry
     pulsa({"btpaso2"});
     EXPECT_EQ(situacion(), "EE 001 frmpaso2 fijo bloqueado");
-    EXPECT_EQ(texto("txpaso2cod"),
+    EXPECT_EQ(campo("txpaso2cod"),
               "C(99999999999999999999999999991, 99999999999999999999999999993) ([m]) = "
               "[99999999999999999999999999991][m] + [99999999999999999999999999993]");
-    EXPECT_EQ(texto("lbrsexplica"),
+    EXPECT_EQ(campo("lbrsexplica"),
               "Claves privadas 99999999999999999999999999991 y 99999999999999999999999999993.");
     pulsa({"btpaso3"});
     EXPECT_EQ(textos(), "hola|07151100|26221005|zvkf");
@@ -40,17 +40,17 @@ TEST_F(VentanaCifrado, HolaZvkfHolaPasoAPaso) {
     EXPECT_EQ(situacion(), "DD 100 - fijo bloqueado");
     pulsa({"btpaso1", "btpaso2"});
     EXPECT_EQ(situacion(), "DD 001 frmpaso2_deco fijo bloqueado");
-    EXPECT_TRUE(texto("txpaso2decod").startsWith("D(99999999999999999999999999991, "));
+    EXPECT_TRUE(campo("txpaso2decod").startsWith("D(99999999999999999999999999991, "));
     pulsa({"btpaso3"});
     EXPECT_EQ(textos(), "zvkf|26221005|07151100|hola");
     pulsa({"btinvertir"});  // inverting a deciphering enciphers again
     EXPECT_EQ(situacion(), "EE 100 - fijo bloqueado");
     pulsa({"btpaso1", "btpaso2", "btpaso3"});
-    EXPECT_EQ(texto("txmensajefinal"), "zvkf");
+    EXPECT_EQ(campo("txmensajefinal"), "zvkf");
 
     pulsa({"btinicializar"});
     EXPECT_EQ(textos() + " " + situacion(), "||| -ED 000 -");
-    EXPECT_EQ(texto("txclave_cpr"), "99999999999999999999999999991");
+    EXPECT_EQ(campo("txclave_cpr"), "99999999999999999999999999991");
     cifra("hola", 1, {"btpaso1"});
     w->close();  // the frame does what "Salir" does
     EXPECT_EQ(situacion(), "-ED 000 -");
@@ -96,7 +96,7 @@ TEST_F(VentanaCifrado, AsciiExactoYCodigoSinSimbolo) {
     accion("nalfa_ASCII")->trigger();
     abre("1", "1");
     cifra("a\n", 0, {"btpaso1", "btpaso2", "btpaso3"});
-    EXPECT_EQ(texto("txmensajefinal"), "b\r");
+    EXPECT_EQ(campo("txmensajefinal"), "b\r");
     pulsa({"btinvertir", "btpaso1", "btpaso2", "btpaso3"});
     EXPECT_EQ(textos(), "b\r|066194|065193|a\n");
     abre("1", "192");
@@ -133,12 +133,12 @@ class VentanaHuecos : public PruebaCifrado {
     // The steps' state, and the title of the conversion-table frame with its first line.
     QString marcoTabla() const {
         return situacion() + " " + control<QGroupBox>(w, "Frame2")->title() + ": " +
-               texto("Label45");
+               campo("Label45");
     }
 };
 
 TEST_F(VentanaHuecos, AbcIdaYVuelta) {
-    EXPECT_EQ(texto("lbclaver") + texto("lbclaves"), "51");
+    EXPECT_EQ(campo("lbclaver") + campo("lbclaves"), "51");
     EXPECT_EQ(situacion(), "-ED 00 -");
     cifra("abc", 0, {"btpaso1"});
     EXPECT_EQ(textos(), "abc|000105|");
@@ -147,13 +147,13 @@ TEST_F(VentanaHuecos, AbcIdaYVuelta) {
     pulsa({"btpaso2"});
     EXPECT_EQ(textos(), "abc|000105|010002");
     EXPECT_EQ(situacion(), "EE 00 frmpaso2privadaus fijo bloqueado");
-    EXPECT_EQ(texto("txpaso2codPublica"), "C(5, 1) ([m]) = [5][m] + [1]");
+    EXPECT_EQ(campo("txpaso2codPublica"), "C(5, 1) ([m]) = [5][m] + [1]");
 
     pulsa({"btInvertirCPrivUs"});
     EXPECT_EQ(textos() + " " + situacion(), "010002|| DD 10 - fijo bloqueado");
     pulsa({"btpaso1"});
     EXPECT_EQ(situacion(), "DD 01 frmpaso2decoprivada fijo bloqueado");
-    EXPECT_EQ(texto("txpaso2decodPublica"), "D(5, 1) [m*]= [5 ^-1 ] ([m*] - [1] )");
+    EXPECT_EQ(campo("txpaso2decodPublica"), "D(5, 1) [m*]= [5 ^-1 ] ([m*] - [1] )");
     pulsa({"btpaso2"});
     EXPECT_EQ(textos(), "010002|000105|abc");
     EXPECT_EQ(marcoTabla(), "DD 00 Frame2 fijo bloqueado PASO 2: En este último paso, se realiza");
@@ -213,12 +213,12 @@ class VentanaClaves : public PruebaCifrado {
     }
     void busca(const QString& desde) {
         escribe(control<QLineEdit>(k(), "txclavemin_r"), desde);
-        pulsa(control<QPushButton>(k(), "btbusquedacp_r"));
+        pulsa(k(), "btbusquedacp_r");
     }
     void continua(const QString& claveR, const QString& claveS) {
         r()->setEditText(claveR);
         escribe(control<QLineEdit>(k(), "txclave_s"), claveS);
-        pulsa(control<QPushButton>(k(), "btseguircprivada"));
+        pulsa(k(), "btseguircprivada");
     }
 };
 
@@ -252,7 +252,7 @@ TEST_F(VentanaClaves, BuscarClaves) {
     accion("ncripprivada")->trigger();
     EXPECT_EQ(campos(), "3||1");
     busca("1");
-    pulsa(control<QPushButton>(k(), "btsalir"));
+    pulsa(k(), "btsalir");
     EXPECT_EQ(campos(), "||1");
 }
 
@@ -275,7 +275,7 @@ TEST_F(VentanaClaves, ContinuarRechazaClavesNoValidas) {
     r()->lineEdit()->setFocus();
     QTest::keyClicks(r()->lineEdit(), "2");
     esperaMensaje("Clave r no válida ya que mcd(r,28) ha de ser 1");
-    pulsa(control<QPushButton>(k(), "btseguircprivada"));
+    pulsa(k(), "btseguircprivada");
     EXPECT_EQ(r()->currentText(), "2");
     accion("nalfa_ASCII")->trigger();
     esperaMensaje("Clave r no válida ya que mcd(r,195) ha de ser 1");
@@ -310,7 +310,7 @@ TEST_F(VentanaClaves, ContinuarAbreLaVentanaDelAlfabeto) {
         for (const char* v : {"frmcripprivada", "frPrivadaAlfaus"})
             EXPECT_EQ(ventana(v) && ventana(v)->isVisible(), v == std::string(destino)) << v;
         ASSERT_TRUE((w = ventana(destino))) << codigos;
-        EXPECT_EQ(texto(claveR) + " " + texto(claveS), "-23 123456789012345678901234567890");
+        EXPECT_EQ(campo(claveR) + " " + campo(claveS), "-23 123456789012345678901234567890");
         EXPECT_EQ(campos(), "||");
         w->close();
     }

@@ -32,7 +32,7 @@ class VentanasRSA : public PruebaCifrado {
         for (const auto& [campo, valor] : campos)
             escribe(control<QLineEdit>(rsa, campo), valor);
         for (const char* b : botones)
-            pulsa(control<QPushButton>(rsa, b));
+            pulsa(rsa, b);
     }
     // The four steps with the values given, then "Continuar": `w` is the public-key window.
     void estableceClaves(const QString& p, const QString& q, const QString& t) {
@@ -60,7 +60,7 @@ TEST_F(VentanasRSA, LosPasosSoloAvanzanEnOrden) {
     EXPECT_EQ(sistema(), "      100000");
     estableceClaves({}, {}, {});  // empty fields give the smallest primes
     EXPECT_EQ(sistema().left(11), "2 2 4 2 3 1");
-    EXPECT_EQ(texto("lbnRSA"), "4");
+    EXPECT_EQ(campo("lbnRSA"), "4");
 }
 
 TEST_F(VentanasRSA, ValoresRechazados) {
@@ -83,12 +83,12 @@ TEST_F(VentanasRSA, ValoresRechazados) {
 // hola → 006115132000, saved to a file, opened again and deciphered → hola.
 TEST_F(VentanasRSA, HolaIdaYVueltaPorUnFichero) {
     estableceClaves("11", "13", "7");
-    EXPECT_EQ(texto("lbsRSA") + " " + texto("lbtRSA"), "103 7");
+    EXPECT_EQ(campo("lbsRSA") + " " + campo("lbtRSA"), "103 7");
     cifra("hola", 0, {"btpaso1"});
     EXPECT_EQ(situacion(), "EE 01 Frame1 fijo");
     pulsa({"btpaso2"});
     EXPECT_EQ(textos() + " " + situacion(), "hola|07151100|006115132000 EE 00 frmpaso2 fijo");
-    EXPECT_EQ(texto("txpaso2codPublica"), "C( [m] modulo 143 ) = [m] ^7 modulo 143");
+    EXPECT_EQ(campo("txpaso2codPublica"), "C( [m] modulo 143 ) = [m] ^7 modulo 143");
     fichero("btGuardarEnFicheroPublica", "2", "c.cod");
     EXPECT_EQ(leeFichero("c.cod"), "006115132000\r\n");
     fichero("btAbrirdeFicheroPublica", "2", "c.cod");
@@ -96,8 +96,8 @@ TEST_F(VentanasRSA, HolaIdaYVueltaPorUnFichero) {
     pulsa(opcion(1));
     pulsa({"btpaso1", "btpaso2"});
     EXPECT_EQ(textos(), "006115132000\r\n|07151100|hola");
-    EXPECT_EQ(texto("txpaso2decodPublica"), "D( [m*] modulo 143 ) = [m*] ^103 modulo 143");
-    EXPECT_EQ(texto("Label45"), "En este último paso, se realiza");
+    EXPECT_EQ(campo("txpaso2decodPublica"), "D( [m*] modulo 143 ) = [m*] ^103 modulo 143");
+    EXPECT_EQ(campo("Label45"), "En este último paso, se realiza");
 
     pulsa({"btinicializar"});
     esperaMensaje("El número '150' debe ser menor que '143'.");

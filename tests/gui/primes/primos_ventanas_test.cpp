@@ -54,7 +54,7 @@ TEST_F(VentanaListaPrimos, ValidacionesListaCuentaTrampaYTiempoAgotado) {
     EXPECT_EQ(resultado()->windowTitle(), "LISTA DE NUMEROS PRIMOS");
     EXPECT_TRUE(control<QLineEdit>(resultado(), "txnumprimos")->isReadOnly());
     calcula({"25"});
-    pulsa(control<QPushButton>(resultado(), "btsalir"));
+    pulsa(resultado(), "btsalir");
     ASSERT_FALSE(resultadoVisible());
     EXPECT_EQ(lista(), kPrimosHasta25);  // the hidden result window keeps its list
     esperaMensaje("btListaPrimos:La operación ha producido el siguiente error:\n\nDesbordamiento");

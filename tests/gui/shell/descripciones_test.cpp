@@ -68,7 +68,7 @@ TEST_F(Descripciones, CadaEntradaYCadaBotonExtraAbrenSuVentanaYLaTrazaDeRestosEx
         accion(entrada)->trigger();
         QWidget* v = compruebaVentana(nombre, titulo);
         ASSERT_NE(v, nullptr);
-        pulsa(control<QPushButton>(v, "btsalir"));
+        pulsa(v, "btsalir");
         EXPECT_FALSE(v->isVisible());
         EXPECT_TRUE(principal->isVisible());
         accion(entrada)->trigger();
@@ -83,7 +83,7 @@ TEST_F(Descripciones, CadaEntradaYCadaBotonExtraAbrenSuVentanaYLaTrazaDeRestosEx
         QWidget* otra = compruebaVentana(nombre, titulo);
         ASSERT_NE(otra, nullptr);
         EXPECT_TRUE(v->isVisible());  // beside its own, not instead of it
-        pulsa(control<QPushButton>(otra, "btsalir"));
+        pulsa(otra, "btsalir");
         EXPECT_FALSE(otra->isVisible());
         EXPECT_TRUE(v->isVisible());
         pulsa(boton);
@@ -97,7 +97,7 @@ TEST_F(Descripciones, CadaEntradaYCadaBotonExtraAbrenSuVentanaYLaTrazaDeRestosEx
     EXPECT_EQ(traza.findChildren<QPushButton*>().size(), 1);
     EXPECT_EQ(traza.findChild<QLabel*>()->text(), "RESTO");  // its only caption
     txTraza->setPlainText("4\n0");
-    pulsa(control<QPushButton>(&traza, "btsalir"));
+    pulsa(&traza, "btsalir");
     EXPECT_FALSE(traza.isVisible());
     EXPECT_EQ(&principal->contexto().abre<gui::FrmTraza>(), &traza);
     EXPECT_EQ(txTraza->toPlainText(), "4\n0");  // kept while hidden
