@@ -1,7 +1,7 @@
 // The alphabet menu: choosing the active alphabet with its label, modulus and enabling; opening,
 // saving and closing user alphabets, the save prompt's three buttons after defining and while
-// closing, the exit warning over alphabets defined in the windows, and an alphabet's whole life:
-// defined, loaded, selected, used to encipher, saved, closed, opened again and used to decipher.
+// closing, and an alphabet's whole life: defined, loaded, selected, used to encipher, saved,
+// closed, opened again and used to decipher.
 #include <QPushButton>
 
 #include "gui/crypto/cifrado_prueba.hpp"
@@ -102,20 +102,6 @@ TEST_F(MenuAlfabetos, AbrirUnFichero) {
     esperaMensaje("Para poder abrir uno nuevo has de cerrar al menos uno ya cargado del programa.");
     accion("nAbrirAlfa")->trigger();  // with eight alphabets loaded
     EXPECT_EQ(enRanura(7), "a7: a 00");
-}
-
-TEST_F(MenuAlfabetos, LaSalidaAvisaDeLosAlfabetosSinGuardar) {
-    cargaDefinido("primero & cía", {{"a", "0"}});
-    cargaDefinido("cuarto", {{"a", "0"}});
-    for (const auto& [boton, terminado] :
-         {std::pair{"btCancelarAviso", 0}, {"btAceptarAviso", 1}}) {
-        esperaDialogo("frmAvisoSalir", [this, boton](QWidget* d) {
-            EXPECT_EQ(control<QLabel>(d, "lbAvisoAlfabetos")->text(), "primero & cía\ncuarto\n");
-            control<QPushButton>(d, boton)->click();
-        });
-        accion("nSalir")->trigger();
-        EXPECT_EQ(terminaciones, terminado) << boton;
-    }
 }
 
 TEST_F(MenuAlfabetos, CadaAlfabetoConSuModulo) {
