@@ -45,25 +45,8 @@ class VentanasRSA : public PruebaCifrado {
     QWidget* rsa = nullptr;
 };
 
-TEST_F(VentanasRSA, LosPasosSoloAvanzanEnOrden) {
+TEST_F(VentanasRSA, LosPasosSoloAvanzanEnOrdenYConValoresValidos) {
     EXPECT_EQ(sistema(), "      100000");
-    rsaPaso({{"txprimop", "10"}, {"txprimoq", "13"}}, {"btBuscarCercanoPyQ"});
-    EXPECT_EQ(sistema(), "11 13     110000");
-    EXPECT_FALSE(control<QWidget>(rsa, "txprimop")->isEnabled());
-    rsaPaso({}, {"btAceptarPyQ"});
-    EXPECT_EQ(sistema(), "11 13 143 120   001100");
-    rsaPaso({{"txAsignat", "6"}}, {"btBuscaMCDmascerca"});
-    EXPECT_EQ(sistema(), "11 13 143 120 7  000110");
-    rsaPaso({}, {"btAceptart"});
-    EXPECT_EQ(sistema(), "11 13 143 120 7 103 000001");
-    rsaPaso({}, {"btIniciarRSA"});
-    EXPECT_EQ(sistema(), "      100000");
-    estableceClaves({}, {}, {});  // empty fields give the smallest primes
-    EXPECT_EQ(sistema().left(11), "2 2 4 2 3 1");
-    EXPECT_EQ(campo("lbnRSA"), "4");
-}
-
-TEST_F(VentanasRSA, ValoresRechazados) {
     esperaMensaje("p y q han de ser números enteros.");
     rsaPaso({{"txprimop", "10,5"}}, {"btBuscarCercanoPyQ"});
     EXPECT_TRUE(sistema().endsWith(" 100000")) << sistema().toStdString();
@@ -74,10 +57,24 @@ TEST_F(VentanasRSA, ValoresRechazados) {
     rsaPaso({}, {"btAceptarPyQ"});
     EXPECT_EQ(sistema(), "46337 46349     110000");
     rsaPaso({}, {"btIniciarRSA"});
-    rsaPaso({{"txprimop", "11"}, {"txprimoq", "13"}}, {"btBuscarCercanoPyQ", "btAceptarPyQ"});
+
+    rsaPaso({{"txprimop", "10"}, {"txprimoq", "13"}}, {"btBuscarCercanoPyQ"});
+    EXPECT_EQ(sistema(), "11 13     110000");
+    EXPECT_FALSE(control<QWidget>(rsa, "txprimop")->isEnabled());
+    rsaPaso({}, {"btAceptarPyQ"});
+    EXPECT_EQ(sistema(), "11 13 143 120   001100");
     esperaMensaje("t ha de ser un número entero positivo.");
     rsaPaso({{"txAsignat", "-7"}}, {"btBuscaMCDmascerca"});
     EXPECT_EQ(sistema(), "11 13 143 120 -7  001100");
+    rsaPaso({{"txAsignat", "6"}}, {"btBuscaMCDmascerca"});
+    EXPECT_EQ(sistema(), "11 13 143 120 7  000110");
+    rsaPaso({}, {"btAceptart"});
+    EXPECT_EQ(sistema(), "11 13 143 120 7 103 000001");
+    rsaPaso({}, {"btIniciarRSA"});
+    EXPECT_EQ(sistema(), "      100000");
+    estableceClaves({}, {}, {});  // empty fields give the smallest primes
+    EXPECT_EQ(sistema().left(11), "2 2 4 2 3 1");
+    EXPECT_EQ(campo("lbnRSA"), "4");
 }
 
 // hola → 006115132000, saved to a file, opened again and deciphered → hola.
