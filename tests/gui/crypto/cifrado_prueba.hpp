@@ -15,13 +15,17 @@ namespace zefra::pruebas {
 
 class PruebaCifrado : public PruebaAlfabetos {
   protected:
-    // Accepts r and s in the key window; `w` becomes the window named `destino` it opens.
-    void abre(const QString& r, const QString& s, const char* destino = "frmcripprivada") {
-        accion("ncripprivada")->trigger();
+    // Writes r and s in the key window and presses "Continuar".
+    void continua(const QString& r, const QString& s) {
         QWidget* claves = ventana("frmpedirclaves");
         control<QComboBox>(claves, "Dpopcionesclave")->setEditText(r);
         escribe(control<QLineEdit>(claves, "txclave_s"), s);
         pulsa(claves, "btseguircprivada");
+    }
+    // Accepts r and s from the menu; `w` becomes the window named `destino` it opens.
+    void abre(const QString& r, const QString& s, const char* destino = "frmcripprivada") {
+        accion("ncripprivada")->trigger();
+        continua(r, s);
         w = abierta(destino);
         ASSERT_TRUE(w);
     }

@@ -198,8 +198,7 @@ class VentanaClaves : public PruebaCifrado {
     QComboBox* r() const { return control<QComboBox>(k(), "Dpopcionesclave"); }
     // The texts of r, s and the minimum, and the keys listed.
     QString campos() const {
-        QStringList l = {r()->currentText(), control<QLineEdit>(k(), "txclave_s")->text(),
-                         control<QLineEdit>(k(), "txclavemin_r")->text()};
+        QStringList l = {r()->currentText(), texto(k(), "txclave_s"), texto(k(), "txclavemin_r")};
         for (int i = 0; i < r()->count() && i < 4; ++i)
             l << r()->itemText(i);
         return l.join('|') + (r()->count() > 4 ? "… " + QString::number(r()->count()) : "");
@@ -207,11 +206,6 @@ class VentanaClaves : public PruebaCifrado {
     void busca(const QString& desde) {
         escribe(control<QLineEdit>(k(), "txclavemin_r"), desde);
         pulsa(k(), "btbusquedacp_r");
-    }
-    void continua(const QString& claveR, const QString& claveS) {
-        r()->setEditText(claveR);
-        escribe(control<QLineEdit>(k(), "txclave_s"), claveS);
-        pulsa(k(), "btseguircprivada");
     }
 };
 
