@@ -32,7 +32,7 @@ TEST_F(VentanaEuclides, TiempoAgotadoValidacionesMcdMcmYLaTrazaConAnchos) {
               {{"494065645841248", "5"},
                "No puede exceder el valor: 494065645841247 porque los resultados no serían "
                "fiables, gracias."},
-              {{"2,5", "5"}, "a y b han de ser números enteros"}},
+              {{"+12", "8"}, "a y b han de ser números enteros"}},  // by its text, not its value
              "txmcm");
     estado.tiempo.presupuesto.minutos = "media hora";
     mensajes({{{"12", "8"},
@@ -115,7 +115,7 @@ TEST_F(VentanaDiofanticas, TiempoAgotadoValidacionesSinSolucionErrorYSolucionCon
     mensajes({{{"12345678901", "8", "y"}, "a, b y c han de ser valores numéricos"},
               {{"12", "8", "-1234567890"},
                "a, b y c han de tener una longitud inferior o igual a diez dígitos"},
-              {{"12", "2,5", "1e3"}, "a, b y c han de ser números enteros"},
+              {{"12", "8", "1e3"}, "a, b y c han de ser números enteros"},  // by its text
               {{"0", "-0", "0"}, "Todo par de enteros (X, Y) es solución de 0·X + 0·Y = 0."}},
              "txX");
     EXPECT_FALSE(ofrece());

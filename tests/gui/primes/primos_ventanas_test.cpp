@@ -120,6 +120,7 @@ TEST_F(VentanaEsPrimo, VeredictosValidacionesNegativoYTiempoAgotado) {
     const std::pair<const char*, std::string_view> casos[] = {
         {"7", kEsPrimo},
         {"1", kNoEsPrimo},
+        {"5,00000000000000001", kNoEsPrimo},   // not whole, though its double is 5
         {"9,007199254740992e15", kNoEsPrimo},  // 2^53 itself is accepted
     };
     for (const auto& [numero, esperado] : casos) {
