@@ -5,8 +5,11 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QTest>
+#include <fstream>
 
 #include "arithmetic/numeros.hpp"
+#include "files/frm_listdirec.hpp"
+#include "ui/texto_exacto.hpp"
 
 namespace zefra::pruebas {
 
@@ -15,6 +18,7 @@ PruebaVentanas::PruebaVentanas() {
     principal = std::make_unique<gui::FrmPrincipal>(estado);
     principal->fijaTerminar([this] { ++terminaciones; });
     principal->show();
+    principal->contexto().ventana<gui::FrmListDirec>().muestraCarpeta(carpeta.path());
     QObject::connect(&vigia_, &QTimer::timeout, [this] { contestaModal(); });
     vigia_.start(5);
 }
@@ -83,6 +87,12 @@ QAction* PruebaVentanas::accion(const QString& nombre) const {
     return a;
 }
 
+QString PruebaVentanas::texto(const QWidget* en, const QString& nombre) const {
+    const QWidget* c = control<QWidget>(en, nombre);
+    if (auto* t = qobject_cast<const gui::TextoExacto*>(c)) return t->textoExacto();
+    return c->property(c->inherits("QPlainTextEdit") ? "plainText" : "text").toString();
+}
+
 void PruebaVentanas::escribe(QLineEdit* campo, const QString& texto) {
     campo->selectAll();
     QTest::keyClick(campo, Qt::Key_Delete);
@@ -99,6 +109,19 @@ void PruebaVentanas::escribe(QLineEdit* campo, const QString& texto) {
 void PruebaVentanas::pulsa(QAbstractButton* boton) {
     ASSERT_TRUE(boton->isEnabled()) << boton->objectName().toStdString();
     QTest::mouseClick(boton, Qt::LeftButton);
+}
+
+std::string PruebaVentanas::ruta(const QString& fichero) const {
+    return carpeta.filePath(fichero).toStdString();
+}
+
+std::string PruebaVentanas::leeFichero(const QString& fichero) const {
+    std::ifstream f(ruta(fichero), std::ios::binary);
+    return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
+}
+
+void PruebaVentanas::creaFichero(const QString& fichero, const std::string& bytes) const {
+    std::ofstream(ruta(fichero), std::ios::binary) << bytes;
 }
 
 }  // namespace zefra::pruebas

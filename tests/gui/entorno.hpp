@@ -1,5 +1,6 @@
 // The shared fixture of every window test: a main window on a fake clock, under the offscreen
-// platform, that answers the modal windows a test expects and fails on any other.
+// platform, that answers the modal windows a test expects and fails on any other, with a folder
+// of its own where the file chooser starts.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -8,12 +9,14 @@
 #include <QPointer>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QWidget>
 #include <deque>
 #include <functional>
 #include <memory>
 #include <ostream>
+#include <string>
 
 #include "comun/reloj_falso.hpp"
 #include "shell/estado.hpp"
@@ -51,25 +54,47 @@ class PruebaVentanas : public ::testing::Test {
     QAction* accion(const QString& nombre) const;
     template <class W = QWidget>
     W* ventana(const QString& nombre) const {
-        for (W* w : principal->findChildren<W*>(nombre)) {
-            if (w->isWindow()) return w;
+        for (W* v : principal->findChildren<W*>(nombre)) {
+            if (v->isWindow()) return v;
         }
         return nullptr;
     }
+    // A window that must be showing.
+    QWidget* abierta(const QString& nombre) const {
+        QWidget* v = ventana(nombre);
+        EXPECT_TRUE(v && v->isVisible()) << nombre.toStdString();
+        return v;
+    }
     template <class W>
     W* control(const QWidget* dentro, const QString& nombre) const {
-        W* w = dentro->findChild<W*>(nombre);
-        EXPECT_NE(w, nullptr) << nombre.toStdString();
-        return w;
+        W* c = dentro->findChild<W*>(nombre);
+        EXPECT_NE(c, nullptr) << nombre.toStdString();
+        return c;
     }
+    QAbstractButton* boton(const QWidget* en, const QString& nombre) const {
+        return control<QAbstractButton>(en, nombre);
+    }
+    QAbstractButton* boton(const QString& nombre) const { return boton(w, nombre); }
+    // The text a field, label or text box shows (a result field's exactly as kept): of the
+    // window under test, or of `en`.
+    QString texto(const QWidget* en, const QString& nombre) const;
+    QString campo(const QString& nombre) const { return texto(w, nombre); }
 
     // Replaces the text of a field by typing it (characters beyond ASCII are inserted).
     static void escribe(QLineEdit* campo, const QString& texto);
     static void pulsa(QAbstractButton* boton);
+    void pulsa(const QWidget* en, const QString& nombre) { pulsa(boton(en, nombre)); }
 
+    // The whole bytes of a file of the test's folder, and writing them.
+    std::string ruta(const QString& fichero) const;
+    std::string leeFichero(const QString& fichero) const;
+    void creaFichero(const QString& fichero, const std::string& bytes) const;
+
+    QTemporaryDir carpeta;
     RelojFalso reloj;
     Estado estado{reloj};
     std::unique_ptr<gui::FrmPrincipal> principal;
+    QWidget* w = nullptr;  // the window under test
     int terminaciones = 0;
 
   private:

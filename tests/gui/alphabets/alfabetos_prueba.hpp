@@ -6,11 +6,10 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QTemporaryDir>
-#include <fstream>
 #include <string>
 
-#include "files/frm_listdirec.hpp"
+#include "alphabets/ranuras.hpp"
+#include "alphabets/seleccion_alfabeto.hpp"
 #include "gui/entorno.hpp"
 #include "ui/rejilla.hpp"
 
@@ -18,11 +17,6 @@ namespace zefra::pruebas {
 
 class PruebaAlfabetos : public PruebaVentanas {
   protected:
-    QAbstractButton* boton(const QWidget* w, const char* nombre) const {
-        return control<QAbstractButton>(w, nombre);
-    }
-    using PruebaVentanas::pulsa;
-    void pulsa(const QWidget* w, const char* nombre) { pulsa(boton(w, nombre)); }
     // Writes the text of an editable drop-down list.
     void elige(const QWidget* w, const char* lista, const QString& texto) const {
         control<QComboBox>(w, lista)->setEditText(texto);
@@ -31,8 +25,7 @@ class PruebaAlfabetos : public PruebaVentanas {
     // "Crear": the define window.
     QWidget* define() {
         accion("nCrearAlfa")->trigger();
-        EXPECT_TRUE(definir()->isVisible());
-        return definir();
+        return abierta("frmDefineAlfabeto");
     }
     // "ASOCIAR" with this symbol and code.
     void asocia(const QString& simbolo, const QString& codigo) {
@@ -60,19 +53,13 @@ class PruebaAlfabetos : public PruebaVentanas {
     }
     // Makes the user alphabet of menu entry nalfaus(i) active.
     void selecciona(int i) { entrada(i)->trigger(); }
-    // Loads symbols a, b, c … with these codes into slot i, as the alphabet files load them.
+    // Loads symbols a, b, c … with these codes into slot i, unsaved, as opening a file does.
     void carga(int i, const std::string& nombre, const QString& codigos) {
-        auto& r = estado.ranuras[static_cast<std::size_t>(i)];
-        r.libre = false;
-        r.nombre = nombre;
-        const QStringList c = codigos.split(' ');
-        for (int k = 0; k < c.size(); ++k) {
-            r.tabla.fija(k, 0, std::string(1, static_cast<char>('a' + k)));
-            r.tabla.fija(k, 1, c[k].toStdString());
-        }
-        entrada(i + 1)->setText(QString::fromStdString(nombre));
-        entrada(i + 1)->setVisible(true);
-        entrada(0)->setVisible(true);
+        Alfabeto a{nombre, {}};
+        for (const QString& c : codigos.split(' '))
+            a.equivalencias.push_back({{char('a' + a.equivalencias.size())}, c.toStdString()});
+        ocupaRanura(estado.ranuras[static_cast<std::size_t>(i)], a, false);
+        gui::SeleccionAlfabeto::de(principal->contexto()).ranuraCargada(i);
     }
 
     // The naming window will be answered with this name and "Aceptar", or with "Cancelar".
@@ -94,19 +81,20 @@ class PruebaAlfabetos : public PruebaVentanas {
     void esperaSelector(bool abrir, const char* codigo, const QString& fichero,
                         const QString& nombre) {
         esperaDialogo("frmlistdirec", [=, this](QWidget* d) {
-            EXPECT_EQ(control<QLineEdit>(d, "txdonde")->text(), codigo);
             EXPECT_TRUE(!abrir || control<QLineEdit>(d, "txalfalibre")->text() == nombre);
-            static_cast<gui::FrmListDirec*>(d)->muestraCarpeta(carpeta.path());
-            escribe(control<QLineEdit>(d, "txnomarchi"), fichero);
-            boton(d, abrir ? "btAbrir" : "btGuardar")->click();
+            eligeFichero(d, codigo, fichero);
             if (d->isVisible()) boton(d, "Command1")->click();  // a refused file: give up
         });
         if (!abrir)
             esperaMensaje(QStringLiteral("Alfabeto %1 guardado satisfactoriamente.").arg(nombre));
     }
-    std::string leeFichero(const QString& nombre) const {
-        std::ifstream f(carpeta.filePath(nombre).toStdString(), std::ios::binary);
-        return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
+    // In the file chooser, which must have been asked with this code, the file of the test's
+    // folder is opened or saved, whichever the chooser offers.
+    void eligeFichero(QWidget* selector, const char* codigo, const QString& fichero) {
+        EXPECT_EQ(control<QLineEdit>(selector, "txdonde")->text(), codigo);
+        escribe(control<QLineEdit>(selector, "txnomarchi"), fichero);
+        boton(selector, boton(selector, "btGuardar")->isVisible() ? "btGuardar" : "btAbrir")
+            ->click();
     }
 
     QString activo() const { return control<QLabel>(principal.get(), "lbalfabetoactivo")->text(); }
@@ -125,17 +113,14 @@ class PruebaAlfabetos : public PruebaVentanas {
         EXPECT_EQ(accion("nGuardarAlfa")->isEnabled(), m);
         return s + (m ? " +" : "");
     }
-    const RanuraAlfabeto& ranura(int i) const {
-        return estado.ranuras[static_cast<std::size_t>(i)];
-    }
     // A slot: "libre", or its name (with "*" when saved) and its entries "symbol code".
     QString enRanura(int i) const {
-        if (ranura(i).libre) return "libre";
+        const RanuraAlfabeto& r = estado.ranuras[static_cast<std::size_t>(i)];
+        if (r.libre) return "libre";
         QStringList e;
-        for (const auto& x : equivalenciasDe(ranura(i).tabla))
+        for (const auto& x : equivalenciasDe(r.tabla))
             e << QString::fromStdString(x.simbolo + " " + x.codigo);
-        return QString::fromStdString(ranura(i).nombre) + (ranura(i).guardado ? "*: " : ": ") +
-               e.join(", ");
+        return QString::fromStdString(r.nombre) + (r.guardado ? "*: " : ": ") + e.join(", ");
     }
     // The entries of a window's grid, the same way.
     QString rejilla(const QWidget* w, const char* nombre) const {
@@ -149,7 +134,6 @@ class PruebaAlfabetos : public PruebaVentanas {
     static constexpr const char* kCargado = "ALFABETO CARGADO EN MEMORIA.";
     static constexpr const char* kNoCargado = "NO SE CARGÓ EN MEMORIA.";
     static constexpr const char* kModificado = "Alfabeto modificado.";
-    QTemporaryDir carpeta;
 };
 
 }  // namespace zefra::pruebas

@@ -1,7 +1,7 @@
 // The alphabet menu: choosing the active alphabet with its label, modulus and enabling; opening,
 // saving and closing user alphabets, the save prompt's three buttons after defining and while
-// closing, the exit warning over alphabets defined in the windows, and an alphabet's whole life:
-// defined, loaded, selected, used to encipher, saved, closed, opened again and used to decipher.
+// closing, and an alphabet's whole life: defined, loaded, selected, used to encipher, saved,
+// closed, opened again and used to decipher.
 #include <QPushButton>
 
 #include "gui/crypto/cifrado_prueba.hpp"
@@ -18,7 +18,7 @@ class MenuAlfabetos : public PruebaCifrado {
     QString cifraConHuecos(const char* r, const char* s, const QString& mensaje, int direccion) {
         abre(r, s, "frPrivadaAlfaus");
         cifra(mensaje, direccion, {"btpaso1", "btpaso2"});
-        const QString resultado = texto("txmensajecod");
+        const QString resultado = campo("txmensajecod");
         pulsa({"btsalir"});
         return resultado;
     }
@@ -82,8 +82,8 @@ TEST_F(MenuAlfabetos, CerrarSinGuardarConCadaBoton) {
 
 TEST_F(MenuAlfabetos, AbrirUnFichero) {
     estado.ranuras[0].libre = false;
-    std::ofstream(carpeta.filePath("abc.txt").toStdString()) << "abc\r\na 00\r\nb 1\r\nzzz\r\n\r\n";
-    std::ofstream(carpeta.filePath("malo.txt").toStdString()) << "abc\r\na05\r\nzzz\r\n\r\n";
+    creaFichero("abc.txt", "abc\r\na 00\r\nb 1\r\nzzz\r\n\r\n");
+    creaFichero("malo.txt", "abc\r\na05\r\nzzz\r\n\r\n");
     esperaSelector(true, "3", "malo.txt", "1");
     esperaMensaje("Alfabeto no válido");
     accion("nAbrirAlfa")->trigger();
@@ -102,20 +102,6 @@ TEST_F(MenuAlfabetos, AbrirUnFichero) {
     esperaMensaje("Para poder abrir uno nuevo has de cerrar al menos uno ya cargado del programa.");
     accion("nAbrirAlfa")->trigger();  // with eight alphabets loaded
     EXPECT_EQ(enRanura(7), "a7: a 00");
-}
-
-TEST_F(MenuAlfabetos, LaSalidaAvisaDeLosAlfabetosSinGuardar) {
-    cargaDefinido("primero & cía", {{"a", "0"}});
-    cargaDefinido("cuarto", {{"a", "0"}});
-    for (const auto& [boton, terminado] :
-         {std::pair{"btCancelarAviso", 0}, {"btAceptarAviso", 1}}) {
-        esperaDialogo("frmAvisoSalir", [this, boton](QWidget* d) {
-            EXPECT_EQ(control<QLabel>(d, "lbAvisoAlfabetos")->text(), "primero & cía\ncuarto\n");
-            control<QPushButton>(d, boton)->click();
-        });
-        accion("nSalir")->trigger();
-        EXPECT_EQ(terminaciones, terminado) << boton;
-    }
 }
 
 TEST_F(MenuAlfabetos, CadaAlfabetoConSuModulo) {

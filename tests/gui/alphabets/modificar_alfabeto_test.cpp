@@ -45,8 +45,6 @@ class ModificarAlfabeto : public PruebaAlfabetos {
         pulsa(ventana("frCambiaAlfaNombre"), respuesta);
     }
     QString cambio() const { return control<QLineEdit>(w, "txSeCambio")->text(); }
-
-    QWidget* w = nullptr;
 };
 
 TEST_F(ModificarAlfabeto, AgregarBorrarYOrdenar) {

@@ -23,20 +23,16 @@ TEST_F(VentanaEuclides, TiempoAgotadoValidacionesMcdMcmYLaTrazaConAnchos) {
     estado.tiempo.presupuesto.segundos = "1";
     reloj.paso = 0.4;
     mensajes({{{"317811", "196418"}, "Se ha excedido el tiempo establecido."}}, "txmcd");
-    EXPECT_FALSE(boton("btTraza")->isEnabled());            // not the trace of a run that timed out
-    EXPECT_EQ(estado.trazaEuclides.texto(1, 0), "317811");  // though its partial rows stay
+    EXPECT_FALSE(boton("btTraza")->isEnabled());  // not the trace of a run that timed out
     reloj.paso = 0;
     calcula({"12", "8"});
     const char* kNoNumerico = "a y b han de ser valores numéricos";
-    const char* kNoEntero = "a y b han de ser números enteros";
     mensajes({{{"12", ""}, kNoNumerico},
-              {{"1e400", "5"}, kNoNumerico},
               {{"x", "494065645841248"}, kNoNumerico},
               {{"494065645841248", "5"},
                "No puede exceder el valor: 494065645841247 porque los resultados no serían "
                "fiables, gracias."},
-              {{"2,5", "5"}, kNoEntero},
-              {{"+12", "8"}, kNoEntero}},
+              {{"+12", "8"}, "a y b han de ser números enteros"}},  // by its text, not its value
              "txmcm");
     estado.tiempo.presupuesto.minutos = "media hora";
     mensajes({{{"12", "8"},
@@ -50,7 +46,6 @@ TEST_F(VentanaEuclides, TiempoAgotadoValidacionesMcdMcmYLaTrazaConAnchos) {
         {"-12", "8", "4 24", true},
         {"0", "5", "5 0", true},
         {"494065645841247", "494065645841246", "1 Capacidad entera excedida.", true},
-        {"007", "-21", "7 21", true},
     };
     for (const auto& [a, b, resultado, traza] : casos) {
         calcula({a, b});
@@ -98,7 +93,7 @@ struct VentanaDiofanticas : PruebaFormulario {
                 ->setChecked(valores[i] != nullptr);
             if (valores[i]) escribe(control<QLineEdit>(r, kCotas[i]), valores[i]);
         }
-        pulsa(control<QPushButton>(r, "btCalculaRestr"));
+        pulsa(r, "btCalculaRestr");
     }
     void acotaSinSolucion(const char* x0, const char* x1, const char* y0, const char* y1) {
         esperaMensaje(kSinRestringida);
@@ -116,15 +111,11 @@ TEST_F(VentanaDiofanticas, TiempoAgotadoValidacionesSinSolucionErrorYSolucionCon
     reloj.paso = 0.4;
     mensajes({{{"317811", "196418", "1"}, "Se ha excedido del tiempo especificado."}}, "txX");
     reloj.paso = 0;
-    const char* kNoNumerico = "a, b y c han de ser valores numéricos";
-    const char* kLargo = "a, b y c han de tener una longitud inferior o igual a diez dígitos";
-    const char* kNoEntero = "a, b y c han de ser números enteros";
-    mensajes({{{"x", "8", "20"}, kNoNumerico},
-              {{"12345678901", "8", "y"}, kNoNumerico},
-              {{"12345678901", "8", "20"}, kLargo},
-              {{"12", "8", "-1234567890"}, kLargo},
-              {{"12", "2,5", "20"}, kNoEntero},
-              {{"12", "8", "1e3"}, kNoEntero},
+    // Each check goes over the three fields before the next check.
+    mensajes({{{"12345678901", "8", "y"}, "a, b y c han de ser valores numéricos"},
+              {{"12", "8", "-1234567890"},
+               "a, b y c han de tener una longitud inferior o igual a diez dígitos"},
+              {{"12", "8", "1e3"}, "a, b y c han de ser números enteros"},  // by its text
               {{"0", "-0", "0"}, "Todo par de enteros (X, Y) es solución de 0·X + 0·Y = 0."}},
              "txX");
     EXPECT_FALSE(ofrece());
@@ -158,7 +149,7 @@ TEST_F(VentanaDiofanticas, RestriccionesCotasNoValidasYLaTablaDeQuinientas) {
     EXPECT_EQ(texto(r, "intervalo") + ' ' + texto(r, "Muestra"), "[-2,2] Hay 5 soluciones.");
     auto* tabla = control<gui::Rejilla>(r, "TablaSoluciones");
     EXPECT_FALSE(tabla->isVisible());
-    pulsa(control<QPushButton>(r, "VerSoluciones"));
+    pulsa(r, "VerSoluciones");
     EXPECT_TRUE(tabla->isVisible());
     EXPECT_EQ(filas(tabla, 0, 2, 6),
               "Valor de k,-2,-1,0,1,2;(x,y)=,(1,1),(3,-2),(5,-5),(7,-8),(9,-11)");
@@ -189,7 +180,6 @@ TEST_F(VentanaDiofanticas, RestriccionesCotasNoValidasYLaTablaDeQuinientas) {
     calcula({"12", "8", "3"});
     restricciones();
     acotaSinSolucion("0", nullptr, nullptr, nullptr);
-    acotaSinSolucion(nullptr, nullptr, nullptr, nullptr);
 }
 
 using CambioDeBase = PruebaFormulario;
@@ -223,13 +213,11 @@ TEST_F(CambioDeBase, DeBaseBADiezCompruebaLaBaseYLosDigitosYConvierte) {
     mensajes(kBase, "txinver");
     calcula({"1010", "2"});
     EXPECT_EQ(campo("txinver") + " = " + campo("txq"), QString("10 = ") + kDesarrollo);
-    const char* kCifras = "Los dígitos han de ser cifras del 0 al 9.";
     mensajes({{{"uno", "2"}, "El valor ha de ser numérico"},
               {{"-101", "2"}, kFuera},
               {{"101", "00000000002"}, "No puede superar los once dígitos"},
               {{"19", "9"}, "Los digitos deben ser menores que la base"},
-              {{"1,5", "9"}, kCifras},
-              {{" 101", "2"}, kCifras}});
+              {{" 101", "2"}, "Los dígitos han de ser cifras del 0 al 9."}});
     EXPECT_EQ(campo("txinver"), QString());  // emptied before the digit checks
 }
 

@@ -4,25 +4,30 @@
 
 #include <QGroupBox>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "files/frm_listdirec.hpp"
 #include "gui/alphabets/alfabetos_prueba.hpp"
-#include "ui/texto_exacto.hpp"
 
 namespace zefra::pruebas {
 
 class PruebaCifrado : public PruebaAlfabetos {
   protected:
-    // Accepts r and s in the key window; `w` becomes the window named `destino` it opens.
-    void abre(const QString& r, const QString& s, const char* destino = "frmcripprivada") {
-        accion("ncripprivada")->trigger();
+    // Writes r and s in the key window and presses "Continuar".
+    void continua(const QString& r, const QString& s) {
         QWidget* claves = ventana("frmpedirclaves");
         control<QComboBox>(claves, "Dpopcionesclave")->setEditText(r);
         escribe(control<QLineEdit>(claves, "txclave_s"), s);
-        pulsa(control<QPushButton>(claves, "btseguircprivada"));
-        w = ventana(destino);
-        ASSERT_TRUE(w && w->isVisible()) << destino;
+        pulsa(claves, "btseguircprivada");
+    }
+    // Accepts r and s from the menu; `w` becomes the window named `destino` it opens.
+    void abre(const QString& r, const QString& s, const char* destino = "frmcripprivada") {
+        accion("ncripprivada")->trigger();
+        continua(r, s);
+        w = abierta(destino);
+        ASSERT_TRUE(w);
     }
     void mensaje(const QString& texto) const {
         auto* m = control<QPlainTextEdit>(w, "txmensaje");
@@ -32,19 +37,12 @@ class PruebaCifrado : public PruebaAlfabetos {
     QRadioButton* opcion(int i) const {
         return control<QRadioButton>(w, QStringLiteral("%1(%2)").arg(opciones).arg(i));
     }
-    // The text of a field or label of the window, exactly as a result field keeps it.
-    QString texto(const char* nombre) const {
-        auto* c = control<QWidget>(w, nombre);
-        if (auto* t = qobject_cast<gui::TextoExacto*>(c)) return t->textoExacto();
-        if (auto* t = qobject_cast<QPlainTextEdit*>(c)) return t->toPlainText();
-        return c->property("text").toString();
-    }
     bool habilitado(const char* nombre) const { return control<QWidget>(w, nombre)->isEnabled(); }
     using PruebaAlfabetos::pulsa;
     // Presses the window's buttons in order.
     void pulsa(std::initializer_list<const char*> botones) {
         for (const char* b : botones)
-            pulsa(control<QPushButton>(w, b));
+            pulsa(w, b);
     }
     // Types the message, chooses the direction and presses the steps given.
     void cifra(const QString& texto, int direccion, std::initializer_list<const char*> botones) {
@@ -56,26 +54,24 @@ class PruebaCifrado : public PruebaAlfabetos {
     // enabled steps as 1s and 0s, the frames shown ("-" for none), and whether the message is
     // fixed and the choice of alphabet locked.
     QString situacion() const {
-        QString s = QString(opcion(0)->isChecked()   ? "E"
-                            : opcion(1)->isChecked() ? "D"
-                                                     : "-") +
-                    (opcion(0)->isEnabled() ? "E" : "") + (opcion(1)->isEnabled() ? "D" : "") + " ";
+        QString s = opcion(0)->isChecked() ? "E" : opcion(1)->isChecked() ? "D" : "-";
+        s += QString(opcion(0)->isEnabled() ? "E" : "") + (opcion(1)->isEnabled() ? "D" : "") + ' ';
         for (const char* p : pasos)
-            s += habilitado(p) ? QLatin1Char('1') : QLatin1Char('0');
+            s += habilitado(p) ? '1' : '0';
         QStringList visibles;
         for (const char* m : marcos)
             if (control<QGroupBox>(w, m)->isVisible()) visibles << m;
-        return s + " " + (visibles.isEmpty() ? "-" : visibles.join('+')) +
-               (habilitado("txmensaje") ? "" : " fijo") +
-               (principal->findChild<QMenu*>("nSelecAlfa")->menuAction()->isEnabled()
-                    ? ""
-                    : " bloqueado");
+        s += ' ' + (visibles.isEmpty() ? "-" : visibles.join('+'));
+        if (!habilitado("txmensaje")) s += " fijo";
+        if (!principal->findChild<QMenu*>("nSelecAlfa")->menuAction()->isEnabled())
+            s += " bloqueado";
+        return s;
     }
     // The message and the results of the steps.
     QString textos() const {
-        QString s = texto("txmensaje");
+        QString s = campo("txmensaje");
         for (const char* r : salidas)
-            s += "|" + texto(r);
+            s += "|" + campo(r);
         return s;
     }
     // The file chooser of the window's button, with its request code, opens or saves a file of
@@ -84,15 +80,11 @@ class PruebaCifrado : public PruebaAlfabetos {
         pulsa({botonVentana});
         auto& s = principal->contexto().ventana<gui::FrmListDirec>();
         EXPECT_FALSE(s.isModal());
-        EXPECT_EQ(control<QLineEdit>(&s, "txdonde")->text(), codigo);
-        s.muestraCarpeta(carpeta.path());
-        escribe(control<QLineEdit>(&s, "txnomarchi"), nombre);
-        const bool guardar = control<QPushButton>(&s, "btGuardar")->isVisible();
-        if (guardar) esperaMensaje("Archivo guardado satisfactoriamente.");
-        pulsa(control<QPushButton>(&s, guardar ? "btGuardar" : "btAbrir"));
+        if (boton(&s, "btGuardar")->isVisible())
+            esperaMensaje("Archivo guardado satisfactoriamente.");
+        eligeFichero(&s, codigo, nombre);
     }
 
-    QWidget* w = nullptr;
     const char* opciones = "Option1";
     std::vector<const char*> pasos = {"btpaso1", "btpaso2", "btpaso3"};
     std::vector<const char*> marcos = {"Frame1", "frmpaso2", "frmpaso2_deco", "frmpaso3"};

@@ -32,7 +32,7 @@ class VentanasRSA : public PruebaCifrado {
         for (const auto& [campo, valor] : campos)
             escribe(control<QLineEdit>(rsa, campo), valor);
         for (const char* b : botones)
-            pulsa(control<QPushButton>(rsa, b));
+            pulsa(rsa, b);
     }
     // The four steps with the values given, then "Continuar": `w` is the public-key window.
     void estableceClaves(const QString& p, const QString& q, const QString& t) {
@@ -45,25 +45,8 @@ class VentanasRSA : public PruebaCifrado {
     QWidget* rsa = nullptr;
 };
 
-TEST_F(VentanasRSA, LosPasosSoloAvanzanEnOrden) {
+TEST_F(VentanasRSA, LosPasosSoloAvanzanEnOrdenYConValoresValidos) {
     EXPECT_EQ(sistema(), "      100000");
-    rsaPaso({{"txprimop", "10"}, {"txprimoq", "13"}}, {"btBuscarCercanoPyQ"});
-    EXPECT_EQ(sistema(), "11 13     110000");
-    EXPECT_FALSE(control<QWidget>(rsa, "txprimop")->isEnabled());
-    rsaPaso({}, {"btAceptarPyQ"});
-    EXPECT_EQ(sistema(), "11 13 143 120   001100");
-    rsaPaso({{"txAsignat", "6"}}, {"btBuscaMCDmascerca"});
-    EXPECT_EQ(sistema(), "11 13 143 120 7  000110");
-    rsaPaso({}, {"btAceptart"});
-    EXPECT_EQ(sistema(), "11 13 143 120 7 103 000001");
-    rsaPaso({}, {"btIniciarRSA"});
-    EXPECT_EQ(sistema(), "      100000");
-    estableceClaves({}, {}, {});  // empty fields give the smallest primes
-    EXPECT_EQ(sistema().left(11), "2 2 4 2 3 1");
-    EXPECT_EQ(texto("lbnRSA"), "4");
-}
-
-TEST_F(VentanasRSA, ValoresRechazados) {
     esperaMensaje("p y q han de ser números enteros.");
     rsaPaso({{"txprimop", "10,5"}}, {"btBuscarCercanoPyQ"});
     EXPECT_TRUE(sistema().endsWith(" 100000")) << sistema().toStdString();
@@ -74,21 +57,35 @@ TEST_F(VentanasRSA, ValoresRechazados) {
     rsaPaso({}, {"btAceptarPyQ"});
     EXPECT_EQ(sistema(), "46337 46349     110000");
     rsaPaso({}, {"btIniciarRSA"});
-    rsaPaso({{"txprimop", "11"}, {"txprimoq", "13"}}, {"btBuscarCercanoPyQ", "btAceptarPyQ"});
+
+    rsaPaso({{"txprimop", "10"}, {"txprimoq", "13"}}, {"btBuscarCercanoPyQ"});
+    EXPECT_EQ(sistema(), "11 13     110000");
+    EXPECT_FALSE(control<QWidget>(rsa, "txprimop")->isEnabled());
+    rsaPaso({}, {"btAceptarPyQ"});
+    EXPECT_EQ(sistema(), "11 13 143 120   001100");
     esperaMensaje("t ha de ser un número entero positivo.");
     rsaPaso({{"txAsignat", "-7"}}, {"btBuscaMCDmascerca"});
     EXPECT_EQ(sistema(), "11 13 143 120 -7  001100");
+    rsaPaso({{"txAsignat", "6"}}, {"btBuscaMCDmascerca"});
+    EXPECT_EQ(sistema(), "11 13 143 120 7  000110");
+    rsaPaso({}, {"btAceptart"});
+    EXPECT_EQ(sistema(), "11 13 143 120 7 103 000001");
+    rsaPaso({}, {"btIniciarRSA"});
+    EXPECT_EQ(sistema(), "      100000");
+    estableceClaves({}, {}, {});  // empty fields give the smallest primes
+    EXPECT_EQ(sistema().left(11), "2 2 4 2 3 1");
+    EXPECT_EQ(campo("lbnRSA"), "4");
 }
 
 // hola → 006115132000, saved to a file, opened again and deciphered → hola.
 TEST_F(VentanasRSA, HolaIdaYVueltaPorUnFichero) {
     estableceClaves("11", "13", "7");
-    EXPECT_EQ(texto("lbsRSA") + " " + texto("lbtRSA"), "103 7");
+    EXPECT_EQ(campo("lbsRSA") + " " + campo("lbtRSA"), "103 7");
     cifra("hola", 0, {"btpaso1"});
     EXPECT_EQ(situacion(), "EE 01 Frame1 fijo");
     pulsa({"btpaso2"});
     EXPECT_EQ(textos() + " " + situacion(), "hola|07151100|006115132000 EE 00 frmpaso2 fijo");
-    EXPECT_EQ(texto("txpaso2codPublica"), "C( [m] modulo 143 ) = [m] ^7 modulo 143");
+    EXPECT_EQ(campo("txpaso2codPublica"), "C( [m] modulo 143 ) = [m] ^7 modulo 143");
     fichero("btGuardarEnFicheroPublica", "2", "c.cod");
     EXPECT_EQ(leeFichero("c.cod"), "006115132000\r\n");
     fichero("btAbrirdeFicheroPublica", "2", "c.cod");
@@ -96,8 +93,8 @@ TEST_F(VentanasRSA, HolaIdaYVueltaPorUnFichero) {
     pulsa(opcion(1));
     pulsa({"btpaso1", "btpaso2"});
     EXPECT_EQ(textos(), "006115132000\r\n|07151100|hola");
-    EXPECT_EQ(texto("txpaso2decodPublica"), "D( [m*] modulo 143 ) = [m*] ^103 modulo 143");
-    EXPECT_EQ(texto("Label45"), "En este último paso, se realiza");
+    EXPECT_EQ(campo("txpaso2decodPublica"), "D( [m*] modulo 143 ) = [m*] ^103 modulo 143");
+    EXPECT_EQ(campo("Label45"), "En este último paso, se realiza");
 
     pulsa({"btinicializar"});
     esperaMensaje("El número '150' debe ser menor que '143'.");

@@ -3,10 +3,8 @@
 #include <QComboBox>
 #include <QDir>
 #include <QListWidget>
-#include <QTemporaryDir>
 
 #include <filesystem>
-#include <fstream>
 
 #include "files/frm_listdirec.hpp"
 #include "gui/shell/formulario.hpp"
@@ -18,7 +16,7 @@ class Selector : public PruebaFormulario {
   protected:
     Selector() : selector(principal->contexto().ventana<gui::FrmListDirec>()) {}
 
-    // Asks to open (and takes the text when `aceptar`) or to save `texto`, in the test's folder.
+    // Asks to open (and takes the text when `aceptar`) or to save `texto`.
     void pide(bool guardar, const std::string& texto = {}) {
         gui::DestinoFichero destino;
         destino.recibe = [this](const std::string& t) {
@@ -29,30 +27,21 @@ class Selector : public PruebaFormulario {
         destino.guardado = [this] { ++guardados; };
         selector.pide({guardar ? "2" : "1", guardar ? "Guardar en fichero" : "Abrir de fichero",
                        guardar, false, destino});
-        selector.muestraCarpeta(dir.path());
-    }
-    std::string ruta(const QString& n) const { return QDir(dir.path()).filePath(n).toStdString(); }
-    void crea(const QString& n, const std::string& bytes) {
-        std::ofstream(ruta(n), std::ios::binary) << bytes;
-    }
-    std::string lee(const QString& n) {
-        std::ifstream f(ruta(n), std::ios::binary);
-        return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
+        selector.muestraCarpeta(carpeta.path());  // with what the test has put there
     }
     QListWidget* lista(const char* nombre) { return control<QListWidget>(&selector, nombre); }
 
     gui::FrmListDirec& selector;
-    QTemporaryDir dir;
     std::string recibido = "-";
     bool aceptar = true;
     int guardados = 0;
 };
 
 TEST_F(Selector, AbreElTextoEnteroSalvoSiNoPuedeOLoRechazan) {
-    crea("m.txt", "zvkf\r\n");
-    crea("b.cod", "");
+    creaFichero("m.txt", "zvkf\r\n");
+    creaFichero("b.cod", "");
     std::filesystem::create_directory(ruta("carpeta"));
-    crea("grande.txt", std::string(16 * 1024 * 1024 + 1, 'a'));
+    creaFichero("grande.txt", std::string(16 * 1024 * 1024 + 1, 'a'));
     pide(false);
     EXPECT_EQ(selector.windowTitle() + ' ' + texto(&selector, "txdonde"), "Abrir de fichero 1");
     EXPECT_TRUE(control<QWidget>(&selector, "btAbrir")->isVisible());
@@ -67,11 +56,11 @@ TEST_F(Selector, AbreElTextoEnteroSalvoSiNoPuedeOLoRechazan) {
     lista("File1")->setCurrentRow(1);       // clicking a file copies its name
     EXPECT_EQ(texto(&selector, "txnomarchi"), "m.txt");
     aceptar = false;
-    pulsa(control<QPushButton>(&selector, "btAbrir"));
+    pulsa(&selector, "btAbrir");
     EXPECT_EQ(recibido, "zvkf\r\n");
     EXPECT_TRUE(selector.isVisible());  // a refused text leaves the chooser open
     aceptar = true;
-    pulsa(control<QPushButton>(&selector, "btAbrir"));
+    pulsa(&selector, "btAbrir");
     EXPECT_FALSE(selector.isVisible());
 
     pide(false);
@@ -83,25 +72,25 @@ TEST_F(Selector, AbreElTextoEnteroSalvoSiNoPuedeOLoRechazan) {
 }
 
 TEST_F(Selector, GuardaYConfirmaPeroNoSobreUnFicheroDeSoloLectura) {
-    crea("viejo.txt", "intacto");
+    creaFichero("viejo.txt", "intacto");
     std::filesystem::permissions(ruta("viejo.txt"), std::filesystem::perms::owner_read);
     pide(true, "zvkf");
     esperaMensaje("No pudo guardarse en el fichero especificado.");
     rellena(&selector, {"txnomarchi"}, {"viejo.txt"}, "btGuardar");
-    EXPECT_EQ(lee("viejo.txt"), "intacto");
+    EXPECT_EQ(leeFichero("viejo.txt"), "intacto");
     EXPECT_EQ(guardados, 0);
     EXPECT_TRUE(selector.isVisible());
-    selector.muestraCarpeta(dir.path() + "/");  // a folder ending in '/' gets no second one
+    selector.muestraCarpeta(carpeta.path() + "/");  // a folder ending in '/' gets no second one
     esperaMensaje("Archivo guardado satisfactoriamente.");
     rellena(&selector, {"txnomarchi"}, {"r.cod"}, "btGuardar");
-    EXPECT_EQ(lee("r.cod"), "zvkf\r\n");
+    EXPECT_EQ(leeFichero("r.cod"), "zvkf\r\n");
     EXPECT_EQ(guardados, 1);
     EXPECT_FALSE(selector.isVisible());
 }
 
 TEST_F(Selector, NavegaPorLasCarpetasSalvoLasQueNoPuedeAbrir) {
     std::filesystem::create_directory(ruta("sub"));
-    crea("sub/dentro.txt", "d");
+    creaFichero("sub/dentro.txt", "d");
     const auto cerrada = ruta("cerrada");
     std::filesystem::create_directory(cerrada);
     std::filesystem::permissions(cerrada, std::filesystem::perms::none);
@@ -109,15 +98,15 @@ TEST_F(Selector, NavegaPorLasCarpetasSalvoLasQueNoPuedeAbrir) {
     auto* carpetas = lista("Dir1");
     EXPECT_GE(control<QComboBox>(&selector, "Drive1")->count(), 2);  // the root and home
     emit carpetas->itemActivated(carpetas->findItems("sub", Qt::MatchExactly).value(0));
-    EXPECT_EQ(selector.carpeta(), QDir(dir.path()).filePath("sub"));
+    EXPECT_EQ(selector.carpeta(), carpeta.filePath("sub"));
     EXPECT_EQ(lista("File1")->count(), 1);
     emit carpetas->itemActivated(carpetas->item(0));  // ".."
-    EXPECT_EQ(selector.carpeta(), QDir::cleanPath(dir.path()));
+    EXPECT_EQ(selector.carpeta(), QDir::cleanPath(carpeta.path()));
     if (::geteuid() != 0) {  // root reads every folder
         esperaMensaje("Se ha producido el siguiente error:\nNo se puede abrir la carpeta " +
                       QDir::cleanPath(QString::fromStdString(cerrada)) + ".");
         emit carpetas->itemActivated(carpetas->findItems("cerrada", Qt::MatchExactly).value(0));
-        EXPECT_EQ(selector.carpeta(), QDir::cleanPath(dir.path()));  // the lists stay
+        EXPECT_EQ(selector.carpeta(), QDir::cleanPath(carpeta.path()));  // the lists stay
     }
     std::filesystem::permissions(cerrada, std::filesystem::perms::owner_all);
 }

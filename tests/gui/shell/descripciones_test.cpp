@@ -1,6 +1,5 @@
 // The description windows: each menu entry opens its window with its title, "Salir" hides it,
 // the extra buttons open further descriptions beside it, and none of them is empty or cut off.
-#include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
@@ -45,15 +44,14 @@ class Descripciones : public PruebaVentanas {
     // its extras. At its default size no line of the text is cut at the right edge (a
     // pseudocode line wider than the window would need a scroll bar).
     QWidget* compruebaVentana(const char* nombre, const char* titulo) {
-        QWidget* v = ventana(nombre);
-        EXPECT_TRUE(v && v->isVisible()) << nombre;
+        QWidget* v = abierta(nombre);
         if (!v) return nullptr;
         EXPECT_EQ(v->windowTitle(), titulo);
         EXPECT_EQ(v->windowModality(), Qt::NonModal);
         const auto extras = std::count_if(std::begin(kExtras), std::end(kExtras),
                                           [v](const auto& x) { return v->objectName() == x[0]; });
         EXPECT_EQ(v->findChildren<QPushButton*>().size(), 1 + extras);  // found by name below
-        EXPECT_EQ(control<QPushButton>(v, "btsalir")->text().remove('&'), "Salir");
+        EXPECT_EQ(boton(v, "btsalir")->text().remove('&'), "Salir");
         auto* texto = control<QTextBrowser>(v, "txDescripcion");
         EXPECT_TRUE(texto->isReadOnly());
         EXPECT_GT(texto->toPlainText().trimmed().size(), 200);
@@ -68,39 +66,31 @@ TEST_F(Descripciones, CadaEntradaYCadaBotonExtraAbrenSuVentanaYLaTrazaDeRestosEx
         accion(entrada)->trigger();
         QWidget* v = compruebaVentana(nombre, titulo);
         ASSERT_NE(v, nullptr);
-        pulsa(control<QPushButton>(v, "btsalir"));
+        pulsa(v, "btsalir");
         EXPECT_FALSE(v->isVisible());
-        EXPECT_TRUE(principal->isVisible());
         accion(entrada)->trigger();
         EXPECT_EQ(ventana(nombre), v);  // created once, only shown again
     }
     for (const auto& [desde, nombreBoton, caption, nombre, titulo] : kExtras) {
         SCOPED_TRACE(nombreBoton);
         QWidget* v = ventana(desde);
-        auto* boton = control<QPushButton>(v, nombreBoton);
-        EXPECT_EQ(boton->text().remove('&'), caption);
-        pulsa(boton);
+        QAbstractButton* extra = boton(v, nombreBoton);
+        EXPECT_EQ(extra->text().remove('&'), caption);
+        pulsa(extra);
         QWidget* otra = compruebaVentana(nombre, titulo);
         ASSERT_NE(otra, nullptr);
         EXPECT_TRUE(v->isVisible());  // beside its own, not instead of it
-        pulsa(control<QPushButton>(otra, "btsalir"));
+        pulsa(otra, "btsalir");
         EXPECT_FALSE(otra->isVisible());
-        EXPECT_TRUE(v->isVisible());
-        pulsa(boton);
+        pulsa(extra);
         EXPECT_EQ(ventana(nombre), otra);
     }
-    auto& traza = principal->contexto().abre<gui::FrmTraza>();
+    auto& traza = principal->contexto().abre<gui::FrmTraza>();  // no entry opens it yet
     EXPECT_EQ(traza.objectName() + ' ' + traza.windowTitle(),
               "frmTraza TRAZA DEL ALGORITMO DE EUCLIDES");
-    auto* txTraza = control<QPlainTextEdit>(&traza, "txTraza");
-    EXPECT_TRUE(txTraza->isReadOnly());
-    EXPECT_EQ(traza.findChildren<QPushButton*>().size(), 1);
-    EXPECT_EQ(traza.findChild<QLabel*>()->text(), "RESTO");  // its only caption
-    txTraza->setPlainText("4\n0");
-    pulsa(control<QPushButton>(&traza, "btsalir"));
+    EXPECT_TRUE(control<QPlainTextEdit>(&traza, "txTraza")->isReadOnly());
+    pulsa(&traza, "btsalir");
     EXPECT_FALSE(traza.isVisible());
-    EXPECT_EQ(&principal->contexto().abre<gui::FrmTraza>(), &traza);
-    EXPECT_EQ(txTraza->toPlainText(), "4\n0");  // kept while hidden
 }
 
 }  // namespace

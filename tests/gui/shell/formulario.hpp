@@ -40,7 +40,7 @@ class PruebaFormulario : public PruebaVentanas {
                  const QString& boton) {
         for (qsizetype i = 0; i < campos.size(); ++i)
             escribe(control<QLineEdit>(en, campos[i]), valores.value(i));
-        pulsa(control<QPushButton>(en, boton));
+        pulsa(en, boton);
     }
     // Computes each case expecting its message, in order (none for nullptr); after each one the
     // field `vacio`, when named, must be empty.
@@ -53,19 +53,10 @@ class PruebaFormulario : public PruebaVentanas {
             }
         }
     }
-    // The text a field, label or text box shows: of the window under test, or of `en`.
-    QString campo(const QString& nombre) const { return texto(w, nombre); }
-    QString texto(const QWidget* en, const QString& nombre) const {
-        const QWidget* c = control<QWidget>(en, nombre);
-        return c->property(c->inherits("QPlainTextEdit") ? "plainText" : "text").toString();
-    }
-    QPushButton* boton(const QString& nombre) const { return control<QPushButton>(w, nombre); }
     // Presses a button of the window under test and returns the window it shows.
     QWidget* abreCon(const QString& nombreBoton, const QString& nombre) {
-        pulsa(boton(nombreBoton));
-        QWidget* v = ventana(nombre);
-        EXPECT_TRUE(v && v->isVisible()) << nombre.toStdString();
-        return v;
+        pulsa(w, nombreBoton);
+        return abierta(nombre);
     }
     // `cuantas` rows of a grid from row `desde`: their first `columnas` cells joined by ',', the
     // rows by ';'.
@@ -79,8 +70,6 @@ class PruebaFormulario : public PruebaVentanas {
         }
         return texto.join(';');
     }
-
-    QWidget* w = nullptr;
 
   private:
     QStringList campos_;
