@@ -112,7 +112,13 @@ void FrmDiofanticas::resuelve() {
         }
         contexto_.estado.tiempo.marcaInicio();
         const auto resultado = Diofantica(contexto_.estado, valores[0], valores[1], valores[2]);
-        if (!resultado) return mensaje(this, "Se ha excedido del tiempo especificado.");
+        if (!resultado) {
+            // An earlier run's trace and bounds would no longer match the empty fields, and
+            // the bounds would report "no solution" for an equation that may have one.
+            btTrazaDiof_->setEnabled(false);
+            btRestriccionesDiof_->setEnabled(false);
+            return mensaje(this, "Se ha excedido del tiempo especificado.");
+        }
         if (const auto* motivo = std::get_if<SinSolucion>(&*resultado)) {
             mensaje(this, std::string(textoSinSolucion(*motivo)));
         } else {

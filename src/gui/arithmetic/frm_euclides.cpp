@@ -77,7 +77,11 @@ void FrmEuclides::calculaMcd() {
         auto& estado = contexto_.estado;
         estado.tiempo.marcaInicio();
         const auto g = Euclides(estado.tiempo, *a, *b, estado.trazaEuclides);
-        if (!g) return mensaje(this, "Se ha excedido el tiempo establecido.");
+        if (!g) {
+            // An earlier run's trace no longer matches the fields: it is not offered.
+            btTraza_->setEnabled(false);
+            return mensaje(this, "Se ha excedido el tiempo establecido.");
+        }
         if (*g == 0) {
             txmcd_->setText(QStringLiteral("0"));
             txmcm_->setText(QStringLiteral("0"));

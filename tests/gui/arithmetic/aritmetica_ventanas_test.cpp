@@ -20,10 +20,12 @@ TEST_F(VentanaEuclides, TiempoAgotadoValidacionesMcdMcmYLaTrazaConAnchos) {
     EXPECT_EQ(w->windowTitle(), "ALGORITMO DE EUCLIDES");
     EXPECT_TRUE(control<QLineEdit>(w, "txmcd")->isReadOnly());
     EXPECT_TRUE(control<QLineEdit>(w, "txmcm")->isReadOnly());
+    calcula({"12", "8"});
     estado.tiempo.presupuesto.segundos = "1";
     reloj.paso = 0.4;
     mensajes({{{"317811", "196418"}, "Se ha excedido el tiempo establecido."}}, "txmcd");
-    EXPECT_FALSE(boton("btTraza")->isEnabled());  // not the trace of a run that timed out
+    // Neither the run that timed out nor the earlier one offers its trace.
+    EXPECT_FALSE(boton("btTraza")->isEnabled());
     reloj.paso = 0;
     calcula({"12", "8"});
     const char* kNoNumerico = "a y b han de ser valores numéricos";
@@ -107,9 +109,11 @@ struct VentanaDiofanticas : PruebaFormulario {
 
 TEST_F(VentanaDiofanticas, TiempoAgotadoValidacionesSinSolucionErrorYSolucionConSuTraza) {
     EXPECT_EQ(w->windowTitle(), "ECUACIONES DIOFÁNTICAS LINEALES DE 2 INCÓGNITAS");
+    calcula({"12", "8", "20"});
     estado.tiempo.presupuesto.segundos = "1";
     reloj.paso = 0.4;
     mensajes({{{"317811", "196418", "1"}, "Se ha excedido del tiempo especificado."}}, "txX");
+    EXPECT_FALSE(ofrece());  // nor the earlier run's trace and bounds after a timeout
     reloj.paso = 0;
     // Each check goes over the three fields before the next check.
     mensajes({{{"12345678901", "8", "y"}, "a, b y c han de ser valores numéricos"},
