@@ -19,7 +19,6 @@
 namespace zefra::gui {
 namespace {
 
-constexpr int kLongitudMaxima = 10;
 constexpr double kMaximoValor = 2147483647;
 constexpr const char* kRango = "El valor númerico está limitado entre 0 y 2.147.483.647";
 
@@ -72,12 +71,6 @@ std::optional<int> VentanaCambioBase::leeBase() {
     return std::nullopt;
 }
 
-bool VentanaCambioBase::baseCorta() {
-    if (txmodn2_->text().size() <= kLongitudMaxima) return true;
-    mensaje(this, "No puede superar los once dígitos");
-    return false;
-}
-
 void VentanaCambioBase::empiezaCalculo() {
     contexto_.estado.tiempo.marcaInicio();
     txinver_->clear();
@@ -101,7 +94,7 @@ void FrmBaseB::calcula() {
         if (noEsEntero(texto) == 1) {
             return mensaje(this, "El valor ha de ser un número entero.");
         }
-        if (!baseCorta()) return;
+        if (!longitudAdmitida(this, txmodn2_)) return;
         empiezaCalculo();
         const auto r = aBaseB(aEntero32(*n), *base, textoDe(txmodn2_), texto);
         txinver_->setText(aQt(r.resultado));
@@ -122,7 +115,7 @@ void FrmBase10::calcula() {
         const auto valor = leeNumero(digitos);
         if (!valor) return mensaje(this, "El valor ha de ser numérico");
         if (*valor < 0) return mensaje(this, kRango);
-        if (!baseCorta()) return;
+        if (!longitudAdmitida(this, txmodn2_)) return;
         empiezaCalculo();
         if (!std::all_of(digitos.begin(), digitos.end(),
                          [](char c) { return c >= '0' && c <= '9'; })) {

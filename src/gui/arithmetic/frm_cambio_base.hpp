@@ -22,8 +22,6 @@ class VentanaCambioBase : public Ventana {
 
     // The base checks made first by both windows; the base when it passes them.
     std::optional<int> leeBase();
-    // The base text must fit in 10 characters.
-    bool baseCorta();
     void empiezaCalculo();
 
     virtual void calcula() = 0;

@@ -19,11 +19,6 @@
 #include "ui/trampa.hpp"
 
 namespace zefra::gui {
-namespace {
-
-constexpr int kLongitudMaxima = 10;
-
-}  // namespace
 
 FrmDiofanticas::FrmDiofanticas(Contexto& contexto)
     : Ventana(contexto.principal, QStringLiteral("frmDiofanticas"),
@@ -96,9 +91,10 @@ void FrmDiofanticas::resuelve() {
             valores[i] = *v;
         }
         for (const QLineEdit* c : campos) {
-            if (c->text().size() > kLongitudMaxima) {
-                return mensaje(
-                    this, "a, b y c han de tener una longitud inferior o igual a diez dígitos");
+            if (!longitudAdmitida(
+                    this, c,
+                    "a, b y c han de tener una longitud inferior o igual a diez dígitos")) {
+                return;
             }
         }
         // The equation is over the integers: a fraction would be rounded in the middle of the

@@ -20,11 +20,6 @@
 #include "ui/trampa.hpp"
 
 namespace zefra::gui {
-namespace {
-
-constexpr int kLongitudMaxima = 10;
-
-}  // namespace
 
 FrTrazaPotencia::FrTrazaPotencia(Contexto& contexto)
     : Ventana(contexto.principal, QStringLiteral("frTrazaPotencia"),
@@ -119,9 +114,7 @@ void FrmCalcupoten::calcula() {
             return mensaje(this, "Han de introducirse valores numéricos positivos.");
         if (*a < 0 || *b < 0 || *n <= 0)
             return mensaje(this, "Los valores han de ser positivos (>0)");
-        if (Txa_->text().size() > kLongitudMaxima) {
-            return mensaje(this, "No puede superar los once dígitos");
-        }
+        if (!longitudAdmitida(this, Txa_)) return;
         // A fraction would be rounded silently: the power would be of another number.
         for (const double v : {*a, *b, *n}) {
             if (v != std::floor(v)) return mensaje(this, "Los valores han de ser números enteros.");

@@ -78,7 +78,7 @@ void FrmCalInver::calcula() {
             leeElemento(this, txelemzn_,
                         {"El número de clase ha de ser numérico",
                          "El valor númerico está limitado entre -2.147.483.647 y 2.147.483.647"});
-        if (!a || !moduloCorto(this, txmodn2_)) return;
+        if (!a || !longitudAdmitida(this, txmodn2_)) return;
         auto& estado = contexto_.estado;
         estado.tiempo.marcaInicio();
         txinver_->clear();

@@ -20,7 +20,6 @@
 namespace zefra::gui {
 namespace {
 
-constexpr int kLongitudMaxima = 10;
 constexpr double kMaximoModulo = 2147483647;
 
 }  // namespace
@@ -94,9 +93,7 @@ void FrmFunEuler::calcula() {
     atrapaErrores(this, "btcalcueuler", [this] {
         const auto n = leeNumero(textoDe(txmodn3_));
         if (!n || *n <= 0) return mensaje(this, "El módulo ha de ser un número >0");
-        if (txmodn3_->text().size() > kLongitudMaxima) {
-            return mensaje(this, "No puede superar los once dígitos");
-        }
+        if (!longitudAdmitida(this, txmodn3_)) return;
         // φ of a fraction means nothing, and the factor table holds 32-bit numbers.
         if (*n != std::floor(*n)) return mensaje(this, "El módulo ha de ser un número entero.");
         if (*n > kMaximoModulo) {

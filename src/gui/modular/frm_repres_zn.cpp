@@ -73,7 +73,7 @@ void FrmRepresZn::calcula() {
             this, txclase_,
             {"El número de clase ha de ser numérico",
              "El valor numérico ha de estar comprendido entre  -2.147.483.647 y 2.147.483.647"});
-        if (!a || !moduloCorto(this, txmodn_)) return;
+        if (!a || !longitudAdmitida(this, txmodn_)) return;
         txsolrepres_->clear();
         const double r = representante(contexto_.estado, *n, *a);
         txsolrepres_->setText(aQt(textoDecimal(r)));

@@ -11,7 +11,6 @@ namespace zefra::gui {
 namespace {
 
 constexpr double kMaximo = 2147483647;
-constexpr int kLongitudMaxima = 10;
 
 bool esEntero(double x) {
     return std::floor(x) == x;
@@ -50,12 +49,6 @@ std::optional<double> leeElemento(QWidget* ventana, const QLineEdit* campo,
         return a;
     }
     return std::nullopt;
-}
-
-bool moduloCorto(QWidget* ventana, const QLineEdit* campo) {
-    if (campo->text().size() <= kLongitudMaxima) return true;
-    mensaje(ventana, "No puede superar los once dígitos");
-    return false;
 }
 
 }  // namespace zefra::gui

@@ -27,7 +27,5 @@ std::optional<double> leeModulo(QWidget* ventana, const QLineEdit* campo,
 // Reads an element: numeric, between −2147483647 and 2147483647, and whole.
 std::optional<double> leeElemento(QWidget* ventana, const QLineEdit* campo,
                                   const MensajesElemento& mensajes);
-// The modulus text may not be longer than 10 characters.
-bool moduloCorto(QWidget* ventana, const QLineEdit* campo);
 
 }  // namespace zefra::gui

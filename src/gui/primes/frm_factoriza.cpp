@@ -21,7 +21,6 @@ namespace zefra::gui {
 namespace {
 
 constexpr double kMayorFactorizable = 2147483647;
-constexpr qsizetype kLongitudMaxima = 10;
 // The prime column of a result line is as wide as this many digits: ten digits' room, then six
 // blanks.
 constexpr int kDigitosColumnaPrimo = 13;
@@ -106,8 +105,9 @@ void FrmFactoriza::factoriza() {
         if (!n || *n > kMayorFactorizable) {
             return mensaje(this, "Ha de ser un valor numérico inferior a 2.147.483.648");
         }
-        if (txnumf_->text().size() > kLongitudMaxima) {
-            return mensaje(this, "El valor numérico ha de ser inferior a 2.147.483.648");
+        if (!longitudAdmitida(this, txnumf_,
+                              "El valor numérico ha de ser inferior a 2.147.483.648")) {
+            return;
         }
         auto& estado = contexto_.estado;
         estado.tiempo.marcaInicio();

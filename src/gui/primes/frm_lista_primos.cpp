@@ -18,8 +18,6 @@
 namespace zefra::gui {
 namespace {
 
-// Longest bound accepted, in characters as typed.
-constexpr qsizetype kLongitudMaxima = 10;
 // During a long run the result list is brought up to date this often (milliseconds).
 constexpr qint64 kRefresco = 250;
 
@@ -60,8 +58,8 @@ void FrmListaPrimos::acepta() {
     const bool completo = atrapaErrores(this, "btListaPrimos", [&] {
         const auto tope = leeNumero(textoDe(txttopeprimo_));
         if (!tope) return mensaje(this, "Ha de ser un valor numérico");
-        if (txttopeprimo_->text().size() > kLongitudMaxima) {
-            return mensaje(this, "El número no puede superar los once dígitos");
+        if (!longitudAdmitida(this, txttopeprimo_, "El número no puede superar los once dígitos")) {
+            return;
         }
         auto& tiempo = contexto_.estado.tiempo;
         tiempo.marcaInicio();

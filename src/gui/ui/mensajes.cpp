@@ -1,5 +1,6 @@
 #include "ui/mensajes.hpp"
 
+#include <QLineEdit>
 #include <QMessageBox>
 
 #include "ui/textos.hpp"
@@ -26,6 +27,12 @@ void mensaje(QWidget* padre, const char* texto) {
 
 void mensaje(QWidget* padre, const std::string& texto) {
     mensaje(padre, aQt(texto));
+}
+
+bool longitudAdmitida(QWidget* ventana, const QLineEdit* campo, const char* aviso) {
+    if (campo->text().size() <= 10) return true;
+    mensaje(ventana, aviso);
+    return false;
 }
 
 void mensajeError(QWidget* padre, std::string_view prefijo, std::string_view descripcion) {

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+class QLineEdit;
 class QWidget;
 
 namespace zefra::gui {
@@ -13,6 +14,11 @@ namespace zefra::gui {
 void mensaje(QWidget* padre, const QString& texto);
 void mensaje(QWidget* padre, const char* texto);
 void mensaje(QWidget* padre, const std::string& texto);
+
+// Typed numbers have at most ten characters, a sign included. A longer text shows `aviso` and
+// gives false.
+bool longitudAdmitida(QWidget* ventana, const QLineEdit* campo,
+                      const char* aviso = "No puede superar los once dígitos");
 
 // The error trap's message: "<prefijo>:La operación ha producido el siguiente error:", two line
 // breaks, the description.
