@@ -9,6 +9,11 @@
 
 namespace zefra {
 
+// The largest 32-bit integer, 2^31 − 1: the bound of every value the windows take as 32 bits.
+inline constexpr double kMayorEntero32 = 2147483647;
+// 2^53: up to here a double holds every whole number exactly.
+inline constexpr double kMayorEnteroExacto = 9007199254740992;
+
 // The decimal separator of the system locale, used by every decimal text. ',' or '.'.
 char separadorDecimal();
 void fijaSeparadorDecimal(char separador);

@@ -12,7 +12,6 @@
 namespace zefra {
 namespace {
 
-constexpr double kMaximoModuloExacto = 9007199254740992;  // 2^53
 constexpr int kMaximoCodigoConsecutivo = 9999;
 
 bool esDigito(char c) {
@@ -46,7 +45,7 @@ BusquedaClaves buscaClaves(Tiempo& tiempo, double minimo, double n) {
 }
 
 std::optional<double> claseDeClave(std::string_view texto, double n) {
-    if (!(n >= 1 && n <= kMaximoModuloExacto && n == std::floor(n))) {
+    if (!(n >= 1 && n <= kMayorEnteroExacto && n == std::floor(n))) {
         throw ErrorEjecucion(TipoError::ArgumentoNoValido);
     }
     if (!leeNumero(texto)) return std::nullopt;

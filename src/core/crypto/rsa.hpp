@@ -6,12 +6,13 @@
 #include <string>
 #include <string_view>
 
+#include "arithmetic/numeros.hpp"
 #include "shell/estado.hpp"
 
 namespace zefra {
 
 // The largest modulus the powers work with (32-bit values).
-inline constexpr double kMaximoModuloRSA = 2147483647;
+inline constexpr double kMaximoModuloRSA = kMayorEntero32;
 
 // The smallest prime not below p (2 for any p up to 2), or nothing when the budget runs out.
 // The primality tests share the start the button recorded.

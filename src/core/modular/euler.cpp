@@ -9,15 +9,12 @@
 namespace zefra {
 namespace {
 
-// Whole numbers a double holds exactly.
-constexpr double kMayorEntero = 9007199254740992.0;
-
 void avisaLista(Estado& estado, std::string_view texto, bool bloqueada) {
     Observadores::avisa(estado.observadores.primosEuler, texto, bloqueada);
 }
 
 bool entero(double n) {
-    return n == std::floor(n) && n <= kMayorEntero;
+    return n == std::floor(n) && n <= kMayorEnteroExacto;
 }
 
 // Steps shared by both variants: the list emptied, the primality test (remembered for the last

@@ -5,15 +5,10 @@
 #include "shell/errores.hpp"
 
 namespace zefra {
-namespace {
-
-constexpr double kMaximo32 = 2147483647;
-
-}  // namespace
 
 DivisionZn divisionEnZn(double n, double a) {
     double resto = 0;
-    if (n > kMaximo32 || a > kMaximo32 || a < -kMaximo32) {
+    if (n > kMayorEntero32 || a > kMayorEntero32 || a < -kMayorEntero32) {
         resto = restoEntero(a, n);
     } else {
         // The remainder operator on 32-bit integers: the sign of the dividend.

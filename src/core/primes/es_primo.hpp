@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string_view>
 
+#include "arithmetic/numeros.hpp"
 #include "shell/tiempo.hpp"
 
 namespace zefra {
@@ -13,8 +14,8 @@ struct Estado;
 inline constexpr std::string_view kEsPrimo = "¡ES PRIMO!.";
 inline constexpr std::string_view kNoEsPrimo = "NO ES PRIMO.";
 
-// 2^53: up to here a double holds every whole number, so the test is about the number typed.
-inline constexpr std::uint64_t kMayorEnteroExacto = 9007199254740992;
+// 2^53 as an integer: up to here the test is about the number typed.
+inline constexpr auto kMayorPrimoComprobable = static_cast<std::uint64_t>(kMayorEnteroExacto);
 
 // 1 when n is prime, 0 when it is not (1, 0 and numbers that are not whole included), nothing
 // when the budget runs out (private start). Every verdict reached is also reported to the

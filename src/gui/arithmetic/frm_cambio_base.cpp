@@ -19,7 +19,6 @@
 namespace zefra::gui {
 namespace {
 
-constexpr double kMaximoValor = 2147483647;
 constexpr const char* kRango = "El valor númerico está limitado entre 0 y 2.147.483.647";
 
 }  // namespace
@@ -89,7 +88,7 @@ void FrmBaseB::calcula() {
         const std::string texto = textoDe(txelemzn_);
         const auto n = leeNumero(texto);
         if (!n) return mensaje(this, "El valor ha de ser numérico");
-        if (*n < 0 || *n > kMaximoValor) return mensaje(this, kRango);
+        if (*n < 0 || *n > kMayorEntero32) return mensaje(this, kRango);
         // A fractional value would be rounded and the expansion would not add up to it.
         if (noEsEntero(texto) == 1) {
             return mensaje(this, "El valor ha de ser un número entero.");

@@ -21,8 +21,6 @@
 namespace zefra::gui {
 namespace {
 
-constexpr double kMaximaCota = 2147483647;
-
 // The four bounds in the order they are checked: x lower, x upper, y lower, y upper.
 struct DescripcionCota {
     const char* campo;
@@ -123,7 +121,7 @@ void FrmRestriccionesDiof::calcula() {
             const std::string nombre = kCotas[i].nombre;
             const auto v = leeNumero(textoDe(cotas_[i]));
             if (!v) return mensaje(this, nombre + " ha de ser un valor numérico");
-            if (std::fabs(*v) > kMaximaCota) {
+            if (std::fabs(*v) > kMayorEntero32) {
                 return mensaje(this, nombre + " debe estar entre -2.147.483.647 y 2.147.483.647");
             }
             valores[i] = v;

@@ -18,11 +18,6 @@
 #include "ui/trampa.hpp"
 
 namespace zefra::gui {
-namespace {
-
-constexpr double kMaximoModulo = 2147483647;
-
-}  // namespace
 
 FrExplicaEuler::FrExplicaEuler(Contexto& contexto)
     : Ventana(contexto.principal, QStringLiteral("frExplicaEuler"),
@@ -96,7 +91,7 @@ void FrmFunEuler::calcula() {
         if (!longitudAdmitida(this, txmodn3_)) return;
         // φ of a fraction means nothing, and the factor table holds 32-bit numbers.
         if (*n != std::floor(*n)) return mensaje(this, "El módulo ha de ser un número entero.");
-        if (*n > kMaximoModulo) {
+        if (*n > kMayorEntero32) {
             return mensaje(this, "El módulo ha de ser inferior a 2.147.483.648");
         }
         auto& estado = contexto_.estado;

@@ -10,8 +10,6 @@
 namespace zefra::gui {
 namespace {
 
-constexpr double kMaximo = 2147483647;
-
 bool esEntero(double x) {
     return std::floor(x) == x;
 }
@@ -23,7 +21,7 @@ std::optional<double> leeModulo(QWidget* ventana, const QLineEdit* campo,
     const auto n = leeNumero(textoDe(campo));
     if (!n) {
         mensaje(ventana, mensajes.noNumerico);
-    } else if (*n > kMaximo) {
+    } else if (*n > kMayorEntero32) {
         mensaje(ventana, mensajes.demasiadoGrande);
     } else if (*n <= 0) {
         mensaje(ventana, mensajes.noPositivo);
@@ -41,7 +39,7 @@ std::optional<double> leeElemento(QWidget* ventana, const QLineEdit* campo,
     const auto a = leeNumero(textoDe(campo));
     if (!a) {
         mensaje(ventana, mensajes.noNumerico);
-    } else if (std::fabs(*a) > kMaximo) {
+    } else if (std::fabs(*a) > kMayorEntero32) {
         mensaje(ventana, mensajes.fueraDeRango);
     } else if (!esEntero(*a)) {
         mensaje(ventana, "El número de clase ha de ser un número entero.");

@@ -69,7 +69,7 @@ void FrmEsPrimo::compruebaPrimo() {
         if (!esNumerico(texto)) return mensaje(this, "Ha de ser un valor numérico");
         // Above 2^53 a double cannot hold every whole number: the verdict would be about
         // another number than the one typed.
-        if (comparaConEntero(texto, kMayorEnteroExacto) > 0) {
+        if (comparaConEntero(texto, kMayorPrimoComprobable) > 0) {
             return mensaje(this,
                            "No puede exceder el valor: 9007199254740992 porque el resultado no "
                            "sería fiable, gracias.");

@@ -20,7 +20,6 @@
 namespace zefra::gui {
 namespace {
 
-constexpr double kMayorFactorizable = 2147483647;
 // The prime column of a result line is as wide as this many digits: ten digits' room, then six
 // blanks.
 constexpr int kDigitosColumnaPrimo = 13;
@@ -102,7 +101,7 @@ FrmFactoriza::~FrmFactoriza() {
 void FrmFactoriza::factoriza() {
     atrapaErrores(this, "btfactorizaPrimos", [this] {
         const auto n = leeNumero(textoDe(txnumf_));
-        if (!n || *n > kMayorFactorizable) {
+        if (!n || *n > kMayorEntero32) {
             return mensaje(this, "Ha de ser un valor numérico inferior a 2.147.483.648");
         }
         if (!longitudAdmitida(this, txnumf_,
