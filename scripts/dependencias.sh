@@ -10,6 +10,8 @@ paquetes=(
     qt6-translations-l10n  # Qt's own dialog texts in Spanish
     fonts-dejavu-core fonts-dejavu-extra  # the fonts the windows are laid out with
     clang libclang-rt-dev  # libFuzzer, for the fuzz targets
+    clang-format      # the sources keep .clang-format
+    lintian desktop-file-utils appstream  # Debian's checks of the package and its metadata
 )
 
 faltan=()
