@@ -28,7 +28,8 @@ su conjunto es</p>
 ℤ<sub>10</sub>: 37 = 3·10 + 7, luego [37] = [7]; −33 = (−4)·10 + 7, luego [−33] = [7].</p>
 <p>El programa divide como el operador resto de la mayoría de los lenguajes de programación,
 truncando el cociente hacia cero, y el resto toma el signo del dividendo:
-−33 = (−3)·10 + (−3). Con ese resto, −33 y 7 no dan el mismo (−3 y 7), aunque son congruentes;
+−33 = (−3)·10 + (−3). Con ese resto, −33 y 7 no dan el mismo resto (−3 y 7), aunque son
+congruentes;
 por eso, cuando el resto sale negativo, el programa le suma <i>n</i>:
 [−33] = [−3] = [−3 + 10] = [7].</p>
 
@@ -134,7 +135,8 @@ puede simplificar: [<i>a</i>]<sup><i>m</i></sup> = [1].</p>
 <p>Consecuencias: si mcd(<i>a</i>, <i>n</i>) = 1, entonces
 [<i>a</i>]<sup>−1</sup> = [<i>a</i>]<sup>φ(<i>n</i>)−1</sup>, y en una potencia
 [<i>a</i>]<sup><i>b</i></sup> se puede cambiar <i>b</i> por el resto de dividir <i>b</i> entre
-φ(<i>n</i>); así lo hace el cálculo de potencias en ℤ<sub><i>n</i></sub>.</p>
+φ(<i>n</i>). Así lo hace el cálculo de potencias en ℤ<sub><i>n</i></sub> cuando obtiene
+φ(<i>n</i>) enseguida (véase su descripción).</p>
 )html";
 
 constexpr const char* kTeoremasEuler = R"html(

@@ -202,7 +202,8 @@ exponente del 2: 8 = 2<sup>3</sup>.</p>
 hacen como mucho unas 46&#8239;000 pruebas (√(2<sup>31</sup>) ≈ 46&#8239;341) y la
 factorización es inmediata. Aun así, en cada vuelta se comprueba el tiempo máximo, como en los
 demás algoritmos: si se supera, el programa lo avisa y no escribe resultado. La tabla de
-factores que queda la usa después la función de Euler.</p>
+factores que queda la usa después la ventana de la función de Euler para escribir la fórmula de
+su razonamiento.</p>
 <p>El programa solo descompone los enteros <i>n</i> ≥ 2; para 1, 0 y los negativos da un
 resultado vacío. El 1 no tiene factores primos; el 0 es divisible por todos los primos y no
 es producto de ellos; un negativo es −1 por la descomposición de su valor absoluto
