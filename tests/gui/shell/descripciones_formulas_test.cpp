@@ -66,6 +66,40 @@ std::vector<std::pair<int, int>> formulas(const QString& texto) {
     return salida;
 }
 
+// The stretches of a block of text that are one formula whoever wrote them, each [start, end]:
+// the two sides of a relation or operation sign set between blanks (a line break of the source
+// included), a short pair such as (a, b), the inside of braces, "(mod n" and a minus sign with
+// what it negates.
+std::vector<std::pair<int, int>> piezas(const QString& texto) {
+    static const QString b = QStringLiteral("[ \\t\\n\\x{a0}\\x{202f}]+");
+    static const QString x = QStringLiteral("[^ \\t\\n\\x{a0}\\x{202f}\\x{2028}]");
+    static const QRegularExpression patrones[] = {
+        QRegularExpression(x + b + "(=|≡|≠|≈|≤|≥|<|>|\\+|−|±|·|×|/|⇔|⇒|→|∈|∉|\\||:)" + b + x),
+        QRegularExpression(QStringLiteral("\\([^()\\s\\x{a0}]*,") + b +
+                           QStringLiteral("[^()\\s\\x{a0}]*\\)")),
+        QRegularExpression("\\{" + b + x),
+        QRegularExpression(x + b + "\\}"),
+        QRegularExpression(x + b + "\\(mod" + b + x),
+        QRegularExpression(QStringLiteral("−\\x{2060}?") + x),
+    };
+    std::vector<std::pair<int, int>> salida;
+    for (const QRegularExpression& patron : patrones) {
+        // Overlapping matches too: "a = b = c" holds two signs that share b.
+        for (qsizetype desde = 0;;) {
+            const QRegularExpressionMatch m = patron.match(texto, desde);
+            if (!m.hasMatch()) break;
+            salida.emplace_back(m.capturedStart(), m.capturedEnd() - 1);
+            desde = m.capturedStart() + 1;
+        }
+    }
+    return salida;
+}
+
+// A plain text with every run of blanks as one space and no word joiners.
+QString sinCortes(QString texto) {
+    return texto.remove(QChar(0x2060)).simplified();
+}
+
 class DescripcionesFormulas : public PruebaVentanas {};
 
 // Run again by ctest at a scale of 200 % (QT_SCALE_FACTOR=2).
@@ -80,10 +114,21 @@ TEST_F(DescripcionesFormulas, NingunaFormulaSeCortaEntreDosLineas) {
             auto* texto = control<QTextBrowser>(&v, QStringLiteral("txDescripcion"));
             ASSERT_NE(texto, nullptr);
             QTextDocument* documento = texto->document();
+            // Gluing changes where a line may break, never what the text says.
+            QTextDocument escrito;
+            escrito.setHtml(QString::fromUtf8(d.contenido));
+            EXPECT_EQ(sinCortes(documento->toPlainText()), sinCortes(escrito.toPlainText()));
             documento->documentLayout()->documentSize();  // lays the whole text out
             for (QTextBlock b = documento->begin(); b.isValid(); b = b.next()) {
                 const QTextLayout* capa = b.layout();
                 ASSERT_GT(capa->lineCount(), 0);
+                for (const auto& [inicio, fin] : piezas(b.text())) {
+                    ++vistas;
+                    EXPECT_EQ(capa->lineForTextPosition(inicio).lineNumber(),
+                              capa->lineForTextPosition(fin).lineNumber())
+                        << b.text().mid(inicio, fin - inicio + 1).toStdString() << " | "
+                        << b.text().toStdString();
+                }
                 for (const auto& [inicio, fin] : formulas(b.text())) {
                     ++vistas;
                     const int primera = capa->lineForTextPosition(inicio).lineNumber();
