@@ -3,6 +3,7 @@
 // program's own routines compute.
 #include <QAbstractButton>
 #include <QAbstractTextDocumentLayout>
+#include <QFontInfo>
 #include <QRegularExpression>
 #include <QTextBlock>
 #include <QTextBrowser>
@@ -100,6 +101,15 @@ QString sinCortes(QString texto) {
     return texto.remove(QChar(0x2060)).simplified();
 }
 
+// The block holds a raised exponent.
+bool conExponente(const QTextBlock& b) {
+    for (auto f = b.begin(); !f.atEnd(); ++f) {
+        if (f.fragment().charFormat().verticalAlignment() == QTextCharFormat::AlignSuperScript)
+            return true;
+    }
+    return false;
+}
+
 class DescripcionesFormulas : public PruebaVentanas {};
 
 // Run again by ctest at a scale of 200 % (QT_SCALE_FACTOR=2).
@@ -122,6 +132,20 @@ TEST_F(DescripcionesFormulas, NingunaFormulaSeCortaEntreDosLineas) {
             for (QTextBlock b = documento->begin(); b.isValid(); b = b.next()) {
                 const QTextLayout* capa = b.layout();
                 ASSERT_GT(capa->lineCount(), 0);
+                // Pseudocode in a fixed-pitch face, so that its columns line up; and room
+                // between the lines of a paragraph with exponents, so that none touches the
+                // line above.
+                if (b.blockFormat().nonBreakableLines()) {
+                    EXPECT_TRUE(QFontInfo(b.charFormat().font()).fixedPitch())
+                        << b.text().toStdString();
+                }
+                if (conExponente(b)) {
+                    for (int l = 1; l < capa->lineCount(); ++l) {
+                        EXPECT_GE(capa->lineAt(l).y() - capa->lineAt(l - 1).y(),
+                                  1.2 * capa->lineAt(l - 1).height())
+                            << b.text().toStdString();
+                    }
+                }
                 for (const auto& [inicio, fin] : piezas(b.text())) {
                     ++vistas;
                     EXPECT_EQ(capa->lineForTextPosition(inicio).lineNumber(),
