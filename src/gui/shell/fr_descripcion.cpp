@@ -18,21 +18,49 @@
 namespace zefra::gui {
 namespace {
 
-// Pseudocode is set in a monospace face that has the arrows and relations it uses.
+// Pseudocode is set in a monospace face that has the arrows and relations it uses. Paragraphs
+// and list items get a little more than single spacing, so that an exponent does not touch the
+// line above.
 const QString kEstilo = QStringLiteral(
     "pre { font-family: 'DejaVu Sans Mono', monospace; }"
+    "p, li { line-height: 125%; }"
     "h3 { margin-top: 14px; }"
     "table { margin-top: 6px; margin-bottom: 10px; }");
 
-// A formula is not broken across lines: the blanks around relation and operation signs, inside a
-// short pair such as mcd(a, b) and around "(mod" become non-breaking, so lines wrap only between
-// words and after the commas of the prose.
-QString formulasSinCortes(QString html) {
-    static const QRegularExpression signo(QStringLiteral(" (=|≡|≠|≤|≥|&lt;|&gt;|\\+|−|·|⇔|⇒) "));
-    static const QRegularExpression par(QStringLiteral("\\(([^() ]*), ([^() ]*)\\)"));
-    return html.replace(signo, QStringLiteral("\u00a0\\1\u00a0"))
+// Glues the parts of every formula of a stretch of prose: the blanks (line breaks of the source
+// included) around a relation or operation sign, inside a short pair such as mcd(a, b), inside
+// braces and before "(mod" become non-breaking, and a minus sign is joined to what it negates
+// (a line may otherwise break between "−" and "["), so lines wrap only between words and after
+// the commas of the prose.
+QString protegeFormulas(QString texto) {
+    static const QRegularExpression signo(
+        QStringLiteral("\\s+(=|≡|≠|≈|≤|≥|&lt;|&gt;|\\+|−|±|·|×|/|⇔|⇒|→|∈|∉|\\||:)\\s+"));
+    static const QRegularExpression par(QStringLiteral("\\(([^()\\s]*),\\s+([^()\\s]*)\\)"));
+    static const QRegularExpression abre(QStringLiteral("\\{\\s+"));
+    static const QRegularExpression cierra(QStringLiteral("\\s+\\}"));
+    static const QRegularExpression modulo(QStringLiteral("\\s+\\(mod\\s+"));
+    static const QRegularExpression menos(QStringLiteral("−(?=[^\\s\u00a0])"));
+    return texto.replace(signo, QStringLiteral("\u00a0\\1\u00a0"))
         .replace(par, QStringLiteral("(\\1,\u00a0\\2)"))
-        .replace(QStringLiteral(" (mod "), QStringLiteral("\u00a0(mod\u00a0"));
+        .replace(abre, QStringLiteral("{\u00a0"))
+        .replace(cierra, QStringLiteral("\u00a0}"))
+        .replace(modulo, QStringLiteral("\u00a0(mod\u00a0"))
+        .replace(menos, QStringLiteral("−\u2060"));
+}
+
+// The formulas of the prose glued; a <pre> block is left as written, since it never wraps and
+// its blanks line the code up.
+QString formulasSinCortes(const QString& html) {
+    static const QRegularExpression pre(QStringLiteral("<pre>.*?</pre>"),
+                                        QRegularExpression::DotMatchesEverythingOption);
+    QString salida;
+    qsizetype desde = 0;
+    for (auto it = pre.globalMatch(html); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        salida += protegeFormulas(html.mid(desde, m.capturedStart() - desde)) + m.captured();
+        desde = m.capturedEnd();
+    }
+    return salida + protegeFormulas(html.mid(desde));
 }
 
 // Read-only rich text whose preferred size shows all of its content at the given width

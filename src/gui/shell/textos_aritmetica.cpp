@@ -7,15 +7,19 @@ namespace {
 constexpr const char* kEuclides = R"html(
 <h3>Máximo común divisor</h3>
 <p>El <b>máximo común divisor</b> de dos enteros <i>a</i> y <i>b</i>, no ambos nulos, es el
-mayor entero positivo que divide a la vez a <i>a</i> y a <i>b</i>; se escribe
-mcd(<i>a</i>, <i>b</i>). Un número y su opuesto tienen los mismos divisores, así que
-mcd(<i>a</i>, <i>b</i>) = mcd(|<i>a</i>|, |<i>b</i>|); además, mcd(<i>a</i>, 0) = |<i>a</i>|.
-Basta, pues, estudiar el caso <i>a</i> ≥ <i>b</i> &gt; 0.</p>
+mayor entero positivo que divide tanto a <i>a</i> como a <i>b</i>; se escribe
+mcd(<i>a</i>, <i>b</i>), y las ventanas de cálculo lo escriben m.c.d. Un número y su opuesto
+tienen los mismos divisores, así que mcd(<i>a</i>, <i>b</i>) = mcd(|<i>a</i>|, |<i>b</i>|);
+además, mcd(<i>a</i>, 0) = |<i>a</i>| si <i>a</i> ≠ 0. Como todo entero divide a 0, 0 y 0 no
+tienen un mayor divisor común: <b>por convenio</b> se toma mcd(0, 0) = 0, y así lo da el
+programa. Basta, pues, estudiar el caso <i>a</i> ≥ <i>b</i> &gt; 0.</p>
 
 <h3>La división entera</h3>
-<p>Dados dos enteros <i>D</i> ≥ 0 y <i>d</i> &gt; 0, existen dos únicos enteros <i>q</i>
-(el cociente) y <i>r</i> (el resto) tales que</p>
+<p>Dados dos enteros <i>D</i> y <i>d</i> con <i>d</i> &gt; 0, existen dos únicos enteros
+<i>q</i> (el cociente) y <i>r</i> (el resto) tales que</p>
 <p align="center"><i>D</i> = <i>q</i>·<i>d</i> + <i>r</i>, &nbsp;&nbsp; 0 ≤ <i>r</i> &lt; <i>d</i>.</p>
+<p>El cociente <i>q</i> es el mayor entero que no pasa de <i>D</i>/<i>d</i>, también cuando
+<i>D</i> es negativo: 37 = 3·10 + 7 y −33 = (−4)·10 + 7.</p>
 <p>Los divisores comunes de <i>D</i> y <i>d</i> son exactamente los divisores comunes de
 <i>d</i> y <i>r</i>: todo divisor común de <i>D</i> y <i>d</i> divide a
 <i>r</i> = <i>D</i> − <i>q</i>·<i>d</i>, y todo divisor común de <i>d</i> y <i>r</i> divide a
@@ -23,7 +27,7 @@ Basta, pues, estudiar el caso <i>a</i> ≥ <i>b</i> &gt; 0.</p>
 <p align="center">mcd(<i>D</i>, <i>d</i>) = mcd(<i>d</i>, <i>r</i>).</p>
 
 <h3>El algoritmo</h3>
-<p>Se llama <i>r</i><sub>−1</sub> = <i>a</i> y <i>r</i><sub>0</sub> = <i>b</i>, y se divide cada
+<p>Llamamos <i>r</i><sub>−1</sub> = <i>a</i> y <i>r</i><sub>0</sub> = <i>b</i>, y dividimos cada
 resto entre el siguiente mientras el último resto obtenido no sea 0:</p>
 <table align="center" border="0" cellspacing="0" cellpadding="1">
 <tr><td align="right"><i>r</i><sub>−1</sub></td><td align="center">&nbsp;=&nbsp;</td>
@@ -65,7 +69,7 @@ la traza de la ventana de ejecución: dividendo, divisor, cociente y resto.</p>
 <h3>Mínimo común múltiplo</h3>
 <p>Conocido el máximo común divisor de dos enteros no nulos, su mínimo común múltiplo es</p>
 <p align="center">mcm(<i>a</i>, <i>b</i>) = |<i>a</i>·<i>b</i>| / mcd(<i>a</i>, <i>b</i>);</p>
-<p>en el ejemplo, mcm(252, 198) = 49896 / 18 = 2772.</p>
+<p>en el ejemplo, mcm(252, 198) = 49&#8239;896 / 18 = 2772.</p>
 )html";
 
 constexpr const char* kPseudoEuclides = R"html(
@@ -75,10 +79,11 @@ constexpr const char* kPseudoEuclides = R"html(
 función mcd(a, b)
     a ← |a|
     b ← |b|
-    si a = 0 entonces devolver b     { mcd(0, b) = b; mcd(0, 0) = 0 }
+    si a = 0 entonces devolver b     { mcd(0, b) = b; por convenio, mcd(0, 0) = 0 }
     si b = 0 entonces devolver a     { mcd(a, 0) = a }
     si b &gt; a entonces intercambiar a y b
     mientras b &gt; 0 hacer
+        si se ha superado el tiempo máximo entonces terminar sin resultado
         q ← a div b
         r ← a mod b
         anotar en la traza la fila a, b, q, r
@@ -89,8 +94,8 @@ función mcd(a, b)
 fin función
 </pre>
 <p>Cada vuelta del bucle es una división de la cadena; al salir, <i>a</i> guarda el último resto
-distinto de cero. En cada vuelta se comprueba además que no se ha superado el tiempo máximo
-fijado en la ventana principal; si se supera, el cálculo se detiene sin resultado.</p>
+distinto de cero. El tiempo máximo es el que se fija en la ventana principal; si se supera, el
+cálculo se detiene sin resultado.</p>
 )html";
 
 constexpr const char* kDiofanticas = R"html(
@@ -99,7 +104,8 @@ constexpr const char* kDiofanticas = R"html(
 <p align="center"><i>A</i>·<i>X</i> + <i>B</i>·<i>Y</i> = <i>C</i></p>
 <p>con coeficientes <i>A</i>, <i>B</i>, <i>C</i> enteros, de la que solo interesan las
 soluciones enteras <i>X</i>, <i>Y</i>. Suponemos que <i>A</i> y <i>B</i> no son ambos 0 (si lo
-fueran, la ecuación diría 0 = <i>C</i>) y llamamos <i>d</i> = mcd(<i>A</i>, <i>B</i>).</p>
+fueran, la ecuación diría 0 = <i>C</i>: sin solución si <i>C</i> ≠ 0, y con todo par como
+solución si <i>C</i> = 0) y llamamos <i>d</i> = mcd(<i>A</i>, <i>B</i>).</p>
 
 <h3>Existencia de solución</h3>
 <p><b>Teorema.</b> La ecuación tiene solución entera si y solo si <i>d</i> divide a
@@ -133,16 +139,19 @@ para algún entero <i>K</i>, y entonces <i>Y</i><sub>0</sub> − <i>Y</i> =
 
 <h3>Ejemplo</h3>
 <p>12·<i>X</i> + 8·<i>Y</i> = 20. Aquí <i>d</i> = mcd(12, 8) = 4, que divide a 20, así que hay
-solución. Una solución particular es <i>X</i><sub>0</sub> = 5, <i>Y</i><sub>0</sub> = −5, pues
-12·5 + 8·(−5) = 20, y la solución general es</p>
+solución. Como 12·1 + 8·(−1) = 4 y 20 = 5·4, una solución particular, la que da el programa, es
+<i>X</i><sub>0</sub> = 5, <i>Y</i><sub>0</sub> = −5, pues 12·5 + 8·(−5) = 20, y la solución
+general es</p>
 <p align="center"><i>X</i> = 5 + 2<i>K</i>, &nbsp;&nbsp; <i>Y</i> = −5 − 3<i>K</i>, &nbsp;&nbsp;
 <i>K</i> entero.</p>
-<p>En cambio, 12·<i>X</i> + 8·<i>Y</i> = 3 no tiene solución entera, porque 4 no divide a 3.</p>
+<p>En cambio, 12·<i>X</i> + 8·<i>Y</i> = 3 no tiene solución entera, porque 4 no divide a 3.
+Cuando <i>C</i> = 0, el programa escribe el parámetro <i>t</i> en lugar de <i>K</i>.</p>
 )html";
 
 constexpr const char* kSolucionParticular = R"html(
-<p>Se busca una solución de <i>A</i>·<i>X</i> + <i>B</i>·<i>Y</i> = mcd(<i>A</i>, <i>B</i>).
-Suponemos <i>A</i> &gt; 0 y <i>B</i> &gt; 0; al final se explica cómo se tratan los signos.</p>
+<p>Se busca una solución <i>x</i><sub>0</sub>, <i>y</i><sub>0</sub> de
+<i>A</i>·<i>X</i> + <i>B</i>·<i>Y</i> = mcd(<i>A</i>, <i>B</i>). Suponemos <i>A</i> &gt; 0 y
+<i>B</i> &gt; 0; al final se explica cómo se tratan los signos y los ceros.</p>
 
 <h3>1. Los cocientes de Euclides</h3>
 <p>Con <i>r</i><sub>−1</sub> = <i>A</i> y <i>r</i><sub>0</sub> = <i>B</i>, el algoritmo de
@@ -165,24 +174,29 @@ no se usa) se calculan, para <i>i</i> = 1, 2, …, <i>k</i>,</p>
 coeficientes <i>A</i> y <i>B</i>.)</p>
 
 <h3>3. La solución particular</h3>
-<p align="center"><i>X</i><sub>0</sub> = (−1)<sup><i>k</i>+1</sup>·<i>B</i>(<i>k</i>),
-&nbsp;&nbsp; <i>Y</i><sub>0</sub> = (−1)<sup><i>k</i></sup>·<i>A</i>(<i>k</i>)</p>
-<p>cumplen <i>A</i>·<i>X</i><sub>0</sub> + <i>B</i>·<i>Y</i><sub>0</sub> =
-mcd(<i>A</i>, <i>B</i>). Es decir: si <i>k</i> es par, <i>X</i><sub>0</sub> = −<i>B</i>(<i>k</i>)
-e <i>Y</i><sub>0</sub> = <i>A</i>(<i>k</i>); si <i>k</i> es impar,
-<i>X</i><sub>0</sub> = <i>B</i>(<i>k</i>) e <i>Y</i><sub>0</sub> = −<i>A</i>(<i>k</i>).</p>
+<p align="center"><i>x</i><sub>0</sub> = (−1)<sup><i>k</i>+1</sup>·<i>B</i>(<i>k</i>),
+&nbsp;&nbsp; <i>y</i><sub>0</sub> = (−1)<sup><i>k</i></sup>·<i>A</i>(<i>k</i>)</p>
+<p>cumplen <i>A</i>·<i>x</i><sub>0</sub> + <i>B</i>·<i>y</i><sub>0</sub> =
+mcd(<i>A</i>, <i>B</i>). Es decir: si <i>k</i> es par, <i>x</i><sub>0</sub> = −<i>B</i>(<i>k</i>)
+e <i>y</i><sub>0</sub> = <i>A</i>(<i>k</i>); si <i>k</i> es impar,
+<i>x</i><sub>0</sub> = <i>B</i>(<i>k</i>) e <i>y</i><sub>0</sub> = −<i>A</i>(<i>k</i>).</p>
 
 <h3>¿Por qué funciona?</h3>
 <p>Por inducción se comprueba que, para todo <i>i</i> ≥ 0,</p>
 <p align="center"><i>A</i>(<i>i</i>)·<i>B</i>(<i>i</i>−1) − <i>A</i>(<i>i</i>−1)·<i>B</i>(<i>i</i>)
 = (−1)<sup><i>i</i></sup>.</p>
-<p>Las fracciones <i>A</i>(<i>i</i>)/<i>B</i>(<i>i</i>), <i>i</i> ≥ 1, son las reducidas de la
-fracción continua de <i>A</i>/<i>B</i>; si se usara también el último cociente, se obtendría
+<p>Si se usara también el último cociente, se obtendría
 <i>A</i>(<i>k</i>+1) = <i>A</i>/<i>d</i> y <i>B</i>(<i>k</i>+1) = <i>B</i>/<i>d</i>, con
-<i>d</i> = mcd(<i>A</i>, <i>B</i>). Con <i>i</i> = <i>k</i> + 1, la igualdad anterior multiplicada
-por (−1)<sup><i>k</i>+1</sup>·<i>d</i> es justamente
+<i>d</i> = mcd(<i>A</i>, <i>B</i>) (véase el comentario de abajo). Con <i>i</i> = <i>k</i> + 1, la
+igualdad anterior multiplicada por (−1)<sup><i>k</i>+1</sup>·<i>d</i> es justamente
 <i>A</i>·(−1)<sup><i>k</i>+1</sup><i>B</i>(<i>k</i>) + <i>B</i>·(−1)<sup><i>k</i></sup><i>A</i>(<i>k</i>)
 = <i>d</i>.</p>
+<p><i>Comentario, que no hace falta para lo demás:</i> los cocientes escriben <i>A</i>/<i>B</i>
+como <b>fracción continua</b>, <i>A</i>/<i>B</i> = <i>q</i>(1) + 1/(<i>q</i>(2) + 1/(<i>q</i>(3) + ⋯)),
+y al cortarla tras <i>q</i>(<i>i</i>) se obtiene la fracción <i>A</i>(<i>i</i>)/<i>B</i>(<i>i</i>),
+que se llama su <b>reducida</b> <i>i</i>-ésima; la última, con todos los cocientes, es
+<i>A</i>/<i>B</i> simplificada, (<i>A</i>/<i>d</i>)/(<i>B</i>/<i>d</i>). En el ejemplo,
+252/198 = 1 + 1/(3 + 1/(1 + 1/2)) = 14/11, y las reducidas son 1/1, 4/3, 5/4 y 14/11.</p>
 
 <h3>Ejemplo</h3>
 <p>252·<i>X</i> + 198·<i>Y</i> = 18. Las divisiones son 252 = 1·198 + 54, 198 = 3·54 + 36,
@@ -193,15 +207,19 @@ por (−1)<sup><i>k</i>+1</sup>·<i>d</i> es justamente
 <tr><td><i>A</i>(<i>i</i>)</td><td>0</td><td>1</td><td>1</td><td>4</td><td>5</td></tr>
 <tr><td><i>B</i>(<i>i</i>)</td><td>1</td><td>0</td><td>1</td><td>3</td><td>4</td></tr>
 </table>
-<p>Como <i>k</i> = 3 es impar, <i>X</i><sub>0</sub> = <i>B</i>(3) = 4 e
-<i>Y</i><sub>0</sub> = −<i>A</i>(3) = −5. Comprobación: 252·4 + 198·(−5) = 1008 − 990 = 18.</p>
+<p>Como <i>k</i> = 3 es impar, <i>x</i><sub>0</sub> = <i>B</i>(3) = 4 e
+<i>y</i><sub>0</sub> = −<i>A</i>(3) = −5. Comprobación: 252·4 + 198·(−5) = 1008 − 990 = 18.</p>
 
-<h3>De mcd(<i>A</i>, <i>B</i>) a <i>C</i>, y los signos</h3>
+<h3>De mcd(<i>A</i>, <i>B</i>) a <i>C</i>, los signos y los ceros</h3>
 <p>Si <i>d</i> divide a <i>C</i> y <i>m</i> = <i>C</i>/<i>d</i>, el par
-<i>m</i>·<i>X</i><sub>0</sub>, <i>m</i>·<i>Y</i><sub>0</sub> es solución de
-<i>A</i>·<i>X</i> + <i>B</i>·<i>Y</i> = <i>C</i>. Si un coeficiente es negativo, se resuelve la
-ecuación con |<i>A</i>| y |<i>B</i>| y se cambia el signo de la incógnita correspondiente, pues
-<i>A</i>·<i>X</i> = |<i>A</i>|·(−<i>X</i>) cuando <i>A</i> &lt; 0.</p>
+<i>X</i><sub>0</sub> = <i>m</i>·<i>x</i><sub>0</sub>, <i>Y</i><sub>0</sub> = <i>m</i>·<i>y</i><sub>0</sub>
+es solución de <i>A</i>·<i>X</i> + <i>B</i>·<i>Y</i> = <i>C</i>. Si un coeficiente es negativo,
+se resuelve la ecuación con |<i>A</i>| y |<i>B</i>| y se cambia el signo de la incógnita
+correspondiente, pues <i>A</i>·<i>X</i> = |<i>A</i>|·(−<i>X</i>) cuando <i>A</i> &lt; 0.</p>
+<p>Las fórmulas valen también con un coeficiente nulo. Si <i>A</i> = 0, la primera división ya
+es exacta, <i>k</i> = 0, y resulta <i>x</i><sub>0</sub> = 0, <i>y</i><sub>0</sub> = 1. Si
+<i>B</i> = 0, no hay ninguna división: <i>d</i> = <i>A</i>, y con <i>k</i> = −1 resulta
+<i>x</i><sub>0</sub> = <i>B</i>(−1) = 1, <i>y</i><sub>0</sub> = 0.</p>
 )html";
 
 constexpr const char* kPseudoDiofanticas = R"html(
@@ -209,51 +227,59 @@ constexpr const char* kPseudoDiofanticas = R"html(
 <b>a div b</b> y <b>a mod b</b> son el cociente y el resto de la división entera.</p>
 <pre>
 procedimiento Diofántica(A, B, C)
-    sA ← 1;  sB ← 1                    { signos de A y de B }
     si A = 0 y B = 0 y C ≠ 0 entonces
         avisar: la ecuación no tiene solución;  terminar
+    sA ← 1;  sB ← 1                      { signos de A y de B }
     si A &lt; 0 entonces  sA ← −1;  A ← −A
     si B &lt; 0 entonces  sB ← −1;  B ← −B
-    d ← mcd(A, B)                      { algoritmo de Euclides }
+    d ← mcd(A, B)                        { algoritmo de Euclides, con su traza }
+    si C ≠ 0 y C mod d ≠ 0 entonces
+        avisar: no hay solución, d no divide a C;  terminar
+    si d = 0 entonces                    { 0·X + 0·Y = 0 }
+        error «División por cero»;  terminar
     si C = 0 entonces
         X0 ← 0;  Y0 ← 0
     si no
-        si C mod d ≠ 0 entonces
-            avisar: no hay solución, d no divide a C;  terminar
         m ← C / d
-        a ← A;  b ← B
-        q ← a div b;  r ← a mod b
-        A1 ← 1;  A2 ← 0                { A(0) y A(−1) }
-        B1 ← 0;  B2 ← 1                { B(0) y B(−1) }
-        k ← 0
-        mientras r &gt; 0 hacer
-            (A1, A2) ← (A1·q + A2, A1)  { A(k+1) = A(k)·q(k+1) + A(k−1) }
-            (B1, B2) ← (B1·q + B2, B1)  { B(k+1) = B(k)·q(k+1) + B(k−1) }
-            k ← k + 1
-            anotar en la traza la columna k, q, A1, B1
-            a ← b;  b ← r
-            q ← a div b;  r ← a mod b
-        fin mientras
-        { ahora A1 = A(k) y B1 = B(k) }
-        si k es par entonces
-            X0 ← −B1;  Y0 ← A1
+        si B = 0 entonces
+            x0 ← 1;  y0 ← 0              { A·1 + 0·0 = A = d, sin divisiones }
         si no
-            X0 ← B1;  Y0 ← −A1
-        X0 ← X0·m·sA                   { de vuelta a los signos de A y B }
-        Y0 ← Y0·m·sB
+            a ← A;  b ← B
+            q ← a div b;  r ← a mod b
+            A1 ← 1;  A2 ← 0              { A(0) y A(−1) }
+            B1 ← 0;  B2 ← 1              { B(0) y B(−1) }
+            k ← 0
+            mientras r &gt; 0 hacer
+                si se ha superado el tiempo máximo entonces terminar sin resultado
+                (A1, A2) ← (A1·q + A2, A1)  { A(k+1) = A(k)·q(k+1) + A(k−1) }
+                (B1, B2) ← (B1·q + B2, B1)  { B(k+1) = B(k)·q(k+1) + B(k−1) }
+                k ← k + 1
+                anotar en la traza la columna k, q, A1, B1
+                a ← b;  b ← r
+                q ← a div b;  r ← a mod b
+            fin mientras
+            { ahora A1 = A(k) y B1 = B(k) }
+            si k es par entonces
+                x0 ← −B1;  y0 ← A1
+            si no
+                x0 ← B1;  y0 ← −A1
+        X0 ← m·x0·sA                     { de vuelta a los signos de A y B }
+        Y0 ← m·y0·sB
     escribir la solución particular X0, Y0
-    escribir la solución general
+    escribir la solución general, con el parámetro t si C = 0 y K si no:
         X = X0 + sA·(B/d)·K
         Y = Y0 − sB·(A/d)·K,   para todo entero K
 fin procedimiento
 </pre>
 <p>El bucle repite las divisiones de Euclides: en cada vuelta usa el cociente de la división
 anterior y calcula el cociente y el resto de la siguiente, de modo que el cociente de la
-división exacta no llega a usarse. El signo (−1)<sup><i>k</i>+1</sup> de <i>X</i><sub>0</sub> y
-(−1)<sup><i>k</i></sup> de <i>Y</i><sub>0</sub> se elige según la paridad de <i>k</i>. En la
+división exacta no llega a usarse. El signo (−1)<sup><i>k</i>+1</sup> de <i>x</i><sub>0</sub> y
+(−1)<sup><i>k</i></sup> de <i>y</i><sub>0</sub> se elige según la paridad de <i>k</i>. En la
 solución general, <i>A</i> y <i>B</i> son ya positivos; con los signos originales es la misma
-familia de soluciones que da la descripción, cambiando <i>K</i> por −<i>K</i> si hace falta.
-Cada vuelta comprueba que no se ha superado el tiempo máximo.</p>
+familia de soluciones que da la descripción, cambiando <i>K</i> por −<i>K</i> si hace falta.</p>
+<p>La ecuación 0·<i>X</i> + 0·<i>Y</i> = 0, que cumple todo par de enteros, no se resuelve: el
+programa la rechaza con el error «División por cero». Cuando <i>C</i> ≠ 0, las divisiones se
+hacen con enteros de 32 bits, y un dato que no cabe en ellos da el error «Desbordamiento».</p>
 )html";
 
 constexpr BotonDescripcion kBotonesEuclides[] = {

@@ -8,8 +8,10 @@ constexpr const char* kRepresentante = R"html(
 <h3>Congruencias</h3>
 <p>Sea <i>n</i> un entero positivo. Dos enteros <i>a</i> y <i>b</i> son <b>congruentes módulo
 <i>n</i></b>, y se escribe <i>a</i> ≡ <i>b</i> (mod <i>n</i>), si <i>n</i> divide a
-<i>a</i> − <i>b</i>; dicho de otro modo, si dan el mismo resto al dividirlos entre <i>n</i>. Es
-una relación de equivalencia: reflexiva, simétrica y transitiva.</p>
+<i>a</i> − <i>b</i>; dicho de otro modo, si dan el mismo resto <i>r</i>, con
+0 ≤ <i>r</i> &lt; <i>n</i>, al dividirlos entre <i>n</i> (véase la división entera en la
+descripción del algoritmo de Euclides). Es una relación de equivalencia: reflexiva, simétrica
+y transitiva.</p>
 
 <h3>Clases y representantes</h3>
 <p>La <b>clase</b> de <i>a</i> módulo <i>n</i> es el conjunto de los enteros congruentes con
@@ -21,24 +23,27 @@ una relación de equivalencia: reflexiva, simétrica y transitiva.</p>
 0 ≤ <i>r</i> ≤ <i>n</i> − 1, de modo que [<i>a</i>] = [<i>r</i>]: cada clase tiene un único
 <b>representante</b> <i>r</i> entre 0 y <i>n</i> − 1. Hay, pues, exactamente <i>n</i> clases, y
 su conjunto es</p>
-<p align="center">Z<sub><i>n</i></sub> = { [0], [1], [2], …, [<i>n</i> − 1] }.</p>
-<p>Ejemplos en Z<sub>10</sub>: 37 = 3·10 + 7, luego [37] = [7]; −33 = (−4)·10 + 7, luego
-[−33] = [7].</p>
-<p>El programa divide como lo hace un ordenador, truncando el cociente hacia cero:
-−33 = (−3)·10 + (−3). Cuando el resto sale negativo le suma <i>n</i>:
+<p align="center">ℤ<sub><i>n</i></sub> = { [0], [1], [2], …, [<i>n</i> − 1] }.</p>
+<p>Las ventanas de cálculo escriben Zn por ℤ<sub><i>n</i></sub>. Ejemplos en
+ℤ<sub>10</sub>: 37 = 3·10 + 7, luego [37] = [7]; −33 = (−4)·10 + 7, luego [−33] = [7].</p>
+<p>El programa divide como el operador resto de la mayoría de los lenguajes de programación,
+truncando el cociente hacia cero, y el resto toma el signo del dividendo:
+−33 = (−3)·10 + (−3). Con ese resto, −33 y 7 no dan el mismo resto (−3 y 7), aunque son
+congruentes;
+por eso, cuando el resto sale negativo, el programa le suma <i>n</i>:
 [−33] = [−3] = [−3 + 10] = [7].</p>
 
 <h3>Operaciones</h3>
-<p>En Z<sub><i>n</i></sub> se suma y se multiplica a través de los representantes:</p>
+<p>En ℤ<sub><i>n</i></sub> se suma y se multiplica a través de los representantes:</p>
 <p align="center">[<i>x</i>] + [<i>y</i>] = [<i>x</i> + <i>y</i>], &nbsp;&nbsp;
 [<i>x</i>]·[<i>y</i>] = [<i>x</i>·<i>y</i>].</p>
 <p>Estas definiciones no dependen de los representantes elegidos: si
 <i>x</i> ≡ <i>x</i>′ e <i>y</i> ≡ <i>y</i>′ (mod <i>n</i>), entonces
 <i>x</i> + <i>y</i> ≡ <i>x</i>′ + <i>y</i>′ y <i>x</i>·<i>y</i> ≡ <i>x</i>′·<i>y</i>′
-(mod <i>n</i>). Por ejemplo, en Z<sub>6</sub>: [4] + [5] = [9] = [3] y [4]·[5] = [20] = [2].</p>
+(mod <i>n</i>). Por ejemplo, en ℤ<sub>6</sub>: [4] + [5] = [9] = [3] y [4]·[5] = [20] = [2].</p>
 
 <h3>Teorema</h3>
-<p><b>Z<sub><i>n</i></sub>, con esta suma y este producto, es un anillo conmutativo con
+<p><b>ℤ<sub><i>n</i></sub>, con esta suma y este producto, es un anillo conmutativo con
 unidad:</b></p>
 <ul>
 <li>la suma es asociativa y conmutativa, tiene elemento neutro [0] y cada [<i>x</i>] tiene
@@ -48,42 +53,46 @@ opuesto <nobr>−[<i>x</i>]</nobr> = [−<i>x</i>] = [<i>n</i> − <i>x</i>];</l
 [<i>x</i>]·([<i>y</i>] + [<i>z</i>]) = [<i>x</i>]·[<i>y</i>] + [<i>x</i>]·[<i>z</i>].</li>
 </ul>
 <p>Todas estas propiedades se heredan de las de los enteros. A diferencia de ℤ, en
-Z<sub><i>n</i></sub> puede haber divisores de cero: en Z<sub>6</sub>, [2]·[3] = [6] = [0] con
-[2] ≠ [0] y [3] ≠ [0]. Z<sub><i>n</i></sub> es un cuerpo, es decir, todo elemento distinto de
-[0] tiene inverso, si y solo si <i>n</i> es primo (véase la descripción del inverso).</p>
+ℤ<sub><i>n</i></sub> puede haber divisores de cero: en ℤ<sub>6</sub>, [2]·[3] = [6] = [0] con
+[2] ≠ [0] y [3] ≠ [0]. Para <i>n</i> ≥ 2, ℤ<sub><i>n</i></sub> es un cuerpo, es decir, todo
+elemento distinto de [0] tiene inverso, si y solo si <i>n</i> es primo (véase la descripción
+del inverso). ℤ<sub>1</sub> = { [0] } no es un cuerpo: en él [1] = [0].</p>
 )html";
 
 constexpr const char* kInverso = R"html(
-<p>Un elemento [<i>a</i>] de Z<sub><i>n</i></sub> es <b>invertible</b> (o una unidad) si existe
-[<i>b</i>] ∈ Z<sub><i>n</i></sub> con [<i>a</i>]·[<i>b</i>] = [1]. Ese [<i>b</i>] es único, se
+<p>Un elemento [<i>a</i>] de ℤ<sub><i>n</i></sub> es <b>invertible</b> (o una unidad) si existe
+[<i>b</i>] ∈ ℤ<sub><i>n</i></sub> con [<i>a</i>]·[<i>b</i>] = [1]. Ese [<i>b</i>] es único, se
 llama el <b>inverso</b> de [<i>a</i>] y se escribe [<i>a</i>]<sup>−1</sup>.</p>
 
 <h3>Teorema</h3>
-<p>Para [<i>a</i>] ∈ Z<sub><i>n</i></sub> son equivalentes:</p>
-<p style="margin-left: 24px">(i) [<i>a</i>] es invertible en Z<sub><i>n</i></sub>;<br>
-(ii) existe [<i>b</i>] ∈ Z<sub><i>n</i></sub> tal que [<i>a</i>]·[<i>b</i>] = [1];<br>
+<p>Para [<i>a</i>] ∈ ℤ<sub><i>n</i></sub> son equivalentes:</p>
+<p style="margin-left: 24px">(i) [<i>a</i>] es invertible en ℤ<sub><i>n</i></sub>;<br>
+(ii) existe [<i>b</i>] ∈ ℤ<sub><i>n</i></sub> tal que [<i>a</i>]·[<i>b</i>] = [1];<br>
 (iii) existen enteros <i>b</i> y <i>k</i> tales que <i>a</i>·<i>b</i> = 1 + <i>k</i>·<i>n</i>;<br>
 (iv) mcd(<i>a</i>, <i>n</i>) = 1.</p>
 <p><b>Demostración.</b> (i) y (ii) dicen lo mismo. (ii) ⇔ (iii): [<i>a</i>]·[<i>b</i>] = [1]
 significa que <i>a</i>·<i>b</i> ≡ 1 (mod <i>n</i>), es decir, que <i>n</i> divide a
 <i>a</i>·<i>b</i> − 1. (iii) ⇒ (iv): todo divisor común de <i>a</i> y <i>n</i> divide a
 <i>a</i>·<i>b</i> − <i>k</i>·<i>n</i> = 1. (iv) ⇒ (iii): por la identidad de Bézout hay enteros
-<i>x</i>, <i>y</i> con <i>a</i>·<i>x</i> + <i>n</i>·<i>y</i> = 1; basta tomar <i>b</i> = <i>x</i>
-y <i>k</i> = −<i>y</i>.</p>
+<i>x</i><sub>0</sub>, <i>y</i><sub>0</sub> con <i>a</i>·<i>x</i><sub>0</sub> + <i>n</i>·<i>y</i><sub>0</sub> = 1;
+basta tomar <i>b</i> = <i>x</i><sub>0</sub> y <i>k</i> = −<i>y</i><sub>0</sub>.</p>
 
 <h3>Cálculo del inverso</h3>
-<p>Si mcd(<i>a</i>, <i>n</i>) = 1, se resuelve la ecuación diofántica
-<i>a</i>·<i>x</i> + <i>n</i>·<i>y</i> = 1 (véase «Ecuaciones diofánticas») y
-[<i>a</i>]<sup>−1</sup> = [<i>x</i>]; si <i>x</i> es negativo, se toma su representante
-<i>x</i> + <i>n</i>. Si <i>a</i> es negativo, antes se sustituye por su representante.</p>
-<p><b>Ejemplo.</b> En Z<sub>26</sub>, mcd(7, 26) = 1 y 7·(−11) + 26·3 = 1, luego
+<p>Si mcd(<i>a</i>, <i>n</i>) = 1 (las ventanas de cálculo escriben m.c.d.), se resuelve la
+ecuación diofántica <i>a</i>·<i>X</i> + <i>n</i>·<i>Y</i> = 1 (véase «Ecuaciones
+diofánticas»); su solución particular <i>x</i><sub>0</sub>, <i>y</i><sub>0</sub> da
+[<i>a</i>]<sup>−1</sup> = [<i>x</i><sub>0</sub>]. Las recurrencias con que se obtiene dan
+siempre |<i>x</i><sub>0</sub>| &lt; <i>n</i>, así que, si <i>x</i><sub>0</sub> es negativo,
+<i>x</i><sub>0</sub> + <i>n</i> está entre 1 y <i>n</i> − 1 y es su representante. Si <i>a</i>
+es negativo, antes se sustituye por su representante.</p>
+<p><b>Ejemplo.</b> En ℤ<sub>26</sub>, mcd(7, 26) = 1 y 7·(−11) + 26·3 = 1, luego
 [7]<sup>−1</sup> = [−11] = [15]. Comprobación: 7·15 = 105 = 1 + 4·26. En cambio, [13] no tiene
-inverso en Z<sub>26</sub>, porque mcd(13, 26) = 13 ≠ 1.</p>
+inverso en ℤ<sub>26</sub>, porque mcd(13, 26) = 13 ≠ 1.</p>
 
 <h3>Consecuencias</h3>
-<p>Los elementos invertibles de Z<sub><i>n</i></sub> son las clases [<i>a</i>] con
+<p>Los elementos invertibles de ℤ<sub><i>n</i></sub> son las clases [<i>a</i>] con
 mcd(<i>a</i>, <i>n</i>) = 1; hay φ(<i>n</i>) de ellos (función de Euler). Si <i>n</i> es primo,
-todo [<i>a</i>] ≠ [0] es invertible y Z<sub><i>n</i></sub> es un cuerpo.</p>
+todo [<i>a</i>] ≠ [0] es invertible y ℤ<sub><i>n</i></sub> es un cuerpo.</p>
 )html";
 
 constexpr const char* kEuler = R"html(
@@ -91,7 +100,7 @@ constexpr const char* kEuler = R"html(
 <p>Para cada entero <i>n</i> ≥ 1, la <b>función de Euler</b> φ(<i>n</i>) es el número de enteros
 <i>k</i> con 1 ≤ <i>k</i> ≤ <i>n</i> que son primos con <i>n</i>, es decir, con
 mcd(<i>k</i>, <i>n</i>) = 1. Es también el número de elementos invertibles de
-Z<sub><i>n</i></sub>.</p>
+ℤ<sub><i>n</i></sub>. Las ventanas de cálculo escriben F.E.(<i>n</i>) por φ(<i>n</i>).</p>
 <p>Ejemplos: φ(1) = 1; φ(12) = 4, pues los enteros entre 1 y 12 primos con 12 son 1, 5, 7 y 11;
 φ(7) = 6.</p>
 
@@ -110,9 +119,9 @@ que no son primos con <i>p</i><sup><i>u</i></sup> son los múltiplos de <i>p</i>
 <h3>Teorema de Euler</h3>
 <p><b>Si mcd(<i>a</i>, <i>n</i>) = 1, entonces
 <i>a</i><sup>φ(<i>n</i>)</sup> ≡ 1 (mod <i>n</i>)</b>, es decir,
-[<i>a</i>]<sup>φ(<i>n</i>)</sup> = [1] en Z<sub><i>n</i></sub>.</p>
+[<i>a</i>]<sup>φ(<i>n</i>)</sup> = [1] en ℤ<sub><i>n</i></sub>.</p>
 <p><b>Demostración.</b> Sean [<i>r</i><sub>1</sub>], …, [<i>r</i><sub><i>m</i></sub>] los
-<i>m</i> = φ(<i>n</i>) elementos invertibles de Z<sub><i>n</i></sub>. Como [<i>a</i>] es
+<i>m</i> = φ(<i>n</i>) elementos invertibles de ℤ<sub><i>n</i></sub>. Como [<i>a</i>] es
 invertible, los productos [<i>a</i>]·[<i>r</i><sub>1</sub>], …,
 [<i>a</i>]·[<i>r</i><sub><i>m</i></sub>] también son invertibles y son distintos entre sí (si
 [<i>a</i>]·[<i>r</i><sub><i>i</i></sub>] = [<i>a</i>]·[<i>r</i><sub><i>j</i></sub>], multiplicando
@@ -126,7 +135,8 @@ puede simplificar: [<i>a</i>]<sup><i>m</i></sup> = [1].</p>
 <p>Consecuencias: si mcd(<i>a</i>, <i>n</i>) = 1, entonces
 [<i>a</i>]<sup>−1</sup> = [<i>a</i>]<sup>φ(<i>n</i>)−1</sup>, y en una potencia
 [<i>a</i>]<sup><i>b</i></sup> se puede cambiar <i>b</i> por el resto de dividir <i>b</i> entre
-φ(<i>n</i>); así lo hace el cálculo de potencias en Z<sub><i>n</i></sub>.</p>
+φ(<i>n</i>). Así lo hace el cálculo de potencias en ℤ<sub><i>n</i></sub> cuando obtiene
+φ(<i>n</i>) enseguida (véase su descripción).</p>
 )html";
 
 constexpr const char* kTeoremasEuler = R"html(
@@ -135,8 +145,8 @@ constexpr const char* kTeoremasEuler = R"html(
 φ(<i>m</i>·<i>n</i>) = φ(<i>m</i>)·φ(<i>n</i>).</p>
 <p>La razón es el <b>teorema chino de los restos</b>: si mcd(<i>m</i>, <i>n</i>) = 1, asociar a
 cada clase módulo <i>m</i>·<i>n</i> su clase módulo <i>m</i> y su clase módulo <i>n</i> es una
-correspondencia biyectiva entre Z<sub><i>m</i>·<i>n</i></sub> y los pares de
-Z<sub><i>m</i></sub> × Z<sub><i>n</i></sub>. Un entero es primo con <i>m</i>·<i>n</i> si y solo
+correspondencia biyectiva entre ℤ<sub><i>m</i>·<i>n</i></sub> y los pares de
+ℤ<sub><i>m</i></sub> × ℤ<sub><i>n</i></sub>. Un entero es primo con <i>m</i>·<i>n</i> si y solo
 si es primo con <i>m</i> y con <i>n</i>, así que los elementos invertibles se corresponden con
 los pares de elementos invertibles, que son φ(<i>m</i>)·φ(<i>n</i>).</p>
 <p>La hipótesis es necesaria: φ(4) = 2, pero φ(2)·φ(2) = 1.</p>
@@ -145,7 +155,7 @@ los pares de elementos invertibles, que son φ(<i>m</i>)·φ(<i>n</i>).</p>
 <p><b>Teorema.</b> Si <i>p</i><sub>1</sub>, <i>p</i><sub>2</sub>, …, <i>p</i><sub><i>k</i></sub>
 son los primos distintos que dividen a <i>n</i>, entonces</p>
 <p align="center">φ(<i>n</i>) = <i>n</i>·(1 − 1/<i>p</i><sub>1</sub>)·(1 − 1/<i>p</i><sub>2</sub>)⋯(1 −
-1/<i>p</i><sub><i>k</i></sub>) = <i>n</i>·<big>Π</big><sub><i>p</i> | <i>n</i></sub> (1 − 1/<i>p</i>).</p>
+1/<i>p</i><sub><i>k</i></sub>) = <i>n</i>·<big>Π</big><sub><i>p</i> | <i>n</i></sub>&nbsp;(1 − 1/<i>p</i>).</p>
 <p>En efecto, <i>n</i> es el producto de las potencias <i>p</i><sup><i>u</i></sup> de sus primos
 distintos, que son primas entre sí dos a dos. Por la multiplicatividad, φ(<i>n</i>) es el
 producto de los φ(<i>p</i><sup><i>u</i></sup>) = <i>p</i><sup><i>u</i>−1</sup>·(<i>p</i> − 1)
@@ -160,7 +170,7 @@ vacío y φ(1) = 1.</p>
 
 <h3>Suma sobre los divisores</h3>
 <p><b>Teorema (Gauss).</b> Para todo <i>n</i> ≥ 1,</p>
-<p align="center"><big>Σ</big><sub><i>d</i> | <i>n</i></sub> φ(<i>d</i>) = <i>n</i>,</p>
+<p align="center"><big>Σ</big><sub><i>d</i> | <i>n</i></sub>&nbsp;φ(<i>d</i>) = <i>n</i>,</p>
 <p>donde la suma recorre los divisores positivos <i>d</i> de <i>n</i>. Basta agrupar los enteros
 <i>k</i> de 1 a <i>n</i> según el valor de mcd(<i>k</i>, <i>n</i>): los que tienen
 mcd(<i>k</i>, <i>n</i>) = <i>n</i>/<i>d</i> son exactamente φ(<i>d</i>). Por ejemplo, para
@@ -168,7 +178,7 @@ mcd(<i>k</i>, <i>n</i>) = <i>n</i>/<i>d</i> son exactamente φ(<i>d</i>). Por ej
 )html";
 
 constexpr const char* kPotencias = R"html(
-<p>Se quiere calcular [<i>a</i>]<sup><i>b</i></sup> en Z<sub><i>n</i></sub> con exponentes
+<p>Se quiere calcular [<i>a</i>]<sup><i>b</i></sup> en ℤ<sub><i>n</i></sub> con exponentes
 <i>b</i> grandes. Multiplicar [<i>a</i>] por sí mismo exigiría <i>b</i> − 1 productos; el
 método de los <b>cuadrados repetidos</b> necesita muchos menos.</p>
 
@@ -180,7 +190,7 @@ Si <i>b</i> = <i>c</i>·φ(<i>n</i>) + <i>r</i> con 0 ≤ <i>r</i> &lt; φ(<i>n<
 [<i>a</i>]<sup><i>r</i></sup>,</p>
 <p>así que <i>b</i> se puede cambiar por el resto <i>r</i> de dividirlo entre φ(<i>n</i>). El
 programa hace esta reducción cuando mcd(<i>a</i>, <i>n</i>) = 1 y obtiene φ(<i>n</i>) enseguida:
-si <i>n</i> ≤ 278012, o si <i>n</i> es primo (entonces φ(<i>n</i>) = <i>n</i> − 1).</p>
+si <i>n</i> ≤ 278&#8239;012, o si <i>n</i> es primo (entonces φ(<i>n</i>) = <i>n</i> − 1).</p>
 
 <h3>2. Cuadrados repetidos</h3>
 <p>Las potencias de [<i>a</i>] cuyo exponente es una potencia de dos se obtienen elevando al
@@ -200,35 +210,47 @@ se resta <i>e</i> de <i>b</i> y el proceso se repite, empezando otra vez desde [
 el exponente que queda, hasta que este vale 0. Así <i>b</i> queda escrito como suma de
 potencias de dos distintas (su expresión en base 2), y [<i>a</i>]<sup><i>b</i></sup> es el
 producto de los factores guardados, reduciendo módulo <i>n</i> en cada producto.</p>
+<p>Antes de reducir el exponente y de elevar al cuadrado, el programa responde directamente
+los casos inmediatos:
+[1]<sup><i>b</i></sup> = [1] y [<i>a</i>]<sup>0</sup> = [1] (también [0]<sup>0</sup> = [1], por
+convenio); [0]<sup><i>b</i></sup> = [0] si <i>b</i> ≥ 1; y [<i>a</i>]<sup>1</sup> = [<i>a</i>].</p>
 <pre>
-función potencia(a, b, n)
-    si mcd(a, n) = 1 y (n ≤ 278012 o n es primo) entonces
-        b ← b mod φ(n)
+función potencia(a, b, n)              { a ≥ 0, b ≥ 0, n &gt; 0 }
+    si mcd(a, n) = 1 y (n ≤ 278 012 o n es primo) entonces
+        f ← φ(n)
+    si a = 1 o b = 0 entonces devolver 1 mod n
+    si a = 0 entonces devolver 0
+    si b = 1 entonces devolver a mod n
+    si se ha calculado f entonces b ← b mod f
     resultado ← 1
     mientras b &gt; 0 hacer
+        si se ha superado el tiempo máximo entonces terminar sin resultado
         x ← a;  e ← 1                     { x = [a]<sup>e</sup> }
         mientras 2·e ≤ b hacer
             x ← x·x mod n
             e ← 2·e
+            si se ha superado el tiempo máximo entonces terminar sin resultado
         fin mientras
         resultado ← resultado·x mod n     { factor [a]<sup>e</sup> }
         b ← b − e
     fin mientras
-    devolver resultado
+    devolver resultado mod n
 fin función
 </pre>
+<p>El cálculo de mcd(<i>a</i>, <i>n</i>) y el de φ(<i>n</i>) comprueban también el tiempo
+máximo. El programa anota en la traza cada cuadrado y cada factor.</p>
 
 <h3>Ejemplos</h3>
-<p>[2]<sup>10</sup> en Z<sub>1000</sub>: mcd(2, 1000) = 2, así que <i>b</i> no se reduce. Como
+<p>[2]<sup>10</sup> en ℤ<sub>1000</sub>: mcd(2, 1000) = 2, así que <i>b</i> no se reduce. Como
 10 = 8 + 2, se calculan [2]<sup>2</sup> = [4], [2]<sup>4</sup> = [16] y
 [2]<sup>8</sup> = [256], y después otra vez [2]<sup>2</sup> = [4]; el resultado es
 [2]<sup>10</sup> = [256]·[4] = [1024] = [24].</p>
-<p>[3]<sup>100</sup> en Z<sub>7</sub>: mcd(3, 7) = 1 y φ(7) = 6; como 100 = 16·6 + 4,
+<p>[3]<sup>100</sup> en ℤ<sub>7</sub>: mcd(3, 7) = 1 y φ(7) = 6; como 100 = 16·6 + 4,
 [3]<sup>100</sup> = [3]<sup>4</sup>. Luego [3]<sup>2</sup> = [9] = [2] y
 [3]<sup>4</sup> = [2]<sup>2</sup> = [4], así que [3]<sup>100</sup> = [4].</p>
 
 <h3>Coste</h3>
-<p>Cada factor cuesta a lo sumo log<sub>2</sub> <i>b</i> cuadrados, y hay tantos factores como
+<p>Cada factor cuesta a lo sumo log<sub>2</sub>&nbsp;<i>b</i> cuadrados, y hay tantos factores como
 cifras 1 tiene <i>b</i> en base&nbsp;2. Para <i>b</i> cercano a 10<sup>9</sup> bastan menos de 500
 multiplicaciones módulo <i>n</i>, frente a casi 10<sup>9</sup> del método directo. Además, como
 cada cuadrado y cada producto se reducen módulo <i>n</i>, los números con los que se trabaja no

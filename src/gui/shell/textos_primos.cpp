@@ -36,16 +36,15 @@ ninguno de ellos y, sin embargo, tiene algún divisor primo.</li>
 )html";
 
 constexpr const char* kListaPrimos = R"html(
-<p>Dado un número <i>n</i>, el programa escribe todos los primos desde 2 hasta <i>n</i> y
+<p>Dado un entero <i>n</i>, el programa escribe todos los primos desde 2 hasta <i>n</i> y
 cuántos son.</p>
 
 <h3>Idea</h3>
-<p>Todo entero es de la forma 6<i>p</i> + <i>j</i> con <i>j</i> = 0, 1, 2, 3, 4 o 5. Los números
-6<i>p</i>, 6<i>p</i> + 2 y 6<i>p</i> + 4 son pares y 6<i>p</i> + 3 es múltiplo de 3; por tanto,
-todo primo mayor que 3 es de la forma 6<i>p</i> − 1 o 6<i>p</i> + 1 (pues
-6<i>p</i> + 5 = 6(<i>p</i> + 1) − 1). El programa escribe 2 y 3, y después solo examina los
-<b>candidatos</b> 6<i>p</i> − 1 y 6<i>p</i> + 1 para <i>p</i> = 1, 2, 3, …: 5, 7, 11, 13, 17,
-19, 23, 25, …</p>
+<p>Todo entero es de la forma 6<i>m</i> + <i>j</i> con <i>j</i> = 0, 1, 2, 3, 4 o 5. Los números
+6<i>m</i>, 6<i>m</i> + 2 y 6<i>m</i> + 4 son pares y 6<i>m</i> + 3 es múltiplo de 3; por tanto,
+todo primo mayor que 3 es de la forma 6<i>m</i> − 1 o 6<i>m</i> + 1 (pues
+6<i>m</i> + 5 = 6(<i>m</i> + 1) − 1). El programa escribe 2 y 3, y después solo examina los
+<b>candidatos</b> 6<i>m</i> ± 1 para <i>m</i> = 1, 2, 3, …: 5, 7, 11, 13, 17, 19, 23, 25, …</p>
 <p>Un candidato <i>c</i> es primo si ningún primo <i>q</i> ≤ √<i>c</i> lo divide, porque todo
 compuesto tiene un divisor primo menor o igual que su raíz cuadrada. Como los primos se hallan
 en orden creciente, cuando se examina <i>c</i> ya están guardados todos los primos menores que
@@ -58,9 +57,11 @@ procedimiento listaPrimos(n)
     k ← 0                        { primos guardados: primo(1), …, primo(k) }
     si n ≥ 2 entonces  k ← 1;  primo(1) ← 2;  escribir 2
     si n ≥ 3 entonces  k ← 2;  primo(2) ← 3;  escribir 3
-    p ← 1
+    m ← 1
     repetir
-        para c = 6p − 1 y después c = 6p + 1 hacer
+        si se ha superado el tiempo máximo entonces terminar por tiempo
+        para c = 6m − 1 y después c = 6m + 1 hacer
+            si se ha superado el tiempo máximo entonces terminar por tiempo
             si c &gt; n entonces
                 escribir el total k;  terminar
             esPrimo ← verdadero
@@ -75,7 +76,7 @@ procedimiento listaPrimos(n)
             si esPrimo entonces
                 k ← k + 1;  primo(k) ← c;  escribir c
         fin para
-        p ← p + 1
+        m ← m + 1
     fin repetir
 fin procedimiento
 </pre>
@@ -84,9 +85,10 @@ fin procedimiento
 <p>Para <i>n</i> = 25 los candidatos son 5, 7, 11, 13, 17, 19, 23 y 25; todos son primos salvo
 el 25, que se descarta al dividirlo entre 5. El resultado es 2, 3, 5, 7, 11, 13, 17, 19, 23:
 9 primos.</p>
-<p>El tiempo máximo se comprueba en cada bloque de dos candidatos, en cada candidato y en cada
-división. Si se supera, el programa lo avisa, dice hasta qué número ha llegado y muestra los
-primos hallados hasta entonces.</p>
+<p>El tiempo máximo se comprueba al empezar cada bloque de dos candidatos y al examinar cada
+candidato; las divisiones de un candidato duran muy poco y no se interrumpen. Si se supera, el
+programa lo avisa, dice hasta qué número ha llegado y muestra los primos hallados hasta
+entonces.</p>
 )html";
 
 constexpr const char* kEsPrimo = R"html(
@@ -95,19 +97,22 @@ constexpr const char* kEsPrimo = R"html(
 2 ≤ <i>d</i> ≤ √<i>n</i>: si <i>n</i> = <i>a</i>·<i>b</i> con 1 &lt; <i>a</i> ≤ <i>b</i>,
 entonces <i>a</i> ≤ √<i>n</i>. Si ninguno de esos <i>d</i> divide a <i>n</i>, <i>n</i> es
 primo.</p>
-<p>Además basta probar 2, 3 y los números de la forma 6<i>k</i> − 1 y 6<i>k</i> + 1: el menor
-divisor mayor que 1 de <i>n</i> es primo, y todo primo mayor que 3 es de esa forma (los números
-6<i>k</i>, 6<i>k</i> + 2, 6<i>k</i> + 3 y 6<i>k</i> + 4 son múltiplos de 2 o de 3). Así se hacen
-unas √<i>n</i>/3 divisiones en lugar de √<i>n</i>.</p>
+<p>Además basta probar 2, 3 y los números de la forma 6<i>m</i> ± 1: el menor divisor mayor que
+1 de <i>n</i> es primo, y todo primo mayor que 3 es de esa forma (los números 6<i>m</i>,
+6<i>m</i> + 2, 6<i>m</i> + 3 y 6<i>m</i> + 4 son múltiplos de 2 o de 3). Así se hacen unas
+√<i>n</i>/3 divisiones en lugar de √<i>n</i>.</p>
 
 <h3>Algoritmo</h3>
 <pre>
-función esPrimo(n)                       { n entero, n ≥ 0 }
-    si n &lt; 2 entonces devolver falso     { 0 y 1 no son primos }
-    si n mod 2 = 0 entonces devolver (n = 2)
-    si n mod 3 = 0 entonces devolver (n = 3)
-    d ← 6
+función esPrimo(n)
+    si n &lt; 0 entonces
+        error «Argumento o llamada a procedimiento no válida»
+    si n no es entero o n = 1 entonces devolver falso
+    si n mod 2 = 0 y n ≠ 2 entonces devolver falso      { también n = 0 }
+    si n mod 3 = 0 y n ≠ 3 entonces devolver falso
+    d ← 6                                 { se prueban d − 1 y d + 1 }
     mientras d ≤ √n + 1 hacer
+        si se ha superado el tiempo máximo entonces terminar sin resultado
         si n mod (d − 1) = 0 o n mod (d + 1) = 0 entonces
             devolver falso
         d ← d + 6
@@ -115,9 +120,11 @@ función esPrimo(n)                       { n entero, n ≥ 0 }
     devolver verdadero
 fin función
 </pre>
-<p>Cada vuelta prueba la pareja <i>d</i> − 1, <i>d</i> + 1; el límite √<i>n</i> + 1 asegura
-que se prueban todos los números 6<i>k</i> ± 1 que no pasan de √<i>n</i>. En cada vuelta se comprueba
-también el tiempo máximo. Un número que no es entero tampoco es primo.</p>
+<p>Cada vuelta prueba la pareja <i>d</i> − 1, <i>d</i> + 1, con <i>d</i> = 6<i>m</i>; el límite
+√<i>n</i> + 1 asegura que se prueban todos los números 6<i>m</i> ± 1 que no pasan de
+√<i>n</i>. Un número que no es entero no es primo, y tampoco lo son 0 ni 1. Un número negativo
+no se prueba: la raíz cuadrada no existe para él, y el programa lo rechaza con el mensaje de
+error «Argumento o llamada a procedimiento no válida».</p>
 
 <h3>Coste</h3>
 <p>En el peor caso, cuando <i>n</i> es primo, se hacen unas √<i>n</i>/3 divisiones: el coste es
@@ -128,7 +135,7 @@ cifras: si <i>n</i> tiene <i>c</i> cifras, √<i>n</i> tiene unas <i>c</i>/2, y 
 <h3>Números grandes</h3>
 <p>Para los números de cientos de cifras que usa la criptografía, como los primos del sistema
 RSA, la división por tentativa es inviable. Se usan entonces <b>tests probabilísticos</b>, que
-se basan en las potencias en Z<sub><i>n</i></sub>: si <i>n</i> es primo y no divide a <i>a</i>,
+se basan en las potencias en ℤ<sub><i>n</i></sub>: si <i>n</i> es primo y no divide a <i>a</i>,
 entonces <i>a</i><sup><i>n</i>−1</sup> ≡ 1 (mod <i>n</i>) (pequeño teorema de Fermat). En el
 test de Miller–Rabin, cada prueba con una base <i>a</i> elegida al azar tarda un tiempo que solo
 crece como una potencia del número de cifras de <i>n</i>, y si <i>n</i> es compuesto la prueba
@@ -162,14 +169,16 @@ factor.</li>
 procedimiento factoriza(n)
     m ← 0                           { primos distintos anotados }
     d ← 2
-    mientras d·d ≤ n hacer
+    mientras n &gt; 1 hacer
+        si se ha superado el tiempo máximo entonces terminar por tiempo
+        si d·d &gt; n entonces
+            anota(n);  salir del bucle  { lo que queda es primo }
         si n mod d = 0 entonces
             anota(d)
             n ← n / d               { se vuelve a probar el mismo d }
         si no
             d ← d + 1
     fin mientras
-    si n &gt; 1 entonces anota(n)      { lo que queda es primo }
     escribir, para j = 1, …, m, la línea primo(j)  exponente(j)
 fin procedimiento
 
@@ -182,17 +191,24 @@ fin procedimiento
 </pre>
 
 <h3>Ejemplos</h3>
-<p>360: con <i>d</i> = 2 quedan 180, 90 y 45; con <i>d</i> = 3 quedan 15 y 5; con <i>d</i> = 4,
-4·4 &gt; 5 y se para; el 5 que queda es el último factor. Resultado:
-2<sup>3</sup>·3<sup>2</sup>·5.</p>
+<p>360: con <i>d</i> = 2 quedan 180, 90 y 45; con <i>d</i> = 3 quedan 15 y 5, y como
+3·3 &gt; 5 se para: el 5 que queda es el último factor. Resultado:
+360 = 2<sup>3</sup>·3<sup>2</sup>·5.</p>
 <p>8: con <i>d</i> = 2 quedan 4 y 2; como 2·2 &gt; 2 se para, y el 2 que queda suma uno al
 exponente del 2: 8 = 2<sup>3</sup>.</p>
 
 <h3>Coste</h3>
 <p>Los divisores probados no pasan de √<i>n</i>, así que para <i>n</i> &lt; 2<sup>31</sup> se
-hacen como mucho unas 46 000 pruebas (√(2<sup>31</sup>) ≈ 46 341) y la factorización es
-inmediata. Los números <i>n</i> ≤ 1 no tienen factores primos y dan un resultado vacío. La
-tabla de factores que queda la usa después la función de Euler.</p>
+hacen como mucho unas 46&#8239;000 pruebas (√(2<sup>31</sup>) ≈ 46&#8239;341) y la
+factorización es inmediata. Aun así, en cada vuelta se comprueba el tiempo máximo, como en los
+demás algoritmos: si se supera, el programa lo avisa y no escribe resultado. La tabla de
+factores que queda la usa después la ventana de la función de Euler para escribir la fórmula de
+su razonamiento.</p>
+<p>El programa solo descompone los enteros <i>n</i> ≥ 2; para 1, 0 y los negativos da un
+resultado vacío. El 1 no tiene factores primos; el 0 es divisible por todos los primos y no
+es producto de ellos; un negativo es −1 por la descomposición de su valor absoluto
+(−12 = −2<sup>2</sup>·3), pero el programa no la escribe. Un número con decimales se redondea
+antes al entero más próximo, y uno que acaba en ,5 al par: 12,5 se descompone como 12.</p>
 )html";
 
 constexpr Descripcion kDescripciones[] = {
