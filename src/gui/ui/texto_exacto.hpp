@@ -20,9 +20,20 @@ class TextoExacto final : public QPlainTextEdit {
     // breaks as line feeds).
     QString textoExacto() const;
 
+    // A text of one line longer than this (a digit string of a long message) is shown cut into
+    // lines of kTrozo characters: an editor lays a line out whole, and one of megabytes takes
+    // seconds, while separate lines are laid out only when they come into view.
+    static constexpr qsizetype kLineaLarga = 4096;
+    static constexpr qsizetype kTrozo = 120;
+
+  protected:
+    // Copying from a text shown cut copies it without the cuts.
+    QMimeData* createMimeDataFromSelection() const override;
+
   private:
     std::optional<QString> exacto_;
     bool fijando_ = false;
+    bool troceado_ = false;  // shown cut into lines; the text itself has none
 };
 
 }  // namespace zefra::gui
