@@ -18,6 +18,8 @@
 #include <memory>
 #include <sstream>
 
+#include "alphabets/ranuras.hpp"
+#include "alphabets/seleccion_alfabeto.hpp"
 #include "cargas.hpp"
 #include "files/frm_listdirec.hpp"
 #include "shell/frm_principal.hpp"
@@ -69,10 +71,22 @@ class Escritorio {
         const double s =
             std::chrono::duration<double>(std::chrono::steady_clock::now() - inicio).count();
         std::printf("  %-28s %8.3f s\n", nombrePaso, s);
+        total_ += s;
         return s;
+    }
+    // Loads a user alphabet into slot 0 and makes it active.
+    void alfabetoDeUsuario(const Alfabeto& alfabeto) {
+        ocupaRanura(estado_.ranuras[0], alfabeto, true);
+        gui::SeleccionAlfabeto::de(principal_->contexto()).ranuraCargada(0);
+        menu("nalfaus(1)");
     }
     gui::FrmListDirec& selector() { return principal_->contexto().ventana<gui::FrmListDirec>(); }
     const QStringList& mensajes() const { return mensajes_; }
+    // The time of the steps per symbol of the message, set beside the other sizes' in the note.
+    void porSimbolo(qsizetype simbolos) const {
+        std::printf("  %-28s %8.3f s, %.2f us per symbol\n", "all steps", total_,
+                    total_ * 1e6 / static_cast<double>(simbolos));
+    }
 
   private:
     RelojBench reloj_;
@@ -80,6 +94,7 @@ class Escritorio {
     std::unique_ptr<gui::FrmPrincipal> principal_;
     QTimer vigia_;
     QStringList mensajes_;
+    double total_ = 0;
 };
 
 // A text of `n` symbols over the letters and the space of "a-z".
@@ -123,8 +138,38 @@ bool privada(int simbolos) {
     const QString cifrado = exacto(w, "txmensajefinal");
     e.mide(w, "btinvertir", "Invertir proceso");
     pasos(e, w, "Option1", 1, 3, "descifrar");
+    e.porSimbolo(texto.size());
     return e.mensajes().isEmpty() && cifrado.size() == texto.size() && cifrado != texto &&
            exacto(w, "txmensajefinal") == texto;
+}
+
+// The letters a to z with the even codes 00 to 50 (n = 51), keys r = 5 and s = 1: codes with
+// gaps, so the key window opens the two-step window for user alphabets.
+bool usuario(int simbolos) {
+    Escritorio e;
+    Alfabeto pares{"pares", {}};
+    for (int i = 0; i < 26; ++i) {
+        const std::string codigo = (i < 5 ? "0" : "") + std::to_string(2 * i);
+        pares.equivalencias.push_back({std::string(1, static_cast<char>('a' + i)), codigo});
+    }
+    e.alfabetoDeUsuario(pares);
+    e.menu("ncripprivada");
+    QWidget* claves = e.ventana("frmpedirclaves");
+    Escritorio::control<QComboBox>(claves, "Dpopcionesclave")->setEditText("5");
+    Escritorio::escribe(claves, "txclave_s", "1");
+    Escritorio::pulsa(claves, "btseguircprivada");
+    QWidget* w = e.ventana("frPrivadaAlfaus");
+    QString texto;
+    for (int i = 0; i < simbolos; ++i)
+        texto += QChar(u'a' + (i * 37 + i / 7) % 26);
+    Escritorio::control<gui::TextoExacto>(w, "txmensaje")->fijaTexto(texto);
+    pasos(e, w, "opCodCpub", 0, 2, "cifrar");
+    const QString cifrado = exacto(w, "txmensajecod");
+    e.mide(w, "btInvertirCPrivUs", "Invertir proceso");
+    pasos(e, w, "opCodCpub", 1, 2, "descifrar");
+    e.porSimbolo(texto.size());
+    return e.mensajes().isEmpty() && cifrado.size() == 2 * texto.size() &&
+           exacto(w, "txmensajecod") == texto;
 }
 
 // The RSA set-up with p = 46327, q = 46337, t = 65537 (n = 2146654199).
@@ -150,6 +195,7 @@ bool rsa(int simbolos) {
     const QString cifrado = exacto(w, "txmensajecod");
     e.mide(w, "btInvertirCPub", "Invertir proceso");
     pasos(e, w, "opCodCpub", 1, 2, "descifrar");
+    e.porSimbolo(texto.size());
     return e.mensajes().isEmpty() && cifrado.size() == 10 * texto.size() &&
            exacto(w, "txmensajecod") == texto;
 }
@@ -194,14 +240,15 @@ bool rsa1m() {
     Escritorio::escribe(&selector, "txnomarchi", "descifrado.txt");
     e.mide(&selector, "btGuardar", "Guardar en fichero (GUARDAR)");
     QApplication::processEvents();
+    e.porSimbolo(static_cast<qsizetype>(original.size()));
     const std::string guardado =
         leeBytes(QDir(carpeta.path()).filePath("descifrado.txt").toStdString());
     return e.mensajes() == QStringList{QStringLiteral("Archivo guardado satisfactoriamente.")} &&
            guardado == original + "\r\n";
 }
 
-// The 10,000-symbol runs are the references: ten times the message may cost at most twenty
-// times as long.
+// The 10,000-symbol runs are the references: n times the message may cost at most 2n times
+// as long.
 const Registro privada10k{{"cipher-window-private-10k",
                            "private-key window, a-z, r = 3, s = 5: 10,000 symbols, PASO 1 to 3 "
                            "both ways",
@@ -212,6 +259,11 @@ const Registro privada100k{{"cipher-window-private-100k",
                             "both ways",
                             [] { return privada(100000); }, "cipher-window-private-10k", 20.0}};
 
+const Registro privada1m{{"cipher-window-private-1m",
+                          "private-key window, a-z, r = 3, s = 5: 1,000,000 symbols, PASO 1 to "
+                          "3 both ways",
+                          [] { return privada(1000000); }, "cipher-window-private-10k", 200.0}};
+
 const Registro publica10k{{"cipher-window-rsa-10k",
                            "public-key window, n = 2146654199: 10,000 symbols, PASO 1 and 2 "
                            "both ways",
@@ -221,6 +273,21 @@ const Registro publica100k{{"cipher-window-rsa-100k",
                             "public-key window, n = 2146654199: 100,000 symbols, PASO 1 and 2 "
                             "both ways",
                             [] { return rsa(100000); }, "cipher-window-rsa-10k", 20.0}};
+
+const Registro usuario10k{{"cipher-window-user-10k",
+                           "window over a user alphabet with gaps (n = 51, r = 5, s = 1): 10,000 "
+                           "symbols, PASO 1 and 2 both ways",
+                           [] { return usuario(10000); }, "", 1.0}};
+
+const Registro usuario100k{{"cipher-window-user-100k",
+                            "window over a user alphabet with gaps (n = 51, r = 5, s = 1): "
+                            "100,000 symbols, PASO 1 and 2 both ways",
+                            [] { return usuario(100000); }, "cipher-window-user-10k", 20.0}};
+
+const Registro usuario1m{{"cipher-window-user-1m",
+                          "window over a user alphabet with gaps (n = 51, r = 5, s = 1): "
+                          "1,000,000 symbols, PASO 1 and 2 both ways",
+                          [] { return usuario(1000000); }, "cipher-window-user-10k", 200.0}};
 
 const Registro mega{{"cipher-window-rsa-1m",
                      "public-key window, ASCII: a 1 MB file opened, enciphered, deciphered "

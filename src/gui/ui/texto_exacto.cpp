@@ -17,13 +17,22 @@ QString sinCortes(QString texto) {
     return texto;
 }
 
-// A single line (line ends only at its end) longer than the editor lays out quickly.
-bool lineaUnicaLarga(const QString& texto) {
+// A single line (line ends only at its end) with a word longer than the editor lays out
+// quickly: it breaks a line between words at once, but a word without end character by
+// character.
+bool palabraLarga(const QString& texto) {
     qsizetype fin = texto.size();
     while (fin > 0 && esSalto(texto[fin - 1]))
         --fin;
     if (fin <= TextoExacto::kLineaLarga) return false;
-    return std::none_of(texto.begin(), texto.begin() + fin, esSalto);
+    qsizetype palabra = 0;
+    qsizetype mayor = 0;
+    for (qsizetype i = 0; i < fin; ++i) {
+        if (esSalto(texto[i])) return false;
+        palabra = texto[i].isSpace() ? 0 : palabra + 1;
+        mayor = std::max(mayor, palabra);
+    }
+    return mayor > TextoExacto::kLineaLarga;
 }
 
 }  // namespace
@@ -41,7 +50,7 @@ TextoExacto::TextoExacto(QWidget* padre, const char* nombre, bool soloLectura)
 
 void TextoExacto::fijaTexto(const QString& texto) {
     fijando_ = true;
-    troceado_ = lineaUnicaLarga(texto);
+    troceado_ = palabraLarga(texto);
     if (troceado_) {
         QString cortado;
         cortado.reserve(texto.size() + texto.size() / kTrozo + 1);

@@ -20,9 +20,10 @@ class TextoExacto final : public QPlainTextEdit {
     // breaks as line feeds).
     QString textoExacto() const;
 
-    // A text of one line longer than this (a digit string of a long message) is shown cut into
-    // lines of kTrozo characters: an editor lays a line out whole, and one of megabytes takes
-    // seconds, while separate lines are laid out only when they come into view.
+    // A text of one line with a word longer than this (a digit string of a long message) is
+    // shown cut into lines of kTrozo characters: the editor lays a line out whole, and such a
+    // word in time that grows with its square, while separate lines are laid out only when
+    // they come into view.
     static constexpr qsizetype kLineaLarga = 4096;
     static constexpr qsizetype kTrozo = 120;
 
