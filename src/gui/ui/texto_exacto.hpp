@@ -25,7 +25,7 @@ class TextoExacto final : public QPlainTextEdit {
     // word in time that grows with its square, while separate lines are laid out only when
     // they come into view.
     static constexpr qsizetype kLineaLarga = 4096;
-    static constexpr qsizetype kTrozo = 120;
+    static constexpr qsizetype kTrozo = 60;
 
   protected:
     // Copying from a text shown cut copies it without the cuts.

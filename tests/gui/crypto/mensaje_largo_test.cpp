@@ -59,8 +59,8 @@ TEST_F(MensajeLargo, UnaCifraLargaSeMuestraEnLineasPeroSeDevuelveEntera) {
         digitos += QChar(u'0' + (i * 7) % 10);
     campo.fijaTexto(digitos + "\r\n");
     EXPECT_EQ(campo.textoExacto(), digitos + "\r\n");
-    EXPECT_EQ(campo.document()->blockCount(), 43);  // 41 lines of 120, one of 80, the line end
-    EXPECT_EQ(campo.document()->firstBlock().text(), digitos.left(120));
+    EXPECT_EQ(campo.document()->blockCount(), 85);  // 83 lines of 60, one of 20, the line end
+    EXPECT_EQ(campo.document()->firstBlock().text(), digitos.left(60));
     campo.selectAll();
     campo.copy();
     EXPECT_EQ(QApplication::clipboard()->text(), digitos);
