@@ -50,6 +50,11 @@ TEST_F(RSAPrueba, BloquesRepetidosYTrazaDelUltimo) {
     EXPECT_EQ(estado.trazaPotencia.resultado, 132);
     EXPECT_EQ(potenciaPorBloques(estado, "006115132006", 3, 143, 103, 2).digitos, "07151107");
     EXPECT_EQ(estado.trazaPotencia.a, 6);
+
+    // A power that runs out of time inside stops the whole step: its digits are not the result.
+    estado.tiempo.presupuesto.segundos = "3";
+    reloj.paso = 1;
+    EXPECT_TRUE(potenciaPorBloques(estado, "07", 2, 143, 7, 3).tiempoAgotado);
 }
 
 TEST_F(RSAPrueba, RondasCompletasSobreCadaAlfabetoPredefinido) {
