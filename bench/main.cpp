@@ -1,6 +1,8 @@
 // zefra-bench [--list | NAME...]: runs the named workloads (all without a name) with an
 // unlimited time budget, checks each result, and prints "NAME SECONDS s" for each, preceded by
-// how the time compares with the workload's target or reference when it has one.
+// how the time compares with the workload's target or reference when it has one. The window
+// workloads run on Qt's offscreen platform unless another is chosen.
+#include <QApplication>
 #include <chrono>
 #include <cstdio>
 #include <map>
@@ -76,6 +78,8 @@ bool corre(const zefra::bench::Carga& carga) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    const QApplication aplicacion(argc, argv);
     const auto& todas = zefra::bench::cargas();
     if (argc > 1 && std::string(argv[1]) == "--list") {
         for (const auto& c : todas)

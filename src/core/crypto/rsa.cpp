@@ -1,6 +1,7 @@
 #include "crypto/rsa.hpp"
 
 #include <algorithm>
+#include <unordered_map>
 
 #include "arithmetic/euclides.hpp"
 #include "arithmetic/numeros.hpp"
@@ -53,7 +54,22 @@ ResultadoRSA potenciaPorBloques(Estado& estado, std::string_view digitos, int an
     ResultadoRSA resultado;
     const auto trozos = bloques(digitos, ancho);
     resultado.digitos.reserve(trozos.size() * static_cast<std::size_t>(anchoSalida));
-    for (const std::string_view bloque : trozos) {
+    // A message repeats its blocks (a symbol gives the same block each time): each distinct
+    // block is raised once. The last block is always computed, so the trace of the last power
+    // is the last block's, as when every block is raised.
+    std::unordered_map<std::string_view, std::string> hechos;
+    Cronometro cronometro(estado.tiempo, Inicio::Publica);
+    for (std::size_t i = 0; i < trozos.size(); ++i) {
+        const std::string_view bloque = trozos[i];
+        if (cronometro.agotado()) {
+            resultado.tiempoAgotado = true;
+            return resultado;
+        }
+        const bool ultimo = i + 1 == trozos.size();
+        if (const auto hecho = hechos.find(bloque); hecho != hechos.end() && !ultimo) {
+            resultado.digitos += hecho->second;
+            continue;
+        }
         if (!soloDigitos(bloque)) {
             resultado.mensaje = "El bloque '" + std::string(bloque) + "' no es un número.";
             return resultado;
@@ -68,7 +84,9 @@ ResultadoRSA potenciaPorBloques(Estado& estado, std::string_view digitos, int an
             resultado.tiempoAgotado = true;
             return resultado;
         }
-        resultado.digitos += conCeros(*c, anchoSalida);
+        const std::string escrito = conCeros(*c, anchoSalida);
+        resultado.digitos += escrito;
+        hechos.emplace(bloque, escrito);
     }
     return resultado;
 }

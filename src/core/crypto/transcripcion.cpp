@@ -63,14 +63,30 @@ std::string conCeros(double valor, int ancho) {
 std::vector<std::string_view> bloques(std::string_view texto, int ancho) {
     std::vector<std::string_view> resultado;
     if (ancho <= 0) return resultado;
-    const auto letras = caracteres(texto);
     const auto paso = static_cast<std::size_t>(ancho);
+    // A digit string, the usual case, has one byte per character: no need to split it first.
+    if (std::all_of(texto.begin(), texto.end(), [](char c) { return (c & 0x80) == 0; })) {
+        resultado.reserve(texto.size() / paso);
+        for (std::size_t fin = paso; fin <= texto.size(); fin += paso)
+            resultado.push_back(texto.substr(fin - paso, paso));
+        return resultado;
+    }
+    const auto letras = caracteres(texto);
     for (std::size_t fin = paso; fin <= letras.size(); fin += paso) {
         const char* inicio = letras[fin - paso].data();
         const char* final = letras[fin - 1].data() + letras[fin - 1].size();
         resultado.emplace_back(inicio, static_cast<std::size_t>(final - inicio));
     }
     return resultado;
+}
+
+std::string resumenDeBloques(std::string_view digitos, int ancho) {
+    const auto bloque = static_cast<std::size_t>(std::max(ancho, 1));
+    const std::size_t visibles = kBloquesVisibles * bloque;
+    if (digitos.size() <= visibles) return std::string(digitos);
+    const std::size_t resto = (digitos.size() - visibles) / bloque;
+    return std::string(digitos.substr(0, visibles)) + "\n… y " + std::to_string(resto) +
+           " bloques más.";
 }
 
 Transcripcion transcribeADigitos(std::string_view mensaje, const Tabla& tabla) {

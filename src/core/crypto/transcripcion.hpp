@@ -36,6 +36,11 @@ std::string conCeros(double valor, int ancho);
 // whole block is ignored.
 std::vector<std::string_view> bloques(std::string_view texto, int ancho);
 
+// What a step's field shows of a digit string: the whole string up to kBloquesVisibles blocks of
+// `ancho` characters; beyond, those first blocks and then "… y N bloques más.".
+inline constexpr std::size_t kBloquesVisibles = 400;
+std::string resumenDeBloques(std::string_view digitos, int ancho);
+
 // What a transcription produced, or the symbol or block that stopped it.
 struct Transcripcion {
     std::string texto;

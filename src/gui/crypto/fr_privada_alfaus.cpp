@@ -161,7 +161,7 @@ void FrPrivadaAlfaus::paso1() {
         btpaso1_->setEnabled(false);
         btpaso2_->setEnabled(true);
         porDefecto(btpaso2_);
-        txmensajenum_->setPlainText(exacto(resultado));
+        escribePaso(0, std::move(resultado), ancho_);
         txmensaje_->setEnabled(false);
     });
 }
@@ -170,7 +170,7 @@ void FrPrivadaAlfaus::paso2() {
     auto& estado = contexto_.estado;
     estado.tiempo.reiniciaTiempo();
     atrapaErrores(this, "btpaso2", [&] {
-        const std::string digitos = aCore(txmensajenum_->toPlainText());
+        const std::string& digitos = digitosPaso(0);
         std::string resultado;
         bool error = false;
         if (direccion() == 0) {

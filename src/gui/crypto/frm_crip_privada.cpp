@@ -99,7 +99,7 @@ void FrmCripPrivada::paso1() {
         btpaso1_->setEnabled(false);
         btpaso2_->setEnabled(true);
         porDefecto(btpaso2_);
-        txmensajenum_->setPlainText(exacto(digitos.texto));
+        escribePaso(0, digitos.texto, ancho_);
         txmensaje_->setEnabled(false);
         bloqueaAlfabeto();
     });
@@ -135,13 +135,12 @@ void FrmCripPrivada::paso2() {
         btpaso3_->setEnabled(true);
         porDefecto(btpaso3_);
 
-        const auto resultado =
-            cifraAfin(estado, aCore(txmensajenum_->toPlainText()), ancho_, n_, *claseR, *claseS,
-                      codifica ? Sentido::Codificar : Sentido::Decodificar);
+        const auto resultado = cifraAfin(estado, digitosPaso(0), ancho_, n_, *claseR, *claseS,
+                                         codifica ? Sentido::Codificar : Sentido::Decodificar);
         for (int k = 0; k < resultado.fueraDeRango; ++k)
             mensaje(this, mensajeFueraDeRango(n_));
         if (resultado.tiempoAgotado) return mensaje(this, "Se ha superado el tiempo establecido.");
-        if (resultado.fueraDeRango == 0) txmensajecod_->setPlainText(exacto(resultado.digitos));
+        if (resultado.fueraDeRango == 0) escribePaso(1, resultado.digitos, ancho_);
     });
 }
 
@@ -152,8 +151,7 @@ void FrmCripPrivada::paso3() {
     btpaso3_->setEnabled(false);
     porDefecto(nullptr);
     atrapaErrores(this, "btpaso3", [this] {
-        const auto texto =
-            transcribeASimbolos(aCore(txmensajecod_->toPlainText()), ancho_, tablaPaso3_);
+        const auto texto = transcribeASimbolos(digitosPaso(1), ancho_, tablaPaso3_);
         if (texto.rechazado) return mensaje(this, mensajeCodigoAjeno(*texto.rechazado));
         txmensajefinal_->fijaTexto(exacto(texto.texto));
     });

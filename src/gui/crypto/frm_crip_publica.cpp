@@ -180,7 +180,7 @@ void FrmCripPublica::paso1() {
         btpaso1_->setEnabled(false);
         btpaso2_->setEnabled(true);
         porDefecto(btpaso2_);
-        txmensajenum_->setPlainText(exacto(digitos));
+        escribePaso(0, std::move(digitos), ancho_);
         txmensaje_->setEnabled(false);
     });
 }
@@ -190,7 +190,7 @@ void FrmCripPublica::paso2() {
     estado.tiempo.reiniciaTiempo();
     atrapaErrores(this, "btpaso2", [&] {
         const double n = valor(claves_[kN]);
-        const std::string digitos = aCore(txmensajenum_->toPlainText());
+        const std::string& digitos = digitosPaso(0);
         std::string resultado;
         if (direccion() == 0) {
             frmpaso2_->show();

@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "alphabets/seleccion_alfabeto.hpp"
+#include "crypto/transcripcion.hpp"
 #include "files/frm_listdirec.hpp"
 #include "ui/controles.hpp"
 #include "ui/mensajes.hpp"
@@ -23,6 +24,7 @@ VentanaCifrado::VentanaCifrado(Contexto& contexto, const QString& nombre, const 
     : Ventana(contexto.principal, nombre, titulo), contexto_(contexto), forma_(std::move(forma)) {
     txmensaje_ = new TextoExacto(this, "txmensaje", false);
     const std::size_t ultima = forma_.salidas.size() - 1;
+    digitos_.resize(ultima);
     for (std::size_t k = 0; k < forma_.salidas.size(); ++k) {
         if (k == ultima) {
             resultado_ = new TextoExacto(this, forma_.salidas[k], true);
@@ -109,13 +111,8 @@ void VentanaCifrado::reinicia() {
 }
 
 void VentanaCifrado::reiniciaProceso() {
-    for (QPlainTextEdit* s : salidas_) {
-        if (s == resultado_) {
-            resultado_->fijaTexto({});
-        } else {
-            s->clear();
-        }
-    }
+    vaciaPasos();
+    resultado_->fijaTexto({});
     desmarcaDirecciones();
     for (QRadioButton* o : opciones_)
         o->setEnabled(true);
@@ -124,6 +121,19 @@ void VentanaCifrado::reiniciaProceso() {
         b->setEnabled(false);
     porDefecto(nullptr);
     ocultaMarcos();
+}
+
+void VentanaCifrado::escribePaso(int k, std::string digitos, int ancho) {
+    const auto i = static_cast<std::size_t>(k);
+    salidas_[i]->setPlainText(aQt(resumenDeBloques(digitos, ancho)));
+    digitos_[i] = std::move(digitos);
+}
+
+void VentanaCifrado::vaciaPasos() {
+    for (std::size_t k = 0; k < digitos_.size(); ++k) {
+        salidas_[k]->clear();
+        digitos_[k].clear();
+    }
 }
 
 void VentanaCifrado::inicializa() {
@@ -160,9 +170,7 @@ void VentanaCifrado::invierte() {
                                         [](const QPushButton* b) { return b->isEnabled(); });
     if (elegida < 0 || texto.isEmpty() || !terminado) return;
     txmensaje_->fijaTexto(texto);
-    for (QPlainTextEdit* s : salidas_) {
-        if (s != resultado_) s->clear();
-    }
+    vaciaPasos();
     resultado_->fijaTexto({});
     opciones_[elegida]->setChecked(false);
     opciones_[1 - elegida]->setEnabled(true);

@@ -2,6 +2,7 @@
 // result fields, and "Invertir proceso", "Inicializar", the file buttons and "Salir".
 #pragma once
 
+#include <string>
 #include <vector>
 
 #include "ui/contexto.hpp"
@@ -53,6 +54,11 @@ class VentanaCifrado : public Ventana {
     // A process has begun: the alphabet may not change until it is reset.
     void bloqueaAlfabeto();
 
+    // A step's digits: kept whole for the next step, shown in its field as far as a person
+    // reads them (a long message shows its first blocks and how many follow).
+    void escribePaso(int k, std::string digitos, int ancho);
+    const std::string& digitosPaso(int k) const { return digitos_[static_cast<std::size_t>(k)]; }
+
     QPushButton* botonPaso(int k) const { return pasos_[static_cast<std::size_t>(k)]; }
     QPlainTextEdit* salida(int k) const { return salidas_[static_cast<std::size_t>(k)]; }
     TextoExacto* resultado() const { return resultado_; }
@@ -69,9 +75,11 @@ class VentanaCifrado : public Ventana {
     void invierte();
     void abreFichero();
     void guardaFichero();
+    void vaciaPasos();
 
     Forma forma_;
     std::vector<QPlainTextEdit*> salidas_;
+    std::vector<std::string> digitos_;  // the whole digits of each step but the last
     TextoExacto* resultado_ = nullptr;
     std::vector<QPushButton*> pasos_;
     QRadioButton* opciones_[2] = {};

@@ -20,9 +20,21 @@ class TextoExacto final : public QPlainTextEdit {
     // breaks as line feeds).
     QString textoExacto() const;
 
+    // A text of one line with a word longer than this (a digit string of a long message) is
+    // shown cut into lines of kTrozo characters: the editor lays a line out whole, and such a
+    // word in time that grows with its square, while separate lines are laid out only when
+    // they come into view.
+    static constexpr qsizetype kLineaLarga = 4096;
+    static constexpr qsizetype kTrozo = 60;
+
+  protected:
+    // Copying from a text shown cut copies it without the cuts.
+    QMimeData* createMimeDataFromSelection() const override;
+
   private:
     std::optional<QString> exacto_;
     bool fijando_ = false;
+    bool troceado_ = false;  // shown cut into lines; the text itself has none
 };
 
 }  // namespace zefra::gui

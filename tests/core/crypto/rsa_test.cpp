@@ -41,6 +41,22 @@ TEST_F(RSAPrueba, FinDeLineaBloqueIncompletoYBloquesRechazados) {
               "El bloque 'a15' no es un número.");
 }
 
+// A block met again gives what it gave the first time, and the trace of the last power is the
+// last block's, even when that block was met before.
+TEST_F(RSAPrueba, BloquesRepetidosYTrazaDelUltimo) {
+    const auto c = potenciaPorBloques(estado, "07151107150711", 2, 143, 7, 3);
+    EXPECT_EQ(c.digitos, "006115132006115006132");
+    EXPECT_EQ(estado.trazaPotencia.a, 11);
+    EXPECT_EQ(estado.trazaPotencia.resultado, 132);
+    EXPECT_EQ(potenciaPorBloques(estado, "006115132006", 3, 143, 103, 2).digitos, "07151107");
+    EXPECT_EQ(estado.trazaPotencia.a, 6);
+
+    // A power that runs out of time inside stops the whole step: its digits are not the result.
+    estado.tiempo.presupuesto.segundos = "3";
+    reloj.paso = 1;
+    EXPECT_TRUE(potenciaPorBloques(estado, "07", 2, 143, 7, 3).tiempoAgotado);
+}
+
 TEST_F(RSAPrueba, RondasCompletasSobreCadaAlfabetoPredefinido) {
     for (const auto& [p, q, t0] :
          {std::tuple{11., 13., 7.}, {521., 523., 65537.}, {46327., 46337., 65537.}}) {
