@@ -1,0 +1,324 @@
+// Every window the menu opens, used from the keyboard: Tab follows the reading order of the
+// controls, no two visible captions share an Alt letter, Enter never runs an exit button, the
+// window fits a 1366×768 screen with nothing clipped, and Escape closes it.
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <filesystem>
+#include <map>
+
+#include "files/frm_listdirec.hpp"
+
+#include "gui/entorno.hpp"
+#include "ui/teclado.hpp"
+
+namespace zefra::pruebas {
+namespace {
+
+QString nombre(const QWidget* w) {
+    return w->objectName().isEmpty() ? QString(w->metaObject()->className()) : w->objectName();
+}
+
+QRect sitio(const QWidget* w) {
+    return {w->mapTo(w->window(), QPoint(0, 0)), w->size()};
+}
+
+// The Alt letter of a caption ("" without one; "&&" is a plain "&").
+QString letraAlt(QString texto) {
+    texto.replace(QStringLiteral("&&"), QString());
+    const qsizetype i = texto.indexOf('&');
+    return i < 0 || i + 1 >= texto.size() ? QString() : texto.mid(i + 1, 1).toLower();
+}
+
+// The captions of a window that answer to Alt: buttons, frames, labels of a field and, in the
+// main window, the menu bar's titles.
+QStringList titulos(const QWidget* v) {
+    QStringList t;
+    for (const QWidget* w : v->findChildren<QWidget*>()) {
+        if (!w->isVisible() || w->window() != v) continue;
+        if (auto* b = qobject_cast<const QAbstractButton*>(w)) t << b->text();
+        if (auto* g = qobject_cast<const QGroupBox*>(w)) t << g->title();
+        if (auto* l = qobject_cast<const QLabel*>(w); l && l->buddy()) t << l->text();
+    }
+    if (auto* barra = v->findChild<QMenuBar*>()) {
+        for (const QAction* a : barra->actions())
+            t << a->text();
+    }
+    return t;
+}
+
+bool esSalida(const QPushButton* b) {
+    const QString t = b->text().remove('&').trimmed().toLower();
+    return t == "salir" || b->objectName() == "btsalir";
+}
+
+class TecladoVentanas : public PruebaVentanas {
+  protected:
+    // Tab from the window's first control round to it again, by real key presses.
+    static QList<QWidget*> cadenaDeTab(QWidget* v) {
+        QList<QWidget*> cadena;
+        QTest::keyClick(v->focusWidget() ? v->focusWidget() : v, Qt::Key_Tab);
+        for (QWidget* f = v->focusWidget(); f && !cadena.contains(f) && cadena.size() < 200;
+             f = v->focusWidget()) {
+            cadena << f;
+            QTest::keyClick(f, Qt::Key_Tab);
+        }
+        return cadena;
+    }
+
+    // The four keyboard checks of one showing window.
+    void compruebaVentana(QWidget* v) {
+        SCOPED_TRACE(nombre(v).toStdString());
+        v->activateWindow();
+        QCoreApplication::processEvents();
+
+        // Tab visits every control once, and round the cycle only the step from the last
+        // control back to the first goes against the reading order.
+        const QList<QWidget*> cadena = cadenaDeTab(v);
+        EXPECT_EQ(cadena.size(), gui::ordenDeLectura(v).size());
+        QStringList atras;
+        for (qsizetype i = 0; i < cadena.size(); ++i) {
+            const QWidget* siguiente = cadena[(i + 1) % cadena.size()];
+            if (gui::seLeeAntes(sitio(siguiente), sitio(cadena[i])))
+                atras << nombre(cadena[i]) + " -> " + nombre(siguiente);
+        }
+        EXPECT_LE(atras.size(), 1) << atras.join(", ").toStdString();
+        // Shift+Tab walks it back.
+        if (cadena.size() > 2) {
+            QTest::keyClick(v->focusWidget(), Qt::Key_Tab, Qt::ShiftModifier);
+            EXPECT_EQ(v->focusWidget(), cadena.back());
+        }
+
+        std::map<QString, QString> letras;
+        for (const QString& t : titulos(v)) {
+            const QString letra = letraAlt(t);
+            if (letra.isEmpty()) continue;
+            const auto [sitioLetra, nueva] = letras.emplace(letra, t);
+            EXPECT_TRUE(nueva) << "Alt+" << letra.toStdString() << ": "
+                               << sitioLetra->second.toStdString() << " and " << t.toStdString();
+        }
+
+        for (const QPushButton* b : v->findChildren<QPushButton*>()) {
+            EXPECT_FALSE(b->isDefault() && esSalida(b)) << nombre(b).toStdString();
+        }
+
+        EXPECT_LE(v->frameGeometry().width(), 1366);
+        EXPECT_LE(v->frameGeometry().height(), 768);
+        const QSize minimo = v->layout() ? v->layout()->totalMinimumSize() : QSize();
+        EXPECT_LE(minimo.width(), 1366);
+        EXPECT_LE(minimo.height(), 768);
+        for (const QWidget* hijo : v->findChildren<QWidget*>()) {
+            if (!hijo->isVisible() || hijo->isWindow() || !hijo->parentWidget()->isVisible())
+                continue;
+            EXPECT_TRUE(v->rect().contains(QRect(hijo->mapTo(v, QPoint(0, 0)), hijo->size())))
+                << nombre(hijo).toStdString() << " lies outside the window";
+        }
+    }
+};
+
+TEST_F(TecladoVentanas, CadaVentanaDelMenuSeUsaBienConElTeclado) {
+    compruebaVentana(principal.get());
+    aceptaTodo();  // "Abrir" shows the file chooser modally: it is closed at once
+    int revisadas = 0;
+    for (QAction* entrada : principal->findChildren<QAction*>()) {
+        // Every menu entry that opens a window (not the alphabet choices, nor "Salir ").
+        const QString n = entrada->objectName();
+        if (entrada->menu() || entrada->isSeparator() || !entrada->isEnabled() ||
+            !entrada->isVisible() || n.isEmpty() || n.startsWith("nalfa") || n == "nSalir") {
+            continue;
+        }
+        entrada->trigger();
+        QCoreApplication::processEvents();
+        for (QWidget* v : QApplication::topLevelWidgets()) {
+            if (!v->isVisible() || v == principal.get()) continue;
+            ++revisadas;
+            compruebaVentana(v);
+            QTest::keyClick(v, Qt::Key_Escape);
+            EXPECT_FALSE(v->isVisible()) << nombre(v).toStdString() << ": Escape left it open";
+        }
+    }
+    EXPECT_GE(revisadas, 20);
+}
+
+TEST_F(TecladoVentanas, LosAtajosDelMenuGananALasTeclasDeLosCampos) {
+    // Ctrl+E is "end of line" and Ctrl+D "delete" for a line edit on some desktops.
+    auto* minutos = control<QLineEdit>(principal.get(), "txminutos");
+    escribe(minutos, "15");
+    minutos->setCursorPosition(0);
+    principal->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(principal.get()));
+    minutos->setFocus();
+    QTest::keyClick(minutos, Qt::Key_E, Qt::ControlModifier);
+    ASSERT_TRUE(abierta("frmEuclides"));
+    EXPECT_EQ(minutos->cursorPosition(), 0);
+    // From a field of another window as well, where Ctrl+D would delete.
+    QWidget* euclides = ventana("frmEuclides");
+    ASSERT_TRUE(QTest::qWaitForWindowActive(euclides));
+    auto* a = control<QLineEdit>(euclides, "txa");
+    escribe(a, "12");
+    a->setFocus();
+    a->setCursorPosition(0);
+    QTest::keyClick(a, Qt::Key_D, Qt::ControlModifier);
+    EXPECT_TRUE(abierta("frmDiofanticas"));
+    EXPECT_EQ(a->text(), "12");
+}
+
+TEST_F(TecladoVentanas, TabRecorreLasCotasFilaAFilaComoSeLeen) {
+    accion("n_ejec_diof")->trigger();
+    w = ventana("frmDiofanticas");
+    for (const auto& [campo, valor] :
+         {std::pair{"txCoefa", "2"}, {"txCoefB", "3"}, {"txindepc", "1"}})
+        escribe(control<QLineEdit>(w, campo), valor);
+    pulsa(w, "btDiofantica");
+    pulsa(w, "btRestriccionesDiof");
+    QWidget* r = abierta("frmRestriccionesDiof");
+    ASSERT_TRUE(r);
+    control<QLineEdit>(r, "txx0")->setFocus();
+    QStringList recorrido{"txx0"};
+    for (int i = 0; i < 8; ++i) {
+        QTest::keyClick(r->focusWidget(), Qt::Key_Tab);
+        recorrido << nombre(r->focusWidget());
+    }
+    EXPECT_EQ(recorrido.join(' '),
+              "txx0 Check1 Check2 txx1 txy0 Check3 Check4 txy1 btCalculaRestr");
+    QTest::keyClick(r->focusWidget(), Qt::Key_Tab, Qt::ShiftModifier);
+    EXPECT_EQ(nombre(r->focusWidget()), "txy1");
+}
+
+TEST_F(TecladoVentanas, IntroLlevaElSistemaRSADeUnPasoAlSiguienteSinPerderPyQ) {
+    accion("ncrippublica")->trigger();
+    QWidget* rsa = abierta("frmSistemaRSA");
+    ASSERT_TRUE(rsa);
+    auto* p = control<QLineEdit>(rsa, "txprimop");
+    EXPECT_EQ(rsa->focusWidget(), p);
+    QTest::keyClicks(p, "60");
+    QTest::keyClick(p, Qt::Key_Tab);  // the button beside p, then q below
+    EXPECT_EQ(nombre(rsa->focusWidget()), "btBuscarCercanoPyQ");
+    QTest::keyClick(rsa->focusWidget(), Qt::Key_Tab);
+    auto* q = control<QLineEdit>(rsa, "txprimoq");
+    EXPECT_EQ(rsa->focusWidget(), q);
+    QTest::keyClicks(q, "50");
+    const auto intro = [rsa] { QTest::keyClick(rsa->focusWidget(), Qt::Key_Return); };
+    intro();  // the nearest primes
+    EXPECT_EQ(p->text() + ' ' + q->text(), "61 53");
+    intro();  // accepted: n and φ(n)
+    EXPECT_EQ(texto(rsa, "lbp_por_q") + ' ' + texto(rsa, "lbFeulerp_por_q"), "3233 3120");
+    escribe(control<QLineEdit>(rsa, "txAsignat"), "16");
+    intro();  // the nearest t prime to φ(n)
+    EXPECT_EQ(texto(rsa, "txAsignat"), "17");
+    intro();  // accepted: s
+    EXPECT_EQ(texto(rsa, "lbResul_s"), "2753");
+    intro();  // "Continuar"
+    EXPECT_TRUE(abierta("frmCripPublica"));
+    EXPECT_TRUE(rsa->isVisible());
+    EXPECT_EQ(p->text() + ' ' + q->text(), "61 53");
+
+    // Opened again, it starts over with the cursor in p and Enter on the first step.
+    QTest::keyClick(rsa, Qt::Key_Escape);
+    accion("ncrippublica")->trigger();
+    EXPECT_EQ(rsa->focusWidget(), p);
+    EXPECT_TRUE(control<QPushButton>(rsa, "btBuscarCercanoPyQ")->isDefault());
+}
+
+TEST_F(TecladoVentanas, TabSaleDelMensajeSinEscribirUnTabulador) {
+    accion("ncripprivada")->trigger();
+    QWidget* claves = ventana("frmpedirclaves");
+    control<QComboBox>(claves, "Dpopcionesclave")->setEditText("3");
+    escribe(control<QLineEdit>(claves, "txclave_s"), "1");
+    pulsa(claves, "btseguircprivada");
+    QWidget* cifrado = abierta("frmcripprivada");
+    ASSERT_TRUE(cifrado);
+    auto* mensaje = control<QPlainTextEdit>(cifrado, "txmensaje");
+    mensaje->setFocus();
+    QTest::keyClicks(mensaje, "ab");
+    QTest::keyClick(mensaje, Qt::Key_Tab);
+    EXPECT_NE(cifrado->focusWidget(), mensaje);
+    QTest::keyClick(cifrado->focusWidget(), Qt::Key_Tab, Qt::ShiftModifier);
+    EXPECT_EQ(cifrado->focusWidget(), mensaje);
+    EXPECT_EQ(mensaje->toPlainText(), "ab");
+}
+
+TEST_F(TecladoVentanas, ElSelectorAbreConIntroEnLasListasYGuardaSoloDesdeElNombre) {
+    std::filesystem::create_directory(ruta("sub"));
+    auto& selector = principal->contexto().ventana<gui::FrmListDirec>();
+    int guardados = 0;
+    gui::DestinoFichero destino;
+    destino.texto = [] { return std::optional<std::string>("zvkf"); };
+    destino.guardado = [&guardados] { ++guardados; };
+    selector.pide({"2", "Guardar en fichero", true, false, destino});
+    selector.muestraCarpeta(carpeta.path());
+    auto* carpetas = control<QListWidget>(&selector, "Dir1");
+    carpetas->setCurrentItem(carpetas->findItems("sub", Qt::MatchExactly).value(0));
+    QTest::keyClick(carpetas, Qt::Key_Return);  // opens the folder, saves nothing
+    EXPECT_EQ(selector.carpeta(), carpeta.filePath("sub"));
+    EXPECT_EQ(guardados, 0);
+
+    auto* nombreFichero = control<QLineEdit>(&selector, "txnomarchi");
+    escribe(nombreFichero, "");
+    esperaMensaje("Escriba el nombre del archivo.");
+    QTest::keyClick(nombreFichero, Qt::Key_Return);
+    EXPECT_TRUE(selector.isVisible());
+    escribe(nombreFichero, "mini");  // takes the extension of the filter
+    esperaMensaje("Archivo guardado satisfactoriamente.");
+    QTest::keyClick(nombreFichero, Qt::Key_Return);
+    EXPECT_EQ(leeFichero("sub/mini.txt"), "zvkf\r\n");
+    EXPECT_EQ(guardados, 1);
+    EXPECT_FALSE(selector.isVisible());
+
+    // The drive box names the drive whose folder is listed, also after one that cannot be read.
+    auto* unidades = control<QComboBox>(&selector, "Drive1");
+    selector.muestraCarpeta(QDir::rootPath());
+    EXPECT_EQ(unidades->currentText(), QDir::rootPath());
+    unidades->addItem(carpeta.filePath("no-existe"));
+    esperaMensaje("Se ha producido el siguiente error:\nLa unidad " +
+                  carpeta.filePath("no-existe") + " no se puede leer.");
+    unidades->setCurrentIndex(unidades->count() - 1);
+    emit unidades->activated(unidades->count() - 1);
+    EXPECT_EQ(selector.carpeta(), QDir::rootPath());
+    EXPECT_EQ(unidades->currentText(), QDir::rootPath());
+}
+
+TEST_F(TecladoVentanas, LasVentanasSeAbrenJuntoALaQueLasPideYDentroDeLaPantalla) {
+    const QRect pantalla(0, 0, 1600, 1000);
+    // Beside it on the right, or on the left when the right has no room; never off the screen.
+    EXPECT_EQ(gui::junto({0, 0, 400, 300}, {100, 100, 500, 400}, pantalla),
+              QRect(600, 100, 400, 300));
+    EXPECT_EQ(gui::junto({0, 0, 400, 300}, {1000, 100, 500, 400}, pantalla),
+              QRect(600, 100, 400, 300));
+    EXPECT_EQ(gui::junto({0, 0, 700, 900}, {300, 600, 1000, 380}, pantalla),
+              QRect(300, 100, 700, 900));
+    EXPECT_EQ(gui::junto({0, 0, 2000, 1200}, {0, 0, 10, 10}, pantalla), pantalla);
+
+    // The naming prompt belongs to the window it was asked from, and stands in front of it.
+    accion("nCrearAlfa")->trigger();
+    QWidget* define = abierta("frmDefineAlfabeto");
+    ASSERT_TRUE(define);
+    define->activateWindow();
+    QCoreApplication::processEvents();
+    control<QComboBox>(define, "DpSimboloalfa")->setEditText("a");
+    control<QComboBox>(define, "DpCodAsoc")->setEditText("0");
+    pulsa(define, "BtAsociar");
+    bool preguntado = false;
+    esperaDialogo("frnombrealfa", [&](QWidget* d) {
+        preguntado = true;
+        EXPECT_EQ(d->parentWidget(), define);
+        EXPECT_TRUE(define->frameGeometry().contains(d->frameGeometry().center()));
+        boton(d, "btCancelaNombreAlfa")->click();
+    });
+    pulsa(define, "btAceptarDefAlfa");
+    EXPECT_TRUE(preguntado);
+}
+
+}  // namespace
+}  // namespace zefra::pruebas
