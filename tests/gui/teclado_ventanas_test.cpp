@@ -220,9 +220,27 @@ TEST_F(TecladoVentanas, IntroLlevaElSistemaRSADeUnPasoAlSiguienteSinPerderPyQ) {
     intro();  // accepted: s
     EXPECT_EQ(texto(rsa, "lbResul_s"), "2753");
     intro();  // "Continuar"
-    EXPECT_TRUE(abierta("frmCripPublica"));
+    QWidget* publica = abierta("frmCripPublica");
+    ASSERT_TRUE(publica);
     EXPECT_TRUE(rsa->isVisible());
     EXPECT_EQ(p->text() + ' ' + q->text(), "61 53");
+
+    // In the public-key window: the message, the direction with Space, the steps with Enter;
+    // the formula shows whole, as would the one of the largest keys.
+    auto* m = control<QPlainTextEdit>(publica, "txmensaje");
+    m->setFocus();
+    QTest::keyClicks(m, "hola");
+    auto* cifrar = control<QRadioButton>(publica, "opCodCpub(0)");
+    cifrar->setFocus();
+    QTest::keyClick(cifrar, Qt::Key_Space);
+    QTest::keyClick(cifrar, Qt::Key_Return);
+    QTest::keyClick(publica->focusWidget(), Qt::Key_Return);  // PASO 2
+    auto* formula = control<QLineEdit>(publica, "txpaso2codPublica");
+    ASSERT_TRUE(formula->isVisible());
+    EXPECT_EQ(formula->text(), "C( [m] modulo 3233 ) = [m] ^17 modulo 3233");
+    EXPECT_GE(formula->width(),
+              formula->fontMetrics().horizontalAdvance(
+                  "C( [m] modulo 2147483647 ) = [m] ^2147483647 modulo 2147483647"));
 
     // Opened again, it starts over with the cursor in p and Enter on the first step.
     QTest::keyClick(rsa, Qt::Key_Escape);
