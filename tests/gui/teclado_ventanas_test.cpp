@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <algorithm>
 #include <filesystem>
 #include <map>
 
@@ -66,6 +67,29 @@ bool esSalida(const QPushButton* b) {
 
 class TecladoVentanas : public PruebaVentanas {
   protected:
+    // The private-key window with keys r = 3, s = 1.
+    QWidget* abrePrivada() {
+        accion("ncripprivada")->trigger();
+        QWidget* claves = ventana("frmpedirclaves");
+        control<QComboBox>(claves, "Dpopcionesclave")->setEditText("3");
+        escribe(control<QLineEdit>(claves, "txclave_s"), "1");
+        pulsa(claves, "btseguircprivada");
+        return abierta("frmcripprivada");
+    }
+    // The public-key window with p = 61, q = 53, t = 17.
+    QWidget* abrePublica() {
+        accion("ncrippublica")->trigger();
+        QWidget* rsa = ventana("frmSistemaRSA");
+        escribe(control<QLineEdit>(rsa, "txprimop"), "61");
+        escribe(control<QLineEdit>(rsa, "txprimoq"), "53");
+        pulsa(rsa, "btBuscarCercanoPyQ");
+        pulsa(rsa, "btAceptarPyQ");
+        escribe(control<QLineEdit>(rsa, "txAsignat"), "17");
+        for (const char* b : {"btBuscaMCDmascerca", "btAceptart", "btContinuarRSA"})
+            pulsa(rsa, b);
+        return abierta("frmCripPublica");
+    }
+
     // Tab from the window's first control round to it again, by real key presses.
     static QList<QWidget*> cadenaDeTab(QWidget* v) {
         QList<QWidget*> cadena;
@@ -150,6 +174,55 @@ TEST_F(TecladoVentanas, CadaVentanaDelMenuSeUsaBienConElTeclado) {
         }
     }
     EXPECT_GE(revisadas, 20);
+}
+
+TEST_F(TecladoVentanas, CadaVentanaQueAbrenLasDelMenuTambien) {
+    // Every window of the menu gets 7 in each field and its buttons pressed in order; the
+    // windows that appear so (traces, reasonings, lists, the cipher steps) are checked.
+    aceptaTodo();
+    std::vector<QWidget*> vistas{principal.get()};
+    std::vector<QWidget*> nuevas;
+    const auto recoge = [&] {
+        for (QWidget* v : QApplication::topLevelWidgets()) {
+            if (v->isVisible() && !v->isModal() &&
+                std::find(vistas.begin(), vistas.end(), v) == vistas.end()) {
+                vistas.push_back(v);
+                nuevas.push_back(v);
+            }
+        }
+    };
+    for (QAction* entrada : principal->findChildren<QAction*>()) {
+        const QString n = entrada->objectName();
+        if (!entrada->menu() && !entrada->isSeparator() && entrada->isEnabled() &&
+            !n.startsWith("nalfa") && n != "nSalir") {
+            entrada->trigger();
+        }
+    }
+    recoge();
+    const std::size_t delMenu = vistas.size();
+    abrePrivada();
+    abrePublica();
+    recoge();
+    for (std::size_t i = 1; i < vistas.size(); ++i) {
+        QWidget* v = vistas[i];
+        v->show();
+        for (QLineEdit* c : v->findChildren<QLineEdit*>()) {
+            if (c->isVisible() && c->isEnabled() && !c->isReadOnly()) c->setText("7");
+        }
+        for (QPlainTextEdit* c : v->findChildren<QPlainTextEdit*>()) {
+            if (c->isVisible() && c->isEnabled() && !c->isReadOnly()) c->setPlainText("hola");
+        }
+        for (QPushButton* b : v->findChildren<QPushButton*>()) {
+            if (b->isVisible() && b->isEnabled() && !esSalida(b) && v->isVisible()) b->click();
+            recoge();
+        }
+    }
+    EXPECT_GE(nuevas.size() - (delMenu - 1), 8u);
+    for (std::size_t i = delMenu; i < vistas.size(); ++i) {
+        vistas[i]->show();
+        compruebaVentana(vistas[i]);
+        vistas[i]->hide();
+    }
 }
 
 // A field with the bindings a line edit has on an X11 desktop: Ctrl+E "end of line" and Ctrl+D
@@ -270,12 +343,7 @@ TEST_F(TecladoVentanas, IntroLlevaElSistemaRSADeUnPasoAlSiguienteSinPerderPyQ) {
 }
 
 TEST_F(TecladoVentanas, TabSaleDelMensajeSinEscribirUnTabulador) {
-    accion("ncripprivada")->trigger();
-    QWidget* claves = ventana("frmpedirclaves");
-    control<QComboBox>(claves, "Dpopcionesclave")->setEditText("3");
-    escribe(control<QLineEdit>(claves, "txclave_s"), "1");
-    pulsa(claves, "btseguircprivada");
-    QWidget* cifrado = abierta("frmcripprivada");
+    QWidget* cifrado = abrePrivada();
     ASSERT_TRUE(cifrado);
     auto* mensaje = control<QPlainTextEdit>(cifrado, "txmensaje");
     mensaje->setFocus();
