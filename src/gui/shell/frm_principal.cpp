@@ -9,6 +9,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScreen>
 #include <QVBoxLayout>
 
 #include "alphabets/gestion_alfabetos.hpp"
@@ -54,7 +55,11 @@ FrmPrincipal::FrmPrincipal(Estado& estado)
     setCentralWidget(central);
     new SeleccionAlfabeto(contexto_, this);
     new GestionAlfabetos(contexto_, this);
-    resize(860, 480);
+    // Inside the screen also when it is small or scaled up (room left for the frame).
+    const QRect disponible = screen()->availableGeometry();
+    resize(QSize(860, 480).boundedTo(disponible.size() - QSize(20, 60)));
+    move(disponible.topLeft() +
+         QPoint((disponible.width() - width()) / 2, (disponible.height() - height() - 40) / 2));
 }
 
 QWidget* FrmPrincipal::construyeCabecera() {
