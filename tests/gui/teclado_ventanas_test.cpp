@@ -15,6 +15,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTest>
 #include <algorithm>
 #include <filesystem>
@@ -138,6 +139,8 @@ class TecladoVentanas : public PruebaVentanas {
             EXPECT_FALSE(b->isDefault() && esSalida(b)) << nombre(b).toStdString();
         }
 
+        EXPECT_TRUE(v->screen()->availableGeometry().contains(v->frameGeometry()))
+            << "outside the screen";
         EXPECT_LE(v->frameGeometry().width(), 1366);
         EXPECT_LE(v->frameGeometry().height(), 768);
         const QSize minimo = v->layout() ? v->layout()->totalMinimumSize() : QSize();
@@ -287,6 +290,25 @@ TEST_F(TecladoVentanas, TabRecorreLasCotasFilaAFilaComoSeLeen) {
               "txx0 Check1 Check2 txx1 txy0 Check3 Check4 txy1 btCalculaRestr");
     QTest::keyClick(r->focusWidget(), Qt::Key_Tab, Qt::ShiftModifier);
     EXPECT_EQ(nombre(r->focusWidget()), "txy1");
+
+    // Bounds typed by keyboard: -10 <= x <= 10, -10 <= y <= 10, each box ticked with Space.
+    for (const char* c : {"txx0", "txx1", "txy0", "txy1"})
+        control<QLineEdit>(r, c)->clear();
+    control<QLineEdit>(r, "txx0")->setFocus();
+    for (const char* tecleo : {"-10", " ", " ", "10", "-10", " ", " ", "10"}) {
+        if (*tecleo == ' ') {
+            QTest::keyClick(r->focusWidget(), Qt::Key_Space);
+        } else {
+            QTest::keyClicks(r->focusWidget(), tecleo);
+        }
+        QTest::keyClick(r->focusWidget(), Qt::Key_Tab);
+    }
+    QTest::keyClick(r->focusWidget(), Qt::Key_Return);
+    ASSERT_FALSE(texto(r, "soluciones").isEmpty());
+    // From the result, selected with the mouse, Tab goes on to the buttons below it.
+    control<QWidget>(r, "soluciones")->setFocus(Qt::MouseFocusReason);
+    QTest::keyClick(r->focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(nombre(r->focusWidget()), "btCalculaRestr");
 }
 
 TEST_F(TecladoVentanas, IntroLlevaElSistemaRSADeUnPasoAlSiguienteSinPerderPyQ) {
@@ -307,6 +329,12 @@ TEST_F(TecladoVentanas, IntroLlevaElSistemaRSADeUnPasoAlSiguienteSinPerderPyQ) {
     EXPECT_EQ(p->text() + ' ' + q->text(), "61 53");
     intro();  // accepted: n and φ(n)
     EXPECT_EQ(texto(rsa, "lbp_por_q") + ' ' + texto(rsa, "lbFeulerp_por_q"), "3233 3120");
+    // Tab from a result label clicked to select it goes on to the control below it.
+    control<QWidget>(rsa, "lbFeulerp_por_q")->setFocus(Qt::MouseFocusReason);
+    QTest::keyClick(rsa->focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(nombre(rsa->focusWidget()), "txAsignat");
+    QTest::keyClick(rsa->focusWidget(), Qt::Key_Tab, Qt::ShiftModifier);  // p and q are done
+    EXPECT_EQ(nombre(rsa->focusWidget()), "btsalir") << "round to the last control";
     escribe(control<QLineEdit>(rsa, "txAsignat"), "16");
     intro();  // the nearest t prime to φ(n)
     EXPECT_EQ(texto(rsa, "txAsignat"), "17");
@@ -386,6 +414,11 @@ TEST_F(TecladoVentanas, ElSelectorAbreConIntroEnLasListasYGuardaSoloDesdeElNombr
     auto* unidades = control<QComboBox>(&selector, "Drive1");
     selector.muestraCarpeta(QDir::rootPath());
     EXPECT_EQ(unidades->currentText(), QDir::rootPath());
+    unidades->addItem(carpeta.path());  // the innermost drive holding the folder
+    unidades->addItem(QDir::rootPath());
+    selector.muestraCarpeta(carpeta.filePath("sub"));
+    EXPECT_EQ(unidades->currentText(), carpeta.path());
+    selector.muestraCarpeta(QDir::rootPath());
     unidades->addItem(carpeta.filePath("no-existe"));
     esperaMensaje("Se ha producido el siguiente error:\nLa unidad " +
                   carpeta.filePath("no-existe") + " no se puede leer.");

@@ -54,10 +54,10 @@ Rejilla* tablaDeConversion(QVBoxLayout* columna, QWidget* padre, Tabla& tabla, c
 }
 
 void anchoParaFormula(QLineEdit* campo, const QString& texto) {
-    // As a line edit measures itself: the text, its margins and the frame of the style.
+    // As a line edit measures itself: the text and its margins, with a character to spare,
+    // then the frame the style draws around it.
     QStyleOptionFrame opcion;
     opcion.initFrom(campo);
-    opcion.lineWidth = campo->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &opcion, campo);
     const QMargins margenes = campo->textMargins();
     const int contenido = campo->fontMetrics().horizontalAdvance(texto) + 4 + margenes.left() +
                           margenes.right() + campo->fontMetrics().averageCharWidth();

@@ -226,7 +226,7 @@ void FrmListDirec::guarda() {
     if (!destino_.texto || !hayNombre()) return;
     // A name without an extension takes the one of the chosen filter ("*.txt": "mini.txt").
     const QString filtro = Combo1_->currentText().trimmed();
-    if (QFileInfo(txnomarchi_->text().trimmed()).suffix().isEmpty() &&
+    if (!QFileInfo(txnomarchi_->text().trimmed()).fileName().contains(QLatin1Char('.')) &&
         filtro.startsWith(QStringLiteral("*.")) && filtro.size() > 2 &&
         filtro.indexOf(QLatin1Char('*'), 1) < 0 && !filtro.contains(QLatin1Char('?'))) {
         txnomarchi_->setText(txnomarchi_->text().trimmed() + filtro.mid(1));

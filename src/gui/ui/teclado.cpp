@@ -68,14 +68,27 @@ QList<QWidget*> ordenDeLectura(const QWidget* ventana) {
 }
 
 void enfocaSiguiente(QWidget* desde, bool adelante) {
-    const QList<QWidget*> orden = ordenDeLectura(desde->window());
+    QWidget* ventana = desde->window();
+    const QList<QWidget*> orden = ordenDeLectura(ventana);
     if (orden.isEmpty()) return;
-    qsizetype i = orden.indexOf(desde);
-    for (qsizetype k = 0; i < 0 && k < orden.size(); ++k) {
-        if (orden[k]->isAncestorOf(desde)) i = k;
-    }
     const qsizetype n = orden.size();
-    const qsizetype siguiente = i < 0 ? (adelante ? 0 : n - 1) : (i + (adelante ? 1 : n - 1)) % n;
+    const qsizetype i = orden.indexOf(desde);
+    qsizetype siguiente = adelante ? 0 : n - 1;
+    if (i >= 0) {
+        siguiente = (i + (adelante ? 1 : n - 1)) % n;
+    } else if (desde != ventana) {
+        // From a place Tab does not stop at (a label clicked to select its text): the control
+        // read right after it, or right before it.
+        const QRect aqui = enVentana(desde, ventana);
+        for (qsizetype k = 0; k < n; ++k) {
+            const qsizetype j = adelante ? k : n - 1 - k;
+            const QRect alli = enVentana(orden[j], ventana);
+            if (adelante ? seLeeAntes(aqui, alli) : seLeeAntes(alli, aqui)) {
+                siguiente = j;
+                break;
+            }
+        }
+    }
     orden[siguiente]->setFocus(adelante ? Qt::TabFocusReason : Qt::BacktabFocusReason);
 }
 
