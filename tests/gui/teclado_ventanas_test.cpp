@@ -410,6 +410,20 @@ TEST_F(TecladoVentanas, ElSelectorAbreConIntroEnLasListasYGuardaSoloDesdeElNombr
     EXPECT_EQ(guardados, 1);
     EXPECT_FALSE(selector.isVisible());
 
+    // "Abrir" with the same filter lists it, and Enter in the file list opens it.
+    std::string recibido;
+    destino.recibe = [&recibido](const std::string& t) {
+        recibido = t;
+        return true;
+    };
+    selector.pide({"2", "Abrir de fichero", false, false, destino});
+    auto* ficheros = control<QListWidget>(&selector, "File1");
+    ASSERT_EQ(ficheros->count(), 1);
+    ficheros->setCurrentRow(0);
+    QTest::keyClick(ficheros, Qt::Key_Return);
+    EXPECT_EQ(recibido, "zvkf\r\n");
+    EXPECT_FALSE(selector.isVisible());
+
     // The drive box names the drive whose folder is listed, also after one that cannot be read.
     auto* unidades = control<QComboBox>(&selector, "Drive1");
     selector.muestraCarpeta(QDir::rootPath());
