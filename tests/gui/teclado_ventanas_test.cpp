@@ -24,6 +24,7 @@
 #include "files/frm_listdirec.hpp"
 
 #include "gui/entorno.hpp"
+#include "ui/rejilla.hpp"
 #include "ui/teclado.hpp"
 
 namespace zefra::pruebas {
@@ -459,9 +460,15 @@ TEST_F(TecladoVentanas, LasVentanasSeAbrenJuntoALaQueLasPideYDentroDeLaPantalla)
     ASSERT_TRUE(define);
     define->activateWindow();
     QCoreApplication::processEvents();
-    control<QComboBox>(define, "DpSimboloalfa")->setEditText("a");
-    control<QComboBox>(define, "DpCodAsoc")->setEditText("0");
-    pulsa(define, "BtAsociar");
+    // Symbol, Tab, code, Enter: "ASOCIAR".
+    auto* simbolo = control<QComboBox>(define, "DpSimboloalfa");
+    simbolo->setFocus();
+    QTest::keyClicks(simbolo, "a");
+    QTest::keyClick(simbolo, Qt::Key_Tab);
+    EXPECT_EQ(nombre(define->focusWidget()), "DpCodAsoc");
+    QTest::keyClicks(define->focusWidget(), "0");
+    QTest::keyClick(define->focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(control<gui::Rejilla>(define, "Flexalfapropio")->cellText(0, 0), "a");
     bool preguntado = false;
     esperaDialogo("frnombrealfa", [&](QWidget* d) {
         preguntado = true;
