@@ -160,21 +160,11 @@ void colocaJuntoAlActivo(QWidget& ventana) {
 }
 
 void preparaModal(QDialog& dialogo) {
+    // Shown, a dialog is centred on its parent and kept inside the screen.
     QWidget* pide = QApplication::activeWindow();
     if (pide && pide != &dialogo && pide->isVisible() && pide != dialogo.parentWidget()) {
         dialogo.setParent(pide, dialogo.windowFlags());
     }
-    QWidget* padre = dialogo.parentWidget();
-    if (!padre) return;
-    dialogo.adjustSize();
-    const QRect disponible = padre->screen()->availableGeometry();
-    QRect sitio(QPoint(), dialogo.frameGeometry().size().boundedTo(disponible.size()));
-    sitio.moveCenter(padre->frameGeometry().center());
-    sitio.moveLeft(
-        std::clamp(sitio.left(), disponible.left(), disponible.right() - sitio.width() + 1));
-    sitio.moveTop(
-        std::clamp(sitio.top(), disponible.top(), disponible.bottom() - sitio.height() + 1));
-    dialogo.move(sitio.topLeft());
 }
 
 }  // namespace zefra::gui

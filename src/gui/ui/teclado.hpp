@@ -48,8 +48,8 @@ QRect junto(const QRect& ventana, const QRect& origen, const QRect& disponible);
 // Shows `ventana` beside the window the student is working in, the first time it opens.
 void colocaJuntoAlActivo(QWidget& ventana);
 
-// Parents a modal prompt to the window that asked for it (the active one) and centres it
-// there, so that window stays in front.
+// Parents a modal prompt to the window that asked for it (the active one), which Qt then centres
+// it on, so that window stays in front.
 void preparaModal(QDialog& dialogo);
 
 }  // namespace zefra::gui
