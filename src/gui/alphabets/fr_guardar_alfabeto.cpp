@@ -12,6 +12,7 @@
 #include "alphabets/gestion_alfabetos.hpp"
 #include "alphabets/seleccion_alfabeto.hpp"
 #include "ui/controles.hpp"
+#include "ui/teclado.hpp"
 
 namespace zefra::gui {
 
@@ -61,6 +62,7 @@ void FrGuardarAlfabeto::pregunta(const QString& linea, const QString& codigo, in
                           : std::string();
     hide();  // a question still open while closing gives way to this one
     if (modal) {
+        preparaModal(*this);
         exec();
     } else {
         setModal(false);

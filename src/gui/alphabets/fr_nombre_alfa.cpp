@@ -12,6 +12,7 @@
 #include "alphabets/nombres.hpp"
 #include "ui/controles.hpp"
 #include "ui/mensajes.hpp"
+#include "ui/teclado.hpp"
 #include "ui/textos.hpp"
 
 namespace zefra::gui {
@@ -43,6 +44,7 @@ FrNombreAlfa::FrNombreAlfa(Contexto& contexto) : QDialog(contexto.principal), co
 
 void FrNombreAlfa::pide() {
     txnombrealfa_->setFocus();
+    preparaModal(*this);
     exec();
 }
 

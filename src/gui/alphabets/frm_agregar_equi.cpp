@@ -12,6 +12,7 @@
 #include "alphabets/frm_modificar_alfabeto.hpp"
 #include "ui/controles.hpp"
 #include "ui/mensajes.hpp"
+#include "ui/teclado.hpp"
 #include "ui/textos.hpp"
 
 namespace zefra::gui {
@@ -62,6 +63,7 @@ void FrmAgregarEqui::pide() {
     llenaLista(DpAgregaSim_, simbolosOfrecidos());
     llenaLista(DpCodAsoc_, codigosOfrecidos());
     llenaSimbolosDeLaTabla();
+    preparaModal(*this);
     exec();
 }
 

@@ -10,6 +10,7 @@
 #include "alphabets/frm_modificar_alfabeto.hpp"
 #include "ui/controles.hpp"
 #include "ui/mensajes.hpp"
+#include "ui/teclado.hpp"
 #include "ui/textos.hpp"
 
 namespace zefra::gui {
@@ -51,6 +52,7 @@ void FrmBorraEquiModi::llenaListas() {
 
 void FrmBorraEquiModi::pide() {
     llenaListas();
+    preparaModal(*this);
     exec();
 }
 

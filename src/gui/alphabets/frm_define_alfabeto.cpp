@@ -52,6 +52,8 @@ FrmDefineAlfabeto::FrmDefineAlfabeto(Contexto& contexto)
     fila(campos, 0, QStringLiteral("Sím&bolo del alfabeto"), DpSimboloalfa_);
     fila(campos, 1, QStringLiteral("&Código asociado:"), DpCodAsoc_);
     auto* derecha = new QVBoxLayout;
+    // The fields start level with the table, so Tab goes from the symbol to its code.
+    derecha->addSpacing(titulo->sizeHint().height() + tabla->spacing());
     derecha->addLayout(campos);
     derecha->addWidget(asociar);
     derecha->addWidget(borraAsocia);

@@ -111,6 +111,11 @@ QWidget* FrmCripPublica::construyeMarcos() {
     auto* deco = new QVBoxLayout(frmpaso2_deco_);
     txpaso2decodPublica_ = campo(frmpaso2_deco_, "txpaso2decodPublica", true);
     deco->addWidget(txpaso2decodPublica_);
+    // Wide enough for the formulas of the largest keys, so the window does not grow later.
+    anchoParaFormula(txpaso2codPublica_,
+                     aQt(formulaCifradoRSA(kMaximoModuloRSA, kMaximoModuloRSA)));
+    anchoParaFormula(txpaso2decodPublica_,
+                     aQt(formulaDescifradoRSA(kMaximoModuloRSA, kMaximoModuloRSA)));
     lineasDePaso(deco, frmpaso2_deco_,
                  {"Concretamente:", "Se realiza la decodificación del",
                   "mensaje mediante la función de", "descifrado siguiente:"});

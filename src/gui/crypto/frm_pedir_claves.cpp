@@ -69,7 +69,9 @@ FrmPedirClaves::FrmPedirClaves(Contexto& contexto)
     auto* botones = new QHBoxLayout;
     botones->addStretch();
     botones->addWidget(continuar);
-    botones->addWidget(botonSalir(this));
+    auto* salir = botonSalir(this);
+    salir->setText(QStringLiteral("Sa&lir"));  // Alt+S belongs to the key s
+    botones->addWidget(salir);
 
     auto* columna = new QVBoxLayout(this);
     columna->addWidget(lbpedirclaves1_);

@@ -123,6 +123,8 @@ void FrmSistemaRSA::reiniciaSistemaRSA() {
     txAsignat_->clear();
     for (QLabel* l : {lbp_por_q_, lbFeulerp_por_q_, lbResul_s_})
         l->clear();
+    porDefecto(btBuscarCercanoPyQ_);
+    txprimop_->setFocus();
 }
 
 void FrmSistemaRSA::salir() {

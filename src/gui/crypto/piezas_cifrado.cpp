@@ -5,7 +5,10 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "alphabets/alfabeto.hpp"
 #include "ui/controles.hpp"
@@ -50,7 +53,21 @@ Rejilla* tablaDeConversion(QVBoxLayout* columna, QWidget* padre, Tabla& tabla, c
     return rejilla;
 }
 
+void anchoParaFormula(QLineEdit* campo, const QString& texto) {
+    // As a line edit measures itself: the text and its margins, with a character to spare,
+    // then the frame the style draws around it.
+    QStyleOptionFrame opcion;
+    opcion.initFrom(campo);
+    const QMargins margenes = campo->textMargins();
+    const int contenido = campo->fontMetrics().horizontalAdvance(texto) + 4 + margenes.left() +
+                          margenes.right() + campo->fontMetrics().averageCharWidth();
+    const QSize ancho = campo->style()->sizeFromContents(
+        QStyle::CT_LineEdit, &opcion, QSize(contenido, campo->sizeHint().height()), campo);
+    campo->setMinimumWidth(std::max(campo->minimumWidth(), ancho.width()));
+}
+
 void muestraFormula(QLineEdit* campo, const QString& texto) {
+    anchoParaFormula(campo, texto);
     campo->setText(texto);
     campo->setCursorPosition(0);
     campo->setToolTip(texto);

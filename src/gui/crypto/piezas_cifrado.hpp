@@ -27,7 +27,9 @@ void lineasDePaso(QVBoxLayout* columna, QWidget* padre, std::initializer_list<co
 // A conversion grid under its caption, its four columns 620 twips wide.
 Rejilla* tablaDeConversion(QVBoxLayout* columna, QWidget* padre, Tabla& tabla, const char* nombre);
 
-// Writes a step's formula into its field, shown from its start (and whole in its tool tip).
+// Makes a formula field wide enough to show this text whole.
+void anchoParaFormula(QLineEdit* campo, const QString& texto);
+// Writes a step's formula into its field, whole, shown from its start (and in its tool tip).
 void muestraFormula(QLineEdit* campo, const QString& texto);
 
 // A formula with subscripts and superscripts, larger than the text around it.

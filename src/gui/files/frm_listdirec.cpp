@@ -2,8 +2,10 @@
 
 #include <QComboBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -14,6 +16,7 @@
 #include "files/ficheros_texto.hpp"
 #include "ui/controles.hpp"
 #include "ui/mensajes.hpp"
+#include "ui/teclado.hpp"
 #include "ui/textos.hpp"
 
 namespace zefra::gui {
@@ -62,6 +65,18 @@ FrmListDirec::FrmListDirec(Contexto& contexto) : QDialog(contexto.principal) {
     btAbrir_ = boton(this, "btAbrir", QStringLiteral("&ABRIR"));
     btGuardar_ = boton(this, "btGuardar", QStringLiteral("&GUARDAR"));
     auto* salir = boton(this, "Command1", QStringLiteral("&Salir"));
+    // Only Enter in the name field opens or saves; in a list it opens the entry.
+    for (QPushButton* b : {btAbrir_, btGuardar_, salir})
+        b->setAutoDefault(false);
+    Dir1_->installEventFilter(this);
+    File1_->installEventFilter(this);
+    connect(txnomarchi_, &QLineEdit::returnPressed, this, [this] {
+        if (btGuardar_->isVisible()) {
+            guarda();
+        } else {
+            abre();
+        }
+    });
 
     connect(Drive1_, &QComboBox::activated, this, &FrmListDirec::cambiaUnidad);
     connect(Dir1_, &QListWidget::itemActivated, this,
@@ -107,15 +122,27 @@ void FrmListDirec::pide(PeticionFichero peticion) {
                                                    : QString::number(peticion.ranuraLibre));
     btAbrir_->setVisible(!peticion.guardar);
     btGuardar_->setVisible(peticion.guardar);
-    (peticion.guardar ? btGuardar_ : btAbrir_)->setDefault(true);
     destino_ = std::move(peticion.destino);
     listaFicheros();
     if (peticion.modal) {
+        preparaModal(*this);
         exec();
     } else {
         setModal(false);
         Contexto::muestra(*this);
     }
+}
+
+bool FrmListDirec::eventFilter(QObject* objeto, QEvent* evento) {
+    auto* lista = qobject_cast<QListWidget*>(objeto);
+    if (lista && evento->type() == QEvent::KeyPress) {
+        const int tecla = static_cast<QKeyEvent*>(evento)->key();
+        if (tecla == Qt::Key_Return || tecla == Qt::Key_Enter) {
+            if (QListWidgetItem* elegido = lista->currentItem()) emit lista->itemActivated(elegido);
+            return true;
+        }
+    }
+    return QDialog::eventFilter(objeto, evento);
 }
 
 void FrmListDirec::cambiaUnidad(int indice) {
@@ -124,6 +151,7 @@ void FrmListDirec::cambiaUnidad(int indice) {
         mensaje(this, QStringLiteral("Se ha producido el siguiente error:\nLa unidad %1 no se "
                                      "puede leer.")
                           .arg(raiz));
+        muestraUnidad();
         return;
     }
     muestraCarpeta(raiz);
@@ -143,6 +171,7 @@ void FrmListDirec::entraEnCarpeta(const QString& nombre) {
 void FrmListDirec::muestraCarpeta(const QString& carpeta) {
     carpeta_ = carpeta;
     rutaActual_->setText(carpeta);
+    muestraUnidad();
     Dir1_->clear();
     const QDir dir(carpeta);
     if (!dir.isRoot()) Dir1_->addItem(kSubir);
@@ -159,18 +188,49 @@ void FrmListDirec::listaFicheros() {
                                  QDir::Files, QDir::Name | QDir::IgnoreCase));
 }
 
+// The drive box names the drive whose folder is listed: the longest root the folder lies in.
+void FrmListDirec::muestraUnidad() {
+    int elegida = -1;
+    qsizetype largo = -1;
+    for (int i = 0; i < Drive1_->count(); ++i) {
+        QString raiz = Drive1_->itemText(i);
+        if (!raiz.endsWith(QLatin1Char('/'))) raiz += QLatin1Char('/');
+        if ((carpeta_ + QLatin1Char('/')).startsWith(raiz) && raiz.size() > largo) {
+            elegida = i;
+            largo = raiz.size();
+        }
+    }
+    Drive1_->setCurrentIndex(elegida);
+}
+
 std::string FrmListDirec::rutaElegida() const {
     return rutaCompleta(aCore(carpeta_), textoDe(txnomarchi_));
 }
 
+// An empty name has its own message rather than a failed open or save.
+bool FrmListDirec::hayNombre() {
+    if (!txnomarchi_->text().trimmed().isEmpty()) return true;
+    mensaje(this, "Escriba el nombre del archivo.");
+    txnomarchi_->setFocus();
+    return false;
+}
+
 void FrmListDirec::abre() {
+    if (!hayNombre()) return;
     const auto texto = leeTexto(rutaElegida());
     if (!texto) return mensaje(this, "No se pudo abrir el fichero especificado.");
     if (destino_.recibe && destino_.recibe(*texto)) hide();
 }
 
 void FrmListDirec::guarda() {
-    if (!destino_.texto) return;
+    if (!destino_.texto || !hayNombre()) return;
+    // A name without an extension takes the one of the chosen filter ("*.txt": "mini.txt").
+    const QString filtro = Combo1_->currentText().trimmed();
+    if (!QFileInfo(txnomarchi_->text().trimmed()).fileName().contains(QLatin1Char('.')) &&
+        filtro.startsWith(QStringLiteral("*.")) && filtro.size() > 2 &&
+        filtro.indexOf(QLatin1Char('*'), 1) < 0 && !filtro.contains(QLatin1Char('?'))) {
+        txnomarchi_->setText(txnomarchi_->text().trimmed() + filtro.mid(1));
+    }
     const auto texto = destino_.texto();
     if (!texto) return;
     if (!escribeTexto(rutaElegida(), *texto)) {

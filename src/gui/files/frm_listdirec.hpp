@@ -51,6 +51,9 @@ class FrmListDirec final : public QDialog {
     QString carpeta() const { return carpeta_; }
     void muestraCarpeta(const QString& carpeta);
 
+  protected:
+    bool eventFilter(QObject* objeto, QEvent* evento) override;
+
   private slots:
     void abre();
     void guarda();
@@ -59,6 +62,8 @@ class FrmListDirec final : public QDialog {
     void cambiaUnidad(int indice);
     void entraEnCarpeta(const QString& nombre);
     void listaFicheros();
+    void muestraUnidad();
+    bool hayNombre();
     std::string rutaElegida() const;
 
     QComboBox* Drive1_;

@@ -68,7 +68,7 @@ FrmCalcupoten::FrmCalcupoten(Contexto& contexto)
     Txa_ = campo(this, "Txa");
     Txb_ = campo(this, "Txb");
     txr_ = campo(this, "txr", true);
-    auto* aceptar = boton(this, "btcalcupoten", QStringLiteral("&Aceptar"));
+    auto* aceptar = boton(this, "btcalcupoten", QStringLiteral("A&ceptar"));
     aceptar->setDefault(true);
     btTrazaPotencia_ = boton(this, "btTrazaPotencia", QStringLiteral("&Traza"));
     btTrazaPotencia_->setEnabled(false);

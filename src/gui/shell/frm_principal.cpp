@@ -1,5 +1,6 @@
 #include "shell/frm_principal.hpp"
 
+#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -8,12 +9,14 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScreen>
 #include <QVBoxLayout>
 
 #include "alphabets/gestion_alfabetos.hpp"
 #include "alphabets/seleccion_alfabeto.hpp"
 #include "shell/emblema.hpp"
 #include "shell/frm_aviso_salir.hpp"
+#include "ui/teclado.hpp"
 #include "ui/textos.hpp"
 
 namespace zefra::gui {
@@ -23,6 +26,12 @@ FrmPrincipal::FrmPrincipal(Estado& estado)
     setObjectName(QStringLiteral("frmPrincipal"));
     setWindowTitle(QStringLiteral("Zefra: Aritmética entera y modular y su uso en criptografía"));
     construyeMenu();
+    // The menu's shortcuts and Tab in reading order hold in every window of the program.
+    auto* teclado = new Teclado(this);
+    for (QAction* accion : findChildren<QAction*>()) {
+        if (!accion->shortcut().isEmpty()) teclado->anadeAtajo(accion);
+    }
+    QApplication::instance()->installEventFilter(teclado);
     // During a long computation the windows keep painting and show the busy cursor; user input
     // waits until it ends.
     estado.tiempo.fijaLatido([ocupado = ocupado_] {
@@ -46,7 +55,11 @@ FrmPrincipal::FrmPrincipal(Estado& estado)
     setCentralWidget(central);
     new SeleccionAlfabeto(contexto_, this);
     new GestionAlfabetos(contexto_, this);
-    resize(860, 480);
+    // Inside the screen also when it is small or scaled up (room left for the frame).
+    const QRect disponible = screen()->availableGeometry();
+    resize(QSize(860, 480).boundedTo(disponible.size() - QSize(20, 60)));
+    move(disponible.topLeft() +
+         QPoint((disponible.width() - width()) / 2, (disponible.height() - height() - 40) / 2));
 }
 
 QWidget* FrmPrincipal::construyeCabecera() {
@@ -107,9 +120,9 @@ QWidget* FrmPrincipal::construyeEstado() {
     auto* segundos = campoPresupuesto("txsegundos", &Presupuesto::segundos);
     rejilla->addWidget(etiqueta("lbhoras", QStringLiteral("&Horas :"), horas), 0, 0);
     rejilla->addWidget(horas, 0, 1);
-    rejilla->addWidget(etiqueta("Label1", QStringLiteral("&Minutos:"), minutos), 0, 2);
+    rejilla->addWidget(etiqueta("Label1", QStringLiteral("Mi&nutos:"), minutos), 0, 2);
     rejilla->addWidget(minutos, 0, 3);
-    rejilla->addWidget(etiqueta("Label2", QStringLiteral("&Segundos:"), segundos), 0, 4);
+    rejilla->addWidget(etiqueta("Label2", QStringLiteral("Se&gundos:"), segundos), 0, 4);
     rejilla->addWidget(segundos, 0, 5);
     rejilla->setColumnStretch(6, 1);
     rejilla->addWidget(

@@ -1,9 +1,12 @@
 #include "ui/contexto.hpp"
 
+#include "ui/teclado.hpp"
+
 namespace zefra::gui {
 
 void Contexto::muestra(QWidget& w) {
     w.setWindowState(w.windowState() & ~Qt::WindowMinimized);
+    colocaJuntoAlActivo(w);
     w.show();
     w.raise();
     w.activateWindow();

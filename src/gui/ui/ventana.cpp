@@ -3,7 +3,6 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QPushButton>
-#include <algorithm>
 
 namespace zefra::gui {
 
@@ -19,7 +18,7 @@ void Ventana::salir() {
 
 void Ventana::porDefecto(QPushButton* boton) {
     for (QPushButton* b : findChildren<QPushButton*>()) {
-        b->setDefault(b == boton || (!boton && b->objectName() == QStringLiteral("btsalir")));
+        b->setDefault(b == boton);
     }
 }
 
@@ -28,17 +27,6 @@ void Ventana::porDefecto(QPushButton* boton) {
 void Ventana::closeEvent(QCloseEvent* evento) {
     salir();
     evento->accept();
-}
-
-void Ventana::showEvent(QShowEvent* evento) {
-    const auto botones = findChildren<QPushButton*>();
-    const bool hayPorDefecto = std::any_of(botones.begin(), botones.end(),
-                                           [](const QPushButton* b) { return b->isDefault(); });
-    if (!hayPorDefecto) {
-        if (auto* salir = findChild<QPushButton*>(QStringLiteral("btsalir")))
-            salir->setDefault(true);
-    }
-    QWidget::showEvent(evento);
 }
 
 void Ventana::keyPressEvent(QKeyEvent* evento) {

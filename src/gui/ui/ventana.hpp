@@ -13,7 +13,7 @@ class Ventana : public QWidget {
   public:
     Ventana(QWidget* principal, const QString& nombre, const QString& titulo);
 
-    // Makes `boton` the button Enter presses (none for nullptr, which leaves "Salir").
+    // Makes `boton` the button Enter presses (none for nullptr: Enter never runs "Salir").
     void porDefecto(QPushButton* boton);
 
   public slots:
@@ -22,8 +22,6 @@ class Ventana : public QWidget {
 
   protected:
     void closeEvent(QCloseEvent* evento) override;
-    // A window whose buttons name no default one gets "Salir" as its default.
-    void showEvent(QShowEvent* evento) override;
     // Escape does what "Salir" does; Enter presses the default button.
     void keyPressEvent(QKeyEvent* evento) override;
 };

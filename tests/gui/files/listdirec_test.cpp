@@ -46,7 +46,9 @@ TEST_F(Selector, AbreElTextoEnteroSalvoSiNoPuedeOLoRechazan) {
     EXPECT_EQ(selector.windowTitle() + ' ' + texto(&selector, "txdonde"), "Abrir de fichero 1");
     EXPECT_TRUE(control<QWidget>(&selector, "btAbrir")->isVisible());
     EXPECT_FALSE(control<QWidget>(&selector, "btGuardar")->isVisible());
-    for (const char* n : {"no-existe.txt", "carpeta", "grande.txt", ""}) {
+    esperaMensaje("Escriba el nombre del archivo.");  // not a failed open
+    rellena(&selector, {"txnomarchi"}, {" "}, "btAbrir");
+    for (const char* n : {"no-existe.txt", "carpeta", "grande.txt"}) {
         esperaMensaje("No se pudo abrir el fichero especificado.");
         rellena(&selector, {"txnomarchi"}, {n}, "btAbrir");
         EXPECT_EQ(recibido, "-");

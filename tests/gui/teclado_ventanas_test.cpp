@@ -1,0 +1,484 @@
+// Every window the menu opens, used from the keyboard: Tab follows the reading order of the
+// controls, no two visible captions share an Alt letter, Enter never runs an exit button, the
+// window fits a 1366×768 screen with nothing clipped, and Escape closes it.
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QTest>
+#include <algorithm>
+#include <filesystem>
+#include <map>
+
+#include "files/frm_listdirec.hpp"
+
+#include "gui/entorno.hpp"
+#include "ui/rejilla.hpp"
+#include "ui/teclado.hpp"
+
+namespace zefra::pruebas {
+namespace {
+
+QString nombre(const QWidget* w) {
+    return w->objectName().isEmpty() ? QString(w->metaObject()->className()) : w->objectName();
+}
+
+QRect sitio(const QWidget* w) {
+    return {w->mapTo(w->window(), QPoint(0, 0)), w->size()};
+}
+
+// The Alt letter of a caption ("" without one; "&&" is a plain "&").
+QString letraAlt(QString texto) {
+    texto.replace(QStringLiteral("&&"), QString());
+    const qsizetype i = texto.indexOf('&');
+    return i < 0 || i + 1 >= texto.size() ? QString() : texto.mid(i + 1, 1).toLower();
+}
+
+// The captions of a window that answer to Alt: buttons, frames, labels of a field and, in the
+// main window, the menu bar's titles.
+QStringList titulos(const QWidget* v) {
+    QStringList t;
+    for (const QWidget* w : v->findChildren<QWidget*>()) {
+        if (!w->isVisible() || w->window() != v) continue;
+        if (auto* b = qobject_cast<const QAbstractButton*>(w)) t << b->text();
+        if (auto* g = qobject_cast<const QGroupBox*>(w)) t << g->title();
+        if (auto* l = qobject_cast<const QLabel*>(w); l && l->buddy()) t << l->text();
+    }
+    if (auto* barra = v->findChild<QMenuBar*>()) {
+        for (const QAction* a : barra->actions())
+            t << a->text();
+    }
+    return t;
+}
+
+bool esSalida(const QPushButton* b) {
+    const QString t = b->text().remove('&').trimmed().toLower();
+    return t == "salir" || b->objectName() == "btsalir";
+}
+
+class TecladoVentanas : public PruebaVentanas {
+  protected:
+    // The private-key window with keys r = 3, s = 1.
+    QWidget* abrePrivada() {
+        accion("ncripprivada")->trigger();
+        QWidget* claves = ventana("frmpedirclaves");
+        control<QComboBox>(claves, "Dpopcionesclave")->setEditText("3");
+        escribe(control<QLineEdit>(claves, "txclave_s"), "1");
+        pulsa(claves, "btseguircprivada");
+        return abierta("frmcripprivada");
+    }
+    // The public-key window with p = 61, q = 53, t = 17.
+    QWidget* abrePublica() {
+        accion("ncrippublica")->trigger();
+        QWidget* rsa = ventana("frmSistemaRSA");
+        escribe(control<QLineEdit>(rsa, "txprimop"), "61");
+        escribe(control<QLineEdit>(rsa, "txprimoq"), "53");
+        pulsa(rsa, "btBuscarCercanoPyQ");
+        pulsa(rsa, "btAceptarPyQ");
+        escribe(control<QLineEdit>(rsa, "txAsignat"), "17");
+        for (const char* b : {"btBuscaMCDmascerca", "btAceptart", "btContinuarRSA"})
+            pulsa(rsa, b);
+        return abierta("frmCripPublica");
+    }
+
+    // Tab from the window's first control round to it again, by real key presses.
+    static QList<QWidget*> cadenaDeTab(QWidget* v) {
+        QList<QWidget*> cadena;
+        QTest::keyClick(v->focusWidget() ? v->focusWidget() : v, Qt::Key_Tab);
+        for (QWidget* f = v->focusWidget(); f && !cadena.contains(f) && cadena.size() < 200;
+             f = v->focusWidget()) {
+            cadena << f;
+            QTest::keyClick(f, Qt::Key_Tab);
+        }
+        return cadena;
+    }
+
+    // The four keyboard checks of one showing window.
+    void compruebaVentana(QWidget* v) {
+        SCOPED_TRACE(nombre(v).toStdString());
+        v->activateWindow();
+        QCoreApplication::processEvents();
+
+        // Tab visits every control once, and round the cycle only the step from the last
+        // control back to the first goes against the reading order.
+        const QList<QWidget*> cadena = cadenaDeTab(v);
+        EXPECT_EQ(cadena.size(), gui::ordenDeLectura(v).size());
+        QStringList atras;
+        for (qsizetype i = 0; i < cadena.size(); ++i) {
+            const QWidget* siguiente = cadena[(i + 1) % cadena.size()];
+            if (gui::seLeeAntes(sitio(siguiente), sitio(cadena[i])))
+                atras << nombre(cadena[i]) + " -> " + nombre(siguiente);
+        }
+        EXPECT_LE(atras.size(), 1) << atras.join(", ").toStdString();
+        // Shift+Tab walks it back.
+        if (cadena.size() > 2) {
+            QTest::keyClick(v->focusWidget(), Qt::Key_Tab, Qt::ShiftModifier);
+            EXPECT_EQ(v->focusWidget(), cadena.back());
+        }
+
+        std::map<QString, QString> letras;
+        for (const QString& t : titulos(v)) {
+            const QString letra = letraAlt(t);
+            if (letra.isEmpty()) continue;
+            const auto [sitioLetra, nueva] = letras.emplace(letra, t);
+            EXPECT_TRUE(nueva) << "Alt+" << letra.toStdString() << ": "
+                               << sitioLetra->second.toStdString() << " and " << t.toStdString();
+        }
+
+        for (const QPushButton* b : v->findChildren<QPushButton*>()) {
+            EXPECT_FALSE(b->isDefault() && esSalida(b)) << nombre(b).toStdString();
+        }
+
+        EXPECT_TRUE(v->screen()->availableGeometry().contains(v->frameGeometry()))
+            << "outside the screen";
+        EXPECT_LE(v->frameGeometry().width(), 1366);
+        EXPECT_LE(v->frameGeometry().height(), 768);
+        const QSize minimo = v->layout() ? v->layout()->totalMinimumSize() : QSize();
+        EXPECT_LE(minimo.width(), 1366);
+        EXPECT_LE(minimo.height(), 768);
+        for (const QWidget* hijo : v->findChildren<QWidget*>()) {
+            if (!hijo->isVisible() || hijo->isWindow() || !hijo->parentWidget()->isVisible())
+                continue;
+            EXPECT_TRUE(v->rect().contains(QRect(hijo->mapTo(v, QPoint(0, 0)), hijo->size())))
+                << nombre(hijo).toStdString() << " lies outside the window";
+        }
+    }
+};
+
+TEST_F(TecladoVentanas, CadaVentanaDelMenuSeUsaBienConElTeclado) {
+    compruebaVentana(principal.get());
+    aceptaTodo();  // "Abrir" shows the file chooser modally: it is closed at once
+    int revisadas = 0;
+    for (QAction* entrada : principal->findChildren<QAction*>()) {
+        // Every menu entry that opens a window (not the alphabet choices, nor "Salir ").
+        const QString n = entrada->objectName();
+        if (entrada->menu() || entrada->isSeparator() || !entrada->isEnabled() ||
+            !entrada->isVisible() || n.isEmpty() || n.startsWith("nalfa") || n == "nSalir") {
+            continue;
+        }
+        entrada->trigger();
+        QCoreApplication::processEvents();
+        for (QWidget* v : QApplication::topLevelWidgets()) {
+            if (!v->isVisible() || v == principal.get()) continue;
+            ++revisadas;
+            compruebaVentana(v);
+            QTest::keyClick(v, Qt::Key_Escape);
+            EXPECT_FALSE(v->isVisible()) << nombre(v).toStdString() << ": Escape left it open";
+        }
+    }
+    EXPECT_GE(revisadas, 20);
+}
+
+TEST_F(TecladoVentanas, CadaVentanaQueAbrenLasDelMenuTambien) {
+    // Every window of the menu gets 7 in each field and its buttons pressed in order; the
+    // windows that appear so (traces, reasonings, lists, the cipher steps) are checked.
+    aceptaTodo();
+    std::vector<QWidget*> vistas{principal.get()};
+    std::vector<QWidget*> nuevas;
+    const auto recoge = [&] {
+        for (QWidget* v : QApplication::topLevelWidgets()) {
+            if (v->isVisible() && !v->isModal() &&
+                std::find(vistas.begin(), vistas.end(), v) == vistas.end()) {
+                vistas.push_back(v);
+                nuevas.push_back(v);
+            }
+        }
+    };
+    for (QAction* entrada : principal->findChildren<QAction*>()) {
+        const QString n = entrada->objectName();
+        if (!entrada->menu() && !entrada->isSeparator() && entrada->isEnabled() &&
+            !n.startsWith("nalfa") && n != "nSalir") {
+            entrada->trigger();
+        }
+    }
+    recoge();
+    const std::size_t delMenu = vistas.size();
+    abrePrivada();
+    abrePublica();
+    recoge();
+    for (std::size_t i = 1; i < vistas.size(); ++i) {
+        QWidget* v = vistas[i];
+        v->show();
+        for (QLineEdit* c : v->findChildren<QLineEdit*>()) {
+            if (c->isVisible() && c->isEnabled() && !c->isReadOnly()) c->setText("7");
+        }
+        for (QPlainTextEdit* c : v->findChildren<QPlainTextEdit*>()) {
+            if (c->isVisible() && c->isEnabled() && !c->isReadOnly()) c->setPlainText("hola");
+        }
+        for (QPushButton* b : v->findChildren<QPushButton*>()) {
+            if (b->isVisible() && b->isEnabled() && !esSalida(b) && v->isVisible()) b->click();
+            recoge();
+        }
+    }
+    EXPECT_GE(nuevas.size() - (delMenu - 1), 8u);
+    for (std::size_t i = delMenu; i < vistas.size(); ++i) {
+        vistas[i]->show();
+        compruebaVentana(vistas[i]);
+        vistas[i]->hide();
+    }
+}
+
+// A field with the bindings a line edit has on an X11 desktop: Ctrl+E "end of line" and Ctrl+D
+// "delete" (the offscreen platform gives it neither).
+class CampoDeEscritorio : public QLineEdit {
+  public:
+    using QLineEdit::QLineEdit;
+
+  protected:
+    bool event(QEvent* evento) override {
+        if (evento->type() == QEvent::ShortcutOverride) {
+            const auto* tecla = static_cast<QKeyEvent*>(evento);
+            if (tecla->modifiers() == Qt::ControlModifier &&
+                (tecla->key() == Qt::Key_E || tecla->key() == Qt::Key_D)) {
+                evento->accept();
+                return true;
+            }
+        }
+        return QLineEdit::event(evento);
+    }
+};
+
+TEST_F(TecladoVentanas, LosAtajosDelMenuGananALasTeclasDeLosCampos) {
+    const auto pulsaEn = [](QWidget* v, Qt::Key tecla) {
+        auto* campo = new CampoDeEscritorio(v);
+        campo->show();
+        // The desktop asks the field first whether it keeps the key: it must not.
+        QKeyEvent pregunta(QEvent::ShortcutOverride, tecla, Qt::ControlModifier);
+        pregunta.ignore();
+        QApplication::sendEvent(campo, &pregunta);
+        EXPECT_FALSE(pregunta.isAccepted());
+        v->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(v));
+        campo->setFocus();
+        QTest::keyClick(campo, tecla, Qt::ControlModifier);
+        delete campo;
+    };
+    pulsaEn(principal.get(), Qt::Key_E);
+    ASSERT_TRUE(abierta("frmEuclides"));
+    // From a field of another window as well.
+    pulsaEn(ventana("frmEuclides"), Qt::Key_D);
+    EXPECT_TRUE(abierta("frmDiofanticas"));
+}
+
+TEST_F(TecladoVentanas, TabRecorreLasCotasFilaAFilaComoSeLeen) {
+    accion("n_ejec_diof")->trigger();
+    w = ventana("frmDiofanticas");
+    for (const auto& [campo, valor] :
+         {std::pair{"txCoefa", "2"}, {"txCoefB", "3"}, {"txindepc", "1"}})
+        escribe(control<QLineEdit>(w, campo), valor);
+    pulsa(w, "btDiofantica");
+    pulsa(w, "btRestriccionesDiof");
+    QWidget* r = abierta("frmRestriccionesDiof");
+    ASSERT_TRUE(r);
+    control<QLineEdit>(r, "txx0")->setFocus();
+    QStringList recorrido{"txx0"};
+    for (int i = 0; i < 8; ++i) {
+        QTest::keyClick(r->focusWidget(), Qt::Key_Tab);
+        recorrido << nombre(r->focusWidget());
+    }
+    EXPECT_EQ(recorrido.join(' '),
+              "txx0 Check1 Check2 txx1 txy0 Check3 Check4 txy1 btCalculaRestr");
+    QTest::keyClick(r->focusWidget(), Qt::Key_Tab, Qt::ShiftModifier);
+    EXPECT_EQ(nombre(r->focusWidget()), "txy1");
+
+    // Bounds typed by keyboard: -10 <= x <= 10, -10 <= y <= 10, each box ticked with Space.
+    for (const char* c : {"txx0", "txx1", "txy0", "txy1"})
+        control<QLineEdit>(r, c)->clear();
+    control<QLineEdit>(r, "txx0")->setFocus();
+    for (const char* tecleo : {"-10", " ", " ", "10", "-10", " ", " ", "10"}) {
+        if (*tecleo == ' ') {
+            QTest::keyClick(r->focusWidget(), Qt::Key_Space);
+        } else {
+            QTest::keyClicks(r->focusWidget(), tecleo);
+        }
+        QTest::keyClick(r->focusWidget(), Qt::Key_Tab);
+    }
+    QTest::keyClick(r->focusWidget(), Qt::Key_Return);
+    ASSERT_FALSE(texto(r, "soluciones").isEmpty());
+    // From the result, selected with the mouse, Tab goes on to the buttons below it.
+    control<QWidget>(r, "soluciones")->setFocus(Qt::MouseFocusReason);
+    QTest::keyClick(r->focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(nombre(r->focusWidget()), "btCalculaRestr");
+}
+
+TEST_F(TecladoVentanas, IntroLlevaElSistemaRSADeUnPasoAlSiguienteSinPerderPyQ) {
+    accion("ncrippublica")->trigger();
+    QWidget* rsa = abierta("frmSistemaRSA");
+    ASSERT_TRUE(rsa);
+    auto* p = control<QLineEdit>(rsa, "txprimop");
+    EXPECT_EQ(rsa->focusWidget(), p);
+    QTest::keyClicks(p, "60");
+    QTest::keyClick(p, Qt::Key_Tab);  // the button beside p, then q below
+    EXPECT_EQ(nombre(rsa->focusWidget()), "btBuscarCercanoPyQ");
+    QTest::keyClick(rsa->focusWidget(), Qt::Key_Tab);
+    auto* q = control<QLineEdit>(rsa, "txprimoq");
+    EXPECT_EQ(rsa->focusWidget(), q);
+    QTest::keyClicks(q, "50");
+    const auto intro = [rsa] { QTest::keyClick(rsa->focusWidget(), Qt::Key_Return); };
+    intro();  // the nearest primes
+    EXPECT_EQ(p->text() + ' ' + q->text(), "61 53");
+    intro();  // accepted: n and φ(n)
+    EXPECT_EQ(texto(rsa, "lbp_por_q") + ' ' + texto(rsa, "lbFeulerp_por_q"), "3233 3120");
+    // Tab from a result label clicked to select it goes on to the control below it.
+    control<QWidget>(rsa, "lbFeulerp_por_q")->setFocus(Qt::MouseFocusReason);
+    QTest::keyClick(rsa->focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(nombre(rsa->focusWidget()), "txAsignat");
+    QTest::keyClick(rsa->focusWidget(), Qt::Key_Tab, Qt::ShiftModifier);  // p and q are done
+    EXPECT_EQ(nombre(rsa->focusWidget()), "btsalir") << "round to the last control";
+    escribe(control<QLineEdit>(rsa, "txAsignat"), "16");
+    intro();  // the nearest t prime to φ(n)
+    EXPECT_EQ(texto(rsa, "txAsignat"), "17");
+    intro();  // accepted: s
+    EXPECT_EQ(texto(rsa, "lbResul_s"), "2753");
+    intro();  // "Continuar"
+    QWidget* publica = abierta("frmCripPublica");
+    ASSERT_TRUE(publica);
+    EXPECT_TRUE(rsa->isVisible());
+    EXPECT_EQ(p->text() + ' ' + q->text(), "61 53");
+
+    // In the public-key window: the message, the direction with Space, the steps with Enter;
+    // the formula shows whole, as would the one of the largest keys.
+    auto* m = control<QPlainTextEdit>(publica, "txmensaje");
+    m->setFocus();
+    QTest::keyClicks(m, "hola");
+    auto* cifrar = control<QRadioButton>(publica, "opCodCpub(0)");
+    cifrar->setFocus();
+    QTest::keyClick(cifrar, Qt::Key_Space);
+    QTest::keyClick(cifrar, Qt::Key_Return);
+    QTest::keyClick(publica->focusWidget(), Qt::Key_Return);  // PASO 2
+    auto* formula = control<QLineEdit>(publica, "txpaso2codPublica");
+    ASSERT_TRUE(formula->isVisible());
+    EXPECT_EQ(formula->text(), "C( [m] modulo 3233 ) = [m] ^17 modulo 3233");
+    EXPECT_GE(formula->width(),
+              formula->fontMetrics().horizontalAdvance(
+                  "C( [m] modulo 2147483647 ) = [m] ^2147483647 modulo 2147483647"));
+
+    // Opened again, it starts over with the cursor in p and Enter on the first step.
+    QTest::keyClick(rsa, Qt::Key_Escape);
+    accion("ncrippublica")->trigger();
+    EXPECT_EQ(rsa->focusWidget(), p);
+    EXPECT_TRUE(control<QPushButton>(rsa, "btBuscarCercanoPyQ")->isDefault());
+}
+
+TEST_F(TecladoVentanas, TabSaleDelMensajeSinEscribirUnTabulador) {
+    QWidget* cifrado = abrePrivada();
+    ASSERT_TRUE(cifrado);
+    auto* mensaje = control<QPlainTextEdit>(cifrado, "txmensaje");
+    mensaje->setFocus();
+    QTest::keyClicks(mensaje, "ab");
+    QTest::keyClick(mensaje, Qt::Key_Tab);
+    EXPECT_NE(cifrado->focusWidget(), mensaje);
+    QTest::keyClick(cifrado->focusWidget(), Qt::Key_Tab, Qt::ShiftModifier);
+    EXPECT_EQ(cifrado->focusWidget(), mensaje);
+    EXPECT_EQ(mensaje->toPlainText(), "ab");
+}
+
+TEST_F(TecladoVentanas, ElSelectorAbreConIntroEnLasListasYGuardaSoloDesdeElNombre) {
+    std::filesystem::create_directory(ruta("sub"));
+    auto& selector = principal->contexto().ventana<gui::FrmListDirec>();
+    int guardados = 0;
+    gui::DestinoFichero destino;
+    destino.texto = [] { return std::optional<std::string>("zvkf"); };
+    destino.guardado = [&guardados] { ++guardados; };
+    selector.pide({"2", "Guardar en fichero", true, false, destino});
+    selector.muestraCarpeta(carpeta.path());
+    auto* carpetas = control<QListWidget>(&selector, "Dir1");
+    carpetas->setCurrentItem(carpetas->findItems("sub", Qt::MatchExactly).value(0));
+    QTest::keyClick(carpetas, Qt::Key_Return);  // opens the folder, saves nothing
+    EXPECT_EQ(selector.carpeta(), carpeta.filePath("sub"));
+    EXPECT_EQ(guardados, 0);
+
+    auto* nombreFichero = control<QLineEdit>(&selector, "txnomarchi");
+    escribe(nombreFichero, "");
+    esperaMensaje("Escriba el nombre del archivo.");
+    QTest::keyClick(nombreFichero, Qt::Key_Return);
+    EXPECT_TRUE(selector.isVisible());
+    escribe(nombreFichero, "mini");  // takes the extension of the filter
+    esperaMensaje("Archivo guardado satisfactoriamente.");
+    QTest::keyClick(nombreFichero, Qt::Key_Return);
+    EXPECT_EQ(leeFichero("sub/mini.txt"), "zvkf\r\n");
+    EXPECT_EQ(guardados, 1);
+    EXPECT_FALSE(selector.isVisible());
+
+    // "Abrir" with the same filter lists it, and Enter in the file list opens it.
+    std::string recibido;
+    destino.recibe = [&recibido](const std::string& t) {
+        recibido = t;
+        return true;
+    };
+    selector.pide({"2", "Abrir de fichero", false, false, destino});
+    auto* ficheros = control<QListWidget>(&selector, "File1");
+    ASSERT_EQ(ficheros->count(), 1);
+    ficheros->setCurrentRow(0);
+    QTest::keyClick(ficheros, Qt::Key_Return);
+    EXPECT_EQ(recibido, "zvkf\r\n");
+    EXPECT_FALSE(selector.isVisible());
+
+    // The drive box names the drive whose folder is listed, also after one that cannot be read.
+    auto* unidades = control<QComboBox>(&selector, "Drive1");
+    selector.muestraCarpeta(QDir::rootPath());
+    EXPECT_EQ(unidades->currentText(), QDir::rootPath());
+    unidades->addItem(carpeta.path());  // the innermost drive holding the folder
+    unidades->addItem(QDir::rootPath());
+    selector.muestraCarpeta(carpeta.filePath("sub"));
+    EXPECT_EQ(unidades->currentText(), carpeta.path());
+    selector.muestraCarpeta(QDir::rootPath());
+    unidades->addItem(carpeta.filePath("no-existe"));
+    esperaMensaje("Se ha producido el siguiente error:\nLa unidad " +
+                  carpeta.filePath("no-existe") + " no se puede leer.");
+    unidades->setCurrentIndex(unidades->count() - 1);
+    emit unidades->activated(unidades->count() - 1);
+    EXPECT_EQ(selector.carpeta(), QDir::rootPath());
+    EXPECT_EQ(unidades->currentText(), QDir::rootPath());
+}
+
+TEST_F(TecladoVentanas, LasVentanasSeAbrenJuntoALaQueLasPideYDentroDeLaPantalla) {
+    const QRect pantalla(0, 0, 1600, 1000);
+    // Beside it on the right, or on the left when the right has no room; never off the screen.
+    EXPECT_EQ(gui::junto({0, 0, 400, 300}, {100, 100, 500, 400}, pantalla),
+              QRect(600, 100, 400, 300));
+    EXPECT_EQ(gui::junto({0, 0, 400, 300}, {1000, 100, 500, 400}, pantalla),
+              QRect(600, 100, 400, 300));
+    EXPECT_EQ(gui::junto({0, 0, 700, 900}, {300, 600, 1000, 380}, pantalla),
+              QRect(300, 100, 700, 900));
+    EXPECT_EQ(gui::junto({0, 0, 2000, 1200}, {0, 0, 10, 10}, pantalla), pantalla);
+
+    // The naming prompt belongs to the window it was asked from, and stands in front of it.
+    accion("nCrearAlfa")->trigger();
+    QWidget* define = abierta("frmDefineAlfabeto");
+    ASSERT_TRUE(define);
+    define->activateWindow();
+    QCoreApplication::processEvents();
+    // Symbol, Tab, code, Enter: "ASOCIAR".
+    auto* simbolo = control<QComboBox>(define, "DpSimboloalfa");
+    simbolo->setFocus();
+    QTest::keyClicks(simbolo, "a");
+    QTest::keyClick(simbolo, Qt::Key_Tab);
+    EXPECT_EQ(nombre(define->focusWidget()), "DpCodAsoc");
+    QTest::keyClicks(define->focusWidget(), "0");
+    QTest::keyClick(define->focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(control<gui::Rejilla>(define, "Flexalfapropio")->cellText(0, 0), "a");
+    bool preguntado = false;
+    esperaDialogo("frnombrealfa", [&](QWidget* d) {
+        preguntado = true;
+        EXPECT_EQ(d->parentWidget(), define);
+        EXPECT_TRUE(define->frameGeometry().contains(d->frameGeometry().center()));
+        boton(d, "btCancelaNombreAlfa")->click();
+    });
+    pulsa(define, "btAceptarDefAlfa");
+    EXPECT_TRUE(preguntado);
+}
+
+}  // namespace
+}  // namespace zefra::pruebas
