@@ -1,6 +1,5 @@
 // The description windows: each menu entry opens its window with its title, "Salir" hides it,
 // the extra buttons open further descriptions beside it, and none of them is empty or cut off.
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTextBrowser>
