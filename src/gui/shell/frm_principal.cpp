@@ -14,6 +14,7 @@
 #include "alphabets/seleccion_alfabeto.hpp"
 #include "shell/emblema.hpp"
 #include "shell/frm_aviso_salir.hpp"
+#include "ui/mensajes.hpp"
 #include "ui/textos.hpp"
 
 namespace zefra::gui {
@@ -131,7 +132,7 @@ QWidget* FrmPrincipal::construyeEstado() {
 void FrmPrincipal::salir() {
     const auto enPeligro = alfabetosEnPeligro(contexto_.estado.ranuras);
     if (enPeligro.empty()) {
-        terminar_();
+        termina();
         return;
     }
     auto& aviso = contexto_.ventana<FrmAvisoSalir>();
@@ -140,7 +141,15 @@ void FrmPrincipal::salir() {
         aviso.anadeAlfabeto(nalfaus_[static_cast<std::size_t>(ranura) + 1]->text().replace(
             QStringLiteral("&&"), QStringLiteral("&")));
     }
-    if (aviso.exec() == QDialog::Accepted) terminar_();
+    if (aviso.exec() == QDialog::Accepted) termina();
+}
+
+void FrmPrincipal::termina() {
+    // A computation under way (the exit may come from a heartbeat) stops at its next time check
+    // and reports nothing, so the program ends at once instead of when it would have finished.
+    contexto_.estado.tiempo.cancela();
+    setProperty(kProgramaTerminando, true);
+    terminar_();
 }
 
 void FrmPrincipal::closeEvent(QCloseEvent* evento) {
