@@ -193,6 +193,8 @@ TEST(ClaseDeClave, ExactaParaCualquierTamano) {
         {"1000000000000000000000000000005", 28, 13},
         {"-1000000000000000000000000000005", 28, 15},
         {"1e3", 195, 25},
+        {"1e+2", 28, 16},  // a signed exponent: 100
+        {"50e-1", 28, 5},  // and a negative one that leaves a whole number
         {"3,000", 28, 3},
         {"2e20", 195, 5},  // 10^20 mod 195 = 100, 2·100 = 200 ≡ 5
         {"3,5", 28, std::nullopt},
