@@ -6,6 +6,7 @@
 #include <QFont>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QInputEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QVBoxLayout>
@@ -18,6 +19,19 @@
 #include "ui/textos.hpp"
 
 namespace zefra::gui {
+namespace {
+
+// While a computation beats, user input is dropped, unless it goes to a modal dialog the beat
+// itself opened (the exit warning). The rest is handled: windows repaint, and a close from a
+// window's frame, which some platforms count as input, reaches its window.
+class SinEntrada final : public QObject {
+  public:
+    bool eventFilter(QObject* /*destino*/, QEvent* evento) override {
+        return dynamic_cast<QInputEvent*>(evento) && !QApplication::activeModalWidget();
+    }
+};
+
+}  // namespace
 
 FrmPrincipal::FrmPrincipal(Estado& estado)
     : contexto_(estado, this), terminar_([] { QCoreApplication::exit(0); }) {
@@ -25,13 +39,16 @@ FrmPrincipal::FrmPrincipal(Estado& estado)
     setWindowTitle(QStringLiteral("Zefra: Aritmética entera y modular y su uso en criptografía"));
     construyeMenu();
     // During a long computation the windows keep painting and show the busy cursor; user input
-    // waits until it ends.
+    // is not acted on until it ends.
     estado.tiempo.fijaLatido([ocupado = ocupado_] {
         if (!*ocupado) {
             *ocupado = true;
             QApplication::setOverrideCursor(Qt::WaitCursor);
         }
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        SinEntrada sinEntrada;
+        QCoreApplication::instance()->installEventFilter(&sinEntrada);
+        QCoreApplication::processEvents();
+        QCoreApplication::instance()->removeEventFilter(&sinEntrada);
     });
     estado.tiempo.fijaFin([ocupado = ocupado_] {
         if (*ocupado) {
