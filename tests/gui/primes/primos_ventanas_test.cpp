@@ -43,7 +43,8 @@ TEST_F(VentanaListaPrimos, ValidacionesListaCuentaTrampaYTiempoAgotado) {
         ASSERT_TRUE(resultadoVisible()) << tope;
         EXPECT_EQ(lista() + '|' + cuenta(), kPrimosHasta25 + "|9") << tope;  // the count after '|'
     }
-    EXPECT_EQ(resultado()->windowTitle(), "LISTA DE NUMEROS PRIMOS");
+    EXPECT_EQ(resultado()->windowTitle() + '|' + texto(resultado(), "lbSolListaPrimos"),
+              "LISTA DE NUMEROS PRIMOS|Número total de primos:");
     EXPECT_TRUE(control<QLineEdit>(resultado(), "txnumprimos")->isReadOnly());
     pulsa(resultado(), "btsalir");
     ASSERT_FALSE(resultadoVisible());
