@@ -1,8 +1,8 @@
 // Renders the program's windows to PNG files, for the README and for checking them by eye:
 //   zefra-capturas <folder>
-// It drives the real windows through the menu, as a student would. The description windows and
-// the trace frame frmTraza go to <folder>/descripciones; a description whose text scrolls is
-// also rendered whole ("-completa"), for proofreading.
+// It drives the real windows through the menu, as a student would. The description windows go
+// to <folder>/descripciones; a description whose text scrolls is also rendered whole
+// ("-completa"), for proofreading.
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
@@ -17,7 +17,6 @@
 #include "shell/descripciones.hpp"
 #include "shell/estado.hpp"
 #include "shell/frm_principal.hpp"
-#include "shell/frm_traza.hpp"
 #include "ui/rejilla.hpp"
 #include "ui/reloj_sistema.hpp"
 
@@ -171,7 +170,7 @@ void guardaDescripcion(QWidget* w, const QDir& carpeta) {
 }
 
 // Every description window at its default size, opened from its menu entry or from the button
-// of the description that offers it, and the trace frame frmTraza, into "descripciones".
+// of the description that offers it, into "descripciones".
 void guardaDescripciones(FrmPrincipal& principal, const QDir& raiz) {
     raiz.mkpath(QStringLiteral("descripciones"));
     const QDir carpeta(raiz.filePath(QStringLiteral("descripciones")));
@@ -191,7 +190,6 @@ void guardaDescripciones(FrmPrincipal& principal, const QDir& raiz) {
             guardaDescripcion(ventana(principal, QString::fromUtf8(boton.abre)), carpeta);
         }
     }
-    guarda(&principal.contexto().abre<zefra::gui::FrmTraza>(), carpeta);
 }
 
 }  // namespace

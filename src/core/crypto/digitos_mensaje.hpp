@@ -3,15 +3,19 @@
 #pragma once
 
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace zefra {
 
-// The digits of the message without its final line ends; nothing when anything else in it is
-// not a digit.
-std::optional<std::string_view> digitosDelMensaje(std::string_view mensaje);
+struct DigitosMensaje {
+    std::string_view digitos;            // the message without its final line ends
+    std::optional<std::string> rechazo;  // set when the message is not a digit string
+};
 
-inline constexpr const char* kMensajeSoloDigitos =
-    "El mensaje a descifrar ha de estar formado solo por dígitos.";
+// The digits of the message without its final line ends, read in blocks of `ancho` characters
+// (the last one perhaps shorter). When a block holds anything but digits, `rechazo` is the
+// message that names the first such block, as every cipher window shows it.
+DigitosMensaje digitosDelMensaje(std::string_view mensaje, int ancho);
 
 }  // namespace zefra

@@ -5,18 +5,12 @@
 
 #include "arithmetic/euclides.hpp"
 #include "arithmetic/numeros.hpp"
+#include "crypto/digitos_mensaje.hpp"
 #include "crypto/transcripcion.hpp"
 #include "modular/potencias.hpp"
 #include "primes/es_primo.hpp"
 
 namespace zefra {
-namespace {
-
-bool soloDigitos(std::string_view texto) {
-    return std::all_of(texto.begin(), texto.end(), [](char c) { return c >= '0' && c <= '9'; });
-}
-
-}  // namespace
 
 ConTiempo<double> primoSiguiente(Estado& estado, double p) {
     Cronometro cronometro(estado.tiempo, Inicio::Privada);
@@ -48,11 +42,13 @@ std::string mensajeBloqueGrande(std::string_view bloque, double n) {
 
 ResultadoRSA potenciaPorBloques(Estado& estado, std::string_view digitos, int ancho, double n,
                                 double exponente, int anchoSalida) {
-    while (!digitos.empty() && (digitos.back() == '\n' || digitos.back() == '\r')) {
-        digitos.remove_suffix(1);
-    }
     ResultadoRSA resultado;
-    const auto trozos = bloques(digitos, ancho);
+    const auto leidos = digitosDelMensaje(digitos, ancho);
+    if (leidos.rechazo) {
+        resultado.mensaje = *leidos.rechazo;
+        return resultado;
+    }
+    const auto trozos = bloques(leidos.digitos, ancho);
     resultado.digitos.reserve(trozos.size() * static_cast<std::size_t>(anchoSalida));
     // A message repeats its blocks (a symbol gives the same block each time): each distinct
     // block is raised once. The last block is always computed, so the trace of the last power
@@ -69,10 +65,6 @@ ResultadoRSA potenciaPorBloques(Estado& estado, std::string_view digitos, int an
         if (const auto hecho = hechos.find(bloque); hecho != hechos.end() && !ultimo) {
             resultado.digitos += hecho->second;
             continue;
-        }
-        if (!soloDigitos(bloque)) {
-            resultado.mensaje = "El bloque '" + std::string(bloque) + "' no es un número.";
-            return resultado;
         }
         const double m = *leeNumero(bloque);
         if (m >= n) {

@@ -34,8 +34,9 @@ struct ResultadoRSA {
 
 // Each block m of `ancho` digits becomes [m]^exponente in Zn, written with leading zeros to
 // `anchoSalida` digits. A block that is not below n is refused with its message (it could
-// never come back), and so is a block with anything but digits. Digits after the last whole
-// block are ignored, as is a line end after the digits (a text file's last line).
+// never come back); a text with anything but digits is refused first, naming the block that
+// holds it. Digits after the last whole block are ignored, as is a line end after the digits
+// (a text file's last line).
 ResultadoRSA potenciaPorBloques(Estado& estado, std::string_view digitos, int ancho, double n,
                                 double exponente, int anchoSalida);
 

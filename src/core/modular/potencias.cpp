@@ -68,13 +68,18 @@ std::optional<std::int64_t> atajo(std::int64_t a, std::int64_t b, std::int64_t n
 ConTiempo<double> Calcupoten(Estado& estado, double aDoble, double bDoble, double nDoble) {
     TrazaPotencia& traza = estado.trazaPotencia;
     traza.vacia();
+    // Whatever ends the run — a result, a short cut, the budget or an error — the windows learn
+    // that the trace changed, so none keeps showing an earlier power's.
+    struct AvisoAlSalir {
+        Estado& estado;
+        ~AvisoAlSalir() { Observadores::avisa(estado.observadores.trazaPotencia); }
+    } const alSalir{estado};
     const std::int64_t a = aEntero32(aDoble);
     std::int64_t b = aEntero32(bDoble);
     const std::int64_t n = aEntero32(nDoble);
     if (n <= 0) throw ErrorEjecucion(TipoError::DivisionPorCero);
     traza.a = a;
     traza.n = n;
-    const auto aviso = [&estado] { Observadores::avisa(estado.observadores.trazaPotencia); };
 
     const auto g = mcd(estado.tiempo, a, n);
     if (!g) return std::nullopt;
@@ -91,15 +96,11 @@ ConTiempo<double> Calcupoten(Estado& estado, double aDoble, double bDoble, doubl
         Cronometro cronometro(estado.tiempo, Inicio::Publica);
         traza.reduccion = ReduccionExponente{b, *phi, b % *phi};
         b %= *phi;
-        if (cronometro.agotado()) {
-            aviso();
-            return std::nullopt;
-        }
+        if (cronometro.agotado()) return std::nullopt;
     }
     traza.exponente = b;
     const auto r = potencia(estado, a, b, static_cast<std::uint64_t>(n), traza);
     if (r) traza.resultado = static_cast<std::int64_t>(*r);
-    aviso();
     if (!r) return std::nullopt;
     return static_cast<double>(*r);
 }

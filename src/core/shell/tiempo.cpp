@@ -58,6 +58,7 @@ bool Cronometro::leeReloj() {
         latio_ = true;
         tiempo_.latido_();
     }
+    if (tiempo_.cancelado_) return true;
 
     double transcurrido = ahora - inicio_;
     // The clock falls back to 0 at midnight: a computation running across it keeps counting.

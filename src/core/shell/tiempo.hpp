@@ -53,6 +53,10 @@ class Tiempo {
     // Called when a routine that gave heartbeats ends, so the busy state can be lifted.
     void fijaFin(std::function<void()> fin) { fin_ = std::move(fin); }
 
+    // The program is ending: a computation under way stops at its next reading of the clock,
+    // as if its budget were spent, and so does every later one.
+    void cancela() { cancelado_ = true; }
+
   private:
     friend class Cronometro;
 
@@ -61,6 +65,7 @@ class Tiempo {
     std::function<void()> latido_;
     std::function<void()> fin_;
     double ultimoLatido_ = 0;
+    bool cancelado_ = false;
 };
 
 // How a routine takes its start: publishing writes the clock into an empty holder; private

@@ -47,7 +47,10 @@ void FrTrazaEuclides::ajustaAnchos(bool operandosLargos) {
         msflextrazaeuc_->setColumnWidth(c, columna);
     const int rejilla = pixelesDeTwips(this, operandosLargos ? kRejillaLarga : kRejillaCorta);
     const int ventana = pixelesDeTwips(this, operandosLargos ? kVentanaLarga : kVentanaCorta);
-    resize(std::max(rejilla, msflextrazaeuc_->anchoTotal()) + ventana - rejilla, height());
+    // The last column stretches into whatever room the window has: the grid's own width counts
+    // it at the width just set, or every opening would widen the window further.
+    const int necesario = msflextrazaeuc_->anchoTotal() - msflextrazaeuc_->columnWidth(3) + columna;
+    resize(std::max(rejilla, necesario) + ventana - rejilla, height());
 }
 
 }  // namespace zefra::gui

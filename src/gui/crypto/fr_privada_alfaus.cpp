@@ -134,12 +134,12 @@ void FrPrivadaAlfaus::paso1() {
             if (digitos.rechazado) return mensaje(this, mensajeSimboloAjeno(*digitos.rechazado));
             resultado = std::move(digitos.texto);
         } else {
-            const auto digitos = digitosDelMensaje(texto);
-            if (!digitos) return mensaje(this, kMensajeSoloDigitos);
+            const auto digitos = digitosDelMensaje(texto, ancho_);
+            if (digitos.rechazo) return mensaje(this, *digitos.rechazo);
             const auto rs = claves();
             if (!rs) return;
-            const auto descifrado = cifraAfin(estado, *digitos, ancho_, n_, rs->first, rs->second,
-                                              Sentido::Decodificar);
+            const auto descifrado = cifraAfin(estado, digitos.digitos, ancho_, n_, rs->first,
+                                              rs->second, Sentido::Decodificar);
             for (int k = 0; k < descifrado.fueraDeRango; ++k)
                 mensaje(this, mensajeFueraDeRango(n_));
             if (descifrado.tiempoAgotado) {

@@ -26,21 +26,26 @@ const QString kSubir = QStringLiteral("..");
 
 // The roots a user can reach: the root folder, the home folder and the mounted volumes.
 QStringList unidades() {
-    QStringList raices{QDir::rootPath(), QDir::homePath()};
+    QStringList volumenes;
     for (const QStorageInfo& volumen : QStorageInfo::mountedVolumes()) {
-        const QString raiz = volumen.rootPath();
+        if (volumen.isValid() && volumen.isReady()) volumenes << volumen.rootPath();
+    }
+    return unidadesDe(volumenes);
+}
+
+}  // namespace
+
+QStringList unidadesDe(const QStringList& volumenes) {
+    QStringList raices{QDir::rootPath(), QDir::homePath()};
+    for (const QString& raiz : volumenes) {
         const bool deSistema =
             raiz.startsWith(QStringLiteral("/proc")) || raiz.startsWith(QStringLiteral("/sys")) ||
             raiz.startsWith(QStringLiteral("/dev")) || raiz.startsWith(QStringLiteral("/run")) ||
             raiz.startsWith(QStringLiteral("/snap"));
-        if (volumen.isValid() && volumen.isReady() && !deSistema && !raices.contains(raiz)) {
-            raices << raiz;
-        }
+        if (!deSistema && !raices.contains(raiz)) raices << raiz;
     }
     return raices;
 }
-
-}  // namespace
 
 FrmListDirec::FrmListDirec(Contexto& contexto) : QDialog(contexto.principal) {
     setObjectName(QStringLiteral("frmlistdirec"));

@@ -39,6 +39,10 @@ struct PeticionFichero {
     int ranuraLibre = -1;  // opening an alphabet: the free slot (0 to 7) that receives it
 };
 
+// The drives the chooser offers: the root and home folders, then the mounted volumes' roots a
+// user keeps files in (not those under /proc, /sys, /dev, /run or /snap), each once.
+QStringList unidadesDe(const QStringList& volumenes);
+
 class FrmListDirec final : public QDialog {
     Q_OBJECT
 

@@ -76,7 +76,8 @@ FrmCalcupoten::FrmCalcupoten(Contexto& contexto)
     connect(btTrazaPotencia_, &QPushButton::clicked, this,
             [&contexto] { contexto.abre<FrTrazaPotencia>(); });
     contexto.estado.observadores.trazaPotencia = [this, &contexto] {
-        if (contexto.estado.trazaPotencia.resultado) btTrazaPotencia_->setEnabled(true);
+        // Only a power worked out in full has a trace to offer; a short cut writes none.
+        btTrazaPotencia_->setEnabled(contexto.estado.trazaPotencia.resultado.has_value());
         contexto.ventana<FrTrazaPotencia>().actualiza();
     };
 

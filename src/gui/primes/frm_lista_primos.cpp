@@ -76,10 +76,13 @@ void FrmListaPrimos::acepta() {
         });
         resultado.muestraTabla();
         if (fin.agotado) {
+            // The largest prime found, the list's last line: the last candidate tried may not
+            // be prime at all.
+            const TablaPrimos& tabla = resultado.tabla();
             mensaje(this, "Se ha excedido del tiempo del resultado.");
             mensaje(this, "Se ha llegado en el tiempo especificado hasta el número primo: " +
-                              (fin.candidato ? textoDecimal(static_cast<double>(*fin.candidato))
-                                             : std::string()));
+                              (tabla.cuenta() > 0 ? textoDecimal(tabla.primo(tabla.cuenta()))
+                                                  : std::string()));
         }
         resultado.fijaCuenta(resultado.tabla().cuenta());
         Contexto::muestra(resultado);

@@ -43,6 +43,7 @@ FrmSolListaPrimos::FrmSolListaPrimos(Contexto& contexto)
 
 void FrmSolListaPrimos::empieza() {
     modelo_->vacia();
+    txnumprimos_->clear();
 }
 
 void FrmSolListaPrimos::muestraHasta(int cuenta) {

@@ -20,7 +20,8 @@ class FrmSolListaPrimos final : public Ventana {
     explicit FrmSolListaPrimos(Contexto& contexto);
 
     TablaPrimos& tabla() { return tabla_; }
-    // Before a run: the list shows nothing while the table is refilled.
+    // Before a run: neither the list nor its count shows the last run while the table is
+    // refilled.
     void empieza();
     // Shows the first `cuenta` primes of the table.
     void muestraHasta(int cuenta);

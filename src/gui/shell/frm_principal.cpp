@@ -7,6 +7,7 @@
 #include <QFont>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QInputEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScreen>
@@ -16,10 +17,24 @@
 #include "alphabets/seleccion_alfabeto.hpp"
 #include "shell/emblema.hpp"
 #include "shell/frm_aviso_salir.hpp"
+#include "ui/mensajes.hpp"
 #include "ui/teclado.hpp"
 #include "ui/textos.hpp"
 
 namespace zefra::gui {
+namespace {
+
+// While a computation beats, user input is dropped, unless it goes to a modal dialog the beat
+// itself opened (the exit warning). The rest is handled: windows repaint, and a close from a
+// window's frame, which some platforms count as input, reaches its window.
+class SinEntrada final : public QObject {
+  public:
+    bool eventFilter(QObject* /*destino*/, QEvent* evento) override {
+        return dynamic_cast<QInputEvent*>(evento) && !QApplication::activeModalWidget();
+    }
+};
+
+}  // namespace
 
 FrmPrincipal::FrmPrincipal(Estado& estado)
     : contexto_(estado, this), terminar_([] { QCoreApplication::exit(0); }) {
@@ -33,13 +48,16 @@ FrmPrincipal::FrmPrincipal(Estado& estado)
     }
     QApplication::instance()->installEventFilter(teclado);
     // During a long computation the windows keep painting and show the busy cursor; user input
-    // waits until it ends.
+    // is not acted on until it ends.
     estado.tiempo.fijaLatido([ocupado = ocupado_] {
         if (!*ocupado) {
             *ocupado = true;
             QApplication::setOverrideCursor(Qt::WaitCursor);
         }
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        SinEntrada sinEntrada;
+        QCoreApplication::instance()->installEventFilter(&sinEntrada);
+        QCoreApplication::processEvents();
+        QCoreApplication::instance()->removeEventFilter(&sinEntrada);
     });
     estado.tiempo.fijaFin([ocupado = ocupado_] {
         if (*ocupado) {
@@ -144,7 +162,7 @@ QWidget* FrmPrincipal::construyeEstado() {
 void FrmPrincipal::salir() {
     const auto enPeligro = alfabetosEnPeligro(contexto_.estado.ranuras);
     if (enPeligro.empty()) {
-        terminar_();
+        termina();
         return;
     }
     auto& aviso = contexto_.ventana<FrmAvisoSalir>();
@@ -153,7 +171,15 @@ void FrmPrincipal::salir() {
         aviso.anadeAlfabeto(nalfaus_[static_cast<std::size_t>(ranura) + 1]->text().replace(
             QStringLiteral("&&"), QStringLiteral("&")));
     }
-    if (aviso.exec() == QDialog::Accepted) terminar_();
+    if (aviso.exec() == QDialog::Accepted) termina();
+}
+
+void FrmPrincipal::termina() {
+    // A computation under way (the exit may come from a heartbeat) stops at its next time check
+    // and reports nothing, so the program ends at once instead of when it would have finished.
+    contexto_.estado.tiempo.cancela();
+    setProperty(kProgramaTerminando, true);
+    terminar_();
 }
 
 void FrmPrincipal::closeEvent(QCloseEvent* evento) {

@@ -35,6 +35,8 @@ class FrmPrincipal final : public QMainWindow {
     void closeEvent(QCloseEvent* evento) override;
 
   private:
+    // Ends the program, stopping any computation under way.
+    void termina();
     void construyeMenu();
     QWidget* construyeCabecera();
     QWidget* construyeEstado();

@@ -8,7 +8,15 @@
 namespace zefra::gui {
 namespace {
 
+bool terminando(const QWidget* padre) {
+    for (const QWidget* w = padre; w; w = w->parentWidget()) {
+        if (w->property(kProgramaTerminando).toBool()) return true;
+    }
+    return false;
+}
+
 void muestra(QWidget* padre, const QString& texto, QMessageBox::Icon icono) {
+    if (terminando(padre)) return;
     QMessageBox caja(icono, QStringLiteral("Zefra"), texto, QMessageBox::Ok, padre);
     caja.setObjectName(QStringLiteral("mensajeZefra"));
     caja.setTextInteractionFlags(Qt::TextSelectableByMouse);

@@ -10,6 +10,10 @@ class QWidget;
 
 namespace zefra::gui {
 
+// The property the main window gets when the program is ending. From then on its windows show
+// no message: a computation stopped on the way out would report a time-out that never was.
+inline constexpr char kProgramaTerminando[] = "programaTerminando";
+
 // Shows a modal message and returns when the user has answered it.
 void mensaje(QWidget* padre, const QString& texto);
 void mensaje(QWidget* padre, const char* texto);

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <numeric>
 #include <random>
+#include <tuple>
 
 #include "alphabets/edicion.hpp"
 #include "alphabets/predefinidos.hpp"
@@ -126,14 +127,23 @@ TEST_F(Afin, ConHuecosAlAzarIdaYVuelta) {
 }
 
 // A saved cipher text ends with a line end, which is not part of it; anything else that is not
-// a digit makes the text no cipher text.
-TEST(DigitosDelMensaje, SinElFinDeLineaFinal) {
-    const std::pair<const char*, std::optional<std::string_view>> casos[] = {
-        {"010002\r\n", "010002"},   {"010002\n\n", "010002"}, {"", ""},
-        {"01\r\n02", std::nullopt}, {"01 02", std::nullopt},  {"٣", std::nullopt},
+// a digit makes the text no cipher text, and the message names the block, whole characters
+// counted, where the first one stands (the last block perhaps incomplete).
+TEST(DigitosDelMensaje, SinElFinDeLineaFinalYElBloqueQueNoEsUnNumero) {
+    const std::tuple<const char*, int, const char*> casos[] = {
+        {"010002\r\n", 2, "010002"},
+        {"010002\n\n", 3, "010002"},
+        {"", 2, ""},
+        {"01\r\n02", 2, "El bloque '\r\n' no es un número."},
+        {"010 02", 3, "El bloque ' 02' no es un número."},
+        {"01٣4", 2, "El bloque '٣4' no es un número."},
+        {"0102x", 2, "El bloque 'x' no es un número."},
+        {"0a\r\n", 4, "El bloque '0a' no es un número."},
     };
-    for (const auto& [mensaje, digitos] : casos)
-        EXPECT_EQ(digitosDelMensaje(mensaje), digitos) << mensaje;
+    for (const auto& [mensaje, ancho, esperado] : casos) {
+        const auto leido = digitosDelMensaje(mensaje, ancho);
+        EXPECT_EQ(leido.rechazo.value_or(std::string(leido.digitos)), esperado) << mensaje;
+    }
 }
 
 // The keys prime to n from the first whole number not below the minimum, by brute force.
@@ -183,6 +193,8 @@ TEST(ClaseDeClave, ExactaParaCualquierTamano) {
         {"1000000000000000000000000000005", 28, 13},
         {"-1000000000000000000000000000005", 28, 15},
         {"1e3", 195, 25},
+        {"1e+2", 28, 16},  // a signed exponent: 100
+        {"50e-1", 28, 5},  // and a negative one that leaves a whole number
         {"3,000", 28, 3},
         {"2e20", 195, 5},  // 10^20 mod 195 = 100, 2·100 = 200 ≡ 5
         {"3,5", 28, std::nullopt},

@@ -39,6 +39,12 @@ TEST_F(RSAPrueba, FinDeLineaBloqueIncompletoYBloquesRechazados) {
               "El número '99' debe ser menor que '50'.");
     EXPECT_EQ(potenciaPorBloques(estado, "006a15", 3, 143, 103, 2).mensaje,
               "El bloque 'a15' no es un número.");
+    // A time-out on the way is marked: the blocks done by then are no cipher text.
+    presupuesto("1", 0.01);
+    const auto cortado = potenciaPorBloques(estado, std::string(400, '1'), 2, 143, 7, 3);
+    EXPECT_TRUE(cortado.tiempoAgotado);
+    EXPECT_FALSE(cortado.mensaje);
+    EXPECT_GT(cortado.digitos.size(), 0u);
 }
 
 // A block met again gives what it gave the first time, and the trace of the last power is the

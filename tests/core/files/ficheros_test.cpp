@@ -114,6 +114,21 @@ TEST(RutaYCodificacion, UnaSolaBarraYUtf8Valido) {
     for (const char* malo : {"\xC3", "\xC0\xAF", "\xED\xA0\x80", "\xF4\x90\x80\x80"})
         EXPECT_FALSE(esUtf8Valido(malo)) << malo;
     EXPECT_EQ(desdeWindows1252("\x81\x9F\xFF"), "\xC2\x81Ÿÿ");  // unassigned 0x81 kept
+    // Windows-1252 texts whose first byte above ASCII is a lone continuation byte or a lead
+    // byte no UTF-8 form starts with.
+    const std::pair<const char*, const char*> antiguos[] = {
+        {"\xBFQu\xE9 tal?", "¿Qué tal?"},
+        {"\xA1Hola!", "¡Hola!"},
+        {"1\xBA y 2\xAA", "1º y 2ª"},
+        {"\xFAltimo", "último"},
+        {"ping\xFCino", "pingüino"},
+        {"5 \x80", "5 €"},
+        {"l\x92"
+         "agua",
+         "l’agua"},
+    };
+    for (const auto& [bytes, texto] : antiguos)
+        EXPECT_EQ(decodificaTexto(bytes), texto) << bytes;
 }
 
 using Entradas = std::vector<Equivalencia>;

@@ -251,8 +251,11 @@ TEST_F(Zn, TrazasDeLasPotencias) {
     EXPECT_TRUE(
         textoTrazaPotencia(estado.trazaPotencia)
             .traza.starts_with("\r\ni=1   2^1 <= 2     [ 4 ]^2 =  ( [ 4 ]^1)^2 = [ 16 ]= [ 0 ]"));
-    Calcupoten(estado, 1, 4, 7);  // a short cut writes no trace
-    EXPECT_EQ(avisos, 3);
+    // A short cut writes no trace, and says so: an open trace empties.
+    EXPECT_EQ(Calcupoten(estado, 1, 4, 7), 1);
+    EXPECT_EQ(avisos, 4);
+    texto = textoTrazaPotencia(estado.trazaPotencia);
+    EXPECT_EQ(texto.etiqueta + texto.traza, "");
     presupuesto("1", 0.1);
     EXPECT_FALSE(Calcupoten(estado, 3, 1000000, 1000003000));
     EXPECT_FALSE(estado.trazaPotencia.resultado);

@@ -64,6 +64,16 @@ TEST_F(VentanaEuclides, TiempoAgotadoValidacionesMcdMcmYLaTrazaConAnchos) {
     EXPECT_EQ(filas(rejilla, 0, 5, 4),
               "Dividendo,Divisor,Cociente,Resto;12,8,1,4;8,4,2,0;4,0,,;,,,");
     const int estrecha = ventana("frTrazaEuclides")->width();
+    // A long session costs what a short one does: showing the same trace again and again
+    // leaves the window and its columns as the first showing did.
+    const int columna = rejilla->columnWidth(1);
+    calcula({"1071", "462"});
+    for (int i = 0; i < 100; ++i) {
+        boton("btMcd")->click();
+        boton("btTraza")->click();
+    }
+    EXPECT_EQ(ventana("frTrazaEuclides")->width(), estrecha);
+    EXPECT_EQ(rejilla->columnWidth(1), columna);
     calcula({"308061521170129", "190392490709135"});
     EXPECT_EQ(filas(rejilla, 1, 1, 2), "308061521170129,190392490709135");  // the open grid follows
     traza();

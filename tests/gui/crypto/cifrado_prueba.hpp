@@ -75,7 +75,7 @@ class PruebaCifrado : public PruebaAlfabetos {
         return s;
     }
     // The file chooser of the window's button, with its request code, opens or saves a file of
-    // the test folder.
+    // the test folder, and then closes.
     void fichero(const char* botonVentana, const char* codigo, const char* nombre) {
         pulsa({botonVentana});
         auto& s = principal->contexto().ventana<gui::FrmListDirec>();
@@ -83,6 +83,7 @@ class PruebaCifrado : public PruebaAlfabetos {
         if (boton(&s, "btGuardar")->isVisible())
             esperaMensaje("Archivo guardado satisfactoriamente.");
         eligeFichero(&s, codigo, nombre);
+        EXPECT_FALSE(s.isVisible()) << nombre;
     }
 
     const char* opciones = "Option1";

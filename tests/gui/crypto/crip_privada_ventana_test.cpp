@@ -168,7 +168,7 @@ TEST_F(VentanaHuecos, BloquesSimbolosYClavesRechazados) {
     esperaMensaje("El número no puede exceder de5");
     cifra("0701", 1, {"btpaso1"});
     EXPECT_EQ(textos() + " " + situacion(), "0701|| DD 10 -");
-    esperaMensaje("El mensaje a descifrar ha de estar formado solo por dígitos.");
+    esperaMensaje("El bloque 'x0' no es un número.");  // as the public-key window says it
     mensaje("01x0");
     pulsa({"btpaso1"});
     // A deciphered block that is no code: the last step refuses it and writes nothing.

@@ -63,9 +63,9 @@ TEST_F(VentanasRSA, LosPasosSoloAvanzanEnOrdenYConValoresValidos) {
     EXPECT_FALSE(control<QWidget>(rsa, "txprimop")->isEnabled());
     rsaPaso({}, {"btAceptarPyQ"});
     EXPECT_EQ(sistema(), "11 13 143 120   001100");
-    esperaMensaje("t ha de ser un número entero positivo.");
-    rsaPaso({{"txAsignat", "-7"}}, {"btBuscaMCDmascerca"});
-    EXPECT_EQ(sistema(), "11 13 143 120 -7  001100");
+    esperaMensaje("t ha de ser un número entero positivo.");  // 0 would silently become 1
+    rsaPaso({{"txAsignat", "0"}}, {"btBuscaMCDmascerca"});
+    EXPECT_EQ(sistema(), "11 13 143 120 0  001100");
     rsaPaso({{"txAsignat", "6"}}, {"btBuscaMCDmascerca"});
     EXPECT_EQ(sistema(), "11 13 143 120 7  000110");
     rsaPaso({}, {"btAceptart"});

@@ -98,7 +98,20 @@ TEST_F(Selector, NavegaPorLasCarpetasSalvoLasQueNoPuedeAbrir) {
     std::filesystem::permissions(cerrada, std::filesystem::perms::none);
     pide(false);
     auto* carpetas = lista("Dir1");
-    EXPECT_GE(control<QComboBox>(&selector, "Drive1")->count(), 2);  // the root and home
+    // The root and home, then the mounted volumes a user keeps files in, each once; another
+    // drive chosen lists its folder.
+    const QString casa = QDir::homePath();
+    EXPECT_EQ(gui::unidadesDe({"/", "/proc", "/sys/fs/cgroup", "/dev/shm", "/run/user/1000",
+                               "/snap/core/1", "/media/ana/USB", casa, "/media/ana/USB"}),
+              (QStringList{"/", casa, "/media/ana/USB"}));
+    auto* unidades = control<QComboBox>(&selector, "Drive1");
+    ASSERT_GE(unidades->count(), 2);
+    EXPECT_EQ(unidades->itemText(0) + ' ' + unidades->itemText(1), "/ " + casa);
+    emit unidades->activated(1);
+    EXPECT_EQ(selector.carpeta(), QDir::cleanPath(casa));
+    emit unidades->activated(0);
+    EXPECT_EQ(selector.carpeta(), QDir::rootPath());
+    selector.muestraCarpeta(carpeta.path());
     emit carpetas->itemActivated(carpetas->findItems("sub", Qt::MatchExactly).value(0));
     EXPECT_EQ(selector.carpeta(), carpeta.filePath("sub"));
     EXPECT_EQ(lista("File1")->count(), 1);

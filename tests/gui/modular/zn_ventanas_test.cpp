@@ -100,8 +100,17 @@ TEST_F(VentanasZn, PotenciasResultadoTrazaValidacionesYTiempoAgotado) {
     EXPECT_TRUE(texto(t, "lbTrazaPotencia")
                     .endsWith("b = b mod F.E.(n) = 100 mod F.E.( 7 ) = 100 mod 6 = 4"));
     EXPECT_TRUE(texto(t, "txTrazaPotencia").endsWith("[ 3 ]^4 = [ 3 ]^4 = [ 4 ] = [ 4 ]"));
+    // A short cut writes no trace: the open one is emptied and none is offered.
+    for (const QStringList& atajo : {QStringList{"12505", "0", "2147483647"}, {"7", "3", "1"}}) {
+        calcula(atajo);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(campo("txr") + texto(t, "lbTrazaPotencia") + texto(t, "txTrazaPotencia"),
+                  QString(atajo[1] == "0" ? "0" : "3"));
+        EXPECT_FALSE(boton("btTrazaPotencia")->isEnabled());
+    }
     calcula({"1000", "2", "10"});  // the open trace follows the next power
     EXPECT_EQ(campo("txr"), "24");
+    EXPECT_TRUE(boton("btTrazaPotencia")->isEnabled());
     QCoreApplication::processEvents();
     EXPECT_EQ(texto(t, "lbTrazaPotencia"), QString());
     EXPECT_TRUE(texto(t, "txTrazaPotencia").endsWith("[ 256 ] * [ 4 ] = [ 24 ]"));

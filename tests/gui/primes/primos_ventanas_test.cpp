@@ -43,7 +43,8 @@ TEST_F(VentanaListaPrimos, ValidacionesListaCuentaTrampaYTiempoAgotado) {
         ASSERT_TRUE(resultadoVisible()) << tope;
         EXPECT_EQ(lista() + '|' + cuenta(), kPrimosHasta25 + "|9") << tope;  // the count after '|'
     }
-    EXPECT_EQ(resultado()->windowTitle(), "LISTA DE NUMEROS PRIMOS");
+    EXPECT_EQ(resultado()->windowTitle() + '|' + texto(resultado(), "lbSolListaPrimos"),
+              "LISTA DE NUMEROS PRIMOS|Número total de primos:");
     EXPECT_TRUE(control<QLineEdit>(resultado(), "txnumprimos")->isReadOnly());
     pulsa(resultado(), "btsalir");
     ASSERT_FALSE(resultadoVisible());
@@ -54,21 +55,23 @@ TEST_F(VentanaListaPrimos, ValidacionesListaCuentaTrampaYTiempoAgotado) {
     // The run had emptied the list before the bound overflowed; the count says so.
     EXPECT_EQ(lista() + '|' + cuenta(), "|0");
 
-    estado.tiempo.presupuesto.segundos = "0";  // nothing but 2 and 3, and no candidate named
+    // The message names the largest prime found, the list's last line.
+    estado.tiempo.presupuesto.segundos = "0";  // nothing but 2 and 3
     reloj.paso = 0.001;
     esperaMensaje("Se ha excedido del tiempo del resultado.");
-    esperaMensaje("Se ha llegado en el tiempo especificado hasta el número primo: ");
+    esperaMensaje("Se ha llegado en el tiempo especificado hasta el número primo: 3");
     calcula({"100"});
     ASSERT_TRUE(resultadoVisible());
     EXPECT_EQ(lista() + '|' + cuenta(), "2\n3\n|2");
     // Every reading of the clock is 0.4 s after the previous one, so the clock is read at every
-    // check: the start, then a check per block and per candidate, the eighth past 3 s.
-    estado.tiempo.presupuesto.segundos = "3";
+    // check: the start, then a check per block and per candidate; the thirteenth, past 5.5 s,
+    // comes after the candidate 25, which is not prime.
+    estado.tiempo.presupuesto.segundos = "5.5";
     reloj.paso = 0.4;
     esperaMensaje("Se ha excedido del tiempo del resultado.");
-    esperaMensaje("Se ha llegado en el tiempo especificado hasta el número primo: 13");
+    esperaMensaje("Se ha llegado en el tiempo especificado hasta el número primo: 23");
     calcula({"1000"});
-    EXPECT_EQ(lista() + '|' + cuenta(), "2\n3\n5\n7\n11\n13\n|6");
+    EXPECT_EQ(lista() + '|' + cuenta(), kPrimosHasta25 + "|9");
 }
 
 TEST_F(VentanaListaPrimos, SeSeleccionaSeCopiaYCreceAVecesDuranteUnaEjecucionLarga) {
@@ -95,9 +98,11 @@ TEST_F(VentanaListaPrimos, SeSeleccionaSeCopiaYCreceAVecesDuranteUnaEjecucionLar
     reloj.paso = 0.001;
     std::vector<int> filasVistas;
     bool visibleDurante = false;
+    std::set<QString> cuentasDurante;
     estado.tiempo.fijaLatido([&] {
         visibleDurante |= resultado()->isVisible();
         filasVistas.push_back(vista()->model()->rowCount());
+        cuentasDurante.insert(cuenta());
     });
     calcula({"50000000"});
     ASSERT_TRUE(resultadoVisible());
@@ -107,6 +112,9 @@ TEST_F(VentanaListaPrimos, SeSeleccionaSeCopiaYCreceAVecesDuranteUnaEjecucionLar
     EXPECT_TRUE(visibleDurante);
     EXPECT_TRUE(distintas.size() >= 2 && distintas.size() <= 60) << distintas.size();
     EXPECT_TRUE(*distintas.rbegin() > 0 && *distintas.rbegin() < 3001134);
+    // Nothing of the earlier run (ten primes up to 30) stays while the new list grows.
+    EXPECT_EQ(cuentasDurante, std::set<QString>{QString()});
+    EXPECT_FALSE(distintas.count(10));
 }
 
 struct VentanaEsPrimo : PruebaFormulario {

@@ -4,6 +4,8 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTest>
+#include <QTimer>
 
 #include "gui/shell/formulario.hpp"
 
@@ -140,6 +142,36 @@ TEST_F(VentanaPrincipal, LaSalidaYElMarcoSoloAvisanDeLosAlfabetosSinGuardar) {
     estado.ranuras[0].guardado = estado.ranuras[3].guardado = true;
     principal->close();
     EXPECT_EQ(terminaciones, 3);
+}
+
+// A long run shows the busy cursor and takes no input while it goes. Closing the program in the
+// middle of it, here with the frame and after the warning over an unsaved alphabet, stops it at
+// its next time check, with no time-out message, instead of when the list would be complete.
+TEST_F(VentanaPrincipal, UnCalculoLargoMuestraElCursorOcupadoYCerrarLoDetiene) {
+    estado.ranuras[0].libre = false;
+    estado.tiempo.presupuesto.horas = "1000";
+    reloj.paso = 0.001;  // the clock is read at every check and beats every hundred
+    accion("nListaprimos")->trigger();
+    QWidget* lista = abierta("frmListaPrimos");
+    escribe(control<QLineEdit>(lista, "txttopeprimo"), "20000000");
+    bool ocupado = false;
+    int lecturasAlCerrar = 0;
+    QTimer::singleShot(0, principal.get(), [&] {  // runs at the run's first heartbeat
+        ocupado = QApplication::overrideCursor() &&
+                  QApplication::overrideCursor()->shape() == Qt::WaitCursor;
+        QTest::keyClick(control<QLineEdit>(lista, "txttopeprimo"), Qt::Key_9);  // not acted on
+        esperaAviso("alfabeto1\n", "btAceptarAviso");
+        principal->close();
+        lecturasAlCerrar = reloj.lecturas;
+    });
+    pulsa(lista, "btaceptolista");
+    EXPECT_TRUE(ocupado);
+    EXPECT_EQ(texto(lista, "txttopeprimo"), "20000000");
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(terminaciones, 1);
+    EXPECT_GT(lecturasAlCerrar, 0);
+    EXPECT_LE(reloj.lecturas - lecturasAlCerrar, 1);
+    EXPECT_TRUE(mensajesVistos().isEmpty()) << mensajesVistos().join('|').toStdString();
 }
 
 }  // namespace
