@@ -7,7 +7,6 @@
 #include <QFont>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QInputEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScreen>
@@ -22,19 +21,6 @@
 #include "ui/textos.hpp"
 
 namespace zefra::gui {
-namespace {
-
-// While a computation beats, user input is dropped, unless it goes to a modal dialog the beat
-// itself opened (the exit warning). The rest is handled: windows repaint, and a close from a
-// window's frame, which some platforms count as input, reaches its window.
-class SinEntrada final : public QObject {
-  public:
-    bool eventFilter(QObject* /*destino*/, QEvent* evento) override {
-        return dynamic_cast<QInputEvent*>(evento) && !QApplication::activeModalWidget();
-    }
-};
-
-}  // namespace
 
 FrmPrincipal::FrmPrincipal(Estado& estado)
     : contexto_(estado, this), terminar_([] { QCoreApplication::exit(0); }) {
@@ -47,23 +33,21 @@ FrmPrincipal::FrmPrincipal(Estado& estado)
         if (!accion->shortcut().isEmpty()) teclado->anadeAtajo(accion);
     }
     QApplication::instance()->installEventFilter(teclado);
-    // During a long computation the windows keep painting and show the busy cursor; user input
-    // is not acted on until it ends.
-    estado.tiempo.fijaLatido([ocupado = ocupado_] {
+    // During a long computation the windows keep painting and show the busy cursor; what is
+    // typed waits until it ends.
+    estado.tiempo.fijaLatido([ocupado = ocupado_, entrada = entrada_] {
         if (!*ocupado) {
             *ocupado = true;
             QApplication::setOverrideCursor(Qt::WaitCursor);
         }
-        SinEntrada sinEntrada;
-        QCoreApplication::instance()->installEventFilter(&sinEntrada);
-        QCoreApplication::processEvents();
-        QCoreApplication::instance()->removeEventFilter(&sinEntrada);
+        entrada->atiende();
     });
-    estado.tiempo.fijaFin([ocupado = ocupado_] {
+    estado.tiempo.fijaFin([ocupado = ocupado_, entrada = entrada_] {
         if (*ocupado) {
             *ocupado = false;
             QApplication::restoreOverrideCursor();
         }
+        entrada->entrega();
     });
 
     auto* central = new QWidget(this);

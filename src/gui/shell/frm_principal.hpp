@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "ui/contexto.hpp"
+#include "ui/entrada_en_espera.hpp"
 
 class QAction;
 class QLabel;
@@ -46,6 +47,8 @@ class FrmPrincipal final : public QMainWindow {
     std::function<void()> terminar_;
     // Whether the busy cursor is shown; shared with the time hooks, which may outlive nothing.
     std::shared_ptr<bool> ocupado_ = std::make_shared<bool>(false);
+    // The input typed during a computation, kept until it ends.
+    std::shared_ptr<EntradaEnEspera> entrada_ = std::make_shared<EntradaEnEspera>();
     std::array<QAction*, 9> nalfaus_{};
 };
 

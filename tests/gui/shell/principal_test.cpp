@@ -144,9 +144,11 @@ TEST_F(VentanaPrincipal, LaSalidaYElMarcoSoloAvisanDeLosAlfabetosSinGuardar) {
     EXPECT_EQ(terminaciones, 3);
 }
 
-// A long run shows the busy cursor and takes no input while it goes. Closing the program in the
-// middle of it, here with the frame and after the warning over an unsaved alphabet, stops it at
-// its next time check, with no time-out message, instead of when the list would be complete.
+// A long run shows the busy cursor, and what is typed while it goes waits until it ends: a
+// digit, and a menu shortcut that would open another window in the middle of the run. Closing the
+// program in the middle of it, here with the frame and after the warning over an unsaved alphabet,
+// stops it at its next time check, with no time-out message, instead of when the list would be
+// complete.
 TEST_F(VentanaPrincipal, UnCalculoLargoMuestraElCursorOcupadoYCerrarLoDetiene) {
     estado.ranuras[0].libre = false;
     estado.tiempo.presupuesto.horas = "1000";
@@ -154,19 +156,34 @@ TEST_F(VentanaPrincipal, UnCalculoLargoMuestraElCursorOcupadoYCerrarLoDetiene) {
     accion("nListaprimos")->trigger();
     QWidget* lista = abierta("frmListaPrimos");
     escribe(control<QLineEdit>(lista, "txttopeprimo"), "20000000");
+    lista->activateWindow();  // where a shortcut typed in its field would take effect
+    ASSERT_TRUE(QTest::qWaitForWindowActive(lista));
+    const auto visible = [this](const char* nombre) {
+        const QWidget* v = ventana(nombre);
+        return v && v->isVisible();
+    };
     bool ocupado = false;
+    bool euclidesDurante = false;
+    QString durante;
     int lecturasAlCerrar = 0;
     QTimer::singleShot(0, principal.get(), [&] {  // runs at the run's first heartbeat
         ocupado = QApplication::overrideCursor() &&
                   QApplication::overrideCursor()->shape() == Qt::WaitCursor;
-        QTest::keyClick(control<QLineEdit>(lista, "txttopeprimo"), Qt::Key_9);  // not acted on
+        auto* tope = control<QLineEdit>(lista, "txttopeprimo");
+        QTest::keyClick(tope, Qt::Key_9);
+        QTest::keyClick(tope, Qt::Key_E, Qt::ControlModifier);
+        durante = tope->text();
+        euclidesDurante = visible("frmEuclides");
         esperaAviso("alfabeto1\n", "btAceptarAviso");
         principal->close();
         lecturasAlCerrar = reloj.lecturas;
     });
     pulsa(lista, "btaceptolista");
     EXPECT_TRUE(ocupado);
-    EXPECT_EQ(texto(lista, "txttopeprimo"), "20000000");
+    EXPECT_EQ(durante, "20000000");
+    EXPECT_FALSE(euclidesDurante);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(texto(lista, "txttopeprimo"), "200000009");
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
     EXPECT_EQ(terminaciones, 1);
     EXPECT_GT(lecturasAlCerrar, 0);

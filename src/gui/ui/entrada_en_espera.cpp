@@ -1,0 +1,41 @@
+#include "ui/entrada_en_espera.hpp"
+
+#include <QApplication>
+#include <QInputEvent>
+
+namespace zefra::gui {
+
+void EntradaEnEspera::atiende() {
+    QCoreApplication::instance()->installEventFilter(this);
+    QCoreApplication::processEvents();
+    QCoreApplication::instance()->removeEventFilter(this);
+}
+
+void EntradaEnEspera::entrega() {
+    auto pendientes = std::move(pendientes_);
+    pendientes_.clear();
+    for (auto& p : pendientes) {
+        if (p.destino) QCoreApplication::postEvent(p.destino, p.evento.release());
+    }
+}
+
+bool EntradaEnEspera::eventFilter(QObject* destino, QEvent* evento) {
+    // A modal dialog opened during the run (the exit warning) takes its input at once.
+    if (QApplication::activeModalWidget()) return false;
+    switch (evento->type()) {
+        case QEvent::ShortcutOverride:
+            // Claimed, so no menu shortcut fires now; the key itself is kept below.
+            evento->accept();
+            return true;
+        case QEvent::Shortcut:
+            return true;
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+            pendientes_.push_back({destino, std::unique_ptr<QEvent>(evento->clone())});
+            return true;
+        default:
+            return dynamic_cast<QInputEvent*>(evento) != nullptr;
+    }
+}
+
+}  // namespace zefra::gui

@@ -1,0 +1,34 @@
+// While a computation runs, the windows keep painting and a close from a window's frame (which
+// some platforms count as input) reaches its window; what the student types waits until the
+// computation ends and is then delivered in order, so no keystroke is lost and none acts in the
+// middle of a run. Mouse clicks, wheel turns and moves are not kept: they would land on whatever
+// the screen shows by then.
+#pragma once
+
+#include <QEvent>
+#include <QObject>
+#include <QPointer>
+#include <memory>
+#include <vector>
+
+namespace zefra::gui {
+
+class EntradaEnEspera final : public QObject {
+  public:
+    // Handles the pending events, keeping back the user's input as said above.
+    void atiende();
+    // Delivers the keys kept back, in the order they were typed.
+    void entrega();
+
+  protected:
+    bool eventFilter(QObject* destino, QEvent* evento) override;
+
+  private:
+    struct Pendiente {
+        QPointer<QObject> destino;
+        std::unique_ptr<QEvent> evento;
+    };
+    std::vector<Pendiente> pendientes_;
+};
+
+}  // namespace zefra::gui
