@@ -9,8 +9,12 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPointer>
 #include <QScreen>
 #include <QVBoxLayout>
+#include <QWindow>
 
 #include "alphabets/gestion_alfabetos.hpp"
 #include "alphabets/seleccion_alfabeto.hpp"
@@ -41,6 +45,19 @@ FrmPrincipal::FrmPrincipal(Estado& estado)
             QApplication::setOverrideCursor(Qt::WaitCursor);
         }
         entrada->atiende();
+    });
+    // "Salir " on the menu bar can be clicked during a run, so the program can be closed then.
+    entrada_->permite([ventana = QPointer<FrmPrincipal>(this),
+                       salida = QPointer<QAction>(findChild<QAction*>(QStringLiteral("nSalir")))](
+                          QObject* destino, QEvent* evento) {
+        if (!ventana || !salida ||
+            (evento->type() != QEvent::MouseButtonPress &&
+             evento->type() != QEvent::MouseButtonRelease)) {
+            return false;
+        }
+        if (destino == static_cast<QObject*>(ventana->windowHandle())) return true;  // passed on
+        const QPoint sitio = static_cast<QMouseEvent*>(evento)->position().toPoint();
+        return destino == ventana->menuBar() && ventana->menuBar()->actionAt(sitio) == salida;
     });
     estado.tiempo.fijaFin([ocupado = ocupado_, entrada = entrada_] {
         if (*ocupado) {

@@ -21,7 +21,9 @@ void EntradaEnEspera::entrega() {
 
 bool EntradaEnEspera::eventFilter(QObject* destino, QEvent* evento) {
     // A modal dialog opened during the run (the exit warning) takes its input at once.
-    if (QApplication::activeModalWidget()) return false;
+    if (QApplication::activeModalWidget() || (permitida_ && permitida_(destino, evento))) {
+        return false;
+    }
     switch (evento->type()) {
         case QEvent::ShortcutOverride:
             // Claimed, so no menu shortcut fires now; the key itself is kept below.

@@ -2,12 +2,13 @@
 // some platforms count as input) reaches its window; what the student types waits until the
 // computation ends and is then delivered in order, so no keystroke is lost and none acts in the
 // middle of a run. Mouse clicks, wheel turns and moves are not kept: they would land on whatever
-// the screen shows by then.
+// the screen shows by then. Input the owner allows (the program's exit) is handled at once.
 #pragma once
 
 #include <QEvent>
 #include <QObject>
 #include <QPointer>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -19,6 +20,10 @@ class EntradaEnEspera final : public QObject {
     void atiende();
     // Delivers the keys kept back, in the order they were typed.
     void entrega();
+    // Input that is handled during a run all the same.
+    void permite(std::function<bool(QObject*, QEvent*)> permitida) {
+        permitida_ = std::move(permitida);
+    }
 
   protected:
     bool eventFilter(QObject* destino, QEvent* evento) override;
@@ -29,6 +34,7 @@ class EntradaEnEspera final : public QObject {
         std::unique_ptr<QEvent> evento;
     };
     std::vector<Pendiente> pendientes_;
+    std::function<bool(QObject*, QEvent*)> permitida_;
 };
 
 }  // namespace zefra::gui

@@ -191,5 +191,35 @@ TEST_F(VentanaPrincipal, UnCalculoLargoMuestraElCursorOcupadoYCerrarLoDetiene) {
     EXPECT_TRUE(mensajesVistos().isEmpty()) << mensajesVistos().join('|').toStdString();
 }
 
+// "Salir " on the menu bar stays at hand during a run: clicked, it ends the program at the run's
+// next time check. Any other entry of the menu waits, like the rest of the input.
+TEST_F(VentanaPrincipal, SalirDelMenuDuranteUnCalculoLoDetiene) {
+    estado.tiempo.presupuesto.horas = "1000";
+    reloj.paso = 0.001;
+    accion("nListaprimos")->trigger();
+    QWidget* lista = abierta("frmListaPrimos");
+    escribe(control<QLineEdit>(lista, "txttopeprimo"), "20000000");
+    bool acercaDurante = true;
+    int lecturasAlSalir = 0;
+    QTimer::singleShot(0, principal.get(), [&] {
+        QMenuBar* barra = principal->menuBar();
+        const auto clic = [&](const char* entrada) {
+            QTest::mouseClick(barra, Qt::LeftButton, {},
+                              barra->actionGeometry(accion(entrada)).center());
+        };
+        clic("nAcercaDe");
+        const QWidget* acerca = ventana("frAcercaDe");
+        acercaDurante = acerca && acerca->isVisible();
+        clic("nSalir");
+        lecturasAlSalir = reloj.lecturas;
+    });
+    pulsa(lista, "btaceptolista");
+    EXPECT_FALSE(acercaDurante);
+    EXPECT_EQ(terminaciones, 1);
+    EXPECT_GT(lecturasAlSalir, 0);
+    EXPECT_LE(reloj.lecturas - lecturasAlSalir, 1);
+    EXPECT_TRUE(mensajesVistos().isEmpty()) << mensajesVistos().join('|').toStdString();
+}
+
 }  // namespace
 }  // namespace zefra::pruebas
