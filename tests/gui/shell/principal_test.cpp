@@ -78,6 +78,24 @@ class VentanaPrincipal : public PruebaVentanas {
             }
         });
     }
+    // The prime list up to 20000000 with a budget of 1000 hours, the clock read at every check
+    // and beating every hundred: a run long enough to be stopped in the middle.
+    QWidget* preparaListaLarga() {
+        estado.tiempo.presupuesto.horas = "1000";
+        reloj.paso = 0.001;
+        accion("nListaprimos")->trigger();
+        QWidget* lista = abierta("frmListaPrimos");
+        escribe(control<QLineEdit>(lista, "txttopeprimo"), "20000000");
+        return lista;
+    }
+    // The program ended once, at most one time check after the clock read `lecturas`, with no
+    // message.
+    void compruebaDetenido(int lecturas) {
+        EXPECT_EQ(terminaciones, 1);
+        EXPECT_GT(lecturas, 0);
+        EXPECT_LE(reloj.lecturas - lecturas, 1);
+        EXPECT_TRUE(mensajesVistos().isEmpty()) << mensajesVistos().join('|').toStdString();
+    }
 };
 
 TEST_F(VentanaPrincipal, CadaEntradaEnSuSitioConSuNombreTituloAtajoYEstado) {
@@ -152,11 +170,7 @@ TEST_F(VentanaPrincipal, LaSalidaYElMarcoSoloAvisanDeLosAlfabetosSinGuardar) {
 // complete.
 TEST_F(VentanaPrincipal, UnCalculoLargoMuestraElCursorOcupadoYCerrarLoDetiene) {
     estado.ranuras[0].libre = false;
-    estado.tiempo.presupuesto.horas = "1000";
-    reloj.paso = 0.001;  // the clock is read at every check and beats every hundred
-    accion("nListaprimos")->trigger();
-    QWidget* lista = abierta("frmListaPrimos");
-    escribe(control<QLineEdit>(lista, "txttopeprimo"), "20000000");
+    QWidget* lista = preparaListaLarga();
     lista->activateWindow();  // where a shortcut typed in its field would take effect
     ASSERT_TRUE(QTest::qWaitForWindowActive(lista));
     const auto visible = [this](const char* nombre) {
@@ -186,20 +200,13 @@ TEST_F(VentanaPrincipal, UnCalculoLargoMuestraElCursorOcupadoYCerrarLoDetiene) {
     QCoreApplication::processEvents();
     EXPECT_EQ(texto(lista, "txttopeprimo"), "200000009");
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
-    EXPECT_EQ(terminaciones, 1);
-    EXPECT_GT(lecturasAlCerrar, 0);
-    EXPECT_LE(reloj.lecturas - lecturasAlCerrar, 1);
-    EXPECT_TRUE(mensajesVistos().isEmpty()) << mensajesVistos().join('|').toStdString();
+    compruebaDetenido(lecturasAlCerrar);
 }
 
 // "Salir " on the menu bar stays at hand during a run: clicked, it ends the program at the run's
 // next time check. Any other entry of the menu waits, like the rest of the input.
 TEST_F(VentanaPrincipal, SalirDelMenuDuranteUnCalculoLoDetiene) {
-    estado.tiempo.presupuesto.horas = "1000";
-    reloj.paso = 0.001;
-    accion("nListaprimos")->trigger();
-    QWidget* lista = abierta("frmListaPrimos");
-    escribe(control<QLineEdit>(lista, "txttopeprimo"), "20000000");
+    QWidget* lista = preparaListaLarga();
     bool acercaDurante = true;
     int lecturasAlSalir = 0;
     auto* segundos = control<QLineEdit>(principal.get(), "txsegundos");
@@ -225,10 +232,7 @@ TEST_F(VentanaPrincipal, SalirDelMenuDuranteUnCalculoLoDetiene) {
     pulsa(lista, "btaceptolista");
     EXPECT_FALSE(acercaDurante);
     EXPECT_EQ(segundosDurante, "");
-    EXPECT_EQ(terminaciones, 1);
-    EXPECT_GT(lecturasAlSalir, 0);
-    EXPECT_LE(reloj.lecturas - lecturasAlSalir, 1);
-    EXPECT_TRUE(mensajesVistos().isEmpty()) << mensajesVistos().join('|').toStdString();
+    compruebaDetenido(lecturasAlSalir);
 }
 
 }  // namespace
