@@ -10,7 +10,6 @@
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -18,10 +17,7 @@
 #include <QScreen>
 #include <QTest>
 #include <algorithm>
-#include <filesystem>
 #include <map>
-
-#include "files/frm_listdirec.hpp"
 
 #include "gui/entorno.hpp"
 #include "ui/rejilla.hpp"
@@ -368,65 +364,6 @@ TEST_F(TecladoVentanas, TabSaleDelMensajeSinEscribirUnTabulador) {
     QTest::keyClick(cifrado->focusWidget(), Qt::Key_Tab, Qt::ShiftModifier);
     EXPECT_EQ(cifrado->focusWidget(), mensaje);
     EXPECT_EQ(mensaje->toPlainText(), "ab");
-}
-
-TEST_F(TecladoVentanas, ElSelectorAbreConIntroEnLasListasYGuardaSoloDesdeElNombre) {
-    std::filesystem::create_directory(ruta("sub"));
-    auto& selector = principal->contexto().ventana<gui::FrmListDirec>();
-    int guardados = 0;
-    gui::DestinoFichero destino;
-    destino.texto = [] { return std::optional<std::string>("zvkf"); };
-    destino.guardado = [&guardados] { ++guardados; };
-    selector.pide({"2", "Guardar en fichero", true, false, destino});
-    selector.muestraCarpeta(carpeta.path());
-    auto* carpetas = control<QListWidget>(&selector, "Dir1");
-    carpetas->setCurrentItem(carpetas->findItems("sub", Qt::MatchExactly).value(0));
-    QTest::keyClick(carpetas, Qt::Key_Return);  // opens the folder, saves nothing
-    EXPECT_EQ(selector.carpeta(), carpeta.filePath("sub"));
-    EXPECT_EQ(guardados, 0);
-
-    auto* nombreFichero = control<QLineEdit>(&selector, "txnomarchi");
-    escribe(nombreFichero, "");
-    esperaMensaje("Escriba el nombre del archivo.");
-    QTest::keyClick(nombreFichero, Qt::Key_Return);
-    EXPECT_TRUE(selector.isVisible());
-    escribe(nombreFichero, "mini");  // takes the extension of the filter
-    esperaMensaje("Archivo guardado satisfactoriamente.");
-    QTest::keyClick(nombreFichero, Qt::Key_Return);
-    EXPECT_EQ(leeFichero("sub/mini.txt"), "zvkf\r\n");
-    EXPECT_EQ(guardados, 1);
-    EXPECT_FALSE(selector.isVisible());
-
-    // "Abrir" with the same filter lists it, and Enter in the file list opens it.
-    std::string recibido;
-    destino.recibe = [&recibido](const std::string& t) {
-        recibido = t;
-        return true;
-    };
-    selector.pide({"2", "Abrir de fichero", false, false, destino});
-    auto* ficheros = control<QListWidget>(&selector, "File1");
-    ASSERT_EQ(ficheros->count(), 1);
-    ficheros->setCurrentRow(0);
-    QTest::keyClick(ficheros, Qt::Key_Return);
-    EXPECT_EQ(recibido, "zvkf\r\n");
-    EXPECT_FALSE(selector.isVisible());
-
-    // The drive box names the drive whose folder is listed, also after one that cannot be read.
-    auto* unidades = control<QComboBox>(&selector, "Drive1");
-    selector.muestraCarpeta(QDir::rootPath());
-    EXPECT_EQ(unidades->currentText(), QDir::rootPath());
-    unidades->addItem(carpeta.path());  // the innermost drive holding the folder
-    unidades->addItem(QDir::rootPath());
-    selector.muestraCarpeta(carpeta.filePath("sub"));
-    EXPECT_EQ(unidades->currentText(), carpeta.path());
-    selector.muestraCarpeta(QDir::rootPath());
-    unidades->addItem(carpeta.filePath("no-existe"));
-    esperaMensaje("Se ha producido el siguiente error:\nLa unidad " +
-                  carpeta.filePath("no-existe") + " no se puede leer.");
-    unidades->setCurrentIndex(unidades->count() - 1);
-    emit unidades->activated(unidades->count() - 1);
-    EXPECT_EQ(selector.carpeta(), QDir::rootPath());
-    EXPECT_EQ(unidades->currentText(), QDir::rootPath());
 }
 
 TEST_F(TecladoVentanas, LasVentanasSeAbrenJuntoALaQueLasPideYDentroDeLaPantalla) {

@@ -2,7 +2,9 @@
 #include <unistd.h>
 #include <QComboBox>
 #include <QDir>
+#include <QLineEdit>
 #include <QListWidget>
+#include <QTest>
 
 #include <filesystem>
 
@@ -124,6 +126,51 @@ TEST_F(Selector, NavegaPorLasCarpetasSalvoLasQueNoPuedeAbrir) {
         EXPECT_EQ(selector.carpeta(), QDir::cleanPath(carpeta.path()));  // the lists stay
     }
     std::filesystem::permissions(cerrada, std::filesystem::perms::owner_all);
+
+    // The drive box names the innermost drive holding the folder listed, also after one that
+    // cannot be read.
+    unidades->addItem(carpeta.path());
+    unidades->addItem(QDir::rootPath());
+    selector.muestraCarpeta(carpeta.filePath("sub"));
+    EXPECT_EQ(unidades->currentText(), carpeta.path());
+    selector.muestraCarpeta(QDir::rootPath());
+    EXPECT_EQ(unidades->currentText(), QDir::rootPath());
+    unidades->addItem(carpeta.filePath("no-existe"));
+    esperaMensaje("Se ha producido el siguiente error:\nLa unidad " +
+                  carpeta.filePath("no-existe") + " no se puede leer.");
+    unidades->setCurrentIndex(unidades->count() - 1);
+    emit unidades->activated(unidades->count() - 1);
+    EXPECT_EQ(selector.carpeta(), QDir::rootPath());
+    EXPECT_EQ(unidades->currentText(), QDir::rootPath());
+}
+
+TEST_F(Selector, IntroAbreEnLasListasYGuardaSoloDesdeElNombre) {
+    std::filesystem::create_directory(ruta("sub"));
+    pide(true, "zvkf");
+    auto* carpetas = lista("Dir1");
+    carpetas->setCurrentItem(carpetas->findItems("sub", Qt::MatchExactly).value(0));
+    QTest::keyClick(carpetas, Qt::Key_Return);  // opens the folder, saves nothing
+    EXPECT_EQ(selector.carpeta(), carpeta.filePath("sub"));
+    EXPECT_EQ(guardados, 0);
+    auto* nombre = control<QLineEdit>(&selector, "txnomarchi");
+    escribe(nombre, "");
+    esperaMensaje("Escriba el nombre del archivo.");
+    QTest::keyClick(nombre, Qt::Key_Return);
+    EXPECT_TRUE(selector.isVisible());
+    escribe(nombre, "mini");  // takes the extension of the filter
+    esperaMensaje("Archivo guardado satisfactoriamente.");
+    QTest::keyClick(nombre, Qt::Key_Return);
+    EXPECT_EQ(leeFichero("sub/mini.txt"), "zvkf\r\n");
+    EXPECT_FALSE(selector.isVisible());
+
+    // Opening, the file list takes Enter too.
+    pide(false);
+    selector.muestraCarpeta(carpeta.filePath("sub"));
+    ASSERT_EQ(lista("File1")->count(), 1);
+    lista("File1")->setCurrentRow(0);
+    QTest::keyClick(lista("File1"), Qt::Key_Return);
+    EXPECT_EQ(recibido, "zvkf\r\n");
+    EXPECT_FALSE(selector.isVisible());
 }
 
 }  // namespace
