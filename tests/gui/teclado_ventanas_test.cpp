@@ -135,8 +135,11 @@ class TecladoVentanas : public PruebaVentanas {
             EXPECT_FALSE(b->isDefault() && esSalida(b)) << nombre(b).toStdString();
         }
 
+        // Inside the screen, and within 1366×768 should the test screen ever be larger.
         EXPECT_TRUE(v->screen()->availableGeometry().contains(v->frameGeometry()))
             << "outside the screen";
+        EXPECT_LE(v->frameGeometry().width(), 1366);
+        EXPECT_LE(v->frameGeometry().height(), 768);
         for (const QWidget* hijo : v->findChildren<QWidget*>()) {
             if (!hijo->isVisible() || hijo->isWindow() || !hijo->parentWidget()->isVisible())
                 continue;
