@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "shell/estado.hpp"
-#include "shell/tiempo.hpp"
+#include "core/estado.hpp"
+#include "core/shell/tiempo.hpp"
 
 namespace zefra::bench {
 

@@ -1,6 +1,6 @@
 // Euclid's algorithm on its worst case below the window's bound: consecutive Fibonacci numbers.
-#include "arithmetic/euclides.hpp"
 #include "cargas.hpp"
+#include "core/arithmetic/euclides.hpp"
 
 namespace zefra::bench {
 namespace {

@@ -3,8 +3,8 @@
 #include <cstdint>
 
 #include "cargas.hpp"
-#include "modular/euler.hpp"
-#include "modular/potencias.hpp"
+#include "core/modular/euler.hpp"
+#include "core/modular/potencias.hpp"
 
 namespace zefra::bench {
 namespace {

@@ -6,10 +6,10 @@
 #include <vector>
 
 #include "cargas.hpp"
-#include "primes/es_primo.hpp"
-#include "primes/factorizacion.hpp"
-#include "primes/lista_primos.hpp"
-#include "shell/estado.hpp"
+#include "core/estado.hpp"
+#include "core/primes/es_primo.hpp"
+#include "core/primes/factorizacion.hpp"
+#include "core/primes/lista_primos.hpp"
 
 namespace zefra::bench {
 namespace {

@@ -2,13 +2,13 @@
 // 10,000-symbol text enciphered and deciphered with it and with a small key.
 #include <string>
 
-#include "alphabets/alfabeto.hpp"
 #include "cargas.hpp"
-#include "crypto/preparacion.hpp"
-#include "crypto/rsa.hpp"
-#include "crypto/transcripcion.hpp"
-#include "modular/euler.hpp"
-#include "modular/inverso.hpp"
+#include "core/alphabets/alfabeto.hpp"
+#include "core/crypto/preparacion.hpp"
+#include "core/crypto/rsa.hpp"
+#include "core/crypto/transcripcion.hpp"
+#include "core/modular/euler.hpp"
+#include "core/modular/inverso.hpp"
 
 namespace zefra::bench {
 namespace {

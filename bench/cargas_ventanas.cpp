@@ -18,12 +18,12 @@
 #include <memory>
 #include <sstream>
 
-#include "alphabets/ranuras.hpp"
-#include "alphabets/seleccion_alfabeto.hpp"
 #include "cargas.hpp"
-#include "files/frm_listdirec.hpp"
-#include "shell/frm_principal.hpp"
-#include "ui/texto_exacto.hpp"
+#include "core/alphabets/ranuras.hpp"
+#include "gui/alphabets/seleccion_alfabeto.hpp"
+#include "gui/files/frm_listdirec.hpp"
+#include "gui/shell/frm_principal.hpp"
+#include "gui/ui/texto_exacto.hpp"
 
 namespace zefra::bench {
 namespace {

@@ -6,11 +6,11 @@
 #include <string>
 #include <string_view>
 
-#include "alphabets/alfabeto.hpp"
-#include "alphabets/predefinidos.hpp"
-#include "arithmetic/numeros.hpp"
-#include "crypto/transcripcion.hpp"
-#include "files/fichero_alfabeto.hpp"
+#include "core/alphabets/alfabeto.hpp"
+#include "core/alphabets/predefinidos.hpp"
+#include "core/arithmetic/numeros.hpp"
+#include "core/crypto/transcripcion.hpp"
+#include "core/files/fichero_alfabeto.hpp"
 
 namespace zefra::fuzz {
 namespace {

@@ -13,12 +13,12 @@
 #include <QTimer>
 #include <functional>
 
-#include "arithmetic/numeros.hpp"
-#include "shell/descripciones.hpp"
-#include "shell/estado.hpp"
-#include "shell/frm_principal.hpp"
-#include "ui/rejilla.hpp"
-#include "ui/reloj_sistema.hpp"
+#include "core/arithmetic/numeros.hpp"
+#include "core/estado.hpp"
+#include "gui/shell/descripciones.hpp"
+#include "gui/shell/frm_principal.hpp"
+#include "gui/ui/rejilla.hpp"
+#include "gui/ui/reloj_sistema.hpp"
 
 namespace {
 

@@ -2,12 +2,12 @@
 #include <QApplication>
 #include <QLocale>
 
-#include "arithmetic/numeros.hpp"
-#include "shell/emblema.hpp"
-#include "shell/estado.hpp"
-#include "shell/frm_principal.hpp"
-#include "ui/reloj_sistema.hpp"
-#include "ui/traduccion.hpp"
+#include "core/arithmetic/numeros.hpp"
+#include "core/estado.hpp"
+#include "gui/shell/emblema.hpp"
+#include "gui/shell/frm_principal.hpp"
+#include "gui/ui/reloj_sistema.hpp"
+#include "gui/ui/traduccion.hpp"
 
 int main(int argc, char* argv[]) {
     QApplication aplicacion(argc, argv);

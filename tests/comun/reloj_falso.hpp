@@ -4,7 +4,7 @@
 
 #include <chrono>
 
-#include "shell/tiempo.hpp"
+#include "core/shell/tiempo.hpp"
 
 namespace zefra::pruebas {
 

@@ -16,8 +16,8 @@
 #include <iostream>
 #include <set>
 
-#include "alphabets/ranuras.hpp"
-#include "alphabets/seleccion_alfabeto.hpp"
+#include "core/alphabets/ranuras.hpp"
+#include "gui/alphabets/seleccion_alfabeto.hpp"
 #include "gui/entorno.hpp"
 
 namespace zefra::pruebas {

@@ -7,9 +7,9 @@
 #include <QTest>
 #include <fstream>
 
-#include "arithmetic/numeros.hpp"
-#include "files/frm_listdirec.hpp"
-#include "ui/texto_exacto.hpp"
+#include "core/arithmetic/numeros.hpp"
+#include "gui/files/frm_listdirec.hpp"
+#include "gui/ui/texto_exacto.hpp"
 
 namespace zefra::pruebas {
 

@@ -19,8 +19,8 @@
 #include <string>
 
 #include "comun/reloj_falso.hpp"
-#include "shell/estado.hpp"
-#include "shell/frm_principal.hpp"
+#include "core/estado.hpp"
+#include "gui/shell/frm_principal.hpp"
 
 class QAbstractButton;
 class QLineEdit;

@@ -3,7 +3,7 @@
 
 #include <QApplication>
 
-#include "ui/traduccion.hpp"
+#include "gui/ui/traduccion.hpp"
 
 int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");

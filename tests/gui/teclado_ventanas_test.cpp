@@ -19,8 +19,8 @@
 #include <map>
 
 #include "gui/entorno.hpp"
-#include "ui/rejilla.hpp"
-#include "ui/teclado.hpp"
+#include "gui/ui/rejilla.hpp"
+#include "gui/ui/teclado.hpp"
 
 namespace zefra::pruebas {
 namespace {

@@ -1,7 +1,7 @@
-#include "alphabets/activo.hpp"
+#include "core/alphabets/activo.hpp"
 
-#include "alphabets/predefinidos.hpp"
-#include "shell/estado.hpp"
+#include "core/alphabets/predefinidos.hpp"
+#include "core/estado.hpp"
 
 namespace zefra {
 

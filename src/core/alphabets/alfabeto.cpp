@@ -1,7 +1,7 @@
-#include "alphabets/alfabeto.hpp"
+#include "core/alphabets/alfabeto.hpp"
 
-#include "arithmetic/numeros.hpp"
-#include "shell/errores.hpp"
+#include "core/arithmetic/numeros.hpp"
+#include "core/shell/errores.hpp"
 
 namespace zefra {
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/tabla.hpp"
+#include "core/shell/tabla.hpp"
 
 namespace zefra {
 

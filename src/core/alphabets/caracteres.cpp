@@ -1,8 +1,8 @@
-#include "alphabets/caracteres.hpp"
+#include "core/alphabets/caracteres.hpp"
 
 #include <array>
 
-#include "shell/errores.hpp"
+#include "core/shell/errores.hpp"
 
 namespace zefra {
 namespace {

@@ -1,8 +1,9 @@
-#include "alphabets/edicion.hpp"
+#include "core/alphabets/edicion.hpp"
+#include "core/arithmetic/numeros.hpp"
 
 #include <algorithm>
 
-#include "alphabets/caracteres.hpp"
+#include "core/alphabets/caracteres.hpp"
 
 namespace zefra {
 namespace {
@@ -15,10 +16,6 @@ int columnaDe(int k) {
     return k < kFilasAlfabeto ? 0 : 2;
 }
 
-bool soloCifras(std::string_view texto) {
-    return std::all_of(texto.begin(), texto.end(), [](char c) { return c >= '0' && c <= '9'; });
-}
-
 std::string conCerosA(std::string_view valor, std::size_t ancho) {
     std::string texto(valor);
     if (texto.size() < ancho) texto.insert(0, ancho - texto.size(), '0');
@@ -27,7 +24,7 @@ std::string conCerosA(std::string_view valor, std::size_t ancho) {
 
 // The checks a new code shares in both windows: digits only, not empty, not too large.
 std::optional<std::string> rechazoDeCodigo(std::string_view codigo) {
-    if (!soloCifras(codigo)) return kMensajeCodigoNoNumerico;
+    if (!sonCifras(codigo)) return kMensajeCodigoNoNumerico;
     if (codigo.empty()) return kMensajeSinCodigo;
     if (valorDeCodigo(codigo).size() > static_cast<std::size_t>(kMaximoCifrasCodigo)) {
         return kMensajeCodigoGrande;

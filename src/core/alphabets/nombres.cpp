@@ -1,6 +1,6 @@
-#include "alphabets/nombres.hpp"
+#include "core/alphabets/nombres.hpp"
 
-#include "alphabets/activo.hpp"
+#include "core/alphabets/activo.hpp"
 
 namespace zefra {
 namespace {

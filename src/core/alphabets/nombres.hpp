@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "alphabets/ranuras.hpp"
+#include "core/alphabets/ranuras.hpp"
 
 namespace zefra {
 

@@ -1,8 +1,8 @@
-#include "alphabets/predefinidos.hpp"
+#include "core/alphabets/predefinidos.hpp"
 
 #include <string>
 
-#include "alphabets/caracteres.hpp"
+#include "core/alphabets/caracteres.hpp"
 
 namespace zefra {
 namespace {

@@ -4,7 +4,7 @@
 #include <array>
 #include <string_view>
 
-#include "alphabets/alfabeto.hpp"
+#include "core/alphabets/alfabeto.hpp"
 
 namespace zefra {
 

@@ -1,6 +1,6 @@
-#include "alphabets/ranuras.hpp"
+#include "core/alphabets/ranuras.hpp"
 
-#include "alphabets/edicion.hpp"
+#include "core/alphabets/edicion.hpp"
 
 namespace zefra {
 

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "alphabets/alfabeto.hpp"
+#include "core/alphabets/alfabeto.hpp"
 
 namespace zefra {
 

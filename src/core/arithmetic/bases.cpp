@@ -1,8 +1,8 @@
-#include "arithmetic/bases.hpp"
+#include "core/arithmetic/bases.hpp"
 
 #include <algorithm>
 
-#include "arithmetic/numeros.hpp"
+#include "core/arithmetic/numeros.hpp"
 
 namespace zefra {
 

@@ -1,12 +1,12 @@
-#include "arithmetic/diofantica.hpp"
+#include "core/arithmetic/diofantica.hpp"
 
 #include <cmath>
 #include <cstdint>
 #include <utility>
 
-#include "arithmetic/euclides.hpp"
-#include "arithmetic/numeros.hpp"
-#include "shell/errores.hpp"
+#include "core/arithmetic/euclides.hpp"
+#include "core/arithmetic/numeros.hpp"
+#include "core/shell/errores.hpp"
 
 namespace zefra {
 namespace {

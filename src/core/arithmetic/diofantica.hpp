@@ -6,7 +6,7 @@
 #include <string_view>
 #include <variant>
 
-#include "shell/estado.hpp"
+#include "core/estado.hpp"
 
 namespace zefra {
 

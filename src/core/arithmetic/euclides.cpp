@@ -1,11 +1,11 @@
-#include "arithmetic/euclides.hpp"
+#include "core/arithmetic/euclides.hpp"
 
 #include <cmath>
 #include <utility>
 
-#include "arithmetic/numeros.hpp"
-#include "arithmetic/primitivas.hpp"
-#include "shell/errores.hpp"
+#include "core/arithmetic/numeros.hpp"
+#include "core/arithmetic/primitivas.hpp"
+#include "core/shell/errores.hpp"
 
 namespace zefra {
 namespace {

@@ -1,8 +1,8 @@
 // Greatest common divisor by Euclid's algorithm, plain and with the table of divisions.
 #pragma once
 
-#include "shell/tabla.hpp"
-#include "shell/tiempo.hpp"
+#include "core/shell/tabla.hpp"
+#include "core/shell/tiempo.hpp"
 
 namespace zefra {
 

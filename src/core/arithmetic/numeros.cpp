@@ -1,20 +1,16 @@
-#include "arithmetic/numeros.hpp"
+#include "core/arithmetic/numeros.hpp"
 
 #include <charconv>
 #include <cmath>
 #include <limits>
 #include <system_error>
 
-#include "shell/errores.hpp"
+#include "core/shell/errores.hpp"
 
 namespace zefra {
 namespace {
 
 char separador = ',';
-
-bool esDigito(char c) {
-    return c >= '0' && c <= '9';
-}
 
 // Decimal exponent of the leading significant digit of intPart.fracPart, or nothing when
 // every digit is zero.

@@ -18,6 +18,17 @@ inline constexpr double kMayorEnteroExacto = 9007199254740992;
 char separadorDecimal();
 void fijaSeparadorDecimal(char separador);
 
+// A decimal digit '0' … '9', whatever the locale; and a text made of them alone (the empty text
+// included).
+constexpr bool esDigito(char c) {
+    return c >= '0' && c <= '9';
+}
+constexpr bool sonCifras(std::string_view texto) {
+    for (const char c : texto)
+        if (!esDigito(c)) return false;
+    return true;
+}
+
 // Reads a numeric text: blanks around, an optional sign, digits with at most one decimal
 // separator ("," or "."), an optional exponent. Anything else, or a value outside the range
 // of a double, is not numeric.

@@ -1,9 +1,9 @@
-#include "arithmetic/primitivas.hpp"
+#include "core/arithmetic/primitivas.hpp"
 
 #include <cmath>
 
-#include "arithmetic/numeros.hpp"
-#include "shell/errores.hpp"
+#include "core/arithmetic/numeros.hpp"
+#include "core/shell/errores.hpp"
 
 namespace zefra {
 namespace {

@@ -1,8 +1,8 @@
-#include "arithmetic/restricciones.hpp"
+#include "core/arithmetic/restricciones.hpp"
 
 #include <cmath>
 
-#include "arithmetic/numeros.hpp"
+#include "core/arithmetic/numeros.hpp"
 
 namespace zefra {
 namespace {

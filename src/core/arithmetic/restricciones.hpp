@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "shell/tabla.hpp"
+#include "core/shell/tabla.hpp"
 
 namespace zefra {
 

@@ -1,12 +1,12 @@
-#include "crypto/afin.hpp"
+#include "core/crypto/afin.hpp"
 
 #include <optional>
 
-#include "arithmetic/numeros.hpp"
-#include "crypto/transcripcion.hpp"
-#include "modular/inverso.hpp"
-#include "modular/representante.hpp"
-#include "shell/errores.hpp"
+#include "core/arithmetic/numeros.hpp"
+#include "core/crypto/transcripcion.hpp"
+#include "core/modular/inverso.hpp"
+#include "core/modular/representante.hpp"
+#include "core/shell/errores.hpp"
 
 namespace zefra {
 

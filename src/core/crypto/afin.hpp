@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "shell/estado.hpp"
+#include "core/estado.hpp"
 
 namespace zefra {
 

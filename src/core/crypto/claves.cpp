@@ -1,22 +1,18 @@
-#include "crypto/claves.hpp"
+#include "core/crypto/claves.hpp"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
 
-#include "alphabets/alfabeto.hpp"
-#include "arithmetic/euclides.hpp"
-#include "arithmetic/numeros.hpp"
-#include "shell/errores.hpp"
+#include "core/alphabets/alfabeto.hpp"
+#include "core/arithmetic/euclides.hpp"
+#include "core/arithmetic/numeros.hpp"
+#include "core/shell/errores.hpp"
 
 namespace zefra {
 namespace {
 
 constexpr int kMaximoCodigoConsecutivo = 9999;
-
-bool esDigito(char c) {
-    return c >= '0' && c <= '9';
-}
 
 }  // namespace
 

@@ -7,8 +7,8 @@
 #include <string_view>
 #include <vector>
 
-#include "shell/tabla.hpp"
-#include "shell/tiempo.hpp"
+#include "core/shell/tabla.hpp"
+#include "core/shell/tiempo.hpp"
 
 namespace zefra {
 

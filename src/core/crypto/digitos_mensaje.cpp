@@ -1,8 +1,9 @@
-#include "crypto/digitos_mensaje.hpp"
+#include "core/crypto/digitos_mensaje.hpp"
+#include "core/arithmetic/numeros.hpp"
 
 #include <algorithm>
 
-#include "alphabets/caracteres.hpp"
+#include "core/alphabets/caracteres.hpp"
 
 namespace zefra {
 
@@ -10,8 +11,7 @@ DigitosMensaje digitosDelMensaje(std::string_view mensaje, int ancho) {
     while (!mensaje.empty() && (mensaje.back() == '\n' || mensaje.back() == '\r'))
         mensaje.remove_suffix(1);
     DigitosMensaje leido{mensaje, std::nullopt};
-    const auto esDigito = [](char c) { return c >= '0' && c <= '9'; };
-    if (std::all_of(mensaje.begin(), mensaje.end(), esDigito)) return leido;
+    if (sonCifras(mensaje)) return leido;
 
     // Blocks are counted in characters, so a symbol of several bytes is named whole.
     const auto letras = caracteres(mensaje);

@@ -1,8 +1,8 @@
-#include "crypto/preparacion.hpp"
+#include "core/crypto/preparacion.hpp"
 
-#include "alphabets/alfabeto.hpp"
-#include "alphabets/predefinidos.hpp"
-#include "crypto/transcripcion.hpp"
+#include "core/alphabets/alfabeto.hpp"
+#include "core/alphabets/predefinidos.hpp"
+#include "core/crypto/transcripcion.hpp"
 
 namespace zefra {
 

@@ -5,7 +5,7 @@
 #include <initializer_list>
 #include <optional>
 
-#include "shell/estado.hpp"
+#include "core/estado.hpp"
 
 namespace zefra {
 

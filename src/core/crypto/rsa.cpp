@@ -1,14 +1,14 @@
-#include "crypto/rsa.hpp"
+#include "core/crypto/rsa.hpp"
 
 #include <algorithm>
 #include <unordered_map>
 
-#include "arithmetic/euclides.hpp"
-#include "arithmetic/numeros.hpp"
-#include "crypto/digitos_mensaje.hpp"
-#include "crypto/transcripcion.hpp"
-#include "modular/potencias.hpp"
-#include "primes/es_primo.hpp"
+#include "core/arithmetic/euclides.hpp"
+#include "core/arithmetic/numeros.hpp"
+#include "core/crypto/digitos_mensaje.hpp"
+#include "core/crypto/transcripcion.hpp"
+#include "core/modular/potencias.hpp"
+#include "core/primes/es_primo.hpp"
 
 namespace zefra {
 

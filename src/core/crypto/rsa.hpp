@@ -6,8 +6,8 @@
 #include <string>
 #include <string_view>
 
-#include "arithmetic/numeros.hpp"
-#include "shell/estado.hpp"
+#include "core/arithmetic/numeros.hpp"
+#include "core/estado.hpp"
 
 namespace zefra {
 

@@ -1,11 +1,11 @@
-#include "crypto/transcripcion.hpp"
+#include "core/crypto/transcripcion.hpp"
 
 #include <algorithm>
 #include <unordered_map>
 
-#include "alphabets/alfabeto.hpp"
-#include "alphabets/caracteres.hpp"
-#include "arithmetic/numeros.hpp"
+#include "core/alphabets/alfabeto.hpp"
+#include "core/alphabets/caracteres.hpp"
+#include "core/arithmetic/numeros.hpp"
 
 namespace zefra {
 namespace {

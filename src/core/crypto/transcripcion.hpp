@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "shell/tabla.hpp"
+#include "core/shell/tabla.hpp"
 
 namespace zefra {
 

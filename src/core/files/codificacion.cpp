@@ -1,4 +1,4 @@
-#include "files/codificacion.hpp"
+#include "core/files/codificacion.hpp"
 
 #include <array>
 #include <cstdint>

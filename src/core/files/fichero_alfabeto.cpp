@@ -1,11 +1,12 @@
-#include "files/fichero_alfabeto.hpp"
+#include "core/files/fichero_alfabeto.hpp"
+#include "core/arithmetic/numeros.hpp"
 
 #include <set>
 #include <vector>
 
-#include "alphabets/caracteres.hpp"
-#include "alphabets/edicion.hpp"
-#include "alphabets/nombres.hpp"
+#include "core/alphabets/caracteres.hpp"
+#include "core/alphabets/edicion.hpp"
+#include "core/alphabets/nombres.hpp"
 
 namespace zefra {
 namespace {
@@ -20,7 +21,7 @@ LecturaAlfabeto rechazo(const char* mensaje) {
 }
 
 bool esCifra(std::string_view c) {
-    return c.size() == 1 && c[0] >= '0' && c[0] <= '9';
+    return c.size() == 1 && esDigito(c[0]);
 }
 
 // No two entries share a symbol or a code value, and no code is larger than a user alphabet

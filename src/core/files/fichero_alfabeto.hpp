@@ -7,8 +7,8 @@
 #include <string>
 #include <string_view>
 
-#include "alphabets/alfabeto.hpp"
-#include "alphabets/ranuras.hpp"
+#include "core/alphabets/alfabeto.hpp"
+#include "core/alphabets/ranuras.hpp"
 
 namespace zefra {
 

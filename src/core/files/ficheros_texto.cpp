@@ -1,4 +1,4 @@
-#include "files/ficheros_texto.hpp"
+#include "core/files/ficheros_texto.hpp"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -10,7 +10,7 @@
 #include <iterator>
 #include <system_error>
 
-#include "files/codificacion.hpp"
+#include "core/files/codificacion.hpp"
 
 namespace zefra {
 namespace {

@@ -1,10 +1,10 @@
-#include "modular/euler.hpp"
+#include "core/modular/euler.hpp"
 
 #include <cmath>
 
-#include "arithmetic/euclides.hpp"
-#include "arithmetic/numeros.hpp"
-#include "primes/es_primo.hpp"
+#include "core/arithmetic/euclides.hpp"
+#include "core/arithmetic/numeros.hpp"
+#include "core/primes/es_primo.hpp"
 
 namespace zefra {
 namespace {

@@ -6,8 +6,8 @@
 #include <string>
 #include <string_view>
 
-#include "primes/factorizacion.hpp"
-#include "shell/estado.hpp"
+#include "core/estado.hpp"
+#include "core/primes/factorizacion.hpp"
 
 namespace zefra {
 

@@ -1,9 +1,9 @@
-#include "modular/inverso.hpp"
+#include "core/modular/inverso.hpp"
 
 #include <variant>
 
-#include "arithmetic/diofantica.hpp"
-#include "arithmetic/euclides.hpp"
+#include "core/arithmetic/diofantica.hpp"
+#include "core/arithmetic/euclides.hpp"
 
 namespace zefra {
 

@@ -1,7 +1,7 @@
 // The inverse of a class [a] in Zn, which exists exactly when gcd(n, a) = 1.
 #pragma once
 
-#include "shell/estado.hpp"
+#include "core/estado.hpp"
 
 namespace zefra {
 

@@ -1,10 +1,10 @@
-#include "modular/potencias.hpp"
+#include "core/modular/potencias.hpp"
 
-#include "arithmetic/euclides.hpp"
-#include "arithmetic/numeros.hpp"
-#include "modular/euler.hpp"
-#include "primes/es_primo.hpp"
-#include "shell/errores.hpp"
+#include "core/arithmetic/euclides.hpp"
+#include "core/arithmetic/numeros.hpp"
+#include "core/modular/euler.hpp"
+#include "core/primes/es_primo.hpp"
+#include "core/shell/errores.hpp"
 
 namespace zefra {
 namespace {

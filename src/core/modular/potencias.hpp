@@ -2,7 +2,7 @@
 // gcd(a, n) = 1.
 #pragma once
 
-#include "shell/estado.hpp"
+#include "core/estado.hpp"
 
 namespace zefra {
 

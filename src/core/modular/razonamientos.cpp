@@ -1,6 +1,6 @@
-#include "modular/razonamientos.hpp"
+#include "core/modular/razonamientos.hpp"
 
-#include "arithmetic/numeros.hpp"
+#include "core/arithmetic/numeros.hpp"
 
 namespace zefra {
 namespace {

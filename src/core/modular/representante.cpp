@@ -1,8 +1,8 @@
-#include "modular/representante.hpp"
+#include "core/modular/representante.hpp"
 
-#include "arithmetic/numeros.hpp"
-#include "arithmetic/primitivas.hpp"
-#include "shell/errores.hpp"
+#include "core/arithmetic/numeros.hpp"
+#include "core/arithmetic/primitivas.hpp"
+#include "core/shell/errores.hpp"
 
 namespace zefra {
 

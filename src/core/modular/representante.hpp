@@ -1,7 +1,7 @@
 // The representative of a class [a] in Zn: the r with 0 ≤ r < n and a ≡ r (mod n).
 #pragma once
 
-#include "shell/estado.hpp"
+#include "core/estado.hpp"
 
 namespace zefra {
 

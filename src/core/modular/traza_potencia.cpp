@@ -1,6 +1,6 @@
-#include "modular/traza_potencia.hpp"
+#include "core/modular/traza_potencia.hpp"
 
-#include "arithmetic/numeros.hpp"
+#include "core/arithmetic/numeros.hpp"
 
 namespace zefra {
 namespace {

@@ -1,12 +1,12 @@
-#include "primes/es_primo.hpp"
+#include "core/primes/es_primo.hpp"
 
 #include <cmath>
 
-#include "arithmetic/numeros.hpp"
-#include "arithmetic/primitivas.hpp"
-#include "primes/valor_exacto.hpp"
-#include "shell/errores.hpp"
-#include "shell/estado.hpp"
+#include "core/arithmetic/numeros.hpp"
+#include "core/arithmetic/primitivas.hpp"
+#include "core/estado.hpp"
+#include "core/primes/valor_exacto.hpp"
+#include "core/shell/errores.hpp"
 
 namespace zefra {
 namespace {

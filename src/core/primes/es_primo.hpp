@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <string_view>
 
-#include "arithmetic/numeros.hpp"
-#include "shell/tiempo.hpp"
+#include "core/arithmetic/numeros.hpp"
+#include "core/shell/tiempo.hpp"
 
 namespace zefra {
 

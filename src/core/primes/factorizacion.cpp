@@ -1,8 +1,8 @@
-#include "primes/factorizacion.hpp"
+#include "core/primes/factorizacion.hpp"
 
-#include "arithmetic/numeros.hpp"
-#include "shell/errores.hpp"
-#include "shell/estado.hpp"
+#include "core/arithmetic/numeros.hpp"
+#include "core/estado.hpp"
+#include "core/shell/errores.hpp"
 
 namespace zefra {
 

@@ -1,7 +1,7 @@
-#include "primes/lista_primos.hpp"
+#include "core/primes/lista_primos.hpp"
 
-#include "arithmetic/numeros.hpp"
-#include "shell/errores.hpp"
+#include "core/arithmetic/numeros.hpp"
+#include "core/shell/errores.hpp"
 
 namespace zefra {
 namespace {

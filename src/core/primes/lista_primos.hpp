@@ -7,7 +7,7 @@
 #include <optional>
 #include <vector>
 
-#include "shell/tiempo.hpp"
+#include "core/shell/tiempo.hpp"
 
 namespace zefra {
 

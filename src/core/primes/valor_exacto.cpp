@@ -1,9 +1,9 @@
-#include "primes/valor_exacto.hpp"
+#include "core/primes/valor_exacto.hpp"
 
 #include <string>
 
-#include "arithmetic/numeros.hpp"
-#include "shell/errores.hpp"
+#include "core/arithmetic/numeros.hpp"
+#include "core/shell/errores.hpp"
 
 namespace zefra {
 namespace {
@@ -14,10 +14,6 @@ struct Decimal {
     std::string digitos;
     long exponente = 0;
 };
-
-bool esDigito(char c) {
-    return c >= '0' && c <= '9';
-}
 
 Decimal descompone(std::string_view texto) {
     if (!esNumerico(texto)) throw ErrorEjecucion(TipoError::TiposNoCoinciden);

@@ -1,4 +1,4 @@
-#include "shell/errores.hpp"
+#include "core/shell/errores.hpp"
 
 namespace zefra {
 

@@ -1,8 +1,8 @@
-#include "shell/tabla.hpp"
+#include "core/shell/tabla.hpp"
 
 #include <algorithm>
 
-#include "shell/errores.hpp"
+#include "core/shell/errores.hpp"
 
 namespace zefra {
 

@@ -1,7 +1,7 @@
-#include "shell/tiempo.hpp"
+#include "core/shell/tiempo.hpp"
 
-#include "arithmetic/numeros.hpp"
-#include "shell/errores.hpp"
+#include "core/arithmetic/numeros.hpp"
+#include "core/shell/errores.hpp"
 
 namespace zefra {
 namespace {

@@ -1,4 +1,4 @@
-#include "alphabets/fr_cambia_alfa_nombre.hpp"
+#include "gui/alphabets/fr_cambia_alfa_nombre.hpp"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -6,11 +6,11 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "alphabets/frm_modificar_alfabeto.hpp"
-#include "alphabets/nombres.hpp"
-#include "ui/controles.hpp"
-#include "ui/mensajes.hpp"
-#include "ui/textos.hpp"
+#include "core/alphabets/nombres.hpp"
+#include "gui/alphabets/frm_modificar_alfabeto.hpp"
+#include "gui/ui/controles.hpp"
+#include "gui/ui/mensajes.hpp"
+#include "gui/ui/textos.hpp"
 
 namespace zefra::gui {
 

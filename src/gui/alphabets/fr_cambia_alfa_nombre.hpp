@@ -2,8 +2,8 @@
 // modify window.
 #pragma once
 
-#include "ui/contexto.hpp"
-#include "ui/ventana.hpp"
+#include "gui/ui/contexto.hpp"
+#include "gui/ui/ventana.hpp"
 
 class QLineEdit;
 

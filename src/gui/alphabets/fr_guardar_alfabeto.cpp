@@ -1,4 +1,4 @@
-#include "alphabets/fr_guardar_alfabeto.hpp"
+#include "gui/alphabets/fr_guardar_alfabeto.hpp"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -6,13 +6,13 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "alphabets/activo.hpp"
-#include "alphabets/fr_nombre_alfa.hpp"
-#include "alphabets/frm_modificar_alfabeto.hpp"
-#include "alphabets/gestion_alfabetos.hpp"
-#include "alphabets/seleccion_alfabeto.hpp"
-#include "ui/controles.hpp"
-#include "ui/teclado.hpp"
+#include "core/alphabets/activo.hpp"
+#include "gui/alphabets/fr_nombre_alfa.hpp"
+#include "gui/alphabets/frm_modificar_alfabeto.hpp"
+#include "gui/alphabets/gestion_alfabetos.hpp"
+#include "gui/alphabets/seleccion_alfabeto.hpp"
+#include "gui/ui/controles.hpp"
+#include "gui/ui/teclado.hpp"
 
 namespace zefra::gui {
 

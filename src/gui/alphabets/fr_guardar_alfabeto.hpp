@@ -5,7 +5,7 @@
 #include <QDialog>
 #include <string>
 
-#include "ui/contexto.hpp"
+#include "gui/ui/contexto.hpp"
 
 class QLabel;
 class QLineEdit;

@@ -1,4 +1,4 @@
-#include "alphabets/fr_nombre_alfa.hpp"
+#include "gui/alphabets/fr_nombre_alfa.hpp"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -6,14 +6,14 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "alphabets/fr_guardar_alfabeto.hpp"
-#include "alphabets/frm_define_alfabeto.hpp"
-#include "alphabets/gestion_alfabetos.hpp"
-#include "alphabets/nombres.hpp"
-#include "ui/controles.hpp"
-#include "ui/mensajes.hpp"
-#include "ui/teclado.hpp"
-#include "ui/textos.hpp"
+#include "core/alphabets/nombres.hpp"
+#include "gui/alphabets/fr_guardar_alfabeto.hpp"
+#include "gui/alphabets/frm_define_alfabeto.hpp"
+#include "gui/alphabets/gestion_alfabetos.hpp"
+#include "gui/ui/controles.hpp"
+#include "gui/ui/mensajes.hpp"
+#include "gui/ui/teclado.hpp"
+#include "gui/ui/textos.hpp"
 
 namespace zefra::gui {
 

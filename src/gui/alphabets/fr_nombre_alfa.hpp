@@ -4,7 +4,7 @@
 #include <QDialog>
 #include <string>
 
-#include "ui/contexto.hpp"
+#include "gui/ui/contexto.hpp"
 
 class QLineEdit;
 

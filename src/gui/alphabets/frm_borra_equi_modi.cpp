@@ -1,4 +1,4 @@
-#include "alphabets/frm_borra_equi_modi.hpp"
+#include "gui/alphabets/frm_borra_equi_modi.hpp"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -6,12 +6,12 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "alphabets/edicion.hpp"
-#include "alphabets/frm_modificar_alfabeto.hpp"
-#include "ui/controles.hpp"
-#include "ui/mensajes.hpp"
-#include "ui/teclado.hpp"
-#include "ui/textos.hpp"
+#include "core/alphabets/edicion.hpp"
+#include "gui/alphabets/frm_modificar_alfabeto.hpp"
+#include "gui/ui/controles.hpp"
+#include "gui/ui/mensajes.hpp"
+#include "gui/ui/teclado.hpp"
+#include "gui/ui/textos.hpp"
 
 namespace zefra::gui {
 

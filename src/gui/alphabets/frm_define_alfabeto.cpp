@@ -1,4 +1,4 @@
-#include "alphabets/frm_define_alfabeto.hpp"
+#include "gui/alphabets/frm_define_alfabeto.hpp"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -9,12 +9,12 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "alphabets/edicion.hpp"
-#include "alphabets/fr_nombre_alfa.hpp"
-#include "ui/controles.hpp"
-#include "ui/mensajes.hpp"
-#include "ui/rejilla.hpp"
-#include "ui/textos.hpp"
+#include "core/alphabets/edicion.hpp"
+#include "gui/alphabets/fr_nombre_alfa.hpp"
+#include "gui/ui/controles.hpp"
+#include "gui/ui/mensajes.hpp"
+#include "gui/ui/rejilla.hpp"
+#include "gui/ui/textos.hpp"
 
 namespace zefra::gui {
 

@@ -2,9 +2,9 @@
 // and, if asked, loads it into a free slot.
 #pragma once
 
-#include "alphabets/alfabeto.hpp"
-#include "ui/contexto.hpp"
-#include "ui/ventana.hpp"
+#include "core/alphabets/alfabeto.hpp"
+#include "gui/ui/contexto.hpp"
+#include "gui/ui/ventana.hpp"
 
 class QCheckBox;
 class QComboBox;

@@ -1,4 +1,4 @@
-#include "alphabets/frm_modificar_alfabeto.hpp"
+#include "gui/alphabets/frm_modificar_alfabeto.hpp"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -6,19 +6,19 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "alphabets/activo.hpp"
-#include "alphabets/edicion.hpp"
-#include "alphabets/fr_cambia_alfa_nombre.hpp"
-#include "alphabets/fr_guardar_alfabeto.hpp"
-#include "alphabets/frm_agregar_equi.hpp"
-#include "alphabets/frm_borra_equi_modi.hpp"
-#include "alphabets/gestion_alfabetos.hpp"
-#include "alphabets/nombres.hpp"
-#include "alphabets/seleccion_alfabeto.hpp"
-#include "ui/controles.hpp"
-#include "ui/mensajes.hpp"
-#include "ui/rejilla.hpp"
-#include "ui/textos.hpp"
+#include "core/alphabets/activo.hpp"
+#include "core/alphabets/edicion.hpp"
+#include "core/alphabets/nombres.hpp"
+#include "gui/alphabets/fr_cambia_alfa_nombre.hpp"
+#include "gui/alphabets/fr_guardar_alfabeto.hpp"
+#include "gui/alphabets/frm_agregar_equi.hpp"
+#include "gui/alphabets/frm_borra_equi_modi.hpp"
+#include "gui/alphabets/gestion_alfabetos.hpp"
+#include "gui/alphabets/seleccion_alfabeto.hpp"
+#include "gui/ui/controles.hpp"
+#include "gui/ui/mensajes.hpp"
+#include "gui/ui/rejilla.hpp"
+#include "gui/ui/textos.hpp"
 
 namespace zefra::gui {
 

@@ -6,9 +6,9 @@
 #include <optional>
 #include <string>
 
-#include "alphabets/alfabeto.hpp"
-#include "ui/contexto.hpp"
-#include "ui/ventana.hpp"
+#include "core/alphabets/alfabeto.hpp"
+#include "gui/ui/contexto.hpp"
+#include "gui/ui/ventana.hpp"
 
 class QLineEdit;
 

@@ -1,18 +1,18 @@
-#include "alphabets/gestion_alfabetos.hpp"
+#include "gui/alphabets/gestion_alfabetos.hpp"
 
 #include <QAction>
 #include <QMainWindow>
 
-#include "alphabets/activo.hpp"
-#include "alphabets/edicion.hpp"
-#include "alphabets/fr_guardar_alfabeto.hpp"
-#include "alphabets/fr_nombre_alfa.hpp"
-#include "alphabets/frm_define_alfabeto.hpp"
-#include "alphabets/frm_modificar_alfabeto.hpp"
-#include "alphabets/seleccion_alfabeto.hpp"
-#include "files/fichero_alfabeto.hpp"
-#include "files/frm_listdirec.hpp"
-#include "ui/mensajes.hpp"
+#include "core/alphabets/activo.hpp"
+#include "core/alphabets/edicion.hpp"
+#include "core/files/fichero_alfabeto.hpp"
+#include "gui/alphabets/fr_guardar_alfabeto.hpp"
+#include "gui/alphabets/fr_nombre_alfa.hpp"
+#include "gui/alphabets/frm_define_alfabeto.hpp"
+#include "gui/alphabets/frm_modificar_alfabeto.hpp"
+#include "gui/alphabets/seleccion_alfabeto.hpp"
+#include "gui/files/frm_listdirec.hpp"
+#include "gui/ui/mensajes.hpp"
 
 namespace zefra::gui {
 

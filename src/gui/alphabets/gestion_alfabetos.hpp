@@ -7,7 +7,7 @@
 #include <functional>
 #include <string>
 
-#include "ui/contexto.hpp"
+#include "gui/ui/contexto.hpp"
 
 class QMainWindow;
 

@@ -1,13 +1,13 @@
-#include "alphabets/seleccion_alfabeto.hpp"
+#include "gui/alphabets/seleccion_alfabeto.hpp"
 
 #include <QAction>
 #include <QLabel>
 #include <QMainWindow>
 #include <QMenu>
 
-#include "alphabets/activo.hpp"
-#include "alphabets/predefinidos.hpp"
-#include "ui/textos.hpp"
+#include "core/alphabets/activo.hpp"
+#include "core/alphabets/predefinidos.hpp"
+#include "gui/ui/textos.hpp"
 
 namespace zefra::gui {
 namespace {

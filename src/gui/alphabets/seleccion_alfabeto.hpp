@@ -7,7 +7,7 @@
 #include <array>
 #include <string>
 
-#include "ui/contexto.hpp"
+#include "gui/ui/contexto.hpp"
 
 class QAction;
 class QLabel;

@@ -1,12 +1,12 @@
-#include "arithmetic/fr_traza_euclides.hpp"
+#include "gui/arithmetic/fr_traza_euclides.hpp"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "ui/controles.hpp"
-#include "ui/rejilla.hpp"
+#include "gui/ui/controles.hpp"
+#include "gui/ui/rejilla.hpp"
 
 namespace zefra::gui {
 namespace {

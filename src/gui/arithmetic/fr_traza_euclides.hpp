@@ -1,8 +1,8 @@
 // The trace window of Euclid's algorithm: the table of divisions of the last gcd computed.
 #pragma once
 
-#include "ui/contexto.hpp"
-#include "ui/ventana.hpp"
+#include "gui/ui/contexto.hpp"
+#include "gui/ui/ventana.hpp"
 
 namespace zefra::gui {
 

@@ -1,4 +1,4 @@
-#include "arithmetic/frm_cambio_base.hpp"
+#include "gui/arithmetic/frm_cambio_base.hpp"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -8,13 +8,13 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "arithmetic/bases.hpp"
-#include "arithmetic/numeros.hpp"
-#include "arithmetic/primitivas.hpp"
-#include "ui/controles.hpp"
-#include "ui/mensajes.hpp"
-#include "ui/textos.hpp"
-#include "ui/trampa.hpp"
+#include "core/arithmetic/bases.hpp"
+#include "core/arithmetic/numeros.hpp"
+#include "core/arithmetic/primitivas.hpp"
+#include "gui/ui/controles.hpp"
+#include "gui/ui/mensajes.hpp"
+#include "gui/ui/textos.hpp"
+#include "gui/ui/trampa.hpp"
 
 namespace zefra::gui {
 namespace {
@@ -116,8 +116,7 @@ void FrmBase10::calcula() {
         if (*valor < 0) return mensaje(this, kRango);
         if (!longitudAdmitida(this, txmodn2_)) return;
         empiezaCalculo();
-        if (!std::all_of(digitos.begin(), digitos.end(),
-                         [](char c) { return c >= '0' && c <= '9'; })) {
+        if (!sonCifras(digitos)) {
             return mensaje(this, "Los dígitos han de ser cifras del 0 al 9.");
         }
         if (!std::all_of(digitos.begin(), digitos.end(), [&](char c) { return c - '0' < *base; })) {

@@ -3,8 +3,8 @@
 
 #include <optional>
 
-#include "ui/contexto.hpp"
-#include "ui/ventana.hpp"
+#include "gui/ui/contexto.hpp"
+#include "gui/ui/ventana.hpp"
 
 class QLineEdit;
 class QPlainTextEdit;

@@ -1,4 +1,4 @@
-#include "arithmetic/frm_diofanticas.hpp"
+#include "gui/arithmetic/frm_diofanticas.hpp"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -8,15 +8,15 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "arithmetic/diofantica.hpp"
-#include "arithmetic/frm_restricciones_diof.hpp"
-#include "arithmetic/frm_traza_diof.hpp"
-#include "arithmetic/numeros.hpp"
-#include "arithmetic/primitivas.hpp"
-#include "ui/controles.hpp"
-#include "ui/mensajes.hpp"
-#include "ui/textos.hpp"
-#include "ui/trampa.hpp"
+#include "core/arithmetic/diofantica.hpp"
+#include "core/arithmetic/numeros.hpp"
+#include "core/arithmetic/primitivas.hpp"
+#include "gui/arithmetic/frm_restricciones_diof.hpp"
+#include "gui/arithmetic/frm_traza_diof.hpp"
+#include "gui/ui/controles.hpp"
+#include "gui/ui/mensajes.hpp"
+#include "gui/ui/textos.hpp"
+#include "gui/ui/trampa.hpp"
 
 namespace zefra::gui {
 

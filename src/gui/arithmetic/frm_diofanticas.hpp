@@ -3,9 +3,9 @@
 
 #include <optional>
 
-#include "arithmetic/restricciones.hpp"
-#include "ui/contexto.hpp"
-#include "ui/ventana.hpp"
+#include "core/arithmetic/restricciones.hpp"
+#include "gui/ui/contexto.hpp"
+#include "gui/ui/ventana.hpp"
 
 class QLineEdit;
 class QPlainTextEdit;

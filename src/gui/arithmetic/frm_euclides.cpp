@@ -1,4 +1,4 @@
-#include "arithmetic/frm_euclides.hpp"
+#include "gui/arithmetic/frm_euclides.hpp"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -7,14 +7,14 @@
 #include <QVBoxLayout>
 #include <cmath>
 
-#include "arithmetic/euclides.hpp"
-#include "arithmetic/fr_traza_euclides.hpp"
-#include "arithmetic/numeros.hpp"
-#include "arithmetic/primitivas.hpp"
-#include "ui/controles.hpp"
-#include "ui/mensajes.hpp"
-#include "ui/textos.hpp"
-#include "ui/trampa.hpp"
+#include "core/arithmetic/euclides.hpp"
+#include "core/arithmetic/numeros.hpp"
+#include "core/arithmetic/primitivas.hpp"
+#include "gui/arithmetic/fr_traza_euclides.hpp"
+#include "gui/ui/controles.hpp"
+#include "gui/ui/mensajes.hpp"
+#include "gui/ui/textos.hpp"
+#include "gui/ui/trampa.hpp"
 
 namespace zefra::gui {
 namespace {

@@ -1,8 +1,8 @@
 // The Euclid window: gcd and lcm of two integers, with the table of divisions.
 #pragma once
 
-#include "ui/contexto.hpp"
-#include "ui/ventana.hpp"
+#include "gui/ui/contexto.hpp"
+#include "gui/ui/ventana.hpp"
 
 class QLineEdit;
 class QPushButton;

@@ -1,4 +1,4 @@
-#include "arithmetic/frm_restricciones_diof.hpp"
+#include "gui/arithmetic/frm_restricciones_diof.hpp"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -9,14 +9,14 @@
 #include <QVBoxLayout>
 #include <cmath>
 
-#include "arithmetic/frm_diofanticas.hpp"
-#include "arithmetic/numeros.hpp"
-#include "arithmetic/restricciones.hpp"
-#include "ui/controles.hpp"
-#include "ui/mensajes.hpp"
-#include "ui/rejilla.hpp"
-#include "ui/textos.hpp"
-#include "ui/trampa.hpp"
+#include "core/arithmetic/numeros.hpp"
+#include "core/arithmetic/restricciones.hpp"
+#include "gui/arithmetic/frm_diofanticas.hpp"
+#include "gui/ui/controles.hpp"
+#include "gui/ui/mensajes.hpp"
+#include "gui/ui/rejilla.hpp"
+#include "gui/ui/textos.hpp"
+#include "gui/ui/trampa.hpp"
 
 namespace zefra::gui {
 namespace {

@@ -1,9 +1,9 @@
 // The solutions of the equation in the Diophantine window that satisfy bounds on x and y.
 #pragma once
 
-#include "shell/tabla.hpp"
-#include "ui/contexto.hpp"
-#include "ui/ventana.hpp"
+#include "core/shell/tabla.hpp"
+#include "gui/ui/contexto.hpp"
+#include "gui/ui/ventana.hpp"
 
 class QCheckBox;
 class QLabel;

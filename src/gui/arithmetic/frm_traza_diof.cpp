@@ -1,4 +1,4 @@
-#include "arithmetic/frm_traza_diof.hpp"
+#include "gui/arithmetic/frm_traza_diof.hpp"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -6,8 +6,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "ui/controles.hpp"
-#include "ui/rejilla.hpp"
+#include "gui/ui/controles.hpp"
+#include "gui/ui/rejilla.hpp"
 
 namespace zefra::gui {
 

@@ -1,8 +1,8 @@
 // The trace of the particular solution: quotients and recurrence values step by step.
 #pragma once
 
-#include "ui/contexto.hpp"
-#include "ui/ventana.hpp"
+#include "gui/ui/contexto.hpp"
+#include "gui/ui/ventana.hpp"
 
 namespace zefra::gui {
 

@@ -1,4 +1,4 @@
-#include "crypto/fr_privada_alfaus.hpp"
+#include "gui/crypto/fr_privada_alfaus.hpp"
 
 #include <QButtonGroup>
 #include <QGridLayout>
@@ -10,20 +10,20 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "alphabets/seleccion_alfabeto.hpp"
-#include "arithmetic/euclides.hpp"
-#include "crypto/afin.hpp"
-#include "crypto/claves.hpp"
-#include "crypto/digitos_mensaje.hpp"
-#include "crypto/preparacion.hpp"
-#include "crypto/transcripcion.hpp"
-#include "files/frm_listdirec.hpp"
-#include "ui/controles.hpp"
-#include "ui/mensajes.hpp"
-#include "ui/rejilla.hpp"
-#include "ui/texto_exacto.hpp"
-#include "ui/textos.hpp"
-#include "ui/trampa.hpp"
+#include "core/arithmetic/euclides.hpp"
+#include "core/crypto/afin.hpp"
+#include "core/crypto/claves.hpp"
+#include "core/crypto/digitos_mensaje.hpp"
+#include "core/crypto/preparacion.hpp"
+#include "core/crypto/transcripcion.hpp"
+#include "gui/alphabets/seleccion_alfabeto.hpp"
+#include "gui/files/frm_listdirec.hpp"
+#include "gui/ui/controles.hpp"
+#include "gui/ui/mensajes.hpp"
+#include "gui/ui/rejilla.hpp"
+#include "gui/ui/texto_exacto.hpp"
+#include "gui/ui/textos.hpp"
+#include "gui/ui/trampa.hpp"
 
 namespace zefra::gui {
 namespace {
@@ -143,7 +143,7 @@ void FrPrivadaAlfaus::paso1() {
             for (int k = 0; k < descifrado.fueraDeRango; ++k)
                 mensaje(this, mensajeFueraDeRango(n_));
             if (descifrado.tiempoAgotado) {
-                return mensaje(this, "Se ha superado el tiempo establecido.");
+                return mensajeTiempoAgotado(this);
             }
             if (descifrado.fueraDeRango > 0) return;
             resultado = descifrado.digitos;

@@ -8,8 +8,8 @@
 #include <optional>
 #include <utility>
 
-#include "alphabets/alfabeto.hpp"
-#include "crypto/ventana_cifrado.hpp"
+#include "core/alphabets/alfabeto.hpp"
+#include "gui/crypto/ventana_cifrado.hpp"
 
 class QGroupBox;
 class QLabel;

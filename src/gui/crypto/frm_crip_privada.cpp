@@ -1,4 +1,4 @@
-#include "crypto/frm_crip_privada.hpp"
+#include "gui/crypto/frm_crip_privada.hpp"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -9,18 +9,18 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "arithmetic/euclides.hpp"
-#include "crypto/afin.hpp"
-#include "crypto/claves.hpp"
-#include "crypto/piezas_cifrado.hpp"
-#include "crypto/preparacion.hpp"
-#include "crypto/transcripcion.hpp"
-#include "ui/controles.hpp"
-#include "ui/mensajes.hpp"
-#include "ui/rejilla.hpp"
-#include "ui/texto_exacto.hpp"
-#include "ui/textos.hpp"
-#include "ui/trampa.hpp"
+#include "core/arithmetic/euclides.hpp"
+#include "core/crypto/afin.hpp"
+#include "core/crypto/claves.hpp"
+#include "core/crypto/preparacion.hpp"
+#include "core/crypto/transcripcion.hpp"
+#include "gui/crypto/piezas_cifrado.hpp"
+#include "gui/ui/controles.hpp"
+#include "gui/ui/mensajes.hpp"
+#include "gui/ui/rejilla.hpp"
+#include "gui/ui/texto_exacto.hpp"
+#include "gui/ui/textos.hpp"
+#include "gui/ui/trampa.hpp"
 
 namespace zefra::gui {
 namespace {
@@ -139,7 +139,7 @@ void FrmCripPrivada::paso2() {
                                          codifica ? Sentido::Codificar : Sentido::Decodificar);
         for (int k = 0; k < resultado.fueraDeRango; ++k)
             mensaje(this, mensajeFueraDeRango(n_));
-        if (resultado.tiempoAgotado) return mensaje(this, "Se ha superado el tiempo establecido.");
+        if (resultado.tiempoAgotado) return mensajeTiempoAgotado(this);
         if (resultado.fueraDeRango == 0) escribePaso(1, resultado.digitos, ancho_);
     });
 }

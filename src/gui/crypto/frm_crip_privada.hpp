@@ -3,8 +3,8 @@
 // back to symbols), and feeds a result back as a new message in the other direction.
 #pragma once
 
-#include "alphabets/alfabeto.hpp"
-#include "crypto/ventana_cifrado.hpp"
+#include "core/alphabets/alfabeto.hpp"
+#include "gui/crypto/ventana_cifrado.hpp"
 
 class QGroupBox;
 class QLabel;

@@ -1,4 +1,4 @@
-#include "crypto/frm_crip_publica.hpp"
+#include "gui/crypto/frm_crip_publica.hpp"
 
 #include <QButtonGroup>
 #include <QGridLayout>
@@ -11,18 +11,18 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "arithmetic/numeros.hpp"
-#include "crypto/piezas_cifrado.hpp"
-#include "crypto/preparacion.hpp"
-#include "crypto/rsa.hpp"
-#include "crypto/transcripcion.hpp"
-#include "files/frm_listdirec.hpp"
-#include "ui/controles.hpp"
-#include "ui/mensajes.hpp"
-#include "ui/rejilla.hpp"
-#include "ui/texto_exacto.hpp"
-#include "ui/textos.hpp"
-#include "ui/trampa.hpp"
+#include "core/arithmetic/numeros.hpp"
+#include "core/crypto/preparacion.hpp"
+#include "core/crypto/rsa.hpp"
+#include "core/crypto/transcripcion.hpp"
+#include "gui/crypto/piezas_cifrado.hpp"
+#include "gui/files/frm_listdirec.hpp"
+#include "gui/ui/controles.hpp"
+#include "gui/ui/mensajes.hpp"
+#include "gui/ui/rejilla.hpp"
+#include "gui/ui/texto_exacto.hpp"
+#include "gui/ui/textos.hpp"
+#include "gui/ui/trampa.hpp"
 
 namespace zefra::gui {
 namespace {
@@ -175,7 +175,7 @@ void FrmCripPublica::paso1() {
             const auto m = potenciaPorBloques(estado, aCore(txmensaje_->textoExacto()),
                                               anchoBloqueRSA(n), n, valor(claves_[kS]), ancho_);
             if (m.mensaje) return mensaje(this, *m.mensaje);
-            if (m.tiempoAgotado) return mensaje(this, "Se ha superado el tiempo establecido.");
+            if (m.tiempoAgotado) return mensajeTiempoAgotado(this);
             digitos = m.digitos;
             Frame1_->hide();
             frmpaso2_->hide();
@@ -202,7 +202,7 @@ void FrmCripPublica::paso2() {
             const auto c = potenciaPorBloques(estado, digitos, ancho_, n, valor(claves_[kT]),
                                               anchoBloqueRSA(n));
             if (c.mensaje) return mensaje(this, *c.mensaje);
-            if (c.tiempoAgotado) return mensaje(this, "Se ha superado el tiempo establecido.");
+            if (c.tiempoAgotado) return mensajeTiempoAgotado(this);
             resultado = c.digitos;
             Frame1_->hide();
             muestraFormula(txpaso2codPublica_, aQt(formulaCifradoRSA(n, valor(claves_[kT]))));

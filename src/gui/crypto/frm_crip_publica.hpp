@@ -2,8 +2,8 @@
 // string with the private key s, in two steps, and feeds a result back in the other direction.
 #pragma once
 
-#include "alphabets/alfabeto.hpp"
-#include "crypto/ventana_cifrado.hpp"
+#include "core/alphabets/alfabeto.hpp"
+#include "gui/crypto/ventana_cifrado.hpp"
 
 class QGroupBox;
 class QLabel;

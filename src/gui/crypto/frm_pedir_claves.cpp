@@ -1,4 +1,4 @@
-#include "crypto/frm_pedir_claves.hpp"
+#include "gui/crypto/frm_pedir_claves.hpp"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -8,18 +8,18 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "alphabets/activo.hpp"
-#include "alphabets/ranuras.hpp"
-#include "arithmetic/euclides.hpp"
-#include "arithmetic/numeros.hpp"
-#include "crypto/claves.hpp"
-#include "crypto/fr_privada_alfaus.hpp"
-#include "crypto/frm_crip_privada.hpp"
-#include "crypto/preparacion.hpp"
-#include "ui/controles.hpp"
-#include "ui/mensajes.hpp"
-#include "ui/textos.hpp"
-#include "ui/trampa.hpp"
+#include "core/alphabets/activo.hpp"
+#include "core/alphabets/ranuras.hpp"
+#include "core/arithmetic/euclides.hpp"
+#include "core/arithmetic/numeros.hpp"
+#include "core/crypto/claves.hpp"
+#include "core/crypto/preparacion.hpp"
+#include "gui/crypto/fr_privada_alfaus.hpp"
+#include "gui/crypto/frm_crip_privada.hpp"
+#include "gui/ui/controles.hpp"
+#include "gui/ui/mensajes.hpp"
+#include "gui/ui/textos.hpp"
+#include "gui/ui/trampa.hpp"
 
 namespace zefra::gui {
 
@@ -119,7 +119,7 @@ void FrmPedirClaves::buscaClaves() {
             Dpopcionesclave_->addItem(aQt(textoDecimal(clave)));
         Dpopcionesclave_->setCurrentIndex(-1);
         Dpopcionesclave_->setEditText({});
-        if (busqueda.tiempoAgotado) mensaje(this, "Se ha superado el tiempo establecido.");
+        if (busqueda.tiempoAgotado) mensajeTiempoAgotado(this);
     });
 }
 

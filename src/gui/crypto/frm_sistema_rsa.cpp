@@ -1,4 +1,4 @@
-#include "crypto/frm_sistema_rsa.hpp"
+#include "gui/crypto/frm_sistema_rsa.hpp"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -9,20 +9,18 @@
 #include <QVBoxLayout>
 #include <cmath>
 
-#include "arithmetic/numeros.hpp"
-#include "crypto/frm_crip_publica.hpp"
-#include "crypto/rsa.hpp"
-#include "modular/euler.hpp"
-#include "modular/inverso.hpp"
-#include "ui/controles.hpp"
-#include "ui/mensajes.hpp"
-#include "ui/textos.hpp"
-#include "ui/trampa.hpp"
+#include "core/arithmetic/numeros.hpp"
+#include "core/crypto/rsa.hpp"
+#include "core/modular/euler.hpp"
+#include "core/modular/inverso.hpp"
+#include "gui/crypto/frm_crip_publica.hpp"
+#include "gui/ui/controles.hpp"
+#include "gui/ui/mensajes.hpp"
+#include "gui/ui/textos.hpp"
+#include "gui/ui/trampa.hpp"
 
 namespace zefra::gui {
 namespace {
-
-constexpr const char* kTiempo = "Se ha superado el tiempo establecido.";
 
 QGroupBox* marco(QWidget* padre, const char* nombre, const QString& titulo) {
     auto* m = new QGroupBox(titulo, padre);
@@ -160,9 +158,9 @@ void FrmSistemaRSA::buscaPrimos() {
         if (!q) return;
         contexto_.estado.tiempo.marcaInicio();
         const auto primoP = primoSiguiente(contexto_.estado, *p);
-        if (!primoP) return mensaje(this, kTiempo);
+        if (!primoP) return mensajeTiempoAgotado(this);
         const auto primoQ = primoSiguiente(contexto_.estado, *q);
-        if (!primoQ) return mensaje(this, kTiempo);
+        if (!primoQ) return mensajeTiempoAgotado(this);
         txprimop_->setText(texto(*primoP));
         txprimoq_->setText(texto(*primoQ));
         txprimop_->setEnabled(false);
@@ -185,7 +183,7 @@ void FrmSistemaRSA::aceptaPrimos() {
         }
         contexto_.estado.tiempo.marcaInicio();
         const auto phi = funcionEuler(contexto_.estado, n);
-        if (!phi) return mensaje(this, kTiempo);
+        if (!phi) return mensajeTiempoAgotado(this);
         n_ = n;
         phi_ = *phi;
         lbFeulerp_por_q_->setText(texto(phi_));
@@ -207,7 +205,7 @@ void FrmSistemaRSA::buscaExponente() {
         if (!t) return;
         contexto_.estado.tiempo.marcaInicio();
         const auto x = exponenteCoprimo(contexto_.estado, *t, phi_);
-        if (!x) return mensaje(this, kTiempo);
+        if (!x) return mensajeTiempoAgotado(this);
         txAsignat_->setText(texto(*x));
         txAsignat_->setEnabled(false);
         btAceptart_->setEnabled(true);
@@ -220,7 +218,7 @@ void FrmSistemaRSA::aceptaExponente() {
         const double t = *leeNumero(textoDe(txAsignat_));
         contexto_.estado.tiempo.marcaInicio();
         const auto s = inversoZn(contexto_.estado, phi_, t);
-        if (!s) return mensaje(this, kTiempo);
+        if (!s) return mensajeTiempoAgotado(this);
         lbResul_s_->setText(texto(*s));
         for (QWidget* w :
              std::initializer_list<QWidget*>{txAsignat_, btBuscaMCDmascerca_, btAceptart_}) {

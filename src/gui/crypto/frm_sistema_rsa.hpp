@@ -4,8 +4,8 @@
 
 #include <optional>
 
-#include "ui/contexto.hpp"
-#include "ui/ventana.hpp"
+#include "gui/ui/contexto.hpp"
+#include "gui/ui/ventana.hpp"
 
 class QLabel;
 class QLineEdit;

@@ -6,10 +6,10 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
-#include "crypto/frm_crip_privada.hpp"
-#include "crypto/piezas_cifrado.hpp"
-#include "ui/controles.hpp"
-#include "ui/rejilla.hpp"
+#include "gui/crypto/frm_crip_privada.hpp"
+#include "gui/crypto/piezas_cifrado.hpp"
+#include "gui/ui/controles.hpp"
+#include "gui/ui/rejilla.hpp"
 
 namespace zefra::gui {
 

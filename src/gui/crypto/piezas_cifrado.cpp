@@ -1,4 +1,4 @@
-#include "crypto/piezas_cifrado.hpp"
+#include "gui/crypto/piezas_cifrado.hpp"
 
 #include <QFont>
 #include <QGroupBox>
@@ -10,10 +10,10 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "alphabets/alfabeto.hpp"
-#include "ui/controles.hpp"
-#include "ui/rejilla.hpp"
-#include "ui/ventana.hpp"
+#include "core/alphabets/alfabeto.hpp"
+#include "gui/ui/controles.hpp"
+#include "gui/ui/rejilla.hpp"
+#include "gui/ui/ventana.hpp"
 
 namespace zefra::gui {
 

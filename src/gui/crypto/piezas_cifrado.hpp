@@ -5,7 +5,7 @@
 #include <QString>
 #include <initializer_list>
 
-#include "shell/tabla.hpp"
+#include "core/shell/tabla.hpp"
 
 class QGroupBox;
 class QLabel;

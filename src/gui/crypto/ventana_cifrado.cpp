@@ -1,4 +1,4 @@
-#include "crypto/ventana_cifrado.hpp"
+#include "gui/crypto/ventana_cifrado.hpp"
 
 #include <QButtonGroup>
 #include <QGridLayout>
@@ -9,13 +9,13 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "alphabets/seleccion_alfabeto.hpp"
-#include "crypto/transcripcion.hpp"
-#include "files/frm_listdirec.hpp"
-#include "ui/controles.hpp"
-#include "ui/mensajes.hpp"
-#include "ui/texto_exacto.hpp"
-#include "ui/textos.hpp"
+#include "core/crypto/transcripcion.hpp"
+#include "gui/alphabets/seleccion_alfabeto.hpp"
+#include "gui/files/frm_listdirec.hpp"
+#include "gui/ui/controles.hpp"
+#include "gui/ui/mensajes.hpp"
+#include "gui/ui/texto_exacto.hpp"
+#include "gui/ui/textos.hpp"
 
 namespace zefra::gui {
 

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "ui/contexto.hpp"
-#include "ui/ventana.hpp"
+#include "gui/ui/contexto.hpp"
+#include "gui/ui/ventana.hpp"
 
 class QButtonGroup;
 class QPlainTextEdit;

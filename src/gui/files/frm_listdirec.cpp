@@ -1,4 +1,4 @@
-#include "files/frm_listdirec.hpp"
+#include "gui/files/frm_listdirec.hpp"
 
 #include <QComboBox>
 #include <QDir>
@@ -13,11 +13,11 @@
 #include <QStorageInfo>
 #include <QVBoxLayout>
 
-#include "files/ficheros_texto.hpp"
-#include "ui/controles.hpp"
-#include "ui/mensajes.hpp"
-#include "ui/teclado.hpp"
-#include "ui/textos.hpp"
+#include "core/files/ficheros_texto.hpp"
+#include "gui/ui/controles.hpp"
+#include "gui/ui/mensajes.hpp"
+#include "gui/ui/teclado.hpp"
+#include "gui/ui/textos.hpp"
 
 namespace zefra::gui {
 namespace {

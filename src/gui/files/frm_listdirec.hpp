@@ -7,7 +7,7 @@
 #include <optional>
 #include <string>
 
-#include "ui/contexto.hpp"
+#include "gui/ui/contexto.hpp"
 
 class QComboBox;
 class QLabel;

@@ -1,4 +1,4 @@
-#include "modular/fr_razonamiento.hpp"
+#include "gui/modular/fr_razonamiento.hpp"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -6,7 +6,7 @@
 #include <QScrollArea>
 #include <QVBoxLayout>
 
-#include "ui/controles.hpp"
+#include "gui/ui/controles.hpp"
 
 namespace zefra::gui {
 

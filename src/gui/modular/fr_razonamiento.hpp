@@ -2,8 +2,8 @@
 // justifies the last result, filled by the window that computed it.
 #pragma once
 
-#include "ui/contexto.hpp"
-#include "ui/ventana.hpp"
+#include "gui/ui/contexto.hpp"
+#include "gui/ui/ventana.hpp"
 
 class QLabel;
 

@@ -1,4 +1,4 @@
-#include "modular/frm_calcupoten.hpp"
+#include "gui/modular/frm_calcupoten.hpp"
 
 #include <QFontDatabase>
 #include <QGridLayout>
@@ -11,13 +11,13 @@
 #include <QVBoxLayout>
 #include <cmath>
 
-#include "arithmetic/numeros.hpp"
-#include "modular/potencias.hpp"
-#include "modular/traza_potencia.hpp"
-#include "ui/controles.hpp"
-#include "ui/mensajes.hpp"
-#include "ui/textos.hpp"
-#include "ui/trampa.hpp"
+#include "core/arithmetic/numeros.hpp"
+#include "core/modular/potencias.hpp"
+#include "core/modular/traza_potencia.hpp"
+#include "gui/ui/controles.hpp"
+#include "gui/ui/mensajes.hpp"
+#include "gui/ui/textos.hpp"
+#include "gui/ui/trampa.hpp"
 
 namespace zefra::gui {
 
@@ -124,7 +124,7 @@ void FrmCalcupoten::calcula() {
         estado.tiempo.marcaInicio();
         txr_->clear();
         const auto r = Calcupoten(estado, *a, *b, *n);
-        if (!r) return mensaje(this, "Se ha superado el tiempo establecido.");
+        if (!r) return mensajeTiempoAgotado(this);
         txr_->setText(aQt(textoDecimal(*r)));
     });
 }

@@ -1,8 +1,8 @@
 // The window of powers in Zn, and the window with the trace of the last power computed.
 #pragma once
 
-#include "ui/contexto.hpp"
-#include "ui/ventana.hpp"
+#include "gui/ui/contexto.hpp"
+#include "gui/ui/ventana.hpp"
 
 class QLabel;
 class QLineEdit;

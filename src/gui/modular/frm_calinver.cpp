@@ -1,4 +1,4 @@
-#include "modular/frm_calinver.hpp"
+#include "gui/modular/frm_calinver.hpp"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -7,16 +7,16 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "arithmetic/numeros.hpp"
-#include "modular/fr_razonamiento.hpp"
-#include "modular/inverso.hpp"
-#include "modular/razonamientos.hpp"
-#include "modular/representante.hpp"
-#include "modular/validacion_zn.hpp"
-#include "ui/controles.hpp"
-#include "ui/mensajes.hpp"
-#include "ui/textos.hpp"
-#include "ui/trampa.hpp"
+#include "core/arithmetic/numeros.hpp"
+#include "core/modular/inverso.hpp"
+#include "core/modular/razonamientos.hpp"
+#include "core/modular/representante.hpp"
+#include "gui/modular/fr_razonamiento.hpp"
+#include "gui/modular/validacion_zn.hpp"
+#include "gui/ui/controles.hpp"
+#include "gui/ui/mensajes.hpp"
+#include "gui/ui/textos.hpp"
+#include "gui/ui/trampa.hpp"
 
 namespace zefra::gui {
 
@@ -96,8 +96,7 @@ void FrmCalInver::calcula() {
         }
         const auto inverso = inversoZn(estado, *n, elemento);
         if (!inverso) {
-            return mensaje(this, *a < 0 ? "Se ha superado el tiempo establecido"
-                                        : "Se ha superado el tiempo establecido.");
+            return mensajeTiempoAgotado(this, *a >= 0);
         }
         datos.mcd = mcd_;
         datos.inverso = *inverso;

@@ -1,4 +1,4 @@
-#include "modular/frm_fun_euler.hpp"
+#include "gui/modular/frm_fun_euler.hpp"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -9,13 +9,13 @@
 #include <QVBoxLayout>
 #include <cmath>
 
-#include "arithmetic/numeros.hpp"
-#include "modular/euler.hpp"
-#include "primes/factorizacion.hpp"
-#include "ui/controles.hpp"
-#include "ui/mensajes.hpp"
-#include "ui/textos.hpp"
-#include "ui/trampa.hpp"
+#include "core/arithmetic/numeros.hpp"
+#include "core/modular/euler.hpp"
+#include "core/primes/factorizacion.hpp"
+#include "gui/ui/controles.hpp"
+#include "gui/ui/mensajes.hpp"
+#include "gui/ui/textos.hpp"
+#include "gui/ui/trampa.hpp"
 
 namespace zefra::gui {
 
@@ -98,7 +98,7 @@ void FrmFunEuler::calcula() {
         estado.tiempo.marcaInicio();
         txsoleuler_->clear();
         const auto phi = funcionEulerLista(estado, *n);
-        if (!phi) return mensaje(this, "Se ha superado el tiempo establecido.");
+        if (!phi) return mensajeTiempoAgotado(this);
         factorizaPrimos(estado, *n);
         txsoleuler_->setText(aQt(textoDecimal(*phi)));
         contexto_.ventana<FrExplicaEuler>().explica(txmodn3_->text(), *n, *phi);

@@ -1,8 +1,8 @@
 // The window of Euler's function, and the window that explains its result.
 #pragma once
 
-#include "ui/contexto.hpp"
-#include "ui/ventana.hpp"
+#include "gui/ui/contexto.hpp"
+#include "gui/ui/ventana.hpp"
 
 class QLabel;
 class QLineEdit;

@@ -1,4 +1,4 @@
-#include "modular/frm_repres_zn.hpp"
+#include "gui/modular/frm_repres_zn.hpp"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -7,14 +7,14 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "arithmetic/numeros.hpp"
-#include "modular/fr_razonamiento.hpp"
-#include "modular/razonamientos.hpp"
-#include "modular/representante.hpp"
-#include "modular/validacion_zn.hpp"
-#include "ui/controles.hpp"
-#include "ui/textos.hpp"
-#include "ui/trampa.hpp"
+#include "core/arithmetic/numeros.hpp"
+#include "core/modular/razonamientos.hpp"
+#include "core/modular/representante.hpp"
+#include "gui/modular/fr_razonamiento.hpp"
+#include "gui/modular/validacion_zn.hpp"
+#include "gui/ui/controles.hpp"
+#include "gui/ui/textos.hpp"
+#include "gui/ui/trampa.hpp"
 
 namespace zefra::gui {
 

@@ -1,11 +1,11 @@
-#include "modular/validacion_zn.hpp"
+#include "gui/modular/validacion_zn.hpp"
 
 #include <QLineEdit>
 #include <cmath>
 
-#include "arithmetic/numeros.hpp"
-#include "ui/mensajes.hpp"
-#include "ui/textos.hpp"
+#include "core/arithmetic/numeros.hpp"
+#include "gui/ui/mensajes.hpp"
+#include "gui/ui/textos.hpp"
 
 namespace zefra::gui {
 namespace {

@@ -1,4 +1,4 @@
-#include "primes/frm_es_primo.hpp"
+#include "gui/primes/frm_es_primo.hpp"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -6,13 +6,13 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "arithmetic/numeros.hpp"
-#include "primes/es_primo.hpp"
-#include "primes/valor_exacto.hpp"
-#include "ui/controles.hpp"
-#include "ui/mensajes.hpp"
-#include "ui/textos.hpp"
-#include "ui/trampa.hpp"
+#include "core/arithmetic/numeros.hpp"
+#include "core/primes/es_primo.hpp"
+#include "core/primes/valor_exacto.hpp"
+#include "gui/ui/controles.hpp"
+#include "gui/ui/mensajes.hpp"
+#include "gui/ui/textos.hpp"
+#include "gui/ui/trampa.hpp"
 
 namespace zefra::gui {
 
@@ -77,7 +77,7 @@ void FrmEsPrimo::compruebaPrimo() {
         lbsolesprimo_->clear();
         auto& estado = contexto_.estado;
         estado.tiempo.marcaInicio();
-        if (!esPrimo(estado, texto)) mensaje(this, "Se ha superado el tiempo establecido.");
+        if (!esPrimo(estado, texto)) mensajeTiempoAgotado(this);
     });
 }
 

@@ -2,8 +2,8 @@
 // another routine runs the test.
 #pragma once
 
-#include "ui/contexto.hpp"
-#include "ui/ventana.hpp"
+#include "gui/ui/contexto.hpp"
+#include "gui/ui/ventana.hpp"
 
 class QLabel;
 class QLineEdit;

@@ -1,4 +1,4 @@
-#include "primes/frm_factoriza.hpp"
+#include "gui/primes/frm_factoriza.hpp"
 
 #include <QFontMetricsF>
 #include <QGridLayout>
@@ -10,12 +10,12 @@
 #include <QVBoxLayout>
 #include <cmath>
 
-#include "arithmetic/numeros.hpp"
-#include "primes/factorizacion.hpp"
-#include "ui/controles.hpp"
-#include "ui/mensajes.hpp"
-#include "ui/textos.hpp"
-#include "ui/trampa.hpp"
+#include "core/arithmetic/numeros.hpp"
+#include "core/primes/factorizacion.hpp"
+#include "gui/ui/controles.hpp"
+#include "gui/ui/mensajes.hpp"
+#include "gui/ui/textos.hpp"
+#include "gui/ui/trampa.hpp"
 
 namespace zefra::gui {
 namespace {

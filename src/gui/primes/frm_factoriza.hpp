@@ -1,8 +1,8 @@
 // The factorization window: a number and its prime powers, one line per prime.
 #pragma once
 
-#include "ui/contexto.hpp"
-#include "ui/ventana.hpp"
+#include "gui/ui/contexto.hpp"
+#include "gui/ui/ventana.hpp"
 
 class QLineEdit;
 class QPlainTextEdit;

@@ -1,4 +1,4 @@
-#include "primes/frm_lista_primos.hpp"
+#include "gui/primes/frm_lista_primos.hpp"
 
 #include <QElapsedTimer>
 #include <QHBoxLayout>
@@ -7,13 +7,13 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "arithmetic/numeros.hpp"
-#include "primes/frm_sol_lista_primos.hpp"
-#include "primes/lista_primos.hpp"
-#include "ui/controles.hpp"
-#include "ui/mensajes.hpp"
-#include "ui/textos.hpp"
-#include "ui/trampa.hpp"
+#include "core/arithmetic/numeros.hpp"
+#include "core/primes/lista_primos.hpp"
+#include "gui/primes/frm_sol_lista_primos.hpp"
+#include "gui/ui/controles.hpp"
+#include "gui/ui/mensajes.hpp"
+#include "gui/ui/textos.hpp"
+#include "gui/ui/trampa.hpp"
 
 namespace zefra::gui {
 namespace {

@@ -1,8 +1,8 @@
 // The input window of the list of primes: the bound, and the run that fills the result window.
 #pragma once
 
-#include "ui/contexto.hpp"
-#include "ui/ventana.hpp"
+#include "gui/ui/contexto.hpp"
+#include "gui/ui/ventana.hpp"
 
 class QLineEdit;
 

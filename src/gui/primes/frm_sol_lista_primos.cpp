@@ -1,4 +1,4 @@
-#include "primes/frm_sol_lista_primos.hpp"
+#include "gui/primes/frm_sol_lista_primos.hpp"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -6,11 +6,11 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "arithmetic/numeros.hpp"
-#include "primes/modelo_primos.hpp"
-#include "ui/controles.hpp"
-#include "ui/textos.hpp"
-#include "ui/vista_lineas.hpp"
+#include "core/arithmetic/numeros.hpp"
+#include "gui/primes/modelo_primos.hpp"
+#include "gui/ui/controles.hpp"
+#include "gui/ui/textos.hpp"
+#include "gui/ui/vista_lineas.hpp"
 
 namespace zefra::gui {
 

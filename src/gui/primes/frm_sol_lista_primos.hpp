@@ -2,9 +2,9 @@
 // It owns the prime table that the runs fill, so the last list stays until the next run.
 #pragma once
 
-#include "primes/lista_primos.hpp"
-#include "ui/contexto.hpp"
-#include "ui/ventana.hpp"
+#include "core/primes/lista_primos.hpp"
+#include "gui/ui/contexto.hpp"
+#include "gui/ui/ventana.hpp"
 
 class QLineEdit;
 

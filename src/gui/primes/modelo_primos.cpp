@@ -1,9 +1,9 @@
-#include "primes/modelo_primos.hpp"
+#include "gui/primes/modelo_primos.hpp"
 
 #include <algorithm>
 
-#include "arithmetic/numeros.hpp"
-#include "ui/textos.hpp"
+#include "core/arithmetic/numeros.hpp"
+#include "gui/ui/textos.hpp"
 
 namespace zefra::gui {
 

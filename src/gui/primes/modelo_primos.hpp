@@ -4,7 +4,7 @@
 
 #include <QAbstractListModel>
 
-#include "primes/lista_primos.hpp"
+#include "core/primes/lista_primos.hpp"
 
 namespace zefra::gui {
 

@@ -1,4 +1,4 @@
-#include "shell/descripciones.hpp"
+#include "gui/shell/descripciones.hpp"
 
 #include <QString>
 #include <stdexcept>

@@ -1,4 +1,4 @@
-#include "shell/emblema.hpp"
+#include "gui/shell/emblema.hpp"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -1,11 +1,11 @@
-#include "shell/fr_acerca_de.hpp"
+#include "gui/shell/fr_acerca_de.hpp"
 
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
 
-#include "shell/emblema.hpp"
+#include "gui/shell/emblema.hpp"
 
 namespace zefra::gui {
 namespace {

@@ -1,8 +1,8 @@
 // The about window: names, version and credits. It has no buttons; the frame closes it.
 #pragma once
 
-#include "ui/contexto.hpp"
-#include "ui/ventana.hpp"
+#include "gui/ui/contexto.hpp"
+#include "gui/ui/ventana.hpp"
 
 namespace zefra::gui {
 

@@ -1,4 +1,4 @@
-#include "shell/fr_descripcion.hpp"
+#include "gui/shell/fr_descripcion.hpp"
 
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -12,8 +12,8 @@
 #include <cmath>
 #include <memory>
 
-#include "shell/descripciones.hpp"
-#include "ui/controles.hpp"
+#include "gui/shell/descripciones.hpp"
+#include "gui/ui/controles.hpp"
 
 namespace zefra::gui {
 namespace {

@@ -2,8 +2,8 @@
 // descriptions, and "Salir". One class builds every description from its data.
 #pragma once
 
-#include "ui/contexto.hpp"
-#include "ui/ventana.hpp"
+#include "gui/ui/contexto.hpp"
+#include "gui/ui/ventana.hpp"
 
 namespace zefra::gui {
 

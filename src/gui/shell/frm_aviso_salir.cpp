@@ -1,4 +1,4 @@
-#include "shell/frm_aviso_salir.hpp"
+#include "gui/shell/frm_aviso_salir.hpp"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -3,7 +3,7 @@
 
 #include <QDialog>
 
-#include "ui/contexto.hpp"
+#include "gui/ui/contexto.hpp"
 
 class QLabel;
 

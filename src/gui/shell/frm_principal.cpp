@@ -1,4 +1,4 @@
-#include "shell/frm_principal.hpp"
+#include "gui/shell/frm_principal.hpp"
 
 #include <QAction>
 #include <QApplication>
@@ -16,13 +16,13 @@
 #include <QVBoxLayout>
 #include <QWindow>
 
-#include "alphabets/gestion_alfabetos.hpp"
-#include "alphabets/seleccion_alfabeto.hpp"
-#include "shell/emblema.hpp"
-#include "shell/frm_aviso_salir.hpp"
-#include "ui/mensajes.hpp"
-#include "ui/teclado.hpp"
-#include "ui/textos.hpp"
+#include "gui/alphabets/gestion_alfabetos.hpp"
+#include "gui/alphabets/seleccion_alfabeto.hpp"
+#include "gui/shell/emblema.hpp"
+#include "gui/shell/frm_aviso_salir.hpp"
+#include "gui/ui/mensajes.hpp"
+#include "gui/ui/teclado.hpp"
+#include "gui/ui/textos.hpp"
 
 namespace zefra::gui {
 

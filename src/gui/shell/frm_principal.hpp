@@ -7,8 +7,8 @@
 #include <functional>
 #include <memory>
 
-#include "ui/contexto.hpp"
-#include "ui/entrada_en_espera.hpp"
+#include "gui/ui/contexto.hpp"
+#include "gui/ui/entrada_en_espera.hpp"
 
 class QAction;
 class QLabel;

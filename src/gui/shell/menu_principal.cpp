@@ -4,21 +4,21 @@
 #include <QMenu>
 #include <QMenuBar>
 
-#include "arithmetic/frm_cambio_base.hpp"
-#include "arithmetic/frm_diofanticas.hpp"
-#include "arithmetic/frm_euclides.hpp"
-#include "crypto/frm_pedir_claves.hpp"
-#include "crypto/frm_sistema_rsa.hpp"
-#include "modular/frm_calcupoten.hpp"
-#include "modular/frm_calinver.hpp"
-#include "modular/frm_fun_euler.hpp"
-#include "modular/frm_repres_zn.hpp"
-#include "primes/frm_es_primo.hpp"
-#include "primes/frm_factoriza.hpp"
-#include "primes/frm_lista_primos.hpp"
-#include "shell/fr_acerca_de.hpp"
-#include "shell/fr_descripcion.hpp"
-#include "shell/frm_principal.hpp"
+#include "gui/arithmetic/frm_cambio_base.hpp"
+#include "gui/arithmetic/frm_diofanticas.hpp"
+#include "gui/arithmetic/frm_euclides.hpp"
+#include "gui/crypto/frm_pedir_claves.hpp"
+#include "gui/crypto/frm_sistema_rsa.hpp"
+#include "gui/modular/frm_calcupoten.hpp"
+#include "gui/modular/frm_calinver.hpp"
+#include "gui/modular/frm_fun_euler.hpp"
+#include "gui/modular/frm_repres_zn.hpp"
+#include "gui/primes/frm_es_primo.hpp"
+#include "gui/primes/frm_factoriza.hpp"
+#include "gui/primes/frm_lista_primos.hpp"
+#include "gui/shell/fr_acerca_de.hpp"
+#include "gui/shell/fr_descripcion.hpp"
+#include "gui/shell/frm_principal.hpp"
 
 namespace zefra::gui {
 namespace {

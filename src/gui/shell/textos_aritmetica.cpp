@@ -1,5 +1,5 @@
 // The descriptions of Euclid's algorithm and of linear Diophantine equations.
-#include "shell/descripciones.hpp"
+#include "gui/shell/descripciones.hpp"
 
 namespace zefra::gui {
 namespace {

@@ -1,5 +1,5 @@
 // The descriptions of arithmetic in Zn: classes, inverses, Euler's function and powers.
-#include "shell/descripciones.hpp"
+#include "gui/shell/descripciones.hpp"
 
 namespace zefra::gui {
 namespace {

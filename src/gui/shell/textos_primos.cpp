@@ -1,5 +1,5 @@
 // The descriptions of prime numbers: definition, list of primes, primality and factorization.
-#include "shell/descripciones.hpp"
+#include "gui/shell/descripciones.hpp"
 
 namespace zefra::gui {
 namespace {

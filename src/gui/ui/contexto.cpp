@@ -1,6 +1,6 @@
-#include "ui/contexto.hpp"
+#include "gui/ui/contexto.hpp"
 
-#include "ui/teclado.hpp"
+#include "gui/ui/teclado.hpp"
 
 namespace zefra::gui {
 

@@ -8,7 +8,7 @@
 #include <typeindex>
 #include <utility>
 
-#include "shell/estado.hpp"
+#include "core/estado.hpp"
 
 namespace zefra::gui {
 

@@ -1,4 +1,4 @@
-#include "ui/controles.hpp"
+#include "gui/ui/controles.hpp"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -8,8 +8,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-#include "ui/textos.hpp"
-#include "ui/ventana.hpp"
+#include "gui/ui/textos.hpp"
+#include "gui/ui/ventana.hpp"
 
 namespace zefra::gui {
 

@@ -1,4 +1,4 @@
-#include "ui/entrada_en_espera.hpp"
+#include "gui/ui/entrada_en_espera.hpp"
 
 #include <QApplication>
 #include <QInputEvent>

@@ -1,9 +1,9 @@
-#include "ui/mensajes.hpp"
+#include "gui/ui/mensajes.hpp"
 
 #include <QLineEdit>
 #include <QMessageBox>
 
-#include "ui/textos.hpp"
+#include "gui/ui/textos.hpp"
 
 namespace zefra::gui {
 namespace {
@@ -35,6 +35,11 @@ void mensaje(QWidget* padre, const char* texto) {
 
 void mensaje(QWidget* padre, const std::string& texto) {
     mensaje(padre, aQt(texto));
+}
+
+void mensajeTiempoAgotado(QWidget* padre, bool conPunto) {
+    const QString texto = QStringLiteral("Se ha superado el tiempo establecido.");
+    mensaje(padre, conPunto ? texto : texto.chopped(1));
 }
 
 bool longitudAdmitida(QWidget* ventana, const QLineEdit* campo, const char* aviso) {

@@ -19,6 +19,10 @@ void mensaje(QWidget* padre, const QString& texto);
 void mensaje(QWidget* padre, const char* texto);
 void mensaje(QWidget* padre, const std::string& texto);
 
+// "Se ha superado el tiempo establecido.": a computation ran out of its time budget. The inverse
+// of a negative element words it without the final full stop (`conPunto` false).
+void mensajeTiempoAgotado(QWidget* padre, bool conPunto = true);
+
 // Typed numbers have at most ten characters, a sign included. A longer text shows `aviso` and
 // gives false.
 bool longitudAdmitida(QWidget* ventana, const QLineEdit* campo,

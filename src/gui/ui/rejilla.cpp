@@ -1,10 +1,10 @@
-#include "ui/rejilla.hpp"
+#include "gui/ui/rejilla.hpp"
 
 #include <QHeaderView>
 #include <QScrollBar>
 
-#include "ui/textos.hpp"
-#include "ui/ventana.hpp"
+#include "gui/ui/textos.hpp"
+#include "gui/ui/ventana.hpp"
 
 namespace zefra::gui {
 

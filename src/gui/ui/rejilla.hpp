@@ -6,7 +6,7 @@
 #include <QAbstractTableModel>
 #include <QTableView>
 
-#include "shell/tabla.hpp"
+#include "core/shell/tabla.hpp"
 
 namespace zefra::gui {
 

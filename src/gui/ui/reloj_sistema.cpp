@@ -1,4 +1,4 @@
-#include "ui/reloj_sistema.hpp"
+#include "gui/ui/reloj_sistema.hpp"
 
 #include <QDateTime>
 #include <chrono>

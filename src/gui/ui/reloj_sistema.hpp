@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "shell/tiempo.hpp"
+#include "core/shell/tiempo.hpp"
 
 namespace zefra::gui {
 

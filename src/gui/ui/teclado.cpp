@@ -1,4 +1,4 @@
-#include "ui/teclado.hpp"
+#include "gui/ui/teclado.hpp"
 
 #include <QAbstractItemView>
 #include <QAction>

@@ -1,4 +1,4 @@
-#include "ui/texto_exacto.hpp"
+#include "gui/ui/texto_exacto.hpp"
 
 #include <QMimeData>
 #include <QTextDocument>

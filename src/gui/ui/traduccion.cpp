@@ -1,4 +1,4 @@
-#include "ui/traduccion.hpp"
+#include "gui/ui/traduccion.hpp"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>

@@ -6,8 +6,8 @@
 #include <string_view>
 #include <utility>
 
-#include "shell/errores.hpp"
-#include "ui/mensajes.hpp"
+#include "core/shell/errores.hpp"
+#include "gui/ui/mensajes.hpp"
 
 namespace zefra::gui {
 

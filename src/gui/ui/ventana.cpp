@@ -1,4 +1,4 @@
-#include "ui/ventana.hpp"
+#include "gui/ui/ventana.hpp"
 
 #include <QCloseEvent>
 #include <QKeyEvent>

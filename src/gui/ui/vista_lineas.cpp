@@ -1,4 +1,4 @@
-#include "ui/vista_lineas.hpp"
+#include "gui/ui/vista_lineas.hpp"
 
 #include <QApplication>
 #include <QClipboard>

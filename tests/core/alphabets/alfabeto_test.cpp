@@ -1,13 +1,13 @@
 // The alphabet model: characters as code points, the five predefined tables cell by cell
 // against a listing written out here, their moduli and widths, and the grid routines.
-#include "alphabets/alfabeto.hpp"
+#include "core/alphabets/alfabeto.hpp"
 
 #include <gtest/gtest.h>
 
-#include "alphabets/caracteres.hpp"
-#include "alphabets/predefinidos.hpp"
-#include "crypto/transcripcion.hpp"
-#include "shell/errores.hpp"
+#include "core/alphabets/caracteres.hpp"
+#include "core/alphabets/predefinidos.hpp"
+#include "core/crypto/transcripcion.hpp"
+#include "core/shell/errores.hpp"
 
 namespace zefra {
 namespace {

@@ -1,14 +1,14 @@
 // Editing a user alphabet entry by entry: the rules of "ASOCIAR" with its code widths, deleting
 // with the shift back across the column pairs, inserting after a symbol with the shift forward,
 // and the common width a loaded table gets.
-#include "alphabets/edicion.hpp"
+#include "core/alphabets/edicion.hpp"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <sstream>
 
-#include "crypto/transcripcion.hpp"
+#include "core/crypto/transcripcion.hpp"
 
 namespace zefra {
 namespace {

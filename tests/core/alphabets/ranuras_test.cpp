@@ -1,12 +1,12 @@
 // The eight slots of user alphabets and the active alphabet: its modulus by name, the names a
 // new or renamed alphabet may take, and what loading, renaming and closing a slot do.
-#include "alphabets/ranuras.hpp"
+#include "core/alphabets/ranuras.hpp"
 
 #include <gtest/gtest.h>
 
-#include "alphabets/activo.hpp"
-#include "alphabets/edicion.hpp"
-#include "alphabets/nombres.hpp"
+#include "core/alphabets/activo.hpp"
+#include "core/alphabets/edicion.hpp"
+#include "core/alphabets/nombres.hpp"
 #include "core/shell/prueba_nucleo.hpp"
 
 namespace zefra {

@@ -11,11 +11,11 @@
 #include <utility>
 #include <vector>
 
-#include "arithmetic/bases.hpp"
-#include "arithmetic/diofantica.hpp"
-#include "arithmetic/numeros.hpp"
-#include "arithmetic/primitivas.hpp"
-#include "arithmetic/restricciones.hpp"
+#include "core/arithmetic/bases.hpp"
+#include "core/arithmetic/diofantica.hpp"
+#include "core/arithmetic/numeros.hpp"
+#include "core/arithmetic/primitivas.hpp"
+#include "core/arithmetic/restricciones.hpp"
 #include "core/shell/prueba_nucleo.hpp"
 
 namespace zefra {

@@ -1,7 +1,7 @@
 // The affine system: the search lists of keys, the class of a typed key, the test of
 // consecutive codes, and the cipher on digit strings: a round trip for every alphabet and every
 // valid key, alphabets whose codes leave gaps, blocks not below n and the time budget.
-#include "crypto/afin.hpp"
+#include "core/crypto/afin.hpp"
 
 #include <gtest/gtest.h>
 
@@ -10,14 +10,14 @@
 #include <random>
 #include <tuple>
 
-#include "alphabets/edicion.hpp"
-#include "alphabets/predefinidos.hpp"
+#include "core/alphabets/edicion.hpp"
+#include "core/alphabets/predefinidos.hpp"
+#include "core/crypto/claves.hpp"
+#include "core/crypto/digitos_mensaje.hpp"
+#include "core/crypto/preparacion.hpp"
+#include "core/crypto/transcripcion.hpp"
+#include "core/shell/errores.hpp"
 #include "core/shell/prueba_nucleo.hpp"
-#include "crypto/claves.hpp"
-#include "crypto/digitos_mensaje.hpp"
-#include "crypto/preparacion.hpp"
-#include "crypto/transcripcion.hpp"
-#include "shell/errores.hpp"
 
 namespace zefra {
 namespace {

@@ -1,14 +1,14 @@
 // The RSA system: the keys of the worked examples, the block widths, the powers block by block
 // with their refused blocks, and round trips over every alphabet.
-#include "crypto/rsa.hpp"
+#include "core/crypto/rsa.hpp"
 
 #include <gtest/gtest.h>
 
-#include "alphabets/alfabeto.hpp"
-#include "alphabets/predefinidos.hpp"
+#include "core/alphabets/alfabeto.hpp"
+#include "core/alphabets/predefinidos.hpp"
+#include "core/modular/euler.hpp"
+#include "core/modular/inverso.hpp"
 #include "core/shell/prueba_nucleo.hpp"
-#include "modular/euler.hpp"
-#include "modular/inverso.hpp"
 
 namespace zefra {
 namespace {

@@ -1,13 +1,13 @@
 // Transcription of messages into digits and back, with the grids the windows load.
-#include "crypto/transcripcion.hpp"
+#include "core/crypto/transcripcion.hpp"
 
 #include <gtest/gtest.h>
 
-#include "alphabets/alfabeto.hpp"
-#include "alphabets/edicion.hpp"
-#include "alphabets/predefinidos.hpp"
+#include "core/alphabets/alfabeto.hpp"
+#include "core/alphabets/edicion.hpp"
+#include "core/alphabets/predefinidos.hpp"
+#include "core/crypto/preparacion.hpp"
 #include "core/shell/prueba_nucleo.hpp"
-#include "crypto/preparacion.hpp"
 
 namespace zefra {
 namespace {

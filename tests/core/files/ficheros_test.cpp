@@ -11,11 +11,11 @@
 #include <fstream>
 #include <random>
 
-#include "alphabets/edicion.hpp"
-#include "alphabets/predefinidos.hpp"
-#include "files/codificacion.hpp"
-#include "files/fichero_alfabeto.hpp"
-#include "files/ficheros_texto.hpp"
+#include "core/alphabets/edicion.hpp"
+#include "core/alphabets/predefinidos.hpp"
+#include "core/files/codificacion.hpp"
+#include "core/files/fichero_alfabeto.hpp"
+#include "core/files/ficheros_texto.hpp"
 
 namespace zefra {
 namespace {

@@ -9,13 +9,13 @@
 #include <tuple>
 #include <vector>
 
+#include "core/modular/euler.hpp"
+#include "core/modular/inverso.hpp"
+#include "core/modular/potencias.hpp"
+#include "core/modular/razonamientos.hpp"
+#include "core/modular/representante.hpp"
+#include "core/modular/traza_potencia.hpp"
 #include "core/shell/prueba_nucleo.hpp"
-#include "modular/euler.hpp"
-#include "modular/inverso.hpp"
-#include "modular/potencias.hpp"
-#include "modular/razonamientos.hpp"
-#include "modular/representante.hpp"
-#include "modular/traza_potencia.hpp"
 
 namespace zefra {
 namespace {

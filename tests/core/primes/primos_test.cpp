@@ -9,11 +9,11 @@
 #include <utility>
 #include <vector>
 
+#include "core/primes/es_primo.hpp"
+#include "core/primes/factorizacion.hpp"
+#include "core/primes/lista_primos.hpp"
+#include "core/primes/valor_exacto.hpp"
 #include "core/shell/prueba_nucleo.hpp"
-#include "primes/es_primo.hpp"
-#include "primes/factorizacion.hpp"
-#include "primes/lista_primos.hpp"
-#include "primes/valor_exacto.hpp"
 
 namespace zefra {
 namespace {

@@ -7,10 +7,10 @@
 #include <optional>
 #include <string>
 
-#include "arithmetic/numeros.hpp"
 #include "comun/reloj_falso.hpp"
-#include "shell/errores.hpp"
-#include "shell/estado.hpp"
+#include "core/arithmetic/numeros.hpp"
+#include "core/estado.hpp"
+#include "core/shell/errores.hpp"
 
 namespace zefra::pruebas {
 

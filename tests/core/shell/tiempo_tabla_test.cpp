@@ -1,6 +1,6 @@
 // The time budget and its clock, and the table of text cells the traces are written to.
-#include "shell/tabla.hpp"
-#include "shell/tiempo.hpp"
+#include "core/shell/tabla.hpp"
+#include "core/shell/tiempo.hpp"
 
 #include <gtest/gtest.h>
 

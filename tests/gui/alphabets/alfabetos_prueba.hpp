@@ -8,10 +8,10 @@
 #include <QLineEdit>
 #include <string>
 
-#include "alphabets/ranuras.hpp"
-#include "alphabets/seleccion_alfabeto.hpp"
+#include "core/alphabets/ranuras.hpp"
+#include "gui/alphabets/seleccion_alfabeto.hpp"
 #include "gui/entorno.hpp"
-#include "ui/rejilla.hpp"
+#include "gui/ui/rejilla.hpp"
 
 namespace zefra::pruebas {
 

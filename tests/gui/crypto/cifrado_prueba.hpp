@@ -8,8 +8,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "files/frm_listdirec.hpp"
 #include "gui/alphabets/alfabetos_prueba.hpp"
+#include "gui/files/frm_listdirec.hpp"
 
 namespace zefra::pruebas {
 

@@ -7,7 +7,7 @@
 #include <QTextDocument>
 
 #include "gui/crypto/cifrado_prueba.hpp"
-#include "ui/texto_exacto.hpp"
+#include "gui/ui/texto_exacto.hpp"
 
 namespace zefra::pruebas {
 namespace {

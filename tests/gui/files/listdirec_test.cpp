@@ -8,7 +8,7 @@
 
 #include <filesystem>
 
-#include "files/frm_listdirec.hpp"
+#include "gui/files/frm_listdirec.hpp"
 #include "gui/shell/formulario.hpp"
 
 namespace zefra::pruebas {

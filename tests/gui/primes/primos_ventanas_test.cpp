@@ -9,10 +9,10 @@
 #include <QTest>
 #include <set>
 
+#include "core/primes/es_primo.hpp"
+#include "core/primes/factorizacion.hpp"
 #include "gui/shell/formulario.hpp"
-#include "primes/es_primo.hpp"
-#include "primes/factorizacion.hpp"
-#include "ui/vista_lineas.hpp"
+#include "gui/ui/vista_lineas.hpp"
 
 namespace zefra::pruebas {
 namespace {

@@ -11,19 +11,19 @@
 #include <QTextLayout>
 #include <variant>
 
-#include "arithmetic/diofantica.hpp"
-#include "arithmetic/euclides.hpp"
-#include "arithmetic/numeros.hpp"
-#include "arithmetic/primitivas.hpp"
 #include "comun/reloj_falso.hpp"
+#include "core/arithmetic/diofantica.hpp"
+#include "core/arithmetic/euclides.hpp"
+#include "core/arithmetic/numeros.hpp"
+#include "core/arithmetic/primitivas.hpp"
+#include "core/modular/euler.hpp"
+#include "core/modular/inverso.hpp"
+#include "core/modular/potencias.hpp"
+#include "core/primes/factorizacion.hpp"
+#include "core/primes/lista_primos.hpp"
 #include "gui/entorno.hpp"
-#include "modular/euler.hpp"
-#include "modular/inverso.hpp"
-#include "modular/potencias.hpp"
-#include "primes/factorizacion.hpp"
-#include "primes/lista_primos.hpp"
-#include "shell/descripciones.hpp"
-#include "shell/fr_descripcion.hpp"
+#include "gui/shell/descripciones.hpp"
+#include "gui/shell/fr_descripcion.hpp"
 
 namespace zefra::pruebas {
 namespace {

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "gui/entorno.hpp"
-#include "ui/rejilla.hpp"
+#include "gui/ui/rejilla.hpp"
 
 namespace zefra::pruebas {
 
