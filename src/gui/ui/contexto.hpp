@@ -1,5 +1,6 @@
-// What every window is given: the program-wide state and the registry of windows, which
-// creates a window on its first opening and from then on only shows it again.
+// What every window is given: the program-wide state, the echoes between windows and the
+// registry of windows, which creates a window on its first opening and from then on only shows
+// it again.
 #pragma once
 
 #include <QString>
@@ -9,6 +10,7 @@
 #include <utility>
 
 #include "core/estado.hpp"
+#include "gui/ui/avisos.hpp"
 
 namespace zefra::gui {
 
@@ -20,6 +22,8 @@ class Contexto {
 
     Estado& estado;
     QWidget* const principal;
+    // The echoes between windows; a window connects to the ones it shows.
+    Avisos avisos;
 
     // The one window of type W, created on first use as a child window of the main window
     // (which owns it).
