@@ -107,7 +107,7 @@ TEST_F(VentanaPrincipal, CadaEntradaEnSuSitioConSuNombreTituloAtajoYEstado) {
     }
 }
 
-TEST_F(VentanaPrincipal, MarcoDeEstadoConLosCamposDelPresupuestoYAcercaDe) {
+TEST_F(VentanaPrincipal, MarcoDeEstadoConLosCamposDelPresupuesto) {
     EXPECT_TRUE(principal->windowTitle().startsWith("Zefra: "));
     auto* marco = control<QGroupBox>(principal.get(), "frEstadoActual");
     EXPECT_EQ(marco->title(), "Estado actual");
@@ -121,7 +121,9 @@ TEST_F(VentanaPrincipal, MarcoDeEstadoConLosCamposDelPresupuestoYAcercaDe) {
     escribe(control<QLineEdit>(marco, "txhoras"), "1");
     escribe(control<QLineEdit>(marco, "txminutos"), "1,5");
     EXPECT_DOUBLE_EQ(estado.tiempo.tiempoMaximo(), 3690);
+}
 
+TEST_F(VentanaPrincipal, AcercaDeMuestraLaVersionSinBotones) {
     accion("nAcercaDe")->trigger();
     QWidget* acerca = abierta("frAcercaDe");
     ASSERT_TRUE(acerca);
