@@ -67,9 +67,9 @@ TEST_F(RSAPrueba, RondasCompletasSobreCadaAlfabetoPredefinido) {
     for (const auto& [p, q, t0] :
          {std::tuple{11., 13., 7.}, {521., 523., 65537.}, {46327., 46337., 65537.}}) {
         const double n = p * q;
-        const double phi = *funcionEuler(estado, n);
+        const double phi = *funcionEuler(estado.tiempo, estado.memoriaModulo, n);
         const double t = *exponenteCoprimo(estado, t0, phi);
-        const double s = *inversoZn(estado, phi, t);
+        const double s = inversoZn(estado.tiempo, estado.trazaEuclides, phi, t)->inverso;
         const int k = anchoBloqueRSA(n);
         for (const Alfabeto* a : {&alfabetoMinusculas(), &alfabetoMayusculas(), &alfabetoLetras(),
                                   &alfabetoLetrasNumeros(), &alfabetoASCII()}) {
