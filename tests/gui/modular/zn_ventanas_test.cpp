@@ -33,7 +33,7 @@ TEST_F(VentanasZn, RepresentanteValidacionesEnOrdenDivisionYRazonamiento) {
 
 // The whole-number checks are shared with the representative's window, which tests them; here,
 // the messages of this window's own and that it checks the length.
-TEST_F(VentanasZn, InversoValidacionesExisteNoExisteRazonamientoYTiempoAgotado) {
+TEST_F(VentanasZn, InversoValidaciones) {
     abre("nInvZn", "frmcalinver", {"txmodn2", "txelemzn"}, "btcalcuinver");
     EXPECT_EQ(w->windowTitle(), "INVERSO DE UN ELEMENTO DE Zn");
     mensajes({{{"n", "5"}, "El módulo ha de ser un valor numérico."},
@@ -44,6 +44,10 @@ TEST_F(VentanasZn, InversoValidacionesExisteNoExisteRazonamientoYTiempoAgotado) 
                "El valor númerico está limitado entre -2.147.483.647 y 2.147.483.647"},
               {{"00000000026", "5"}, "No puede superar los once dígitos"}},
              "txinver");
+}
+
+TEST_F(VentanasZn, InversoExisteNoExisteYSuRazonamiento) {
+    abre("nInvZn", "frmcalinver", {"txmodn2", "txelemzn"}, "btcalcuinver");
     calcula({"26", "7"});
     EXPECT_EQ(campo("txinver"), "15");
     // The reasoning states the gcd and both Bézout coefficients: 7·(−11) + 26·3 = 1.
@@ -57,6 +61,10 @@ TEST_F(VentanasZn, InversoValidacionesExisteNoExisteRazonamientoYTiempoAgotado) 
     calcula({"10", "-3"});
     EXPECT_EQ(campo("txinver"), "3");
     EXPECT_TRUE(texto(r, "lbExplicaInverso").contains("[ -3 ] = [ 7 - 10 ] = [ 7 ]"));
+}
+
+TEST_F(VentanasZn, InversoConElTiempoAgotado) {
+    abre("nInvZn", "frmcalinver", {"txmodn2", "txelemzn"}, "btcalcuinver");
     estado.tiempo.presupuesto.segundos = "1";
     reloj.paso = 0.4;
     mensajes({{{"317811", "196418"}, "Se ha superado el tiempo establecido."},
@@ -89,7 +97,7 @@ TEST_F(VentanasZn, EulerValidacionesYDoceConSuExplicacion) {
     EXPECT_EQ(texto(e, "txPrimosEuler"), "1 -- 6");
 }
 
-TEST_F(VentanasZn, PotenciasResultadoTrazaValidacionesYTiempoAgotado) {
+TEST_F(VentanasZn, PotenciasResultadoYTraza) {
     abre("ncalcupoten", "frmcalcupoten", {"txn", "Txa", "Txb"}, "btcalcupoten");
     EXPECT_EQ(w->windowTitle(), "Cálculo de potencias en Zn");
     EXPECT_FALSE(boton("btTrazaPotencia")->isEnabled());
@@ -113,6 +121,10 @@ TEST_F(VentanasZn, PotenciasResultadoTrazaValidacionesYTiempoAgotado) {
     QCoreApplication::processEvents();
     EXPECT_EQ(texto(t, "lbTrazaPotencia"), QString());
     EXPECT_TRUE(texto(t, "txTrazaPotencia").endsWith("[ 256 ] * [ 4 ] = [ 24 ]"));
+}
+
+TEST_F(VentanasZn, PotenciasValidacionesErrorYTiempoAgotado) {
+    abre("ncalcupoten", "frmcalcupoten", {"txn", "Txa", "Txb"}, "btcalcupoten");
     calcula({"10", "5", "0"});
     mensajes({{{"7", "2", ""}, "Han de introducirse valores numéricos positivos."},
               {{"0", "2", "3"}, "Los valores han de ser positivos (>0)"},
