@@ -15,6 +15,24 @@ namespace {
 
 using RSAPrueba = pruebas::PruebaNucleo;
 
+// What the key search and the block powers announce to the windows that follow them.
+struct Anotados final : AvisosZn {
+    void veredictoEsPrimo(std::string_view v) override { veredictos += std::string(v) + '|'; }
+    void primosEuler(std::string_view, bool) override {}
+    void trazaPotencia() override { ++trazas; }
+    std::string veredictos;
+    int trazas = 0;
+};
+
+TEST_F(RSAPrueba, LaBusquedaYLasPotenciasAnuncianVeredictosYTrazas) {
+    Anotados avisos;
+    EXPECT_EQ(*primoSiguiente(estado, 9, &avisos), 11);
+    EXPECT_EQ(avisos.veredictos, "NO ES PRIMO.|NO ES PRIMO.|¡ES PRIMO!.|");  // 9, 10, 11
+    EXPECT_EQ(potenciaPorBloques(estado, "006115", 3, 143, 103, 2, &avisos).digitos, "0715");
+    EXPECT_EQ(avisos.trazas, 2);
+    EXPECT_TRUE(avisos.veredictos.ends_with("|NO ES PRIMO.|"));
+}
+
 TEST_F(RSAPrueba, ClavesDeLosEjemplosYAnchos) {
     for (const auto& [p, primo] :
          {std::pair{10., 11.}, {13., 13.}, {0., 2.}, {-7., 2.}, {1., 2.}, {46320., 46327.}})

@@ -249,6 +249,7 @@ TEST_F(Zn, PotenciasExactasParaCualquierModuloDe32BitsYSusAtajos) {
 
 TEST_F(Zn, TrazasDeLasPotencias) {
     ASSERT_EQ(potencia(3, 4, 7), 4);
+    EXPECT_EQ(avisos.lista, "1 -- 6");  // φ(7) was worked out, and Euler's list follows it
     auto texto = textoTrazaPotencia(estado.trazaPotencia);
     const std::string reduccion = "b = b mod F.E.(n) = 4 mod F.E.( 7 ) = 4 mod 6 = 4";
     EXPECT_EQ(texto.etiqueta,
