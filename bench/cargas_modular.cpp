@@ -28,7 +28,8 @@ bool potencias(double n, double s) {
     bool bien = true;
     for (int m = 0; m < kBloques; ++m) {
         const double bloque = static_cast<double>((m * 7919) % static_cast<int>(n > 1e9 ? 1e9 : n));
-        const auto r = Calcupoten(estado, bloque, s, n);
+        const auto r =
+            Calcupoten(estado.tiempo, estado.memoriaModulo, estado.trazaPotencia, bloque, s, n);
         bien = bien && r &&
                *r == static_cast<double>(potenciaModular(static_cast<std::uint64_t>(bloque),
                                                          static_cast<std::uint64_t>(s),
@@ -53,7 +54,8 @@ const Registro eulerLista{{"euler-list-10000", "funcionEulerLista(10000) with it
                            [] {
                                Estado& estado = estadoIlimitado();
                                estado.memoriaModulo = {};
-                               const auto phi = funcionEulerLista(estado, 10000);
+                               const auto phi =
+                                   funcionEulerLista(estado.tiempo, estado.memoriaModulo, 10000);
                                return phi && *phi == 4000;
                            },
                            "", 0.5}};
@@ -63,7 +65,8 @@ const Registro euler1e5{{"euler-1e5", "the sum of phi(n) for n = 1 ... 100,000",
                              Estado& estado = estadoIlimitado();
                              double suma = 0;
                              for (int n = 1; n <= 100000; ++n) {
-                                 const auto phi = funcionEuler(estado, n);
+                                 const auto phi =
+                                     funcionEuler(estado.tiempo, estado.memoriaModulo, n);
                                  if (!phi) return false;
                                  suma += *phi;
                              }

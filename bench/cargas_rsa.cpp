@@ -28,13 +28,13 @@ std::optional<Claves> estableceClaves(double p, double q, double t) {
     const auto primoQ = primoSiguiente(estado, q);
     if (!primoP || !primoQ) return std::nullopt;
     const double n = *primoP * *primoQ;
-    const auto phi = funcionEuler(estado, n);
+    const auto phi = funcionEuler(estado.tiempo, estado.memoriaModulo, n);
     if (!phi) return std::nullopt;
     const auto exponente = exponenteCoprimo(estado, t, *phi);
     if (!exponente) return std::nullopt;
-    const auto s = inversoZn(estado, *phi, *exponente);
+    const auto s = inversoZn(estado.tiempo, estado.trazaEuclides, *phi, *exponente);
     if (!s) return std::nullopt;
-    return Claves{n, *exponente, *s};
+    return Claves{n, *exponente, s->inverso};
 }
 
 // A 10,000-symbol text over "a-z, A-Z, 0-9" there and back; true when it came back whole.

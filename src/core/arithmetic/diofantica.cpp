@@ -80,7 +80,7 @@ struct Preparacion {
     std::optional<SinSolucion> motivo;
 };
 
-ConTiempo<Preparacion> prepara(Estado& estado, double a, double b, double c) {
+ConTiempo<Preparacion> prepara(Tiempo& tiempo, Tabla& trazaEuclides, double a, double b, double c) {
     Preparacion p;
     if (a == 0 && b == 0 && c != 0) {
         p.motivo = SinSolucion::CoeficientesNulos;
@@ -90,7 +90,7 @@ ConTiempo<Preparacion> prepara(Estado& estado, double a, double b, double c) {
     if (b < 0) p.signos.b = -1;
     p.a = std::fabs(a);
     p.b = std::fabs(b);
-    const auto g = Euclides(estado.tiempo, p.a, p.b, estado.trazaEuclides);
+    const auto g = Euclides(tiempo, p.a, p.b, trazaEuclides);
     if (!g) return std::nullopt;
     p.mcd = *g;
     if (c != 0 && resto32(c, *g) != 0) p.motivo = SinSolucion::MCDNoDivide;
@@ -109,9 +109,9 @@ std::string_view textoSinSolucion(SinSolucion motivo) {
     return {};
 }
 
-ConTiempo<ResultadoDiofantica> Diofantica(Estado& estado, double a, double b, double c) {
+ConTiempo<ResultadoDiofantica> Diofantica(Tiempo& tiempo, Tabla& trazaEuclides, Tabla& traza,
+                                          double a, double b, double c) {
     return conTrampa(kPrefijo, [&]() -> ConTiempo<ResultadoDiofantica> {
-        Tabla& traza = estado.trazaDiofantica;
         const char* const columnas[3][4] = {
             {"i", "Q(i)", "A(i)", "B(i)"}, {"-1", "", "0", "1"}, {"0", "", "1", "0"}};
         for (int columna = 0; columna < 3; ++columna) {
@@ -119,7 +119,7 @@ ConTiempo<ResultadoDiofantica> Diofantica(Estado& estado, double a, double b, do
                 traza.fija(fila, columna, columnas[columna][fila]);
         }
 
-        const auto p = prepara(estado, a, b, c);
+        const auto p = prepara(tiempo, trazaEuclides, a, b, c);
         if (!p) return std::nullopt;
         if (p->motivo) return *p->motivo;
         const double g = *p->mcd;
@@ -131,13 +131,13 @@ ConTiempo<ResultadoDiofantica> Diofantica(Estado& estado, double a, double b, do
         const char* parametro = "t";
         if (c != 0) {
             const double m = c / g;
-            const auto k = convergentes(estado.tiempo, p->a, p->b,
-                                        [&](int i, std::int32_t q, double ai, double bi) {
-                                            traza.fija(0, 2 + i, textoDecimal(i));
-                                            traza.fija(1, 2 + i, textoDecimal(q));
-                                            traza.fija(2, 2 + i, textoDecimal(ai));
-                                            traza.fija(3, 2 + i, textoDecimal(bi));
-                                        });
+            const auto k =
+                convergentes(tiempo, p->a, p->b, [&](int i, std::int32_t q, double ai, double bi) {
+                    traza.fija(0, 2 + i, textoDecimal(i));
+                    traza.fija(1, 2 + i, textoDecimal(q));
+                    traza.fija(2, 2 + i, textoDecimal(ai));
+                    traza.fija(3, 2 + i, textoDecimal(bi));
+                });
             if (!k) return std::nullopt;
             s.x0 = paridad(k->k + 1) * k->b * m * p->signos.a;
             s.y0 = paridad(k->k) * k->a * m * p->signos.b;
@@ -155,13 +155,15 @@ ConTiempo<ResultadoDiofantica> Diofantica(Estado& estado, double a, double b, do
     });
 }
 
-ConTiempo<std::variant<double, SinSolucion>> diofanticaInverso(Estado& estado, double a, double b,
-                                                               double c) {
-    return conTrampa(kPrefijo, [&]() -> ConTiempo<std::variant<double, SinSolucion>> {
-        const auto p = prepara(estado, a, b, c);
+ConTiempo<CoeficientesBezout> diofanticaInverso(Tiempo& tiempo, Tabla& trazaEuclides, double a,
+                                                double b, double c) {
+    return conTrampa(kPrefijo, [&]() -> ConTiempo<CoeficientesBezout> {
+        const auto p = prepara(tiempo, trazaEuclides, a, b, c);
         if (!p) return std::nullopt;
-        if (p->mcd) Observadores::avisa(estado.observadores.mcdInverso, *p->mcd);
-        if (p->motivo) return *p->motivo;
+        CoeficientesBezout r;
+        r.mcd = p->mcd.value_or(0);  // 0·x + 0·y: no gcd was worked out, and 0 is theirs
+        r.sinSolucion = p->motivo;
+        if (p->motivo) return r;
         const double g = *p->mcd;
         if (g == 0) throw ErrorEjecucion(TipoError::DivisionPorCero);
 
@@ -169,15 +171,14 @@ ConTiempo<std::variant<double, SinSolucion>> diofanticaInverso(Estado& estado, d
         const bool intercambio = aEntero32(p->b) > aEntero32(p->a);
         const double primero = intercambio ? p->b : p->a;
         const double segundo = intercambio ? p->a : p->b;
-        const auto k = convergentes(estado.tiempo, primero, segundo, [](auto...) {});
+        const auto k = convergentes(tiempo, primero, segundo, [](auto...) {});
         if (!k) return std::nullopt;
         const double m = c / g;
         const double coefPrimero = paridad(k->k + 1) * k->b * m;
         const double coefSegundo = paridad(k->k) * k->a * m;
-        const double x = (intercambio ? coefSegundo : coefPrimero) * p->signos.a;
-        const double y = (intercambio ? coefPrimero : coefSegundo) * p->signos.b;
-        Observadores::avisa(estado.observadores.coeficienteInverso, y);
-        return x;
+        r.x = (intercambio ? coefSegundo : coefPrimero) * p->signos.a;
+        r.y = (intercambio ? coefPrimero : coefSegundo) * p->signos.b;
+        return r;
     });
 }
 

@@ -2,11 +2,13 @@
 // the convergents of A/B, and the general solution with an integer parameter.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <variant>
 
-#include "core/estado.hpp"
+#include "core/shell/tabla.hpp"
+#include "core/shell/tiempo.hpp"
 
 namespace zefra {
 
@@ -33,12 +35,21 @@ using ResultadoDiofantica = std::variant<SolucionDiofantica, SinSolucion>;
 // (columns of an earlier, longer run stay).
 // Errors are trapped under "Diofántica"; an operand of the 32-bit steps outside that range
 // raises the overflow error.
-ConTiempo<ResultadoDiofantica> Diofantica(Estado& estado, double a, double b, double c);
+ConTiempo<ResultadoDiofantica> Diofantica(Tiempo& tiempo, Tabla& trazaEuclides,
+                                          Tabla& trazaDiofantica, double a, double b, double c);
 
-// The same solver without trace, for the inverse in Zn: returns the coefficient x of A in
-// A·x + B·y = C and reports gcd(A, B) and y through the observers mcdInverso and
-// coeficienteInverso.
-ConTiempo<std::variant<double, SinSolucion>> diofanticaInverso(Estado& estado, double a, double b,
-                                                               double c);
+// What the solver of the inverse in Zn finds: gcd(A, B), and either why there is no solution or
+// the coefficients of A·x + B·y = C.
+struct CoeficientesBezout {
+    double mcd = 0;
+    std::optional<SinSolucion> sinSolucion;
+    double x = 0;
+    double y = 0;
+};
+
+// The same solver without the Diophantine trace (the Euclid trace is refilled), for the inverse
+// in Zn.
+ConTiempo<CoeficientesBezout> diofanticaInverso(Tiempo& tiempo, Tabla& trazaEuclides, double a,
+                                                double b, double c);
 
 }  // namespace zefra

@@ -12,8 +12,8 @@ namespace {
 
 char separador = ',';
 
-// Decimal exponent of the leading significant digit of intPart.fracPart, or nothing when
-// every digit is zero.
+// Decimal exponent of the leading significant digit of entera.fraccion, or nothing when every
+// digit is zero.
 std::optional<long> exponenteDelPrimerDigito(std::string_view entera, std::string_view fraccion) {
     const auto primero = entera.find_first_not_of('0');
     if (primero != std::string_view::npos) return static_cast<long>(entera.size() - primero) - 1;

@@ -20,16 +20,17 @@ ResultadoAfin cifraAfin(Estado& estado, std::string_view digitos, int ancho, dou
         if (*m >= n) ++resultado.fueraDeRango;
         double c = 0;
         if (sentido == Sentido::Codificar) {
-            c = representante(estado, n, r * *m + s);
+            c = representante(n, r * *m + s).representante;
         } else {
             if (!inverso) {
-                inverso = inversoZn(estado, n, r);
-                if (!inverso) {
+                const auto calculado = inversoZn(estado.tiempo, estado.trazaEuclides, n, r);
+                if (!calculado) {
                     resultado.tiempoAgotado = true;
                     return resultado;
                 }
+                inverso = calculado->inverso;
             }
-            c = representante(estado, n, *inverso * (*m - s));
+            c = representante(n, *inverso * (*m - s)).representante;
         }
         resultado.digitos += conCeros(c, ancho);
     }

@@ -12,11 +12,12 @@
 
 namespace zefra {
 
-ConTiempo<double> primoSiguiente(Estado& estado, double p) {
+ConTiempo<double> primoSiguiente(Estado& estado, double p, AvisosZn* avisos) {
     Cronometro cronometro(estado.tiempo, Inicio::Privada);
     for (double candidato = std::max(p, 2.0);; ++candidato) {
-        const auto primo = esPrimo(estado, candidato);
+        const auto primo = esPrimo(estado.tiempo, candidato);
         if (!primo) return std::nullopt;
+        if (avisos) avisos->veredictoEsPrimo(textoVeredicto(*primo));
         if (*primo == 1) return candidato;
         if (cronometro.agotado()) return std::nullopt;
     }
@@ -41,7 +42,7 @@ std::string mensajeBloqueGrande(std::string_view bloque, double n) {
 }
 
 ResultadoRSA potenciaPorBloques(Estado& estado, std::string_view digitos, int ancho, double n,
-                                double exponente, int anchoSalida) {
+                                double exponente, int anchoSalida, AvisosZn* avisos) {
     ResultadoRSA resultado;
     const auto leidos = digitosDelMensaje(digitos, ancho);
     if (leidos.rechazo) {
@@ -71,7 +72,8 @@ ResultadoRSA potenciaPorBloques(Estado& estado, std::string_view digitos, int an
             resultado.mensaje = mensajeBloqueGrande(bloque, n);
             return resultado;
         }
-        const auto c = Calcupoten(estado, m, exponente, n);
+        const auto c = Calcupoten(estado.tiempo, estado.memoriaModulo, estado.trazaPotencia, m,
+                                  exponente, n, avisos);
         if (!c) {
             resultado.tiempoAgotado = true;
             return resultado;

@@ -8,6 +8,7 @@
 
 #include "core/arithmetic/numeros.hpp"
 #include "core/estado.hpp"
+#include "core/modular/avisos_zn.hpp"
 
 namespace zefra {
 
@@ -15,8 +16,8 @@ namespace zefra {
 inline constexpr double kMaximoModuloRSA = kMayorEntero32;
 
 // The smallest prime not below p (2 for any p up to 2), or nothing when the budget runs out.
-// The primality tests share the start the button recorded.
-ConTiempo<double> primoSiguiente(Estado& estado, double p);
+// The primality tests share the start the button recorded; each verdict goes to `avisos`.
+ConTiempo<double> primoSiguiente(Estado& estado, double p, AvisosZn* avisos = nullptr);
 
 // The smallest value x ≥ t with gcd(x, φ) = 1 (the key searches' gcd, with its private start),
 // or nothing when the budget runs out.
@@ -36,9 +37,9 @@ struct ResultadoRSA {
 // `anchoSalida` digits. A block that is not below n is refused with its message (it could
 // never come back); a text with anything but digits is refused first, naming the block that
 // holds it. Digits after the last whole block are ignored, as is a line end after the digits
-// (a text file's last line).
+// (a text file's last line). `avisos` hears what each power announces.
 ResultadoRSA potenciaPorBloques(Estado& estado, std::string_view digitos, int ancho, double n,
-                                double exponente, int anchoSalida);
+                                double exponente, int anchoSalida, AvisosZn* avisos = nullptr);
 
 // "El número 'bloque' debe ser menor que 'n'."
 std::string mensajeBloqueGrande(std::string_view bloque, double n);

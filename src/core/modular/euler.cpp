@@ -4,13 +4,12 @@
 
 #include "core/arithmetic/euclides.hpp"
 #include "core/arithmetic/numeros.hpp"
-#include "core/primes/es_primo.hpp"
 
 namespace zefra {
 namespace {
 
-void avisaLista(Estado& estado, std::string_view texto, bool bloqueada) {
-    Observadores::avisa(estado.observadores.primosEuler, texto, bloqueada);
+void avisaLista(AvisosZn* avisos, std::string_view texto, bool terminada) {
+    if (avisos) avisos->primosEuler(texto, terminada);
 }
 
 bool entero(double n) {
@@ -24,22 +23,14 @@ struct Comienzo {
     std::optional<double> phi;
 };
 
-Comienzo comienza(Estado& estado, double n) {
-    avisaLista(estado, "", false);
+Comienzo comienza(Tiempo& tiempo, MemoriaModulo& memoria, double n, AvisosZn* avisos) {
+    avisaLista(avisos, "", false);
     // No number is prime to n ≤ 0 (and the primality test has no answer for it).
     if (n <= 0) return {false, 0.0};
-    estado.memoriaModulo.para(n);
-    auto& memoria = estado.memoriaModulo;
-    if (memoria.primo) {
-        Observadores::avisa(estado.observadores.veredictoEsPrimo,
-                            *memoria.primo == 1 ? kEsPrimo : kNoEsPrimo);
-    } else {
-        const auto p = esPrimo(estado, n);
-        if (!p) return {true, {}};
-        memoria.primo = *p;
-    }
-    if (*memoria.primo == 1) {
-        avisaLista(estado, "1 -- " + textoDecimal(n - 1), false);
+    const auto primo = esPrimoRecordado(tiempo, memoria, n, avisos);
+    if (!primo) return {true, {}};
+    if (*primo == 1) {
+        avisaLista(avisos, "1 -- " + textoDecimal(n - 1), false);
         return {false, n - 1};
     }
     return {};
@@ -59,13 +50,12 @@ std::uint64_t phiPorFactores(std::uint64_t n) {
     return phi;
 }
 
-ConTiempo<double> funcionEuler(Estado& estado, double n) {
-    const Comienzo c = comienza(estado, n);
+ConTiempo<double> funcionEuler(Tiempo& tiempo, MemoriaModulo& memoria, double n, AvisosZn* avisos) {
+    const Comienzo c = comienza(tiempo, memoria, n, avisos);
     if (c.agotado) return std::nullopt;
     if (c.phi) return c.phi;
-    Cronometro cronometro(estado.tiempo, Inicio::Publica);
+    Cronometro cronometro(tiempo, Inicio::Publica);
     if (n <= 0) return 0.0;
-    auto& memoria = estado.memoriaModulo;
     if (!memoria.phi) {
         if (entero(n)) {
             memoria.phi = static_cast<double>(phiPorFactores(static_cast<std::uint64_t>(n)));
@@ -73,7 +63,7 @@ ConTiempo<double> funcionEuler(Estado& estado, double n) {
             // A fraction has no factorization: count as the definition says.
             double cuenta = 0;
             for (double i = 1; i <= n; ++i) {
-                const auto g = mcd(estado.tiempo, i, n);
+                const auto g = mcd(tiempo, i, n);
                 if (!g) return std::nullopt;
                 if (*g == 1) ++cuenta;
                 if (cronometro.agotado()) return std::nullopt;
@@ -81,26 +71,27 @@ ConTiempo<double> funcionEuler(Estado& estado, double n) {
             memoria.phi = cuenta;
         }
     }
-    avisaLista(estado, "", true);
+    avisaLista(avisos, "", true);
     return memoria.phi;
 }
 
-ConTiempo<double> funcionEulerLista(Estado& estado, double n) {
-    const Comienzo c = comienza(estado, n);
+ConTiempo<double> funcionEulerLista(Tiempo& tiempo, MemoriaModulo& memoria, double n,
+                                    AvisosZn* avisos) {
+    const Comienzo c = comienza(tiempo, memoria, n, avisos);
     if (c.agotado) return std::nullopt;
     if (c.phi) return c.phi;
-    Cronometro cronometro(estado.tiempo, Inicio::Publica);
+    Cronometro cronometro(tiempo, Inicio::Publica);
     if (n <= 0) return 0.0;
     if (n > kMaximoListaEuler && entero(n)) {
-        const auto phi = funcionEuler(estado, n);
-        if (phi && *phi > 0) avisaLista(estado, "Demasiados números.", true);
+        const auto phi = funcionEuler(tiempo, memoria, n, avisos);
+        if (phi && *phi > 0) avisaLista(avisos, "Demasiados números.", true);
         return phi;
     }
     std::string lista;
     double cuenta = 0;
     for (double i = 1; i <= n; ++i) {
         if (cronometro.agotado()) return std::nullopt;
-        const auto g = mcd(estado.tiempo, i, n);
+        const auto g = mcd(tiempo, i, n);
         if (!g) return std::nullopt;
         if (*g == 1) {
             ++cuenta;
@@ -113,8 +104,8 @@ ConTiempo<double> funcionEulerLista(Estado& estado, double n) {
         }
         if (cronometro.agotado()) return std::nullopt;
     }
-    estado.memoriaModulo.phi = cuenta;
-    avisaLista(estado, lista, true);
+    memoria.phi = cuenta;
+    avisaLista(avisos, lista, true);
     return cuenta;
 }
 

@@ -6,7 +6,8 @@
 #include <string>
 #include <string_view>
 
-#include "core/estado.hpp"
+#include "core/modular/avisos_zn.hpp"
+#include "core/modular/memoria_modulo.hpp"
 #include "core/primes/factorizacion.hpp"
 
 namespace zefra {
@@ -14,15 +15,18 @@ namespace zefra {
 // Up to this n the window lists the numbers prime to n; above it, "Demasiados números.".
 inline constexpr double kMaximoListaEuler = 10000;
 
-// φ(n), 0 for n ≤ 0, or nothing when the budget runs out. The list field is reported through
-// the observer primosEuler: emptied, or "1 -- " and n − 1 for a prime n. For a whole n the value
-// comes from the factorization of n, instant for every n below 2^53; the last modulus's
-// primality and φ are remembered, since the cipher windows ask for the same n again and again.
-ConTiempo<double> funcionEuler(Estado& estado, double n);
+// φ(n), 0 for n ≤ 0, or nothing when the budget runs out. Announces to `avisos` (when given) the
+// verdict of the primality test and the list: emptied, or "1 -- " and n − 1 for a prime n. For a
+// whole n the value comes from the factorization of n, instant for every n below 2^53; the last
+// modulus's primality and φ are kept in `memoria`, since the cipher windows ask for the same n
+// again and again.
+ConTiempo<double> funcionEuler(Tiempo& tiempo, MemoriaModulo& memoria, double n,
+                               AvisosZn* avisos = nullptr);
 
-// The same value, counting the numbers prime to n with mcd while n ≤ 10,000 and reporting their
+// The same value, counting the numbers prime to n with mcd while n ≤ 10,000 and announcing their
 // list ("1, 5, 7, 11"); above that the list is "Demasiados números.".
-ConTiempo<double> funcionEulerLista(Estado& estado, double n);
+ConTiempo<double> funcionEulerLista(Tiempo& tiempo, MemoriaModulo& memoria, double n,
+                                    AvisosZn* avisos = nullptr);
 
 // φ of a whole number by its factorization, exact.
 std::uint64_t phiPorFactores(std::uint64_t n);

@@ -1,13 +1,22 @@
 // The inverse of a class [a] in Zn, which exists exactly when gcd(n, a) = 1.
 #pragma once
 
-#include "core/estado.hpp"
+#include "core/shell/tabla.hpp"
+#include "core/shell/tiempo.hpp"
 
 namespace zefra {
 
-// The inverse in 0 … n − 1, or 0 when gcd(n, a) ≠ 1, or nothing when the budget runs out.
-// Refills the Euclid trace; reports the gcd (observer mcdInverso), the Bézout coefficient of n
-// (coeficienteInverso) and the unconverted inverse (inversoSinConvertir).
-ConTiempo<double> inversoZn(Estado& estado, double n, double a);
+// What the inverse rests on: gcd(n, a) and, when it is 1, the Bézout coefficients of
+// a·x + n·y = 1 (x before it is made non-negative); both 0 without an inverse.
+struct InversoZn {
+    double inverso = 0;  // in 0 … n − 1; 0 when gcd(n, a) ≠ 1
+    double mcd = 0;
+    double x = 0;
+    double y = 0;
+};
+
+// The inverse of [a], or nothing when the budget runs out. Publishes its start unless
+// a computation already has, and refills the Euclid trace.
+ConTiempo<InversoZn> inversoZn(Tiempo& tiempo, Tabla& trazaEuclides, double n, double a);
 
 }  // namespace zefra

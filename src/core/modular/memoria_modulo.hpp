@@ -4,6 +4,9 @@
 
 #include <optional>
 
+#include "core/modular/avisos_zn.hpp"
+#include "core/shell/tiempo.hpp"
+
 namespace zefra {
 
 struct MemoriaModulo {
@@ -18,5 +21,9 @@ struct MemoriaModulo {
         n = modulo;
     }
 };
+
+// esPrimo(n), tested once for the last modulus and then remembered; its verdict is announced
+// each time, remembered or not. Nothing when the budget runs out.
+ConTiempo<int> esPrimoRecordado(Tiempo& tiempo, MemoriaModulo& memoria, double n, AvisosZn* avisos);
 
 }  // namespace zefra

@@ -2,7 +2,10 @@
 // gcd(a, n) = 1.
 #pragma once
 
-#include "core/estado.hpp"
+#include "core/modular/avisos_zn.hpp"
+#include "core/modular/memoria_modulo.hpp"
+#include "core/modular/traza_potencia.hpp"
+#include "core/shell/tiempo.hpp"
 
 namespace zefra {
 
@@ -11,8 +14,10 @@ inline constexpr double kMaximoModuloReducible = 278012;
 
 // The r in 0 … n − 1 with r ≡ a^b (mod n), or nothing when the budget runs out. a, b and n are
 // converted to 32-bit integers (the overflow error outside them); every square and product is
-// reduced modulo n exactly. The trace goes to estado.trazaPotencia and the observer
-// trazaPotencia is told when it changes.
-ConTiempo<double> Calcupoten(Estado& estado, double a, double b, double n);
+// reduced modulo n exactly. The trace goes to `traza`; `avisos` (when given) is told the verdict
+// and Euler's list of the modulus, when they are worked out, and that the trace changed, however
+// the run ends.
+ConTiempo<double> Calcupoten(Tiempo& tiempo, MemoriaModulo& memoria, TrazaPotencia& traza, double a,
+                             double b, double n, AvisosZn* avisos = nullptr);
 
 }  // namespace zefra

@@ -1,6 +1,7 @@
 #include "core/modular/razonamientos.hpp"
 
 #include "core/arithmetic/numeros.hpp"
+#include "core/modular/representante.hpp"
 
 namespace zefra {
 namespace {
@@ -28,35 +29,34 @@ double kDeLaEcuacion(double a, double x, double n) {
     return static_cast<double>(producto / static_cast<__int128>(n));
 }
 
-std::string razonamientoInverso(const DatosInverso& d) {
-    const bool existe = d.mcd == 1;
+std::string razonamientoInverso(double n, double a, const InversoZn& r) {
+    const bool existe = r.mcd == 1;
     std::string texto;
     if (existe) {
-        texto = " Existe porque el  m.c.d.(" + t(d.n) + ", " + t(d.a) + ") = 1";
+        texto = " Existe porque el  m.c.d.(" + t(n) + ", " + t(a) + ") = 1";
     } else {
-        texto = " No existe inverso ya que: " + kSalto + "      m.c.d.( " + t(d.n) + ", " + t(d.a) +
-                ") = " + t(d.mcd) + ",    que es  <> 1";
+        texto = " No existe inverso ya que: " + kSalto + "      m.c.d.( " + t(n) + ", " + t(a) +
+                ") = " + t(r.mcd) + ",    que es  <> 1";
     }
-    if (d.cociente && d.resto && d.representante) {
-        const double s = *d.resto;
-        const double r = *d.representante;
-        texto += kSalto + "      [ " + t(d.a) + " ] = [ " + t(*d.cociente) + " ] * [ " + t(d.n) +
-                 " ] + [ " + t(s) + "]";
-        texto += kSalto + "      [ " + t(d.a) + " ] = ";
-        if (s < 0) {
-            if (t(s) != t(d.a)) texto += "[ " + t(s) + "] = ";
-            texto += "[ " + t(r) + " - " + t(d.n) + " ] = ";
+    if (a < 0) {
+        const DivisionZn d = representante(n, a);
+        texto += kSalto + "      [ " + t(a) + " ] = [ " + t(d.cociente) + " ] * [ " + t(n) +
+                 " ] + [ " + t(d.resto) + "]";
+        texto += kSalto + "      [ " + t(a) + " ] = ";
+        if (d.resto < 0) {
+            if (t(d.resto) != t(a)) texto += "[ " + t(d.resto) + "] = ";
+            texto += "[ " + t(d.representante) + " - " + t(n) + " ] = ";
         }
-        texto += "[ " + t(r) + " ]";
+        texto += "[ " + t(d.representante) + " ]";
     }
     if (existe) {
         texto += kSalto +
                  "  y por lo tanto también podemos escribir la siguiente ecuación: " + kSalto +
-                 "      " + t(d.a) + " * " + t(d.x) + " = 1 " + "+ " +
-                 t(kDeLaEcuacion(d.a, d.x, d.n)) + " * " + t(d.n);
-        if (d.x < 0) {
-            texto += kSalto + "  siendo:        [ " + t(d.x) + " ] = " + " [ " + t(d.inverso) +
-                     " - " + t(d.n) + " ] =  [ " + t(d.inverso) + " ]";
+                 "      " + t(a) + " * " + t(r.x) + " = 1 " + "+ " + t(kDeLaEcuacion(a, r.x, n)) +
+                 " * " + t(n);
+        if (r.x < 0) {
+            texto += kSalto + "  siendo:        [ " + t(r.x) + " ] = " + " [ " + t(r.inverso) +
+                     " - " + t(n) + " ] =  [ " + t(r.inverso) + " ]";
         }
     }
     return texto;

@@ -6,7 +6,7 @@
 
 namespace zefra {
 
-DivisionZn divisionEnZn(double n, double a) {
+DivisionZn representante(double n, double a) {
     double resto = 0;
     if (n > kMayorEntero32 || a > kMayorEntero32 || a < -kMayorEntero32) {
         resto = restoEntero(a, n);
@@ -18,12 +18,6 @@ DivisionZn divisionEnZn(double n, double a) {
     }
     // a − resto is an exact multiple of n, so the quotient is exact and truncated toward zero.
     return {resto, (a - resto) / n, resto < 0 ? resto + n : resto};
-}
-
-double representante(Estado& estado, double n, double a) {
-    const DivisionZn d = divisionEnZn(n, a);
-    Observadores::avisa(estado.observadores.representante, d.resto, d.cociente);
-    return d.representante;
 }
 
 }  // namespace zefra

@@ -4,29 +4,20 @@
 
 #include "core/arithmetic/numeros.hpp"
 #include "core/arithmetic/primitivas.hpp"
-#include "core/estado.hpp"
 #include "core/primes/valor_exacto.hpp"
 #include "core/shell/errores.hpp"
 
 namespace zefra {
-namespace {
 
-int veredicto(Estado& estado, bool primo) {
-    Observadores::avisa(estado.observadores.veredictoEsPrimo, primo ? kEsPrimo : kNoEsPrimo);
-    return primo ? 1 : 0;
-}
-
-}  // namespace
-
-ConTiempo<int> esPrimo(Estado& estado, double n) {
+ConTiempo<int> esPrimo(Tiempo& tiempo, double n) {
     if (!std::isfinite(n)) throw ErrorEjecucion(TipoError::Desbordamiento);
     // A prime is a whole number with exactly two divisors: 1 and fractions are not.
-    if (n >= 0 && (n != std::floor(n) || n == 1)) return veredicto(estado, false);
+    if (n >= 0 && (n != std::floor(n) || n == 1)) return 0;
     const double r2 = restoEntero(n, 2);
     const double r3 = restoEntero(n, 3);
-    if ((r3 == 0 && n != 3) || (r2 == 0 && n != 2)) return veredicto(estado, false);
+    if ((r3 == 0 && n != 3) || (r2 == 0 && n != 2)) return 0;
 
-    Cronometro cronometro(estado.tiempo, Inicio::Privada);
+    Cronometro cronometro(tiempo, Inicio::Privada);
     // The square root of a negative number is undefined.
     if (n < 0) throw ErrorEjecucion(TipoError::ArgumentoNoValido);
     const double limite = std::sqrt(n) + 1;
@@ -34,17 +25,17 @@ ConTiempo<int> esPrimo(Estado& estado, double n) {
     // and so is every remainder below.
     const auto m = static_cast<std::uint64_t>(n);
     for (std::uint64_t d = 6;; d += 6) {
-        if (static_cast<double>(d) > limite) return veredicto(estado, true);
+        if (static_cast<double>(d) > limite) return 1;
         if (cronometro.agotado()) return std::nullopt;
-        if (m % (d - 1) == 0 || m % (d + 1) == 0) return veredicto(estado, false);
+        if (m % (d - 1) == 0 || m % (d + 1) == 0) return 0;
     }
 }
 
-ConTiempo<int> esPrimo(Estado& estado, std::string_view texto) {
+ConTiempo<int> esPrimo(Tiempo& tiempo, std::string_view texto) {
     const auto n = leeNumero(texto);
     if (!n) throw ErrorEjecucion(TipoError::TiposNoCoinciden);
-    if (*n >= 0 && !esEnteroExacto(texto)) return veredicto(estado, false);
-    return esPrimo(estado, *n);
+    if (*n >= 0 && !esEnteroExacto(texto)) return 0;
+    return esPrimo(tiempo, *n);
 }
 
 }  // namespace zefra

@@ -9,8 +9,6 @@
 
 namespace zefra {
 
-struct Estado;
-
 inline constexpr std::string_view kEsPrimo = "¡ES PRIMO!.";
 inline constexpr std::string_view kNoEsPrimo = "NO ES PRIMO.";
 
@@ -18,12 +16,16 @@ inline constexpr std::string_view kNoEsPrimo = "NO ES PRIMO.";
 inline constexpr auto kMayorPrimoComprobable = static_cast<std::uint64_t>(kMayorEnteroExacto);
 
 // 1 when n is prime, 0 when it is not (1, 0 and numbers that are not whole included), nothing
-// when the budget runs out (private start). Every verdict reached is also reported to the
-// observer `veredictoEsPrimo`. A negative number raises the invalid-argument error, after the
-// budget has been read; there is no trap of its own.
-ConTiempo<int> esPrimo(Estado& estado, double n);
+// when the budget runs out (private start). A negative number raises the invalid-argument error,
+// after the budget has been read; there is no trap of its own.
+ConTiempo<int> esPrimo(Tiempo& tiempo, double n);
 
 // The same for a numeric text, whose wholeness is judged on its exact digits.
-ConTiempo<int> esPrimo(Estado& estado, std::string_view texto);
+ConTiempo<int> esPrimo(Tiempo& tiempo, std::string_view texto);
+
+// The verdict text of a result of esPrimo.
+constexpr std::string_view textoVeredicto(int primo) {
+    return primo == 1 ? kEsPrimo : kNoEsPrimo;
+}
 
 }  // namespace zefra

@@ -1,7 +1,6 @@
 #include "core/primes/factorizacion.hpp"
 
 #include "core/arithmetic/numeros.hpp"
-#include "core/estado.hpp"
 #include "core/shell/errores.hpp"
 
 namespace zefra {
@@ -29,11 +28,10 @@ void TablaFactores::fija(int fila, std::int32_t primo, std::int32_t exponente) {
     f[2] = exponente;
 }
 
-ConTiempo<std::string> factorizaPrimos(Estado& estado, double numero) {
-    TablaFactores& tabla = estado.factores;
+ConTiempo<std::string> factorizaPrimos(Tiempo& tiempo, TablaFactores& tabla, double numero) {
     tabla.vacia();
     std::int32_t n = aEntero32(numero);
-    Cronometro cronometro(estado.tiempo, Inicio::Publica);
+    Cronometro cronometro(tiempo, Inicio::Publica);
 
     int fila = 0;
     const auto anota = [&](std::int32_t d) {
@@ -59,9 +57,7 @@ ConTiempo<std::string> factorizaPrimos(Estado& estado, double numero) {
             ++d;
         }
     }
-    std::string texto = textoFactorizacion(tabla);
-    Observadores::avisa(estado.observadores.factorizacion, texto);
-    return texto;
+    return textoFactorizacion(tabla);
 }
 
 std::string textoFactorizacion(const TablaFactores& tabla) {

@@ -11,8 +11,6 @@
 
 namespace zefra {
 
-struct Estado;
-
 // Rows 0 … 10,000 of three columns; column 1 a prime, column 2 its exponent, −4 in both for an
 // empty row. Rows 1 … m hold the distinct primes in increasing order; row 0 and column 0 are
 // not used.
@@ -37,11 +35,10 @@ class TablaFactores {
 };
 
 // Factors n (converted to a 32-bit integer, halves to even; the overflow error outside it)
-// into the factor table of `estado`, publishing its start. Returns the result's text, one line
-// per prime, which is also reported to the observer `factorizacion`; nothing when the budget
-// runs out, and then the table keeps the factors found so far. 1, 0 and negative numbers give
-// an empty table and text.
-ConTiempo<std::string> factorizaPrimos(Estado& estado, double n);
+// into `tabla`, publishing its start. Returns the result's text, one line per prime; nothing
+// when the budget runs out, and then the table keeps the factors found so far. 1, 0 and negative
+// numbers give an empty table and text.
+ConTiempo<std::string> factorizaPrimos(Tiempo& tiempo, TablaFactores& tabla, double n);
 
 // The lines of the table down to its first empty row: the prime, two blanks for each digit it
 // has fewer than 10, six blanks, the exponent, CR LF.

@@ -106,8 +106,11 @@ void FrmDiofanticas::resuelve() {
         if (valores[0] == 0 && valores[1] == 0 && valores[2] == 0) {
             return mensaje(this, "Todo par de enteros (X, Y) es solución de 0·X + 0·Y = 0.");
         }
-        contexto_.estado.tiempo.marcaInicio();
-        const auto resultado = Diofantica(contexto_.estado, valores[0], valores[1], valores[2]);
+        auto& estado = contexto_.estado;
+        estado.tiempo.marcaInicio();
+        const auto resultado =
+            Diofantica(estado.tiempo, estado.trazaEuclides, estado.trazaDiofantica, valores[0],
+                       valores[1], valores[2]);
         if (!resultado) {
             // An earlier run's trace and bounds would no longer match the empty fields, and
             // the bounds would report "no solution" for an equation that may have one.

@@ -17,6 +17,7 @@
 #include "core/crypto/transcripcion.hpp"
 #include "gui/crypto/piezas_cifrado.hpp"
 #include "gui/files/frm_listdirec.hpp"
+#include "gui/modular/avisos_ventanas.hpp"
 #include "gui/ui/controles.hpp"
 #include "gui/ui/mensajes.hpp"
 #include "gui/ui/rejilla.hpp"
@@ -172,8 +173,10 @@ void FrmCripPublica::paso1() {
                          {"Transcripción inmediata del texto", "llano a una sucesión de dígitos",
                           "según se indica en la tabla de", "conversión:"});
         } else {
-            const auto m = potenciaPorBloques(estado, aCore(txmensaje_->textoExacto()),
-                                              anchoBloqueRSA(n), n, valor(claves_[kS]), ancho_);
+            AvisosVentanas avisos(contexto_.avisos);
+            const auto m =
+                potenciaPorBloques(estado, aCore(txmensaje_->textoExacto()), anchoBloqueRSA(n), n,
+                                   valor(claves_[kS]), ancho_, &avisos);
             if (m.mensaje) return mensaje(this, *m.mensaje);
             if (m.tiempoAgotado) return mensajeTiempoAgotado(this);
             digitos = m.digitos;
@@ -199,8 +202,9 @@ void FrmCripPublica::paso2() {
         std::string resultado;
         if (direccion() == 0) {
             frmpaso2_->show();
+            AvisosVentanas avisos(contexto_.avisos);
             const auto c = potenciaPorBloques(estado, digitos, ancho_, n, valor(claves_[kT]),
-                                              anchoBloqueRSA(n));
+                                              anchoBloqueRSA(n), &avisos);
             if (c.mensaje) return mensaje(this, *c.mensaje);
             if (c.tiempoAgotado) return mensajeTiempoAgotado(this);
             resultado = c.digitos;

@@ -14,6 +14,7 @@
 #include "core/modular/euler.hpp"
 #include "core/modular/inverso.hpp"
 #include "gui/crypto/frm_crip_publica.hpp"
+#include "gui/modular/avisos_ventanas.hpp"
 #include "gui/ui/controles.hpp"
 #include "gui/ui/mensajes.hpp"
 #include "gui/ui/textos.hpp"
@@ -157,9 +158,10 @@ void FrmSistemaRSA::buscaPrimos() {
         const auto q = leeEntero(txprimoq_, kNoEntero, -kMaximoModuloRSA);
         if (!q) return;
         contexto_.estado.tiempo.marcaInicio();
-        const auto primoP = primoSiguiente(contexto_.estado, *p);
+        AvisosVentanas avisos(contexto_.avisos);
+        const auto primoP = primoSiguiente(contexto_.estado, *p, &avisos);
         if (!primoP) return mensajeTiempoAgotado(this);
-        const auto primoQ = primoSiguiente(contexto_.estado, *q);
+        const auto primoQ = primoSiguiente(contexto_.estado, *q, &avisos);
         if (!primoQ) return mensajeTiempoAgotado(this);
         txprimop_->setText(texto(*primoP));
         txprimoq_->setText(texto(*primoQ));
@@ -182,7 +184,9 @@ void FrmSistemaRSA::aceptaPrimos() {
                            "menores.");
         }
         contexto_.estado.tiempo.marcaInicio();
-        const auto phi = funcionEuler(contexto_.estado, n);
+        AvisosVentanas avisos(contexto_.avisos);
+        auto& estado = contexto_.estado;
+        const auto phi = funcionEuler(estado.tiempo, estado.memoriaModulo, n, &avisos);
         if (!phi) return mensajeTiempoAgotado(this);
         n_ = n;
         phi_ = *phi;
@@ -217,9 +221,9 @@ void FrmSistemaRSA::aceptaExponente() {
     atrapaErrores(this, "btAceptart", [this] {
         const double t = *leeNumero(textoDe(txAsignat_));
         contexto_.estado.tiempo.marcaInicio();
-        const auto s = inversoZn(contexto_.estado, phi_, t);
+        const auto s = inversoZn(contexto_.estado.tiempo, contexto_.estado.trazaEuclides, phi_, t);
         if (!s) return mensajeTiempoAgotado(this);
-        lbResul_s_->setText(texto(*s));
+        lbResul_s_->setText(texto(s->inverso));
         for (QWidget* w :
              std::initializer_list<QWidget*>{txAsignat_, btBuscaMCDmascerca_, btAceptart_}) {
             w->setEnabled(false);

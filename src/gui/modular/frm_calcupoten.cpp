@@ -14,6 +14,7 @@
 #include "core/arithmetic/numeros.hpp"
 #include "core/modular/potencias.hpp"
 #include "core/modular/traza_potencia.hpp"
+#include "gui/modular/avisos_ventanas.hpp"
 #include "gui/ui/controles.hpp"
 #include "gui/ui/mensajes.hpp"
 #include "gui/ui/textos.hpp"
@@ -25,16 +26,16 @@ FrTrazaPotencia::FrTrazaPotencia(Contexto& contexto)
     : Ventana(contexto.principal, QStringLiteral("frTrazaPotencia"),
               QStringLiteral("Traza del cálculo de potencias en Zn")),
       contexto_(contexto) {
-    lbTrazaPotencia_ = etiqueta(this, "lbTrazaPotencia", {});
-    lbTrazaPotencia_->setWordWrap(true);
-    lbTrazaPotencia_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    txTrazaPotencia_ = texto(this, "txTrazaPotencia");
-    txTrazaPotencia_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    txTrazaPotencia_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    reduccion_ = etiqueta(this, "lbTrazaPotencia", {});
+    reduccion_->setWordWrap(true);
+    reduccion_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    pasos_ = texto(this, "txTrazaPotencia");
+    pasos_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    pasos_->setLineWrapMode(QPlainTextEdit::NoWrap);
     auto* botones = filaDeBotones(this, {});
     auto* columna = new QVBoxLayout(this);
-    columna->addWidget(lbTrazaPotencia_);
-    columna->addWidget(txTrazaPotencia_, 1);
+    columna->addWidget(reduccion_);
+    columna->addWidget(pasos_, 1);
     columna->addLayout(botones);
     resize(760, 480);
 }
@@ -56,35 +57,35 @@ void FrTrazaPotencia::showEvent(QShowEvent* evento) {
 
 void FrTrazaPotencia::escribe() {
     const auto texto = textoTrazaPotencia(contexto_.estado.trazaPotencia);
-    lbTrazaPotencia_->setText(aQt(texto.etiqueta));
-    txTrazaPotencia_->setPlainText(aQt(texto.traza));
+    reduccion_->setText(aQt(texto.etiqueta));
+    pasos_->setPlainText(aQt(texto.traza));
 }
 
 FrmCalcupoten::FrmCalcupoten(Contexto& contexto)
     : Ventana(contexto.principal, QStringLiteral("frmcalcupoten"),
               QStringLiteral("Cálculo de potencias en Zn")),
       contexto_(contexto) {
-    txn_ = campo(this, "txn");
-    Txa_ = campo(this, "Txa");
-    Txb_ = campo(this, "Txb");
-    txr_ = campo(this, "txr", true);
+    modulo_ = campo(this, "txn");
+    base_ = campo(this, "Txa");
+    exponente_ = campo(this, "Txb");
+    resultado_ = campo(this, "txr", true);
     auto* aceptar = boton(this, "btcalcupoten", QStringLiteral("A&ceptar"));
     aceptar->setDefault(true);
-    btTrazaPotencia_ = boton(this, "btTrazaPotencia", QStringLiteral("&Traza"));
-    btTrazaPotencia_->setEnabled(false);
+    verTraza_ = boton(this, "btTrazaPotencia", QStringLiteral("&Traza"));
+    verTraza_->setEnabled(false);
     connect(aceptar, &QPushButton::clicked, this, &FrmCalcupoten::calcula);
-    connect(btTrazaPotencia_, &QPushButton::clicked, this,
+    connect(verTraza_, &QPushButton::clicked, this,
             [&contexto] { contexto.abre<FrTrazaPotencia>(); });
-    contexto.estado.observadores.trazaPotencia = [this, &contexto] {
+    connect(&contexto.avisos, &Avisos::trazaPotencia, this, [this, &contexto] {
         // Only a power worked out in full has a trace to offer; a short cut writes none.
-        btTrazaPotencia_->setEnabled(contexto.estado.trazaPotencia.resultado.has_value());
+        verTraza_->setEnabled(contexto.estado.trazaPotencia.resultado.has_value());
         contexto.ventana<FrTrazaPotencia>().actualiza();
-    };
+    });
 
     auto* datos = new QGridLayout;
-    fila(datos, 0, QStringLiteral("&Módulo   n:"), txn_);
-    fila(datos, 1, QStringLiteral("&a :"), Txa_)->setObjectName("Label1");
-    fila(datos, 2, QStringLiteral("&b :"), Txb_)->setObjectName("Label2");
+    fila(datos, 0, QStringLiteral("&Módulo   n:"), modulo_);
+    fila(datos, 1, QStringLiteral("&a :"), base_)->setObjectName("Label1");
+    fila(datos, 2, QStringLiteral("&b :"), exponente_)->setObjectName("Label2");
     auto* enunciado = new QHBoxLayout;
     enunciado->addWidget(new QLabel(QStringLiteral("Calcular "), this));
     enunciado->addWidget(new QLabel(QStringLiteral("[ a ]<sup>b</sup>"), this));
@@ -92,12 +93,12 @@ FrmCalcupoten::FrmCalcupoten(Contexto& contexto)
     enunciado->addStretch();
     auto* resultado = new QHBoxLayout;
     auto* etiquetaResultado = new QLabel(QStringLiteral("&Resultado:  ["), this);
-    etiquetaResultado->setBuddy(txr_);
+    etiquetaResultado->setBuddy(resultado_);
     resultado->addWidget(etiquetaResultado);
-    resultado->addWidget(txr_, 1);
+    resultado->addWidget(resultado_, 1);
     resultado->addWidget(new QLabel(QStringLiteral("]"), this));
 
-    auto* botones = filaDeBotones(this, {aceptar, btTrazaPotencia_});
+    auto* botones = filaDeBotones(this, {aceptar, verTraza_});
     auto* columna = new QVBoxLayout(this);
     columna->addLayout(enunciado);
     columna->addLayout(datos);
@@ -108,24 +109,26 @@ FrmCalcupoten::FrmCalcupoten(Contexto& contexto)
 
 void FrmCalcupoten::calcula() {
     atrapaErrores(this, "btCalcupoten", [this] {
-        const auto a = leeNumero(textoDe(Txa_));
-        const auto b = leeNumero(textoDe(Txb_));
-        const auto n = leeNumero(textoDe(txn_));
+        const auto a = leeNumero(textoDe(base_));
+        const auto b = leeNumero(textoDe(exponente_));
+        const auto n = leeNumero(textoDe(modulo_));
         if (!a || !b || !n)
             return mensaje(this, "Han de introducirse valores numéricos positivos.");
         if (*a < 0 || *b < 0 || *n <= 0)
             return mensaje(this, "Los valores han de ser positivos (>0)");
-        if (!longitudAdmitida(this, Txa_)) return;
+        if (!longitudAdmitida(this, base_)) return;
         // A fraction would be rounded silently: the power would be of another number.
         for (const double v : {*a, *b, *n}) {
             if (v != std::floor(v)) return mensaje(this, "Los valores han de ser números enteros.");
         }
         auto& estado = contexto_.estado;
         estado.tiempo.marcaInicio();
-        txr_->clear();
-        const auto r = Calcupoten(estado, *a, *b, *n);
+        resultado_->clear();
+        AvisosVentanas avisos(contexto_.avisos);
+        const auto r = Calcupoten(estado.tiempo, estado.memoriaModulo, estado.trazaPotencia, *a, *b,
+                                  *n, &avisos);
         if (!r) return mensajeTiempoAgotado(this);
-        txr_->setText(aQt(textoDecimal(*r)));
+        resultado_->setText(aQt(textoDecimal(*r)));
     });
 }
 

@@ -27,8 +27,8 @@ class FrTrazaPotencia final : public Ventana {
     void escribe();
 
     Contexto& contexto_;
-    QLabel* lbTrazaPotencia_;
-    QPlainTextEdit* txTrazaPotencia_;
+    QLabel* reduccion_;  // why b was reduced modulo φ(n), when it was
+    QPlainTextEdit* pasos_;
     bool pendiente_ = false;
 };
 
@@ -43,11 +43,11 @@ class FrmCalcupoten final : public Ventana {
 
   private:
     Contexto& contexto_;
-    QLineEdit* txn_;
-    QLineEdit* Txa_;
-    QLineEdit* Txb_;
-    QLineEdit* txr_;
-    QPushButton* btTrazaPotencia_;
+    QLineEdit* modulo_;
+    QLineEdit* base_;
+    QLineEdit* exponente_;
+    QLineEdit* resultado_;
+    QPushButton* verTraza_;
 };
 
 }  // namespace zefra::gui

@@ -24,26 +24,9 @@ FrmCalInver::FrmCalInver(Contexto& contexto)
     : Ventana(contexto.principal, QStringLiteral("frmcalinver"),
               QStringLiteral("INVERSO DE UN ELEMENTO DE Zn")),
       contexto_(contexto) {
-    txmodn2_ = campo(this, "txmodn2");
-    txelemzn_ = campo(this, "txelemzn");
-    txinver_ = campo(this, "txinver", true);
-    txmcd_ = campo(this, "txmcd", true);
-    txInverSinConvertir_ = campo(this, "txInverSinConvertir", true);
-    txKentero_ = campo(this, "txKentero", true);
-    for (QLineEdit* oculto : {txmcd_, txInverSinConvertir_, txKentero_})
-        oculto->hide();
-    auto& observadores = contexto.estado.observadores;
-    observadores.mcdInverso = [this](double g) {
-        mcd_ = g;
-        txmcd_->setText(aQt(textoDecimal(g)));
-    };
-    observadores.inversoSinConvertir = [this](double x) {
-        sinConvertir_ = x;
-        txInverSinConvertir_->setText(aQt(textoDecimal(x)));
-    };
-    observadores.coeficienteInverso = [this](double y) {
-        txKentero_->setText(aQt(textoDecimal(y)));
-    };
+    modulo_ = campo(this, "txmodn2");
+    elemento_ = campo(this, "txelemzn");
+    inverso_ = campo(this, "txinver", true);
 
     auto* aceptar = boton(this, "btcalcuinver", QStringLiteral("&ACEPTAR"));
     aceptar->setDefault(true);
@@ -53,10 +36,10 @@ FrmCalInver::FrmCalInver(Contexto& contexto)
             [&contexto] { contexto.abre<FrExplicaInver>(); });
 
     auto* rejilla = new QGridLayout;
-    fila(rejilla, 0, QStringLiteral("&Módulo   n:"), txmodn2_);
-    fila(rejilla, 1, QStringLiteral("&Elemento de Zn"), txelemzn_)->setObjectName("Label1");
+    fila(rejilla, 0, QStringLiteral("&Módulo   n:"), modulo_);
+    fila(rejilla, 1, QStringLiteral("&Elemento de Zn"), elemento_)->setObjectName("Label1");
     rejilla->setRowMinimumHeight(2, 10);
-    fila(rejilla, 3, QStringLiteral("El  inverso  es :"), txinver_)->setObjectName("Label2");
+    fila(rejilla, 3, QStringLiteral("El  inverso  es :"), inverso_)->setObjectName("Label2");
 
     auto* botones = filaDeBotones(this, {aceptar, razonamiento});
     auto* columna = new QVBoxLayout(this);
@@ -69,41 +52,28 @@ void FrmCalInver::calcula() {
     auto& razonamiento = contexto_.ventana<FrExplicaInver>();
     razonamiento.fijaRazonamiento({});
     atrapaErrores(this, "btcalcuinver", [&] {
-        const auto n = leeModulo(this, txmodn2_,
+        const auto n = leeModulo(this, modulo_,
                                  {"El módulo ha de ser un valor numérico.",
                                   "El módulo ha de ser un valor positivo (>0).",
                                   "El número está limitado al valor 2.147.483.647"});
         if (!n) return;
         const auto a =
-            leeElemento(this, txelemzn_,
+            leeElemento(this, elemento_,
                         {"El número de clase ha de ser numérico",
                          "El valor númerico está limitado entre -2.147.483.647 y 2.147.483.647"});
-        if (!a || !longitudAdmitida(this, txmodn2_)) return;
+        if (!a || !longitudAdmitida(this, modulo_)) return;
         auto& estado = contexto_.estado;
         estado.tiempo.marcaInicio();
-        txinver_->clear();
+        inverso_->clear();
 
-        DatosInverso datos;
-        datos.n = *n;
-        datos.a = *a;
-        double elemento = *a;
-        if (*a < 0) {
-            const DivisionZn division = divisionEnZn(*n, *a);
-            datos.cociente = division.cociente;
-            datos.resto = division.resto;
-            datos.representante = representante(estado, *n, *a);
-            elemento = division.representante;
-        }
-        const auto inverso = inversoZn(estado, *n, elemento);
-        if (!inverso) {
-            return mensajeTiempoAgotado(this, *a >= 0);
-        }
-        datos.mcd = mcd_;
-        datos.inverso = *inverso;
-        datos.x = sinConvertir_;
+        // A negative element stands for its representative.
+        const double elemento = *a < 0 ? representante(*n, *a).representante : *a;
+        const auto r = inversoZn(estado.tiempo, estado.trazaEuclides, *n, elemento);
+        if (!r) return mensajeTiempoAgotado(this, *a >= 0);
         // The verdict rests on the gcd: in Z1 the inverse of [0] is [0] itself.
-        txinver_->setText(mcd_ == 1 ? aQt(textoDecimal(*inverso)) : QStringLiteral("No existe."));
-        razonamiento.fijaRazonamiento(aQt(razonamientoInverso(datos)));
+        inverso_->setText(r->mcd == 1 ? aQt(textoDecimal(r->inverso))
+                                      : QStringLiteral("No existe."));
+        razonamiento.fijaRazonamiento(aQt(razonamientoInverso(*n, *a, *r)));
     });
 }
 

@@ -19,15 +19,9 @@ class FrmCalInver final : public Ventana {
 
   private:
     Contexto& contexto_;
-    QLineEdit* txmodn2_;
-    QLineEdit* txelemzn_;
-    QLineEdit* txinver_;
-    // Values reported by the routines, from which the reasoning is built.
-    QLineEdit* txmcd_;
-    QLineEdit* txInverSinConvertir_;
-    QLineEdit* txKentero_;
-    double mcd_ = 0;
-    double sinConvertir_ = 0;
+    QLineEdit* modulo_;
+    QLineEdit* elemento_;
+    QLineEdit* inverso_;
 };
 
 }  // namespace zefra::gui

@@ -12,6 +12,7 @@
 #include "core/arithmetic/numeros.hpp"
 #include "core/modular/euler.hpp"
 #include "core/primes/factorizacion.hpp"
+#include "gui/modular/avisos_ventanas.hpp"
 #include "gui/ui/controles.hpp"
 #include "gui/ui/mensajes.hpp"
 #include "gui/ui/textos.hpp"
@@ -23,49 +24,50 @@ FrExplicaEuler::FrExplicaEuler(Contexto& contexto)
     : Ventana(contexto.principal, QStringLiteral("frExplicaEuler"),
               QStringLiteral("Razonamiento de la solución: Función de Euler")),
       contexto_(contexto) {
-    txPrimosEuler_ = texto(this, "txPrimosEuler");
-    txDescomEuler_ = campo(this, "txDescomEuler", true);
-    txFormulaEuler_ = campo(this, "txFormulaEuler", true);
-    lbExplicaEuler_ = etiqueta(this, "lbExplicaEuler", {});
-    lbn_ = etiqueta(this, "lbn", {});
-    lbFEulern_ = etiqueta(this, "lbFEulern", {});
-    contexto.estado.observadores.primosEuler = [this](std::string_view lista, bool terminada) {
-        txPrimosEuler_->setPlainText(aQt(lista));
-        txPrimosEuler_->setReadOnly(terminada);
-    };
+    primos_ = texto(this, "txPrimosEuler");
+    descomposicion_ = campo(this, "txDescomEuler", true);
+    formula_ = campo(this, "txFormulaEuler", true);
+    explicacion_ = etiqueta(this, "lbExplicaEuler", {});
+    igualN_ = etiqueta(this, "lbn", {});
+    igualPhi_ = etiqueta(this, "lbFEulern", {});
+    connect(&contexto.avisos, &Avisos::primosEuler, this,
+            [this](const QString& lista, bool terminada) {
+                primos_->setPlainText(lista);
+                primos_->setReadOnly(terminada);
+            });
 
     auto* formulas = new QGridLayout;
-    formulas->addWidget(lbn_, 0, 0, Qt::AlignRight);
-    formulas->addWidget(txDescomEuler_, 0, 1);
-    formulas->addWidget(lbFEulern_, 1, 0, Qt::AlignRight);
-    formulas->addWidget(txFormulaEuler_, 1, 1);
+    formulas->addWidget(igualN_, 0, 0, Qt::AlignRight);
+    formulas->addWidget(descomposicion_, 0, 1);
+    formulas->addWidget(igualPhi_, 1, 0, Qt::AlignRight);
+    formulas->addWidget(formula_, 1, 1);
     auto* botones = filaDeBotones(this, {});
     auto* columna = new QVBoxLayout(this);
     columna->addLayout(formulas);
-    columna->addWidget(lbExplicaEuler_);
+    columna->addWidget(explicacion_);
     columna->addWidget(etiqueta(this, "Label4", QStringLiteral("Estos son:")));
-    columna->addWidget(txPrimosEuler_, 1);
+    columna->addWidget(primos_, 1);
     columna->addLayout(botones);
     resize(560, 360);
 }
 
 void FrExplicaEuler::explica(const QString& modulo, double n, double phi) {
     const auto formula = formulaEuler(contexto_.estado.factores, aCore(modulo));
-    txDescomEuler_->setText(aQt(formula.descomposicion));
-    txFormulaEuler_->setText(aQt(formula.formula));
+    descomposicion_->setText(aQt(formula.descomposicion));
+    formula_->setText(aQt(formula.formula));
     const QString textoN = aQt(textoDecimal(n));
-    lbExplicaEuler_->setText(aQt(explicacionEuler(phi, n)));
-    lbn_->setText(textoN + QStringLiteral(" ="));
-    lbFEulern_->setText(QStringLiteral("F.E.( ") + textoN + QStringLiteral(" ) ="));
+    explicacion_->setText(aQt(explicacionEuler(phi, n)));
+    igualN_->setText(textoN + QStringLiteral(" ="));
+    igualPhi_->setText(QStringLiteral("F.E.( ") + textoN + QStringLiteral(" ) ="));
 }
 
 FrmFunEuler::FrmFunEuler(Contexto& contexto)
     : Ventana(contexto.principal, QStringLiteral("frmfuneuler"),
               QStringLiteral("FUNCIÓN DE EULER")),
       contexto_(contexto) {
-    contexto.ventana<FrExplicaEuler>();  // its fields receive the routines' results
-    txmodn3_ = campo(this, "txmodn3");
-    txsoleuler_ = campo(this, "txsoleuler", true);
+    contexto.ventana<FrExplicaEuler>();  // its list follows every computation of φ
+    modulo_ = campo(this, "txmodn3");
+    phi_ = campo(this, "txsoleuler", true);
     auto* aceptar = boton(this, "btcalcueuler", QStringLiteral("&ACEPTAR"));
     aceptar->setDefault(true);
     auto* razonamiento = boton(this, "btexplicainver", QStringLiteral("&Razonamiento"));
@@ -74,9 +76,9 @@ FrmFunEuler::FrmFunEuler(Contexto& contexto)
             [&contexto] { contexto.abre<FrExplicaEuler>(); });
 
     auto* rejilla = new QGridLayout;
-    fila(rejilla, 0, QStringLiteral("&Módulo   n:"), txmodn3_);
+    fila(rejilla, 0, QStringLiteral("&Módulo   n:"), modulo_);
     rejilla->setRowMinimumHeight(1, 10);
-    fila(rejilla, 2, QStringLiteral("F.E. (n):"), txsoleuler_)->setObjectName("Label1");
+    fila(rejilla, 2, QStringLiteral("F.E. (n):"), phi_)->setObjectName("Label1");
     auto* botones = filaDeBotones(this, {aceptar, razonamiento});
     auto* columna = new QVBoxLayout(this);
     columna->addLayout(rejilla);
@@ -86,9 +88,9 @@ FrmFunEuler::FrmFunEuler(Contexto& contexto)
 
 void FrmFunEuler::calcula() {
     atrapaErrores(this, "btcalcueuler", [this] {
-        const auto n = leeNumero(textoDe(txmodn3_));
+        const auto n = leeNumero(textoDe(modulo_));
         if (!n || *n <= 0) return mensaje(this, "El módulo ha de ser un número >0");
-        if (!longitudAdmitida(this, txmodn3_)) return;
+        if (!longitudAdmitida(this, modulo_)) return;
         // φ of a fraction means nothing, and the factor table holds 32-bit numbers.
         if (*n != std::floor(*n)) return mensaje(this, "El módulo ha de ser un número entero.");
         if (*n > kMayorEntero32) {
@@ -96,12 +98,16 @@ void FrmFunEuler::calcula() {
         }
         auto& estado = contexto_.estado;
         estado.tiempo.marcaInicio();
-        txsoleuler_->clear();
-        const auto phi = funcionEulerLista(estado, *n);
+        phi_->clear();
+        AvisosVentanas avisos(contexto_.avisos);
+        const auto phi = funcionEulerLista(estado.tiempo, estado.memoriaModulo, *n, &avisos);
         if (!phi) return mensajeTiempoAgotado(this);
-        factorizaPrimos(estado, *n);
-        txsoleuler_->setText(aQt(textoDecimal(*phi)));
-        contexto_.ventana<FrExplicaEuler>().explica(txmodn3_->text(), *n, *phi);
+        // The factors explain φ; the factorization window shows them too.
+        if (const auto lineas = factorizaPrimos(estado.tiempo, estado.factores, *n)) {
+            emit contexto_.avisos.factorizacion(aQt(*lineas));
+        }
+        phi_->setText(aQt(textoDecimal(*phi)));
+        contexto_.ventana<FrExplicaEuler>().explica(modulo_->text(), *n, *phi);
     });
 }
 

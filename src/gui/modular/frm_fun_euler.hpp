@@ -21,12 +21,12 @@ class FrExplicaEuler final : public Ventana {
 
   private:
     Contexto& contexto_;
-    QPlainTextEdit* txPrimosEuler_;
-    QLineEdit* txDescomEuler_;
-    QLineEdit* txFormulaEuler_;
-    QLabel* lbExplicaEuler_;
-    QLabel* lbn_;
-    QLabel* lbFEulern_;
+    QPlainTextEdit* primos_;
+    QLineEdit* descomposicion_;
+    QLineEdit* formula_;
+    QLabel* explicacion_;
+    QLabel* igualN_;
+    QLabel* igualPhi_;
 };
 
 class FrmFunEuler final : public Ventana {
@@ -40,8 +40,8 @@ class FrmFunEuler final : public Ventana {
 
   private:
     Contexto& contexto_;
-    QLineEdit* txmodn3_;
-    QLineEdit* txsoleuler_;
+    QLineEdit* modulo_;
+    QLineEdit* phi_;
 };
 
 }  // namespace zefra::gui

@@ -22,19 +22,9 @@ FrmRepresZn::FrmRepresZn(Contexto& contexto)
     : Ventana(contexto.principal, QStringLiteral("frmrepresZn"),
               QStringLiteral("Representante de clase")),
       contexto_(contexto) {
-    txmodn_ = campo(this, "txmodn");
-    txclase_ = campo(this, "txclase");
-    txsolrepres_ = campo(this, "txsolrepres", true);
-    txRestoRepres_ = campo(this, "txRestoRepres", true);
-    txcociente_ = campo(this, "txcociente", true);
-    txRestoRepres_->hide();
-    txcociente_->hide();
-    contexto.estado.observadores.representante = [this](double resto, double cociente) {
-        resto_ = resto;
-        cociente_ = cociente;
-        txRestoRepres_->setText(aQt(textoDecimal(resto)));
-        txcociente_->setText(aQt(textoDecimal(cociente)));
-    };
+    modulo_ = campo(this, "txmodn");
+    clase_ = campo(this, "txclase");
+    representante_ = campo(this, "txsolrepres", true);
 
     auto* calcular = boton(this, "btcalcurepres", QStringLiteral("&calcular"));
     calcular->setDefault(true);
@@ -45,15 +35,15 @@ FrmRepresZn::FrmRepresZn(Contexto& contexto)
 
     auto* rejilla = new QGridLayout;
     auto* modulo = etiqueta(this, "Label1", QStringLiteral("&módulo   n:"));
-    modulo->setBuddy(txmodn_);
+    modulo->setBuddy(modulo_);
     rejilla->addWidget(modulo, 0, 0, Qt::AlignRight);
-    rejilla->addWidget(txmodn_, 0, 1);
+    rejilla->addWidget(modulo_, 0, 1);
     auto* clase = etiqueta(this, "Label2", QStringLiteral("El representante &de ["));
-    clase->setBuddy(txclase_);
+    clase->setBuddy(clase_);
     rejilla->addWidget(clase, 1, 0, Qt::AlignRight);
-    rejilla->addWidget(txclase_, 1, 1);
+    rejilla->addWidget(clase_, 1, 1);
     rejilla->addWidget(etiqueta(this, "Label3", QStringLiteral("]   es:")), 1, 2);
-    rejilla->addWidget(txsolrepres_, 1, 3);
+    rejilla->addWidget(representante_, 1, 3);
 
     auto* botones = filaDeBotones(this, {calcular, razonamiento});
     auto* columna = new QVBoxLayout(this);
@@ -65,20 +55,20 @@ FrmRepresZn::FrmRepresZn(Contexto& contexto)
 void FrmRepresZn::calcula() {
     atrapaErrores(this, "btcalcurepres", [this] {
         const auto n =
-            leeModulo(this, txmodn_,
+            leeModulo(this, modulo_,
                       {"El módulo ha de ser un número >0", "El módulo ha de ser un número >0",
                        "El valor numérico ha de ser inferior a 2.147.483.647"});
         if (!n) return;
         const auto a = leeElemento(
-            this, txclase_,
+            this, clase_,
             {"El número de clase ha de ser numérico",
              "El valor numérico ha de estar comprendido entre  -2.147.483.647 y 2.147.483.647"});
-        if (!a || !longitudAdmitida(this, txmodn_)) return;
-        txsolrepres_->clear();
-        const double r = representante(contexto_.estado, *n, *a);
-        txsolrepres_->setText(aQt(textoDecimal(r)));
+        if (!a || !longitudAdmitida(this, modulo_)) return;
+        representante_->clear();
+        const DivisionZn d = representante(*n, *a);
+        representante_->setText(aQt(textoDecimal(d.representante)));
         contexto_.ventana<FrExplicaRepres>().fijaRazonamiento(
-            aQt(razonamientoRepresentante(*a, *n, cociente_, resto_, r)));
+            aQt(razonamientoRepresentante(*a, *n, d.cociente, d.resto, d.representante)));
     });
 }
 

@@ -19,14 +19,9 @@ class FrmRepresZn final : public Ventana {
 
   private:
     Contexto& contexto_;
-    QLineEdit* txmodn_;
-    QLineEdit* txclase_;
-    QLineEdit* txsolrepres_;
-    // The division reported by the last representative computed, wherever it was asked for.
-    QLineEdit* txRestoRepres_;
-    QLineEdit* txcociente_;
-    double resto_ = 0;
-    double cociente_ = 0;
+    QLineEdit* modulo_;
+    QLineEdit* clase_;
+    QLineEdit* representante_;
 };
 
 }  // namespace zefra::gui

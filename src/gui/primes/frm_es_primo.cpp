@@ -20,22 +20,22 @@ FrmEsPrimo::FrmEsPrimo(Contexto& contexto)
     : Ventana(contexto.principal, QStringLiteral("frmesprimo"),
               QStringLiteral("¿Es número primo?")),
       contexto_(contexto) {
-    txtesprimo_ = new QLineEdit(this);
-    txtesprimo_->setObjectName(QStringLiteral("txtesprimo"));
+    numero_ = new QLineEdit(this);
+    numero_->setObjectName(QStringLiteral("txtesprimo"));
     auto* etiqueta =
         new QLabel(QStringLiteral("&Escribe el número del que deseas saber si es primo:"), this);
     etiqueta->setObjectName(QStringLiteral("Label1"));
-    etiqueta->setBuddy(txtesprimo_);
+    etiqueta->setBuddy(numero_);
 
-    lbsolesprimo_ = new QLabel(this);
-    lbsolesprimo_->setObjectName(QStringLiteral("lbsolesprimo"));
-    lbsolesprimo_->setAlignment(Qt::AlignCenter);
-    lbsolesprimo_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    QFont grande = lbsolesprimo_->font();
+    veredicto_ = new QLabel(this);
+    veredicto_->setObjectName(QStringLiteral("lbsolesprimo"));
+    veredicto_->setAlignment(Qt::AlignCenter);
+    veredicto_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    QFont grande = veredicto_->font();
     grande.setPointSizeF(grande.pointSizeF() * 1.5);
     grande.setBold(true);
-    lbsolesprimo_->setFont(grande);
-    lbsolesprimo_->setMinimumHeight(lbsolesprimo_->fontMetrics().height() * 2);
+    veredicto_->setFont(grande);
+    veredicto_->setMinimumHeight(veredicto_->fontMetrics().height() * 2);
 
     auto* acepto = new QPushButton(QStringLiteral("&ACEPTAR"), this);
     acepto->setObjectName(QStringLiteral("btesprimo"));
@@ -45,27 +45,21 @@ FrmEsPrimo::FrmEsPrimo(Contexto& contexto)
     auto* botones = filaDeBotones(this, {acepto});
     auto* columna = new QVBoxLayout(this);
     columna->addWidget(etiqueta);
-    columna->addWidget(txtesprimo_);
-    columna->addWidget(lbsolesprimo_);
+    columna->addWidget(numero_);
+    columna->addWidget(veredicto_);
     columna->addStretch();
     columna->addLayout(botones);
 
-    contexto_.estado.observadores.veredictoEsPrimo = [this](std::string_view veredicto) {
-        lbsolesprimo_->setText(aQt(veredicto));
-    };
-}
-
-FrmEsPrimo::~FrmEsPrimo() {
-    contexto_.estado.observadores.veredictoEsPrimo = nullptr;
+    connect(&contexto_.avisos, &Avisos::veredictoEsPrimo, veredicto_, &QLabel::setText);
 }
 
 void FrmEsPrimo::vaciaVeredicto() {
-    lbsolesprimo_->clear();
+    veredicto_->clear();
 }
 
 void FrmEsPrimo::compruebaPrimo() {
     atrapaErrores(this, "btesprimo", [this] {
-        const std::string texto = textoDe(txtesprimo_);
+        const std::string texto = textoDe(numero_);
         if (!esNumerico(texto)) return mensaje(this, "Ha de ser un valor numérico");
         // Above 2^53 a double cannot hold every whole number: the verdict would be about
         // another number than the one typed.
@@ -74,10 +68,12 @@ void FrmEsPrimo::compruebaPrimo() {
                            "No puede exceder el valor: 9007199254740992 porque el resultado no "
                            "sería fiable, gracias.");
         }
-        lbsolesprimo_->clear();
-        auto& estado = contexto_.estado;
-        estado.tiempo.marcaInicio();
-        if (!esPrimo(estado, texto)) mensajeTiempoAgotado(this);
+        veredicto_->clear();
+        Tiempo& tiempo = contexto_.estado.tiempo;
+        tiempo.marcaInicio();
+        const auto primo = esPrimo(tiempo, texto);
+        if (!primo) return mensajeTiempoAgotado(this);
+        emit contexto_.avisos.veredictoEsPrimo(aQt(textoVeredicto(*primo)));
     });
 }
 

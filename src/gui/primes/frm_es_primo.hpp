@@ -1,5 +1,5 @@
-// The primality window: a number, and the verdict that the test writes into it, also when
-// another routine runs the test.
+// The primality window: a number, and the verdict of the test, also of a test another window's
+// computation runs.
 #pragma once
 
 #include "gui/ui/contexto.hpp"
@@ -15,7 +15,6 @@ class FrmEsPrimo final : public Ventana {
 
   public:
     explicit FrmEsPrimo(Contexto& contexto);
-    ~FrmEsPrimo() override;
 
     // Empties the verdict, as the menu entry does before showing the window.
     void vaciaVeredicto();
@@ -25,8 +24,8 @@ class FrmEsPrimo final : public Ventana {
 
   private:
     Contexto& contexto_;
-    QLineEdit* txtesprimo_;
-    QLabel* lbsolesprimo_;
+    QLineEdit* numero_;
+    QLabel* veredicto_;
 };
 
 }  // namespace zefra::gui

@@ -40,21 +40,21 @@ FrmFactoriza::FrmFactoriza(Contexto& contexto)
     : Ventana(contexto.principal, QStringLiteral("frmfactoriza"),
               QStringLiteral("Factorización de un número")),
       contexto_(contexto) {
-    txnumf_ = new QLineEdit(this);
-    txnumf_->setObjectName(QStringLiteral("txnumf"));
+    numero_ = new QLineEdit(this);
+    numero_->setObjectName(QStringLiteral("txnumf"));
     auto* etiqueta = new QLabel(QStringLiteral("&número entero:"), this);
     etiqueta->setObjectName(QStringLiteral("Label1"));
-    etiqueta->setBuddy(txnumf_);
+    etiqueta->setBuddy(numero_);
     auto* btfactoriza = new QPushButton(QStringLiteral("&Factoriza"), this);
     btfactoriza->setObjectName(QStringLiteral("btfactoriza"));
     btfactoriza->setDefault(true);
     connect(btfactoriza, &QPushButton::clicked, this, &FrmFactoriza::factoriza);
 
-    txfactorizacion_ = new QPlainTextEdit(this);
-    txfactorizacion_->setObjectName(QStringLiteral("txfactorizacion"));
-    txfactorizacion_->setReadOnly(true);
-    txfactorizacion_->setLineWrapMode(QPlainTextEdit::NoWrap);
-    txfactorizacion_->setFont(fuenteAlineada(txfactorizacion_->font()));
+    factores_ = new QPlainTextEdit(this);
+    factores_->setObjectName(QStringLiteral("txfactorizacion"));
+    factores_->setReadOnly(true);
+    factores_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    factores_->setFont(fuenteAlineada(factores_->font()));
 
     auto* factores = new QLabel(QStringLiteral("FACTORES :"), this);
     factores->setObjectName(QStringLiteral("Label2"));
@@ -63,16 +63,15 @@ FrmFactoriza::FrmFactoriza(Contexto& contexto)
     auto* lbexpf = new QLabel(QStringLiteral("Exponente"), this);
     lbexpf->setObjectName(QStringLiteral("lbexpf"));
     // The headings stand over their columns: "Exponente" where the exponents start.
-    const QFontMetricsF medidas(txfactorizacion_->font());
-    const double margen =
-        txfactorizacion_->frameWidth() + txfactorizacion_->document()->documentMargin();
+    const QFontMetricsF medidas(factores_->font());
+    const double margen = factores_->frameWidth() + factores_->document()->documentMargin();
     lbprimof->setIndent(static_cast<int>(margen));
     lbprimof->setFixedWidth(static_cast<int>(
         std::ceil(margen + kDigitosColumnaPrimo * medidas.horizontalAdvance(QLatin1Char('0')))));
 
     auto* entrada = new QHBoxLayout;
     entrada->addWidget(etiqueta);
-    entrada->addWidget(txnumf_, 1);
+    entrada->addWidget(numero_, 1);
     entrada->addWidget(btfactoriza);
     auto* cabeceras = new QHBoxLayout;
     cabeceras->setSpacing(0);
@@ -85,32 +84,29 @@ FrmFactoriza::FrmFactoriza(Contexto& contexto)
     columna->addSpacing(8);
     columna->addWidget(factores);
     columna->addLayout(cabeceras);
-    columna->addWidget(txfactorizacion_, 1);
+    columna->addWidget(factores_, 1);
     columna->addLayout(botones);
     resize(std::max(sizeHint().width(), lbprimof->width() + 160), 340);
 
-    contexto_.estado.observadores.factorizacion = [this](std::string_view texto) {
-        txfactorizacion_->setPlainText(aQt(texto));
-    };
-}
-
-FrmFactoriza::~FrmFactoriza() {
-    contexto_.estado.observadores.factorizacion = nullptr;
+    // The factorization Euler's window works out is shown here too.
+    connect(&contexto_.avisos, &Avisos::factorizacion, factores_, &QPlainTextEdit::setPlainText);
 }
 
 void FrmFactoriza::factoriza() {
     atrapaErrores(this, "btfactorizaPrimos", [this] {
-        const auto n = leeNumero(textoDe(txnumf_));
+        const auto n = leeNumero(textoDe(numero_));
         if (!n || *n > kMayorEntero32) {
             return mensaje(this, "Ha de ser un valor numérico inferior a 2.147.483.648");
         }
-        if (!longitudAdmitida(this, txnumf_,
+        if (!longitudAdmitida(this, numero_,
                               "El valor numérico ha de ser inferior a 2.147.483.648")) {
             return;
         }
         auto& estado = contexto_.estado;
         estado.tiempo.marcaInicio();
-        if (!factorizaPrimos(estado, *n)) mensaje(this, "Se ha excedido del tiempo establecido.");
+        const auto lineas = factorizaPrimos(estado.tiempo, estado.factores, *n);
+        if (!lineas) return mensaje(this, "Se ha excedido del tiempo establecido.");
+        emit contexto_.avisos.factorizacion(aQt(*lineas));
     });
 }
 

@@ -14,15 +14,14 @@ class FrmFactoriza final : public Ventana {
 
   public:
     explicit FrmFactoriza(Contexto& contexto);
-    ~FrmFactoriza() override;
 
   private slots:
     void factoriza();
 
   private:
     Contexto& contexto_;
-    QLineEdit* txnumf_;
-    QPlainTextEdit* txfactorizacion_;
+    QLineEdit* numero_;
+    QPlainTextEdit* factores_;
 };
 
 }  // namespace zefra::gui

@@ -165,9 +165,15 @@ class Aritmetica : public pruebas::PruebaNucleo {
     ConTiempo<double> euclides(double a, double b) {
         return Euclides(tiempo, a, b, estado.trazaEuclides);
     }
+    ConTiempo<ResultadoDiofantica> diofantica(double a, double b, double c) {
+        return Diofantica(tiempo, estado.trazaEuclides, estado.trazaDiofantica, a, b, c);
+    }
+    ConTiempo<CoeficientesBezout> inverso(double a, double b, double c) {
+        return diofanticaInverso(tiempo, estado.trazaEuclides, a, b, c);
+    }
     // The solution of an equation that has one (anything else throws, failing the test).
     SolucionDiofantica resuelve(double a, double b, double c) {
-        return std::get<SolucionDiofantica>(Diofantica(estado, a, b, c).value());
+        return std::get<SolucionDiofantica>(diofantica(a, b, c).value());
     }
 };
 
@@ -243,7 +249,7 @@ TEST_F(Aritmetica, DiofanticaEnLasCuatroCombinacionesDeSignosConCeYCoeficientesC
     for (int a = -40; a <= 40; a += 7) {
         for (int b = -33; b <= 33; b += 5) {
             for (const int c : {1, -6, 84}) {
-                const auto r = Diofantica(estado, a, b, c).value();
+                const auto r = diofantica(a, b, c).value();
                 const auto* s = std::get_if<SolucionDiofantica>(&r);
                 ASSERT_EQ(s != nullptr, c % std::gcd(a, b) == 0) << a << ' ' << b << ' ' << c;
                 if (!s) continue;
@@ -252,8 +258,8 @@ TEST_F(Aritmetica, DiofanticaEnLasCuatroCombinacionesDeSignosConCeYCoeficientesC
             }
         }
     }
-    EXPECT_EQ(std::get<SinSolucion>(*Diofantica(estado, 12, 8, 3)), SinSolucion::MCDNoDivide);
-    EXPECT_EQ(std::get<SinSolucion>(*Diofantica(estado, 0, 0, 5)), SinSolucion::CoeficientesNulos);
+    EXPECT_EQ(std::get<SinSolucion>(*diofantica(12, 8, 3)), SinSolucion::MCDNoDivide);
+    EXPECT_EQ(std::get<SinSolucion>(*diofantica(0, 0, 5)), SinSolucion::CoeficientesNulos);
 }
 
 TEST_F(Aritmetica, TrazaDeLasConvergentesYColumnasDeUnaEjecucionMasLarga) {
@@ -269,36 +275,38 @@ TEST_F(Aritmetica, TrazaDeLasConvergentesYColumnasDeUnaEjecucionMasLarga) {
     EXPECT_EQ(columna(3), "1,3,3,1");
 }
 
-TEST_F(Aritmetica, ErroresTiempoAgotadoYElSolucionadorDelInverso) {
+TEST_F(Aritmetica, DiofanticaAtrapaSusErrores) {
     for (const auto& [a, b, c, tipo] :
          {std::tuple{2147483648.0, 3.0, 1.0, TipoError::Desbordamiento},
           {4.0, 6.0, 9999999998.0, TipoError::Desbordamiento},
           {0.0, 0.0, 0.0, TipoError::DivisionPorCero}}) {
         std::string trampa;
-        EXPECT_EQ(errorDe([&] { Diofantica(estado, a, b, c); }, &trampa), tipo) << a << ' ' << c;
+        EXPECT_EQ(errorDe([&] { diofantica(a, b, c); }, &trampa), tipo) << a << ' ' << c;
         EXPECT_EQ(trampa, "Diofántica");
     }
+}
 
-    double mcdVisto = -1, otro = 0;
-    estado.observadores.mcdInverso = [&](double g) { mcdVisto = g; };
-    estado.observadores.coeficienteInverso = [&](double y) { otro = y; };
+TEST_F(Aritmetica, ElSolucionadorDelInversoDevuelveMcdYCoeficientes) {
     const std::pair<double, double> inversibles[] = {
         {5, 28}, {28, 5}, {1, 1}, {2147483646, 2147483647}, {-3, 10}, {17, 3120}};
     for (const auto& [a, n] : inversibles) {
-        const auto r = diofanticaInverso(estado, a, n, 1);
+        const auto r = inverso(a, n, 1);
         ASSERT_TRUE(r);
-        EXPECT_EQ(mcdVisto, 1);
-        EXPECT_EQ(a * std::get<double>(*r) + n * otro, 1) << a << ' ' << n;
+        EXPECT_EQ(r->mcd, 1);
+        EXPECT_FALSE(r->sinSolucion);
+        EXPECT_EQ(a * r->x + n * r->y, 1) << a << ' ' << n;
     }
-    EXPECT_EQ(std::get<double>(*diofanticaInverso(estado, 5, 28, 1)), -11);  // 5·(−11) = 1 − 2·28
-    EXPECT_EQ(std::get<SinSolucion>(*diofanticaInverso(estado, 13, 26, 1)),
-              SinSolucion::MCDNoDivide);
-    EXPECT_EQ(mcdVisto, 13);
+    EXPECT_EQ(inverso(5, 28, 1)->x, -11);  // 5·(−11) = 1 − 2·28
+    const auto sinInverso = inverso(13, 26, 1);
+    EXPECT_EQ(sinInverso->sinSolucion, SinSolucion::MCDNoDivide);
+    EXPECT_EQ(sinInverso->mcd, 13);
+}
 
+TEST_F(Aritmetica, DiofanticaPasaElTiempoAgotadoDeEuclides) {
     presupuesto("1", 0.4);  // the timeout in Euclid is passed up unchanged
-    EXPECT_FALSE(Diofantica(estado, 317811, 196418, 1));
-    EXPECT_FALSE(Diofantica(estado, 317811, 196418, 0));
-    EXPECT_FALSE(diofanticaInverso(estado, 317811, 196418, 1));
+    EXPECT_FALSE(diofantica(317811, 196418, 1));
+    EXPECT_FALSE(diofantica(317811, 196418, 0));
+    EXPECT_FALSE(inverso(317811, 196418, 1));
 }
 
 // 12·X + 8·Y = 20: x = 5 + 2k, y = −5 − 3k.

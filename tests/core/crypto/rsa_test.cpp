@@ -15,6 +15,24 @@ namespace {
 
 using RSAPrueba = pruebas::PruebaNucleo;
 
+// What the key search and the block powers announce to the windows that follow them.
+struct Anotados final : AvisosZn {
+    void veredictoEsPrimo(std::string_view v) override { veredictos += std::string(v) + '|'; }
+    void primosEuler(std::string_view, bool) override {}
+    void trazaPotencia() override { ++trazas; }
+    std::string veredictos;
+    int trazas = 0;
+};
+
+TEST_F(RSAPrueba, LaBusquedaYLasPotenciasAnuncianVeredictosYTrazas) {
+    Anotados avisos;
+    EXPECT_EQ(*primoSiguiente(estado, 9, &avisos), 11);
+    EXPECT_EQ(avisos.veredictos, "NO ES PRIMO.|NO ES PRIMO.|¡ES PRIMO!.|");  // 9, 10, 11
+    EXPECT_EQ(potenciaPorBloques(estado, "006115", 3, 143, 103, 2, &avisos).digitos, "0715");
+    EXPECT_EQ(avisos.trazas, 2);
+    EXPECT_TRUE(avisos.veredictos.ends_with("|NO ES PRIMO.|"));
+}
+
 TEST_F(RSAPrueba, ClavesDeLosEjemplosYAnchos) {
     for (const auto& [p, primo] :
          {std::pair{10., 11.}, {13., 13.}, {0., 2.}, {-7., 2.}, {1., 2.}, {46320., 46327.}})
@@ -67,9 +85,9 @@ TEST_F(RSAPrueba, RondasCompletasSobreCadaAlfabetoPredefinido) {
     for (const auto& [p, q, t0] :
          {std::tuple{11., 13., 7.}, {521., 523., 65537.}, {46327., 46337., 65537.}}) {
         const double n = p * q;
-        const double phi = *funcionEuler(estado, n);
+        const double phi = *funcionEuler(estado.tiempo, estado.memoriaModulo, n);
         const double t = *exponenteCoprimo(estado, t0, phi);
-        const double s = *inversoZn(estado, phi, t);
+        const double s = inversoZn(estado.tiempo, estado.trazaEuclides, phi, t)->inverso;
         const int k = anchoBloqueRSA(n);
         for (const Alfabeto* a : {&alfabetoMinusculas(), &alfabetoMayusculas(), &alfabetoLetras(),
                                   &alfabetoLetrasNumeros(), &alfabetoASCII()}) {

@@ -15,43 +15,49 @@
 #include "core/modular/razonamientos.hpp"
 #include "core/modular/representante.hpp"
 #include "core/modular/traza_potencia.hpp"
+#include "core/primes/es_primo.hpp"
 #include "core/shell/prueba_nucleo.hpp"
 
 namespace zefra {
 namespace {
 
-class Zn : public pruebas::PruebaNucleo {
-  protected:
-    Zn() {
-        auto& o = estado.observadores;
-        o.representante = [this](double r, double q) { resto = r, cociente = q; };
-        o.mcdInverso = [this](double g) { mcd = g; };
-        o.inversoSinConvertir = [this](double x) { sinConvertir = x; };
-        o.primosEuler = [this](std::string_view texto, bool terminada) {
-            lista = texto;
-            listaTerminada = terminada;
-        };
+// What the computations announce, as the windows would show it.
+class Anotados final : public AvisosZn {
+  public:
+    void veredictoEsPrimo(std::string_view v) override { veredictos.emplace_back(v); }
+    void primosEuler(std::string_view texto, bool terminada) override {
+        lista = texto;
+        listaTerminada = terminada;
     }
+    void trazaPotencia() override { ++trazas; }
 
-    // What the inverse window builds its reasoning from.
-    DatosInverso datos(double n, double a) {
-        DatosInverso d;
-        d.n = n;
-        d.a = a;
-        if (a < 0) {
-            const DivisionZn division = divisionEnZn(n, a);
-            d.representante = division.representante;
-            d.resto = division.resto;
-            d.cociente = division.cociente;
-        }
-        d.inverso = *inversoZn(estado, n, d.representante.value_or(a));
-        d.mcd = mcd;
-        d.x = sinConvertir;
-        return d;
-    }
-    double resto = 99, cociente = 99, mcd = 0, sinConvertir = 0;
+    std::vector<std::string> veredictos;
     std::string lista = "-";
     bool listaTerminada = false;
+    int trazas = 0;
+};
+
+class Zn : public pruebas::PruebaNucleo {
+  protected:
+    // The inverse of the class of a, as the window asks for it: a negative a by its
+    // representative.
+    ConTiempo<InversoZn> inverso(double n, double a) {
+        const double clase = a < 0 ? representante(n, a).representante : a;
+        return inversoZn(tiempo, estado.trazaEuclides, n, clase);
+    }
+    std::string razonamiento(double n, double a) {
+        return razonamientoInverso(n, a, *inverso(n, a));
+    }
+    ConTiempo<double> euler(double n) {
+        return funcionEuler(tiempo, estado.memoriaModulo, n, &avisos);
+    }
+    ConTiempo<double> eulerLista(double n) {
+        return funcionEulerLista(tiempo, estado.memoriaModulo, n, &avisos);
+    }
+    ConTiempo<double> potencia(double a, double b, double n) {
+        return Calcupoten(tiempo, estado.memoriaModulo, estado.trazaPotencia, a, b, n, &avisos);
+    }
+    Anotados avisos;
 };
 
 TEST_F(Zn, RepresentanteEnAmbosSignosConSuDivisionYSuRazonamiento) {
@@ -66,66 +72,72 @@ TEST_F(Zn, RepresentanteEnAmbosSignosConSuDivisionYSuRazonamiento) {
         {4294967296.0, 4294967297.0, 1, 1, 1},  // beyond 32 bits the exact remainder is used
     };
     for (const auto& c : casos) {
-        EXPECT_EQ(representante(estado, c.n, c.a), c.r) << c.n << ' ' << c.a;
-        EXPECT_EQ(resto, c.resto) << c.n << ' ' << c.a;
-        EXPECT_EQ(cociente, c.cociente) << c.n << ' ' << c.a;
+        const DivisionZn d = representante(c.n, c.a);
+        EXPECT_EQ(std::tuple(d.representante, d.resto, d.cociente),
+                  std::tuple(c.r, c.resto, c.cociente))
+            << c.n << ' ' << c.a;
     }
     EXPECT_EQ(razonamientoRepresentante(-33, 10, -3, -3, 7),
               " -33 = -3 * 10 + -3\r\n\r\n  [-3] = [7 - 10] = [ 7 ]");
     EXPECT_EQ(razonamientoRepresentante(-30, 10, -3, 0, 0), " -30 = -3 * 10 + 0");
 }
 
-TEST_F(Zn, InversoComoLaBusquedaExhaustivaSusRazonamientosYElReloj) {
-    ASSERT_FALSE(tiempo.inicial());
-    inversoZn(estado, 26, 7);
-    EXPECT_TRUE(tiempo.inicial());
+TEST_F(Zn, InversoComoLaBusquedaExhaustivaConSusCoeficientes) {
     for (int n = 1; n <= 300; ++n) {
         for (int a = -3 * n; a < n; ++a) {
-            const DatosInverso d = datos(n, a);
+            const InversoZn r = *inverso(n, a);
             const int clase = (a % n + n) % n;
             int esperado = 0;  // also when there is none
             for (int b = 0; b < n && !esperado; ++b)
                 esperado = (clase * b) % n == 1 % n ? b : 0;
-            ASSERT_EQ(d.mcd, std::gcd(clase, n)) << a << " en Z" << n;
-            ASSERT_EQ(d.inverso, d.mcd == 1 ? esperado : 0) << a << " en Z" << n;
-            if (d.mcd != 1) continue;
+            ASSERT_EQ(r.mcd, std::gcd(clase, n)) << a << " en Z" << n;
+            ASSERT_EQ(r.inverso, r.mcd == 1 ? esperado : 0) << a << " en Z" << n;
+            if (r.mcd != 1) continue;
+            ASSERT_EQ(clase * r.x + n * r.y, 1) << a << " en Z" << n;
             if (a >= 0) {
-                ASSERT_EQ(d.x < 0 ? d.x + n : d.x, d.inverso);
+                ASSERT_EQ(r.x < 0 ? r.x + n : r.x, r.inverso);
             } else {
-                ASSERT_EQ(a * d.x, 1 + kDeLaEcuacion(a, d.x, n) * n) << a << " en Z" << n;
+                ASSERT_EQ(a * r.x, 1 + kDeLaEcuacion(a, r.x, n) * n) << a << " en Z" << n;
             }
         }
     }
-    EXPECT_EQ(*inversoZn(estado, 2147483647, 2147483646), 2147483646);  // −1 is its own inverse
-    EXPECT_EQ(*inversoZn(estado, 2147483646, 1073741823), 0);
+    EXPECT_EQ(inverso(2147483647, 2147483646)->inverso, 2147483646);  // −1 is its own inverse
+    EXPECT_EQ(inverso(2147483646, 1073741823)->inverso, 0);
     EXPECT_EQ(kDeLaEcuacion(2147483646, -2147483646, 2147483647), -2147483645);
-    EXPECT_EQ(razonamientoInverso(datos(26, 7)),
+}
+
+TEST_F(Zn, RazonamientosDelInverso) {
+    EXPECT_EQ(razonamiento(26, 7),
               " Existe porque el  m.c.d.(26, 7) = 1\r\n\r\n"
               "  y por lo tanto también podemos escribir la siguiente ecuación: \r\n\r\n"
               "      7 * -11 = 1 + -3 * 26\r\n\r\n"
               "  siendo:        [ -11 ] =  [ 15 - 26 ] =  [ 15 ]");
-    EXPECT_EQ(razonamientoInverso(datos(10, -3)),
+    EXPECT_EQ(razonamiento(10, -3),
               " Existe porque el  m.c.d.(10, -3) = 1\r\n\r\n"
               "      [ -3 ] = [ 0 ] * [ 10 ] + [ -3]\r\n\r\n"
               "      [ -3 ] = [ 7 - 10 ] = [ 7 ]\r\n\r\n"
               "  y por lo tanto también podemos escribir la siguiente ecuación: \r\n\r\n"
               "      -3 * 3 = 1 + -1 * 10");
-    EXPECT_EQ(razonamientoInverso(datos(10, -33)),
+    EXPECT_EQ(razonamiento(10, -33),
               " Existe porque el  m.c.d.(10, -33) = 1\r\n\r\n"
               "      [ -33 ] = [ -3 ] * [ 10 ] + [ -3]\r\n\r\n"
               "      [ -33 ] = [ -3] = [ 7 - 10 ] = [ 7 ]\r\n\r\n"
               "  y por lo tanto también podemos escribir la siguiente ecuación: \r\n\r\n"
               "      -33 * 3 = 1 + -10 * 10");
     // A multiple of n: its class is [0], with no false "0 - n" step.
-    EXPECT_EQ(razonamientoInverso(datos(10, -30)),
+    EXPECT_EQ(razonamiento(10, -30),
               " No existe inverso ya que: \r\n\r\n      m.c.d.( 10, -30) = 10,    que es  <> 1"
               "\r\n\r\n      [ -30 ] = [ -3 ] * [ 10 ] + [ 0]\r\n\r\n      [ -30 ] = [ 0 ]");
     // In Z1 the class [0] is its own inverse.
-    EXPECT_EQ(razonamientoInverso(datos(1, 5)).substr(0, 39),
-              " Existe porque el  m.c.d.(1, 5) = 1\r\n\r\n");
+    EXPECT_EQ(razonamiento(1, 5).substr(0, 39), " Existe porque el  m.c.d.(1, 5) = 1\r\n\r\n");
+}
 
+TEST_F(Zn, InversoPublicaSuInicioYSeCortaAlAgotarseElTiempo) {
+    ASSERT_FALSE(tiempo.inicial());
+    inverso(26, 7);
+    EXPECT_TRUE(tiempo.inicial());
     presupuesto("1", 0.4);
-    EXPECT_FALSE(inversoZn(estado, 317811, 196418));
+    EXPECT_FALSE(inverso(317811, 196418));
 }
 
 // φ by the product formula over the distinct primes, computed independently.
@@ -140,13 +152,18 @@ double phiFormula(long n) {
     return phi;
 }
 
-TEST_F(Zn, EulerComoLaFormulaDelProductoLaListaYLaMemoriaDelModulo) {
+TEST_F(Zn, EulerComoLaFormulaDelProducto) {
     for (long n = 1; n <= 100000; n += (n < 3000 ? 1 : 97))
-        ASSERT_EQ(*funcionEuler(estado, static_cast<double>(n)), phiFormula(n)) << n;
+        ASSERT_EQ(*euler(static_cast<double>(n)), phiFormula(n)) << n;
     EXPECT_EQ(phiPorFactores(2146654199), 46326ull * 46336ull);
     EXPECT_EQ(phiPorFactores(4294967296ull), 2147483648ull);
     for (long n = 1; n <= 400; ++n)  // by counting
-        ASSERT_EQ(*funcionEulerLista(estado, static_cast<double>(n)), phiFormula(n)) << n;
+        ASSERT_EQ(*eulerLista(static_cast<double>(n)), phiFormula(n)) << n;
+    factorizaPrimos(tiempo, estado.factores, 1);  // 1 has no prime factor, so no formula
+    EXPECT_EQ(formulaEuler(estado.factores, "1").formula, "");
+}
+
+TEST_F(Zn, EulerAnunciaSuListaYElVeredictoDelModulo) {
     // n, φ(n), the list and whether the routine finished with it.
     const std::tuple<double, double, const char*, bool> casos[] = {
         {12, 4, "1, 5, 7, 11", true},
@@ -157,28 +174,41 @@ TEST_F(Zn, EulerComoLaFormulaDelProductoLaListaYLaMemoriaDelModulo) {
         {-5, 0, "", false},
     };
     for (const auto& [n, phi, texto, terminada] : casos) {
-        lista = "-";
-        EXPECT_EQ(*funcionEulerLista(estado, n), phi) << n;
-        EXPECT_EQ(lista, texto) << n;
-        EXPECT_EQ(listaTerminada, terminada) << n;
+        avisos.lista = "-";
+        EXPECT_EQ(*eulerLista(n), phi) << n;
+        EXPECT_EQ(avisos.lista, texto) << n;
+        EXPECT_EQ(avisos.listaTerminada, terminada) << n;
     }
     // Without the list only a prime writes it.
-    EXPECT_EQ(*funcionEuler(estado, 12), 4);
-    EXPECT_EQ(lista, "");
-    EXPECT_EQ(*funcionEuler(estado, 2147483647), 2147483646);
-    EXPECT_EQ(lista, "1 -- 2147483646");
-    factorizaPrimos(estado, 1);  // 1 has no prime factor, so no formula
-    EXPECT_EQ(formulaEuler(estado.factores, "1").formula, "");
+    EXPECT_EQ(*euler(12), 4);
+    EXPECT_EQ(avisos.lista, "");
+    EXPECT_EQ(*euler(2147483647), 2147483646);
+    EXPECT_EQ(avisos.lista, "1 -- 2147483646");
+    // The verdict of the modulus is announced again when it is remembered.
+    avisos.veredictos.clear();
+    euler(2147483647);
+    euler(12);
+    euler(12);
+    EXPECT_EQ(avisos.veredictos,
+              (std::vector<std::string>{std::string(kEsPrimo), std::string(kNoEsPrimo),
+                                        std::string(kNoEsPrimo)}));
+}
 
-    EXPECT_EQ(*funcionEuler(estado, 2146654199), 46326.0 * 46336.0);
+TEST_F(Zn, EulerRecuerdaElUltimoModulo) {
+    EXPECT_EQ(*euler(2146654199), 46326.0 * 46336.0);
     // What is remembered is what is answered for the same modulus: nothing is recomputed.
     estado.memoriaModulo.phi = 7;
-    EXPECT_EQ(*funcionEuler(estado, 2146654199), 7);
-    EXPECT_EQ(*funcionEuler(estado, 12), 4);  // another modulus: worked out afresh
-    EXPECT_EQ(*funcionEuler(estado, 2146654199), 46326.0 * 46336.0);
+    estado.memoriaModulo.primo = 1;
+    EXPECT_EQ(*euler(2146654199), 2146654198);  // a prime's φ comes from its verdict
+    estado.memoriaModulo.primo = 0;
+    EXPECT_EQ(*euler(2146654199), 7);
+    EXPECT_EQ(*euler(12), 4);  // another modulus: worked out afresh
+    EXPECT_EQ(*euler(2146654199), 46326.0 * 46336.0);
+}
 
+TEST_F(Zn, EulerConElTiempoAgotadoNoRecuerdaNada) {
     presupuesto("1", 0.01);
-    EXPECT_FALSE(funcionEulerLista(estado, 9999));
+    EXPECT_FALSE(eulerLista(9999));
     EXPECT_FALSE(estado.memoriaModulo.phi);
 }
 
@@ -209,19 +239,17 @@ TEST_F(Zn, PotenciasExactasParaCualquierModuloDe32BitsYSusAtajos) {
         casos.push_back({valor(azar) >> (azar() % 31), valor(azar) >> (azar() % 31), n});
     }
     for (const auto& [a, b, n] : casos) {
-        ASSERT_EQ(Calcupoten(estado, a, b, n), potenciaModular(a, b, n))
-            << a << "^" << b << " mod " << n;
+        ASSERT_EQ(potencia(a, b, n), potenciaModular(a, b, n)) << a << "^" << b << " mod " << n;
     }
-    EXPECT_EQ(pruebas::errorDe([this] { Calcupoten(estado, 2, 2147483648.0, 7); }),
+    EXPECT_EQ(pruebas::errorDe([this] { potencia(2, 2147483648.0, 7); }),
               TipoError::Desbordamiento);
-    EXPECT_EQ(pruebas::errorDe([this] { Calcupoten(estado, 2, 3, 4294967296.0); }),
+    EXPECT_EQ(pruebas::errorDe([this] { potencia(2, 3, 4294967296.0); }),
               TipoError::Desbordamiento);
 }
 
 TEST_F(Zn, TrazasDeLasPotencias) {
-    int avisos = 0;
-    estado.observadores.trazaPotencia = [&] { ++avisos; };
-    ASSERT_EQ(Calcupoten(estado, 3, 4, 7), 4);
+    ASSERT_EQ(potencia(3, 4, 7), 4);
+    EXPECT_EQ(avisos.lista, "1 -- 6");  // φ(7) was worked out, and Euler's list follows it
     auto texto = textoTrazaPotencia(estado.trazaPotencia);
     const std::string reduccion = "b = b mod F.E.(n) = 4 mod F.E.( 7 ) = 4 mod 6 = 4";
     EXPECT_EQ(texto.etiqueta,
@@ -234,7 +262,7 @@ TEST_F(Zn, TrazasDeLasPotencias) {
                                "\r\n\r\ni=3   2^3 > 4, entonces: \r\n\r\n"
                                "                 b = b - 2^( i - 1) = 4 - 2^2 = 0"
                                "\r\n\r\n     [ 3 ]^4 = [ 3 ]^4 = [ 4 ] = [ 4 ]");
-    ASSERT_EQ(Calcupoten(estado, 2, 10, 1000), 24);
+    ASSERT_EQ(potencia(2, 10, 1000), 24);
     texto = textoTrazaPotencia(estado.trazaPotencia);
     EXPECT_EQ(texto.etiqueta, "");  // gcd(2, 1000) = 2: b is not reduced
     EXPECT_EQ(texto.traza,
@@ -247,18 +275,22 @@ TEST_F(Zn, TrazasDeLasPotencias) {
               "\r\n\r\ni=2   2^2 > 2, entonces: \r\n\r\n"
               "                 b = b - 2^( i - 1) = 2 - 2^1 = 0"
               "\r\n\r\n     [ 2 ]^10 = [ 2 ]^8 * [ 2 ]^2 = [ 256 ] * [ 4 ] = [ 24 ]");
-    ASSERT_EQ(Calcupoten(estado, 4, 2, 16), 0);  // a square equal to n is reduced too
+    ASSERT_EQ(potencia(4, 2, 16), 0);  // a square equal to n is reduced too
     EXPECT_TRUE(
         textoTrazaPotencia(estado.trazaPotencia)
             .traza.starts_with("\r\ni=1   2^1 <= 2     [ 4 ]^2 =  ( [ 4 ]^1)^2 = [ 16 ]= [ 0 ]"));
     // A short cut writes no trace, and says so: an open trace empties.
-    EXPECT_EQ(Calcupoten(estado, 1, 4, 7), 1);
-    EXPECT_EQ(avisos, 4);
+    EXPECT_EQ(potencia(1, 4, 7), 1);
+    EXPECT_EQ(avisos.trazas, 4);
     texto = textoTrazaPotencia(estado.trazaPotencia);
     EXPECT_EQ(texto.etiqueta + texto.traza, "");
+}
+
+TEST_F(Zn, PotenciaCortadaPorElTiempoAnunciaSuTrazaIncompleta) {
     presupuesto("1", 0.1);
-    EXPECT_FALSE(Calcupoten(estado, 3, 1000000, 1000003000));
+    EXPECT_FALSE(potencia(3, 1000000, 1000003000));
     EXPECT_FALSE(estado.trazaPotencia.resultado);
+    EXPECT_EQ(avisos.trazas, 1);
 }
 
 }  // namespace

@@ -55,12 +55,6 @@ std::string linea(const char* primo, std::size_t blancos, const char* exponente)
 
 class Primo : public pruebas::PruebaNucleo {
   protected:
-    Primo() {
-        estado.observadores.veredictoEsPrimo = [this](std::string_view v) {
-            veredictos.emplace_back(v);
-        };
-    }
-
     Primos lista() const {
         Primos primos;
         for (int i = 1; i <= tabla.cuenta(); ++i)
@@ -80,8 +74,10 @@ class Primo : public pruebas::PruebaNucleo {
         }
         return f;
     }
+    ConTiempo<std::string> factoriza(double n) {
+        return factorizaPrimos(tiempo, estado.factores, n);
+    }
     TablaPrimos tabla;
-    std::vector<std::string> veredictos;
 };
 
 TEST_F(Primo, ListaHastaTopesPequenosYHastaUnMillonComoLaCriba) {
@@ -143,14 +139,12 @@ TEST_F(Primo, ListaConErroresYElTiempoAgotado) {
     EXPECT_EQ(lista(), hasta) << c;
 }
 
-TEST_F(Primo, EsPrimoComoLaCribaEnLosBordesYConElPresupuesto) {
+TEST_F(Primo, EsPrimoComoLaCribaYEnLosBordes) {
     const Primos primos = primosHasta(99999);
     for (int n = 0; n < 100000; ++n) {
         const int es = std::binary_search(primos.begin(), primos.end(), n);
-        ASSERT_EQ(esPrimo(estado, static_cast<double>(n)), es) << n;
-        ASSERT_EQ(veredictos.back(), es ? kEsPrimo : kNoEsPrimo);
+        ASSERT_EQ(esPrimo(tiempo, static_cast<double>(n)), es) << n;
     }
-    EXPECT_EQ(veredictos.size(), 100000u);
     const std::pair<double, int> casos[] = {
         {2147483647, 1},
         {9007199254740881, 1},  // the largest prime below 2^53
@@ -161,33 +155,32 @@ TEST_F(Primo, EsPrimoComoLaCribaEnLosBordesYConElPresupuesto) {
         {1e300, 0},
     };
     for (const auto& [n, es] : casos) {
-        veredictos.clear();
-        EXPECT_EQ(esPrimo(estado, n), es) << std::to_string(n);
-        EXPECT_EQ(veredictos, std::vector<std::string>{std::string(es ? kEsPrimo : kNoEsPrimo)});
+        EXPECT_EQ(esPrimo(tiempo, n), es) << std::to_string(n);
+        EXPECT_EQ(textoVeredicto(es), es ? kEsPrimo : kNoEsPrimo);
     }
-    veredictos.clear();
-    for (const double n : {-7.0, -2.5, -1e300})
-        EXPECT_EQ(errorDe([&] { esPrimo(estado, n); }), TipoError::ArgumentoNoValido) << n;
-    EXPECT_TRUE(veredictos.empty());
-    tiempo.presupuesto.minutos = "diez";  // read only when there is something to divide
-    EXPECT_EQ(esPrimo(estado, 10), 0);
-    EXPECT_EQ(esPrimo(estado, 1), 0);
-    EXPECT_EQ(esPrimo(estado, 2.5), 0);
-    for (const double n : {7.0, -7.0})
-        EXPECT_EQ(errorDe([&] { esPrimo(estado, n); }), TipoError::TiposNoCoinciden) << n;
-    tiempo.presupuesto.minutos = "";
-
-    veredictos.clear();
-    presupuesto("0", 0.001);
-    tiempo.reiniciaTiempo();
-    EXPECT_FALSE(esPrimo(estado, 9007199254740881));
-    EXPECT_FALSE(esPrimo(estado, 25));  // 25 still needs one pass
-    EXPECT_TRUE(veredictos.empty());
-    EXPECT_FALSE(tiempo.inicial());     // a private start
-    EXPECT_EQ(esPrimo(estado, 23), 1);  // below 25 no time check is needed
 }
 
-TEST_F(Primo, FactorizacionComoLaDivisionPorTanteoConSusLineasYElPresupuesto) {
+TEST_F(Primo, EsPrimoDeUnNegativoYElPresupuestoIlegible) {
+    for (const double n : {-7.0, -2.5, -1e300})
+        EXPECT_EQ(errorDe([&] { esPrimo(tiempo, n); }), TipoError::ArgumentoNoValido) << n;
+    tiempo.presupuesto.minutos = "diez";  // read only when there is something to divide
+    EXPECT_EQ(esPrimo(tiempo, 10), 0);
+    EXPECT_EQ(esPrimo(tiempo, 1), 0);
+    EXPECT_EQ(esPrimo(tiempo, 2.5), 0);
+    for (const double n : {7.0, -7.0})
+        EXPECT_EQ(errorDe([&] { esPrimo(tiempo, n); }), TipoError::TiposNoCoinciden) << n;
+}
+
+TEST_F(Primo, EsPrimoConElTiempoAgotado) {
+    presupuesto("0", 0.001);
+    tiempo.reiniciaTiempo();
+    EXPECT_FALSE(esPrimo(tiempo, 9007199254740881));
+    EXPECT_FALSE(esPrimo(tiempo, 25));  // 25 still needs one pass
+    EXPECT_FALSE(tiempo.inicial());     // a private start
+    EXPECT_EQ(esPrimo(tiempo, 23), 1);  // below 25 no time check is needed
+}
+
+TEST_F(Primo, FactorizacionComoLaDivisionPorTanteoConSusLineas) {
     const std::pair<double, std::string> casos[] = {
         {12, linea("2", 24, "2") + linea("3", 24, "1")},
         {26, linea("2", 24, "1") + linea("13", 22, "1")},
@@ -199,16 +192,10 @@ TEST_F(Primo, FactorizacionComoLaDivisionPorTanteoConSusLineasYElPresupuesto) {
         {-2147483648.0, ""},
     };
     for (const auto& [n, texto] : casos) {
-        EXPECT_EQ(factorizaPrimos(estado, n), texto) << n;
+        EXPECT_EQ(factoriza(n), texto) << n;
         const auto entero = static_cast<std::int32_t>(std::nearbyint(n));
         EXPECT_EQ(factores(), entero > 1 ? factorizacionCompleta(entero) : Factores{}) << n;
     }
-    for (const double n : {2147483648.0, -2147483649.0}) {  // overflow, with the table emptied
-        ASSERT_TRUE(factorizaPrimos(estado, 360));
-        EXPECT_EQ(errorDe([&] { factorizaPrimos(estado, n); }), TipoError::Desbordamiento);
-        EXPECT_TRUE(factores().empty());
-    }
-
     // Every n up to 10000, some products of two large primes, and the top of the 32-bit range.
     std::vector<std::int32_t> numeros{1000003 * 2, 999983 * 997, 65537 * 32749, 46327 * 46337};
     for (std::int32_t n = 2; n <= 10000; ++n)
@@ -216,31 +203,37 @@ TEST_F(Primo, FactorizacionComoLaDivisionPorTanteoConSusLineasYElPresupuesto) {
     for (std::int32_t n = 2147483647; n > 2147483647 - 3000; n -= 7)
         numeros.push_back(n);
     for (const std::int32_t n : numeros) {
-        ASSERT_TRUE(factorizaPrimos(estado, n));
+        ASSERT_TRUE(factoriza(n));
         ASSERT_EQ(factores(), factorizacionCompleta(n)) << n;
     }
+}
 
-    int avisos = 0;
-    estado.observadores.factorizacion = [&](std::string_view) { ++avisos; };
+TEST_F(Primo, FactorizacionDesbordadaVaciaLaTabla) {
+    for (const double n : {2147483648.0, -2147483649.0}) {
+        ASSERT_TRUE(factoriza(360));
+        EXPECT_EQ(errorDe([&] { factoriza(n); }), TipoError::Desbordamiento);
+        EXPECT_TRUE(factores().empty());
+    }
+    // The budget is read after the conversion: an overflow is reported before a bad field.
+    tiempo.presupuesto.horas = "x";
+    EXPECT_EQ(errorDe([&] { factoriza(6); }), TipoError::TiposNoCoinciden);
+    EXPECT_EQ(errorDe([&] { factoriza(1e10); }), TipoError::Desbordamiento);
+}
+
+TEST_F(Primo, FactorizacionConElTiempoAgotadoGuardaLoHallado) {
     presupuesto("0", 0.001);
-    EXPECT_FALSE(factorizaPrimos(estado, 360));
+    EXPECT_FALSE(factoriza(360));
     EXPECT_TRUE(factores().empty());
     presupuesto("1", 0.3);  // the clock is read at every check
-    EXPECT_FALSE(factorizaPrimos(estado, 1024));
+    EXPECT_FALSE(factoriza(1024));
     const Factores parcial = factores();  // what was found stays
     ASSERT_EQ(parcial.size(), 1u);
     EXPECT_EQ(parcial[0].first, 2);
     EXPECT_LT(parcial[0].second, 10);
-    EXPECT_EQ(avisos, 0);  // only a completed factorization is reported
     presupuesto("1", 0);
     tiempo.reiniciaTiempo();
-    EXPECT_TRUE(factorizaPrimos(estado, 1024));
-    EXPECT_EQ(avisos, 1);
+    EXPECT_TRUE(factoriza(1024));
     EXPECT_TRUE(tiempo.inicial());  // it publishes its start
-    // The budget is read after the conversion: an overflow is reported before a bad field.
-    tiempo.presupuesto.horas = "x";
-    EXPECT_EQ(errorDe([&] { factorizaPrimos(estado, 6); }), TipoError::TiposNoCoinciden);
-    EXPECT_EQ(errorDe([&] { factorizaPrimos(estado, 1e10); }), TipoError::Desbordamiento);
 }
 
 TEST(ValorExacto, EnteroYComparacionPorSusCifras) {

@@ -225,7 +225,8 @@ TEST_F(EjemplosDescripciones, EuclidesYDiofanticasDicenLoQueCalculaElPrograma) {
     EXPECT_TRUE(contiene(euclides, "mcm(252, 198) = 49 896 / 18 = " + num(mcm(252, 198, 18))));
 
     // 252·X + 198·Y = 18: the table of the recurrences and the particular solution.
-    const auto r = Diofantica(estado, 252, 198, 18);
+    const auto r =
+        Diofantica(estado.tiempo, estado.trazaEuclides, estado.trazaDiofantica, 252, 198, 18);
     const auto& s = std::get<SolucionDiofantica>(*r);
     const Tabla& pasos = estado.trazaDiofantica;
     QString i = "i";
@@ -250,7 +251,8 @@ TEST_F(EjemplosDescripciones, EuclidesYDiofanticasDicenLoQueCalculaElPrograma) {
     // 12·X + 8·Y = 20: the gcd, the particular solution and the general one.
     EXPECT_EQ(*mcd(estado.tiempo, 12, 8), 4);
     EXPECT_TRUE(contiene(diofanticas, "d = mcd(12, 8) = 4"));
-    const auto u = Diofantica(estado, 12, 8, 20);
+    const auto u =
+        Diofantica(estado.tiempo, estado.trazaEuclides, estado.trazaDiofantica, 12, 8, 20);
     const auto& t = std::get<SolucionDiofantica>(*u);
     EXPECT_TRUE(contiene(diofanticas, "X_0 = " + num(t.x0) + ", Y_0 = " + num(t.y0)));
     EXPECT_TRUE(contiene(diofanticas, "X = " + num(t.x0) + " + " + num(t.beta) + "K"));
@@ -271,9 +273,9 @@ TEST_F(EjemplosDescripciones, PrimosYZnDicenLoQueCalculaElPrograma) {
                  "El resultado es " + lista.join(", ") + ": " + num(primos.cuenta()) + " primos."));
 
     // The factorization of 360 (and of 8), wherever it is written, and φ(360) by its primes.
-    ASSERT_TRUE(factorizaPrimos(estado, 8));
+    ASSERT_TRUE(factorizaPrimos(estado.tiempo, estado.factores, 8));
     EXPECT_TRUE(contiene(lectura("frdescalgfactoriza"), "8 = " + descomposicion(estado.factores)));
-    ASSERT_TRUE(factorizaPrimos(estado, 360));
+    ASSERT_TRUE(factorizaPrimos(estado.tiempo, estado.factores, 360));
     const QString de360 = "360 = " + descomposicion(estado.factores);
     for (const char* nombre : {"frdescprimos", "frdescalgfactoriza", "frTeorEuler"})
         EXPECT_TRUE(contiene(lectura(nombre), de360)) << nombre;
@@ -281,27 +283,29 @@ TEST_F(EjemplosDescripciones, PrimosYZnDicenLoQueCalculaElPrograma) {
     for (int fila = 1; estado.factores.primo(fila) != TablaFactores::kVacia; ++fila)
         formula += "·(1 − 1/" + num(estado.factores.primo(fila)) + ')';
     EXPECT_TRUE(
-        contiene(lectura("frTeorEuler"), formula + " = " + num(*funcionEuler(estado, 360))));
+        contiene(lectura("frTeorEuler"),
+                 formula + " = " + num(*funcionEuler(estado.tiempo, estado.memoriaModulo, 360))));
 
     // [7]^−1 in Z26 from the Diophantine solution.
-    double y = 0;
-    estado.observadores.coeficienteInverso = [&y](double v) { y = v; };
-    const double x = std::get<double>(*diofanticaInverso(estado, 7, 26, 1));
+    const auto bezout = *diofanticaInverso(estado.tiempo, estado.trazaEuclides, 7, 26, 1);
+    const double x = bezout.x;
+    const double y = bezout.y;
     const QString inverso = lectura("frdescripInversa");
     EXPECT_TRUE(contiene(inverso, "7·(" + num(x) + ") + 26·" + num(y) + " = 1"));
-    EXPECT_TRUE(
-        contiene(inverso, "[7]^−1 = [" + num(x) + "] = [" + num(*inversoZn(estado, 26, 7)) + ']'));
+    EXPECT_TRUE(contiene(
+        inverso, "[7]^−1 = [" + num(x) + "] = [" +
+                     num(inversoZn(estado.tiempo, estado.trazaEuclides, 26, 7)->inverso) + ']'));
 
     // [3]^100 in Z7, with the exponent reduced by φ(7), and [2]^10 in Z1000 without.
     const QString potencias = lectura("frDescripPoten");
-    EXPECT_EQ(*Calcupoten(estado, 3, 100, 7), 4);
+    EXPECT_EQ(*Calcupoten(estado.tiempo, estado.memoriaModulo, estado.trazaPotencia, 3, 100, 7), 4);
     const auto& reduccion = *estado.trazaPotencia.reduccion;
     EXPECT_TRUE(contiene(potencias, "φ(7) = " + num(reduccion.phi) + "; como 100 = " +
                                         num((100 - reduccion.reducido) / reduccion.phi) + "·" +
                                         num(reduccion.phi) + " + " + num(reduccion.reducido) +
                                         ", [3]^100 = [3]^" + num(reduccion.reducido)));
     EXPECT_TRUE(contiene(potencias, "[3]^100 = [4]."));
-    ASSERT_TRUE(Calcupoten(estado, 2, 10, 1000));
+    ASSERT_TRUE(Calcupoten(estado.tiempo, estado.memoriaModulo, estado.trazaPotencia, 2, 10, 1000));
     QStringList factores;
     for (const FactorPotencia& f : estado.trazaPotencia.factores)
         factores << '[' + num(f.valor) + ']';
