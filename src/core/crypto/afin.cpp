@@ -4,32 +4,31 @@
 
 #include "core/arithmetic/numeros.hpp"
 #include "core/crypto/transcripcion.hpp"
-#include "core/modular/inverso.hpp"
 #include "core/modular/representante.hpp"
 #include "core/shell/errores.hpp"
 
 namespace zefra {
 
-ResultadoAfin cifraAfin(Estado& estado, std::string_view digitos, int ancho, double n, double r,
-                        double s, Sentido sentido) {
+ResultadoAfin cifraAfin(const InversoZn& inverso, std::string_view digitos, int ancho, double n,
+                        double r, double s, Sentido sentido) {
     ResultadoAfin resultado;
-    std::optional<double> inverso;
+    std::optional<double> inversoR;
     for (const auto bloque : bloques(digitos, ancho)) {
         const auto m = leeNumero(bloque);
         if (!m) throw ErrorEjecucion(TipoError::TiposNoCoinciden);
         if (*m >= n) ++resultado.fueraDeRango;
         double c = 0;
         if (sentido == Sentido::Codificar) {
-            c = representante(estado, n, r * *m + s);
+            c = divisionEnZn(n, r * *m + s).representante;
         } else {
-            if (!inverso) {
-                inverso = inversoZn(estado, n, r);
-                if (!inverso) {
+            if (!inversoR) {
+                inversoR = inverso(n, r);
+                if (!inversoR) {
                     resultado.tiempoAgotado = true;
                     return resultado;
                 }
             }
-            c = representante(estado, n, *inverso * (*m - s));
+            c = divisionEnZn(n, *inversoR * (*m - s)).representante;
         }
         resultado.digitos += conCeros(c, ancho);
     }

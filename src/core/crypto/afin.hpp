@@ -2,10 +2,11 @@
 // D([m*]) = [r]^-1 ([m*] - [s]) in Zn, block by block.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 
-#include "core/estado.hpp"
+#include "core/shell/tiempo.hpp"
 
 namespace zefra {
 
@@ -17,11 +18,15 @@ struct ResultadoAfin {
     bool tiempoAgotado = false;  // the inverse of r ran out of time: the digits are void
 };
 
+// The inverse routine in Zn the caller runs (with the trace it keeps): [r]^-1 in Zn, or nothing
+// when the budget runs out.
+using InversoZn = std::function<ConTiempo<double>(double n, double r)>;
+
 // Maps each block of `ancho` digits. r and s are the classes of the keys (0 … n − 1, see
-// claseDeClave) and r is prime to n. Deciphering computes the inverse of r once, with
-// inversoZn, at the first block.
-ResultadoAfin cifraAfin(Estado& estado, std::string_view digitos, int ancho, double n, double r,
-                        double s, Sentido sentido);
+// claseDeClave) and r is prime to n. Deciphering asks `inverso` for the inverse of r once, at
+// the first block; enciphering never does.
+ResultadoAfin cifraAfin(const InversoZn& inverso, std::string_view digitos, int ancho, double n,
+                        double r, double s, Sentido sentido);
 
 // The message for a block not below n.
 std::string mensajeFueraDeRango(double n);

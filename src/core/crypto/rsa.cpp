@@ -7,25 +7,23 @@
 #include "core/arithmetic/numeros.hpp"
 #include "core/crypto/digitos_mensaje.hpp"
 #include "core/crypto/transcripcion.hpp"
-#include "core/modular/potencias.hpp"
-#include "core/primes/es_primo.hpp"
 
 namespace zefra {
 
-ConTiempo<double> primoSiguiente(Estado& estado, double p) {
-    Cronometro cronometro(estado.tiempo, Inicio::Privada);
+ConTiempo<double> primoSiguiente(Tiempo& tiempo, const PruebaPrimalidad& esPrimo, double p) {
+    Cronometro cronometro(tiempo, Inicio::Privada);
     for (double candidato = std::max(p, 2.0);; ++candidato) {
-        const auto primo = esPrimo(estado, candidato);
+        const auto primo = esPrimo(candidato);
         if (!primo) return std::nullopt;
         if (*primo == 1) return candidato;
         if (cronometro.agotado()) return std::nullopt;
     }
 }
 
-ConTiempo<double> exponenteCoprimo(Estado& estado, double t, double phi) {
-    Cronometro cronometro(estado.tiempo, Inicio::Privada);
+ConTiempo<double> exponenteCoprimo(Tiempo& tiempo, double t, double phi) {
+    Cronometro cronometro(tiempo, Inicio::Privada);
     for (double x = t;; ++x) {
-        const auto g = mcdClaves(estado.tiempo, x, phi);
+        const auto g = mcdClaves(tiempo, x, phi);
         if (!g) return std::nullopt;
         if (*g == 1) return x;
         if (cronometro.agotado()) return std::nullopt;
@@ -40,8 +38,9 @@ std::string mensajeBloqueGrande(std::string_view bloque, double n) {
     return "El número '" + std::string(bloque) + "' debe ser menor que '" + textoDecimal(n) + "'.";
 }
 
-ResultadoRSA potenciaPorBloques(Estado& estado, std::string_view digitos, int ancho, double n,
-                                double exponente, int anchoSalida) {
+ResultadoRSA potenciaPorBloques(Tiempo& tiempo, const PotenciaZn& potencia,
+                                std::string_view digitos, int ancho, double n, double exponente,
+                                int anchoSalida) {
     ResultadoRSA resultado;
     const auto leidos = digitosDelMensaje(digitos, ancho);
     if (leidos.rechazo) {
@@ -54,7 +53,7 @@ ResultadoRSA potenciaPorBloques(Estado& estado, std::string_view digitos, int an
     // block is raised once. The last block is always computed, so the trace of the last power
     // is the last block's, as when every block is raised.
     std::unordered_map<std::string_view, std::string> hechos;
-    Cronometro cronometro(estado.tiempo, Inicio::Publica);
+    Cronometro cronometro(tiempo, Inicio::Publica);
     for (std::size_t i = 0; i < trozos.size(); ++i) {
         const std::string_view bloque = trozos[i];
         if (cronometro.agotado()) {
@@ -71,7 +70,7 @@ ResultadoRSA potenciaPorBloques(Estado& estado, std::string_view digitos, int an
             resultado.mensaje = mensajeBloqueGrande(bloque, n);
             return resultado;
         }
-        const auto c = Calcupoten(estado, m, exponente, n);
+        const auto c = potencia(m, exponente, n);
         if (!c) {
             resultado.tiempoAgotado = true;
             return resultado;

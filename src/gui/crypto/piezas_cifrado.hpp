@@ -1,9 +1,11 @@
-// Pieces the cipher windows share: the frames of their steps, which take turns in one place,
-// the lines that explain a step, the conversion grid and the formulas.
+// Pieces the cipher windows share: the place where the frames of their steps take turns, the
+// frames of the transcription and cipher steps, the lines that explain a step, the conversion
+// grid and the formulas.
 #pragma once
 
 #include <QString>
 #include <initializer_list>
+#include <vector>
 
 #include "core/shell/tabla.hpp"
 
@@ -17,15 +19,46 @@ namespace zefra::gui {
 
 class Rejilla;
 
-// A frame that keeps its size when hidden, so the frames sharing a place do not jump.
-QGroupBox* marcoDePaso(QWidget* padre, const char* nombre, const QString& titulo);
+// The place where the frames of the steps take turns: one cell, which every frame fills.
+QWidget* zonaDePasos(QWidget* padre);
+
+// A frame of a step in the zone's cell. It keeps its size when hidden, so the frames sharing
+// the place do not jump.
+QGroupBox* marcoDePaso(QWidget* zona, const char* nombre, const QString& titulo);
 
 // The explanation of a step, one label per line as it is written; returns the labels.
-void lineasDePaso(QVBoxLayout* columna, QWidget* padre, std::initializer_list<const char*> textos,
-                  QLabel** etiquetas = nullptr);
+std::vector<QLabel*> lineasDePaso(QVBoxLayout* columna, QWidget* padre,
+                                  std::initializer_list<const char*> textos);
 
-// A conversion grid under its caption, its four columns 620 twips wide.
+// A conversion grid under its caption, its four columns of one fixed width (0.43 inch).
 Rejilla* tablaDeConversion(QVBoxLayout* columna, QWidget* padre, Tabla& tabla, const char* nombre);
+
+// A transcription step: the conversion grid of `tabla` and the lines under it.
+struct MarcoDeTabla {
+    QGroupBox* marco;
+    Rejilla* rejilla;
+    std::vector<QLabel*> lineas;
+};
+MarcoDeTabla marcoDeTabla(QWidget* zona, const char* nombre, const QString& titulo, Tabla& tabla,
+                          const char* nombreRejilla, std::initializer_list<const char*> lineas);
+
+// A cipher step: the field of its formula with the keys, the lines that explain it, perhaps a
+// label for the keys, and the general formula, perhaps under a caption.
+struct PasoConFormula {
+    const char* marco;
+    const char* campo;
+    std::initializer_list<const char*> lineas;
+    const char* explicacion;  // the name of an empty label under the lines, or nullptr
+    const char* rotulo;       // the caption of the formula, or nullptr
+    const char* formula;
+    QString html;
+};
+struct MarcoConFormula {
+    QGroupBox* marco;
+    QLineEdit* campo;
+    QLabel* explicacion;  // nullptr when the step has none
+};
+MarcoConFormula marcoConFormula(QWidget* zona, const QString& titulo, const PasoConFormula& paso);
 
 // Makes a formula field wide enough to show this text whole.
 void anchoParaFormula(QLineEdit* campo, const QString& texto);

@@ -2,9 +2,11 @@
 // result fields, and "Invertir proceso", "Inicializar", the file buttons and "Salir".
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "core/crypto/afin.hpp"
 #include "gui/ui/contexto.hpp"
 #include "gui/ui/ventana.hpp"
 
@@ -43,8 +45,8 @@ class VentanaCifrado : public Ventana {
     // Lays the window out: `cabecera` above the message, `marcos` (the step frames) at the right.
     void compone(QWidget* cabecera, QWidget* marcos);
 
-    // Which direction is chosen: 0 (CODIFICAR), 1 (DECODIFICAR) or -1.
-    int direccion() const;
+    // The direction chosen (CODIFICAR or DECODIFICAR), if any.
+    std::optional<Sentido> direccion() const;
     // Back to the start: empty fields, no direction, no step offered, no frame shown.
     void reinicia();
     // The same, keeping the message: a new process over it.
