@@ -22,17 +22,6 @@
 #include "gui/ui/trampa.hpp"
 
 namespace zefra::gui {
-namespace {
-
-constexpr std::array<const char*, 4> kLineasPaso1 = {
-    "Transcripción inmediata del texto", "llano a una sucesión de dígitos",
-    "según se indica en la tabla de", "conversión:"};
-constexpr std::array<const char*, 4> kLineasPaso2 = {
-    "En este último paso, se realiza", "la transcripción inmediata a los",
-    "símbolos del alfabeto mediante", "la tabla de conversión:"};
-
-}  // namespace
-
 FrPrivadaAlfaus::FrPrivadaAlfaus(Contexto& contexto)
     : VentanaCifrado(contexto, QStringLiteral("frPrivadaAlfaus"),
                      QStringLiteral("CRIPTOGRAFÍA DE CLAVE PRIVADA"),
@@ -77,7 +66,7 @@ void FrPrivadaAlfaus::fijaClaves(const ClavesAfines& claves) {
 }
 
 void FrPrivadaAlfaus::ocultaMarcos() {
-    for (QGroupBox* m : {marcoTabla_, marcoCifrado_, marcoDescifrado_})
+    for (QGroupBox* m : {marcoTabla_.marco, marcoCifrado_, marcoDescifrado_})
         m->hide();
 }
 
@@ -97,20 +86,12 @@ std::optional<ClasesAfines> FrPrivadaAlfaus::clases() {
     return c;
 }
 
-void FrPrivadaAlfaus::muestraTabla(const QString& titulo,
-                                   const std::array<const char*, 4>& textos) {
-    marcoTabla_->setTitle(titulo);
-    for (std::size_t k = 0; k < textos.size(); ++k)
-        lineasTabla_[k]->setText(QString::fromUtf8(textos[k]));
-    marcoTabla_->show();
-}
-
 void FrPrivadaAlfaus::paso1() {
     auto& estado = contexto_.estado;
     estado.tiempo.reiniciaTiempo();
     atrapaErrores(this, "btpaso1", [&] {
         const auto cargada = preparaPrivadaUsuario(estado, tabla_);
-        tablaConversion_->ocultaFilasVacias();
+        marcoTabla_.rejilla->ocultaFilasVacias();
         if (!cargada) return mensaje(this, kMensajeAlfabetoNoCargado);
         n_ = cargada->modulo;
         ancho_ = cargada->ancho;
@@ -137,9 +118,9 @@ void FrPrivadaAlfaus::paso1() {
         }
         bloqueaAlfabeto();
         if (codifica) {
-            muestraTabla(QStringLiteral("PASO 1"), kLineasPaso1);
+            muestraTabla(marcoTabla_, QStringLiteral("PASO 1"), kLineasADigitos);
         } else {
-            marcoTabla_->hide();
+            marcoTabla_.marco->hide();
             marcoCifrado_->hide();
             marcoDescifrado_->show();
             formulaDescifrado_->setText(exacto(formulaDescifradoUsuario(claves_.r, claves_.s)));
@@ -170,13 +151,13 @@ void FrPrivadaAlfaus::paso2() {
                 mensaje(this, mensajeFueraDeRango(n_));
             error = cifrado.fueraDeRango > 0;
             formulaCifrado_->setText(exacto(formulasAfines(claves_.r, claves_.s).cifrado));
-            marcoTabla_->hide();
+            marcoTabla_.marco->hide();
             salida = cifrado.digitos;
         } else {
             auto simbolos = transcribeASimbolos(digitos, ancho_, tabla_);
             if (simbolos.rechazado) return mensaje(this, mensajeCodigoAjeno(*simbolos.rechazado));
             marcoDescifrado_->hide();
-            muestraTabla(QStringLiteral("PASO 2"), kLineasPaso2);
+            muestraTabla(marcoTabla_, QStringLiteral("PASO 2"), kLineasASimbolos);
             salida = std::move(simbolos.texto);
         }
         botonPaso(1)->setEnabled(false);

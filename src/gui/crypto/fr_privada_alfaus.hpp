@@ -4,12 +4,11 @@
 // on the typed digits, then the digits to symbols.
 #pragma once
 
-#include <array>
 #include <optional>
-#include <vector>
 
 #include "core/alphabets/alfabeto.hpp"
 #include "core/crypto/claves.hpp"
+#include "gui/crypto/piezas_cifrado.hpp"
 #include "gui/crypto/ventana_cifrado.hpp"
 
 class QGroupBox;
@@ -17,8 +16,6 @@ class QLabel;
 class QLineEdit;
 
 namespace zefra::gui {
-
-class Rejilla;
 
 class FrPrivadaAlfaus final : public VentanaCifrado {
     Q_OBJECT
@@ -37,8 +34,6 @@ class FrPrivadaAlfaus final : public VentanaCifrado {
     QWidget* construyeMarcos();
     // The classes of r and s in Zn, r prime to n; nothing (with its message shown) otherwise.
     std::optional<ClasesAfines> clases();
-    // Shows the conversion table under this caption with the four lines of its step.
-    void muestraTabla(const QString& titulo, const std::array<const char*, 4>& textos);
 
     ClavesAfines claves_;
     Tabla tabla_ = tablaAlfabeto();
@@ -48,11 +43,9 @@ class FrPrivadaAlfaus final : public VentanaCifrado {
     QLabel* claveR_ = nullptr;
     QLabel* claveS_ = nullptr;
 
-    QGroupBox* marcoTabla_ = nullptr;  // both transcriptions, each with its lines
+    MarcoDeTabla marcoTabla_{};  // both transcriptions, each with its lines
     QGroupBox* marcoCifrado_ = nullptr;
     QGroupBox* marcoDescifrado_ = nullptr;
-    Rejilla* tablaConversion_ = nullptr;
-    std::vector<QLabel*> lineasTabla_;  // Label45, Label47, Label48, Label49
     QLineEdit* formulaCifrado_ = nullptr;
     QLineEdit* formulaDescifrado_ = nullptr;
 };

@@ -69,38 +69,28 @@ QWidget* FrmCripPublica::construyeMarcos() {
     zona->setMinimumWidth(fontMetrics().averageCharWidth() * 46);
 
     // The lines are written by the step that shows the table.
-    const auto tabla = marcoDeTabla(zona, "Frame1", QStringLiteral("PASO 1"), tabla_, "Flexalfa1",
-                                    {"", "", "", ""});
-    marcoTabla_ = tabla.marco;
-    tablaConversion_ = tabla.rejilla;
-    lineasTabla_ = tabla.lineas;
-    const char* nombres[4] = {"Label45", "Label47", "Label48", "Label49"};
-    for (std::size_t i = 0; i < lineasTabla_.size(); ++i)
-        lineasTabla_[i]->setObjectName(QString::fromLatin1(nombres[i]));
+    marcoTabla_ = marcoDeTablaCompartida(zona, "Frame1", tabla_);
 
     const auto cifrado =
         marcoConFormula(zona, QStringLiteral("PASO 2"),
-                        {"frmpaso2",
-                         "txpaso2codPublica",
-                         {"Concretamente:", "Se realiza la codificación del ",
-                          "mensaje mediante la siguiente", "función de codificación:"},
-                         nullptr,
-                         nullptr,
-                         "formulaCifradoRSA",
-                         QStringLiteral("C ( [ m ]<sub>n</sub> )  =   [ m ]<sup>t</sup>")});
+                        {.marco = "frmpaso2",
+                         .campo = "txpaso2codPublica",
+                         .lineas = {"Concretamente:", "Se realiza la codificación del ",
+                                    "mensaje mediante la siguiente", "función de codificación:"},
+                         .formula = "formulaCifradoRSA",
+                         .html = QStringLiteral("C ( [ m ]<sub>n</sub> )  =   [ m ]<sup>t</sup>")});
     marcoCifrado_ = cifrado.marco;
     formulaCifrado_ = cifrado.campo;
 
-    const auto descifrado =
-        marcoConFormula(zona, QStringLiteral("PASO 2"),
-                        {"frmpaso2_deco",
-                         "txpaso2decodPublica",
-                         {"Concretamente:", "Se realiza la decodificación del",
-                          "mensaje mediante la función de", "descifrado siguiente:"},
-                         nullptr,
-                         "Función decodificadora:",
-                         "formulaDescifradoRSA",
-                         QStringLiteral("D ( [  m*  ]<sub>n</sub> )  =  [  m* ]<sup>s</sup>")});
+    const auto descifrado = marcoConFormula(
+        zona, QStringLiteral("PASO 2"),
+        {.marco = "frmpaso2_deco",
+         .campo = "txpaso2decodPublica",
+         .lineas = {"Concretamente:", "Se realiza la decodificación del",
+                    "mensaje mediante la función de", "descifrado siguiente:"},
+         .rotulo = "Función decodificadora:",
+         .formula = "formulaDescifradoRSA",
+         .html = QStringLiteral("D ( [  m*  ]<sub>n</sub> )  =  [  m* ]<sup>s</sup>")});
     marcoDescifrado_ = descifrado.marco;
     formulaDescifrado_ = descifrado.campo;
     // Wide enough for the formulas of the largest keys, so the window does not grow later.
@@ -129,16 +119,8 @@ ResultadoRSA FrmCripPublica::eleva(std::string_view digitos, int ancho, double e
 }
 
 void FrmCripPublica::ocultaMarcos() {
-    for (QGroupBox* m : {marcoTabla_, marcoCifrado_, marcoDescifrado_})
+    for (QGroupBox* m : {marcoTabla_.marco, marcoCifrado_, marcoDescifrado_})
         m->hide();
-}
-
-void FrmCripPublica::muestraTabla(const QString& paso, std::initializer_list<const char*> lineas) {
-    marcoTabla_->setTitle(paso);
-    std::size_t i = 0;
-    for (const char* l : lineas)
-        lineasTabla_[i++]->setText(QString::fromUtf8(l));
-    marcoTabla_->show();
 }
 
 void FrmCripPublica::paso1() {
@@ -146,7 +128,7 @@ void FrmCripPublica::paso1() {
     estado.tiempo.reiniciaTiempo();
     atrapaErrores(this, "btpaso1", [&] {
         const auto cargada = preparaCripPublica(estado, tabla_);
-        tablaConversion_->ocultaFilasVacias();
+        marcoTabla_.rejilla->ocultaFilasVacias();
         if (!cargada) return mensaje(this, kMensajeAlfabetoNoCargado);
         ancho_ = cargada->ancho;
         const double n = claves_.n;
@@ -155,16 +137,14 @@ void FrmCripPublica::paso1() {
             const auto t = transcribeADigitos(aCore(txmensaje_->textoExacto()), tabla_);
             if (t.rechazado) return mensaje(this, mensajeSimboloAjeno(*t.rechazado));
             digitos = t.texto;
-            muestraTabla(QStringLiteral("PASO 1"),
-                         {"Transcripción inmediata del texto", "llano a una sucesión de dígitos",
-                          "según se indica en la tabla de", "conversión:"});
+            muestraTabla(marcoTabla_, QStringLiteral("PASO 1"), kLineasADigitos);
         } else {
             const auto m =
                 eleva(aCore(txmensaje_->textoExacto()), anchoBloqueRSA(n), claves_.s, ancho_);
             if (m.mensaje) return mensaje(this, *m.mensaje);
             if (m.tiempoAgotado) return mensajeTiempoAgotado(this);
             digitos = m.digitos;
-            marcoTabla_->hide();
+            marcoTabla_.marco->hide();
             marcoCifrado_->hide();
             marcoDescifrado_->show();
             muestraFormula(formulaDescifrado_, aQt(formulaDescifradoRSA(n, claves_.s)));
@@ -190,16 +170,14 @@ void FrmCripPublica::paso2() {
             if (c.mensaje) return mensaje(this, *c.mensaje);
             if (c.tiempoAgotado) return mensajeTiempoAgotado(this);
             salida = c.digitos;
-            marcoTabla_->hide();
+            marcoTabla_.marco->hide();
             muestraFormula(formulaCifrado_, aQt(formulaCifradoRSA(n, claves_.t)));
         } else {
             const auto t = transcribeASimbolos(digitos, ancho_, tabla_);
             if (t.rechazado) return mensaje(this, mensajeCodigoAjeno(*t.rechazado));
             salida = t.texto;
             marcoDescifrado_->hide();
-            muestraTabla(QStringLiteral("PASO 2"),
-                         {"En este último paso, se realiza", "la transcripción inmediata a los",
-                          "símbolos del alfabeto mediante", "la tabla de conversión:"});
+            muestraTabla(marcoTabla_, QStringLiteral("PASO 2"), kLineasASimbolos);
         }
         botonPaso(1)->setEnabled(false);
         porDefecto(nullptr);

@@ -3,10 +3,10 @@
 #pragma once
 
 #include <array>
-#include <vector>
 
 #include "core/alphabets/alfabeto.hpp"
 #include "core/crypto/rsa.hpp"
+#include "gui/crypto/piezas_cifrado.hpp"
 #include "gui/crypto/ventana_cifrado.hpp"
 
 class QGroupBox;
@@ -14,8 +14,6 @@ class QLabel;
 class QLineEdit;
 
 namespace zefra::gui {
-
-class Rejilla;
 
 class FrmCripPublica final : public VentanaCifrado {
     Q_OBJECT
@@ -33,7 +31,6 @@ class FrmCripPublica final : public VentanaCifrado {
     void paso2();
     QWidget* construyeMarcos();
     QWidget* construyeClaves();
-    void muestraTabla(const QString& paso, std::initializer_list<const char*> lineas);
     // [m]^exponente in Zn with the program's power routine, which keeps the trace of the last.
     ResultadoRSA eleva(std::string_view digitos, int ancho, double exponente, int anchoSalida);
 
@@ -43,9 +40,7 @@ class FrmCripPublica final : public VentanaCifrado {
 
     std::array<QLabel*, 6> etiquetasClaves_{};  // p, q, n, φ(n), t, s
 
-    QGroupBox* marcoTabla_ = nullptr;  // both transcriptions, each with its lines
-    std::vector<QLabel*> lineasTabla_;
-    Rejilla* tablaConversion_ = nullptr;
+    MarcoDeTabla marcoTabla_{};  // both transcriptions, each with its lines
     QGroupBox* marcoCifrado_ = nullptr;
     QGroupBox* marcoDescifrado_ = nullptr;
     QLineEdit* formulaCifrado_ = nullptr;

@@ -23,28 +23,26 @@ QWidget* FrmCripPrivada::construyeMarcos() {
 
     const auto cifrado =
         marcoConFormula(zona, QStringLiteral("PASO 2"),
-                        {"frmpaso2",
-                         "txpaso2cod",
-                         {"Concretamente:", "Se realiza la codificación usando",
-                          "la función de cifrado C, con las"},
-                         "lbrsexplica",
-                         "Función codificadora:",
-                         "formulaCifrado",
-                         QStringLiteral("C<sub>r,s</sub>( [m] ) = [r] [m] + [s]")});
+                        {.marco = "frmpaso2",
+                         .campo = "txpaso2cod",
+                         .lineas = {"Concretamente:", "Se realiza la codificación usando",
+                                    "la función de cifrado C, con las"},
+                         .explicacion = "lbrsexplica",
+                         .rotulo = "Función codificadora:",
+                         .formula = "formulaCifrado",
+                         .html = QStringLiteral("C<sub>r,s</sub>( [m] ) = [r] [m] + [s]")});
     marcoCifrado_ = cifrado.marco;
     formulaCifrado_ = cifrado.campo;
     explicacionClaves_ = cifrado.explicacion;
 
     const auto descifrado = marcoConFormula(
         zona, QStringLiteral("PASO 2"),
-        {"frmpaso2_deco",
-         "txpaso2decod",
-         {"Concretamente:", "Se realiza la decodificación del ", "mensaje mediante la función de ",
-          "descifrado D siguiente:"},
-         nullptr,
-         nullptr,
-         "formulaDescifrado",
-         QStringLiteral("D<sub>r,s</sub>( [m*] ) = [ r ]<sup>-1</sup>( [m*] - [s] )")});
+        {.marco = "frmpaso2_deco",
+         .campo = "txpaso2decod",
+         .lineas = {"Concretamente:", "Se realiza la decodificación del ",
+                    "mensaje mediante la función de ", "descifrado D siguiente:"},
+         .formula = "formulaDescifrado",
+         .html = QStringLiteral("D<sub>r,s</sub>( [m*] ) = [ r ]<sup>-1</sup>( [m*] - [s] )")});
     marcoDescifrado_ = descifrado.marco;
     formulaDescifrado_ = descifrado.campo;
 

@@ -56,6 +56,23 @@ MarcoDeTabla marcoDeTabla(QWidget* zona, const char* nombre, const QString& titu
     return {marco, rejilla, lineasDePaso(columna, marco, lineas)};
 }
 
+MarcoDeTabla marcoDeTablaCompartida(QWidget* zona, const char* nombre, Tabla& tabla) {
+    auto marco =
+        marcoDeTabla(zona, nombre, QStringLiteral("PASO 1"), tabla, "Flexalfa1", {"", "", "", ""});
+    const char* nombres[] = {"Label45", "Label47", "Label48", "Label49"};
+    for (std::size_t k = 0; k < marco.lineas.size(); ++k)
+        marco.lineas[k]->setObjectName(QString::fromLatin1(nombres[k]));
+    return marco;
+}
+
+void muestraTabla(const MarcoDeTabla& marco, const QString& titulo,
+                  const std::array<const char*, 4>& lineas) {
+    marco.marco->setTitle(titulo);
+    for (std::size_t k = 0; k < lineas.size(); ++k)
+        marco.lineas[k]->setText(QString::fromUtf8(lineas[k]));
+    marco.marco->show();
+}
+
 MarcoConFormula marcoConFormula(QWidget* zona, const QString& titulo, const PasoConFormula& paso) {
     auto* marco = marcoDePaso(zona, paso.marco, titulo);
     auto* columna = new QVBoxLayout(marco);

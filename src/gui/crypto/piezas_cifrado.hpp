@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QString>
+#include <array>
 #include <initializer_list>
 #include <vector>
 
@@ -42,15 +43,29 @@ struct MarcoDeTabla {
 MarcoDeTabla marcoDeTabla(QWidget* zona, const char* nombre, const QString& titulo, Tabla& tabla,
                           const char* nombreRejilla, std::initializer_list<const char*> lineas);
 
+// The table frame of the two-step windows, which both transcriptions show, each with its own
+// caption and four lines (Label45, Label47, Label48, Label49). Its grid is Flexalfa1.
+MarcoDeTabla marcoDeTablaCompartida(QWidget* zona, const char* nombre, Tabla& tabla);
+// The lines of the two transcriptions in that frame.
+inline constexpr std::array<const char*, 4> kLineasADigitos = {
+    "Transcripción inmediata del texto", "llano a una sucesión de dígitos",
+    "según se indica en la tabla de", "conversión:"};
+inline constexpr std::array<const char*, 4> kLineasASimbolos = {
+    "En este último paso, se realiza", "la transcripción inmediata a los",
+    "símbolos del alfabeto mediante", "la tabla de conversión:"};
+// Shows that frame under `titulo` with the lines of the step.
+void muestraTabla(const MarcoDeTabla& marco, const QString& titulo,
+                  const std::array<const char*, 4>& lineas);
+
 // A cipher step: the field of its formula with the keys, the lines that explain it, perhaps a
 // label for the keys, and the general formula, perhaps under a caption.
 struct PasoConFormula {
-    const char* marco;
-    const char* campo;
+    const char* marco = nullptr;
+    const char* campo = nullptr;
     std::initializer_list<const char*> lineas;
-    const char* explicacion;  // the name of an empty label under the lines, or nullptr
-    const char* rotulo;       // the caption of the formula, or nullptr
-    const char* formula;
+    const char* explicacion = nullptr;  // the name of an empty label under the lines
+    const char* rotulo = nullptr;       // the caption of the formula
+    const char* formula = nullptr;
     QString html;
 };
 struct MarcoConFormula {
