@@ -197,6 +197,8 @@ TEST(ClaseDeClave, ExactaParaCualquierTamano) {
     const std::tuple<const char*, double, std::optional<double>> casos[] = {
         {" 31 ", 28, 3},
         {"-3", 28, 25},
+        {"-29", 28, 27},
+        {"-56", 28, 0},  // a negative multiple of n is the class 0, not n
         // 10^30 + 5: 10^30 ≡ 8 (mod 28), so 13; its opposite 15.
         {"1000000000000000000000000000005", 28, 13},
         {"-1000000000000000000000000000005", 28, 15},
