@@ -125,9 +125,7 @@ void FrPrivadaAlfaus::paso1() {
             marcoDescifrado_->show();
             formulaDescifrado_->setText(exacto(formulaDescifradoUsuario(claves_.r, claves_.s)));
         }
-        botonPaso(0)->setEnabled(false);
-        botonPaso(1)->setEnabled(true);
-        porDefecto(botonPaso(1));
+        cierraPaso(0);
         escribePaso(0, std::move(salida), ancho_);
         txmensaje_->setEnabled(false);
     });
@@ -160,8 +158,7 @@ void FrPrivadaAlfaus::paso2() {
             muestraTabla(marcoTabla_, QStringLiteral("PASO 2"), kLineasASimbolos);
             salida = std::move(simbolos.texto);
         }
-        botonPaso(1)->setEnabled(false);
-        porDefecto(nullptr);
+        cierraPaso(1);
         if (!error) resultado()->fijaTexto(exacto(salida));
     });
 }

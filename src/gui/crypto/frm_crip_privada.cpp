@@ -84,9 +84,7 @@ void FrmCripPrivada::paso1() {
         const auto digitos = transcribeADigitos(aCore(txmensaje_->textoExacto()), tablaPaso1_);
         if (digitos.rechazado) return mensaje(this, mensajeSimboloAjeno(*digitos.rechazado));
         marcoTranscripcion_->show();
-        botonPaso(0)->setEnabled(false);
-        botonPaso(1)->setEnabled(true);
-        porDefecto(botonPaso(1));
+        cierraPaso(0);
         escribePaso(0, digitos.texto, ancho_);
         txmensaje_->setEnabled(false);
         bloqueaAlfabeto();
@@ -116,9 +114,7 @@ void FrmCripPrivada::paso2() {
             marcoCifrado_->hide();
             marcoDescifrado_->show();
         }
-        botonPaso(1)->setEnabled(false);
-        botonPaso(2)->setEnabled(true);
-        porDefecto(botonPaso(2));
+        cierraPaso(1);
 
         const auto inverso = [&estado](double n, double r) { return inversoZn(estado, n, r); };
         const auto cifrado =
@@ -134,8 +130,7 @@ void FrmCripPrivada::paso3() {
     marcoDescifrado_->hide();
     marcoCifrado_->hide();
     marcoVuelta_->show();
-    botonPaso(2)->setEnabled(false);
-    porDefecto(nullptr);
+    cierraPaso(2);
     atrapaErrores(this, "btpaso3", [this] {
         const auto texto = transcribeASimbolos(digitosPaso(1), ancho_, tablaPaso3_);
         if (texto.rechazado) return mensaje(this, mensajeCodigoAjeno(*texto.rechazado));

@@ -149,9 +149,7 @@ void FrmCripPublica::paso1() {
             marcoDescifrado_->show();
             muestraFormula(formulaDescifrado_, aQt(formulaDescifradoRSA(n, claves_.s)));
         }
-        botonPaso(0)->setEnabled(false);
-        botonPaso(1)->setEnabled(true);
-        porDefecto(botonPaso(1));
+        cierraPaso(0);
         escribePaso(0, std::move(digitos), ancho_);
         txmensaje_->setEnabled(false);
     });
@@ -179,8 +177,7 @@ void FrmCripPublica::paso2() {
             marcoDescifrado_->hide();
             muestraTabla(marcoTabla_, QStringLiteral("PASO 2"), kLineasASimbolos);
         }
-        botonPaso(1)->setEnabled(false);
-        porDefecto(nullptr);
+        cierraPaso(1);
         resultado()->fijaTexto(exacto(salida));
     });
 }

@@ -130,6 +130,14 @@ void VentanaCifrado::reiniciaProceso() {
     ocultaMarcos();
 }
 
+void VentanaCifrado::cierraPaso(int k) {
+    const auto i = static_cast<std::size_t>(k);
+    pasos_[i]->setEnabled(false);
+    QPushButton* siguiente = i + 1 < pasos_.size() ? pasos_[i + 1] : nullptr;
+    if (siguiente) siguiente->setEnabled(true);
+    porDefecto(siguiente);
+}
+
 void VentanaCifrado::escribePaso(int k, std::string digitos, int ancho) {
     const auto i = static_cast<std::size_t>(k);
     salidas_[i]->setPlainText(aQt(resumenDeBloques(digitos, ancho)));

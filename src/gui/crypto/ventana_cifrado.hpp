@@ -56,6 +56,8 @@ class VentanaCifrado : public Ventana {
     // A process has begun: the alphabet may not change until it is reset.
     void bloqueaAlfabeto();
 
+    // Step k has run: its button closes and the next step is offered (none after the last).
+    void cierraPaso(int k);
     // A step's digits: kept whole for the next step, shown in its field as far as a person
     // reads them (a long message shows its first blocks and how many follow).
     void escribePaso(int k, std::string digitos, int ancho);
