@@ -9,36 +9,32 @@
 #include "core/crypto/transcripcion.hpp"
 #include "core/modular/euler.hpp"
 #include "core/modular/inverso.hpp"
+#include "core/modular/potencias.hpp"
+#include "core/primes/es_primo.hpp"
 
 namespace zefra::bench {
 namespace {
 
-struct Claves {
-    double n = 0;
-    double t = 0;
-    double s = 0;
-};
-
 // The four steps of the set-up window, in order.
-std::optional<Claves> estableceClaves(double p, double q, double t) {
+std::optional<ClavesRSA> estableceClaves(double p, double q, double t) {
     Estado& estado = estadoIlimitado();
     estado.memoriaModulo = {};
     estado.tiempo.marcaInicio();
-    const auto primoP = primoSiguiente(estado, p);
-    const auto primoQ = primoSiguiente(estado, q);
+    const auto primoP = primoSiguiente(estado.tiempo, p);
+    const auto primoQ = primoSiguiente(estado.tiempo, q);
     if (!primoP || !primoQ) return std::nullopt;
     const double n = *primoP * *primoQ;
     const auto phi = funcionEuler(estado.tiempo, estado.memoriaModulo, n);
     if (!phi) return std::nullopt;
-    const auto exponente = exponenteCoprimo(estado, t, *phi);
+    const auto exponente = exponenteCoprimo(estado.tiempo, t, *phi);
     if (!exponente) return std::nullopt;
     const auto s = inversoZn(estado.tiempo, estado.trazaEuclides, *phi, *exponente);
     if (!s) return std::nullopt;
-    return Claves{n, *exponente, s->inverso};
+    return ClavesRSA{*primoP, *primoQ, n, *phi, *exponente, s->inverso};
 }
 
 // A 10,000-symbol text over "a-z, A-Z, 0-9" there and back; true when it came back whole.
-bool idaYVuelta(const Claves& claves) {
+bool idaYVuelta(const ClavesRSA& claves) {
     Estado& estado = estadoIlimitado();
     estado.alfabeto.nombre = "a-z, A-Z, 0-9";
     Tabla tabla = tablaAlfabeto();
@@ -52,11 +48,12 @@ bool idaYVuelta(const Claves& claves) {
     const int k = anchoBloqueRSA(claves.n);
     estado.tiempo.reiniciaTiempo();
     const auto digitos = transcribeADigitos(mensaje, tabla);
+    const EntornoPotencia entorno{estado.tiempo, estado.memoriaModulo, estado.trazaPotencia};
     const auto cifrado =
-        potenciaPorBloques(estado, digitos.texto, cargada->ancho, claves.n, claves.t, k);
+        potenciaPorBloques(entorno, digitos.texto, cargada->ancho, claves.n, claves.t, k);
     estado.tiempo.reiniciaTiempo();
     const auto descifrado =
-        potenciaPorBloques(estado, cifrado.digitos, k, claves.n, claves.s, cargada->ancho);
+        potenciaPorBloques(entorno, cifrado.digitos, k, claves.n, claves.s, cargada->ancho);
     const auto texto = transcribeASimbolos(descifrado.digitos, cargada->ancho, tabla);
     return !cifrado.mensaje && !descifrado.mensaje && texto.texto == mensaje;
 }

@@ -10,8 +10,8 @@
 
 namespace zefra {
 
-ResultadoAfin cifraAfin(Estado& estado, std::string_view digitos, int ancho, double n, double r,
-                        double s, Sentido sentido) {
+ResultadoAfin cifraAfin(Tiempo& tiempo, Tabla& trazaEuclides, std::string_view digitos, int ancho,
+                        double n, double r, double s, Sentido sentido) {
     ResultadoAfin resultado;
     std::optional<double> inverso;
     for (const auto bloque : bloques(digitos, ancho)) {
@@ -23,7 +23,7 @@ ResultadoAfin cifraAfin(Estado& estado, std::string_view digitos, int ancho, dou
             c = representante(n, r * *m + s).representante;
         } else {
             if (!inverso) {
-                const auto calculado = inversoZn(estado.tiempo, estado.trazaEuclides, n, r);
+                const auto calculado = inversoZn(tiempo, trazaEuclides, n, r);
                 if (!calculado) {
                     resultado.tiempoAgotado = true;
                     return resultado;

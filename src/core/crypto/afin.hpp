@@ -5,7 +5,8 @@
 #include <string>
 #include <string_view>
 
-#include "core/estado.hpp"
+#include "core/shell/tabla.hpp"
+#include "core/shell/tiempo.hpp"
 
 namespace zefra {
 
@@ -18,10 +19,10 @@ struct ResultadoAfin {
 };
 
 // Maps each block of `ancho` digits. r and s are the classes of the keys (0 … n − 1, see
-// claseDeClave) and r is prime to n. Deciphering computes the inverse of r once, with
-// inversoZn, at the first block.
-ResultadoAfin cifraAfin(Estado& estado, std::string_view digitos, int ancho, double n, double r,
-                        double s, Sentido sentido);
+// claseDeClave) and r is prime to n. Deciphering works out the inverse of r once, at the first
+// block (refilling the Euclid trace, as the inverse in Zn does); enciphering never does.
+ResultadoAfin cifraAfin(Tiempo& tiempo, Tabla& trazaEuclides, std::string_view digitos, int ancho,
+                        double n, double r, double s, Sentido sentido);
 
 // The message for a block not below n.
 std::string mensajeFueraDeRango(double n);

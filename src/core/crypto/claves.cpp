@@ -1,12 +1,12 @@
 #include "core/crypto/claves.hpp"
 
-#include <algorithm>
 #include <cmath>
 #include <cstdint>
 
 #include "core/alphabets/alfabeto.hpp"
 #include "core/arithmetic/euclides.hpp"
 #include "core/arithmetic/numeros.hpp"
+#include "core/primes/valor_exacto.hpp"
 #include "core/shell/errores.hpp"
 
 namespace zefra {
@@ -44,58 +44,25 @@ std::optional<double> claseDeClave(std::string_view texto, double n) {
     if (!(n >= 1 && n <= kMayorEnteroExacto && n == std::floor(n))) {
         throw ErrorEjecucion(TipoError::ArgumentoNoValido);
     }
-    if (!leeNumero(texto)) return std::nullopt;
-    // The syntax is leeNumero's: blanks around, a sign, digits with at most one separator, an
-    // optional exponent. The value is digitos × 10^exponente.
-    texto = texto.substr(texto.find_first_not_of(' '));
-    texto = texto.substr(0, texto.find_last_not_of(' ') + 1);
-    bool negativo = false;
-    if (texto.front() == '+' || texto.front() == '-') {
-        negativo = texto.front() == '-';
-        texto.remove_prefix(1);
-    }
-    const auto finMantisa = texto.find_first_of("eE");
-    std::string digitos;
-    long exponente = 0;
-    bool decimales = false;
-    for (const char c : texto.substr(0, finMantisa)) {
-        if (!esDigito(c)) {
-            decimales = true;
-            continue;
-        }
-        digitos += c;
-        if (decimales) --exponente;
-    }
-    if (finMantisa != std::string_view::npos) {
-        std::string_view e = texto.substr(finMantisa + 1);
-        bool exponenteNegativo = false;
-        if (e.front() == '+' || e.front() == '-') {
-            exponenteNegativo = e.front() == '-';
-            e.remove_prefix(1);
-        }
-        long valor = 0;
-        for (const char c : e) {
-            if (valor < 100000) valor = valor * 10 + (c - '0');  // the text is in range anyway
-        }
-        exponente += exponenteNegativo ? -valor : valor;
-    }
-    // A negative exponent drops digits, which must all be zeros for a whole number.
-    if (exponente < 0) {
-        const auto quitar = std::min(digitos.size(), static_cast<std::size_t>(-exponente));
-        if (digitos.find_first_not_of('0', digitos.size() - quitar) != std::string::npos) {
-            return std::nullopt;
-        }
-        digitos.resize(digitos.size() - quitar);
-        exponente = 0;
-    }
+    if (!esNumerico(texto)) return std::nullopt;
+    const DecimalExacto d = descomponeDecimal(texto);
+    // A negative exponent left after the trailing zeros would drop a digit that is not zero.
+    if (!d.digitos.empty() && d.exponente < 0) return std::nullopt;
     const auto modulo = static_cast<std::uint64_t>(n);
     std::uint64_t resto = 0;
-    for (const char d : digitos)
-        resto = (resto * 10 + static_cast<std::uint64_t>(d - '0')) % modulo;
-    for (long k = 0; k < exponente && resto != 0; ++k)
+    for (const char c : d.digitos)
+        resto = (resto * 10 + static_cast<std::uint64_t>(c - '0')) % modulo;
+    for (long k = 0; k < d.exponente && resto != 0; ++k)
         resto = resto * 10 % modulo;
-    if (negativo && resto != 0) resto = modulo - resto;
+    if (d.negativo && resto != 0) resto = modulo - resto;
     return static_cast<double>(resto);
+}
+
+std::optional<ClasesAfines> clasesDeClaves(const ClavesAfines& claves, double n) {
+    const auto r = claseDeClave(claves.r, n);
+    const auto s = claseDeClave(claves.s, n);
+    if (!r || !s) return std::nullopt;
+    return ClasesAfines{*r, *s};
 }
 
 ConTiempo<bool> codigosConsecutivos(Tiempo& tiempo, const Tabla& tabla) {

@@ -32,10 +32,27 @@ struct BusquedaClaves {
 // mcdClaves, with its private start.
 BusquedaClaves buscaClaves(Tiempo& tiempo, double minimo, double n);
 
+// The keys r and s of the affine system as the user typed them, trimmed: whole numbers of any
+// size, kept as their decimal text, which the formulas show, and reduced modulo the n of the
+// alphabet each step loads.
+struct ClavesAfines {
+    std::string r;
+    std::string s;
+};
+
+// The classes in Zn of the two keys.
+struct ClasesAfines {
+    double r = 0;
+    double s = 0;
+};
+
 // The class in Zn (0 … n − 1) of the whole number written in `texto`, of any size and computed
 // exactly from its digits; nothing when the text is not numeric or not a whole number. n is a
 // whole number from 1 to 2^53.
 std::optional<double> claseDeClave(std::string_view texto, double n);
+
+// Both classes; nothing when either key is not a whole number.
+std::optional<ClasesAfines> clasesDeClaves(const ClavesAfines& claves, double n);
 
 // True when the codes of a grid (table order) are exactly 0, 1, …, its largest code, none above
 // 9999; nothing when the budget runs out. Measured from the start the caller recorded.

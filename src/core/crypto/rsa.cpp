@@ -12,10 +12,10 @@
 
 namespace zefra {
 
-ConTiempo<double> primoSiguiente(Estado& estado, double p, AvisosZn* avisos) {
-    Cronometro cronometro(estado.tiempo, Inicio::Privada);
+ConTiempo<double> primoSiguiente(Tiempo& tiempo, double p, AvisosZn* avisos) {
+    Cronometro cronometro(tiempo, Inicio::Privada);
     for (double candidato = std::max(p, 2.0);; ++candidato) {
-        const auto primo = esPrimo(estado.tiempo, candidato);
+        const auto primo = esPrimo(tiempo, candidato);
         if (!primo) return std::nullopt;
         if (avisos) avisos->veredictoEsPrimo(textoVeredicto(*primo));
         if (*primo == 1) return candidato;
@@ -23,10 +23,10 @@ ConTiempo<double> primoSiguiente(Estado& estado, double p, AvisosZn* avisos) {
     }
 }
 
-ConTiempo<double> exponenteCoprimo(Estado& estado, double t, double phi) {
-    Cronometro cronometro(estado.tiempo, Inicio::Privada);
+ConTiempo<double> exponenteCoprimo(Tiempo& tiempo, double t, double phi) {
+    Cronometro cronometro(tiempo, Inicio::Privada);
     for (double x = t;; ++x) {
-        const auto g = mcdClaves(estado.tiempo, x, phi);
+        const auto g = mcdClaves(tiempo, x, phi);
         if (!g) return std::nullopt;
         if (*g == 1) return x;
         if (cronometro.agotado()) return std::nullopt;
@@ -41,8 +41,8 @@ std::string mensajeBloqueGrande(std::string_view bloque, double n) {
     return "El número '" + std::string(bloque) + "' debe ser menor que '" + textoDecimal(n) + "'.";
 }
 
-ResultadoRSA potenciaPorBloques(Estado& estado, std::string_view digitos, int ancho, double n,
-                                double exponente, int anchoSalida, AvisosZn* avisos) {
+ResultadoRSA potenciaPorBloques(const EntornoPotencia& entorno, std::string_view digitos, int ancho,
+                                double n, double exponente, int anchoSalida) {
     ResultadoRSA resultado;
     const auto leidos = digitosDelMensaje(digitos, ancho);
     if (leidos.rechazo) {
@@ -55,7 +55,7 @@ ResultadoRSA potenciaPorBloques(Estado& estado, std::string_view digitos, int an
     // block is raised once. The last block is always computed, so the trace of the last power
     // is the last block's, as when every block is raised.
     std::unordered_map<std::string_view, std::string> hechos;
-    Cronometro cronometro(estado.tiempo, Inicio::Publica);
+    Cronometro cronometro(entorno.tiempo, Inicio::Publica);
     for (std::size_t i = 0; i < trozos.size(); ++i) {
         const std::string_view bloque = trozos[i];
         if (cronometro.agotado()) {
@@ -72,8 +72,8 @@ ResultadoRSA potenciaPorBloques(Estado& estado, std::string_view digitos, int an
             resultado.mensaje = mensajeBloqueGrande(bloque, n);
             return resultado;
         }
-        const auto c = Calcupoten(estado.tiempo, estado.memoriaModulo, estado.trazaPotencia, m,
-                                  exponente, n, avisos);
+        const auto c = Calcupoten(entorno.tiempo, entorno.memoria, entorno.traza, m, exponente, n,
+                                  entorno.avisos);
         if (!c) {
             resultado.tiempoAgotado = true;
             return resultado;

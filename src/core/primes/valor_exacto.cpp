@@ -6,21 +6,13 @@
 #include "core/shell/errores.hpp"
 
 namespace zefra {
-namespace {
 
-// ± digitos × 10^exponente, the digits without leading or trailing zeros (none for zero).
-struct Decimal {
-    bool negativo = false;
-    std::string digitos;
-    long exponente = 0;
-};
-
-Decimal descompone(std::string_view texto) {
+DecimalExacto descomponeDecimal(std::string_view texto) {
     if (!esNumerico(texto)) throw ErrorEjecucion(TipoError::TiposNoCoinciden);
     texto.remove_prefix(texto.find_first_not_of(' '));
     texto.remove_suffix(texto.size() - texto.find_last_not_of(' ') - 1);
 
-    Decimal d;
+    DecimalExacto d;
     std::size_t i = 0;
     if (texto[i] == '+' || texto[i] == '-') d.negativo = texto[i++] == '-';
     long decimales = 0;
@@ -53,15 +45,13 @@ Decimal descompone(std::string_view texto) {
     return d;
 }
 
-}  // namespace
-
 bool esEnteroExacto(std::string_view texto) {
-    const Decimal d = descompone(texto);
+    const DecimalExacto d = descomponeDecimal(texto);
     return d.digitos.empty() || d.exponente >= 0;
 }
 
 int comparaConEntero(std::string_view texto, std::uint64_t valor) {
-    const Decimal d = descompone(texto);
+    const DecimalExacto d = descomponeDecimal(texto);
     if (d.digitos.empty()) return valor == 0 ? 0 : -1;
     if (d.negativo) return -1;
     if (valor == 0) return 1;

@@ -1,13 +1,10 @@
 #include "gui/crypto/fr_privada_alfaus.hpp"
 
-#include <QButtonGroup>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPlainTextEdit>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QVBoxLayout>
 
 #include "core/arithmetic/euclides.hpp"
@@ -16,8 +13,6 @@
 #include "core/crypto/digitos_mensaje.hpp"
 #include "core/crypto/preparacion.hpp"
 #include "core/crypto/transcripcion.hpp"
-#include "gui/alphabets/seleccion_alfabeto.hpp"
-#include "gui/files/frm_listdirec.hpp"
 #include "gui/ui/controles.hpp"
 #include "gui/ui/mensajes.hpp"
 #include "gui/ui/rejilla.hpp"
@@ -26,21 +21,6 @@
 #include "gui/ui/trampa.hpp"
 
 namespace zefra::gui {
-namespace {
-
-QString exacto(std::string_view texto) {
-    return QString::fromUtf8(texto.data(), static_cast<qsizetype>(texto.size()));
-}
-
-constexpr std::array<const char*, 4> kLineasPaso1 = {
-    "Transcripción inmediata del texto", "llano a una sucesión de dígitos",
-    "según se indica en la tabla de", "conversión:"};
-constexpr std::array<const char*, 4> kLineasPaso2 = {
-    "En este último paso, se realiza", "la transcripción inmediata a los",
-    "símbolos del alfabeto mediante", "la tabla de conversión:"};
-
-}  // namespace
-
 FrPrivadaAlfaus::FrPrivadaAlfaus(Contexto& contexto)
     : VentanaCifrado(contexto, QStringLiteral("frPrivadaAlfaus"),
                      QStringLiteral("CRIPTOGRAFÍA DE CLAVE PRIVADA"),
@@ -50,26 +30,22 @@ FrPrivadaAlfaus::FrPrivadaAlfaus(Contexto& contexto)
                       "btGuardarEnFicheroPublica",
                       "4",
                       true,
-                      {"txmensajenum", "txmensajecod"}}),
-      txmensajenum_(salida(0)),
-      txmensajecod_(resultado()),
-      btpaso1_(botonPaso(0)),
-      btpaso2_(botonPaso(1)) {
-    auto* Frame1 = new QGroupBox(QStringLiteral("Claves"), this);
-    Frame1->setObjectName(QStringLiteral("Frame1"));
-    lbclaver_ = etiqueta(Frame1, "lbclaver", {});
-    lbclaves_ = etiqueta(Frame1, "lbclaves", {});
-    auto* claves = new QHBoxLayout(Frame1);
-    for (auto [titulo, clave] : {std::pair{QStringLiteral("r :"), lbclaver_},
-                                 std::pair{QStringLiteral("s :"), lbclaves_}}) {
+                      {"txmensajenum", "txmensajecod"}}) {
+    auto* marcoClaves = new QGroupBox(QStringLiteral("Claves"), this);
+    marcoClaves->setObjectName(QStringLiteral("Frame1"));
+    claveR_ = etiqueta(marcoClaves, "lbclaver", {});
+    claveS_ = etiqueta(marcoClaves, "lbclaves", {});
+    auto* claves = new QHBoxLayout(marcoClaves);
+    for (auto [titulo, clave] :
+         {std::pair{QStringLiteral("r :"), claveR_}, std::pair{QStringLiteral("s :"), claveS_}}) {
         clave->setTextFormat(Qt::PlainText);
         clave->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        claves->addWidget(new QLabel(titulo, Frame1));
+        claves->addWidget(new QLabel(titulo, marcoClaves));
         claves->addWidget(clave);
         claves->addSpacing(24);
     }
     claves->addStretch();
-    compone(Frame1, construyeMarcos());
+    compone(marcoClaves, construyeMarcos());
     reinicia();
     resize(860, 560);
 }
@@ -82,39 +58,31 @@ void FrPrivadaAlfaus::paso(int k) {
     }
 }
 
-void FrPrivadaAlfaus::fijaClaves(const QString& r, const QString& s) {
-    lbclaver_->setText(r);
-    lbclaves_->setText(s);
+void FrPrivadaAlfaus::fijaClaves(const ClavesAfines& claves) {
+    claves_ = claves;
+    claveR_->setText(exacto(claves_.r));
+    claveS_->setText(exacto(claves_.s));
 }
 
 void FrPrivadaAlfaus::ocultaMarcos() {
-    for (QGroupBox* m : {Frame2_, frmpaso2privadaus_, frmpaso2decoprivada_})
+    for (QGroupBox* m : {marcoTabla_.marco, marcoCifrado_, marcoDescifrado_})
         m->hide();
 }
 
-std::optional<std::pair<double, double>> FrPrivadaAlfaus::claves() {
+std::optional<ClasesAfines> FrPrivadaAlfaus::clases() {
     auto& estado = contexto_.estado;
-    const auto r = claseDeClave(aCore(lbclaver_->text()), n_);
-    const auto s = claseDeClave(aCore(lbclaves_->text()), n_);
-    if (!r || !s) {
+    const auto c = clasesDeClaves(claves_, n_);
+    if (!c) {
         mensaje(this, kMensajeClavesEnteras);
         return std::nullopt;
     }
     // The alphabet may have changed since the key window accepted r: r must be prime to this n.
-    const auto g = mcd(estado.tiempo, *r, n_);
+    const auto g = mcd(estado.tiempo, c->r, n_);
     if (!g || *g != 1) {
         mensaje(this, mensajeClaveNoValida(n_));
         return std::nullopt;
     }
-    return std::pair{*r, *s};
-}
-
-void FrPrivadaAlfaus::muestraTabla(const QString& titulo,
-                                   const std::array<const char*, 4>& textos) {
-    Frame2_->setTitle(titulo);
-    for (std::size_t k = 0; k < textos.size(); ++k)
-        lineasTabla_[k]->setText(QString::fromUtf8(textos[k]));
-    Frame2_->show();
+    return c;
 }
 
 void FrPrivadaAlfaus::paso1() {
@@ -122,46 +90,41 @@ void FrPrivadaAlfaus::paso1() {
     estado.tiempo.reiniciaTiempo();
     atrapaErrores(this, "btpaso1", [&] {
         const auto cargada = preparaPrivadaUsuario(estado, tabla_);
-        Flexalfa1_->ocultaFilasVacias();
+        marcoTabla_.rejilla->ocultaFilasVacias();
         if (!cargada) return mensaje(this, kMensajeAlfabetoNoCargado);
         n_ = cargada->modulo;
         ancho_ = cargada->ancho;
-        const bool codifica = direccion() == 0;
+        const bool codifica = direccion() == Sentido::Codificar;
         const std::string texto = aCore(txmensaje_->textoExacto());
-        std::string resultado;
+        std::string salida;
         if (codifica) {
             auto digitos = transcribeADigitos(texto, tabla_);
             if (digitos.rechazado) return mensaje(this, mensajeSimboloAjeno(*digitos.rechazado));
-            resultado = std::move(digitos.texto);
+            salida = std::move(digitos.texto);
         } else {
             const auto digitos = digitosDelMensaje(texto, ancho_);
             if (digitos.rechazo) return mensaje(this, *digitos.rechazo);
-            const auto rs = claves();
+            const auto rs = clases();
             if (!rs) return;
-            const auto descifrado = cifraAfin(estado, digitos.digitos, ancho_, n_, rs->first,
-                                              rs->second, Sentido::Decodificar);
+            const auto descifrado = cifraAfin(estado.tiempo, estado.trazaEuclides, digitos.digitos,
+                                              ancho_, n_, rs->r, rs->s, Sentido::Decodificar);
             for (int k = 0; k < descifrado.fueraDeRango; ++k)
                 mensaje(this, mensajeFueraDeRango(n_));
-            if (descifrado.tiempoAgotado) {
-                return mensajeTiempoAgotado(this);
-            }
+            if (descifrado.tiempoAgotado) return mensajeTiempoAgotado(this);
             if (descifrado.fueraDeRango > 0) return;
-            resultado = descifrado.digitos;
+            salida = descifrado.digitos;
         }
         bloqueaAlfabeto();
         if (codifica) {
-            muestraTabla(QStringLiteral("PASO 1"), kLineasPaso1);
+            muestraTabla(marcoTabla_, QStringLiteral("PASO 1"), kLineasADigitos);
         } else {
-            Frame2_->hide();
-            frmpaso2privadaus_->hide();
-            frmpaso2decoprivada_->show();
-            txpaso2decodPublica_->setText(exacto(
-                formulaDescifradoUsuario(aCore(lbclaver_->text()), aCore(lbclaves_->text()))));
+            marcoTabla_.marco->hide();
+            marcoCifrado_->hide();
+            marcoDescifrado_->show();
+            formulaDescifrado_->setText(exacto(formulaDescifradoUsuario(claves_.r, claves_.s)));
         }
-        btpaso1_->setEnabled(false);
-        btpaso2_->setEnabled(true);
-        porDefecto(btpaso2_);
-        escribePaso(0, std::move(resultado), ancho_);
+        cierraPaso(0);
+        escribePaso(0, std::move(salida), ancho_);
         txmensaje_->setEnabled(false);
     });
 }
@@ -171,31 +134,29 @@ void FrPrivadaAlfaus::paso2() {
     estado.tiempo.reiniciaTiempo();
     atrapaErrores(this, "btpaso2", [&] {
         const std::string& digitos = digitosPaso(0);
-        std::string resultado;
+        std::string salida;
         bool error = false;
-        if (direccion() == 0) {
-            const auto rs = claves();
+        if (direccion() == Sentido::Codificar) {
+            const auto rs = clases();
             if (!rs) return;
-            frmpaso2privadaus_->show();
-            const auto cifrado =
-                cifraAfin(estado, digitos, ancho_, n_, rs->first, rs->second, Sentido::Codificar);
+            marcoCifrado_->show();
+            const auto cifrado = cifraAfin(estado.tiempo, estado.trazaEuclides, digitos, ancho_, n_,
+                                           rs->r, rs->s, Sentido::Codificar);
             for (int k = 0; k < cifrado.fueraDeRango; ++k)
                 mensaje(this, mensajeFueraDeRango(n_));
             error = cifrado.fueraDeRango > 0;
-            txpaso2codPublica_->setText(
-                exacto(formulasAfines(aCore(lbclaver_->text()), aCore(lbclaves_->text())).cifrado));
-            Frame2_->hide();
-            resultado = cifrado.digitos;
+            formulaCifrado_->setText(exacto(formulasAfines(claves_.r, claves_.s).cifrado));
+            marcoTabla_.marco->hide();
+            salida = cifrado.digitos;
         } else {
             auto simbolos = transcribeASimbolos(digitos, ancho_, tabla_);
             if (simbolos.rechazado) return mensaje(this, mensajeCodigoAjeno(*simbolos.rechazado));
-            frmpaso2decoprivada_->hide();
-            muestraTabla(QStringLiteral("PASO 2"), kLineasPaso2);
-            resultado = std::move(simbolos.texto);
+            marcoDescifrado_->hide();
+            muestraTabla(marcoTabla_, QStringLiteral("PASO 2"), kLineasASimbolos);
+            salida = std::move(simbolos.texto);
         }
-        btpaso2_->setEnabled(false);
-        porDefecto(nullptr);
-        if (!error) txmensajecod_->fijaTexto(exacto(resultado));
+        cierraPaso(1);
+        if (!error) resultado()->fijaTexto(exacto(salida));
     });
 }
 

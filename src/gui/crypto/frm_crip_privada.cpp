@@ -5,7 +5,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -23,13 +22,6 @@
 #include "gui/ui/trampa.hpp"
 
 namespace zefra::gui {
-namespace {
-
-QString exacto(const std::string& texto) {
-    return QString::fromUtf8(texto.data(), static_cast<qsizetype>(texto.size()));
-}
-
-}  // namespace
 
 FrmCripPrivada::FrmCripPrivada(Contexto& contexto)
     : VentanaCifrado(contexto, QStringLiteral("frmcripprivada"),
@@ -40,20 +32,14 @@ FrmCripPrivada::FrmCripPrivada(Contexto& contexto)
                       "btGuardarEnFicheroPrivada",
                       "1",
                       true,
-                      {"txmensajenum", "txmensajecod", "txmensajefinal"}}),
-      txmensajenum_(salida(0)),
-      txmensajecod_(salida(1)),
-      txmensajefinal_(resultado()),
-      btpaso1_(botonPaso(0)),
-      btpaso2_(botonPaso(1)),
-      btpaso3_(botonPaso(2)) {
-    txclave_cpr_ = campo(this, "txclave_cpr", true);
-    txclave_cps_ = campo(this, "txclave_cps", true);
+                      {"txmensajenum", "txmensajecod", "txmensajefinal"}}) {
+    claveR_ = campo(this, "txclave_cpr", true);
+    claveS_ = campo(this, "txclave_cps", true);
     auto* cabecera = new QWidget(this);
     auto* claves = new QHBoxLayout(cabecera);
     claves->setContentsMargins(0, 0, 0, 0);
-    for (auto [titulo, campoClave] : {std::pair{QStringLiteral("Clave r :"), txclave_cpr_},
-                                      std::pair{QStringLiteral("Clave s :"), txclave_cps_}}) {
+    for (auto [titulo, campoClave] : {std::pair{QStringLiteral("Clave r :"), claveR_},
+                                      std::pair{QStringLiteral("Clave s :"), claveS_}}) {
         auto* l = new QLabel(titulo, cabecera);
         l->setBuddy(campoClave);
         claves->addWidget(l);
@@ -64,9 +50,10 @@ FrmCripPrivada::FrmCripPrivada(Contexto& contexto)
     resize(820, 560);
 }
 
-void FrmCripPrivada::fijaClaves(const QString& r, const QString& s) {
-    txclave_cpr_->setText(r);
-    txclave_cps_->setText(s);
+void FrmCripPrivada::fijaClaves(const ClavesAfines& claves) {
+    claves_ = claves;
+    claveR_->setText(exacto(claves_.r));
+    claveS_->setText(exacto(claves_.s));
 }
 
 void FrmCripPrivada::paso(int k) {
@@ -81,24 +68,22 @@ void FrmCripPrivada::paso(int k) {
 }
 
 void FrmCripPrivada::ocultaMarcos() {
-    for (QGroupBox* m : {Frame1_, frmpaso2_, frmpaso2_deco_, frmpaso3_})
+    for (QGroupBox* m : {marcoTranscripcion_, marcoCifrado_, marcoDescifrado_, marcoVuelta_})
         m->hide();
 }
 
 void FrmCripPrivada::paso1() {
     atrapaErrores(this, "btpaso1", [this] {
         const auto cargada = preparaCripPrivada(contexto_.estado, tablaPaso1_, tablaPaso3_);
-        Flexalfa1_->ocultaFilasVacias();
-        FlexAlfa3_->ocultaFilasVacias();
+        tablaTranscripcion_->ocultaFilasVacias();
+        tablaVuelta_->ocultaFilasVacias();
         if (!cargada) return mensaje(this, kMensajeAlfabetoNoCargado);
         n_ = cargada->modulo;
         ancho_ = cargada->ancho;
         const auto digitos = transcribeADigitos(aCore(txmensaje_->textoExacto()), tablaPaso1_);
         if (digitos.rechazado) return mensaje(this, mensajeSimboloAjeno(*digitos.rechazado));
-        Frame1_->show();
-        btpaso1_->setEnabled(false);
-        btpaso2_->setEnabled(true);
-        porDefecto(btpaso2_);
+        marcoTranscripcion_->show();
+        cierraPaso(0);
         escribePaso(0, digitos.texto, ancho_);
         txmensaje_->setEnabled(false);
         bloqueaAlfabeto();
@@ -109,51 +94,45 @@ void FrmCripPrivada::paso2() {
     auto& estado = contexto_.estado;
     estado.tiempo.reiniciaTiempo();
     atrapaErrores(this, "btpaso2", [&] {
-        const std::string r = aCore(txclave_cpr_->text().trimmed());
-        const std::string s = aCore(txclave_cps_->text().trimmed());
         // The cipher works on the classes of the keys, so a key of any size gives exactly the
         // classes the formulas name.
-        const auto claseR = claseDeClave(r, n_);
-        const auto claseS = claseDeClave(s, n_);
-        if (!claseR || !claseS) return mensaje(this, kMensajeClavesEnteras);
-        const auto g = mcd(estado.tiempo, *claseR, n_);
+        const auto clases = clasesDeClaves(claves_, n_);
+        if (!clases) return mensaje(this, kMensajeClavesEnteras);
+        const auto g = mcd(estado.tiempo, clases->r, n_);
         if (!g || *g != 1) return mensaje(this, mensajeClaveNoValida(n_));
 
-        Frame1_->hide();
-        const auto formulas = formulasAfines(r, s);
-        muestraFormula(txpaso2cod_, exacto(formulas.cifrado));
-        muestraFormula(txpaso2decod_, exacto(formulas.descifrado));
-        lbrsexplica_->setText(exacto(formulas.explicacion));
-        const bool codifica = direccion() == 0;
-        if (codifica) {
-            frmpaso2_->show();
+        marcoTranscripcion_->hide();
+        const auto formulas = formulasAfines(claves_.r, claves_.s);
+        muestraFormula(formulaCifrado_, exacto(formulas.cifrado));
+        muestraFormula(formulaDescifrado_, exacto(formulas.descifrado));
+        explicacionClaves_->setText(exacto(formulas.explicacion));
+        const Sentido sentido = direccion().value_or(Sentido::Decodificar);
+        if (sentido == Sentido::Codificar) {
+            marcoCifrado_->show();
         } else {
-            frmpaso2_->hide();
-            frmpaso2_deco_->show();
+            marcoCifrado_->hide();
+            marcoDescifrado_->show();
         }
-        btpaso2_->setEnabled(false);
-        btpaso3_->setEnabled(true);
-        porDefecto(btpaso3_);
+        cierraPaso(1);
 
-        const auto resultado = cifraAfin(estado, digitosPaso(0), ancho_, n_, *claseR, *claseS,
-                                         codifica ? Sentido::Codificar : Sentido::Decodificar);
-        for (int k = 0; k < resultado.fueraDeRango; ++k)
+        const auto cifrado = cifraAfin(estado.tiempo, estado.trazaEuclides, digitosPaso(0), ancho_,
+                                       n_, clases->r, clases->s, sentido);
+        for (int k = 0; k < cifrado.fueraDeRango; ++k)
             mensaje(this, mensajeFueraDeRango(n_));
-        if (resultado.tiempoAgotado) return mensajeTiempoAgotado(this);
-        if (resultado.fueraDeRango == 0) escribePaso(1, resultado.digitos, ancho_);
+        if (cifrado.tiempoAgotado) return mensajeTiempoAgotado(this);
+        if (cifrado.fueraDeRango == 0) escribePaso(1, cifrado.digitos, ancho_);
     });
 }
 
 void FrmCripPrivada::paso3() {
-    frmpaso2_deco_->hide();
-    frmpaso2_->hide();
-    frmpaso3_->show();
-    btpaso3_->setEnabled(false);
-    porDefecto(nullptr);
+    marcoDescifrado_->hide();
+    marcoCifrado_->hide();
+    marcoVuelta_->show();
+    cierraPaso(2);
     atrapaErrores(this, "btpaso3", [this] {
         const auto texto = transcribeASimbolos(digitosPaso(1), ancho_, tablaPaso3_);
         if (texto.rechazado) return mensaje(this, mensajeCodigoAjeno(*texto.rechazado));
-        txmensajefinal_->fijaTexto(exacto(texto.texto));
+        resultado()->fijaTexto(exacto(texto.texto));
     });
 }
 

@@ -4,18 +4,16 @@
 #pragma once
 
 #include "core/alphabets/alfabeto.hpp"
+#include "core/crypto/claves.hpp"
 #include "gui/crypto/ventana_cifrado.hpp"
 
 class QGroupBox;
 class QLabel;
 class QLineEdit;
-class QPlainTextEdit;
-class QPushButton;
 
 namespace zefra::gui {
 
 class Rejilla;
-class TextoExacto;
 
 class FrmCripPrivada final : public VentanaCifrado {
     Q_OBJECT
@@ -23,8 +21,8 @@ class FrmCripPrivada final : public VentanaCifrado {
   public:
     explicit FrmCripPrivada(Contexto& contexto);
 
-    // The keys accepted by the key window, as the user typed them.
-    void fijaClaves(const QString& r, const QString& s);
+    // The keys accepted by the key window, shown as the user typed them.
+    void fijaClaves(const ClavesAfines& claves);
 
   private:
     void paso(int k) override;
@@ -34,30 +32,24 @@ class FrmCripPrivada final : public VentanaCifrado {
     void paso3();
     QWidget* construyeMarcos();
 
+    ClavesAfines claves_;
     Tabla tablaPaso1_ = tablaAlfabeto();
     Tabla tablaPaso3_ = tablaAlfabeto();
     double n_ = 0;  // the modulus and block width loaded by PASO 1
     int ancho_ = 2;
 
-    QLineEdit* txclave_cpr_ = nullptr;
-    QLineEdit* txclave_cps_ = nullptr;
-    // The shared controls under the names the steps use.
-    QPlainTextEdit* txmensajenum_ = nullptr;
-    QPlainTextEdit* txmensajecod_ = nullptr;
-    TextoExacto* txmensajefinal_ = nullptr;
-    QPushButton* btpaso1_ = nullptr;
-    QPushButton* btpaso2_ = nullptr;
-    QPushButton* btpaso3_ = nullptr;
+    QLineEdit* claveR_ = nullptr;
+    QLineEdit* claveS_ = nullptr;
 
-    QGroupBox* Frame1_ = nullptr;
-    QGroupBox* frmpaso2_ = nullptr;
-    QGroupBox* frmpaso2_deco_ = nullptr;
-    QGroupBox* frmpaso3_ = nullptr;
-    Rejilla* Flexalfa1_ = nullptr;
-    Rejilla* FlexAlfa3_ = nullptr;
-    QLineEdit* txpaso2cod_ = nullptr;
-    QLineEdit* txpaso2decod_ = nullptr;
-    QLabel* lbrsexplica_ = nullptr;
+    QGroupBox* marcoTranscripcion_ = nullptr;
+    QGroupBox* marcoCifrado_ = nullptr;
+    QGroupBox* marcoDescifrado_ = nullptr;
+    QGroupBox* marcoVuelta_ = nullptr;  // the transcription back to symbols
+    Rejilla* tablaTranscripcion_ = nullptr;
+    Rejilla* tablaVuelta_ = nullptr;
+    QLineEdit* formulaCifrado_ = nullptr;
+    QLineEdit* formulaDescifrado_ = nullptr;
+    QLabel* explicacionClaves_ = nullptr;
 };
 
 }  // namespace zefra::gui

@@ -2,24 +2,18 @@
 // string with the private key s, in two steps, and feeds a result back in the other direction.
 #pragma once
 
+#include <array>
+
 #include "core/alphabets/alfabeto.hpp"
+#include "core/crypto/rsa.hpp"
+#include "gui/crypto/piezas_cifrado.hpp"
 #include "gui/crypto/ventana_cifrado.hpp"
 
 class QGroupBox;
 class QLabel;
 class QLineEdit;
-class QPlainTextEdit;
-class QPushButton;
 
 namespace zefra::gui {
-
-class Rejilla;
-class TextoExacto;
-
-// The six values of the RSA set-up, as that window shows them.
-struct ClavesRSA {
-    QString p, q, n, phi, t, s;
-};
 
 class FrmCripPublica final : public VentanaCifrado {
     Q_OBJECT
@@ -37,26 +31,20 @@ class FrmCripPublica final : public VentanaCifrado {
     void paso2();
     QWidget* construyeMarcos();
     QWidget* construyeClaves();
-    void muestraTabla(const QString& paso, std::initializer_list<const char*> lineas);
-    double valor(const QLabel* etiqueta) const;
+    // [m]^exponente in Zn with the program's power routine, which keeps the trace of the last.
+    ResultadoRSA eleva(std::string_view digitos, int ancho, double exponente, int anchoSalida);
 
+    ClavesRSA claves_;
     Tabla tabla_ = tablaAlfabeto();
     int ancho_ = 2;  // the code width of the alphabet loaded by PASO 1
 
-    // The shared controls under the names the steps use.
-    QPlainTextEdit* txmensajenum_ = nullptr;
-    TextoExacto* txmensajecod_ = nullptr;
-    QPushButton* btpaso1_ = nullptr;
-    QPushButton* btpaso2_ = nullptr;
-    QLabel* claves_[6] = {};  // p, q, n, φ(n), t, s
+    std::array<QLabel*, 6> etiquetasClaves_{};  // p, q, n, φ(n), t, s
 
-    QGroupBox* Frame1_ = nullptr;
-    QLabel* lineasTabla_[4] = {};
-    Rejilla* Flexalfa1_ = nullptr;
-    QGroupBox* frmpaso2_ = nullptr;
-    QGroupBox* frmpaso2_deco_ = nullptr;
-    QLineEdit* txpaso2codPublica_ = nullptr;
-    QLineEdit* txpaso2decodPublica_ = nullptr;
+    MarcoDeTabla marcoTabla_{};  // both transcriptions, each with its lines
+    QGroupBox* marcoCifrado_ = nullptr;
+    QGroupBox* marcoDescifrado_ = nullptr;
+    QLineEdit* formulaCifrado_ = nullptr;
+    QLineEdit* formulaDescifrado_ = nullptr;
 };
 
 }  // namespace zefra::gui

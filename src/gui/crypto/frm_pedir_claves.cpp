@@ -34,18 +34,18 @@ FrmPedirClaves::FrmPedirClaves(Contexto& contexto)
         lbpedirclaves1_->setText(aQt(textoModuloClaves(n)));
     };
 
-    Dpopcionesclave_ = new QComboBox(this);
-    Dpopcionesclave_->setObjectName(QStringLiteral("Dpopcionesclave"));
-    Dpopcionesclave_->setEditable(true);
-    Dpopcionesclave_->setInsertPolicy(QComboBox::NoInsert);
-    Dpopcionesclave_->setMaxVisibleItems(15);
-    Dpopcionesclave_->setCompleter(nullptr);  // a typed "2" is 2, not the key "23" it begins
-    txclave_s_ = campo(this, "txclave_s");
-    txclavemin_r_ = campo(this, "txclavemin_r");
+    claveR_ = new QComboBox(this);
+    claveR_->setObjectName(QStringLiteral("Dpopcionesclave"));
+    claveR_->setEditable(true);
+    claveR_->setInsertPolicy(QComboBox::NoInsert);
+    claveR_->setMaxVisibleItems(15);
+    claveR_->setCompleter(nullptr);  // a typed "2" is 2, not the key "23" it begins
+    claveS_ = campo(this, "txclave_s");
+    claveMinima_ = campo(this, "txclavemin_r");
 
     auto* claves = new QGridLayout;
-    fila(claves, 0, QStringLiteral("&r :"), Dpopcionesclave_);
-    fila(claves, 1, QStringLiteral("&s :"), txclave_s_);
+    fila(claves, 0, QStringLiteral("&r :"), claveR_);
+    fila(claves, 1, QStringLiteral("&s :"), claveS_);
     claves->setColumnStretch(1, 1);
 
     auto* explicacion = etiqueta(
@@ -58,9 +58,9 @@ FrmPedirClaves::FrmPedirClaves(Contexto& contexto)
     connect(busqueda, &QPushButton::clicked, this, &FrmPedirClaves::buscaClaves);
     auto* minimo = new QHBoxLayout;
     auto* etiquetaMinimo = new QLabel(QStringLiteral("clave &mínima"), this);
-    etiquetaMinimo->setBuddy(txclavemin_r_);
+    etiquetaMinimo->setBuddy(claveMinima_);
     minimo->addWidget(etiquetaMinimo);
-    minimo->addWidget(txclavemin_r_, 1);
+    minimo->addWidget(claveMinima_, 1);
     minimo->addWidget(busqueda);
 
     auto* continuar = boton(this, "btseguircprivada", QStringLiteral("&Continuar"));
@@ -90,9 +90,9 @@ FrmPedirClaves::~FrmPedirClaves() {
 }
 
 void FrmPedirClaves::vaciaLista() {
-    const QString texto = Dpopcionesclave_->currentText();
-    Dpopcionesclave_->clear();
-    Dpopcionesclave_->setEditText(texto);
+    const QString texto = claveR_->currentText();
+    claveR_->clear();
+    claveR_->setEditText(texto);
 }
 
 void FrmPedirClaves::salir() {
@@ -102,7 +102,7 @@ void FrmPedirClaves::salir() {
 
 void FrmPedirClaves::buscaClaves() {
     atrapaErrores(this, "btbusquedacp_r", [this] {
-        const auto minimo = leeNumero(textoDe(txclavemin_r_));
+        const auto minimo = leeNumero(textoDe(claveMinima_));
         if (!minimo) return mensaje(this, "El valor de 'clave mínima' ha de ser numérico.");
         if (*minimo > kMaximaClaveMinima) {
             return mensaje(this, "El valor de clave mínima queda limitado a 2147483547");
@@ -110,15 +110,15 @@ void FrmPedirClaves::buscaClaves() {
         if (*minimo < kMinimaClaveMinima) {
             return mensaje(this, "El valor de clave mínima no puede ser menor que -2147483547");
         }
-        Dpopcionesclave_->setEditText({});
-        Dpopcionesclave_->clear();
+        claveR_->setEditText({});
+        claveR_->clear();
         auto& estado = contexto_.estado;
         estado.tiempo.marcaInicio();
         const auto busqueda = zefra::buscaClaves(estado.tiempo, *minimo, estado.alfabeto.modulo);
         for (const double clave : busqueda.claves)
-            Dpopcionesclave_->addItem(aQt(textoDecimal(clave)));
-        Dpopcionesclave_->setCurrentIndex(-1);
-        Dpopcionesclave_->setEditText({});
+            claveR_->addItem(aQt(textoDecimal(clave)));
+        claveR_->setCurrentIndex(-1);
+        claveR_->setEditText({});
         if (busqueda.tiempoAgotado) mensajeTiempoAgotado(this);
     });
 }
@@ -126,16 +126,16 @@ void FrmPedirClaves::buscaClaves() {
 void FrmPedirClaves::continua() {
     atrapaErrores(this, "btseguircprivada", [this] {
         auto& estado = contexto_.estado;
-        const QString r = Dpopcionesclave_->currentText().trimmed();
-        const QString s = txclave_s_->text().trimmed();
+        const ClavesAfines claves{aCore(claveR_->currentText().trimmed()),
+                                  aCore(claveS_->text().trimmed())};
         const double n = estado.alfabeto.modulo;
-        if (!esNumerico(aCore(r)) || !esNumerico(aCore(s))) {
+        if (!esNumerico(claves.r) || !esNumerico(claves.s)) {
             return mensaje(this, "Se le ha de poner un valor numérico a las dos claves");
         }
-        const auto claseR = claseDeClave(aCore(r), n);
-        if (!claseR || !claseDeClave(aCore(s), n)) return mensaje(this, kMensajeClavesEnteras);
+        const auto clases = clasesDeClaves(claves, n);
+        if (!clases) return mensaje(this, kMensajeClavesEnteras);
         estado.tiempo.marcaInicio();
-        const auto g = mcd(estado.tiempo, *claseR, n);
+        const auto g = mcd(estado.tiempo, clases->r, n);
         if (!g || *g != 1) return mensaje(this, mensajeClaveNoValida(n));
 
         // The three-step window turns every value 0 … n − 1 back into a symbol, so it serves
@@ -151,13 +151,13 @@ void FrmPedirClaves::continua() {
             tresPasos = consecutivos.value_or(false);
         }
         if (tresPasos) {
-            contexto_.abre<FrmCripPrivada>().fijaClaves(r, s);
+            contexto_.abre<FrmCripPrivada>().fijaClaves(claves);
         } else {
-            contexto_.abre<FrPrivadaAlfaus>().fijaClaves(r, s);
+            contexto_.abre<FrPrivadaAlfaus>().fijaClaves(claves);
         }
-        txclavemin_r_->clear();
-        Dpopcionesclave_->setEditText({});
-        txclave_s_->clear();
+        claveMinima_->clear();
+        claveR_->setEditText({});
+        claveS_->clear();
         vaciaLista();
     });
 }

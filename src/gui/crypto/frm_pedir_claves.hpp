@@ -31,9 +31,9 @@ class FrmPedirClaves final : public Ventana {
   private:
     Contexto& contexto_;
     QLabel* lbpedirclaves1_;
-    QComboBox* Dpopcionesclave_;
-    QLineEdit* txclave_s_;
-    QLineEdit* txclavemin_r_;
+    QComboBox* claveR_;  // the keys found, or r as typed
+    QLineEdit* claveS_;
+    QLineEdit* claveMinima_;
 };
 
 }  // namespace zefra::gui

@@ -49,58 +49,58 @@ FrmSistemaRSA::FrmSistemaRSA(Contexto& contexto)
     : Ventana(contexto.principal, QStringLiteral("frmSistemaRSA"),
               QStringLiteral("Establecer sistema RSA")),
       contexto_(contexto) {
-    txprimop_ = campo(this, "txprimop");
-    txprimoq_ = campo(this, "txprimoq");
-    txAsignat_ = campo(this, "txAsignat");
-    lbp_por_q_ = resultado(this, "lbp_por_q");
-    lbFeulerp_por_q_ = resultado(this, "lbFeulerp_por_q");
-    lbResul_s_ = resultado(this, "lbResul_s");
-    btBuscarCercanoPyQ_ = boton(this, "btBuscarCercanoPyQ", QStringLiteral("&Buscar más cercano"));
-    btAceptarPyQ_ = boton(this, "btAceptarPyQ", QStringLiteral("&Aceptar"));
-    btBuscaMCDmascerca_ = boton(this, "btBuscaMCDmascerca", QStringLiteral("B&uscar más cercano"));
-    btAceptart_ = boton(this, "btAceptart", QStringLiteral("A&ceptar"));
-    btContinuarRSA_ = boton(this, "btContinuarRSA", QStringLiteral("C&ontinuar"));
+    campoP_ = campo(this, "txprimop");
+    campoQ_ = campo(this, "txprimoq");
+    campoT_ = campo(this, "txAsignat");
+    etiquetaN_ = resultado(this, "lbp_por_q");
+    etiquetaPhi_ = resultado(this, "lbFeulerp_por_q");
+    etiquetaS_ = resultado(this, "lbResul_s");
+    botonBuscaPrimos_ = boton(this, "btBuscarCercanoPyQ", QStringLiteral("&Buscar más cercano"));
+    botonAceptaPrimos_ = boton(this, "btAceptarPyQ", QStringLiteral("&Aceptar"));
+    botonBuscaExponente_ = boton(this, "btBuscaMCDmascerca", QStringLiteral("B&uscar más cercano"));
+    botonAceptaExponente_ = boton(this, "btAceptart", QStringLiteral("A&ceptar"));
+    botonContinuar_ = boton(this, "btContinuarRSA", QStringLiteral("C&ontinuar"));
     auto* inicializar = boton(this, "btIniciarRSA", QStringLiteral("&Inicializar"));
-    connect(btBuscarCercanoPyQ_, &QPushButton::clicked, this, &FrmSistemaRSA::buscaPrimos);
-    connect(btAceptarPyQ_, &QPushButton::clicked, this, &FrmSistemaRSA::aceptaPrimos);
-    connect(btBuscaMCDmascerca_, &QPushButton::clicked, this, &FrmSistemaRSA::buscaExponente);
-    connect(btAceptart_, &QPushButton::clicked, this, &FrmSistemaRSA::aceptaExponente);
-    connect(btContinuarRSA_, &QPushButton::clicked, this, &FrmSistemaRSA::continua);
+    connect(botonBuscaPrimos_, &QPushButton::clicked, this, &FrmSistemaRSA::buscaPrimos);
+    connect(botonAceptaPrimos_, &QPushButton::clicked, this, &FrmSistemaRSA::aceptaPrimos);
+    connect(botonBuscaExponente_, &QPushButton::clicked, this, &FrmSistemaRSA::buscaExponente);
+    connect(botonAceptaExponente_, &QPushButton::clicked, this, &FrmSistemaRSA::aceptaExponente);
+    connect(botonContinuar_, &QPushButton::clicked, this, &FrmSistemaRSA::continua);
     connect(inicializar, &QPushButton::clicked, this, &FrmSistemaRSA::reiniciaSistemaRSA);
 
     auto* pyq =
         marco(this, "frEstablecePyQ", QStringLiteral(" Asignación de valores a los primos p y q "));
     auto* rejillaPyQ = new QGridLayout(pyq);
-    fila(rejillaPyQ, 0, QStringLiteral("&p ="), txprimop_);
-    fila(rejillaPyQ, 1, QStringLiteral("&q ="), txprimoq_);
-    rejillaPyQ->addWidget(btBuscarCercanoPyQ_, 0, 2);
-    rejillaPyQ->addWidget(btAceptarPyQ_, 1, 2);
+    fila(rejillaPyQ, 0, QStringLiteral("&p ="), campoP_);
+    fila(rejillaPyQ, 1, QStringLiteral("&q ="), campoQ_);
+    rejillaPyQ->addWidget(botonBuscaPrimos_, 0, 2);
+    rejillaPyQ->addWidget(botonAceptaPrimos_, 1, 2);
 
     auto* nyfen = marco(this, "frResulnyfen", {});
     auto* rejillaN = new QGridLayout(nyfen);
     rejillaN->addWidget(new QLabel(QStringLiteral("n ="), nyfen), 0, 0, Qt::AlignRight);
-    rejillaN->addWidget(lbp_por_q_, 0, 1);
+    rejillaN->addWidget(etiquetaN_, 0, 1);
     rejillaN->addWidget(new QLabel(QStringLiteral("F.E. ( n ) ="), nyfen), 1, 0, Qt::AlignRight);
-    rejillaN->addWidget(lbFeulerp_por_q_, 1, 1);
+    rejillaN->addWidget(etiquetaPhi_, 1, 1);
 
     auto* t = marco(this, "frEstablecert", QStringLiteral(" Asignación de valor a t "));
     auto* rejillaT = new QGridLayout(t);
     rejillaT->addWidget(
         new QLabel(QStringLiteral("t debe de cumplir que m.c.d. (t, F.E. (n) ) = 1"), t), 0, 0, 1,
         3);
-    fila(rejillaT, 1, QStringLiteral("&t ="), txAsignat_);
-    rejillaT->addWidget(btBuscaMCDmascerca_, 1, 2);
-    rejillaT->addWidget(btAceptart_, 2, 2);
+    fila(rejillaT, 1, QStringLiteral("&t ="), campoT_);
+    rejillaT->addWidget(botonBuscaExponente_, 1, 2);
+    rejillaT->addWidget(botonAceptaExponente_, 2, 2);
 
     auto* s = marco(this, "frResul_s", {});
     auto* rejillaS = new QGridLayout(s);
     rejillaS->addWidget(new QLabel(QStringLiteral("s ="), s), 0, 0, Qt::AlignRight);
-    rejillaS->addWidget(lbResul_s_, 0, 1);
+    rejillaS->addWidget(etiquetaS_, 0, 1);
     rejillaS->addWidget(
         new QLabel(QStringLiteral("s  será la inversa de  t  calculada con módulo F.E. (n)"), s), 1,
         0, 1, 2);
 
-    auto* botones = filaDeBotones(this, {btContinuarRSA_, inicializar});
+    auto* botones = filaDeBotones(this, {botonContinuar_, inicializar});
     auto* columna = new QVBoxLayout(this);
     for (QGroupBox* m : {pyq, nyfen, t, s})
         columna->addWidget(m);
@@ -110,20 +110,22 @@ FrmSistemaRSA::FrmSistemaRSA(Contexto& contexto)
 }
 
 void FrmSistemaRSA::reiniciaSistemaRSA() {
-    for (QWidget* w : std::initializer_list<QWidget*>{btBuscarCercanoPyQ_, txprimop_, txprimoq_}) {
+    for (QWidget* w : std::initializer_list<QWidget*>{botonBuscaPrimos_, campoP_, campoQ_}) {
         w->setEnabled(true);
     }
-    txprimop_->clear();
-    txprimoq_->clear();
-    for (QWidget* w : std::initializer_list<QWidget*>{btAceptarPyQ_, btBuscaMCDmascerca_,
-                                                      btAceptart_, btContinuarRSA_, txAsignat_}) {
+    campoP_->clear();
+    campoQ_->clear();
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{botonAceptaPrimos_, botonBuscaExponente_,
+                                         botonAceptaExponente_, botonContinuar_, campoT_}) {
         w->setEnabled(false);
     }
-    txAsignat_->clear();
-    for (QLabel* l : {lbp_por_q_, lbFeulerp_por_q_, lbResul_s_})
+    campoT_->clear();
+    for (QLabel* l : {etiquetaN_, etiquetaPhi_, etiquetaS_})
         l->clear();
-    porDefecto(btBuscarCercanoPyQ_);
-    txprimop_->setFocus();
+    claves_ = {};
+    porDefecto(botonBuscaPrimos_);
+    campoP_->setFocus();
 }
 
 void FrmSistemaRSA::salir() {
@@ -149,34 +151,35 @@ std::optional<double> FrmSistemaRSA::leeEntero(QLineEdit* campo, const char* noE
 
 void FrmSistemaRSA::buscaPrimos() {
     atrapaErrores(this, "btBuscarCercanoPyQ", [this] {
-        for (QLineEdit* c : {txprimop_, txprimoq_}) {
+        for (QLineEdit* c : {campoP_, campoQ_}) {
             if (c->text().trimmed().isEmpty()) c->setText(QStringLiteral("2"));
         }
         constexpr const char* kNoEntero = "p y q han de ser números enteros.";
-        const auto p = leeEntero(txprimop_, kNoEntero, -kMaximoModuloRSA);
+        const auto p = leeEntero(campoP_, kNoEntero, -kMaximoModuloRSA);
         if (!p) return;
-        const auto q = leeEntero(txprimoq_, kNoEntero, -kMaximoModuloRSA);
+        const auto q = leeEntero(campoQ_, kNoEntero, -kMaximoModuloRSA);
         if (!q) return;
-        contexto_.estado.tiempo.marcaInicio();
+        Tiempo& tiempo = contexto_.estado.tiempo;
+        tiempo.marcaInicio();
         AvisosVentanas avisos(contexto_.avisos);
-        const auto primoP = primoSiguiente(contexto_.estado, *p, &avisos);
+        const auto primoP = primoSiguiente(tiempo, *p, &avisos);
         if (!primoP) return mensajeTiempoAgotado(this);
-        const auto primoQ = primoSiguiente(contexto_.estado, *q, &avisos);
+        const auto primoQ = primoSiguiente(tiempo, *q, &avisos);
         if (!primoQ) return mensajeTiempoAgotado(this);
-        txprimop_->setText(texto(*primoP));
-        txprimoq_->setText(texto(*primoQ));
-        txprimop_->setEnabled(false);
-        txprimoq_->setEnabled(false);
-        btAceptarPyQ_->setEnabled(true);
-        porDefecto(btAceptarPyQ_);
+        claves_.p = *primoP;
+        claves_.q = *primoQ;
+        campoP_->setText(texto(claves_.p));
+        campoQ_->setText(texto(claves_.q));
+        campoP_->setEnabled(false);
+        campoQ_->setEnabled(false);
+        botonAceptaPrimos_->setEnabled(true);
+        porDefecto(botonAceptaPrimos_);
     });
 }
 
 void FrmSistemaRSA::aceptaPrimos() {
     atrapaErrores(this, "btAceptarPyQ", [this] {
-        const double p = *leeNumero(textoDe(txprimop_));
-        const double q = *leeNumero(textoDe(txprimoq_));
-        const double n = p * q;
+        const double n = claves_.p * claves_.q;
         if (n > kMaximoModuloRSA) {
             return mensaje(this,
                            "El producto n = p · q no puede superar 2.147.483.647: las "
@@ -188,56 +191,56 @@ void FrmSistemaRSA::aceptaPrimos() {
         auto& estado = contexto_.estado;
         const auto phi = funcionEuler(estado.tiempo, estado.memoriaModulo, n, &avisos);
         if (!phi) return mensajeTiempoAgotado(this);
-        n_ = n;
-        phi_ = *phi;
-        lbFeulerp_por_q_->setText(texto(phi_));
-        lbp_por_q_->setText(texto(n_));
-        for (QWidget* w : std::initializer_list<QWidget*>{btBuscarCercanoPyQ_, btAceptarPyQ_,
-                                                          txprimop_, txprimoq_}) {
+        claves_.n = n;
+        claves_.phi = *phi;
+        etiquetaPhi_->setText(texto(claves_.phi));
+        etiquetaN_->setText(texto(claves_.n));
+        for (QWidget* w : std::initializer_list<QWidget*>{botonBuscaPrimos_, botonAceptaPrimos_,
+                                                          campoP_, campoQ_}) {
             w->setEnabled(false);
         }
-        btBuscaMCDmascerca_->setEnabled(true);
-        txAsignat_->setEnabled(true);
-        porDefecto(btBuscaMCDmascerca_);
+        botonBuscaExponente_->setEnabled(true);
+        campoT_->setEnabled(true);
+        porDefecto(botonBuscaExponente_);
     });
 }
 
 void FrmSistemaRSA::buscaExponente() {
     atrapaErrores(this, "btBuscaMCDmascerca", [this] {
-        if (txAsignat_->text().trimmed().isEmpty()) txAsignat_->setText(QStringLiteral("2"));
-        const auto t = leeEntero(txAsignat_, "t ha de ser un número entero positivo.", 1);
+        if (campoT_->text().trimmed().isEmpty()) campoT_->setText(QStringLiteral("2"));
+        const auto t = leeEntero(campoT_, "t ha de ser un número entero positivo.", 1);
         if (!t) return;
         contexto_.estado.tiempo.marcaInicio();
-        const auto x = exponenteCoprimo(contexto_.estado, *t, phi_);
+        const auto x = exponenteCoprimo(contexto_.estado.tiempo, *t, claves_.phi);
         if (!x) return mensajeTiempoAgotado(this);
-        txAsignat_->setText(texto(*x));
-        txAsignat_->setEnabled(false);
-        btAceptart_->setEnabled(true);
-        porDefecto(btAceptart_);
+        claves_.t = *x;
+        campoT_->setText(texto(claves_.t));
+        campoT_->setEnabled(false);
+        botonAceptaExponente_->setEnabled(true);
+        porDefecto(botonAceptaExponente_);
     });
 }
 
 void FrmSistemaRSA::aceptaExponente() {
     atrapaErrores(this, "btAceptart", [this] {
-        const double t = *leeNumero(textoDe(txAsignat_));
         contexto_.estado.tiempo.marcaInicio();
-        const auto s = inversoZn(contexto_.estado.tiempo, contexto_.estado.trazaEuclides, phi_, t);
+        const auto s = inversoZn(contexto_.estado.tiempo, contexto_.estado.trazaEuclides,
+                                 claves_.phi, claves_.t);
         if (!s) return mensajeTiempoAgotado(this);
-        lbResul_s_->setText(texto(s->inverso));
-        for (QWidget* w :
-             std::initializer_list<QWidget*>{txAsignat_, btBuscaMCDmascerca_, btAceptart_}) {
+        claves_.s = s->inverso;
+        etiquetaS_->setText(texto(claves_.s));
+        for (QWidget* w : std::initializer_list<QWidget*>{campoT_, botonBuscaExponente_,
+                                                          botonAceptaExponente_}) {
             w->setEnabled(false);
         }
-        btContinuarRSA_->setEnabled(true);
-        porDefecto(btContinuarRSA_);
+        botonContinuar_->setEnabled(true);
+        porDefecto(botonContinuar_);
     });
 }
 
 void FrmSistemaRSA::continua() {
     contexto_.estado.tiempo.reiniciaTiempo();
-    auto& publica = contexto_.abre<FrmCripPublica>();
-    publica.fijaClaves({txprimop_->text(), txprimoq_->text(), lbp_por_q_->text(),
-                        lbFeulerp_por_q_->text(), txAsignat_->text(), lbResul_s_->text()});
+    contexto_.abre<FrmCripPublica>().fijaClaves(claves_);
 }
 
 }  // namespace zefra::gui

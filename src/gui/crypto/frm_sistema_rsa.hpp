@@ -4,6 +4,7 @@
 
 #include <optional>
 
+#include "core/crypto/rsa.hpp"
 #include "gui/ui/contexto.hpp"
 #include "gui/ui/ventana.hpp"
 
@@ -37,20 +38,19 @@ class FrmSistemaRSA final : public Ventana {
     std::optional<double> leeEntero(QLineEdit* campo, const char* noEntero, double minimo);
 
     Contexto& contexto_;
-    QLineEdit* txprimop_;
-    QLineEdit* txprimoq_;
-    QLineEdit* txAsignat_;
-    QLabel* lbp_por_q_;
-    QLabel* lbFeulerp_por_q_;
-    QLabel* lbResul_s_;
-    QPushButton* btBuscarCercanoPyQ_;
-    QPushButton* btAceptarPyQ_;
-    QPushButton* btBuscaMCDmascerca_;
-    QPushButton* btAceptart_;
-    QPushButton* btContinuarRSA_;
-    // The values of the steps taken, as numbers.
-    double n_ = 0;
-    double phi_ = 0;
+    QLineEdit* campoP_;
+    QLineEdit* campoQ_;
+    QLineEdit* campoT_;
+    QLabel* etiquetaN_;
+    QLabel* etiquetaPhi_;
+    QLabel* etiquetaS_;
+    QPushButton* botonBuscaPrimos_;
+    QPushButton* botonAceptaPrimos_;
+    QPushButton* botonBuscaExponente_;
+    QPushButton* botonAceptaExponente_;
+    QPushButton* botonContinuar_;
+    // The values of the steps taken; the fields and labels are written from them.
+    ClavesRSA claves_;
 };
 
 }  // namespace zefra::gui

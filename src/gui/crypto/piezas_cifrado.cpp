@@ -1,6 +1,7 @@
 #include "gui/crypto/piezas_cifrado.hpp"
 
 #include <QFont>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -17,25 +18,77 @@
 
 namespace zefra::gui {
 
-QGroupBox* marcoDePaso(QWidget* padre, const char* nombre, const QString& titulo) {
-    auto* m = new QGroupBox(titulo, padre);
+QWidget* zonaDePasos(QWidget* padre) {
+    auto* zona = new QWidget(padre);
+    auto* rejilla = new QGridLayout(zona);
+    rejilla->setContentsMargins(0, 0, 0, 0);
+    return zona;
+}
+
+QGroupBox* marcoDePaso(QWidget* zona, const char* nombre, const QString& titulo) {
+    auto* m = new QGroupBox(titulo, zona);
     m->setObjectName(QString::fromLatin1(nombre));
     QSizePolicy politica = m->sizePolicy();
     politica.setRetainSizeWhenHidden(true);
     m->setSizePolicy(politica);
+    if (auto* celda = qobject_cast<QGridLayout*>(zona->layout())) celda->addWidget(m, 0, 0);
     return m;
 }
 
-void lineasDePaso(QVBoxLayout* columna, QWidget* padre, std::initializer_list<const char*> textos,
-                  QLabel** etiquetas) {
+std::vector<QLabel*> lineasDePaso(QVBoxLayout* columna, QWidget* padre,
+                                  std::initializer_list<const char*> textos) {
     auto* bloque = new QVBoxLayout;
     bloque->setSpacing(0);
+    std::vector<QLabel*> etiquetas;
     for (const char* t : textos) {
-        auto* l = new QLabel(QString::fromUtf8(t), padre);
-        bloque->addWidget(l);
-        if (etiquetas) *etiquetas++ = l;
+        etiquetas.push_back(new QLabel(QString::fromUtf8(t), padre));
+        bloque->addWidget(etiquetas.back());
     }
     columna->addLayout(bloque);
+    return etiquetas;
+}
+
+MarcoDeTabla marcoDeTabla(QWidget* zona, const char* nombre, const QString& titulo, Tabla& tabla,
+                          const char* nombreRejilla, std::initializer_list<const char*> lineas) {
+    auto* marco = marcoDePaso(zona, nombre, titulo);
+    auto* columna = new QVBoxLayout(marco);
+    auto* rejilla = tablaDeConversion(columna, marco, tabla, nombreRejilla);
+    return {marco, rejilla, lineasDePaso(columna, marco, lineas)};
+}
+
+MarcoDeTabla marcoDeTablaCompartida(QWidget* zona, const char* nombre, Tabla& tabla) {
+    auto marco =
+        marcoDeTabla(zona, nombre, QStringLiteral("PASO 1"), tabla, "Flexalfa1", {"", "", "", ""});
+    const char* nombres[] = {"Label45", "Label47", "Label48", "Label49"};
+    for (std::size_t k = 0; k < marco.lineas.size(); ++k)
+        marco.lineas[k]->setObjectName(QString::fromLatin1(nombres[k]));
+    return marco;
+}
+
+void muestraTabla(const MarcoDeTabla& marco, const QString& titulo,
+                  const std::array<const char*, 4>& lineas) {
+    marco.marco->setTitle(titulo);
+    for (std::size_t k = 0; k < lineas.size(); ++k)
+        marco.lineas[k]->setText(QString::fromUtf8(lineas[k]));
+    marco.marco->show();
+}
+
+MarcoConFormula marcoConFormula(QWidget* zona, const QString& titulo, const PasoConFormula& paso) {
+    auto* marco = marcoDePaso(zona, paso.marco, titulo);
+    auto* columna = new QVBoxLayout(marco);
+    auto* campoFormula = campo(marco, paso.campo, true);
+    columna->addWidget(campoFormula);
+    lineasDePaso(columna, marco, paso.lineas);
+    QLabel* explicacion = nullptr;
+    if (paso.explicacion) {
+        explicacion = etiqueta(marco, paso.explicacion, {});
+        columna->addWidget(explicacion);
+    }
+    columna->addSpacing(12);
+    if (paso.rotulo) columna->addWidget(new QLabel(QString::fromUtf8(paso.rotulo), marco));
+    columna->addWidget(formula(marco, paso.formula, paso.html));
+    columna->addStretch();
+    return {marco, campoFormula, explicacion};
 }
 
 Rejilla* tablaDeConversion(QVBoxLayout* columna, QWidget* padre, Tabla& tabla, const char* nombre) {

@@ -94,8 +94,15 @@ void VentanaCifrado::compone(QWidget* cabecera, QWidget* marcos) {
     columna->addLayout(botones);
 }
 
-int VentanaCifrado::direccion() const {
-    return direcciones_->checkedId();
+std::optional<Sentido> VentanaCifrado::direccion() const {
+    switch (direcciones_->checkedId()) {
+        case 0:
+            return Sentido::Codificar;
+        case 1:
+            return Sentido::Decodificar;
+        default:
+            return std::nullopt;
+    }
 }
 
 void VentanaCifrado::desmarcaDirecciones() {
@@ -121,6 +128,14 @@ void VentanaCifrado::reiniciaProceso() {
         b->setEnabled(false);
     porDefecto(nullptr);
     ocultaMarcos();
+}
+
+void VentanaCifrado::cierraPaso(int k) {
+    const auto i = static_cast<std::size_t>(k);
+    pasos_[i]->setEnabled(false);
+    QPushButton* siguiente = i + 1 < pasos_.size() ? pasos_[i + 1] : nullptr;
+    if (siguiente) siguiente->setEnabled(true);
+    porDefecto(siguiente);
 }
 
 void VentanaCifrado::escribePaso(int k, std::string digitos, int ancho) {
@@ -164,17 +179,19 @@ void VentanaCifrado::eligeDireccion(int opcion) {
 // Acts only once the whole process has run: the result becomes the new message, to be taken
 // the other way.
 void VentanaCifrado::invierte() {
-    const int elegida = direccion();
+    const auto elegida = direccion();
     const QString texto = resultado_->textoExacto();
     const bool terminado = std::none_of(pasos_.begin(), pasos_.end(),
                                         [](const QPushButton* b) { return b->isEnabled(); });
-    if (elegida < 0 || texto.isEmpty() || !terminado) return;
+    if (!elegida || texto.isEmpty() || !terminado) return;
     txmensaje_->fijaTexto(texto);
     vaciaPasos();
     resultado_->fijaTexto({});
-    opciones_[elegida]->setChecked(false);
-    opciones_[1 - elegida]->setEnabled(true);
-    opciones_[1 - elegida]->setChecked(true);  // its handler disables the other option
+    QRadioButton* hecha = opciones_[*elegida == Sentido::Codificar ? 0 : 1];
+    QRadioButton* contraria = opciones_[*elegida == Sentido::Codificar ? 1 : 0];
+    hecha->setChecked(false);
+    contraria->setEnabled(true);
+    contraria->setChecked(true);  // its handler disables the other option
     for (QPushButton* b : pasos_)
         b->setEnabled(b == pasos_.front());
     porDefecto(pasos_.front());
@@ -186,8 +203,7 @@ void VentanaCifrado::abreFichero() {
     // A new message starts a new process: the window is reset, the alphabet may change again.
     destino.recibe = [this](const std::string& texto) {
         inicializa();
-        txmensaje_->fijaTexto(
-            QString::fromUtf8(texto.data(), static_cast<qsizetype>(texto.size())));
+        txmensaje_->fijaTexto(exacto(texto));
         return true;
     };
     contexto_.ventana<FrmListDirec>().pide({QString::fromLatin1(forma_.codigoFichero),

@@ -2,9 +2,11 @@
 // result fields, and "Invertir proceso", "Inicializar", the file buttons and "Salir".
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "core/crypto/afin.hpp"
 #include "gui/ui/contexto.hpp"
 #include "gui/ui/ventana.hpp"
 
@@ -43,8 +45,8 @@ class VentanaCifrado : public Ventana {
     // Lays the window out: `cabecera` above the message, `marcos` (the step frames) at the right.
     void compone(QWidget* cabecera, QWidget* marcos);
 
-    // Which direction is chosen: 0 (CODIFICAR), 1 (DECODIFICAR) or -1.
-    int direccion() const;
+    // The direction chosen (CODIFICAR or DECODIFICAR), if any.
+    std::optional<Sentido> direccion() const;
     // Back to the start: empty fields, no direction, no step offered, no frame shown.
     void reinicia();
     // The same, keeping the message: a new process over it.
@@ -54,6 +56,8 @@ class VentanaCifrado : public Ventana {
     // A process has begun: the alphabet may not change until it is reset.
     void bloqueaAlfabeto();
 
+    // Step k has run: its button closes and the next step is offered (none after the last).
+    void cierraPaso(int k);
     // A step's digits: kept whole for the next step, shown in its field as far as a person
     // reads them (a long message shows its first blocks and how many follow).
     void escribePaso(int k, std::string digitos, int ancho);

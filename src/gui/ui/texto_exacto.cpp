@@ -37,6 +37,10 @@ bool palabraLarga(const QString& texto) {
 
 }  // namespace
 
+QString exacto(std::string_view texto) {
+    return QString::fromUtf8(texto.data(), static_cast<qsizetype>(texto.size()));
+}
+
 TextoExacto::TextoExacto(QWidget* padre, const char* nombre, bool soloLectura)
     : QPlainTextEdit(padre) {
     setObjectName(QString::fromUtf8(nombre));

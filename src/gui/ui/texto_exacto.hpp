@@ -4,9 +4,15 @@
 #pragma once
 
 #include <QPlainTextEdit>
+#include <QString>
 #include <optional>
+#include <string_view>
 
 namespace zefra::gui {
+
+// The core's UTF-8 text as it is, carriage returns included (a file's line ends, a code that is
+// one): what such a field shows and gives back.
+QString exacto(std::string_view texto);
 
 class TextoExacto final : public QPlainTextEdit {
     Q_OBJECT

@@ -16,6 +16,7 @@
 #include "core/crypto/digitos_mensaje.hpp"
 #include "core/crypto/preparacion.hpp"
 #include "core/crypto/transcripcion.hpp"
+#include "core/modular/inverso.hpp"
 #include "core/shell/errores.hpp"
 #include "core/shell/prueba_nucleo.hpp"
 
@@ -27,7 +28,7 @@ class Afin : public pruebas::PruebaNucleo {
     ResultadoAfin cifra(std::string_view digitos, int ancho, double n, double r, double s,
                         Sentido sentido = Sentido::Codificar) {
         estado.tiempo.reiniciaTiempo();
-        return cifraAfin(estado, digitos, ancho, n, r, s, sentido);
+        return cifraAfin(tiempo, estado.trazaEuclides, digitos, ancho, n, r, s, sentido);
     }
     // Loads the entries into slot 0 as the active alphabet and prepares a window's grid.
     TablaCargada activa(const std::vector<Equivalencia>& entradas) {
@@ -78,12 +79,15 @@ TEST_F(Afin, IdaYVueltaEnCadaAlfabetoConCadaClave) {
     }
 }
 
-// Every block is processed, those not below n counted; the inverse of r can run out of time,
-// which enciphering never needs.
-TEST_F(Afin, BloquesNoMenoresQueNYTiempoAgotado) {
+// Every block is processed, those not below n counted.
+TEST_F(Afin, BloquesNoMenoresQueN) {
     const auto c = cifra("0728991", 2, 28, 3, 5, Sentido::Decodificar);
     EXPECT_EQ(c.fueraDeRango, 2);
     EXPECT_EQ(c.digitos.size(), 6u);
+}
+
+// The inverse of r can run out of time, which enciphering never needs.
+TEST_F(Afin, TiempoAgotadoSoloAlDescifrar) {
     estado.tiempo.presupuesto.segundos = "0";
     reloj.paso = 1;
     EXPECT_TRUE(cifra("26221005", 2, 28, 3, 5, Sentido::Decodificar).tiempoAgotado);
@@ -155,7 +159,7 @@ std::vector<double> esperadas(long long desde, long long n, std::size_t cuantas)
     return r;
 }
 
-TEST_F(Claves, ListasPorMinimoNuncaMasDeDosMilIntentosYTiempoAgotado) {
+TEST_F(Claves, ListasPorMinimoNuncaMasDeDosMilIntentos) {
     const auto n28 = busca(1, 28);
     EXPECT_EQ(n28.claves, esperadas(1, 28, 101));
     // Each limit at both of its edges.
@@ -175,7 +179,10 @@ TEST_F(Claves, ListasPorMinimoNuncaMasDeDosMilIntentosYTiempoAgotado) {
     EXPECT_EQ(busca(-1999, 0).claves, (std::vector<double>{-1}));
     EXPECT_EQ(busca(-2000, 0).claves, (std::vector<double>{-1}));
     EXPECT_TRUE(busca(-2001, 0).claves.empty());
-    // A timeout keeps the keys found; each gcd reads the clock at least once.
+}
+
+// A timeout keeps the keys found; each gcd reads the clock at least once.
+TEST_F(Claves, TiempoAgotadoConservaLasHalladas) {
     tiempo.presupuesto.segundos = "1";
     reloj.paso = 0.01;
     const auto b = busca(1, 28);
@@ -189,6 +196,8 @@ TEST(ClaseDeClave, ExactaParaCualquierTamano) {
     const std::tuple<const char*, double, std::optional<double>> casos[] = {
         {" 31 ", 28, 3},
         {"-3", 28, 25},
+        {"-29", 28, 27},
+        {"-56", 28, 0},  // a negative multiple of n is the class 0, not n
         // 10^30 + 5: 10^30 ≡ 8 (mod 28), so 13; its opposite 15.
         {"1000000000000000000000000000005", 28, 13},
         {"-1000000000000000000000000000005", 28, 15},

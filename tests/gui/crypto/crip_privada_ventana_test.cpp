@@ -74,17 +74,21 @@ TEST_F(VentanaCifrado, RechazosEInvertirAntesDelPaso3) {
     pulsa({"btpaso1", "btpaso2", "btinvertir"});
     EXPECT_EQ(textos(), "hola|07151100|26221005|");
     EXPECT_EQ(situacion(), "EE 001 frmpaso2 fijo bloqueado");
-    // The inverse of r that runs out of time.
-    pulsa({"btinicializar"});
+}
+
+// The inverse of r that runs out of time.
+TEST_F(VentanaCifrado, TiempoAgotadoAlInvertirR) {
+    abre("3", "5");
     cifra("zvkf", 1, {"btpaso1"});
     estado.tiempo.presupuesto.segundos = "1";
     reloj.paso = 0.4;  // the gcd of the key passes, not the inverse that follows
     esperaMensaje("Se ha superado el tiempo establecido.");
     pulsa({"btpaso2"});
     EXPECT_EQ(textos(), "zvkf|26221005||");
-    // A key prime to 28 but not to 195, ASCII chosen after "Continuar".
-    pulsa({"btinicializar"});
-    reloj.paso = 0;
+}
+
+// A key prime to 28 but not to 195, ASCII chosen after "Continuar".
+TEST_F(VentanaCifrado, ClaveRechazadaTrasCambiarDeAlfabeto) {
     abre("13", "5");
     accion("nalfa_ASCII")->trigger();
     cifra("Hola", 0, {"btpaso1"});
@@ -163,7 +167,7 @@ TEST_F(VentanaHuecos, AbcIdaYVuelta) {
     EXPECT_EQ(textos() + " " + situacion(), "|| -ED 00 -");
 }
 
-TEST_F(VentanaHuecos, BloquesSimbolosYClavesRechazados) {
+TEST_F(VentanaHuecos, BloquesYSimbolosRechazados) {
     // 07 is not below n = 6: nothing is shown or written, the step stays.
     esperaMensaje("El número no puede exceder de5");
     cifra("0701", 1, {"btpaso1"});
@@ -177,12 +181,15 @@ TEST_F(VentanaHuecos, BloquesSimbolosYClavesRechazados) {
     esperaMensaje("El código 04 no está asociado a ninguna palabra.");
     pulsa({"btpaso2"});
     EXPECT_EQ(textos() + " " + situacion().left(5), "03|04| DD 01");
-
     pulsa({"btinicializar"});
     esperaMensaje("El símbolo 'd' no pertenece al alfabeto.");
     cifra("abd", 0, {"btpaso1"});
     EXPECT_EQ(situacion(), "EE 10 -");
-    // Another alphabet chosen after the keys were accepted: r = 5 is not prime to 55.
+}
+
+// Another alphabet chosen after the keys were accepted: r = 5 is not prime to 55.
+TEST_F(VentanaHuecos, ClaveRechazadaTrasCambiarDeAlfabeto) {
+    cifra("abc", 0, {});
     accion("nalfa_azAZ")->trigger();
     mensaje("abc");
     pulsa({"btpaso1"});

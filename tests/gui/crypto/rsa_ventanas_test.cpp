@@ -45,7 +45,7 @@ class VentanasRSA : public PruebaCifrado {
     QWidget* rsa = nullptr;
 };
 
-TEST_F(VentanasRSA, LosPasosSoloAvanzanEnOrdenYConValoresValidos) {
+TEST_F(VentanasRSA, LosValoresNoValidosNoAvanzan) {
     EXPECT_EQ(sistema(), "      100000");
     esperaMensaje("p y q han de ser números enteros.");
     rsaPaso({{"txprimop", "10,5"}}, {"btBuscarCercanoPyQ"});
@@ -57,15 +57,18 @@ TEST_F(VentanasRSA, LosPasosSoloAvanzanEnOrdenYConValoresValidos) {
     rsaPaso({}, {"btAceptarPyQ"});
     EXPECT_EQ(sistema(), "46337 46349     110000");
     rsaPaso({}, {"btIniciarRSA"});
+    rsaPaso({{"txprimop", "10"}, {"txprimoq", "13"}}, {"btBuscarCercanoPyQ", "btAceptarPyQ"});
+    esperaMensaje("t ha de ser un número entero positivo.");  // 0 would silently become 1
+    rsaPaso({{"txAsignat", "0"}}, {"btBuscaMCDmascerca"});
+    EXPECT_EQ(sistema(), "11 13 143 120 0  001100");
+}
 
+TEST_F(VentanasRSA, LosPasosSoloAvanzanEnOrden) {
     rsaPaso({{"txprimop", "10"}, {"txprimoq", "13"}}, {"btBuscarCercanoPyQ"});
     EXPECT_EQ(sistema(), "11 13     110000");
     EXPECT_FALSE(control<QWidget>(rsa, "txprimop")->isEnabled());
     rsaPaso({}, {"btAceptarPyQ"});
     EXPECT_EQ(sistema(), "11 13 143 120   001100");
-    esperaMensaje("t ha de ser un número entero positivo.");  // 0 would silently become 1
-    rsaPaso({{"txAsignat", "0"}}, {"btBuscaMCDmascerca"});
-    EXPECT_EQ(sistema(), "11 13 143 120 0  001100");
     rsaPaso({{"txAsignat", "6"}}, {"btBuscaMCDmascerca"});
     EXPECT_EQ(sistema(), "11 13 143 120 7  000110");
     rsaPaso({}, {"btAceptart"});
