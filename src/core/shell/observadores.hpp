@@ -20,9 +20,6 @@ struct Observadores {
     std::function<void(double)> mcdInverso;
     std::function<void(double)> coeficienteInverso;
 
-    // The modulus of the active alphabet, whenever it is published: the key window of the
-    // private-key system states it.
-    std::function<void(double)> moduloAlfabeto;
     // The verdict text of the primality test, whenever it reaches one.
     std::function<void(std::string_view)> veredictoEsPrimo;
     // The lines of a completed factorization.

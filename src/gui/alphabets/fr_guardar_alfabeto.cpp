@@ -58,8 +58,9 @@ void FrGuardarAlfabeto::pregunta(const QString& linea, const QString& codigo, in
     lbsecargara_->setText(linea);
     txcerrar_->setText(codigo);
     ranura_ = ranura;
-    nombre_ = ranura >= 0 ? contexto_.estado.ranuras[static_cast<std::size_t>(ranura)].nombre
-                          : std::string();
+    nombre_ = ranura >= 0
+                  ? contexto_.estado.ranuras[static_cast<std::size_t>(ranura)].alfabeto.nombre
+                  : std::string();
     hide();  // a question still open while closing gives way to this one
     if (modal) {
         preparaModal(*this);
@@ -77,7 +78,7 @@ void FrGuardarAlfabeto::terminaPeticion() {
 }
 
 void FrGuardarAlfabeto::si() {
-    auto& gestion = GestionAlfabetos::de(contexto_);
+    auto& gestion = *contexto_.gestionAlfabetos;
     if (codigo() == QStringLiteral("0")) {
         gestion.guardaDefinido(ranura_, [this] { terminaPeticion(); });
         return;
@@ -91,7 +92,7 @@ void FrGuardarAlfabeto::si() {
 
 void FrGuardarAlfabeto::no() {
     if (codigo() != QStringLiteral("1")) return terminaPeticion();
-    auto& gestion = GestionAlfabetos::de(contexto_);
+    auto& gestion = *contexto_.gestionAlfabetos;
     if (gestion.sigueCargado(ranura_, nombre_)) gestion.cierraRanura(ranura_);
     hide();
 }
@@ -99,9 +100,9 @@ void FrGuardarAlfabeto::no() {
 void FrGuardarAlfabeto::reject() {
     // An alphabet that stays loaded and active after all can be modified, closed and saved.
     if (codigo() == QStringLiteral("1") &&
-        GestionAlfabetos::de(contexto_).sigueCargado(ranura_, nombre_) &&
-        esActivo(contexto_.estado, ranura_)) {
-        SeleccionAlfabeto::de(contexto_).habilitaDeUsuario(true);
+        contexto_.gestionAlfabetos->sigueCargado(ranura_, nombre_) &&
+        esActivo(contexto_.estado.ranuras, contexto_.estado.alfabeto, ranura_)) {
+        contexto_.seleccionAlfabeto->habilitaDeUsuario(true);
     }
     QDialog::reject();
 }

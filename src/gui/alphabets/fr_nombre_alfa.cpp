@@ -64,7 +64,7 @@ void FrNombreAlfa::aceptar() {
     }
     const auto libre = primeraRanuraLibre(estado.ranuras);
     if (!libre) return mensaje(this, "Lo siento, no se ha podido cargar en memoria.");
-    GestionAlfabetos::de(contexto_).carga(*libre, n, define.tabla());
+    contexto_.gestionAlfabetos->carga(*libre, Alfabeto{n, define.equivalencias()});
     aviso.pregunta(QStringLiteral("ALFABETO CARGADO EN MEMORIA."), QStringLiteral("0"), *libre,
                    true);
 }

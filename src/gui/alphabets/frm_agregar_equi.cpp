@@ -54,8 +54,8 @@ FrmAgregarEqui::FrmAgregarEqui(Contexto& contexto)
 
 void FrmAgregarEqui::llenaSimbolosDeLaTabla() {
     std::vector<std::string> simbolos;
-    for (auto& e : equivalenciasDe(contexto_.ventana<FrmModificarAlfabeto>().trabajo()))
-        simbolos.push_back(std::move(e.simbolo));
+    for (const auto& e : contexto_.ventana<FrmModificarAlfabeto>().trabajo())
+        simbolos.push_back(e.simbolo);
     llenaLista(DpSimboloalfa_, simbolos);
 }
 
@@ -69,9 +69,8 @@ void FrmAgregarEqui::pide() {
 
 void FrmAgregarEqui::aceptar() {
     const QString despuesDe = DpSimboloalfa_->currentText();
-    const auto rechazo = agregaEquivalencia(contexto_.ventana<FrmModificarAlfabeto>().trabajo(),
-                                            aCore(DpAgregaSim_->currentText()),
-                                            aCore(DpCodAsoc_->currentText()), aCore(despuesDe));
+    const auto rechazo = contexto_.ventana<FrmModificarAlfabeto>().agrega(
+        aCore(DpAgregaSim_->currentText()), aCore(DpCodAsoc_->currentText()), aCore(despuesDe));
     if (rechazo) return mensaje(this, *rechazo);
     // Ready for the next symbol.
     DpCodAsoc_->setEditText({});

@@ -42,9 +42,9 @@ FrmBorraEquiModi::FrmBorraEquiModi(Contexto& contexto)
 void FrmBorraEquiModi::llenaListas() {
     std::vector<std::string> simbolos;
     std::vector<std::string> codigos;
-    for (auto& e : equivalenciasDe(contexto_.ventana<FrmModificarAlfabeto>().trabajo())) {
-        simbolos.push_back(std::move(e.simbolo));
-        codigos.push_back(std::move(e.codigo));
+    for (const auto& e : contexto_.ventana<FrmModificarAlfabeto>().trabajo()) {
+        simbolos.push_back(e.simbolo);
+        codigos.push_back(e.codigo);
     }
     llenaLista(dpsimborrar_, simbolos);
     llenaLista(dpcodborrar_, codigos);
@@ -57,9 +57,8 @@ void FrmBorraEquiModi::pide() {
 }
 
 void FrmBorraEquiModi::aceptar() {
-    if (!borraEquivalencia(contexto_.ventana<FrmModificarAlfabeto>().trabajo(),
-                           aCore(dpsimborrar_->currentText()),
-                           aCore(dpcodborrar_->currentText()))) {
+    if (!contexto_.ventana<FrmModificarAlfabeto>().borra(aCore(dpsimborrar_->currentText()),
+                                                         aCore(dpcodborrar_->currentText()))) {
         return mensaje(this, kMensajeNoSeEncuentra);
     }
     llenaListas();  // the entry deleted is no longer offered

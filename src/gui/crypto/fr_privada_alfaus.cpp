@@ -121,16 +121,18 @@ void FrPrivadaAlfaus::paso1() {
     auto& estado = contexto_.estado;
     estado.tiempo.reiniciaTiempo();
     atrapaErrores(this, "btpaso1", [&] {
-        const auto cargada = preparaPrivadaUsuario(estado, tabla_);
+        const auto cargada = preparaPrivadaUsuario(estado.ranuras, estado.alfabeto);
+        muestraCargado(contexto_, cargada, {&tabla_});
         Flexalfa1_->ocultaFilasVacias();
         if (!cargada) return mensaje(this, kMensajeAlfabetoNoCargado);
+        alfabeto_ = cargada->alfabeto;
         n_ = cargada->modulo;
         ancho_ = cargada->ancho;
         const bool codifica = direccion() == 0;
         const std::string texto = aCore(txmensaje_->textoExacto());
         std::string resultado;
         if (codifica) {
-            auto digitos = transcribeADigitos(texto, tabla_);
+            auto digitos = transcribeADigitos(texto, alfabeto_);
             if (digitos.rechazado) return mensaje(this, mensajeSimboloAjeno(*digitos.rechazado));
             resultado = std::move(digitos.texto);
         } else {
@@ -187,7 +189,7 @@ void FrPrivadaAlfaus::paso2() {
             Frame2_->hide();
             resultado = cifrado.digitos;
         } else {
-            auto simbolos = transcribeASimbolos(digitos, ancho_, tabla_);
+            auto simbolos = transcribeASimbolos(digitos, ancho_, alfabeto_);
             if (simbolos.rechazado) return mensaje(this, mensajeCodigoAjeno(*simbolos.rechazado));
             frmpaso2decoprivada_->hide();
             muestraTabla(QStringLiteral("PASO 2"), kLineasPaso2);

@@ -8,7 +8,7 @@
 #include <optional>
 #include <utility>
 
-#include "core/alphabets/alfabeto.hpp"
+#include "gui/alphabets/tabla_alfabeto.hpp"
 #include "gui/crypto/ventana_cifrado.hpp"
 
 class QGroupBox;
@@ -42,6 +42,7 @@ class FrPrivadaAlfaus final : public VentanaCifrado {
     // Shows the conversion table under this caption with the four lines of its step.
     void muestraTabla(const QString& titulo, const std::array<const char*, 4>& textos);
 
+    Alfabeto alfabeto_;  // loaded by PASO 1, shown in the grid
     Tabla tabla_ = tablaAlfabeto();
     double n_ = 0;  // the modulus and code width loaded by PASO 1
     int ancho_ = 2;

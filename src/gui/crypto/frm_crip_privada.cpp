@@ -87,13 +87,16 @@ void FrmCripPrivada::ocultaMarcos() {
 
 void FrmCripPrivada::paso1() {
     atrapaErrores(this, "btpaso1", [this] {
-        const auto cargada = preparaCripPrivada(contexto_.estado, tablaPaso1_, tablaPaso3_);
+        const auto cargada =
+            preparaCripPrivada(contexto_.estado.ranuras, contexto_.estado.alfabeto);
+        muestraCargado(contexto_, cargada, {&tablaPaso1_, &tablaPaso3_});
         Flexalfa1_->ocultaFilasVacias();
         FlexAlfa3_->ocultaFilasVacias();
         if (!cargada) return mensaje(this, kMensajeAlfabetoNoCargado);
+        alfabeto_ = cargada->alfabeto;
         n_ = cargada->modulo;
         ancho_ = cargada->ancho;
-        const auto digitos = transcribeADigitos(aCore(txmensaje_->textoExacto()), tablaPaso1_);
+        const auto digitos = transcribeADigitos(aCore(txmensaje_->textoExacto()), alfabeto_);
         if (digitos.rechazado) return mensaje(this, mensajeSimboloAjeno(*digitos.rechazado));
         Frame1_->show();
         btpaso1_->setEnabled(false);
@@ -151,7 +154,7 @@ void FrmCripPrivada::paso3() {
     btpaso3_->setEnabled(false);
     porDefecto(nullptr);
     atrapaErrores(this, "btpaso3", [this] {
-        const auto texto = transcribeASimbolos(digitosPaso(1), ancho_, tablaPaso3_);
+        const auto texto = transcribeASimbolos(digitosPaso(1), ancho_, alfabeto_);
         if (texto.rechazado) return mensaje(this, mensajeCodigoAjeno(*texto.rechazado));
         txmensajefinal_->fijaTexto(exacto(texto.texto));
     });

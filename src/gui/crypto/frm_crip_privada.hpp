@@ -3,7 +3,7 @@
 // back to symbols), and feeds a result back as a new message in the other direction.
 #pragma once
 
-#include "core/alphabets/alfabeto.hpp"
+#include "gui/alphabets/tabla_alfabeto.hpp"
 #include "gui/crypto/ventana_cifrado.hpp"
 
 class QGroupBox;
@@ -34,6 +34,7 @@ class FrmCripPrivada final : public VentanaCifrado {
     void paso3();
     QWidget* construyeMarcos();
 
+    Alfabeto alfabeto_;  // loaded by PASO 1, shown in both grids
     Tabla tablaPaso1_ = tablaAlfabeto();
     Tabla tablaPaso3_ = tablaAlfabeto();
     double n_ = 0;  // the modulus and block width loaded by PASO 1

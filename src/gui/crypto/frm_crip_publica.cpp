@@ -158,14 +158,16 @@ void FrmCripPublica::paso1() {
     auto& estado = contexto_.estado;
     estado.tiempo.reiniciaTiempo();
     atrapaErrores(this, "btpaso1", [&] {
-        const auto cargada = preparaCripPublica(estado, tabla_);
+        const auto cargada = preparaCripPublica(estado.ranuras, estado.alfabeto);
+        muestraCargado(contexto_, cargada, {&tabla_});
         Flexalfa1_->ocultaFilasVacias();
         if (!cargada) return mensaje(this, kMensajeAlfabetoNoCargado);
+        alfabeto_ = cargada->alfabeto;
         ancho_ = cargada->ancho;
         const double n = valor(claves_[kN]);
         std::string digitos;
         if (direccion() == 0) {
-            const auto t = transcribeADigitos(aCore(txmensaje_->textoExacto()), tabla_);
+            const auto t = transcribeADigitos(aCore(txmensaje_->textoExacto()), alfabeto_);
             if (t.rechazado) return mensaje(this, mensajeSimboloAjeno(*t.rechazado));
             digitos = t.texto;
             muestraTabla(QStringLiteral("PASO 1"),
@@ -207,7 +209,7 @@ void FrmCripPublica::paso2() {
             Frame1_->hide();
             muestraFormula(txpaso2codPublica_, aQt(formulaCifradoRSA(n, valor(claves_[kT]))));
         } else {
-            const auto t = transcribeASimbolos(digitos, ancho_, tabla_);
+            const auto t = transcribeASimbolos(digitos, ancho_, alfabeto_);
             if (t.rechazado) return mensaje(this, mensajeCodigoAjeno(*t.rechazado));
             resultado = t.texto;
             frmpaso2_deco_->hide();

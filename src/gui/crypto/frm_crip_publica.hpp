@@ -2,7 +2,7 @@
 // string with the private key s, in two steps, and feeds a result back in the other direction.
 #pragma once
 
-#include "core/alphabets/alfabeto.hpp"
+#include "gui/alphabets/tabla_alfabeto.hpp"
 #include "gui/crypto/ventana_cifrado.hpp"
 
 class QGroupBox;
@@ -40,6 +40,7 @@ class FrmCripPublica final : public VentanaCifrado {
     void muestraTabla(const QString& paso, std::initializer_list<const char*> lineas);
     double valor(const QLabel* etiqueta) const;
 
+    Alfabeto alfabeto_;  // loaded by PASO 1, shown in the grid
     Tabla tabla_ = tablaAlfabeto();
     int ancho_ = 2;  // the code width of the alphabet loaded by PASO 1
 

@@ -9,6 +9,8 @@
 #include <string>
 
 #include "core/alphabets/ranuras.hpp"
+#include "gui/alphabets/frm_define_alfabeto.hpp"
+#include "gui/alphabets/frm_modificar_alfabeto.hpp"
 #include "gui/alphabets/seleccion_alfabeto.hpp"
 #include "gui/entorno.hpp"
 #include "gui/ui/rejilla.hpp"
@@ -59,7 +61,7 @@ class PruebaAlfabetos : public PruebaVentanas {
         for (const QString& c : codigos.split(' '))
             a.equivalencias.push_back({{char('a' + a.equivalencias.size())}, c.toStdString()});
         ocupaRanura(estado.ranuras[static_cast<std::size_t>(i)], a, false);
-        gui::SeleccionAlfabeto::de(principal->contexto()).ranuraCargada(i);
+        principal->contexto().seleccionAlfabeto->ranuraCargada(i);
     }
 
     // The naming window will be answered with this name and "Aceptar", or with "Cancelar".
@@ -118,9 +120,10 @@ class PruebaAlfabetos : public PruebaVentanas {
         const RanuraAlfabeto& r = estado.ranuras[static_cast<std::size_t>(i)];
         if (r.libre) return "libre";
         QStringList e;
-        for (const auto& x : equivalenciasDe(r.tabla))
+        for (const auto& x : r.alfabeto.equivalencias)
             e << QString::fromStdString(x.simbolo + " " + x.codigo);
-        return QString::fromStdString(r.nombre) + (r.guardado ? "*: " : ": ") + e.join(", ");
+        return QString::fromStdString(r.alfabeto.nombre) + (r.guardado ? "*: " : ": ") +
+               e.join(", ");
     }
     // The entries of a window's grid, the same way.
     QString rejilla(const QWidget* w, const char* nombre) const {

@@ -44,7 +44,11 @@ class ModificarAlfabeto : public PruebaAlfabetos {
         escribe(control<QLineEdit>(ventana("frCambiaAlfaNombre"), "txNuevoNomAlfa"), nombre);
         pulsa(ventana("frCambiaAlfaNombre"), respuesta);
     }
-    QString cambio() const { return control<QLineEdit>(w, "txSeCambio")->text(); }
+    // The new name waiting for "Aceptar", "0" for none.
+    QString cambio() const {
+        const auto& pendiente = qobject_cast<gui::FrmModificarAlfabeto*>(w)->nombrePendiente();
+        return pendiente ? QString::fromStdString(*pendiente) : QStringLiteral("0");
+    }
 };
 
 TEST_F(ModificarAlfabeto, AgregarBorrarYOrdenar) {
