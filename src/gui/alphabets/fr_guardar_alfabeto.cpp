@@ -2,7 +2,6 @@
 
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -26,8 +25,6 @@ FrGuardarAlfabeto::FrGuardarAlfabeto(Contexto& contexto)
     lbsecargara_->setFont(negrita);
     auto* pregunta =
         etiqueta(this, "lbguardaralfa", QStringLiteral("¿ Quieres guardarlo en archivo, ahora ?"));
-    txcerrar_ = campo(this, "txcerrar", true);
-    txcerrar_->hide();
 
     auto* si = boton(this, "btsiguardaralfa", QStringLiteral("&SÍ"));
     auto* no = boton(this, "btnoguardaralfa", QStringLiteral("&NO"));
@@ -49,14 +46,10 @@ FrGuardarAlfabeto::FrGuardarAlfabeto(Contexto& contexto)
     columna->addLayout(botones);
 }
 
-QString FrGuardarAlfabeto::codigo() const {
-    return txcerrar_->text();
-}
-
 void FrGuardarAlfabeto::pregunta(const QString& linea, const QString& codigo, int ranura,
                                  bool modal) {
     lbsecargara_->setText(linea);
-    txcerrar_->setText(codigo);
+    codigo_ = codigo;
     ranura_ = ranura;
     nombre_ = ranura >= 0
                   ? contexto_.estado.ranuras[static_cast<std::size_t>(ranura)].alfabeto.nombre

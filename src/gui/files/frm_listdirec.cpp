@@ -63,10 +63,6 @@ FrmListDirec::FrmListDirec(Contexto& contexto) : QDialog(contexto.principal) {
     Combo1_->setObjectName(QStringLiteral("Combo1"));
     Combo1_->setEditable(true);
     Combo1_->addItems({QStringLiteral("*.txt"), QStringLiteral("*.cod")});
-    txdonde_ = campo(this, "txdonde", true);
-    txalfalibre_ = campo(this, "txalfalibre", true);
-    txdonde_->hide();
-    txalfalibre_->hide();
     btAbrir_ = boton(this, "btAbrir", QStringLiteral("&ABRIR"));
     btGuardar_ = boton(this, "btGuardar", QStringLiteral("&GUARDAR"));
     auto* salir = boton(this, "Command1", QStringLiteral("&Salir"));
@@ -122,9 +118,8 @@ FrmListDirec::FrmListDirec(Contexto& contexto) : QDialog(contexto.principal) {
 
 void FrmListDirec::pide(PeticionFichero peticion) {
     setWindowTitle(peticion.titulo);
-    txdonde_->setText(peticion.codigo);
-    txalfalibre_->setText(peticion.ranuraLibre < 0 ? QString()
-                                                   : QString::number(peticion.ranuraLibre));
+    codigo_ = peticion.codigo;
+    ranuraLibre_ = peticion.ranuraLibre;
     btAbrir_->setVisible(!peticion.guardar);
     btGuardar_->setVisible(peticion.guardar);
     destino_ = std::move(peticion.destino);

@@ -9,10 +9,12 @@
 #include <string>
 
 #include "core/alphabets/ranuras.hpp"
+#include "gui/alphabets/fr_guardar_alfabeto.hpp"
 #include "gui/alphabets/frm_define_alfabeto.hpp"
 #include "gui/alphabets/frm_modificar_alfabeto.hpp"
 #include "gui/alphabets/seleccion_alfabeto.hpp"
 #include "gui/entorno.hpp"
+#include "gui/files/frm_listdirec.hpp"
 #include "gui/ui/rejilla.hpp"
 
 namespace zefra::pruebas {
@@ -83,7 +85,9 @@ class PruebaAlfabetos : public PruebaVentanas {
     void esperaSelector(bool abrir, const char* codigo, const QString& fichero,
                         const QString& nombre) {
         esperaDialogo("frmlistdirec", [=, this](QWidget* d) {
-            EXPECT_TRUE(!abrir || control<QLineEdit>(d, "txalfalibre")->text() == nombre);
+            EXPECT_TRUE(!abrir ||
+                        QString::number(qobject_cast<gui::FrmListDirec*>(d)->ranuraLibre()) ==
+                            nombre);
             eligeFichero(d, codigo, fichero);
             if (d->isVisible()) boton(d, "Command1")->click();  // a refused file: give up
         });
@@ -93,7 +97,7 @@ class PruebaAlfabetos : public PruebaVentanas {
     // In the file chooser, which must have been asked with this code, the file of the test's
     // folder is opened or saved, whichever the chooser offers.
     void eligeFichero(QWidget* selector, const char* codigo, const QString& fichero) {
-        EXPECT_EQ(control<QLineEdit>(selector, "txdonde")->text(), codigo);
+        EXPECT_EQ(qobject_cast<gui::FrmListDirec*>(selector)->codigo(), codigo);
         escribe(control<QLineEdit>(selector, "txnomarchi"), fichero);
         boton(selector, boton(selector, "btGuardar")->isVisible() ? "btGuardar" : "btAbrir")
             ->click();
