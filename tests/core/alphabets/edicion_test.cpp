@@ -74,7 +74,10 @@ TEST(Asocia, AnchosYRechazos) {
         EXPECT_TRUE(!rechazo || texto(t) == antes) << codigo;  // a refusal changes nothing
         EXPECT_EQ(ancho, anchoDespues) << codigo;
     }
-    // Past row 127 the second pair begins; 256 entries are the most a table holds.
+}
+
+// Past row 127 the second pair begins; 256 entries are the most a table holds.
+TEST(Asocia, PasaAlSegundoParYParaEn256) {
     TablaCon t(numeradas(127));
     int ancho = 3;
     EXPECT_EQ(asocia(t, ancho, "x", "300"), std::nullopt);
@@ -122,7 +125,10 @@ TEST(AgregaEquivalencia, TrasUnSimboloConElAnchoDeLaTabla) {
         EXPECT_EQ(r.value_or(texto(t)), resultado) << codigo;
         EXPECT_TRUE(!r || texto(t) == "a:00 b:27 c:07") << codigo;  // a refusal changes nothing
     }
-    // After row 127 the second pair moves forward; the 256th entry is the last.
+}
+
+// After row 127 the second pair moves forward; the 256th entry is the last.
+TEST(AgregaEquivalencia, DesplazaElSegundoParYParaEn256) {
     TablaCon t(numeradas(130));
     EXPECT_EQ(agregaEquivalencia(t, "n", "500", "s127"), std::nullopt);
     EXPECT_EQ(fila(t, 127), "s127 127| ");
@@ -135,7 +141,7 @@ TEST(AgregaEquivalencia, TrasUnSimboloConElAnchoDeLaTabla) {
               "Lo siento, No se puede agregar más símbolos al alfabeto.");
 }
 
-TEST(IgualaAnchosYOrdena, ElDelMayorCodigoYAlMenosDos) {
+TEST(IgualaAnchos, ElDelMayorCodigoYAlMenosDos) {
     const std::tuple<const char*, int, const char*> casos[] = {
         {"a:5 b:200 c:7", 3, "a:005 b:200 c:007"},
         {"a:007 b:12", 3, "a:07 b:12"},
@@ -148,7 +154,10 @@ TEST(IgualaAnchosYOrdena, ElDelMayorCodigoYAlMenosDos) {
         igualaAnchos(t);
         EXPECT_EQ(texto(t), despues);
     }
-    // Sorting goes by value, whatever the widths, across both column pairs.
+}
+
+// By value, whatever the widths, across both column pairs.
+TEST(OrdenaPorCodigo, PorValorEstable) {
     TablaCon t("c:100 a:09 d:010 b:00");
     ordenaPorCodigo(t);
     EXPECT_EQ(texto(t), "b:00 a:09 d:010 c:100");

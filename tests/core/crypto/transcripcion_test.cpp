@@ -55,7 +55,7 @@ TEST(Transcripcion, IdaYVueltaDeCadaSimboloDeCadaAlfabeto) {
     }
 }
 
-TEST(Transcripcion, AnchosCerosYBloques) {
+TEST(Transcripcion, AnchosDeCodigoYDeBloque) {
     Alfabeto t;
     EXPECT_EQ(anchoCodigo(t), 1);
     EXPECT_EQ(anchoBloque(t), 2);
@@ -63,7 +63,9 @@ TEST(Transcripcion, AnchosCerosYBloques) {
     EXPECT_EQ(anchoBloque(t), 2);
     t.equivalencias = {{"a", "07"}, {"b", "150"}};
     EXPECT_EQ(anchoCodigo(t), 3);
+}
 
+TEST(Transcripcion, CerosYBloques) {
     EXPECT_EQ(ponCeros(5, 1) + ponCeros(5, -2) + ponCeros(0, 2), "055000");
     EXPECT_EQ(conCeros(5, 3) + "," + conCeros(1234, 3), "005,1234");
 
@@ -73,8 +75,10 @@ TEST(Transcripcion, AnchosCerosYBloques) {
     EXPECT_EQ(bloques("1", 2), Bloques{});
     EXPECT_EQ(bloques("ñañ", 2), Bloques{"ña"});  // characters, not bytes
     EXPECT_EQ(bloques("abc", 0), Bloques{});
+}
 
-    // A step's field: the whole string up to 400 blocks; beyond, those and a count of the rest.
+// A step's field: the whole string up to 400 blocks; beyond, those and a count of the rest.
+TEST(Transcripcion, ResumenDeBloques) {
     const std::string cuatrocientos(400 * 3, '7');
     EXPECT_EQ(resumenDeBloques("0715", 2), "0715");
     EXPECT_EQ(resumenDeBloques(cuatrocientos, 3), cuatrocientos);
