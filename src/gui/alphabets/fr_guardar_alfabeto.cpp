@@ -19,10 +19,10 @@ FrGuardarAlfabeto::FrGuardarAlfabeto(Contexto& contexto)
     : QDialog(contexto.principal), contexto_(contexto) {
     setObjectName(QStringLiteral("frguardaralfabeto"));
     setWindowTitle(QStringLiteral("Guardar alfabeto"));
-    lbsecargara_ = etiqueta(this, "lbsecargara", QStringLiteral("NO SE CARGARÁ EN MEMORIA."));
-    QFont negrita = lbsecargara_->font();
+    linea_ = etiqueta(this, "lbsecargara", QStringLiteral("NO SE CARGARÁ EN MEMORIA."));
+    QFont negrita = linea_->font();
     negrita.setBold(true);
-    lbsecargara_->setFont(negrita);
+    linea_->setFont(negrita);
     auto* pregunta =
         etiqueta(this, "lbguardaralfa", QStringLiteral("¿ Quieres guardarlo en archivo, ahora ?"));
 
@@ -39,7 +39,7 @@ FrGuardarAlfabeto::FrGuardarAlfabeto(Contexto& contexto)
     botones->addWidget(no);
     botones->addWidget(cancelar);
     auto* columna = new QVBoxLayout(this);
-    columna->addWidget(lbsecargara_, 0, Qt::AlignHCenter);
+    columna->addWidget(linea_, 0, Qt::AlignHCenter);
     columna->addSpacing(8);
     columna->addWidget(pregunta, 0, Qt::AlignHCenter);
     columna->addSpacing(8);
@@ -48,7 +48,7 @@ FrGuardarAlfabeto::FrGuardarAlfabeto(Contexto& contexto)
 
 void FrGuardarAlfabeto::pregunta(const QString& linea, const QString& codigo, int ranura,
                                  bool modal) {
-    lbsecargara_->setText(linea);
+    linea_->setText(linea);
     codigo_ = codigo;
     ranura_ = ranura;
     nombre_ = ranura >= 0

@@ -35,7 +35,7 @@ class FrGuardarAlfabeto final : public QDialog {
     void terminaPeticion();
 
     Contexto& contexto_;
-    QLabel* lbsecargara_;
+    QLabel* linea_;
     QString codigo_;
     int ranura_ = -1;
     std::string nombre_;  // the name of that slot's alphabet when the question was asked

@@ -74,14 +74,14 @@ class FrmListDirec final : public QDialog {
     bool hayNombre();
     std::string rutaElegida() const;
 
-    QComboBox* Drive1_;
+    QComboBox* unidad_;
     QLabel* rutaActual_;
-    QListWidget* Dir1_;
-    QListWidget* File1_;
-    QLineEdit* txnomarchi_;
-    QComboBox* Combo1_;
-    QPushButton* btAbrir_;
-    QPushButton* btGuardar_;
+    QListWidget* carpetas_;
+    QListWidget* ficheros_;
+    QLineEdit* nombreFichero_;
+    QComboBox* tipo_;
+    QPushButton* abrir_;
+    QPushButton* guardar_;
     QString codigo_;
     int ranuraLibre_ = -1;
     QString carpeta_;
