@@ -133,5 +133,20 @@ TEST_F(ModificarAlfabeto, AceptarEscribeEnLaRanuraYPreguntaSiGuardar) {
     EXPECT_EQ(enRanura(0), "nuevo: x 03");
 }
 
+// The key window, open before, follows the modulus that "Aceptar" changes and the one closing
+// the active alphabet brings back.
+TEST_F(ModificarAlfabeto, LaVentanaDeClavesSigueAlModulo) {
+    accion("ncripprivada")->trigger();
+    auto* frase = control<QLabel>(ventana("frmpedirclaves"), "lbpedirclaves1");
+    EXPECT_TRUE(frase->text().contains("n = 28 "));
+    edita(true, {{{"z", "120", "c"}, nullptr}});
+    esperaAviso(kModificado, "btCancelarGuardaralfa");
+    pulsa(w, "btaceptarmodi");
+    EXPECT_TRUE(frase->text().contains("n = 121 ")) << frase->text().toStdString();
+    estado.ranuras[0].guardado = true;
+    accion("nCerrarAlfa")->trigger();
+    EXPECT_TRUE(frase->text().contains("n = 28 ")) << frase->text().toStdString();
+}
+
 }  // namespace
 }  // namespace zefra::pruebas
