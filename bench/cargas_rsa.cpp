@@ -37,10 +37,10 @@ std::optional<ClavesRSA> estableceClaves(double p, double q, double t) {
 bool idaYVuelta(const ClavesRSA& claves) {
     Estado& estado = estadoIlimitado();
     estado.alfabeto.nombre = "a-z, A-Z, 0-9";
-    Tabla tabla = tablaAlfabeto();
-    const auto cargada = preparaCripPublica(estado, tabla);
+    const auto cargada = preparaCripPublica(estado.ranuras, estado.alfabeto);
     if (!cargada) return false;
-    const auto simbolos = equivalenciasDe(tabla);
+    const Alfabeto& tabla = cargada->alfabeto;
+    const auto& simbolos = tabla.equivalencias;
     std::string mensaje;
     for (int i = 0; i < 10000; ++i)
         mensaje += simbolos[(i * 37) % simbolos.size()].simbolo;

@@ -77,7 +77,7 @@ class Escritorio {
     // Loads a user alphabet into slot 0 and makes it active.
     void alfabetoDeUsuario(const Alfabeto& alfabeto) {
         ocupaRanura(estado_.ranuras[0], alfabeto, true);
-        gui::SeleccionAlfabeto::de(principal_->contexto()).ranuraCargada(0);
+        principal_->contexto().seleccionAlfabeto->ranuraCargada(0);
         menu("nalfaus(1)");
     }
     gui::FrmListDirec& selector() { return principal_->contexto().ventana<gui::FrmListDirec>(); }

@@ -68,8 +68,7 @@ void compruebaTranscripcion(const std::uint8_t* datos, std::size_t tamano) {
     if (tamano == 0) return;
     const Alfabeto& alfabeto =
         *alfabetoPredefinido(kNombresPredefinidos[datos[0] % kNombresPredefinidos.size()]);
-    Tabla tabla = tablaAlfabeto();
-    escribeAlfabeto(alfabeto, tabla);
+    const Alfabeto& tabla = alfabeto;
     const int ancho = anchoBloque(tabla);
     const std::string_view resto(reinterpret_cast<const char*>(datos + 1), tamano - 1);
 
@@ -98,11 +97,8 @@ void compruebaFicheroAlfabeto(const std::uint8_t* datos, std::size_t tamano) {
         return;
     }
     exige(lectura.alfabeto->equivalencias.size() <= kMaximoEquivalencias);
-    Tabla tabla = tablaAlfabeto();
-    escribeAlfabeto(*lectura.alfabeto, tabla);
     // The file as the program writes it: the text and the line end the file writer adds.
-    const auto otraVez =
-        leeAlfabeto(textoAlfabeto(lectura.alfabeto->nombre, tabla) + "\r\n", ranuras);
+    const auto otraVez = leeAlfabeto(textoAlfabeto(*lectura.alfabeto) + "\r\n", ranuras);
     exige(otraVez.alfabeto.has_value());
     exige(otraVez.alfabeto->nombre == lectura.alfabeto->nombre);
     exige(otraVez.alfabeto->equivalencias == lectura.alfabeto->equivalencias);

@@ -8,7 +8,6 @@
 #include "core/modular/memoria_modulo.hpp"
 #include "core/modular/traza_potencia.hpp"
 #include "core/primes/factorizacion.hpp"
-#include "core/shell/observadores.hpp"
 #include "core/shell/tabla.hpp"
 #include "core/shell/tiempo.hpp"
 
@@ -25,7 +24,6 @@ struct Estado {
     TablaFactores factores;
     MemoriaModulo memoriaModulo;
     TrazaPotencia trazaPotencia;  // of the last power computed in Zn
-    Observadores observadores;
 };
 
 }  // namespace zefra

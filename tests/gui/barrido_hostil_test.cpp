@@ -58,7 +58,7 @@ class BarridoHostil : public PruebaVentanas {
         // user alphabets are reached too.
         const Alfabeto huecos{"huecos", {{"a", "00"}, {"b", "01"}, {"c", "05"}, {"ñ", "07"}}};
         ocupaRanura(estado.ranuras[0], huecos, false);
-        gui::SeleccionAlfabeto::de(principal->contexto()).ranuraCargada(0);
+        principal->contexto().seleccionAlfabeto->ranuraCargada(0);
         accion("nalfaus(1)")->trigger();
     }
 

@@ -1,7 +1,6 @@
 #include "core/alphabets/activo.hpp"
 
 #include "core/alphabets/predefinidos.hpp"
-#include "core/estado.hpp"
 
 namespace zefra {
 
@@ -9,41 +8,39 @@ bool esPredefinido(std::string_view nombre) {
     return alfabetoPredefinido(nombre) != nullptr;
 }
 
-void publicaModulo(Estado& estado, double n) {
-    estado.alfabeto.modulo = n;
-    Observadores::avisa(estado.observadores.moduloAlfabeto, n);
+const Alfabeto* alfabetoLlamado(const RanurasAlfabeto& ranuras, std::string_view nombre) {
+    if (const Alfabeto* predefinido = alfabetoPredefinido(nombre)) return predefinido;
+    const auto ranura = ranuraDe(ranuras, nombre);
+    if (!ranura) return nullptr;
+    return &ranuras[static_cast<std::size_t>(*ranura)].alfabeto;
 }
 
-bool fijaModulo(Estado& estado) {
-    const std::string& nombre = estado.alfabeto.nombre;
-    if (const Alfabeto* predefinido = alfabetoPredefinido(nombre)) {
-        // 28, 28, 55, 65 and 195.
-        publicaModulo(estado, moduloDe(*predefinido));
-        return true;
-    }
-    const auto ranura = ranuraDe(estado.ranuras, nombre);
-    if (!ranura) return false;
-    publicaModulo(estado, moduloDe(estado.ranuras[static_cast<std::size_t>(*ranura)].tabla));
+bool fijaModulo(const RanurasAlfabeto& ranuras, AlfabetoActivo& activo) {
+    // 28, 28, 55, 65 and 195 for the predefined ones.
+    const Alfabeto* alfabeto = alfabetoLlamado(ranuras, activo.nombre);
+    if (!alfabeto) return false;
+    activo.modulo = moduloDe(*alfabeto);
     return true;
 }
 
-bool esActivo(const Estado& estado, int ranura) {
-    return ranuraDe(estado.ranuras, estado.alfabeto.nombre) == ranura;
+bool esActivo(const RanurasAlfabeto& ranuras, const AlfabetoActivo& activo, int ranura) {
+    return ranuraDe(ranuras, activo.nombre) == ranura;
 }
 
-bool cierraAlfabeto(Estado& estado, int ranura) {
-    const bool activo = esActivo(estado, ranura);
-    liberaRanura(estado.ranuras[static_cast<std::size_t>(ranura)]);
-    if (!activo) return false;
-    estado.alfabeto.nombre = "a-z";
-    fijaModulo(estado);
+bool cierraAlfabeto(RanurasAlfabeto& ranuras, AlfabetoActivo& activo, int ranura) {
+    const bool eraActivo = esActivo(ranuras, activo, ranura);
+    liberaRanura(ranuras[static_cast<std::size_t>(ranura)]);
+    if (!eraActivo) return false;
+    activo.nombre = "a-z";
+    fijaModulo(ranuras, activo);
     return true;
 }
 
-void renombraAlfabeto(Estado& estado, int ranura, std::string nombre) {
-    auto& r = estado.ranuras[static_cast<std::size_t>(ranura)];
-    if (esActivo(estado, ranura)) estado.alfabeto.nombre = nombre;
-    r.nombre = std::move(nombre);
+void renombraAlfabeto(RanurasAlfabeto& ranuras, AlfabetoActivo& activo, int ranura,
+                      std::string nombre) {
+    auto& r = ranuras[static_cast<std::size_t>(ranura)];
+    if (esActivo(ranuras, activo, ranura)) activo.nombre = nombre;
+    r.alfabeto.nombre = std::move(nombre);
     r.guardado = false;
 }
 

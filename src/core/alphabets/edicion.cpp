@@ -8,14 +8,6 @@
 namespace zefra {
 namespace {
 
-// Row and symbol column of entry k.
-int filaDe(int k) {
-    return k % kFilasAlfabeto;
-}
-int columnaDe(int k) {
-    return k < kFilasAlfabeto ? 0 : 2;
-}
-
 std::string conCerosA(std::string_view valor, std::size_t ancho) {
     std::string texto(valor);
     if (texto.size() < ancho) texto.insert(0, ancho - texto.size(), '0');
@@ -33,14 +25,14 @@ std::optional<std::string> rechazoDeCodigo(std::string_view codigo) {
 }
 
 // Digits of the largest code, at least 2.
-std::size_t anchoComun(const std::vector<Equivalencia>& equivalencias) {
+std::size_t anchoComun(const Equivalencias& equivalencias) {
     std::size_t ancho = 2;
     for (const auto& e : equivalencias)
         ancho = std::max(ancho, valorDeCodigo(e.codigo).size());
     return ancho;
 }
 
-void ensancha(std::vector<Equivalencia>& equivalencias, std::size_t ancho) {
+void ensancha(Equivalencias& equivalencias, std::size_t ancho) {
     for (auto& e : equivalencias)
         e.codigo = conCerosA(e.codigo, ancho);
 }
@@ -75,33 +67,21 @@ bool mismoValor(std::string_view a, std::string_view b) {
     return valorDeCodigo(a) == valorDeCodigo(b);
 }
 
-void fijaEquivalencias(Tabla& tabla, const std::vector<Equivalencia>& equivalencias) {
-    limpiaTabla(tabla);
-    escribeAlfabeto(Alfabeto{{}, equivalencias, kFilasAlfabeto}, tabla);
-}
-
-int anchoDeCodigos(const Tabla& tabla) {
+int anchoDeCodigos(const Equivalencias& equivalencias) {
     std::size_t ancho = 0;
-    for (const auto& e : equivalenciasDe(tabla))
+    for (const auto& e : equivalencias)
         ancho = std::max(ancho, e.codigo.size());
     return static_cast<int>(ancho);
 }
 
-void igualaAnchos(std::vector<Equivalencia>& equivalencias) {
+void igualaAnchos(Equivalencias& equivalencias) {
     const std::size_t ancho = anchoComun(equivalencias);
     for (auto& e : equivalencias)
         e.codigo = conCerosA(valorDeCodigo(e.codigo), ancho);
 }
 
-void igualaAnchos(Tabla& tabla) {
-    auto equivalencias = equivalenciasDe(tabla);
-    igualaAnchos(equivalencias);
-    fijaEquivalencias(tabla, equivalencias);
-}
-
-std::optional<std::string> asocia(Tabla& tabla, int& ancho, std::string_view simbolo,
-                                  std::string_view codigo) {
-    auto equivalencias = equivalenciasDe(tabla);
+std::optional<std::string> asocia(Equivalencias& equivalencias, int& ancho,
+                                  std::string_view simbolo, std::string_view codigo) {
     if (equivalencias.size() >= static_cast<std::size_t>(kMaximoEquivalencias)) {
         return kMensajeTablaLlena;
     }
@@ -126,40 +106,29 @@ std::optional<std::string> asocia(Tabla& tabla, int& ancho, std::string_view sim
         ancho = static_cast<int>(c.size());
     }
     equivalencias.push_back({std::string(simbolo), c});
-    fijaEquivalencias(tabla, equivalencias);
     return std::nullopt;
 }
 
-bool borraEquivalencia(Tabla& tabla, std::string_view simbolo, std::string_view codigo) {
-    auto equivalencias = equivalenciasDe(tabla);
+bool borraEquivalencia(Equivalencias& equivalencias, std::string_view simbolo,
+                       std::string_view codigo) {
     const auto borrada = std::find_if(equivalencias.begin(), equivalencias.end(), [&](auto& e) {
         return e.simbolo == simbolo || e.codigo == codigo;
     });
     if (borrada == equivalencias.end()) return false;
     equivalencias.erase(borrada);
-    fijaEquivalencias(tabla, equivalencias);
     return true;
 }
 
-bool existeEquivalencia(std::string_view codigo, std::string_view simbolo, const Tabla& tabla) {
-    const auto equivalencias = equivalenciasDe(tabla);
+bool existeEquivalencia(std::string_view codigo, std::string_view simbolo,
+                        const Equivalencias& equivalencias) {
     return std::any_of(equivalencias.begin(), equivalencias.end(), [&](const auto& e) {
         return e.simbolo == simbolo || mismoValor(e.codigo, codigo);
     });
 }
 
-void desplazaEquivalencias(int posicion, Tabla& tabla) {
-    for (int k = kMaximoEquivalencias - 2; k >= posicion; --k) {
-        for (int d = 0; d < 2; ++d) {
-            tabla.fija(filaDe(k + 1), columnaDe(k + 1) + d,
-                       tabla.texto(filaDe(k), columnaDe(k) + d));
-        }
-    }
-}
-
-std::optional<std::string> agregaEquivalencia(Tabla& tabla, std::string_view simbolo,
-                                              std::string_view codigo, std::string_view despuesDe) {
-    auto equivalencias = equivalenciasDe(tabla);
+std::optional<std::string> agregaEquivalencia(Equivalencias& equivalencias,
+                                              std::string_view simbolo, std::string_view codigo,
+                                              std::string_view despuesDe) {
     if (equivalencias.size() >= static_cast<std::size_t>(kMaximoEquivalencias)) {
         return kMensajeTablaLlena;
     }
@@ -172,7 +141,7 @@ std::optional<std::string> agregaEquivalencia(Tabla& tabla, std::string_view sim
     const std::string_view valor = valorDeCodigo(codigo);
     const bool ensanchar = valor.size() > anchoTabla;
     const std::string c = conCerosA(valor, anchoTabla);
-    if (existeEquivalencia(c, simbolo, tabla)) {
+    if (existeEquivalencia(c, simbolo, equivalencias)) {
         return "El código o símbolo a asociar ya está en la tabla de equivalencias.";
     }
     const auto anterior = std::find_if(equivalencias.begin(), equivalencias.end(),
@@ -180,26 +149,17 @@ std::optional<std::string> agregaEquivalencia(Tabla& tabla, std::string_view sim
     if (anterior == equivalencias.end()) {
         return "El símbolo a partir del que se quiere agregar no existe en el alfabeto.";
     }
-    const int posicion = static_cast<int>(anterior - equivalencias.begin()) + 1;
-    desplazaEquivalencias(posicion, tabla);
-    tabla.fija(filaDe(posicion), columnaDe(posicion), std::string(simbolo));
-    tabla.fija(filaDe(posicion), columnaDe(posicion) + 1, c);
-    if (ensanchar) {
-        auto todas = equivalenciasDe(tabla);
-        ensancha(todas, c.size());
-        fijaEquivalencias(tabla, todas);
-    }
+    equivalencias.insert(anterior + 1, {std::string(simbolo), c});
+    if (ensanchar) ensancha(equivalencias, c.size());
     return std::nullopt;
 }
 
-void ordenaPorCodigo(Tabla& tabla) {
-    auto equivalencias = equivalenciasDe(tabla);
+void ordenaPorCodigo(Equivalencias& equivalencias) {
     std::stable_sort(equivalencias.begin(), equivalencias.end(), [](const auto& a, const auto& b) {
         const auto va = valorDeCodigo(a.codigo);
         const auto vb = valorDeCodigo(b.codigo);
         return va.size() != vb.size() ? va.size() < vb.size() : va < vb;
     });
-    fijaEquivalencias(tabla, equivalencias);
 }
 
 }  // namespace zefra

@@ -1,7 +1,7 @@
-// Editing a user alphabet's conversion grid entry by entry, as the windows that define and
-// modify alphabets do. Entries are kept contiguous in table order from entry 0 (entry k sits in
-// row k of the first column pair for k < 128, in row k − 128 of the second pair after that);
-// codes are digit texts, compared by value.
+// Editing a user alphabet's entries one by one, as the windows that define and modify alphabets
+// do. Entries are in table order from entry 0 (a window shows entry k in row k of the first
+// column pair for k < 128, in row k − 128 of the second pair after that); codes are digit
+// texts, compared by value.
 #pragma once
 
 #include <optional>
@@ -36,45 +36,42 @@ std::string_view valorDeCodigo(std::string_view codigo);
 // True when two digit texts have the same value ("05" and "005").
 bool mismoValor(std::string_view a, std::string_view b);
 
-// Clears the grid and writes the entries down the 128-row layout.
-void fijaEquivalencias(Tabla& tabla, const std::vector<Equivalencia>& equivalencias);
+using Equivalencias = std::vector<Equivalencia>;
 
-// The length of the longest code text of the grid; 0 for an empty grid.
-int anchoDeCodigos(const Tabla& tabla);
+// The length of the longest code text; 0 for no entries.
+int anchoDeCodigos(const Equivalencias& equivalencias);
 
 // Rewrites every code at the table's common width: the digits of its largest code, at least
 // 2 ("5" → "05", "007" → "07" in a table whose largest code is 12). The cipher windows read
 // codes in blocks of that width.
-void igualaAnchos(Tabla& tabla);
-void igualaAnchos(std::vector<Equivalencia>& equivalencias);
+void igualaAnchos(Equivalencias& equivalencias);
 
 // "ASOCIAR": appends the symbol and code as the next entry. `ancho` is the width every code of
 // the table has (0 for none yet): a one-digit code gains a leading zero, a shorter code is
 // padded to the width, a longer one widens every code of the table and the width. Returns the
 // refusal message, or nothing when the entry was added.
-std::optional<std::string> asocia(Tabla& tabla, int& ancho, std::string_view simbolo,
-                                  std::string_view codigo);
+std::optional<std::string> asocia(Equivalencias& equivalencias, int& ancho,
+                                  std::string_view simbolo, std::string_view codigo);
 
 // Removes the first entry whose symbol is `simbolo` or whose code text is exactly `codigo`;
 // the later entries move one place back. False when no entry matches.
-bool borraEquivalencia(Tabla& tabla, std::string_view simbolo, std::string_view codigo);
+bool borraEquivalencia(Equivalencias& equivalencias, std::string_view simbolo,
+                       std::string_view codigo);
 
 // True when some entry has this symbol or a code of the same value.
-bool existeEquivalencia(std::string_view codigo, std::string_view simbolo, const Tabla& tabla);
-
-// Moves every entry from position `posicion` on one place further, across the two column
-// pairs, to make room there; the entry at the last position (255) is dropped.
-void desplazaEquivalencias(int posicion, Tabla& tabla);
+bool existeEquivalencia(std::string_view codigo, std::string_view simbolo,
+                        const Equivalencias& equivalencias);
 
 // "Agregar equivalencia": inserts the symbol and code right after the entry of the symbol
-// `despuesDe`. The code is written at the table's width (the digits of its largest code, at
-// least 2); a code with more digits widens every code of the table. Returns the refusal
-// message, or nothing when the entry was inserted.
-std::optional<std::string> agregaEquivalencia(Tabla& tabla, std::string_view simbolo,
-                                              std::string_view codigo, std::string_view despuesDe);
+// `despuesDe`; the later entries move one place further. The code is written at the table's
+// width (the digits of its largest code, at least 2); a code with more digits widens every code
+// of the table. Returns the refusal message, or nothing when the entry was inserted.
+std::optional<std::string> agregaEquivalencia(Equivalencias& equivalencias,
+                                              std::string_view simbolo, std::string_view codigo,
+                                              std::string_view despuesDe);
 
 // "Ordenar": puts the entries in ascending order of code value (entries of equal value keep
 // their order).
-void ordenaPorCodigo(Tabla& tabla);
+void ordenaPorCodigo(Equivalencias& equivalencias);
 
 }  // namespace zefra

@@ -36,7 +36,8 @@ std::optional<std::string> rechazoCambioNombre(const RanurasAlfabeto& ranuras, i
                                                std::string_view nombre) {
     for (int i = 0; i < kRanurasAlfabeto; ++i) {
         const auto& ranura = ranuras[static_cast<std::size_t>(i)];
-        if (i != propia && !ranura.libre && ranura.nombre == nombre) return kMensajeNombreDeOtro;
+        if (i != propia && !ranura.libre && ranura.alfabeto.nombre == nombre)
+            return kMensajeNombreDeOtro;
     }
     if (esPredefinido(nombre)) return kMensajeNombreDeOtro;
     if (nombre.empty()) return "Se le ha de poner un nombre.";

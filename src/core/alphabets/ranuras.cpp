@@ -16,7 +16,7 @@ std::vector<int> alfabetosEnPeligro(const RanurasAlfabeto& ranuras) {
 std::optional<int> ranuraDe(const RanurasAlfabeto& ranuras, std::string_view nombre) {
     for (int i = 0; i < kRanurasAlfabeto; ++i) {
         const auto& ranura = ranuras[static_cast<std::size_t>(i)];
-        if (!ranura.libre && ranura.nombre == nombre) return i;
+        if (!ranura.libre && ranura.alfabeto.nombre == nombre) return i;
     }
     return std::nullopt;
 }
@@ -28,23 +28,16 @@ std::optional<int> primeraRanuraLibre(const RanurasAlfabeto& ranuras) {
     return std::nullopt;
 }
 
-void ocupaRanura(RanuraAlfabeto& ranura, std::string nombre, const Tabla& tabla, bool guardado) {
-    copiaTabla(tabla, ranura.tabla);
-    igualaAnchos(ranura.tabla);
-    ranura.nombre = std::move(nombre);
+void ocupaRanura(RanuraAlfabeto& ranura, Alfabeto alfabeto, bool guardado) {
+    igualaAnchos(alfabeto.equivalencias);
+    alfabeto.filasPorPar = kFilasAlfabeto;
+    ranura.alfabeto = std::move(alfabeto);
     ranura.libre = false;
     ranura.guardado = guardado;
 }
 
-void ocupaRanura(RanuraAlfabeto& ranura, const Alfabeto& alfabeto, bool guardado) {
-    Tabla tabla = tablaAlfabeto();
-    fijaEquivalencias(tabla, alfabeto.equivalencias);
-    ocupaRanura(ranura, alfabeto.nombre, tabla, guardado);
-}
-
 void liberaRanura(RanuraAlfabeto& ranura) {
-    limpiaTabla(ranura.tabla);
-    ranura.nombre.clear();
+    ranura.alfabeto = {};
     ranura.guardado = false;
     ranura.libre = true;
 }

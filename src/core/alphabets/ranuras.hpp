@@ -16,10 +16,9 @@ inline constexpr int kRanurasAlfabeto = 8;
 struct RanuraAlfabeto {
     bool libre = true;      // no alphabet loaded in this slot
     bool guardado = false;  // its alphabet has been saved to a file since its last change
-    // While the slot is occupied: the alphabet's name (the caption of its menu entry) and its
-    // conversion grid in the 128-row layout.
-    std::string nombre;
-    Tabla tabla = tablaAlfabeto();
+    // While the slot is occupied: the alphabet, its name the caption of its menu entry and its
+    // entries in the 128-row layout of the user's alphabets.
+    Alfabeto alfabeto;
 };
 
 using RanurasAlfabeto = std::array<RanuraAlfabeto, kRanurasAlfabeto>;
@@ -33,12 +32,11 @@ std::optional<int> ranuraDe(const RanurasAlfabeto& ranuras, std::string_view nom
 // The first free slot, if any.
 std::optional<int> primeraRanuraLibre(const RanurasAlfabeto& ranuras);
 
-// Loads an alphabet into the slot: occupied, with this name and saved flag, and its grid with
-// every code at the table's common width (see igualaAnchos), so the cipher windows can use it.
-void ocupaRanura(RanuraAlfabeto& ranura, std::string nombre, const Tabla& tabla, bool guardado);
-void ocupaRanura(RanuraAlfabeto& ranura, const Alfabeto& alfabeto, bool guardado);
+// Loads an alphabet into the slot: occupied, with this saved flag, and every code at the
+// table's common width (see igualaAnchos), so the cipher windows can use it.
+void ocupaRanura(RanuraAlfabeto& ranura, Alfabeto alfabeto, bool guardado);
 
-// Empties the slot's grid and frees it; its saved flag goes back to "not saved".
+// Empties the slot and frees it; its saved flag goes back to "not saved".
 void liberaRanura(RanuraAlfabeto& ranura);
 
 }  // namespace zefra

@@ -65,11 +65,11 @@ std::optional<ClasesAfines> clasesDeClaves(const ClavesAfines& claves, double n)
     return ClasesAfines{*r, *s};
 }
 
-ConTiempo<bool> codigosConsecutivos(Tiempo& tiempo, const Tabla& tabla) {
+ConTiempo<bool> codigosConsecutivos(Tiempo& tiempo, const Alfabeto& alfabeto) {
     std::vector<bool> presente(kMaximoCodigoConsecutivo + 3, false);
     double maximo = 0;
     Cronometro cronometro(tiempo, Inicio::Privada);
-    for (const auto& e : equivalenciasDe(tabla)) {
+    for (const auto& e : alfabeto.equivalencias) {
         if (cronometro.agotado()) return std::nullopt;
         const auto codigo = leeNumero(e.codigo);
         if (!codigo) throw ErrorEjecucion(TipoError::TiposNoCoinciden);

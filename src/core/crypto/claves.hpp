@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/shell/tabla.hpp"
+#include "core/alphabets/alfabeto.hpp"
 #include "core/shell/tiempo.hpp"
 
 namespace zefra {
@@ -54,9 +54,9 @@ std::optional<double> claseDeClave(std::string_view texto, double n);
 // Both classes; nothing when either key is not a whole number.
 std::optional<ClasesAfines> clasesDeClaves(const ClavesAfines& claves, double n);
 
-// True when the codes of a grid (table order) are exactly 0, 1, …, its largest code, none above
-// 9999; nothing when the budget runs out. Measured from the start the caller recorded.
-ConTiempo<bool> codigosConsecutivos(Tiempo& tiempo, const Tabla& tabla);
+// True when the codes of an alphabet (table order) are exactly 0, 1, …, its largest code, none
+// above 9999; nothing when the budget runs out. Measured from the start the caller recorded.
+ConTiempo<bool> codigosConsecutivos(Tiempo& tiempo, const Alfabeto& alfabeto);
 
 // Keys that are numbers but not whole numbers: a fraction would be rounded one way when
 // enciphering and another when deciphering, and the text would not come back.

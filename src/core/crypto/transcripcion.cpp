@@ -3,51 +3,49 @@
 #include <algorithm>
 #include <unordered_map>
 
-#include "core/alphabets/alfabeto.hpp"
 #include "core/alphabets/caracteres.hpp"
 #include "core/arithmetic/numeros.hpp"
 
 namespace zefra {
 namespace {
 
-// Key to value for every entry of a grid; the first entry in table order wins.
-std::unordered_map<std::string, std::string> indice(const Tabla& tabla, bool porSimbolo) {
+// Key to value for every entry of an alphabet; the first entry in table order wins.
+std::unordered_map<std::string, std::string> indice(const Alfabeto& alfabeto, bool porSimbolo) {
     std::unordered_map<std::string, std::string> mapa;
-    for (auto& e : equivalenciasDe(tabla)) {
+    for (const auto& e : alfabeto.equivalencias) {
         if (porSimbolo) {
-            mapa.emplace(std::move(e.simbolo), std::move(e.codigo));
+            mapa.emplace(e.simbolo, e.codigo);
         } else {
-            mapa.emplace(std::move(e.codigo), std::move(e.simbolo));
+            mapa.emplace(e.codigo, e.simbolo);
         }
     }
     return mapa;
 }
 
-std::optional<std::string> busca(std::string_view clave, const Tabla& tabla, bool porSimbolo) {
-    for (auto& e : equivalenciasDe(tabla)) {
-        if ((porSimbolo ? e.simbolo : e.codigo) == clave) {
-            return porSimbolo ? std::move(e.codigo) : std::move(e.simbolo);
-        }
+std::optional<std::string> busca(std::string_view clave, const Alfabeto& alfabeto,
+                                 bool porSimbolo) {
+    for (const auto& e : alfabeto.equivalencias) {
+        if ((porSimbolo ? e.simbolo : e.codigo) == clave) return porSimbolo ? e.codigo : e.simbolo;
     }
     return std::nullopt;
 }
 
 }  // namespace
 
-std::optional<std::string> codigoDeSimbolo(std::string_view simbolo, const Tabla& tabla) {
-    return busca(simbolo, tabla, true);
+std::optional<std::string> codigoDeSimbolo(std::string_view simbolo, const Alfabeto& alfabeto) {
+    return busca(simbolo, alfabeto, true);
 }
 
-std::optional<std::string> simboloDeCodigo(std::string_view codigo, const Tabla& tabla) {
-    return busca(codigo, tabla, false);
+std::optional<std::string> simboloDeCodigo(std::string_view codigo, const Alfabeto& alfabeto) {
+    return busca(codigo, alfabeto, false);
 }
 
-int anchoCodigo(const Tabla& tabla) {
-    return static_cast<int>(textoDecimal(maximoCodigo(tabla)).size());
+int anchoCodigo(const Alfabeto& alfabeto) {
+    return static_cast<int>(textoDecimal(maximoCodigo(alfabeto.equivalencias)).size());
 }
 
-int anchoBloque(const Tabla& tabla) {
-    return std::max(2, anchoCodigo(tabla));
+int anchoBloque(const Alfabeto& alfabeto) {
+    return std::max(2, anchoCodigo(alfabeto));
 }
 
 std::string ponCeros(double valor, int k) {
@@ -89,8 +87,8 @@ std::string resumenDeBloques(std::string_view digitos, int ancho) {
            " bloques más.";
 }
 
-Transcripcion transcribeADigitos(std::string_view mensaje, const Tabla& tabla) {
-    const auto codigos = indice(tabla, true);
+Transcripcion transcribeADigitos(std::string_view mensaje, const Alfabeto& alfabeto) {
+    const auto codigos = indice(alfabeto, true);
     Transcripcion t;
     for (const auto c : caracteres(mensaje)) {
         const auto it = codigos.find(std::string(c));
@@ -100,8 +98,8 @@ Transcripcion transcribeADigitos(std::string_view mensaje, const Tabla& tabla) {
     return t;
 }
 
-Transcripcion transcribeASimbolos(std::string_view digitos, int ancho, const Tabla& tabla) {
-    const auto simbolos = indice(tabla, false);
+Transcripcion transcribeASimbolos(std::string_view digitos, int ancho, const Alfabeto& alfabeto) {
+    const auto simbolos = indice(alfabeto, false);
     Transcripcion t;
     for (const auto bloque : bloques(digitos, ancho)) {
         const auto it = simbolos.find(std::string(bloque));

@@ -1,5 +1,5 @@
 // Turning a message into the digit string of its codes and a digit string back into symbols,
-// with the conversion table of a window, and the digit-string helpers the cipher steps share.
+// with an alphabet's conversion table, and the digit-string helpers the cipher steps share.
 // Texts are UTF-8 and are handled character by character.
 #pragma once
 
@@ -8,23 +8,23 @@
 #include <string_view>
 #include <vector>
 
-#include "core/shell/tabla.hpp"
+#include "core/alphabets/alfabeto.hpp"
 
 namespace zefra {
 
 // The code text of the first entry (table order) whose symbol is exactly `simbolo`; nothing
 // when no entry has it.
-std::optional<std::string> codigoDeSimbolo(std::string_view simbolo, const Tabla& tabla);
+std::optional<std::string> codigoDeSimbolo(std::string_view simbolo, const Alfabeto& alfabeto);
 
 // The symbol of the first entry (table order) whose code text is exactly `codigo` ("5" does not
 // match "05"); nothing when no entry has it.
-std::optional<std::string> simboloDeCodigo(std::string_view codigo, const Tabla& tabla);
+std::optional<std::string> simboloDeCodigo(std::string_view codigo, const Alfabeto& alfabeto);
 
-// Number of decimal digits of the largest code of a grid (1 for an empty grid).
-int anchoCodigo(const Tabla& tabla);
+// Number of decimal digits of the largest code of an alphabet (1 for one without entries).
+int anchoCodigo(const Alfabeto& alfabeto);
 
 // The width of every block of a transcription: anchoCodigo, and at least 2.
-int anchoBloque(const Tabla& tabla);
+int anchoBloque(const Alfabeto& alfabeto);
 
 // The decimal text of `valor` preceded by k zeros (none when k ≤ 0).
 std::string ponCeros(double valor, int k);
@@ -48,10 +48,10 @@ struct Transcripcion {
 };
 
 // The message as the concatenation of the code texts of its characters.
-Transcripcion transcribeADigitos(std::string_view mensaje, const Tabla& tabla);
+Transcripcion transcribeADigitos(std::string_view mensaje, const Alfabeto& alfabeto);
 
 // The digit string read in blocks of `ancho`, each block replaced by its symbol.
-Transcripcion transcribeASimbolos(std::string_view digitos, int ancho, const Tabla& tabla);
+Transcripcion transcribeASimbolos(std::string_view digitos, int ancho, const Alfabeto& alfabeto);
 
 // The messages of a refused transcription, naming the symbol or the block.
 std::string mensajeSimboloAjeno(std::string_view simbolo);

@@ -39,9 +39,9 @@ bool entradasValidas(const std::vector<Equivalencia>& equivalencias) {
 
 }  // namespace
 
-std::string textoAlfabeto(std::string_view nombre, const Tabla& tabla) {
-    std::string texto(nombre);
-    for (const auto& e : equivalenciasDe(tabla))
+std::string textoAlfabeto(const Alfabeto& alfabeto) {
+    std::string texto(alfabeto.nombre);
+    for (const auto& e : alfabeto.equivalencias)
         texto += "\r\n" + e.simbolo + " " + e.codigo;
     texto += "\r\nzzz\r\n";
     return texto;

@@ -12,9 +12,9 @@
 
 namespace zefra {
 
-// The text to write for the alphabet `nombre` held in `tabla` (its entries in table order,
-// codes as they stand), up to the line end after "zzz"; escribeTexto adds the last one.
-std::string textoAlfabeto(std::string_view nombre, const Tabla& tabla);
+// The text to write for an alphabet (its name, its entries in table order with their codes as
+// they stand), up to the line end after "zzz"; escribeTexto adds the last one.
+std::string textoAlfabeto(const Alfabeto& alfabeto);
 
 // What reading an alphabet file gave: the alphabet, or the message that refuses the file.
 struct LecturaAlfabeto {

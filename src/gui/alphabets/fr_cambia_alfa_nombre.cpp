@@ -18,19 +18,19 @@ FrCambiaAlfaNombre::FrCambiaAlfaNombre(Contexto& contexto)
     : Ventana(contexto.principal, QStringLiteral("frCambiaAlfaNombre"),
               QStringLiteral("Cambiar nombre del alfabeto")),
       contexto_(contexto) {
-    txNuevoNomAlfa_ = campo(this, "txNuevoNomAlfa");
+    nombreNuevo_ = campo(this, "txNuevoNomAlfa");
     auto* etiquetaNombre = new QLabel(QStringLiteral("&Nuevo nombre:"), this);
-    etiquetaNombre->setBuddy(txNuevoNomAlfa_);
+    etiquetaNombre->setBuddy(nombreNuevo_);
     auto* aceptar = boton(this, "btAceptaNombre", QStringLiteral("&Aceptar"));
     auto* cancelar = boton(this, "btCancelaNombre", QStringLiteral("&Cancelar"));
     aceptar->setDefault(true);
-    connect(txNuevoNomAlfa_, &QLineEdit::returnPressed, this, &FrCambiaAlfaNombre::aceptar);
+    connect(nombreNuevo_, &QLineEdit::returnPressed, this, &FrCambiaAlfaNombre::aceptar);
     connect(aceptar, &QPushButton::clicked, this, &FrCambiaAlfaNombre::aceptar);
     connect(cancelar, &QPushButton::clicked, this, &FrCambiaAlfaNombre::salir);
 
     auto* nombre = new QHBoxLayout;
     nombre->addWidget(etiquetaNombre);
-    nombre->addWidget(txNuevoNomAlfa_, 1);
+    nombre->addWidget(nombreNuevo_, 1);
     auto* botones = new QHBoxLayout;
     botones->addStretch();
     botones->addWidget(aceptar);
@@ -42,13 +42,13 @@ FrCambiaAlfaNombre::FrCambiaAlfaNombre(Contexto& contexto)
 }
 
 void FrCambiaAlfaNombre::vacia() {
-    txNuevoNomAlfa_->clear();
+    nombreNuevo_->clear();
 }
 
 void FrCambiaAlfaNombre::aceptar() {
     contexto_.estado.tiempo.reiniciaTiempo();
     auto& modificar = contexto_.ventana<FrmModificarAlfabeto>();
-    const std::string nombre = textoDe(txNuevoNomAlfa_);
+    const std::string nombre = textoDe(nombreNuevo_);
     if (const auto rechazo =
             rechazoCambioNombre(contexto_.estado.ranuras, modificar.ranura(), nombre)) {
         return mensaje(this, *rechazo);

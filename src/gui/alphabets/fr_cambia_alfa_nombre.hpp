@@ -27,7 +27,7 @@ class FrCambiaAlfaNombre final : public Ventana {
 
   private:
     Contexto& contexto_;
-    QLineEdit* txNuevoNomAlfa_;
+    QLineEdit* nombreNuevo_;
 };
 
 }  // namespace zefra::gui

@@ -2,7 +2,6 @@
 
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -20,14 +19,12 @@ FrGuardarAlfabeto::FrGuardarAlfabeto(Contexto& contexto)
     : QDialog(contexto.principal), contexto_(contexto) {
     setObjectName(QStringLiteral("frguardaralfabeto"));
     setWindowTitle(QStringLiteral("Guardar alfabeto"));
-    lbsecargara_ = etiqueta(this, "lbsecargara", QStringLiteral("NO SE CARGARÁ EN MEMORIA."));
-    QFont negrita = lbsecargara_->font();
+    linea_ = etiqueta(this, "lbsecargara", QStringLiteral("NO SE CARGARÁ EN MEMORIA."));
+    QFont negrita = linea_->font();
     negrita.setBold(true);
-    lbsecargara_->setFont(negrita);
+    linea_->setFont(negrita);
     auto* pregunta =
         etiqueta(this, "lbguardaralfa", QStringLiteral("¿ Quieres guardarlo en archivo, ahora ?"));
-    txcerrar_ = campo(this, "txcerrar", true);
-    txcerrar_->hide();
 
     auto* si = boton(this, "btsiguardaralfa", QStringLiteral("&SÍ"));
     auto* no = boton(this, "btnoguardaralfa", QStringLiteral("&NO"));
@@ -42,24 +39,21 @@ FrGuardarAlfabeto::FrGuardarAlfabeto(Contexto& contexto)
     botones->addWidget(no);
     botones->addWidget(cancelar);
     auto* columna = new QVBoxLayout(this);
-    columna->addWidget(lbsecargara_, 0, Qt::AlignHCenter);
+    columna->addWidget(linea_, 0, Qt::AlignHCenter);
     columna->addSpacing(8);
     columna->addWidget(pregunta, 0, Qt::AlignHCenter);
     columna->addSpacing(8);
     columna->addLayout(botones);
 }
 
-QString FrGuardarAlfabeto::codigo() const {
-    return txcerrar_->text();
-}
-
 void FrGuardarAlfabeto::pregunta(const QString& linea, const QString& codigo, int ranura,
                                  bool modal) {
-    lbsecargara_->setText(linea);
-    txcerrar_->setText(codigo);
+    linea_->setText(linea);
+    codigo_ = codigo;
     ranura_ = ranura;
-    nombre_ = ranura >= 0 ? contexto_.estado.ranuras[static_cast<std::size_t>(ranura)].nombre
-                          : std::string();
+    nombre_ = ranura >= 0
+                  ? contexto_.estado.ranuras[static_cast<std::size_t>(ranura)].alfabeto.nombre
+                  : std::string();
     hide();  // a question still open while closing gives way to this one
     if (modal) {
         preparaModal(*this);
@@ -77,7 +71,7 @@ void FrGuardarAlfabeto::terminaPeticion() {
 }
 
 void FrGuardarAlfabeto::si() {
-    auto& gestion = GestionAlfabetos::de(contexto_);
+    auto& gestion = *contexto_.gestionAlfabetos;
     if (codigo() == QStringLiteral("0")) {
         gestion.guardaDefinido(ranura_, [this] { terminaPeticion(); });
         return;
@@ -91,7 +85,7 @@ void FrGuardarAlfabeto::si() {
 
 void FrGuardarAlfabeto::no() {
     if (codigo() != QStringLiteral("1")) return terminaPeticion();
-    auto& gestion = GestionAlfabetos::de(contexto_);
+    auto& gestion = *contexto_.gestionAlfabetos;
     if (gestion.sigueCargado(ranura_, nombre_)) gestion.cierraRanura(ranura_);
     hide();
 }
@@ -99,9 +93,9 @@ void FrGuardarAlfabeto::no() {
 void FrGuardarAlfabeto::reject() {
     // An alphabet that stays loaded and active after all can be modified, closed and saved.
     if (codigo() == QStringLiteral("1") &&
-        GestionAlfabetos::de(contexto_).sigueCargado(ranura_, nombre_) &&
-        esActivo(contexto_.estado, ranura_)) {
-        SeleccionAlfabeto::de(contexto_).habilitaDeUsuario(true);
+        contexto_.gestionAlfabetos->sigueCargado(ranura_, nombre_) &&
+        esActivo(contexto_.estado.ranuras, contexto_.estado.alfabeto, ranura_)) {
+        contexto_.seleccionAlfabeto->habilitaDeUsuario(true);
     }
     QDialog::reject();
 }

@@ -8,7 +8,6 @@
 #include "gui/ui/contexto.hpp"
 
 class QLabel;
-class QLineEdit;
 
 namespace zefra::gui {
 
@@ -22,6 +21,8 @@ class FrGuardarAlfabeto final : public QDialog {
     // `linea` says what became of it; `codigo` where the question comes from: "0" after
     // defining, "1" while closing, "6" after modifying. Modal but while closing.
     void pregunta(const QString& linea, const QString& codigo, int ranura, bool modal);
+    // Where the last question came from.
+    const QString& codigo() const { return codigo_; }
 
   public slots:
     // The window frame and Escape do what "Cancelar" does.
@@ -32,11 +33,10 @@ class FrGuardarAlfabeto final : public QDialog {
     void no();
     // Hides the prompt and the windows of the request it ends.
     void terminaPeticion();
-    QString codigo() const;
 
     Contexto& contexto_;
-    QLabel* lbsecargara_;
-    QLineEdit* txcerrar_;
+    QLabel* linea_;
+    QString codigo_;
     int ranura_ = -1;
     std::string nombre_;  // the name of that slot's alphabet when the question was asked
 };

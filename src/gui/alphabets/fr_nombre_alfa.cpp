@@ -20,10 +20,10 @@ namespace zefra::gui {
 FrNombreAlfa::FrNombreAlfa(Contexto& contexto) : QDialog(contexto.principal), contexto_(contexto) {
     setObjectName(QStringLiteral("frnombrealfa"));
     setWindowTitle(QStringLiteral("Nombre del alfabeto"));
-    txnombrealfa_ = campo(this, "txnombrealfa");
+    nombre_ = campo(this, "txnombrealfa");
     auto* pregunta = etiqueta(this, "lbquenombrealfa",
                               QStringLiteral("&Por favor, escribe aquí el nombre del alfabeto:"));
-    pregunta->setBuddy(txnombrealfa_);
+    pregunta->setBuddy(nombre_);
     auto* aceptar = boton(this, "btaceptarnombre", QStringLiteral("&Aceptar"));
     auto* cancelar = boton(this, "btCancelaNombreAlfa", QStringLiteral("&Cancelar"));
     aceptar->setDefault(true);
@@ -36,20 +36,20 @@ FrNombreAlfa::FrNombreAlfa(Contexto& contexto) : QDialog(contexto.principal), co
     botones->addWidget(cancelar);
     auto* columna = new QVBoxLayout(this);
     columna->addWidget(pregunta);
-    columna->addWidget(txnombrealfa_);
+    columna->addWidget(nombre_);
     columna->addSpacing(8);
     columna->addLayout(botones);
     setMinimumWidth(380);
 }
 
 void FrNombreAlfa::pide() {
-    txnombrealfa_->setFocus();
+    nombre_->setFocus();
     preparaModal(*this);
     exec();
 }
 
 std::string FrNombreAlfa::nombre() const {
-    return textoDe(txnombrealfa_);
+    return textoDe(nombre_);
 }
 
 void FrNombreAlfa::aceptar() {
@@ -64,13 +64,13 @@ void FrNombreAlfa::aceptar() {
     }
     const auto libre = primeraRanuraLibre(estado.ranuras);
     if (!libre) return mensaje(this, "Lo siento, no se ha podido cargar en memoria.");
-    GestionAlfabetos::de(contexto_).carga(*libre, n, define.tabla());
+    contexto_.gestionAlfabetos->carga(*libre, Alfabeto{n, define.equivalencias()});
     aviso.pregunta(QStringLiteral("ALFABETO CARGADO EN MEMORIA."), QStringLiteral("0"), *libre,
                    true);
 }
 
 void FrNombreAlfa::reject() {
-    txnombrealfa_->clear();
+    nombre_->clear();
     QDialog::reject();
 }
 

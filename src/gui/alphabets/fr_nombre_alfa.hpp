@@ -29,7 +29,7 @@ class FrNombreAlfa final : public QDialog {
     void aceptar();
 
     Contexto& contexto_;
-    QLineEdit* txnombrealfa_;
+    QLineEdit* nombre_;
 };
 
 }  // namespace zefra::gui

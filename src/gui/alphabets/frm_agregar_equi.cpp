@@ -21,20 +21,20 @@ FrmAgregarEqui::FrmAgregarEqui(Contexto& contexto)
     : QDialog(contexto.principal), contexto_(contexto) {
     setObjectName(QStringLiteral("frmAgregarEqui"));
     setWindowTitle(QStringLiteral("Agregar Equivalencia"));
-    DpAgregaSim_ = listaEditable(this, "DpAgregaSim", {});
-    DpCodAsoc_ = listaEditable(this, "DpCodAsoc", {});
-    DpSimboloalfa_ = listaEditable(this, "DpSimboloalfa", {});
+    simbolo_ = listaEditable(this, "DpAgregaSim", {});
+    codigo_ = listaEditable(this, "DpCodAsoc", {});
+    despuesDe_ = listaEditable(this, "DpSimboloalfa", {});
 
     auto* nueva = new QGroupBox(this);
     auto* campos = new QGridLayout(nueva);
-    fila(campos, 0, QStringLiteral("Sím&bolo a agregar:"), DpAgregaSim_);
-    fila(campos, 1, QStringLiteral("&Código asociado:"), DpCodAsoc_);
+    fila(campos, 0, QStringLiteral("Sím&bolo a agregar:"), simbolo_);
+    fila(campos, 1, QStringLiteral("&Código asociado:"), codigo_);
     auto* lugar = new QGroupBox(this);
     auto* columnaLugar = new QVBoxLayout(lugar);
     columnaLugar->addWidget(new QLabel(
         QStringLiteral("Indica a continuación de qué símbolo lo quieres agregar:"), lugar));
     auto* despues = new QGridLayout;
-    fila(despues, 0, QStringLiteral("&Símbolo:"), DpSimboloalfa_);
+    fila(despues, 0, QStringLiteral("&Símbolo:"), despuesDe_);
     columnaLugar->addLayout(despues);
 
     auto* aceptar = boton(this, "btAceptaAgregar", QStringLiteral("&Aceptar"));
@@ -54,29 +54,28 @@ FrmAgregarEqui::FrmAgregarEqui(Contexto& contexto)
 
 void FrmAgregarEqui::llenaSimbolosDeLaTabla() {
     std::vector<std::string> simbolos;
-    for (auto& e : equivalenciasDe(contexto_.ventana<FrmModificarAlfabeto>().trabajo()))
-        simbolos.push_back(std::move(e.simbolo));
-    llenaLista(DpSimboloalfa_, simbolos);
+    for (const auto& e : contexto_.ventana<FrmModificarAlfabeto>().trabajo())
+        simbolos.push_back(e.simbolo);
+    llenaLista(despuesDe_, simbolos);
 }
 
 void FrmAgregarEqui::pide() {
-    llenaLista(DpAgregaSim_, simbolosOfrecidos());
-    llenaLista(DpCodAsoc_, codigosOfrecidos());
+    llenaLista(simbolo_, simbolosOfrecidos());
+    llenaLista(codigo_, codigosOfrecidos());
     llenaSimbolosDeLaTabla();
     preparaModal(*this);
     exec();
 }
 
 void FrmAgregarEqui::aceptar() {
-    const QString despuesDe = DpSimboloalfa_->currentText();
-    const auto rechazo = agregaEquivalencia(contexto_.ventana<FrmModificarAlfabeto>().trabajo(),
-                                            aCore(DpAgregaSim_->currentText()),
-                                            aCore(DpCodAsoc_->currentText()), aCore(despuesDe));
+    const QString despuesDe = despuesDe_->currentText();
+    const auto rechazo = contexto_.ventana<FrmModificarAlfabeto>().agrega(
+        aCore(simbolo_->currentText()), aCore(codigo_->currentText()), aCore(despuesDe));
     if (rechazo) return mensaje(this, *rechazo);
     // Ready for the next symbol.
-    DpCodAsoc_->setEditText({});
+    codigo_->setEditText({});
     llenaSimbolosDeLaTabla();
-    DpSimboloalfa_->setEditText(despuesDe);
+    despuesDe_->setEditText(despuesDe);
 }
 
 }  // namespace zefra::gui

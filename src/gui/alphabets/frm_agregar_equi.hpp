@@ -25,9 +25,9 @@ class FrmAgregarEqui final : public QDialog {
     void llenaSimbolosDeLaTabla();
 
     Contexto& contexto_;
-    QComboBox* DpAgregaSim_;
-    QComboBox* DpCodAsoc_;
-    QComboBox* DpSimboloalfa_;
+    QComboBox* simbolo_;
+    QComboBox* codigo_;
+    QComboBox* despuesDe_;
 };
 
 }  // namespace zefra::gui

@@ -19,11 +19,11 @@ FrmBorraEquiModi::FrmBorraEquiModi(Contexto& contexto)
     : QDialog(contexto.principal), contexto_(contexto) {
     setObjectName(QStringLiteral("frmBorraEquiModi"));
     setWindowTitle(QStringLiteral("Borrar equivalencia"));
-    dpsimborrar_ = listaEditable(this, "dpsimborrar", {});
-    dpcodborrar_ = listaEditable(this, "dpcodborrar", {});
+    simbolo_ = listaEditable(this, "dpsimborrar", {});
+    codigo_ = listaEditable(this, "dpcodborrar", {});
     auto* campos = new QGridLayout;
-    fila(campos, 0, QStringLiteral("Sím&bolo a borrar:"), dpsimborrar_);
-    fila(campos, 1, QStringLiteral("&Código a borrar:"), dpcodborrar_);
+    fila(campos, 0, QStringLiteral("Sím&bolo a borrar:"), simbolo_);
+    fila(campos, 1, QStringLiteral("&Código a borrar:"), codigo_);
     auto* aceptar = boton(this, "btaceptar", QStringLiteral("&Aceptar"));
     auto* salir = boton(this, "btcancelar", QStringLiteral("&Salir"));
     aceptar->setDefault(true);
@@ -42,12 +42,12 @@ FrmBorraEquiModi::FrmBorraEquiModi(Contexto& contexto)
 void FrmBorraEquiModi::llenaListas() {
     std::vector<std::string> simbolos;
     std::vector<std::string> codigos;
-    for (auto& e : equivalenciasDe(contexto_.ventana<FrmModificarAlfabeto>().trabajo())) {
-        simbolos.push_back(std::move(e.simbolo));
-        codigos.push_back(std::move(e.codigo));
+    for (const auto& e : contexto_.ventana<FrmModificarAlfabeto>().trabajo()) {
+        simbolos.push_back(e.simbolo);
+        codigos.push_back(e.codigo);
     }
-    llenaLista(dpsimborrar_, simbolos);
-    llenaLista(dpcodborrar_, codigos);
+    llenaLista(simbolo_, simbolos);
+    llenaLista(codigo_, codigos);
 }
 
 void FrmBorraEquiModi::pide() {
@@ -57,17 +57,16 @@ void FrmBorraEquiModi::pide() {
 }
 
 void FrmBorraEquiModi::aceptar() {
-    if (!borraEquivalencia(contexto_.ventana<FrmModificarAlfabeto>().trabajo(),
-                           aCore(dpsimborrar_->currentText()),
-                           aCore(dpcodborrar_->currentText()))) {
+    if (!contexto_.ventana<FrmModificarAlfabeto>().borra(aCore(simbolo_->currentText()),
+                                                         aCore(codigo_->currentText()))) {
         return mensaje(this, kMensajeNoSeEncuentra);
     }
     llenaListas();  // the entry deleted is no longer offered
 }
 
 void FrmBorraEquiModi::reject() {
-    dpsimborrar_->setEditText({});
-    dpcodborrar_->setEditText({});
+    simbolo_->setEditText({});
+    codigo_->setEditText({});
     QDialog::reject();
 }
 

@@ -28,8 +28,8 @@ class FrmBorraEquiModi final : public QDialog {
     void llenaListas();
 
     Contexto& contexto_;
-    QComboBox* dpsimborrar_;
-    QComboBox* dpcodborrar_;
+    QComboBox* simbolo_;
+    QComboBox* codigo_;
 };
 
 }  // namespace zefra::gui

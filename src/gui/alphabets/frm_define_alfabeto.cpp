@@ -5,7 +5,6 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -22,13 +21,11 @@ FrmDefineAlfabeto::FrmDefineAlfabeto(Contexto& contexto)
     : Ventana(contexto.principal, QStringLiteral("frmDefineAlfabeto"),
               QStringLiteral("Definir el alfabeto")),
       contexto_(contexto) {
-    DpSimboloalfa_ = listaEditable(this, "DpSimboloalfa", simbolosOfrecidos());
-    DpCodAsoc_ = listaEditable(this, "DpCodAsoc", codigosOfrecidos());
-    Flexalfapropio_ = rejillaDeAlfabeto(propia_, "Flexalfapropio", this);
-    txnumdig_ = campo(this, "txnumdig", true);
-    txnumdig_->hide();
-    ChCargarEnMemoria_ = new QCheckBox(QStringLiteral("Cargarlo en &memoria"), this);
-    ChCargarEnMemoria_->setObjectName(QStringLiteral("ChCargarEnMemoria"));
+    simbolo_ = listaEditable(this, "DpSimboloalfa", simbolosOfrecidos());
+    codigo_ = listaEditable(this, "DpCodAsoc", codigosOfrecidos());
+    rejilla_ = rejillaDeAlfabeto(tabla_, "Flexalfapropio", this);
+    cargarEnMemoria_ = new QCheckBox(QStringLiteral("Cargarlo en &memoria"), this);
+    cargarEnMemoria_->setObjectName(QStringLiteral("ChCargarEnMemoria"));
 
     auto* asociar = boton(this, "BtAsociar", QStringLiteral("A&SOCIAR"));
     auto* borraAsocia = boton(this, "btBorraAsocia", QStringLiteral("BORRAR &EQUIVALENCIA"));
@@ -44,13 +41,13 @@ FrmDefineAlfabeto::FrmDefineAlfabeto(Contexto& contexto)
 
     auto* tabla = new QVBoxLayout;
     auto* titulo = new QLabel(QStringLiteral("TABLA DE EQUIVALENCIA"), this);
-    titulo->setBuddy(Flexalfapropio_);
+    titulo->setBuddy(rejilla_);
     tabla->addWidget(titulo);
-    tabla->addWidget(Flexalfapropio_, 1);
+    tabla->addWidget(rejilla_, 1);
 
     auto* campos = new QGridLayout;
-    fila(campos, 0, QStringLiteral("Sím&bolo del alfabeto"), DpSimboloalfa_);
-    fila(campos, 1, QStringLiteral("&Código asociado:"), DpCodAsoc_);
+    fila(campos, 0, QStringLiteral("Sím&bolo del alfabeto"), simbolo_);
+    fila(campos, 1, QStringLiteral("&Código asociado:"), codigo_);
     auto* derecha = new QVBoxLayout;
     // The fields start level with the table, so Tab goes from the symbol to its code.
     derecha->addSpacing(titulo->sizeHint().height() + tabla->spacing());
@@ -59,7 +56,7 @@ FrmDefineAlfabeto::FrmDefineAlfabeto(Contexto& contexto)
     derecha->addWidget(borraAsocia);
     derecha->addWidget(borraTabla);
     derecha->addStretch();
-    derecha->addWidget(ChCargarEnMemoria_);
+    derecha->addWidget(cargarEnMemoria_);
     derecha->addWidget(aceptar);
     derecha->addWidget(salir);
 
@@ -70,45 +67,45 @@ FrmDefineAlfabeto::FrmDefineAlfabeto(Contexto& contexto)
 }
 
 bool FrmDefineAlfabeto::cargarEnMemoria() const {
-    return ChCargarEnMemoria_->isChecked();
+    return cargarEnMemoria_->isChecked();
 }
 
-void FrmDefineAlfabeto::fijaAncho(int ancho) {
-    ancho_ = ancho;
-    txnumdig_->setText(QString::number(ancho));
+void FrmDefineAlfabeto::muestra() {
+    muestraAlfabeto(Alfabeto{{}, propias_}, tabla_);
 }
 
 void FrmDefineAlfabeto::abre() {
     // The width comes from the codes the table kept, so that new codes get the same width.
-    fijaAncho(anchoDeCodigos(propia_));
+    ancho_ = anchoDeCodigos(propias_);
     Contexto::muestra(*this);
-    copiaTabla(propia_, copia_);
+    copia_ = propias_;
     const bool hayLibre = primeraRanuraLibre(contexto_.estado.ranuras).has_value();
-    ChCargarEnMemoria_->setChecked(false);
-    ChCargarEnMemoria_->setEnabled(hayLibre);
+    cargarEnMemoria_->setChecked(false);
+    cargarEnMemoria_->setEnabled(hayLibre);
 }
 
 void FrmDefineAlfabeto::asociar() {
-    int ancho = ancho_;
-    const auto rechazo = asocia(propia_, ancho, aCore(DpSimboloalfa_->currentText()),
-                                aCore(DpCodAsoc_->currentText()));
+    const auto rechazo =
+        asocia(propias_, ancho_, aCore(simbolo_->currentText()), aCore(codigo_->currentText()));
     if (rechazo) return mensaje(this, *rechazo);
-    fijaAncho(ancho);
+    muestra();
 }
 
 void FrmDefineAlfabeto::borrarEquivalencia() {
-    if (!borraEquivalencia(propia_, aCore(DpSimboloalfa_->currentText()),
-                           aCore(DpCodAsoc_->currentText()))) {
-        mensaje(this, kMensajeNoSeEncuentra);
+    if (!borraEquivalencia(propias_, aCore(simbolo_->currentText()),
+                           aCore(codigo_->currentText()))) {
+        return mensaje(this, kMensajeNoSeEncuentra);
     }
+    muestra();
 }
 
 void FrmDefineAlfabeto::borrarTabla() {
-    limpiaTabla(propia_);
+    propias_.clear();
+    muestra();
 }
 
 void FrmDefineAlfabeto::aceptar() {
-    if (propia_.texto(0, 1).empty()) {
+    if (propias_.empty()) {
         return mensaje(this,
                        "Debes de poner al menos un símbolo del alfabeto. Inténtalo de nuevo.");
     }
@@ -116,7 +113,8 @@ void FrmDefineAlfabeto::aceptar() {
 }
 
 void FrmDefineAlfabeto::salir() {
-    copiaTabla(copia_, propia_);
+    propias_ = copia_;
+    muestra();
     Ventana::salir();
 }
 

@@ -2,13 +2,13 @@
 // and, if asked, loads it into a free slot.
 #pragma once
 
-#include "core/alphabets/alfabeto.hpp"
+#include "core/alphabets/edicion.hpp"
+#include "gui/alphabets/tabla_alfabeto.hpp"
 #include "gui/ui/contexto.hpp"
 #include "gui/ui/ventana.hpp"
 
 class QCheckBox;
 class QComboBox;
-class QLineEdit;
 
 namespace zefra::gui {
 
@@ -23,8 +23,10 @@ class FrmDefineAlfabeto final : public Ventana {
     // "Crear": shows the window with the table it kept, and remembers that table for "SALIR".
     void abre();
 
-    // The table being defined.
-    const Tabla& tabla() const { return propia_; }
+    // The entries being defined, in table order.
+    const Equivalencias& equivalencias() const { return propias_; }
+    // The width every code of the table has; 0 for none yet.
+    int ancho() const { return ancho_; }
     // Whether "Cargarlo en memoria" is ticked.
     bool cargarEnMemoria() const;
 
@@ -39,18 +41,19 @@ class FrmDefineAlfabeto final : public Ventana {
     void aceptar();
 
   private:
-    void fijaAncho(int ancho);
+    // Shows the entries in the grid.
+    void muestra();
 
     Contexto& contexto_;
-    Tabla propia_ = tablaAlfabeto();  // Flexalfapropio
-    Tabla copia_ = tablaAlfabeto();   // flexalfaaux, the table as it was on opening
-    int ancho_ = 0;                   // the width of every code of the table; 0 for none yet
+    Equivalencias propias_;          // the table being defined
+    Equivalencias copia_;            // the table as it was on opening
+    Tabla tabla_ = tablaAlfabeto();  // the grid that shows it
+    int ancho_ = 0;                  // the width of every code of the table; 0 for none yet
 
-    QComboBox* DpSimboloalfa_;
-    QComboBox* DpCodAsoc_;
-    Rejilla* Flexalfapropio_;
-    QLineEdit* txnumdig_;
-    QCheckBox* ChCargarEnMemoria_;
+    QComboBox* simbolo_;
+    QComboBox* codigo_;
+    Rejilla* rejilla_;
+    QCheckBox* cargarEnMemoria_;
 };
 
 }  // namespace zefra::gui

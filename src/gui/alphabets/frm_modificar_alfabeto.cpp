@@ -26,9 +26,7 @@ FrmModificarAlfabeto::FrmModificarAlfabeto(Contexto& contexto)
     : Ventana(contexto.principal, QStringLiteral("frmModificarAlfabeto"),
               QStringLiteral("Modificar Alfabeto seleccionado")),
       contexto_(contexto) {
-    FlexAlfaSelec_ = rejillaDeAlfabeto(trabajo_, "FlexAlfaSelec", this);
-    txSeCambio_ = campo(this, "txSeCambio", true);
-    txSeCambio_->hide();
+    rejilla_ = rejillaDeAlfabeto(tabla_, "FlexAlfaSelec", this);
     auto* agregar = boton(this, "btAgregarEqui", QStringLiteral("A&gregar equivalencia"));
     auto* borrar = boton(this, "btBorrarEqui", QStringLiteral("&Borrar equivalencia"));
     auto* ordenar = boton(this, "btOrdenar", QStringLiteral("&Ordenar"));
@@ -46,9 +44,9 @@ FrmModificarAlfabeto::FrmModificarAlfabeto(Contexto& contexto)
 
     auto* tabla = new QVBoxLayout;
     auto* titulo = etiqueta(this, "Label1", QStringLiteral("&Tabla de equivalencia"));
-    titulo->setBuddy(FlexAlfaSelec_);
+    titulo->setBuddy(rejilla_);
     tabla->addWidget(titulo);
-    tabla->addWidget(FlexAlfaSelec_, 1);
+    tabla->addWidget(rejilla_, 1);
     auto* botones = new QVBoxLayout;
     for (QPushButton* b : {agregar, borrar, ordenar, nombre})
         botones->addWidget(b);
@@ -64,20 +62,35 @@ FrmModificarAlfabeto::FrmModificarAlfabeto(Contexto& contexto)
 void FrmModificarAlfabeto::abreSobre(int ranura) {
     const auto& r = contexto_.estado.ranuras[static_cast<std::size_t>(ranura)];
     ranura_ = ranura;
-    nombre_ = r.nombre;
+    nombre_ = r.alfabeto.nombre;
     // A name left pending by an earlier opening that ended in "Salir" is not applied now.
     fijaNombrePendiente(std::nullopt);
-    copiaTabla(r.tabla, trabajo_);
+    trabajo_ = r.alfabeto.equivalencias;
+    muestra();
     Contexto::muestra(*this);
 }
 
-void FrmModificarAlfabeto::fijaNombrePendiente(std::optional<std::string> nombre) {
-    nombrePendiente_ = std::move(nombre);
-    txSeCambio_->setText(nombrePendiente_ ? aQt(*nombrePendiente_) : QStringLiteral("0"));
+void FrmModificarAlfabeto::muestra() {
+    muestraAlfabeto(Alfabeto{{}, trabajo_}, tabla_);
+}
+
+std::optional<std::string> FrmModificarAlfabeto::agrega(std::string_view simbolo,
+                                                        std::string_view codigo,
+                                                        std::string_view despuesDe) {
+    auto rechazo = agregaEquivalencia(trabajo_, simbolo, codigo, despuesDe);
+    if (!rechazo) muestra();
+    return rechazo;
+}
+
+bool FrmModificarAlfabeto::borra(std::string_view simbolo, std::string_view codigo) {
+    const bool borrada = borraEquivalencia(trabajo_, simbolo, codigo);
+    if (borrada) muestra();
+    return borrada;
 }
 
 void FrmModificarAlfabeto::ordenar() {
     ordenaPorCodigo(trabajo_);
+    muestra();
 }
 
 void FrmModificarAlfabeto::cambiaNombreAlfabeto() {
@@ -86,32 +99,35 @@ void FrmModificarAlfabeto::cambiaNombreAlfabeto() {
     if (const auto rechazo = rechazoCambioNombre(estado.ranuras, ranura_, *nombrePendiente_)) {
         return mensaje(this, *rechazo);
     }
-    renombraAlfabeto(estado, ranura_, *nombrePendiente_);
+    renombraAlfabeto(estado.ranuras, estado.alfabeto, ranura_, *nombrePendiente_);
     nombre_ = *nombrePendiente_;
-    SeleccionAlfabeto::de(contexto_).ranuraRenombrada(ranura_);
+    contexto_.seleccionAlfabeto->ranuraRenombrada(ranura_);
     contexto_.ventana<FrCambiaAlfaNombre>().vacia();
 }
 
 void FrmModificarAlfabeto::aceptar() {
     auto& estado = contexto_.estado;
-    if (!GestionAlfabetos::de(contexto_).sigueCargado(ranura_, nombre_)) {
+    if (!contexto_.gestionAlfabetos->sigueCargado(ranura_, nombre_)) {
         mensaje(this, "El alfabeto que se estaba modificando ya no está cargado.");
         return salir();
     }
     auto& r = estado.ranuras[static_cast<std::size_t>(ranura_)];
     // The slot holds every code at the common width; a changed table is no longer the saved one.
-    Tabla nueva = tablaAlfabeto();
-    copiaTabla(trabajo_, nueva);
-    igualaAnchos(nueva);
-    const bool cambiada = equivalenciasDe(nueva) != equivalenciasDe(r.tabla);
-    ocupaRanura(r, r.nombre, nueva, r.guardado && !cambiada);
-    copiaTabla(r.tabla, trabajo_);
+    Alfabeto nuevo{r.alfabeto.nombre, trabajo_};
+    igualaAnchos(nuevo.equivalencias);
+    const bool cambiada = nuevo.equivalencias != r.alfabeto.equivalencias;
+    ocupaRanura(r, std::move(nuevo), r.guardado && !cambiada);
+    trabajo_ = r.alfabeto.equivalencias;
+    muestra();
     if (nombrePendiente_) {
         cambiaNombreAlfabeto();
         fijaNombrePendiente(std::nullopt);
     }
     // The largest code may have changed: the active alphabet's modulus follows.
-    if (esActivo(estado, ranura_)) fijaModulo(estado);
+    if (esActivo(estado.ranuras, estado.alfabeto, ranura_) &&
+        fijaModulo(estado.ranuras, estado.alfabeto)) {
+        emit contexto_.avisos.moduloAlfabeto(estado.alfabeto.modulo);
+    }
     contexto_.ventana<FrGuardarAlfabeto>().pregunta(QStringLiteral("Alfabeto modificado."),
                                                     QStringLiteral("6"), ranura_, true);
 }

@@ -6,11 +6,10 @@
 #include <optional>
 #include <string>
 
-#include "core/alphabets/alfabeto.hpp"
+#include "core/alphabets/edicion.hpp"
+#include "gui/alphabets/tabla_alfabeto.hpp"
 #include "gui/ui/contexto.hpp"
 #include "gui/ui/ventana.hpp"
-
-class QLineEdit;
 
 namespace zefra::gui {
 
@@ -25,12 +24,20 @@ class FrmModificarAlfabeto final : public Ventana {
     // "Modificar": shows a working copy of the alphabet of this slot, with no new name pending.
     void abreSobre(int ranura);
 
-    // The working copy, which the windows that add and delete entries change.
-    Tabla& trabajo() { return trabajo_; }
+    // The working copy, which the windows that add and delete entries change through agrega
+    // and borra.
+    const Equivalencias& trabajo() const { return trabajo_; }
+    // agregaEquivalencia and borraEquivalencia on the working copy, shown at once.
+    std::optional<std::string> agrega(std::string_view simbolo, std::string_view codigo,
+                                      std::string_view despuesDe);
+    bool borra(std::string_view simbolo, std::string_view codigo);
     // The slot of the alphabet being modified.
     int ranura() const { return ranura_; }
     // The new name to apply on "Aceptar"; nothing for none.
-    void fijaNombrePendiente(std::optional<std::string> nombre);
+    void fijaNombrePendiente(std::optional<std::string> nombre) {
+        nombrePendiente_ = std::move(nombre);
+    }
+    const std::optional<std::string>& nombrePendiente() const { return nombrePendiente_; }
 
   private slots:
     void ordenar();
@@ -38,14 +45,16 @@ class FrmModificarAlfabeto final : public Ventana {
 
   private:
     void cambiaNombreAlfabeto();
+    // Shows the working copy in the grid.
+    void muestra();
 
     Contexto& contexto_;
-    Tabla trabajo_ = tablaAlfabeto();  // FlexAlfaSelec
+    Equivalencias trabajo_;
+    Tabla tabla_ = tablaAlfabeto();  // the grid that shows the working copy
     int ranura_ = -1;
     std::string nombre_;  // the alphabet's name when the window was opened (or last renamed)
     std::optional<std::string> nombrePendiente_;
-    Rejilla* FlexAlfaSelec_;
-    QLineEdit* txSeCambio_;
+    Rejilla* rejilla_;
 };
 
 }  // namespace zefra::gui

@@ -1,8 +1,5 @@
 #include "gui/alphabets/gestion_alfabetos.hpp"
 
-#include <QAction>
-#include <QMainWindow>
-
 #include "core/alphabets/activo.hpp"
 #include "core/alphabets/edicion.hpp"
 #include "core/files/fichero_alfabeto.hpp"
@@ -16,29 +13,8 @@
 
 namespace zefra::gui {
 
-GestionAlfabetos::GestionAlfabetos(Contexto& contexto, QMainWindow* principal)
-    : QObject(principal), contexto_(contexto) {
-    setObjectName(QStringLiteral("gestionAlfabetos"));
-    const std::pair<const char*, void (GestionAlfabetos::*)()> entradas[] = {
-        {"nCrearAlfa", &GestionAlfabetos::crear},
-        {"nModificarAlfa", &GestionAlfabetos::modificar},
-        {"nAbrirAlfa", &GestionAlfabetos::abrir},
-        {"nCerrarAlfa", &GestionAlfabetos::cerrar},
-        {"nGuardarAlfa", &GestionAlfabetos::guardar},
-    };
-    for (const auto& [nombre, accion] : entradas) {
-        auto* entrada = principal->findChild<QAction*>(QString::fromLatin1(nombre));
-        Q_ASSERT(entrada);
-        connect(entrada, &QAction::triggered, this, accion);
-    }
-}
-
-GestionAlfabetos& GestionAlfabetos::de(const Contexto& contexto) {
-    auto* gestion =
-        contexto.principal->findChild<GestionAlfabetos*>(QStringLiteral("gestionAlfabetos"));
-    Q_ASSERT(gestion);
-    return *gestion;
-}
+GestionAlfabetos::GestionAlfabetos(Contexto& contexto, QObject* padre)
+    : QObject(padre), contexto_(contexto) {}
 
 int GestionAlfabetos::ranuraActiva() const {
     return ranuraDe(contexto_.estado.ranuras, contexto_.estado.alfabeto.nombre).value_or(-1);
@@ -46,17 +22,20 @@ int GestionAlfabetos::ranuraActiva() const {
 
 bool GestionAlfabetos::sigueCargado(int ranura, const std::string& nombre) const {
     const auto& r = contexto_.estado.ranuras[static_cast<std::size_t>(ranura)];
-    return !r.libre && r.nombre == nombre;
+    return !r.libre && r.alfabeto.nombre == nombre;
 }
 
-void GestionAlfabetos::carga(int ranura, const std::string& nombre, const Tabla& tabla) {
-    ocupaRanura(contexto_.estado.ranuras[static_cast<std::size_t>(ranura)], nombre, tabla, false);
-    SeleccionAlfabeto::de(contexto_).ranuraCargada(ranura);
+void GestionAlfabetos::carga(int ranura, Alfabeto alfabeto) {
+    ocupaRanura(contexto_.estado.ranuras[static_cast<std::size_t>(ranura)], std::move(alfabeto),
+                false);
+    contexto_.seleccionAlfabeto->ranuraCargada(ranura);
 }
 
 void GestionAlfabetos::cierraRanura(int ranura) {
-    const bool eraActivo = cierraAlfabeto(contexto_.estado, ranura);
-    SeleccionAlfabeto::de(contexto_).ranuraCerrada(ranura, eraActivo);
+    auto& estado = contexto_.estado;
+    const bool eraActivo = cierraAlfabeto(estado.ranuras, estado.alfabeto, ranura);
+    if (eraActivo) emit contexto_.avisos.moduloAlfabeto(estado.alfabeto.modulo);
+    contexto_.seleccionAlfabeto->ranuraCerrada(ranura, eraActivo);
 }
 
 void GestionAlfabetos::crear() {
@@ -85,7 +64,7 @@ void GestionAlfabetos::abrir() {
             return false;
         }
         ocupaRanura(ranuras[static_cast<std::size_t>(ranura)], *lectura.alfabeto, true);
-        SeleccionAlfabeto::de(contexto_).ranuraCargada(ranura);
+        contexto_.seleccionAlfabeto->ranuraCargada(ranura);
         return true;
     };
     selector.pide({QStringLiteral("3"), QStringLiteral("Abrir alfabeto de archivo."), false, true,
@@ -101,7 +80,7 @@ void GestionAlfabetos::cerrar() {
         contexto_.ventana<FrGuardarAlfabeto>().pregunta(QStringLiteral("Alfabeto no guardado."),
                                                         QStringLiteral("1"), ranura, false);
     }
-    SeleccionAlfabeto::de(contexto_).habilitaDeUsuario(false);
+    contexto_.seleccionAlfabeto->habilitaDeUsuario(false);
 }
 
 void GestionAlfabetos::guardar() {
@@ -114,12 +93,12 @@ void GestionAlfabetos::guardar() {
 
 void GestionAlfabetos::guardaRanura(const QString& codigo, int ranura, const QString& titulo,
                                     std::function<void()> despues) {
-    const std::string nombre = contexto_.estado.ranuras[static_cast<std::size_t>(ranura)].nombre;
+    const std::string nombre =
+        contexto_.estado.ranuras[static_cast<std::size_t>(ranura)].alfabeto.nombre;
     DestinoFichero destino;
     destino.texto = [this, ranura, nombre]() -> std::optional<std::string> {
         if (!sigueCargado(ranura, nombre)) return std::nullopt;
-        return textoAlfabeto(nombre,
-                             contexto_.estado.ranuras[static_cast<std::size_t>(ranura)].tabla);
+        return textoAlfabeto(contexto_.estado.ranuras[static_cast<std::size_t>(ranura)].alfabeto);
     };
     destino.guardado = [this, codigo, ranura, despues = std::move(despues)] {
         contexto_.estado.ranuras[static_cast<std::size_t>(ranura)].guardado = true;
@@ -135,10 +114,9 @@ void GestionAlfabetos::guardaDefinido(int ranura, std::function<void()> despues)
     DestinoFichero destino;
     // The file holds the table as it was loaded: every code at the common width.
     destino.texto = [this, nombre]() -> std::optional<std::string> {
-        Tabla copia = tablaAlfabeto();
-        copiaTabla(contexto_.ventana<FrmDefineAlfabeto>().tabla(), copia);
-        igualaAnchos(copia);
-        return textoAlfabeto(nombre, copia);
+        Alfabeto alfabeto{nombre, contexto_.ventana<FrmDefineAlfabeto>().equivalencias()};
+        igualaAnchos(alfabeto.equivalencias);
+        return textoAlfabeto(alfabeto);
     };
     destino.guardado = [this, ranura, nombre, despues = std::move(despues)] {
         if (ranura >= 0 && sigueCargado(ranura, nombre)) {

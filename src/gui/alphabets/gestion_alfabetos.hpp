@@ -7,9 +7,8 @@
 #include <functional>
 #include <string>
 
+#include "core/alphabets/alfabeto.hpp"
 #include "gui/ui/contexto.hpp"
-
-class QMainWindow;
 
 namespace zefra::gui {
 
@@ -17,14 +16,10 @@ class GestionAlfabetos final : public QObject {
     Q_OBJECT
 
   public:
-    // Takes the menu entries of the main window by their names.
-    GestionAlfabetos(Contexto& contexto, QMainWindow* principal);
-
-    // The one of the main window behind this context.
-    static GestionAlfabetos& de(const Contexto& contexto);
+    GestionAlfabetos(Contexto& contexto, QObject* padre);
 
     // Loads a newly defined alphabet into a free slot, not yet saved.
-    void carga(int ranura, const std::string& nombre, const Tabla& tabla);
+    void carga(int ranura, Alfabeto alfabeto);
     // Closes a slot: its alphabet goes, and "a-z" becomes active when it was the active one.
     void cierraRanura(int ranura);
     // True while the slot holds the alphabet of that name (a request made for it still holds).
@@ -38,12 +33,14 @@ class GestionAlfabetos final : public QObject {
     // -1. `despues` runs after a successful save.
     void guardaDefinido(int ranura, std::function<void()> despues);
 
-  private:
+    // The menu entries "Crear", "Modificar", "Abrir", "Cerrar" and "Guardar".
     void crear();
     void modificar();
     void abrir();
     void cerrar();
     void guardar();
+
+  private:
     // The slot of the active alphabet, or -1 for a predefined one.
     int ranuraActiva() const;
 

@@ -11,20 +11,26 @@
 
 class QAction;
 class QLabel;
-class QMainWindow;
 class QMenu;
 
 namespace zefra::gui {
+
+// The menu entries the selection works with, as the main window builds them.
+struct EntradasAlfabeto {
+    QMenu* seleccionar = nullptr;            // "Seleccionar"
+    std::array<QAction*, 5> predefinidos{};  // "a-z" … "ASCII"
+    // The separator before the user alphabets, then the entry of each of the eight slots.
+    std::array<QAction*, 9> ranuras{};
+    std::array<QAction*, 3> deUsuario{};  // "Modificar", "Cerrar", "Guardar"
+};
 
 class SeleccionAlfabeto final : public QObject {
     Q_OBJECT
 
   public:
-    // Takes the menu entries and the label of the main window by their names.
-    SeleccionAlfabeto(Contexto& contexto, QMainWindow* principal);
-
-    // The one of the main window behind this context.
-    static SeleccionAlfabeto& de(const Contexto& contexto);
+    // Connects the predefined and slot entries; `activo` is the status frame's label.
+    SeleccionAlfabeto(Contexto& contexto, const EntradasAlfabeto& entradas, QLabel* activo,
+                      QObject* padre);
 
     // Re-enables the entry of the active alphabet (and every user entry) before another one is
     // chosen.
@@ -46,6 +52,8 @@ class SeleccionAlfabeto final : public QObject {
 
     // The caption of a menu entry that shows a name as it is (an "&" is no mnemonic).
     static QString tituloDeMenu(const std::string& nombre);
+    // The name the entry of a slot shows.
+    QString nombreEnMenu(int ranura) const;
 
   private:
     void eligePredefinido(int k);
@@ -53,11 +61,8 @@ class SeleccionAlfabeto final : public QObject {
     void activa(const std::string& nombre, QAction* entrada, bool deUsuario);
 
     Contexto& contexto_;
-    QLabel* lbalfabetoactivo_;
-    QMenu* nSelecAlfa_;
-    std::array<QAction*, 5> predefinidos_{};
-    std::array<QAction*, 9> nalfaus_{};
-    std::array<QAction*, 3> deUsuarioActivo_{};  // "Modificar", "Cerrar", "Guardar"
+    const EntradasAlfabeto entradas_;
+    QLabel* activo_;
 };
 
 }  // namespace zefra::gui

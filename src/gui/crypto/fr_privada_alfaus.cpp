@@ -89,16 +89,18 @@ void FrPrivadaAlfaus::paso1() {
     auto& estado = contexto_.estado;
     estado.tiempo.reiniciaTiempo();
     atrapaErrores(this, "btpaso1", [&] {
-        const auto cargada = preparaPrivadaUsuario(estado, tabla_);
+        const auto cargada = preparaPrivadaUsuario(estado.ranuras, estado.alfabeto);
+        muestraCargado(contexto_, cargada, {&tabla_});
         marcoTabla_.rejilla->ocultaFilasVacias();
         if (!cargada) return mensaje(this, kMensajeAlfabetoNoCargado);
+        alfabeto_ = cargada->alfabeto;
         n_ = cargada->modulo;
         ancho_ = cargada->ancho;
         const bool codifica = direccion() == Sentido::Codificar;
         const std::string texto = aCore(txmensaje_->textoExacto());
         std::string salida;
         if (codifica) {
-            auto digitos = transcribeADigitos(texto, tabla_);
+            auto digitos = transcribeADigitos(texto, alfabeto_);
             if (digitos.rechazado) return mensaje(this, mensajeSimboloAjeno(*digitos.rechazado));
             salida = std::move(digitos.texto);
         } else {
@@ -149,7 +151,7 @@ void FrPrivadaAlfaus::paso2() {
             marcoTabla_.marco->hide();
             salida = cifrado.digitos;
         } else {
-            auto simbolos = transcribeASimbolos(digitos, ancho_, tabla_);
+            auto simbolos = transcribeASimbolos(digitos, ancho_, alfabeto_);
             if (simbolos.rechazado) return mensaje(this, mensajeCodigoAjeno(*simbolos.rechazado));
             marcoDescifrado_->hide();
             muestraTabla(marcoTabla_, QStringLiteral("PASO 2"), kLineasASimbolos);

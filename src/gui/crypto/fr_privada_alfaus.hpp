@@ -8,6 +8,7 @@
 
 #include "core/alphabets/alfabeto.hpp"
 #include "core/crypto/claves.hpp"
+#include "gui/alphabets/tabla_alfabeto.hpp"
 #include "gui/crypto/piezas_cifrado.hpp"
 #include "gui/crypto/ventana_cifrado.hpp"
 
@@ -36,6 +37,7 @@ class FrPrivadaAlfaus final : public VentanaCifrado {
     std::optional<ClasesAfines> clases();
 
     ClavesAfines claves_;
+    Alfabeto alfabeto_;  // loaded by PASO 1, shown in the grid
     Tabla tabla_ = tablaAlfabeto();
     double n_ = 0;  // the modulus and code width loaded by PASO 1
     int ancho_ = 2;

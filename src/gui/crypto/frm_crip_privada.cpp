@@ -74,13 +74,16 @@ void FrmCripPrivada::ocultaMarcos() {
 
 void FrmCripPrivada::paso1() {
     atrapaErrores(this, "btpaso1", [this] {
-        const auto cargada = preparaCripPrivada(contexto_.estado, tablaPaso1_, tablaPaso3_);
+        const auto cargada =
+            preparaCripPrivada(contexto_.estado.ranuras, contexto_.estado.alfabeto);
+        muestraCargado(contexto_, cargada, {&tablaPaso1_, &tablaPaso3_});
         tablaTranscripcion_->ocultaFilasVacias();
         tablaVuelta_->ocultaFilasVacias();
         if (!cargada) return mensaje(this, kMensajeAlfabetoNoCargado);
+        alfabeto_ = cargada->alfabeto;
         n_ = cargada->modulo;
         ancho_ = cargada->ancho;
-        const auto digitos = transcribeADigitos(aCore(txmensaje_->textoExacto()), tablaPaso1_);
+        const auto digitos = transcribeADigitos(aCore(txmensaje_->textoExacto()), alfabeto_);
         if (digitos.rechazado) return mensaje(this, mensajeSimboloAjeno(*digitos.rechazado));
         marcoTranscripcion_->show();
         cierraPaso(0);
@@ -130,7 +133,7 @@ void FrmCripPrivada::paso3() {
     marcoVuelta_->show();
     cierraPaso(2);
     atrapaErrores(this, "btpaso3", [this] {
-        const auto texto = transcribeASimbolos(digitosPaso(1), ancho_, tablaPaso3_);
+        const auto texto = transcribeASimbolos(digitosPaso(1), ancho_, alfabeto_);
         if (texto.rechazado) return mensaje(this, mensajeCodigoAjeno(*texto.rechazado));
         resultado()->fijaTexto(exacto(texto.texto));
     });

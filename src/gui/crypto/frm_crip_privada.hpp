@@ -5,6 +5,7 @@
 
 #include "core/alphabets/alfabeto.hpp"
 #include "core/crypto/claves.hpp"
+#include "gui/alphabets/tabla_alfabeto.hpp"
 #include "gui/crypto/ventana_cifrado.hpp"
 
 class QGroupBox;
@@ -33,6 +34,7 @@ class FrmCripPrivada final : public VentanaCifrado {
     QWidget* construyeMarcos();
 
     ClavesAfines claves_;
+    Alfabeto alfabeto_;  // loaded by PASO 1, shown in both grids
     Tabla tablaPaso1_ = tablaAlfabeto();
     Tabla tablaPaso3_ = tablaAlfabeto();
     double n_ = 0;  // the modulus and block width loaded by PASO 1

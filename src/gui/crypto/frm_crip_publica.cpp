@@ -126,14 +126,16 @@ void FrmCripPublica::paso1() {
     auto& estado = contexto_.estado;
     estado.tiempo.reiniciaTiempo();
     atrapaErrores(this, "btpaso1", [&] {
-        const auto cargada = preparaCripPublica(estado, tabla_);
+        const auto cargada = preparaCripPublica(estado.ranuras, estado.alfabeto);
+        muestraCargado(contexto_, cargada, {&tabla_});
         marcoTabla_.rejilla->ocultaFilasVacias();
         if (!cargada) return mensaje(this, kMensajeAlfabetoNoCargado);
+        alfabeto_ = cargada->alfabeto;
         ancho_ = cargada->ancho;
         const double n = claves_.n;
         std::string digitos;
         if (direccion() == Sentido::Codificar) {
-            const auto t = transcribeADigitos(aCore(txmensaje_->textoExacto()), tabla_);
+            const auto t = transcribeADigitos(aCore(txmensaje_->textoExacto()), alfabeto_);
             if (t.rechazado) return mensaje(this, mensajeSimboloAjeno(*t.rechazado));
             digitos = t.texto;
             muestraTabla(marcoTabla_, QStringLiteral("PASO 1"), kLineasADigitos);
@@ -170,7 +172,7 @@ void FrmCripPublica::paso2() {
             marcoTabla_.marco->hide();
             muestraFormula(formulaCifrado_, aQt(formulaCifradoRSA(n, claves_.t)));
         } else {
-            const auto t = transcribeASimbolos(digitos, ancho_, tabla_);
+            const auto t = transcribeASimbolos(digitos, ancho_, alfabeto_);
             if (t.rechazado) return mensaje(this, mensajeCodigoAjeno(*t.rechazado));
             salida = t.texto;
             marcoDescifrado_->hide();

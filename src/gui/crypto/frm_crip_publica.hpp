@@ -6,6 +6,7 @@
 
 #include "core/alphabets/alfabeto.hpp"
 #include "core/crypto/rsa.hpp"
+#include "gui/alphabets/tabla_alfabeto.hpp"
 #include "gui/crypto/piezas_cifrado.hpp"
 #include "gui/crypto/ventana_cifrado.hpp"
 
@@ -35,6 +36,7 @@ class FrmCripPublica final : public VentanaCifrado {
     ResultadoRSA eleva(std::string_view digitos, int ancho, double exponente, int anchoSalida);
 
     ClavesRSA claves_;
+    Alfabeto alfabeto_;  // loaded by PASO 1, shown in the grid
     Tabla tabla_ = tablaAlfabeto();
     int ancho_ = 2;  // the code width of the alphabet loaded by PASO 1
 

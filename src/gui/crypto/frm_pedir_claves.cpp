@@ -30,9 +30,8 @@ FrmPedirClaves::FrmPedirClaves(Contexto& contexto)
     lbpedirclaves1_ = etiqueta(this, "lbpedirclaves1", {});
     lbpedirclaves1_->setWordWrap(true);
     lbpedirclaves1_->setText(aQt(textoModuloClaves(contexto.estado.alfabeto.modulo)));
-    contexto.estado.observadores.moduloAlfabeto = [this](double n) {
-        lbpedirclaves1_->setText(aQt(textoModuloClaves(n)));
-    };
+    connect(&contexto.avisos, &Avisos::moduloAlfabeto, this,
+            [this](double n) { lbpedirclaves1_->setText(aQt(textoModuloClaves(n))); });
 
     claveR_ = new QComboBox(this);
     claveR_->setObjectName(QStringLiteral("Dpopcionesclave"));
@@ -83,10 +82,6 @@ FrmPedirClaves::FrmPedirClaves(Contexto& contexto)
     columna->addStretch();
     columna->addLayout(botones);
     resize(480, 300);
-}
-
-FrmPedirClaves::~FrmPedirClaves() {
-    contexto_.estado.observadores.moduloAlfabeto = nullptr;
 }
 
 void FrmPedirClaves::vaciaLista() {
@@ -146,7 +141,7 @@ void FrmPedirClaves::continua() {
             const auto ranura = ranuraDe(estado.ranuras, estado.alfabeto.nombre);
             if (!ranura) return mensaje(this, kMensajeAlfabetoNoCargado);
             const auto consecutivos = codigosConsecutivos(
-                estado.tiempo, estado.ranuras[static_cast<std::size_t>(*ranura)].tabla);
+                estado.tiempo, estado.ranuras[static_cast<std::size_t>(*ranura)].alfabeto);
             if (!consecutivos) mensaje(this, "Se ha excedido del tiempo especificado.");
             tresPasos = consecutivos.value_or(false);
         }

@@ -16,7 +16,6 @@ class FrmPedirClaves final : public Ventana {
 
   public:
     explicit FrmPedirClaves(Contexto& contexto);
-    ~FrmPedirClaves() override;
 
     // Empties the list of keys found; the text typed in the drop-down stays.
     void vaciaLista();

@@ -153,11 +153,11 @@ void VentanaCifrado::vaciaPasos() {
 
 void VentanaCifrado::inicializa() {
     reinicia();
-    if (forma_.bloqueaAlfabeto) SeleccionAlfabeto::de(contexto_).habilitaSeleccion(true);
+    if (forma_.bloqueaAlfabeto) contexto_.seleccionAlfabeto->habilitaSeleccion(true);
 }
 
 void VentanaCifrado::bloqueaAlfabeto() {
-    if (forma_.bloqueaAlfabeto) SeleccionAlfabeto::de(contexto_).habilitaSeleccion(false);
+    if (forma_.bloqueaAlfabeto) contexto_.seleccionAlfabeto->habilitaSeleccion(false);
 }
 
 void VentanaCifrado::salir() {

@@ -49,67 +49,64 @@ QStringList unidadesDe(const QStringList& volumenes) {
 
 FrmListDirec::FrmListDirec(Contexto& contexto) : QDialog(contexto.principal) {
     setObjectName(QStringLiteral("frmlistdirec"));
-    Drive1_ = new QComboBox(this);
-    Drive1_->setObjectName(QStringLiteral("Drive1"));
-    Drive1_->addItems(unidades());
+    unidad_ = new QComboBox(this);
+    unidad_->setObjectName(QStringLiteral("Drive1"));
+    unidad_->addItems(unidades());
     rutaActual_ = new QLabel(this);
     rutaActual_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    Dir1_ = new QListWidget(this);
-    Dir1_->setObjectName(QStringLiteral("Dir1"));
-    File1_ = new QListWidget(this);
-    File1_->setObjectName(QStringLiteral("File1"));
-    txnomarchi_ = campo(this, "txnomarchi");
-    Combo1_ = new QComboBox(this);
-    Combo1_->setObjectName(QStringLiteral("Combo1"));
-    Combo1_->setEditable(true);
-    Combo1_->addItems({QStringLiteral("*.txt"), QStringLiteral("*.cod")});
-    txdonde_ = campo(this, "txdonde", true);
-    txalfalibre_ = campo(this, "txalfalibre", true);
-    txdonde_->hide();
-    txalfalibre_->hide();
-    btAbrir_ = boton(this, "btAbrir", QStringLiteral("&ABRIR"));
-    btGuardar_ = boton(this, "btGuardar", QStringLiteral("&GUARDAR"));
+    carpetas_ = new QListWidget(this);
+    carpetas_->setObjectName(QStringLiteral("Dir1"));
+    ficheros_ = new QListWidget(this);
+    ficheros_->setObjectName(QStringLiteral("File1"));
+    nombreFichero_ = campo(this, "txnomarchi");
+    tipo_ = new QComboBox(this);
+    tipo_->setObjectName(QStringLiteral("Combo1"));
+    tipo_->setEditable(true);
+    tipo_->addItems({QStringLiteral("*.txt"), QStringLiteral("*.cod")});
+    abrir_ = boton(this, "btAbrir", QStringLiteral("&ABRIR"));
+    guardar_ = boton(this, "btGuardar", QStringLiteral("&GUARDAR"));
     auto* salir = boton(this, "Command1", QStringLiteral("&Salir"));
     // Only Enter in the name field opens or saves; in a list it opens the entry.
-    for (QPushButton* b : {btAbrir_, btGuardar_, salir})
+    for (QPushButton* b : {abrir_, guardar_, salir})
         b->setAutoDefault(false);
-    Dir1_->installEventFilter(this);
-    File1_->installEventFilter(this);
-    connect(txnomarchi_, &QLineEdit::returnPressed, this, [this] {
-        if (btGuardar_->isVisible()) {
+    carpetas_->installEventFilter(this);
+    ficheros_->installEventFilter(this);
+    connect(nombreFichero_, &QLineEdit::returnPressed, this, [this] {
+        if (guardar_->isVisible()) {
             guarda();
         } else {
             abre();
         }
     });
 
-    connect(Drive1_, &QComboBox::activated, this, &FrmListDirec::cambiaUnidad);
-    connect(Dir1_, &QListWidget::itemActivated, this,
+    connect(unidad_, &QComboBox::activated, this, &FrmListDirec::cambiaUnidad);
+    connect(carpetas_, &QListWidget::itemActivated, this,
             [this](const QListWidgetItem* item) { entraEnCarpeta(item->text()); });
-    connect(Combo1_, &QComboBox::currentTextChanged, this, &FrmListDirec::listaFicheros);
-    connect(File1_, &QListWidget::currentTextChanged, txnomarchi_, [this](const QString& nombre) {
-        if (!nombre.isEmpty()) txnomarchi_->setText(nombre);
+    connect(tipo_, &QComboBox::currentTextChanged, this, &FrmListDirec::listaFicheros);
+    connect(ficheros_, &QListWidget::currentTextChanged, nombreFichero_,
+            [this](const QString& nombre) {
+                if (!nombre.isEmpty()) nombreFichero_->setText(nombre);
+            });
+    connect(ficheros_, &QListWidget::itemActivated, this, [this] {
+        if (abrir_->isVisible()) abre();
     });
-    connect(File1_, &QListWidget::itemActivated, this, [this] {
-        if (btAbrir_->isVisible()) abre();
-    });
-    connect(btAbrir_, &QPushButton::clicked, this, &FrmListDirec::abre);
-    connect(btGuardar_, &QPushButton::clicked, this, &FrmListDirec::guarda);
+    connect(abrir_, &QPushButton::clicked, this, &FrmListDirec::abre);
+    connect(guardar_, &QPushButton::clicked, this, &FrmListDirec::guarda);
     connect(salir, &QPushButton::clicked, this, &QDialog::reject);
 
     auto* listas = new QGridLayout;
     listas->addWidget(new QLabel(QStringLiteral("Unidad:"), this), 0, 0);
-    listas->addWidget(Drive1_, 1, 0);
+    listas->addWidget(unidad_, 1, 0);
     listas->addWidget(rutaActual_, 2, 0);
-    listas->addWidget(Dir1_, 3, 0);
+    listas->addWidget(carpetas_, 3, 0);
     listas->addWidget(new QLabel(QStringLiteral("Archivos:"), this), 2, 1);
-    listas->addWidget(File1_, 3, 1);
+    listas->addWidget(ficheros_, 3, 1);
     auto* nombre = new QGridLayout;
-    fila(nombre, 0, QStringLiteral("&Nombre de archivo:"), txnomarchi_)->setObjectName("Label1");
-    fila(nombre, 1, QStringLiteral("&Tipo de archivo:"), Combo1_)->setObjectName("Label2");
+    fila(nombre, 0, QStringLiteral("&Nombre de archivo:"), nombreFichero_)->setObjectName("Label1");
+    fila(nombre, 1, QStringLiteral("&Tipo de archivo:"), tipo_)->setObjectName("Label2");
     auto* botones = new QHBoxLayout;
-    botones->addWidget(btAbrir_);
-    botones->addWidget(btGuardar_);
+    botones->addWidget(abrir_);
+    botones->addWidget(guardar_);
     botones->addStretch();
     botones->addWidget(salir);
     auto* columna = new QVBoxLayout(this);
@@ -122,11 +119,10 @@ FrmListDirec::FrmListDirec(Contexto& contexto) : QDialog(contexto.principal) {
 
 void FrmListDirec::pide(PeticionFichero peticion) {
     setWindowTitle(peticion.titulo);
-    txdonde_->setText(peticion.codigo);
-    txalfalibre_->setText(peticion.ranuraLibre < 0 ? QString()
-                                                   : QString::number(peticion.ranuraLibre));
-    btAbrir_->setVisible(!peticion.guardar);
-    btGuardar_->setVisible(peticion.guardar);
+    codigo_ = peticion.codigo;
+    ranuraLibre_ = peticion.ranuraLibre;
+    abrir_->setVisible(!peticion.guardar);
+    guardar_->setVisible(peticion.guardar);
     destino_ = std::move(peticion.destino);
     listaFicheros();
     if (peticion.modal) {
@@ -151,7 +147,7 @@ bool FrmListDirec::eventFilter(QObject* objeto, QEvent* evento) {
 }
 
 void FrmListDirec::cambiaUnidad(int indice) {
-    const QString raiz = Drive1_->itemText(indice);
+    const QString raiz = unidad_->itemText(indice);
     if (!QDir(raiz).isReadable()) {
         mensaje(this, QStringLiteral("Se ha producido el siguiente error:\nLa unidad %1 no se "
                                      "puede leer.")
@@ -177,18 +173,18 @@ void FrmListDirec::muestraCarpeta(const QString& carpeta) {
     carpeta_ = carpeta;
     rutaActual_->setText(carpeta);
     muestraUnidad();
-    Dir1_->clear();
+    carpetas_->clear();
     const QDir dir(carpeta);
-    if (!dir.isRoot()) Dir1_->addItem(kSubir);
-    Dir1_->addItems(
+    if (!dir.isRoot()) carpetas_->addItem(kSubir);
+    carpetas_->addItems(
         dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase));
     listaFicheros();
 }
 
 void FrmListDirec::listaFicheros() {
-    File1_->clear();
-    const QString patron = Combo1_->currentText().trimmed();
-    File1_->addItems(
+    ficheros_->clear();
+    const QString patron = tipo_->currentText().trimmed();
+    ficheros_->addItems(
         QDir(carpeta_).entryList(patron.isEmpty() ? QStringList() : QStringList{patron},
                                  QDir::Files, QDir::Name | QDir::IgnoreCase));
 }
@@ -197,26 +193,26 @@ void FrmListDirec::listaFicheros() {
 void FrmListDirec::muestraUnidad() {
     int elegida = -1;
     qsizetype largo = -1;
-    for (int i = 0; i < Drive1_->count(); ++i) {
-        QString raiz = Drive1_->itemText(i);
+    for (int i = 0; i < unidad_->count(); ++i) {
+        QString raiz = unidad_->itemText(i);
         if (!raiz.endsWith(QLatin1Char('/'))) raiz += QLatin1Char('/');
         if ((carpeta_ + QLatin1Char('/')).startsWith(raiz) && raiz.size() > largo) {
             elegida = i;
             largo = raiz.size();
         }
     }
-    Drive1_->setCurrentIndex(elegida);
+    unidad_->setCurrentIndex(elegida);
 }
 
 std::string FrmListDirec::rutaElegida() const {
-    return rutaCompleta(aCore(carpeta_), textoDe(txnomarchi_));
+    return rutaCompleta(aCore(carpeta_), textoDe(nombreFichero_));
 }
 
 // An empty name has its own message rather than a failed open or save.
 bool FrmListDirec::hayNombre() {
-    if (!txnomarchi_->text().trimmed().isEmpty()) return true;
+    if (!nombreFichero_->text().trimmed().isEmpty()) return true;
     mensaje(this, "Escriba el nombre del archivo.");
-    txnomarchi_->setFocus();
+    nombreFichero_->setFocus();
     return false;
 }
 
@@ -230,11 +226,11 @@ void FrmListDirec::abre() {
 void FrmListDirec::guarda() {
     if (!destino_.texto || !hayNombre()) return;
     // A name without an extension takes the one of the chosen filter ("*.txt": "mini.txt").
-    const QString filtro = Combo1_->currentText().trimmed();
-    if (!QFileInfo(txnomarchi_->text().trimmed()).fileName().contains(QLatin1Char('.')) &&
+    const QString filtro = tipo_->currentText().trimmed();
+    if (!QFileInfo(nombreFichero_->text().trimmed()).fileName().contains(QLatin1Char('.')) &&
         filtro.startsWith(QStringLiteral("*.")) && filtro.size() > 2 &&
         filtro.indexOf(QLatin1Char('*'), 1) < 0 && !filtro.contains(QLatin1Char('?'))) {
-        txnomarchi_->setText(txnomarchi_->text().trimmed() + filtro.mid(1));
+        nombreFichero_->setText(nombreFichero_->text().trimmed() + filtro.mid(1));
     }
     const auto texto = destino_.texto();
     if (!texto) return;

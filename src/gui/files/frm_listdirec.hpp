@@ -51,6 +51,10 @@ class FrmListDirec final : public QDialog {
 
     // Configures the chooser for one request and shows it.
     void pide(PeticionFichero peticion);
+    // Who asked for the chooser ("1" private-key window, …), and the free slot an alphabet
+    // being opened goes to (-1 for none).
+    const QString& codigo() const { return codigo_; }
+    int ranuraLibre() const { return ranuraLibre_; }
     // The folder shown (for tests and for remembering where the student was).
     QString carpeta() const { return carpeta_; }
     void muestraCarpeta(const QString& carpeta);
@@ -70,16 +74,16 @@ class FrmListDirec final : public QDialog {
     bool hayNombre();
     std::string rutaElegida() const;
 
-    QComboBox* Drive1_;
+    QComboBox* unidad_;
     QLabel* rutaActual_;
-    QListWidget* Dir1_;
-    QListWidget* File1_;
-    QLineEdit* txnomarchi_;
-    QComboBox* Combo1_;
-    QPushButton* btAbrir_;
-    QPushButton* btGuardar_;
-    QLineEdit* txdonde_;
-    QLineEdit* txalfalibre_;
+    QListWidget* carpetas_;
+    QListWidget* ficheros_;
+    QLineEdit* nombreFichero_;
+    QComboBox* tipo_;
+    QPushButton* abrir_;
+    QPushButton* guardar_;
+    QString codigo_;
+    int ranuraLibre_ = -1;
     QString carpeta_;
     DestinoFichero destino_;
 };

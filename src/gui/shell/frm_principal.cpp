@@ -16,7 +16,6 @@
 #include <QVBoxLayout>
 #include <QWindow>
 
-#include "gui/alphabets/gestion_alfabetos.hpp"
 #include "gui/alphabets/seleccion_alfabeto.hpp"
 #include "gui/shell/emblema.hpp"
 #include "gui/shell/frm_aviso_salir.hpp"
@@ -27,7 +26,9 @@
 namespace zefra::gui {
 
 FrmPrincipal::FrmPrincipal(Estado& estado)
-    : contexto_(estado, this), terminar_([] { QCoreApplication::exit(0); }) {
+    : contexto_(estado, this),
+      terminar_([] { QCoreApplication::exit(0); }),
+      alfabetoActivo_(new QLabel(QStringLiteral("a-z"), this)) {
     setObjectName(QStringLiteral("frmPrincipal"));
     setWindowTitle(QStringLiteral("Zefra: Aritmética entera y modular y su uso en criptografía"));
     construyeMenu();
@@ -72,8 +73,6 @@ FrmPrincipal::FrmPrincipal(Estado& estado)
     columna->addWidget(construyeCabecera(), 1);
     columna->addWidget(construyeEstado());
     setCentralWidget(central);
-    new SeleccionAlfabeto(contexto_, this);
-    new GestionAlfabetos(contexto_, this);
     // Inside the screen also when it is small or scaled up (room left for the frame).
     const QRect disponible = screen()->availableGeometry();
     resize(QSize(860, 480).boundedTo(disponible.size() - QSize(20, 60)));
@@ -150,13 +149,12 @@ QWidget* FrmPrincipal::construyeEstado() {
                  nullptr),
         1, 0, 1, 7);
 
-    auto* activo = new QLabel(QStringLiteral("a-z"), marco);
-    activo->setObjectName(QStringLiteral("lbalfabetoactivo"));
-    QFont negrita = activo->font();
+    alfabetoActivo_->setObjectName(QStringLiteral("lbalfabetoactivo"));
+    QFont negrita = alfabetoActivo_->font();
     negrita.setBold(true);
-    activo->setFont(negrita);
+    alfabetoActivo_->setFont(negrita);
     rejilla->addWidget(etiqueta("Label4", QStringLiteral("Alfabeto activo:"), nullptr), 2, 0, 1, 2);
-    rejilla->addWidget(activo, 2, 2, 1, 5);
+    rejilla->addWidget(alfabetoActivo_, 2, 2, 1, 5);
     return marco;
 }
 
@@ -167,11 +165,8 @@ void FrmPrincipal::salir() {
         return;
     }
     auto& aviso = contexto_.ventana<FrmAvisoSalir>();
-    for (const int ranura : enPeligro) {
-        // The caption shows the name with any "&" doubled.
-        aviso.anadeAlfabeto(nalfaus_[static_cast<std::size_t>(ranura) + 1]->text().replace(
-            QStringLiteral("&&"), QStringLiteral("&")));
-    }
+    for (const int ranura : enPeligro)
+        aviso.anadeAlfabeto(contexto_.seleccionAlfabeto->nombreEnMenu(ranura));
     if (aviso.exec() == QDialog::Accepted) termina();
 }
 

@@ -3,17 +3,14 @@
 #pragma once
 
 #include <QMainWindow>
-#include <array>
 #include <functional>
 #include <memory>
 
 #include "gui/ui/contexto.hpp"
 #include "gui/ui/entrada_en_espera.hpp"
 
-class QAction;
 class QLabel;
 class QLineEdit;
-class QMenu;
 
 namespace zefra::gui {
 
@@ -49,7 +46,8 @@ class FrmPrincipal final : public QMainWindow {
     std::shared_ptr<bool> ocupado_ = std::make_shared<bool>(false);
     // The input typed during a computation, kept until it ends.
     std::shared_ptr<EntradaEnEspera> entrada_ = std::make_shared<EntradaEnEspera>();
-    std::array<QAction*, 9> nalfaus_{};
+    // The status frame's name of the active alphabet, made before the menu that updates it.
+    QLabel* alfabetoActivo_;
 };
 
 }  // namespace zefra::gui

@@ -1,9 +1,12 @@
-// The menu tree of the main window. Every entry carries its control name; entries whose window
-// is not part of the program yet are present and enabled but open nothing.
+// The menu tree of the main window. Every entry carries its control name and is connected here
+// to what it opens or does; the alphabet entries go to the alphabet management, which is built
+// here with them and held by the context.
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
 
+#include "gui/alphabets/gestion_alfabetos.hpp"
+#include "gui/alphabets/seleccion_alfabeto.hpp"
 #include "gui/arithmetic/frm_cambio_base.hpp"
 #include "gui/arithmetic/frm_diofanticas.hpp"
 #include "gui/arithmetic/frm_euclides.hpp"
@@ -43,6 +46,14 @@ QAction* entrada(QMenu* menu, const QString& nombre, const QString& titulo) {
     QAction* accion = menu->addAction(titulo);
     accion->setObjectName(nombre);
     return accion;
+}
+
+// An entry that runs a slot of the alphabet management.
+QAction* entrada(QMenu* menu, const QString& nombre, const QString& titulo,
+                 GestionAlfabetos* gestion, void (GestionAlfabetos::*accion)()) {
+    QAction* a = entrada(menu, nombre, titulo);
+    QObject::connect(a, &QAction::triggered, gestion, accion);
+    return a;
 }
 
 // An entry that opens the description window `ventana`.
@@ -130,28 +141,46 @@ void FrmPrincipal::construyeMenu() {
 
     QMenu* cripto =
         submenu(barra, "ncriptografia", QStringLiteral("Aplicación a la &criptografia"));
+    auto* gestion = new GestionAlfabetos(ctx, this);
+    ctx.gestionAlfabetos = gestion;
+    EntradasAlfabeto entradas;
     QMenu* alfabeto = submenu(cripto, "nalfabeto", QStringLiteral("Alfabeto"));
-    entrada(alfabeto, QStringLiteral("nCrearAlfa"), QStringLiteral("Crear"));
-    entrada(alfabeto, QStringLiteral("nModificarAlfa"), QStringLiteral("Modificar"))
-        ->setEnabled(false);
+    entrada(alfabeto, QStringLiteral("nCrearAlfa"), QStringLiteral("Crear"), gestion,
+            &GestionAlfabetos::crear);
+    entradas.deUsuario[0] =
+        entrada(alfabeto, QStringLiteral("nModificarAlfa"), QStringLiteral("Modificar"), gestion,
+                &GestionAlfabetos::modificar);
     separador(alfabeto, QStringLiteral("nsepar1alfa"));
-    QMenu* seleccionar = submenu(alfabeto, "nSelecAlfa", QStringLiteral("Seleccionar"));
-    entrada(seleccionar, QStringLiteral("nalfa_azminus"), QStringLiteral("a-z"))->setEnabled(false);
-    entrada(seleccionar, QStringLiteral("nalfa_az"), QStringLiteral("A-Z"));
-    entrada(seleccionar, QStringLiteral("nalfa_azAZ"), QStringLiteral("a-z, A-Z"));
-    entrada(seleccionar, QStringLiteral("nalfa_azAZ09"), QStringLiteral("a-z, A-Z, 0-9"));
-    entrada(seleccionar, QStringLiteral("nalfa_ASCII"), QStringLiteral("ASCII"));
-    nalfaus_[0] = separador(seleccionar, QStringLiteral("nalfaus(0)"));
-    for (int k = 1; k <= kRanurasAlfabeto; ++k) {
-        nalfaus_[static_cast<std::size_t>(k)] = entrada(
-            seleccionar, QStringLiteral("nalfaus(%1)").arg(k), QStringLiteral("alfabeto%1").arg(k));
+    entradas.seleccionar = submenu(alfabeto, "nSelecAlfa", QStringLiteral("Seleccionar"));
+    const std::pair<const char*, const char*> predefinidos[] = {{"nalfa_azminus", "a-z"},
+                                                                {"nalfa_az", "A-Z"},
+                                                                {"nalfa_azAZ", "a-z, A-Z"},
+                                                                {"nalfa_azAZ09", "a-z, A-Z, 0-9"},
+                                                                {"nalfa_ASCII", "ASCII"}};
+    for (std::size_t k = 0; k < entradas.predefinidos.size(); ++k) {
+        entradas.predefinidos[k] =
+            entrada(entradas.seleccionar, QString::fromLatin1(predefinidos[k].first),
+                    QString::fromLatin1(predefinidos[k].second));
     }
-    for (QAction* accion : nalfaus_)
+    entradas.predefinidos[0]->setEnabled(false);  // "a-z", active at the start
+    entradas.ranuras[0] = separador(entradas.seleccionar, QStringLiteral("nalfaus(0)"));
+    for (int k = 1; k <= kRanurasAlfabeto; ++k) {
+        entradas.ranuras[static_cast<std::size_t>(k)] =
+            entrada(entradas.seleccionar, QStringLiteral("nalfaus(%1)").arg(k),
+                    QStringLiteral("alfabeto%1").arg(k));
+    }
+    for (QAction* accion : entradas.ranuras)
         accion->setVisible(false);
     separador(alfabeto, QStringLiteral("nsepar2alfa"));
-    entrada(alfabeto, QStringLiteral("nAbrirAlfa"), QStringLiteral("Abrir"));
-    entrada(alfabeto, QStringLiteral("nCerrarAlfa"), QStringLiteral("Cerrar"))->setEnabled(false);
-    entrada(alfabeto, QStringLiteral("nGuardarAlfa"), QStringLiteral("Guardar"))->setEnabled(false);
+    entrada(alfabeto, QStringLiteral("nAbrirAlfa"), QStringLiteral("Abrir"), gestion,
+            &GestionAlfabetos::abrir);
+    entradas.deUsuario[1] = entrada(alfabeto, QStringLiteral("nCerrarAlfa"),
+                                    QStringLiteral("Cerrar"), gestion, &GestionAlfabetos::cerrar);
+    entradas.deUsuario[2] = entrada(alfabeto, QStringLiteral("nGuardarAlfa"),
+                                    QStringLiteral("Guardar"), gestion, &GestionAlfabetos::guardar);
+    for (QAction* accion : entradas.deUsuario)
+        accion->setEnabled(false);
+    ctx.seleccionAlfabeto = new SeleccionAlfabeto(ctx, entradas, alfabetoActivo_, this);
     entrada(cripto, QStringLiteral("ncripprivada"),
             QStringLiteral("Criptosistema de clave privada"),
             [&ctx] { ctx.abre<FrmPedirClaves>().vaciaLista(); });

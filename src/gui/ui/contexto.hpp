@@ -1,6 +1,6 @@
-// What every window is given: the program-wide state, the echoes between windows and the
-// registry of windows, which creates a window on its first opening and from then on only shows
-// it again.
+// What every window is given: the program-wide state, the echoes between windows, the alphabet
+// management of the main window and the registry of windows, which creates a window on its first
+// opening and from then on only shows it again.
 #pragma once
 
 #include <QString>
@@ -14,6 +14,9 @@
 
 namespace zefra::gui {
 
+class GestionAlfabetos;
+class SeleccionAlfabeto;
+
 class Contexto {
   public:
     Contexto(Estado& estado, QWidget* principal) : estado(estado), principal(principal) {}
@@ -24,6 +27,10 @@ class Contexto {
     QWidget* const principal;
     // The echoes between windows; a window connects to the ones it shows.
     Avisos avisos;
+    // The user alphabets' life and the choice of the active alphabet, which the main window
+    // builds with its menu and owns.
+    GestionAlfabetos* gestionAlfabetos = nullptr;
+    SeleccionAlfabeto* seleccionAlfabeto = nullptr;
 
     // The one window of type W, created on first use as a child window of the main window
     // (which owns it).

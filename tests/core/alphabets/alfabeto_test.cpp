@@ -1,5 +1,6 @@
-// The alphabet model: characters as code points, the five predefined tables cell by cell
-// against a listing written out here, their moduli and widths, and the grid routines.
+// The alphabet model: characters as code points, the five predefined tables entry by entry
+// against a listing written out here, their quotas of rows, moduli and widths, and the largest
+// code.
 #include "core/alphabets/alfabeto.hpp"
 
 #include <gtest/gtest.h>
@@ -12,9 +13,9 @@
 namespace zefra {
 namespace {
 
-// Each table's symbols down the first column pair, then down the second, in code order from 0;
+// Each table's symbols for the first column pair, then for the second, in code order from 0;
 // the ASCII table leaves code 192 without a symbol.
-TEST(AlfabetosPredefinidos, CeldaPorCeldaComoElListado) {
+TEST(AlfabetosPredefinidos, EntradaPorEntradaComoElListado) {
     const struct {
         const Alfabeto& (*constructor)();
         std::string_view nombre;
@@ -39,61 +40,28 @@ TEST(AlfabetosPredefinidos, CeldaPorCeldaComoElListado) {
         const Alfabeto& a = l.constructor();
         EXPECT_EQ(a.nombre, l.nombre);
         EXPECT_EQ(alfabetoPredefinido(l.nombre), &a);
-        std::vector<std::vector<std::string>> esperada(kFilasAlfabeto, {"", "", "", ""});
+        std::vector<Equivalencia> esperadas;
         int c = 0;
         for (int par : {0, 1}) {
-            int fila = 0;
             for (const auto simbolo : caracteres(par ? l.segundoPar : l.primerPar)) {
                 c += c == 192;
-                esperada[fila][2 * par] = simbolo;
-                esperada[fila++][2 * par + 1] = conCeros(c++, l.ancho);
+                esperadas.push_back({std::string(simbolo), conCeros(c++, l.ancho)});
             }
         }
-        Tabla tabla = tablaAlfabeto();
-        escribeAlfabeto(a, tabla);
-        for (int f = 0; f < kFilasAlfabeto; ++f) {
-            for (int k = 0; k < kColumnasAlfabeto; ++k)
-                EXPECT_EQ(tabla.texto(f, k), esperada[f][k]) << f << ' ' << k;
-        }
-        EXPECT_EQ(equivalenciasDe(tabla), a.equivalencias);  // table order is code order
+        EXPECT_EQ(a.equivalencias, esperadas);  // table order is code order
+        EXPECT_EQ(a.filasPorPar, static_cast<int>(caracteres(l.primerPar).size()));
         EXPECT_EQ(moduloDe(a), l.modulo);
-        EXPECT_EQ(moduloDe(tabla), l.modulo);
-        EXPECT_EQ(anchoBloque(tabla), l.ancho);
+        EXPECT_EQ(anchoBloque(a), l.ancho);
     }
     EXPECT_EQ(alfabetoPredefinido("ascii"), nullptr);
 }
 
-// A user grid with these codes in rows 0 … k − 1 of the 128-row layout, then the second pair.
-struct Llena : Tabla {
-    explicit Llena(int n, int ultimo) : Tabla(kFilasAlfabeto, kColumnasAlfabeto) {
-        for (int k = 0; k < n; ++k) {
-            fija(k % kFilasAlfabeto, k < 128 ? 0 : 2, "s" + std::to_string(k));
-            fija(k % kFilasAlfabeto, k < 128 ? 1 : 3, conCeros(k == n - 1 ? ultimo : k, 3));
-        }
-    }
-};
-
-TEST(RejillaDeAlfabeto, MaximoCodigoLimpiaYCopia) {
-    EXPECT_EQ(moduloDe(tablaAlfabeto()), 1);
-    Llena tabla(3, 200);
-    EXPECT_EQ(moduloDe(tabla), 201);
-    tabla.fija(4, 0, "x");  // the walk stops at the first empty code cell
-    tabla.fija(4, 1, "999");
-    EXPECT_EQ(maximoCodigo(tabla), 200);
-    const Llena grande(130, 250);  // past row 127 the walk goes on in the second pair
-    EXPECT_EQ(maximoCodigo(grande), 250);
-    tabla.fija(0, 1, "1a");
-    EXPECT_THROW(maximoCodigo(tabla), ErrorEjecucion);
-
-    const Llena origen(256, 255);
-    Tabla destino = tablaAlfabeto();
-    escribeAlfabeto(alfabetoASCII(), destino);
-    copiaTabla(origen, destino);  // every cell of both pairs, over the ASCII table
-    EXPECT_EQ(equivalenciasDe(destino), equivalenciasDe(origen));
-    copiaTabla(destino, destino);
-    EXPECT_EQ(equivalenciasDe(destino), equivalenciasDe(origen));
-    limpiaTabla(destino);  // every cell of both pairs
-    EXPECT_TRUE(destino.texto(0, 0).empty() && destino.texto(127, 3).empty());
+TEST(MaximoCodigo, PorValorYNumerico) {
+    EXPECT_EQ(moduloDe(Alfabeto{}), 1);
+    std::vector<Equivalencia> e{{"a", "000"}, {"b", "200"}, {"c", "007"}};
+    EXPECT_EQ(moduloDe(Alfabeto{"x", e}), 201);
+    e[0].codigo = "1a";
+    EXPECT_THROW(maximoCodigo(e), ErrorEjecucion);
 }
 
 // Multi-byte symbols count once; malformed bytes are kept one by one.

@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include "core/alphabets/activo.hpp"
-#include "core/alphabets/edicion.hpp"
 #include "core/alphabets/nombres.hpp"
 #include "core/shell/prueba_nucleo.hpp"
 
@@ -18,33 +17,29 @@ using Rechazo = std::optional<std::string>;
 class Ranuras : public pruebas::PruebaNucleo {
   protected:
     Ranuras() {
-        estado.observadores.moduloAlfabeto = [this](double n) { publicados.push_back(n); };
-        Tabla t = tablaAlfabeto();
-        fijaEquivalencias(t, {{"x", "5"}, {"y", "120"}});
-        ocupaRanura(estado.ranuras[2], "griego", t, true);
-        fijaEquivalencias(t, {{"a", "00"}, {"b", "01"}});
-        ocupaRanura(estado.ranuras[5], "copto", t, false);
+        ocupaRanura(estado.ranuras[2], {"griego", {{"x", "5"}, {"y", "120"}}}, true);
+        ocupaRanura(estado.ranuras[5], {"copto", {{"a", "00"}, {"b", "01"}}}, false);
     }
-    std::vector<double> publicados;
+    RanurasAlfabeto& ranuras = estado.ranuras;
+    AlfabetoActivo& activo = estado.alfabeto;
 };
 
 TEST_F(Ranuras, ModuloDelAlfabetoActivoPorSuNombre) {
     EXPECT_EQ(estado.alfabeto.modulo, 28);  // a-z at the start
-    ocupaRanura(estado.ranuras[3], "vacío", tablaAlfabeto(), false);
+    ocupaRanura(estado.ranuras[3], {"vacío", {}}, false);
+    EXPECT_EQ(ranuras[2].alfabeto.equivalencias[0].codigo, "005");  // at the common width
     for (const auto& [nombre, n] : {std::pair{"ASCII", 195.}, {"griego", 121.}, {"vacío", 1.}}) {
-        estado.alfabeto.nombre = nombre;
-        EXPECT_TRUE(fijaModulo(estado)) << nombre;
-        EXPECT_EQ(estado.alfabeto.modulo, n) << nombre;
-        EXPECT_EQ(publicados.back(), n) << nombre;
+        activo.nombre = nombre;
+        EXPECT_TRUE(fijaModulo(ranuras, activo)) << nombre;
+        EXPECT_EQ(activo.modulo, n) << nombre;
     }
     // A closed slot no longer counts; an unknown name changes nothing.
     estado.ranuras[2].libre = true;
     for (const char* nombre : {"griego", "Ascii", ""}) {
-        estado.alfabeto.nombre = nombre;
-        EXPECT_FALSE(fijaModulo(estado)) << nombre;
-        EXPECT_EQ(estado.alfabeto.modulo, 1);
+        activo.nombre = nombre;
+        EXPECT_FALSE(fijaModulo(ranuras, activo)) << nombre;
+        EXPECT_EQ(activo.modulo, 1);
     }
-    EXPECT_EQ(publicados.size(), 3u);
 }
 
 // Predefined and loaded names are taken, exactly as written.
@@ -75,20 +70,25 @@ TEST_F(Ranuras, NombresNuevosYCambiados) {
         EXPECT_EQ(rechazoCambioNombre(estado.ranuras, 5, nombre), rechazo) << nombre;
 }
 
-TEST_F(Ranuras, RenombrarYCerrarElActivo) {
-    estado.alfabeto.nombre = "griego";
-    fijaModulo(estado);
-    renombraAlfabeto(estado, 2, "heleno");
-    renombraAlfabeto(estado, 5, "otro");  // not active: the active name does not follow
-    EXPECT_EQ(estado.alfabeto.nombre + " " + estado.ranuras[2].nombre, "heleno heleno");
-    EXPECT_FALSE(estado.ranuras[2].guardado);
-    EXPECT_FALSE(cierraAlfabeto(estado, 5));  // another slot: the active alphabet stays
-    EXPECT_TRUE(estado.ranuras[5].libre && equivalenciasDe(estado.ranuras[5].tabla).empty());
-    EXPECT_EQ(estado.alfabeto.nombre, "heleno");
-    EXPECT_TRUE(cierraAlfabeto(estado, 2));
-    EXPECT_TRUE(estado.ranuras[2].libre && !estado.ranuras[2].guardado);
-    EXPECT_EQ(estado.alfabeto.nombre, "a-z");
-    EXPECT_EQ(publicados, (std::vector<double>{121, 28}));
+TEST_F(Ranuras, RenombrarElActivo) {
+    activo.nombre = "griego";
+    renombraAlfabeto(ranuras, activo, 2, "heleno");
+    renombraAlfabeto(ranuras, activo, 5, "otro");  // not active: the active name does not follow
+    EXPECT_EQ(activo.nombre + " " + ranuras[2].alfabeto.nombre, "heleno heleno");
+    EXPECT_FALSE(ranuras[2].guardado);
+    EXPECT_TRUE(esActivo(ranuras, activo, 2));
+}
+
+TEST_F(Ranuras, CerrarElActivo) {
+    activo.nombre = "griego";
+    fijaModulo(ranuras, activo);
+    EXPECT_FALSE(cierraAlfabeto(ranuras, activo, 5));  // another slot: the active one stays
+    EXPECT_TRUE(ranuras[5].libre && ranuras[5].alfabeto.equivalencias.empty());
+    EXPECT_EQ(activo.nombre + " " + std::to_string(activo.modulo), "griego 121.000000");
+    EXPECT_TRUE(cierraAlfabeto(ranuras, activo, 2));
+    EXPECT_TRUE(ranuras[2].libre && !ranuras[2].guardado);
+    EXPECT_EQ(activo.nombre, "a-z");
+    EXPECT_EQ(activo.modulo, 28);
 }
 
 }  // namespace

@@ -30,19 +30,16 @@ class Afin : public pruebas::PruebaNucleo {
         estado.tiempo.reiniciaTiempo();
         return cifraAfin(tiempo, estado.trazaEuclides, digitos, ancho, n, r, s, sentido);
     }
-    // Loads the entries into slot 0 as the active alphabet and prepares a window's grid.
-    TablaCargada activa(const std::vector<Equivalencia>& entradas) {
-        Tabla t = tablaAlfabeto();
-        fijaEquivalencias(t, entradas);
-        ocupaRanura(estado.ranuras[0], "huecos", t, false);
+    // Loads the entries into slot 0 as the active alphabet and prepares a window's alphabet.
+    AlfabetoCargado activa(const std::vector<Equivalencia>& entradas) {
+        ocupaRanura(estado.ranuras[0], {"huecos", entradas}, false);
         estado.alfabeto.nombre = "huecos";
-        return *preparaPrivadaUsuario(estado, flexalfa1);
+        return *preparaPrivadaUsuario(estado.ranuras, estado.alfabeto);
     }
     BusquedaClaves busca(double minimo, double n) {
         tiempo.marcaInicio();
         return buscaClaves(tiempo, minimo, n);
     }
-    Tabla flexalfa1 = tablaAlfabeto();
 };
 using Claves = Afin;
 using CodigosConsecutivos = Afin;
@@ -120,13 +117,13 @@ TEST_F(Afin, ConHuecosAlAzarIdaYVuelta) {
             --r;
         const double s = std::uniform_int_distribution<long long>(0, M - 1)(generador);
 
-        const auto digitos = transcribeADigitos(mensaje, flexalfa1);
+        const auto digitos = transcribeADigitos(mensaje, t.alfabeto);
         ASSERT_FALSE(digitos.rechazado);
         const auto R = static_cast<double>(r);
         const auto cifrado = cifra(digitos.texto, t.ancho, t.modulo, R, s);
         const auto vuelta = cifra(cifrado.digitos, t.ancho, t.modulo, R, s, Sentido::Decodificar);
         ASSERT_EQ(vuelta.fueraDeRango, 0);
-        EXPECT_EQ(transcribeASimbolos(vuelta.digitos, t.ancho, flexalfa1).texto, mensaje);
+        EXPECT_EQ(transcribeASimbolos(vuelta.digitos, t.ancho, t.alfabeto).texto, mensaje);
     }
 }
 
@@ -221,14 +218,12 @@ TEST(ClaseDeClave, ExactaParaCualquierTamano) {
 
 TEST_F(CodigosConsecutivos, DesdeCeroHastaElMayor) {
     tiempo.marcaInicio();
-    // A grid with these codes, in this order, from row 0 and on into the second pair.
+    // An alphabet with these codes, in this order.
     const auto consecutivos = [&](const std::vector<std::string>& codigos) {
         std::vector<Equivalencia> e;
         for (const auto& c : codigos)
             e.push_back({"s", c});
-        Tabla t = tablaAlfabeto();
-        fijaEquivalencias(t, e);
-        return codigosConsecutivos(tiempo, t);
+        return codigosConsecutivos(tiempo, Alfabeto{"s", e});
     };
     const std::pair<std::vector<std::string>, bool> casos[] = {
         {{"01", "02"}, false},    {{"00"}, true},           {{}, false},

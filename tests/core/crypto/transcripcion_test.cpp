@@ -1,31 +1,24 @@
-// Transcription of messages into digits and back, with the grids the windows load.
+// Transcription of messages into digits and back, with the alphabets the windows load.
 #include "core/crypto/transcripcion.hpp"
 
 #include <gtest/gtest.h>
 
 #include "core/alphabets/alfabeto.hpp"
-#include "core/alphabets/edicion.hpp"
 #include "core/alphabets/predefinidos.hpp"
+#include "core/alphabets/ranuras.hpp"
 #include "core/crypto/preparacion.hpp"
 #include "core/shell/prueba_nucleo.hpp"
 
 namespace zefra {
 namespace {
 
-// The grid of an alphabet, as a window loads it.
-struct TablaDe : Tabla {
-    explicit TablaDe(const Alfabeto& a) : Tabla(kFilasAlfabeto, kColumnasAlfabeto) {
-        escribeAlfabeto(a, *this);
-    }
-};
-
 TEST(Transcripcion, EjemplosEnAmbosSentidos) {
-    const TablaDe az(alfabetoMinusculas());
-    const TablaDe letras(alfabetoLetras());
-    const TablaDe ascii(alfabetoASCII());
+    const Alfabeto& az = alfabetoMinusculas();
+    const Alfabeto& letras = alfabetoLetras();
+    const Alfabeto& ascii = alfabetoASCII();
     // To digits (width 0), or to symbols in blocks of the width: the text, or "!" and what
     // stopped it.
-    const std::tuple<const Tabla*, int, const char*, const char*> casos[] = {
+    const std::tuple<const Alfabeto*, int, const char*, const char*> casos[] = {
         {&az, 0, "hola mundo", "07151100271221130315"},
         {&az, 0, "ñ", "14"},
         {&az, 0, "holá", "!á"},  // a two-byte symbol is named whole
@@ -47,7 +40,7 @@ TEST(Transcripcion, IdaYVueltaDeCadaSimboloDeCadaAlfabeto) {
     for (const Alfabeto* a : {&alfabetoMinusculas(), &alfabetoMayusculas(), &alfabetoLetras(),
                               &alfabetoLetrasNumeros(), &alfabetoASCII()}) {
         SCOPED_TRACE(a->nombre);
-        const TablaDe t(*a);
+        const Alfabeto& t = *a;
         const int w = anchoBloque(t);
         std::string todos;
         for (const auto& e : a->equivalencias) {
@@ -62,15 +55,17 @@ TEST(Transcripcion, IdaYVueltaDeCadaSimboloDeCadaAlfabeto) {
     }
 }
 
-TEST(Transcripcion, AnchosCerosYBloques) {
-    Tabla t = tablaAlfabeto();
+TEST(Transcripcion, AnchosDeCodigoYDeBloque) {
+    Alfabeto t;
     EXPECT_EQ(anchoCodigo(t), 1);
     EXPECT_EQ(anchoBloque(t), 2);
-    fijaEquivalencias(t, {{"a", "07"}});
+    t.equivalencias = {{"a", "07"}};
     EXPECT_EQ(anchoBloque(t), 2);
-    fijaEquivalencias(t, {{"a", "07"}, {"b", "150"}});
+    t.equivalencias = {{"a", "07"}, {"b", "150"}};
     EXPECT_EQ(anchoCodigo(t), 3);
+}
 
+TEST(Transcripcion, CerosYBloques) {
     EXPECT_EQ(ponCeros(5, 1) + ponCeros(5, -2) + ponCeros(0, 2), "055000");
     EXPECT_EQ(conCeros(5, 3) + "," + conCeros(1234, 3), "005,1234");
 
@@ -80,8 +75,10 @@ TEST(Transcripcion, AnchosCerosYBloques) {
     EXPECT_EQ(bloques("1", 2), Bloques{});
     EXPECT_EQ(bloques("ñañ", 2), Bloques{"ña"});  // characters, not bytes
     EXPECT_EQ(bloques("abc", 0), Bloques{});
+}
 
-    // A step's field: the whole string up to 400 blocks; beyond, those and a count of the rest.
+// A step's field: the whole string up to 400 blocks; beyond, those and a count of the rest.
+TEST(Transcripcion, ResumenDeBloques) {
     const std::string cuatrocientos(400 * 3, '7');
     EXPECT_EQ(resumenDeBloques("0715", 2), "0715");
     EXPECT_EQ(resumenDeBloques(cuatrocientos, 3), cuatrocientos);
@@ -92,24 +89,22 @@ TEST(Transcripcion, AnchosCerosYBloques) {
 
 using Preparacion = pruebas::PruebaNucleo;
 
-// The grids of a window get the active alphabet and nothing of the one before; a closed one
-// empties them.
+// A window gets the active alphabet, predefined or loaded, and its modulus becomes the active
+// one's; a closed one gives nothing and leaves the modulus.
 TEST_F(Preparacion, CargaElAlfabetoActivo) {
-    TablaDe uno(alfabetoASCII());
-    Tabla tres = tablaAlfabeto();
-    fijaEquivalencias(tres, {{"a", "000"}, {"c", "150"}});
-    ocupaRanura(estado.ranuras[2], "abc", tres, false);
-    const auto cargada = preparaCripPrivada(estado, uno, tres);
+    ocupaRanura(estado.ranuras[2], {"abc", {{"a", "000"}, {"c", "150"}}}, false);
+    estado.alfabeto.modulo = 0;
+    const auto cargada = preparaCripPrivada(estado.ranuras, estado.alfabeto);
     EXPECT_EQ(cargada->modulo + cargada->ancho, 28 + 2);
-    EXPECT_EQ(equivalenciasDe(uno), alfabetoMinusculas().equivalencias);
-    EXPECT_EQ(equivalenciasDe(tres), alfabetoMinusculas().equivalencias);
-    EXPECT_TRUE(uno.texto(20, 0).empty());  // nothing left of ASCII
+    EXPECT_EQ(cargada->alfabeto, alfabetoMinusculas());
+    EXPECT_EQ(estado.alfabeto.modulo, 28);
     estado.alfabeto.nombre = "abc";
-    EXPECT_EQ(preparaPrivadaUsuario(estado, uno)->modulo, 151);
-    EXPECT_EQ(equivalenciasDe(uno), (std::vector<Equivalencia>{{"a", "000"}, {"c", "150"}}));
+    const auto deUsuario = preparaPrivadaUsuario(estado.ranuras, estado.alfabeto);
+    EXPECT_EQ(deUsuario->modulo, 151);
+    EXPECT_EQ(deUsuario->alfabeto.equivalencias,
+              (std::vector<Equivalencia>{{"a", "000"}, {"c", "150"}}));
     estado.alfabeto.nombre = "cerrado";
-    EXPECT_FALSE(preparaCripPublica(estado, uno));
-    EXPECT_TRUE(equivalenciasDe(uno).empty());
+    EXPECT_FALSE(preparaCripPublica(estado.ranuras, estado.alfabeto));
     EXPECT_EQ(estado.alfabeto.modulo, 151);
 }
 

@@ -137,8 +137,8 @@ using Entradas = std::vector<Equivalencia>;
 LecturaAlfabeto lee(std::string_view texto) {
     static RanurasAlfabeto ranuras;
     ranuras[4].libre = false;
-    ranuras[4].nombre = "mío";
-    ranuras[6].nombre = "libre";
+    ranuras[4].alfabeto.nombre = "mío";
+    ranuras[6].alfabeto.nombre = "libre";
     return leeAlfabeto(texto, ranuras);
 }
 
@@ -153,9 +153,7 @@ std::string leido(std::string_view texto) {
 }
 
 TEST(FicheroAlfabeto, TextoDelEjemplo) {
-    Tabla t = tablaAlfabeto();
-    fijaEquivalencias(t, {{"a", "00"}, {"b", "01"}});
-    EXPECT_EQ(textoAlfabeto("abc", t), "abc\r\na 00\r\nb 01\r\nzzz\r\n");
+    EXPECT_EQ(textoAlfabeto({"abc", {{"a", "00"}, {"b", "01"}}}), "abc\r\na 00\r\nb 01\r\nzzz\r\n");
     EXPECT_EQ(leido("abc\r\na 00\r\nb 01\r\nzzz\r\n\r\n"), "abc: a 00, b 01");
     // No entries; names only like a loaded one's; blanks and line ends as symbols, codes of
     // any width; an old file in Windows-1252.
@@ -217,18 +215,14 @@ TEST_F(FicherosTexto, AlfabetosIdaYVueltaPorUnFichero) {
     }
     for (const auto& a : alfabetos) {
         SCOPED_TRACE(a.nombre);
-        Tabla t = tablaAlfabeto();
-        fijaEquivalencias(t, a.equivalencias);
-        ASSERT_TRUE(escribeTexto(ruta, textoAlfabeto(a.nombre, t)));
+        ASSERT_TRUE(escribeTexto(ruta, textoAlfabeto(a)));
         const auto l = lee(leeTexto(ruta).value_or(""));
         ASSERT_TRUE(l.alfabeto) << l.rechazo;
         EXPECT_EQ(l.alfabeto->nombre, a.nombre);
         EXPECT_EQ(l.alfabeto->equivalencias, a.equivalencias);
     }
     // One entry more than the 256 a table holds, before the closing line.
-    Tabla t = tablaAlfabeto();
-    fijaEquivalencias(t, alfabetos.back().equivalencias);
-    std::string texto = textoAlfabeto("tabla", t) + "\r\n";
+    std::string texto = textoAlfabeto({"tabla", alfabetos.back().equivalencias}) + "\r\n";
     texto.insert(texto.size() - 7, "Ā 999\r\n");
     EXPECT_EQ(lee(texto).rechazo, "Alfabeto no válido. Demasiados símbolos");
 }

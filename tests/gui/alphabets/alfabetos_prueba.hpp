@@ -9,8 +9,12 @@
 #include <string>
 
 #include "core/alphabets/ranuras.hpp"
+#include "gui/alphabets/fr_guardar_alfabeto.hpp"
+#include "gui/alphabets/frm_define_alfabeto.hpp"
+#include "gui/alphabets/frm_modificar_alfabeto.hpp"
 #include "gui/alphabets/seleccion_alfabeto.hpp"
 #include "gui/entorno.hpp"
+#include "gui/files/frm_listdirec.hpp"
 #include "gui/ui/rejilla.hpp"
 
 namespace zefra::pruebas {
@@ -59,7 +63,7 @@ class PruebaAlfabetos : public PruebaVentanas {
         for (const QString& c : codigos.split(' '))
             a.equivalencias.push_back({{char('a' + a.equivalencias.size())}, c.toStdString()});
         ocupaRanura(estado.ranuras[static_cast<std::size_t>(i)], a, false);
-        gui::SeleccionAlfabeto::de(principal->contexto()).ranuraCargada(i);
+        principal->contexto().seleccionAlfabeto->ranuraCargada(i);
     }
 
     // The naming window will be answered with this name and "Aceptar", or with "Cancelar".
@@ -81,7 +85,9 @@ class PruebaAlfabetos : public PruebaVentanas {
     void esperaSelector(bool abrir, const char* codigo, const QString& fichero,
                         const QString& nombre) {
         esperaDialogo("frmlistdirec", [=, this](QWidget* d) {
-            EXPECT_TRUE(!abrir || control<QLineEdit>(d, "txalfalibre")->text() == nombre);
+            EXPECT_TRUE(!abrir ||
+                        QString::number(qobject_cast<gui::FrmListDirec*>(d)->ranuraLibre()) ==
+                            nombre);
             eligeFichero(d, codigo, fichero);
             if (d->isVisible()) boton(d, "Command1")->click();  // a refused file: give up
         });
@@ -91,7 +97,7 @@ class PruebaAlfabetos : public PruebaVentanas {
     // In the file chooser, which must have been asked with this code, the file of the test's
     // folder is opened or saved, whichever the chooser offers.
     void eligeFichero(QWidget* selector, const char* codigo, const QString& fichero) {
-        EXPECT_EQ(control<QLineEdit>(selector, "txdonde")->text(), codigo);
+        EXPECT_EQ(qobject_cast<gui::FrmListDirec*>(selector)->codigo(), codigo);
         escribe(control<QLineEdit>(selector, "txnomarchi"), fichero);
         boton(selector, boton(selector, "btGuardar")->isVisible() ? "btGuardar" : "btAbrir")
             ->click();
@@ -118,9 +124,10 @@ class PruebaAlfabetos : public PruebaVentanas {
         const RanuraAlfabeto& r = estado.ranuras[static_cast<std::size_t>(i)];
         if (r.libre) return "libre";
         QStringList e;
-        for (const auto& x : equivalenciasDe(r.tabla))
+        for (const auto& x : r.alfabeto.equivalencias)
             e << QString::fromStdString(x.simbolo + " " + x.codigo);
-        return QString::fromStdString(r.nombre) + (r.guardado ? "*: " : ": ") + e.join(", ");
+        return QString::fromStdString(r.alfabeto.nombre) + (r.guardado ? "*: " : ": ") +
+               e.join(", ");
     }
     // The entries of a window's grid, the same way.
     QString rejilla(const QWidget* w, const char* nombre) const {

@@ -13,7 +13,7 @@ class DefineAlfabeto : public PruebaAlfabetos {
     // The grid, and the code width the window holds.
     QString tabla() const {
         return rejilla(definir(), "Flexalfapropio") + " /" +
-               control<QLineEdit>(definir(), "txnumdig")->text();
+               QString::number(qobject_cast<gui::FrmDefineAlfabeto*>(definir())->ancho());
     }
     QAbstractButton* cargar() const { return boton(definir(), "ChCargarEnMemoria"); }
 };
@@ -80,7 +80,7 @@ TEST_F(DefineAlfabeto, SalirDevuelveLaTablaDeLaAperturaYElAnchoSeConserva) {
 
 TEST_F(DefineAlfabeto, NombrarYCargarEnLaPrimeraRanuraLibre) {
     estado.ranuras[0].libre = false;  // slot 0 is taken
-    estado.ranuras[0].nombre = "ocupado";
+    estado.ranuras[0].alfabeto.nombre = "ocupado";
     defineTabla({}, true);
     esperaMensaje("Debes de poner al menos un símbolo del alfabeto. Inténtalo de nuevo.");
     pulsa(definir(), "btAceptarDefAlfa");

@@ -55,7 +55,7 @@ TEST_F(MenuAlfabetos, CerrarSinGuardarConCadaBoton) {
     ASSERT_TRUE(aviso()->isVisible());
     EXPECT_FALSE(aviso()->isModal());  // the prompt of closing lets the program go on
     EXPECT_EQ(control<QLabel>(aviso(), "lbsecargara")->text(), "Alfabeto no guardado.");
-    EXPECT_EQ(control<QLineEdit>(aviso(), "txcerrar")->text(), "1");
+    EXPECT_EQ(qobject_cast<gui::FrGuardarAlfabeto*>(aviso())->codigo(), "1");
     EXPECT_EQ(menu(), "uno | -uno");
     pulsa(aviso(), "btCancelarGuardaralfa");
     EXPECT_FALSE(aviso()->isVisible());

@@ -44,7 +44,11 @@ class ModificarAlfabeto : public PruebaAlfabetos {
         escribe(control<QLineEdit>(ventana("frCambiaAlfaNombre"), "txNuevoNomAlfa"), nombre);
         pulsa(ventana("frCambiaAlfaNombre"), respuesta);
     }
-    QString cambio() const { return control<QLineEdit>(w, "txSeCambio")->text(); }
+    // The new name waiting for "Aceptar", "0" for none.
+    QString cambio() const {
+        const auto& pendiente = qobject_cast<gui::FrmModificarAlfabeto*>(w)->nombrePendiente();
+        return pendiente ? QString::fromStdString(*pendiente) : QStringLiteral("0");
+    }
 };
 
 TEST_F(ModificarAlfabeto, AgregarBorrarYOrdenar) {
@@ -127,6 +131,21 @@ TEST_F(ModificarAlfabeto, AceptarEscribeEnLaRanuraYPreguntaSiGuardar) {
     pulsa(w, "btaceptarmodi");
     EXPECT_FALSE(w->isVisible());
     EXPECT_EQ(enRanura(0), "nuevo: x 03");
+}
+
+// The key window, open before, follows the modulus that "Aceptar" changes and the one closing
+// the active alphabet brings back.
+TEST_F(ModificarAlfabeto, LaVentanaDeClavesSigueAlModulo) {
+    accion("ncripprivada")->trigger();
+    auto* frase = control<QLabel>(ventana("frmpedirclaves"), "lbpedirclaves1");
+    EXPECT_TRUE(frase->text().contains("n = 28 "));
+    edita(true, {{{"z", "120", "c"}, nullptr}});
+    esperaAviso(kModificado, "btCancelarGuardaralfa");
+    pulsa(w, "btaceptarmodi");
+    EXPECT_TRUE(frase->text().contains("n = 121 ")) << frase->text().toStdString();
+    estado.ranuras[0].guardado = true;
+    accion("nCerrarAlfa")->trigger();
+    EXPECT_TRUE(frase->text().contains("n = 28 ")) << frase->text().toStdString();
 }
 
 }  // namespace

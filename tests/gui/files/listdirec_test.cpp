@@ -45,7 +45,7 @@ TEST_F(Selector, AbreElTextoEnteroSalvoSiNoPuedeOLoRechazan) {
     std::filesystem::create_directory(ruta("carpeta"));
     creaFichero("grande.txt", std::string(16 * 1024 * 1024 + 1, 'a'));
     pide(false);
-    EXPECT_EQ(selector.windowTitle() + ' ' + texto(&selector, "txdonde"), "Abrir de fichero 1");
+    EXPECT_EQ(selector.windowTitle() + ' ' + selector.codigo(), "Abrir de fichero 1");
     EXPECT_TRUE(control<QWidget>(&selector, "btAbrir")->isVisible());
     EXPECT_FALSE(control<QWidget>(&selector, "btGuardar")->isVisible());
     esperaMensaje("Escriba el nombre del archivo.");  // not a failed open
