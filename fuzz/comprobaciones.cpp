@@ -8,9 +8,9 @@
 
 #include "core/alphabets/alfabeto.hpp"
 #include "core/alphabets/predefinidos.hpp"
-#include "core/arithmetic/numeros.hpp"
 #include "core/crypto/transcripcion.hpp"
 #include "core/files/fichero_alfabeto.hpp"
+#include "core/shell/numeros.hpp"
 
 namespace zefra::fuzz {
 namespace {

@@ -13,8 +13,8 @@
 #include <QTimer>
 #include <functional>
 
-#include "core/arithmetic/numeros.hpp"
 #include "core/estado.hpp"
+#include "core/shell/numeros.hpp"
 #include "gui/shell/descripciones.hpp"
 #include "gui/shell/frm_principal.hpp"
 #include "gui/ui/rejilla.hpp"

@@ -2,8 +2,8 @@
 #include <QApplication>
 #include <QLocale>
 
-#include "core/arithmetic/numeros.hpp"
 #include "core/estado.hpp"
+#include "core/shell/numeros.hpp"
 #include "gui/shell/emblema.hpp"
 #include "gui/shell/frm_principal.hpp"
 #include "gui/ui/reloj_sistema.hpp"

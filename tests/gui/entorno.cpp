@@ -7,7 +7,7 @@
 #include <QTest>
 #include <fstream>
 
-#include "core/arithmetic/numeros.hpp"
+#include "core/shell/numeros.hpp"
 #include "gui/files/frm_listdirec.hpp"
 #include "gui/ui/texto_exacto.hpp"
 

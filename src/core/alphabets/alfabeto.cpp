@@ -1,7 +1,7 @@
 #include "core/alphabets/alfabeto.hpp"
 
-#include "core/arithmetic/numeros.hpp"
 #include "core/shell/errores.hpp"
+#include "core/shell/numeros.hpp"
 
 namespace zefra {
 

@@ -1,5 +1,5 @@
 #include "core/alphabets/edicion.hpp"
-#include "core/arithmetic/numeros.hpp"
+#include "core/shell/numeros.hpp"
 
 #include <algorithm>
 

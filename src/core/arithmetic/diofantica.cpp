@@ -5,8 +5,8 @@
 #include <utility>
 
 #include "core/arithmetic/euclides.hpp"
-#include "core/arithmetic/numeros.hpp"
 #include "core/shell/errores.hpp"
+#include "core/shell/numeros.hpp"
 
 namespace zefra {
 namespace {

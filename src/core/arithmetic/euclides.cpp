@@ -3,9 +3,9 @@
 #include <cmath>
 #include <utility>
 
-#include "core/arithmetic/numeros.hpp"
 #include "core/arithmetic/primitivas.hpp"
 #include "core/shell/errores.hpp"
+#include "core/shell/numeros.hpp"
 
 namespace zefra {
 namespace {

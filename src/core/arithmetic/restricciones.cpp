@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "core/arithmetic/numeros.hpp"
+#include "core/shell/numeros.hpp"
 
 namespace zefra {
 namespace {

@@ -2,11 +2,11 @@
 
 #include <optional>
 
-#include "core/arithmetic/numeros.hpp"
 #include "core/crypto/transcripcion.hpp"
 #include "core/modular/inverso.hpp"
 #include "core/modular/representante.hpp"
 #include "core/shell/errores.hpp"
+#include "core/shell/numeros.hpp"
 
 namespace zefra {
 

@@ -5,9 +5,9 @@
 
 #include "core/alphabets/alfabeto.hpp"
 #include "core/arithmetic/euclides.hpp"
-#include "core/arithmetic/numeros.hpp"
 #include "core/primes/valor_exacto.hpp"
 #include "core/shell/errores.hpp"
+#include "core/shell/numeros.hpp"
 
 namespace zefra {
 namespace {

@@ -1,5 +1,5 @@
 #include "core/crypto/digitos_mensaje.hpp"
-#include "core/arithmetic/numeros.hpp"
+#include "core/shell/numeros.hpp"
 
 #include <algorithm>
 

@@ -4,11 +4,11 @@
 #include <unordered_map>
 
 #include "core/arithmetic/euclides.hpp"
-#include "core/arithmetic/numeros.hpp"
 #include "core/crypto/digitos_mensaje.hpp"
 #include "core/crypto/transcripcion.hpp"
 #include "core/modular/potencias.hpp"
 #include "core/primes/es_primo.hpp"
+#include "core/shell/numeros.hpp"
 
 namespace zefra {
 

@@ -6,10 +6,10 @@
 #include <string>
 #include <string_view>
 
-#include "core/arithmetic/numeros.hpp"
 #include "core/modular/avisos_zn.hpp"
 #include "core/modular/memoria_modulo.hpp"
 #include "core/modular/traza_potencia.hpp"
+#include "core/shell/numeros.hpp"
 #include "core/shell/tiempo.hpp"
 
 namespace zefra {

@@ -4,7 +4,7 @@
 #include <unordered_map>
 
 #include "core/alphabets/caracteres.hpp"
-#include "core/arithmetic/numeros.hpp"
+#include "core/shell/numeros.hpp"
 
 namespace zefra {
 namespace {

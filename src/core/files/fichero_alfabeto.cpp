@@ -1,5 +1,5 @@
 #include "core/files/fichero_alfabeto.hpp"
-#include "core/arithmetic/numeros.hpp"
+#include "core/shell/numeros.hpp"
 
 #include <set>
 #include <vector>

@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "core/arithmetic/euclides.hpp"
-#include "core/arithmetic/numeros.hpp"
+#include "core/shell/numeros.hpp"
 
 namespace zefra {
 namespace {

@@ -1,9 +1,9 @@
 #include "core/modular/potencias.hpp"
 
 #include "core/arithmetic/euclides.hpp"
-#include "core/arithmetic/numeros.hpp"
 #include "core/modular/euler.hpp"
 #include "core/shell/errores.hpp"
+#include "core/shell/numeros.hpp"
 
 namespace zefra {
 namespace {

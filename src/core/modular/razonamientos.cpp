@@ -1,7 +1,7 @@
 #include "core/modular/razonamientos.hpp"
 
-#include "core/arithmetic/numeros.hpp"
 #include "core/modular/representante.hpp"
+#include "core/shell/numeros.hpp"
 
 namespace zefra {
 namespace {

@@ -1,8 +1,8 @@
 #include "core/modular/representante.hpp"
 
-#include "core/arithmetic/numeros.hpp"
 #include "core/arithmetic/primitivas.hpp"
 #include "core/shell/errores.hpp"
+#include "core/shell/numeros.hpp"
 
 namespace zefra {
 

@@ -1,6 +1,6 @@
 #include "core/modular/traza_potencia.hpp"
 
-#include "core/arithmetic/numeros.hpp"
+#include "core/shell/numeros.hpp"
 
 namespace zefra {
 namespace {

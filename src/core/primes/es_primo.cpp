@@ -2,10 +2,10 @@
 
 #include <cmath>
 
-#include "core/arithmetic/numeros.hpp"
 #include "core/arithmetic/primitivas.hpp"
 #include "core/primes/valor_exacto.hpp"
 #include "core/shell/errores.hpp"
+#include "core/shell/numeros.hpp"
 
 namespace zefra {
 

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "core/arithmetic/numeros.hpp"
+#include "core/shell/numeros.hpp"
 #include "core/shell/tiempo.hpp"
 
 namespace zefra {

@@ -1,7 +1,7 @@
 #include "core/primes/factorizacion.hpp"
 
-#include "core/arithmetic/numeros.hpp"
 #include "core/shell/errores.hpp"
+#include "core/shell/numeros.hpp"
 
 namespace zefra {
 

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "core/arithmetic/numeros.hpp"
 #include "core/shell/errores.hpp"
+#include "core/shell/numeros.hpp"
 
 namespace zefra {
 

@@ -9,8 +9,8 @@
 #include <algorithm>
 
 #include "core/arithmetic/bases.hpp"
-#include "core/arithmetic/numeros.hpp"
 #include "core/arithmetic/primitivas.hpp"
+#include "core/shell/numeros.hpp"
 #include "gui/ui/controles.hpp"
 #include "gui/ui/mensajes.hpp"
 #include "gui/ui/textos.hpp"

@@ -9,8 +9,8 @@
 #include <QVBoxLayout>
 
 #include "core/arithmetic/diofantica.hpp"
-#include "core/arithmetic/numeros.hpp"
 #include "core/arithmetic/primitivas.hpp"
+#include "core/shell/numeros.hpp"
 #include "gui/arithmetic/frm_restricciones_diof.hpp"
 #include "gui/arithmetic/frm_traza_diof.hpp"
 #include "gui/ui/controles.hpp"

@@ -8,8 +8,8 @@
 #include <cmath>
 
 #include "core/arithmetic/euclides.hpp"
-#include "core/arithmetic/numeros.hpp"
 #include "core/arithmetic/primitivas.hpp"
+#include "core/shell/numeros.hpp"
 #include "gui/arithmetic/fr_traza_euclides.hpp"
 #include "gui/ui/controles.hpp"
 #include "gui/ui/mensajes.hpp"

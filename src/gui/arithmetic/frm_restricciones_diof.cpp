@@ -9,8 +9,8 @@
 #include <QVBoxLayout>
 #include <cmath>
 
-#include "core/arithmetic/numeros.hpp"
 #include "core/arithmetic/restricciones.hpp"
+#include "core/shell/numeros.hpp"
 #include "gui/arithmetic/frm_diofanticas.hpp"
 #include "gui/ui/controles.hpp"
 #include "gui/ui/mensajes.hpp"

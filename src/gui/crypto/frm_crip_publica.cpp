@@ -6,11 +6,11 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "core/arithmetic/numeros.hpp"
 #include "core/crypto/preparacion.hpp"
 #include "core/crypto/rsa.hpp"
 #include "core/crypto/transcripcion.hpp"
 #include "core/modular/potencias.hpp"
+#include "core/shell/numeros.hpp"
 #include "gui/crypto/piezas_cifrado.hpp"
 #include "gui/modular/avisos_ventanas.hpp"
 #include "gui/ui/controles.hpp"

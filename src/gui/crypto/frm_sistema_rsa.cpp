@@ -9,10 +9,10 @@
 #include <QVBoxLayout>
 #include <cmath>
 
-#include "core/arithmetic/numeros.hpp"
 #include "core/crypto/rsa.hpp"
 #include "core/modular/euler.hpp"
 #include "core/modular/inverso.hpp"
+#include "core/shell/numeros.hpp"
 #include "gui/crypto/frm_crip_publica.hpp"
 #include "gui/modular/avisos_ventanas.hpp"
 #include "gui/ui/controles.hpp"

@@ -11,9 +11,9 @@
 #include <QVBoxLayout>
 #include <cmath>
 
-#include "core/arithmetic/numeros.hpp"
 #include "core/modular/potencias.hpp"
 #include "core/modular/traza_potencia.hpp"
+#include "core/shell/numeros.hpp"
 #include "gui/modular/avisos_ventanas.hpp"
 #include "gui/ui/controles.hpp"
 #include "gui/ui/mensajes.hpp"

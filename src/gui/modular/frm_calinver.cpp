@@ -7,10 +7,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "core/arithmetic/numeros.hpp"
 #include "core/modular/inverso.hpp"
 #include "core/modular/razonamientos.hpp"
 #include "core/modular/representante.hpp"
+#include "core/shell/numeros.hpp"
 #include "gui/modular/fr_razonamiento.hpp"
 #include "gui/modular/validacion_zn.hpp"
 #include "gui/ui/controles.hpp"

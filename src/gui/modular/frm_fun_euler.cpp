@@ -9,9 +9,9 @@
 #include <QVBoxLayout>
 #include <cmath>
 
-#include "core/arithmetic/numeros.hpp"
 #include "core/modular/euler.hpp"
 #include "core/primes/factorizacion.hpp"
+#include "core/shell/numeros.hpp"
 #include "gui/modular/avisos_ventanas.hpp"
 #include "gui/ui/controles.hpp"
 #include "gui/ui/mensajes.hpp"

@@ -3,7 +3,7 @@
 #include <QLineEdit>
 #include <cmath>
 
-#include "core/arithmetic/numeros.hpp"
+#include "core/shell/numeros.hpp"
 #include "gui/ui/mensajes.hpp"
 #include "gui/ui/textos.hpp"
 

@@ -6,9 +6,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "core/arithmetic/numeros.hpp"
 #include "core/primes/es_primo.hpp"
 #include "core/primes/valor_exacto.hpp"
+#include "core/shell/numeros.hpp"
 #include "gui/ui/controles.hpp"
 #include "gui/ui/mensajes.hpp"
 #include "gui/ui/textos.hpp"

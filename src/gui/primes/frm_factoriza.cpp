@@ -10,8 +10,8 @@
 #include <QVBoxLayout>
 #include <cmath>
 
-#include "core/arithmetic/numeros.hpp"
 #include "core/primes/factorizacion.hpp"
+#include "core/shell/numeros.hpp"
 #include "gui/ui/controles.hpp"
 #include "gui/ui/mensajes.hpp"
 #include "gui/ui/textos.hpp"

@@ -7,8 +7,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "core/arithmetic/numeros.hpp"
 #include "core/primes/lista_primos.hpp"
+#include "core/shell/numeros.hpp"
 #include "gui/primes/frm_sol_lista_primos.hpp"
 #include "gui/ui/controles.hpp"
 #include "gui/ui/mensajes.hpp"

@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "core/arithmetic/numeros.hpp"
+#include "core/shell/numeros.hpp"
 #include "gui/primes/modelo_primos.hpp"
 #include "gui/ui/controles.hpp"
 #include "gui/ui/textos.hpp"

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "core/arithmetic/numeros.hpp"
+#include "core/shell/numeros.hpp"
 #include "gui/ui/textos.hpp"
 
 namespace zefra::gui {

@@ -13,9 +13,9 @@
 
 #include "core/arithmetic/bases.hpp"
 #include "core/arithmetic/diofantica.hpp"
-#include "core/arithmetic/numeros.hpp"
 #include "core/arithmetic/primitivas.hpp"
 #include "core/arithmetic/restricciones.hpp"
+#include "core/shell/numeros.hpp"
 #include "core/shell/prueba_nucleo.hpp"
 
 namespace zefra {

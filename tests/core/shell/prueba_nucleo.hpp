@@ -8,9 +8,9 @@
 #include <string>
 
 #include "comun/reloj_falso.hpp"
-#include "core/arithmetic/numeros.hpp"
 #include "core/estado.hpp"
 #include "core/shell/errores.hpp"
+#include "core/shell/numeros.hpp"
 
 namespace zefra::pruebas {
 

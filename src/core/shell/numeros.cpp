@@ -1,4 +1,4 @@
-#include "core/arithmetic/numeros.hpp"
+#include "core/shell/numeros.hpp"
 
 #include <charconv>
 #include <cmath>
