@@ -11,12 +11,12 @@
 namespace zefra::gui {
 namespace {
 
-// Display widths in twips: column, grid and window, for long and for short operands.
-constexpr int kColumnaLarga = 1500;
-constexpr int kRejillaLarga = 5830;
-constexpr int kVentanaLarga = 6780;
-constexpr int kRejillaCorta = 4210;
-constexpr int kVentanaCorta = 5160;
+// Display widths in points: column, grid and window, for long and for short operands.
+constexpr double kColumnaLarga = 75;
+constexpr double kRejillaLarga = 291.5;
+constexpr double kVentanaLarga = 339;
+constexpr double kRejillaCorta = 210.5;
+constexpr double kVentanaCorta = 258;
 
 }  // namespace
 
@@ -38,15 +38,15 @@ FrTrazaEuclides::FrTrazaEuclides(Contexto& contexto)
 void FrTrazaEuclides::ajustaAnchos(bool operandosLargos) {
     // Columns 1 to 3 share one width; the widths are hints and never hide a digit.
     int columna =
-        operandosLargos ? pixelesDeTwips(this, kColumnaLarga) : msflextrazaeuc_->columnWidth(2);
+        operandosLargos ? pixelesDePuntos(this, kColumnaLarga) : msflextrazaeuc_->columnWidth(2);
     for (int c = 1; c <= 3; ++c)
         columna = std::max(columna, msflextrazaeuc_->anchoContenido(c));
     msflextrazaeuc_->setColumnWidth(
         0, std::max(msflextrazaeuc_->columnWidth(0), msflextrazaeuc_->anchoContenido(0)));
     for (int c = 1; c <= 3; ++c)
         msflextrazaeuc_->setColumnWidth(c, columna);
-    const int rejilla = pixelesDeTwips(this, operandosLargos ? kRejillaLarga : kRejillaCorta);
-    const int ventana = pixelesDeTwips(this, operandosLargos ? kVentanaLarga : kVentanaCorta);
+    const int rejilla = pixelesDePuntos(this, operandosLargos ? kRejillaLarga : kRejillaCorta);
+    const int ventana = pixelesDePuntos(this, operandosLargos ? kVentanaLarga : kVentanaCorta);
     // The last column stretches into whatever room the window has: the grid's own width counts
     // it at the width just set, or every opening would widen the window further.
     const int necesario = msflextrazaeuc_->anchoTotal() - msflextrazaeuc_->columnWidth(3) + columna;

@@ -14,7 +14,7 @@
 #include "core/modular/inverso.hpp"
 #include "core/shell/numeros.hpp"
 #include "gui/crypto/frm_crip_publica.hpp"
-#include "gui/modular/avisos_ventanas.hpp"
+#include "gui/ui/avisos_zn.hpp"
 #include "gui/ui/controles.hpp"
 #include "gui/ui/mensajes.hpp"
 #include "gui/ui/textos.hpp"

@@ -98,7 +98,7 @@ Rejilla* tablaDeConversion(QVBoxLayout* columna, QWidget* padre, Tabla& tabla, c
     rejilla->muestraSimbolosInvisibles();
     rejilla->horizontalHeader()->setMinimumSectionSize(8);
     for (int c = 0; c < kColumnasAlfabeto; ++c) {
-        rejilla->setColumnWidth(c, pixelesDeTwips(padre, 620));
+        rejilla->setColumnWidth(c, pixelesDePuntos(padre, 31));
     }
     rejilla->setFixedWidth(rejilla->anchoTotal());
     rejilla->setMinimumHeight(rejilla->verticalHeader()->defaultSectionSize() * 14);

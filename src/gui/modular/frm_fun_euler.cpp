@@ -12,7 +12,7 @@
 #include "core/modular/euler.hpp"
 #include "core/primes/factorizacion.hpp"
 #include "core/shell/numeros.hpp"
-#include "gui/modular/avisos_ventanas.hpp"
+#include "gui/ui/avisos_zn.hpp"
 #include "gui/ui/controles.hpp"
 #include "gui/ui/mensajes.hpp"
 #include "gui/ui/textos.hpp"

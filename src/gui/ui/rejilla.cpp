@@ -153,7 +153,7 @@ Rejilla* rejillaDeAlfabeto(Tabla& tabla, const char* nombre, QWidget* padre) {
     rejilla->muestraSimbolosInvisibles();
     rejilla->horizontalHeader()->setMinimumSectionSize(8);
     for (int c = 0; c < tabla.columnas(); ++c)
-        rejilla->setColumnWidth(c, pixelesDeTwips(padre, 620));
+        rejilla->setColumnWidth(c, pixelesDePuntos(padre, 31));
     rejilla->setFixedWidth(rejilla->anchoTotal());
     rejilla->setMinimumHeight(rejilla->verticalHeader()->defaultSectionSize() * 14);
     return rejilla;

@@ -64,7 +64,7 @@ class Rejilla final : public QTableView {
     ModeloTabla* modelo_;
 };
 
-// A conversion grid of an alphabet: its four columns 620 twips wide, blanks and line ends drawn
+// A conversion grid of an alphabet: its four columns 31 points wide, blanks and line ends drawn
 // as signs, and as wide as its columns.
 Rejilla* rejillaDeAlfabeto(Tabla& tabla, const char* nombre, QWidget* padre);
 

@@ -49,8 +49,8 @@ void Ventana::keyPressEvent(QKeyEvent* evento) {
     QWidget::keyPressEvent(evento);
 }
 
-int pixelesDeTwips(const QWidget* widget, int twips) {
-    return twips * widget->logicalDpiX() / 1440;
+int pixelesDePuntos(const QWidget* widget, double puntos) {
+    return static_cast<int>(puntos * widget->logicalDpiX() / 72);
 }
 
 }  // namespace zefra::gui

@@ -26,7 +26,7 @@ class Ventana : public QWidget {
     void keyPressEvent(QKeyEvent* evento) override;
 };
 
-// Width in pixels of a length given in twips (1/1440 inch), on this window's screen.
-int pixelesDeTwips(const QWidget* widget, int twips);
+// Width in whole pixels of a length given in points (1/72 inch), on this window's screen.
+int pixelesDePuntos(const QWidget* widget, double puntos);
 
 }  // namespace zefra::gui
