@@ -61,6 +61,9 @@ TEST_F(VentanasZn, InversoExisteNoExisteYSuRazonamiento) {
     calcula({"10", "-3"});
     EXPECT_EQ(campo("txinver"), "3");
     EXPECT_TRUE(texto(r, "lbExplicaInverso").contains("[ -3 ] = [ 7 - 10 ] = [ 7 ]"));
+    // A refused input leaves no earlier reasoning on screen.
+    mensajes({{{"n", "5"}, "El módulo ha de ser un valor numérico."}});
+    EXPECT_EQ(texto(r, "lbExplicaInverso"), "");
 }
 
 TEST_F(VentanasZn, InversoConElTiempoAgotado) {
