@@ -82,7 +82,7 @@ bool escribeDocumento(const Documento& documento, const Sumidero& salida) {
     std::string cabecera = documento.titulo + "\r\n";
     for (const auto& [rotulo, valor] : documento.entradas)
         cabecera += rotulo + ": " + valor + "\r\n";
-    cabecera += documento.fecha + "\r\n\r\n";
+    cabecera += "Fecha: " + documento.fecha + "\r\n\r\n";
     return salida(cabecera) && escribeContenido(documento, salida, true);
 }
 

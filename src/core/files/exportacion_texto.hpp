@@ -21,8 +21,8 @@ using Sumidero = std::function<bool(std::string_view)>;
 // in LF.
 bool escribeContenido(const Documento& documento, const Sumidero& salida, bool crlf);
 
-// The whole document as text: the title, the inputs ("caption: value"), the date, an empty line
-// and the content, every line ending in CR LF.
+// The whole document as text: the title, the inputs ("caption: value"), the date ("Fecha: …"), an
+// empty line and the content, every line ending in CR LF.
 bool escribeDocumento(const Documento& documento, const Sumidero& salida);
 
 // The document's tables as CSV (RFC 4180: a field holding a comma, quote or line break is

@@ -128,6 +128,10 @@ void FrmListDirec::pide(PeticionFichero peticion) {
     btAbrir_->setVisible(!peticion.guardar);
     btGuardar_->setVisible(peticion.guardar);
     destino_ = std::move(peticion.destino);
+    Combo1_->clear();
+    Combo1_->addItems(peticion.filtros.isEmpty()
+                          ? QStringList{QStringLiteral("*.txt"), QStringLiteral("*.cod")}
+                          : peticion.filtros);
     listaFicheros();
     if (peticion.modal) {
         preparaModal(*this);
@@ -228,7 +232,7 @@ void FrmListDirec::abre() {
 }
 
 void FrmListDirec::guarda() {
-    if (!destino_.texto || !hayNombre()) return;
+    if ((!destino_.texto && !destino_.escribe) || !hayNombre()) return;
     // A name without an extension takes the one of the chosen filter ("*.txt": "mini.txt").
     const QString filtro = Combo1_->currentText().trimmed();
     if (!QFileInfo(txnomarchi_->text().trimmed()).fileName().contains(QLatin1Char('.')) &&
@@ -236,10 +240,15 @@ void FrmListDirec::guarda() {
         filtro.indexOf(QLatin1Char('*'), 1) < 0 && !filtro.contains(QLatin1Char('?'))) {
         txnomarchi_->setText(txnomarchi_->text().trimmed() + filtro.mid(1));
     }
-    const auto texto = destino_.texto();
-    if (!texto) return;
-    if (!escribeTexto(rutaElegida(), *texto)) {
-        return mensaje(this, "No pudo guardarse en el fichero especificado.");
+    if (destino_.escribe) {
+        const std::string fallo = destino_.escribe(rutaElegida());
+        if (!fallo.empty()) return mensaje(this, fallo);
+    } else {
+        const auto texto = destino_.texto();
+        if (!texto) return;
+        if (!escribeTexto(rutaElegida(), *texto)) {
+            return mensaje(this, "No pudo guardarse en el fichero especificado.");
+        }
     }
     hide();
     listaFicheros();

@@ -45,7 +45,7 @@ TEST(Documento, TextoConCabeceraCrLfYTablaTabuladaConSusEncabezados) {
             tabla.fija(f, c, celdas[f][c]);
     const Documento d = ejemplo(tabla);
     EXPECT_EQ(texto(d),
-              "EUCLIDES\r\na: 12\r\nb: 8\r\n06/12/2026 10:30\r\n\r\n"
+              "EUCLIDES\r\na: 12\r\nb: 8\r\nFecha: 06/12/2026 10:30\r\n\r\n"
               "\tq\tr\r\n1\t1\t4\r\n2\ta b\t0\r\n"
               "\r\nmcd(12, 8) = 4\r\n  paso\r\nfin\r\n"
               "\r\nUno\r\nDos\r\n");
@@ -118,7 +118,7 @@ TEST_F(GuardaDocumento, GuardaTextoOCsvYCadaFalloDejaElFicheroViejoYDiceElMotivo
     tabla.fija(1, 0, "2,3");
     const Documento d{"T", {}, "hoy", {bloqueDeTabla(tabla, 1, 0)}};
     EXPECT_EQ(guardaDocumento(d, carpeta / "t.txt", false), FalloEscritura::ninguno);
-    EXPECT_EQ(bytesDe(carpeta / "t.txt"), "T\r\nhoy\r\n\r\np\r\n2,3\r\n");
+    EXPECT_EQ(bytesDe(carpeta / "t.txt"), "T\r\nFecha: hoy\r\n\r\np\r\n2,3\r\n");
     EXPECT_EQ(guardaDocumento(d, carpeta / "t.txt", true), FalloEscritura::ninguno);
     EXPECT_EQ(bytesDe(carpeta / "t.txt"), "p\r\n\"2,3\"\r\n");
 
