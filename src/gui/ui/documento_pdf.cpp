@@ -3,18 +3,17 @@
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QBuffer>
-#include <QFileInfo>
 #include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextLayout>
 #include <algorithm>
 #include <cmath>
+#include <string_view>
 #include <vector>
 
 #include "gui/ui/exportacion.hpp"
@@ -281,24 +280,27 @@ QString mensajeDemasiadasPaginas(int paginas) {
 }
 
 QString exportaPdf(const Documento& documento, const QString& ruta, int maximoPaginas) {
-    if (QFileInfo(ruta).isDir()) return mensajeFalloEscritura(FalloEscritura::esCarpeta, ruta);
     const int paginas = paginasEnA4(documento);
     if (paginas > maximoPaginas) return mensajeDemasiadasPaginas(paginas);
-
-    QSaveFile fichero(ruta);
-    if (!fichero.open(QIODevice::WriteOnly)) {
-        return mensajeFalloEscritura(FalloEscritura::sinPermiso, ruta);
-    }
+    // The pages are made in memory (a few megabytes at most) and then go to the file through
+    // the same atomic writer as every saved text.
+    EscrituraAtomica fichero(aCore(ruta).c_str());
+    if (fichero.fallo() != FalloEscritura::ninguno)
+        return mensajeFalloEscritura(fichero.fallo(), ruta);
+    QBuffer memoria;
+    memoria.open(QIODevice::WriteOnly);
     bool pintado = false;
     {
-        QPdfWriter pdf(&fichero);
+        QPdfWriter pdf(&memoria);
         preparaPaginas(pdf);
         pdf.setTitle(aQt(documento.titulo));
         pintado = pintaPaginas(documento, pdf);
     }
-    if (!pintado) fichero.cancelWriting();
-    if (!fichero.commit()) return mensajeFalloEscritura(FalloEscritura::escritura, ruta);
-    return {};
+    if (!pintado) return mensajeFalloEscritura(FalloEscritura::escritura, ruta);
+    fichero.escribe(
+        std::string_view(memoria.data().constData(), static_cast<std::size_t>(memoria.size())));
+    const FalloEscritura fallo = fichero.termina();
+    return fallo == FalloEscritura::ninguno ? QString() : mensajeFalloEscritura(fallo, ruta);
 }
 
 }  // namespace zefra::gui
