@@ -137,7 +137,8 @@ TEST_F(Exportacion, UnaDescripcionSeGuardaComoTextoYSeExportaConSusFormulas) {
     EXPECT_FALSE(guardado.contains("<p")) << "plain text, not HTML";
     guarda(d, "exportarPDF", "euclides.pdf", "*.pdf");
     const QString pdf = textoPdf("euclides.pdf").simplified();
-    EXPECT_TRUE(pdf.startsWith("Descripción del algoritmo de euclides Fecha: ")) << pdf.left(80).toStdString();
+    EXPECT_TRUE(pdf.startsWith("Descripción del algoritmo de euclides Fecha: "))
+        << pdf.left(80).toStdString();
     EXPECT_TRUE(pdf.contains("mcd(")) << pdf.toStdString();
     EXPECT_TRUE(pdf.contains("Página 1 de ")) << pdf.toStdString();
 }
