@@ -29,19 +29,22 @@ std::string texto(const Documento& d, bool csv = false) {
 
 Documento ejemplo(const Tabla& tabla) {
     Documento d{"EUCLIDES", {{"a", "12"}, {"b", "8"}}, "06/12/2026 10:30", {}};
-    d.bloques.emplace_back(bloqueDeTabla(tabla, 2, 1));
+    d.bloques.emplace_back(bloqueDeTabla(tabla, 2, 2));
     d.bloques.emplace_back(BloqueTraza{"mcd(12, 8) = 4\n  paso\r\nfin\n"});
     d.bloques.emplace_back(BloqueRico{"<p>x</p>", "Uno\rDos"});
     return d;
 }
 
 TEST(Documento, TextoConCabeceraCrLfYTablaTabuladaConSusEncabezados) {
-    // Row 1 and column 0 are leading rows a grid keeps out of its cells; row 0 heads it.
-    Tabla tabla(4, 3);
-    const char* celdas[4][3] = {
-        {"", "q", "r"}, {"oculta", "x", "y"}, {"1", "1", "4"}, {"2", "a\tb", "0"}};
+    // Rows 0-1 and columns 0-1 are leading ones a grid keeps out of its cells; row 0 and
+    // column 0 head it.
+    Tabla tabla(4, 4);
+    const char* celdas[4][4] = {{"", "-", "q", "r"},
+                                {"oculta", "-", "x", "y"},
+                                {"1", "-", "1", "4"},
+                                {"2", "-", "a\tb", "0"}};
     for (int f = 0; f < 4; ++f)
-        for (int c = 0; c < 3; ++c)
+        for (int c = 0; c < 4; ++c)
             tabla.fija(f, c, celdas[f][c]);
     const Documento d = ejemplo(tabla);
     EXPECT_EQ(texto(d),
@@ -70,8 +73,8 @@ TEST(Documento, CsvSoloDeLasTablasConLasComillasDeRfc4180) {
     tabla.fija(1, 1, "\"");
     Documento d = ejemplo(tabla);
     d.bloques.emplace_back(bloqueDeTabla(tabla, 0, 0));
-    // The example's table keeps two leading rows: only the first shows.
-    EXPECT_EQ(texto(d, true), "n,\"x, y\"\r\n\r\nn,\"x, y\"\r\n1,\"\"\"\"\r\n");
+    // The example's table keeps two leading rows and columns: only the first of each shows.
+    EXPECT_EQ(texto(d, true), "n\r\n\r\nn,\"x, y\"\r\n1,\"\"\"\"\r\n");
 }
 
 TEST(Documento, UnaTablaSePideFilaAFilaYSeDetieneCuandoLaSalidaFalla) {
