@@ -271,17 +271,20 @@ bool pintaPaginas(const Documento& documento, QPagedPaintDevice& dispositivo) {
     return pintor.end();
 }
 
-QString mensajeDemasiadasPaginas(int paginas) {
+QString rechazoPorPaginas(int paginas, int maximo) {
+    if (paginas <= maximo) return {};
     return QStringLiteral(
                "El resultado ocuparía %1 páginas, más de las %2 que se pueden exportar "
                "a PDF o imprimir.\nUse «Guardar como…» para guardarlo como texto.")
         .arg(paginas)
-        .arg(kMaximoPaginas);
+        .arg(maximo);
 }
 
 QString exportaPdf(const Documento& documento, const QString& ruta, int maximoPaginas) {
     const int paginas = paginasEnA4(documento);
-    if (paginas > maximoPaginas) return mensajeDemasiadasPaginas(paginas);
+    if (QString rechazo = rechazoPorPaginas(paginas, maximoPaginas); !rechazo.isEmpty()) {
+        return rechazo;
+    }
     // The pages are made in memory (a few megabytes at most) and then go to the file through
     // the same atomic writer as every saved text.
     EscrituraAtomica fichero(aCore(ruta).c_str());

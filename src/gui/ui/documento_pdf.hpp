@@ -28,8 +28,9 @@ int paginasEnA4(const Documento& documento);
 // Paints every page on the device; returns false when the device could not be painted on.
 bool pintaPaginas(const Documento& documento, QPagedPaintDevice& dispositivo);
 
-// The refusal of a document of `paginas` pages, beyond kMaximoPaginas.
-QString mensajeDemasiadasPaginas(int paginas);
+// The refusal of a job of `paginas` pages when it goes beyond `maximo`; nothing when it may be
+// made.
+QString rechazoPorPaginas(int paginas, int maximo = kMaximoPaginas);
 
 // Writes the document as a PDF file, atomically: a failure leaves any old file as it was.
 // Returns the message that explains a failure or refusal, or nothing when it was written.

@@ -117,8 +117,9 @@ class Exportacion final : public QObject {
     void exportaPdf() {
         const Documento d = documento();
         // Refused before a file is even asked for.
-        const int paginas = paginasEnA4(d);
-        if (paginas > kMaximoPaginas) return mensaje(&ventana_, mensajeDemasiadasPaginas(paginas));
+        if (const QString rechazo = rechazoPorPaginas(paginasEnA4(d)); !rechazo.isEmpty()) {
+            return mensaje(&ventana_, rechazo);
+        }
         DestinoFichero destino;
         destino.escribe = [d](const std::string& ruta) {
             return aCore(gui::exportaPdf(d, aQt(ruta)));
@@ -131,8 +132,10 @@ class Exportacion final : public QObject {
         const Documento d = documento();
         QPrinter impresora(QPrinter::HighResolution);
         preparaPaginas(impresora);
-        const int paginas = cuentaPaginas(d, impresora);
-        if (paginas > kMaximoPaginas) return mensaje(&ventana_, mensajeDemasiadasPaginas(paginas));
+        if (const QString rechazo = rechazoPorPaginas(cuentaPaginas(d, impresora));
+            !rechazo.isEmpty()) {
+            return mensaje(&ventana_, rechazo);
+        }
         QPrintDialog dialogo(&impresora, &ventana_);
         dialogo.setObjectName(QStringLiteral("dialogoImprimir"));
         if (dialogo.exec() != QDialog::Accepted) return;

@@ -17,6 +17,7 @@
 #include "core/shell/tabla.hpp"
 #include "gui/files/frm_listdirec.hpp"
 #include "gui/shell/formulario.hpp"
+#include "gui/ui/documento_pdf.hpp"
 #include "gui/ui/exportacion.hpp"
 #include "gui/ui/rejilla.hpp"
 
@@ -194,6 +195,35 @@ TEST_F(Exportacion, UnaRejillaCopiaSuSeleccionYSeGuardaConSusEncabezados) {
     EXPECT_EQ(leeFichero("traza.csv"), ",q,r\r\n1,1,4\r\n2,2,0\r\n");
     guarda(&ventana, "guardarComo", "traza.txt", "*.csv");  // the name's extension decides
     EXPECT_EQ(sinFecha("traza.txt", 2), "TRAZA|a: 12||\tq\tr|1\t1\t4|2\t2\t0|");
+}
+
+TEST_F(Exportacion, UnaTablaLargaRepiteSuEncabezadoEnCadaPaginaYElLimiteEsJusto) {
+    Tabla tabla(201, 2);
+    tabla.fija(0, 1, "valor");
+    for (int f = 1; f <= 200; ++f) {
+        tabla.fija(f, 0, std::to_string(f));
+        tabla.fija(f, 1, "v" + std::to_string(f) + "v");
+    }
+    const Documento d{"TABLA", {}, "hoy", {bloqueDeTabla(tabla, 1, 1)}};
+    const int paginas = gui::paginasEnA4(d);
+    ASSERT_GT(paginas, 2);
+    const std::string pdf = ruta("tabla.pdf");
+    EXPECT_EQ(gui::exportaPdf(d, QString::fromStdString(pdf), paginas - 1),
+              gui::rechazoPorPaginas(paginas, paginas - 1));
+    EXPECT_FALSE(std::filesystem::exists(pdf));
+    ASSERT_EQ(gui::exportaPdf(d, QString::fromStdString(pdf), paginas), "");
+    const QStringList hojas = textoPdf("tabla.pdf").split('\f', Qt::SkipEmptyParts);
+    ASSERT_EQ(hojas.size(), paginas);
+    int fila = 0;
+    for (int p = 0; p < paginas; ++p) {
+        const QString hoja = hojas[p].simplified();
+        EXPECT_TRUE(hoja.contains("valor") &&
+                    hoja.endsWith(QString("Página %1 de %2").arg(p + 1).arg(paginas)))
+            << hoja.toStdString();
+        while (hoja.contains(QString(" %1 v%1v ").arg(fila + 1)))
+            ++fila;  // every row once, in order, none lost at a page break
+    }
+    EXPECT_EQ(fila, 200);
 }
 
 }  // namespace
