@@ -131,6 +131,10 @@ TEST_F(Exportacion, UnaDescripcionSeGuardaComoTextoYSeExportaConSusFormulas) {
     accion("n_descripcion")->trigger();
     QWidget* d = abierta("frmDescripción");
     auto* texto = control<QTextBrowser>(d, "txDescripcion");
+    // A right click lands on the text's viewport: the same menu as the menu key.
+    EXPECT_EQ(menuDe(texto->viewport()).join('|'),
+              "&Copiar Ctrl+C|&Seleccionar todo||Copiar &todo|&Guardar como… Ctrl+S|"
+              "E&xportar a PDF…|&Imprimir… Ctrl+P");
     guarda(d, "guardarComo", "euclides.txt", "*.txt");
     const QString guardado = sinFecha("euclides.txt", 1);
     EXPECT_TRUE(guardado.startsWith("Descripción del algoritmo de euclides||"));
