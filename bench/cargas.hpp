@@ -20,6 +20,9 @@ struct Carga {
     // ratio to the reference's time; without one, the most seconds allowed (0: no target).
     std::string referencia = {};
     double objetivo = 0;
+    // Untimed steps around it, when set: what it needs ready, and the check of its result.
+    std::function<void()> prepara = {};
+    std::function<bool()> comprueba = {};
 };
 
 std::vector<Carga>& cargas();

@@ -61,10 +61,12 @@ void objetivo(const zefra::bench::Carga& carga, double segundos) {
 }
 
 bool corre(const zefra::bench::Carga& carga) {
+    if (carga.prepara) carga.prepara();
     const auto inicio = std::chrono::steady_clock::now();
-    const bool correcta = carga.ejecuta();
+    bool correcta = carga.ejecuta();
     const double segundos =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - inicio).count();
+    if (carga.comprueba) correcta = carga.comprueba() && correcta;
     if (!correcta) {
         std::printf("%s WRONG RESULT\n", carga.nombre.c_str());
         return false;

@@ -11,6 +11,7 @@ paquetes=(
     fonts-dejavu-core fonts-dejavu-extra  # the fonts the windows are laid out with
     clang libclang-rt-dev  # libFuzzer, for the fuzz targets
     clang-format      # the sources keep .clang-format
+    poppler-utils     # pdftotext and pdftoppm: the tests read back and render exported PDFs
     lintian desktop-file-utils appstream  # Debian's checks of the package and its metadata
 )
 

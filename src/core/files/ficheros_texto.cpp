@@ -9,6 +9,7 @@
 #include <fstream>
 #include <iterator>
 #include <system_error>
+#include <utility>
 
 #include "core/files/codificacion.hpp"
 
@@ -16,6 +17,9 @@ namespace zefra {
 namespace {
 
 namespace fs = std::filesystem;
+
+// Bytes gathered before they go to the disk in one write.
+constexpr std::size_t kBloqueEscritura = 1u << 20;
 
 // Writes all of `datos` to the descriptor, retrying short writes.
 bool escribeTodo(int descriptor, std::string_view datos) {
@@ -47,38 +51,96 @@ std::optional<std::string> leeTexto(const fs::path& ruta) {
 }
 
 bool escribeTexto(const fs::path& ruta, std::string_view texto) {
+    EscrituraAtomica fichero(ruta);
+    fichero.escribe(texto);
+    fichero.escribe("\r\n");
+    return fichero.termina() == FalloEscritura::ninguno;
+}
+
+EscrituraAtomica::EscrituraAtomica(const fs::path& ruta) : ruta_(ruta) {
     std::error_code error;
     const auto estado = fs::status(ruta, error);
     const bool existe = fs::exists(estado);
-    if (existe && !fs::is_regular_file(estado)) return false;
+    if (existe && fs::is_directory(estado)) {
+        abandona(FalloEscritura::esCarpeta);
+        return;
+    }
+    if (existe && !fs::is_regular_file(estado)) {
+        abandona(FalloEscritura::sinPermiso);
+        return;
+    }
     // A read-only file stays as it is, also for a user (root) whom the system would let write.
     const bool soloLectura =
         (estado.permissions() & (fs::perms::owner_write | fs::perms::group_write |
                                  fs::perms::others_write)) == fs::perms::none;
-    if (existe && (soloLectura || ::access(ruta.c_str(), W_OK) != 0)) return false;
-
+    if (existe && (soloLectura || ::access(ruta.c_str(), W_OK) != 0)) {
+        abandona(FalloEscritura::sinPermiso);
+        return;
+    }
     const fs::path carpeta = ruta.has_parent_path() ? ruta.parent_path() : fs::path(".");
     std::string plantilla = (carpeta / ("." + ruta.filename().string() + ".XXXXXX")).string();
-    const int descriptor = ::mkstemp(plantilla.data());
-    if (descriptor < 0) return false;
-    const fs::path temporal = plantilla;
-
-    bool bien = escribeTodo(descriptor, texto) && escribeTodo(descriptor, "\r\n");
+    descriptor_ = ::mkstemp(plantilla.data());
+    if (descriptor_ < 0) {
+        abandona(errno == EACCES || errno == EPERM || errno == EROFS ? FalloEscritura::sinPermiso
+                                                                     : FalloEscritura::escritura);
+        return;
+    }
+    temporal_ = plantilla;
     // The new file keeps the old one's permissions; a new file gets the usual ones (0666 less
     // the process's mask), not mkstemp's private 0600.
     const mode_t mascara = ::umask(0);
     ::umask(mascara);
-    const mode_t permisos = existe ? static_cast<mode_t>(estado.permissions()) & 07777
-                                   : static_cast<mode_t>(0666 & ~mascara);
-    bien = bien && ::fchmod(descriptor, permisos) == 0;
-    bien = bien && ::fsync(descriptor) == 0;
-    bien = (::close(descriptor) == 0) && bien;
-    if (bien) {
-        fs::rename(temporal, ruta, error);
-        bien = !error;
+    permisos_ = existe ? static_cast<unsigned>(estado.permissions()) & 07777u
+                       : static_cast<unsigned>(0666 & ~mascara);
+    pendiente_.reserve(kBloqueEscritura);
+}
+
+EscrituraAtomica::~EscrituraAtomica() {
+    if (descriptor_ >= 0 || !temporal_.empty()) abandona(FalloEscritura::escritura);
+}
+
+bool EscrituraAtomica::escribe(std::string_view datos) {
+    if (fallo_ != FalloEscritura::ninguno) return false;
+    pendiente_.append(datos);
+    return pendiente_.size() < kBloqueEscritura || vacia();
+}
+
+bool EscrituraAtomica::vacia() {
+    if (!escribeTodo(descriptor_, pendiente_)) {
+        abandona(FalloEscritura::escritura);
+        return false;
     }
-    if (!bien) fs::remove(temporal, error);
-    return bien;
+    pendiente_.clear();
+    return true;
+}
+
+FalloEscritura EscrituraAtomica::termina() {
+    if (fallo_ != FalloEscritura::ninguno) return fallo_;
+    if (!vacia()) return fallo_;
+    const bool bien =
+        ::fchmod(descriptor_, static_cast<mode_t>(permisos_)) == 0 && ::fsync(descriptor_) == 0;
+    const int descriptor = std::exchange(descriptor_, -1);
+    if (!(::close(descriptor) == 0 && bien)) {
+        abandona(FalloEscritura::escritura);
+        return fallo_;
+    }
+    std::error_code error;
+    fs::rename(temporal_, ruta_, error);
+    if (error) {
+        abandona(FalloEscritura::escritura);
+        return fallo_;
+    }
+    temporal_.clear();
+    return fallo_;
+}
+
+void EscrituraAtomica::abandona(FalloEscritura fallo) {
+    if (fallo_ == FalloEscritura::ninguno) fallo_ = fallo;
+    if (descriptor_ >= 0) ::close(std::exchange(descriptor_, -1));
+    std::error_code error;
+    if (!temporal_.empty()) fs::remove(temporal_, error);
+    temporal_.clear();
+    pendiente_.clear();
 }
 
 std::string rutaCompleta(std::string_view carpeta, std::string_view nombre) {

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -22,6 +23,39 @@ std::optional<std::string> leeTexto(const std::filesystem::path& ruta);
 // beside the target, which is then renamed over it, so a failure leaves the old file as it
 // was. A target that exists but may not be written is refused. Returns whether it was saved.
 bool escribeTexto(const std::filesystem::path& ruta, std::string_view texto);
+
+// Why a file could not be written.
+enum class FalloEscritura { ninguno, esCarpeta, sinPermiso, escritura };
+
+// A file written piece by piece without ever leaving it half-written: the pieces go, buffered,
+// to a temporary file beside the target, which `termina` flushes to the disk and renames over
+// the target. Until then, and when anything fails or the writer is dropped, the temporary file
+// is removed and the old file stays as it was.
+class EscrituraAtomica {
+  public:
+    explicit EscrituraAtomica(const std::filesystem::path& ruta);
+    ~EscrituraAtomica();
+    EscrituraAtomica(const EscrituraAtomica&) = delete;
+    EscrituraAtomica& operator=(const EscrituraAtomica&) = delete;
+
+    // The first failure so far (ninguno while all goes well).
+    FalloEscritura fallo() const { return fallo_; }
+    // Appends bytes; returns false once anything has failed.
+    bool escribe(std::string_view datos);
+    // Writes out the rest, syncs and replaces the target; returns the first failure.
+    FalloEscritura termina();
+
+  private:
+    bool vacia();
+    void abandona(FalloEscritura fallo);
+
+    std::filesystem::path ruta_;
+    std::filesystem::path temporal_;
+    int descriptor_ = -1;
+    unsigned permisos_ = 0;
+    std::string pendiente_;
+    FalloEscritura fallo_ = FalloEscritura::ninguno;
+};
 
 // A folder and a file name joined with one "/".
 std::string rutaCompleta(std::string_view carpeta, std::string_view nombre);

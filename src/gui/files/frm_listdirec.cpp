@@ -124,6 +124,10 @@ void FrmListDirec::pide(PeticionFichero peticion) {
     abrir_->setVisible(!peticion.guardar);
     guardar_->setVisible(peticion.guardar);
     destino_ = std::move(peticion.destino);
+    Combo1_->clear();
+    Combo1_->addItems(peticion.filtros.isEmpty()
+                          ? QStringList{QStringLiteral("*.txt"), QStringLiteral("*.cod")}
+                          : peticion.filtros);
     listaFicheros();
     if (peticion.modal) {
         preparaModal(*this);
@@ -224,7 +228,7 @@ void FrmListDirec::abre() {
 }
 
 void FrmListDirec::guarda() {
-    if (!destino_.texto || !hayNombre()) return;
+    if ((!destino_.texto && !destino_.escribe) || !hayNombre()) return;
     // A name without an extension takes the one of the chosen filter ("*.txt": "mini.txt").
     const QString filtro = tipo_->currentText().trimmed();
     if (!QFileInfo(nombreFichero_->text().trimmed()).fileName().contains(QLatin1Char('.')) &&
@@ -232,10 +236,15 @@ void FrmListDirec::guarda() {
         filtro.indexOf(QLatin1Char('*'), 1) < 0 && !filtro.contains(QLatin1Char('?'))) {
         nombreFichero_->setText(nombreFichero_->text().trimmed() + filtro.mid(1));
     }
-    const auto texto = destino_.texto();
-    if (!texto) return;
-    if (!escribeTexto(rutaElegida(), *texto)) {
-        return mensaje(this, "No pudo guardarse en el fichero especificado.");
+    if (destino_.escribe) {
+        const std::string fallo = destino_.escribe(rutaElegida());
+        if (!fallo.empty()) return mensaje(this, fallo);
+    } else {
+        const auto texto = destino_.texto();
+        if (!texto) return;
+        if (!escribeTexto(rutaElegida(), *texto)) {
+            return mensaje(this, "No pudo guardarse en el fichero especificado.");
+        }
     }
     hide();
     listaFicheros();

@@ -24,6 +24,9 @@ struct DestinoFichero {
     std::function<bool(const std::string& texto)> recibe;
     // GUARDAR: the text to write; nothing means there is nothing to save.
     std::function<std::optional<std::string>()> texto;
+    // GUARDAR by streaming, used instead of `texto` when set: writes the file itself and
+    // returns why it failed (nothing when it was saved).
+    std::function<std::string(const std::string& ruta)> escribe;
     // After a successful save.
     std::function<void()> guardado;
     // The start of the confirmation, before "guardado satisfactoriamente.".
@@ -36,7 +39,8 @@ struct PeticionFichero {
     bool guardar = false;  // GUARDAR instead of ABRIR
     bool modal = false;
     DestinoFichero destino;
-    int ranuraLibre = -1;  // opening an alphabet: the free slot (0 to 7) that receives it
+    int ranuraLibre = -1;      // opening an alphabet: the free slot (0 to 7) that receives it
+    QStringList filtros = {};  // the file types offered; none: "*.txt" and "*.cod"
 };
 
 // The drives the chooser offers: the root and home folders, then the mounted volumes' roots a

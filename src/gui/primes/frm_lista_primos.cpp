@@ -63,7 +63,7 @@ void FrmListaPrimos::acepta() {
         }
         auto& tiempo = contexto_.estado.tiempo;
         tiempo.marcaInicio();
-        resultado.empieza();
+        resultado.empieza(textoDe(txttopeprimo_));
         const MuestraLaTabla alTerminar{resultado};
         // A long run shows its window early and lets the list grow in it as it goes.
         QElapsedTimer desdeRefresco;

@@ -5,10 +5,13 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <string>
+#include <utility>
 
 #include "core/shell/numeros.hpp"
 #include "gui/primes/modelo_primos.hpp"
 #include "gui/ui/controles.hpp"
+#include "gui/ui/exportacion.hpp"
 #include "gui/ui/textos.hpp"
 #include "gui/ui/vista_lineas.hpp"
 
@@ -39,9 +42,26 @@ FrmSolListaPrimos::FrmSolListaPrimos(Contexto& contexto)
     columna->addWidget(txtSolListaPrimos_, 1);
     columna->addLayout(pie);
     resize(380, 460);
+
+    // The rows shown, streamed from the table when saved.
+    equipaExportacion(*this, contexto,
+                      [this] {
+                          Documento d{aCore(windowTitle()),
+                                      {{"Números primos hasta", cota_},
+                                       {"Número total de primos", textoDe(txnumprimos_)}},
+                                      {},
+                                      {}};
+                          d.bloques.emplace_back(BloqueTabla{
+                              modelo_->rowCount(), 1, false, false, [this](int fila, int) {
+                                  return std::to_string(tabla_.primo(fila + 1));
+                              }});
+                          return d;
+                      },
+                      {txtSolListaPrimos_});
 }
 
-void FrmSolListaPrimos::empieza() {
+void FrmSolListaPrimos::empieza(std::string cota) {
+    cota_ = std::move(cota);
     modelo_->vacia();
     txnumprimos_->clear();
 }

@@ -2,6 +2,8 @@
 // It owns the prime table that the runs fill, so the last list stays until the next run.
 #pragma once
 
+#include <string>
+
 #include "core/primes/lista_primos.hpp"
 #include "gui/ui/contexto.hpp"
 #include "gui/ui/ventana.hpp"
@@ -20,9 +22,9 @@ class FrmSolListaPrimos final : public Ventana {
     explicit FrmSolListaPrimos(Contexto& contexto);
 
     TablaPrimos& tabla() { return tabla_; }
-    // Before a run: neither the list nor its count shows the last run while the table is
-    // refilled.
-    void empieza();
+    // Before a run up to `cota` (as typed): neither the list nor its count shows the last run
+    // while the table is refilled.
+    void empieza(std::string cota);
     // Shows the first `cuenta` primes of the table.
     void muestraHasta(int cuenta);
     // Shows every prime in the table.
@@ -31,6 +33,7 @@ class FrmSolListaPrimos final : public Ventana {
 
   private:
     TablaPrimos tabla_;
+    std::string cota_;
     ModeloPrimos* modelo_;
     VistaLineas* txtSolListaPrimos_;
     QLineEdit* txnumprimos_;

@@ -14,6 +14,8 @@
 
 #include "gui/shell/descripciones.hpp"
 #include "gui/ui/controles.hpp"
+#include "gui/ui/exportacion.hpp"
+#include "gui/ui/textos.hpp"
 
 namespace zefra::gui {
 namespace {
@@ -100,6 +102,11 @@ FrDescripcion::FrDescripcion(Contexto& contexto, const Descripcion& datos)
     texto->setObjectName(QStringLiteral("txDescripcion"));
     texto->document()->setDefaultStyleSheet(kEstilo);
     texto->setHtml(formulasSinCortes(QString::fromUtf8(datos.contenido)));
+    equipaExportacion(*this, contexto,
+                      [this, texto] {
+                          return Documento{aCore(windowTitle()), {}, {}, {bloqueRico(*texto)}};
+                      },
+                      {texto});
 
     auto* botones = new QHBoxLayout;
     for (const BotonDescripcion& b : datos.botones) {

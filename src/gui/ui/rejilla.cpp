@@ -1,6 +1,9 @@
 #include "gui/ui/rejilla.hpp"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QScrollBar>
 
 #include "gui/ui/textos.hpp"
@@ -34,6 +37,11 @@ QString ModeloTabla::texto(int fila, int columna) const {
         return {};
     }
     return aQt(tabla_->texto(fila, columna));
+}
+
+BloqueTabla ModeloTabla::bloque() const {
+    if (!tabla_) return {};
+    return bloqueDeTabla(*tabla_, filasFijas_, columnasFijas_);
 }
 
 namespace {
@@ -165,6 +173,51 @@ void Rejilla::muestraTodasLasFilas() {
     for (int f = 0; f < model()->rowCount(); ++f)
         alto += rowHeight(f);
     setFixedHeight(alto);
+}
+
+QString Rejilla::textoSeleccionado() const {
+    const QModelIndexList celdas =
+        selectionModel() ? selectionModel()->selectedIndexes() : QModelIndexList();
+    if (celdas.isEmpty()) return {};
+    int arriba = celdas.front().row(), abajo = arriba;
+    int izquierda = celdas.front().column(), derecha = izquierda;
+    for (const QModelIndex& c : celdas) {
+        arriba = std::min(arriba, c.row());
+        abajo = std::max(abajo, c.row());
+        izquierda = std::min(izquierda, c.column());
+        derecha = std::max(derecha, c.column());
+    }
+    const bool filaCabecera = !horizontalHeader()->isHidden();
+    const bool columnaCabecera = !verticalHeader()->isHidden();
+    QString texto;
+    const auto fila = [&](int f, const auto& celda) {
+        QStringList campos;
+        if (columnaCabecera)
+            campos << (f < 0 ? QString()
+                             : modelo_->headerData(f, Qt::Vertical, Qt::DisplayRole).toString());
+        for (int c = izquierda; c <= derecha; ++c)
+            campos << celda(f, c);
+        texto += campos.join(QLatin1Char('\t')) + QLatin1Char('\n');
+    };
+    if (filaCabecera) {
+        fila(-1, [this](int, int c) {
+            return modelo_->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString();
+        });
+    }
+    for (int f = arriba; f <= abajo; ++f) {
+        if (isRowHidden(f)) continue;
+        fila(f, [this](int r, int c) { return modelo_->celda(r, c); });
+    }
+    return texto;
+}
+
+void Rejilla::keyPressEvent(QKeyEvent* evento) {
+    if (evento->matches(QKeySequence::Copy)) {
+        const QString texto = textoSeleccionado();
+        if (!texto.isEmpty()) QGuiApplication::clipboard()->setText(texto);
+        return;
+    }
+    QTableView::keyPressEvent(evento);
 }
 
 }  // namespace zefra::gui

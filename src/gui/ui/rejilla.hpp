@@ -6,6 +6,7 @@
 #include <QAbstractTableModel>
 #include <QTableView>
 
+#include "core/files/documento.hpp"
 #include "core/shell/tabla.hpp"
 
 namespace zefra::gui {
@@ -24,6 +25,12 @@ class ModeloTabla final : public QAbstractTableModel, private Tabla::Observador 
 
     // A cell of the table, addressed as in the table; empty outside it.
     QString texto(int fila, int columna) const;
+    // A cell addressed as in the view, with the text it holds (no visible sign).
+    QString celda(int fila, int columna) const {
+        return texto(fila + filasFijas_, columna + columnasFijas_);
+    }
+    // The grid's content as a block: its header row and column (when it shows them) and cells.
+    BloqueTabla bloque() const;
 
     // Draws a cell that holds only a blank or a control character as a visible sign.
     void fijaSimbolosVisibles(bool visibles) { simbolosVisibles_ = visibles; }
@@ -59,6 +66,14 @@ class Rejilla final : public QTableView {
     void muestraSimbolosInvisibles();
     // Shows the rows down to the last one that holds anything and hides the empty rows below.
     void ocultaFilasVacias();
+    // The whole content as a block, headers included.
+    BloqueTabla bloque() const { return modelo_->bloque(); }
+    // The selected cells as tab-separated rows, under the header row and after the header
+    // column when the grid has them, as Ctrl+C copies them.
+    QString textoSeleccionado() const;
+
+  protected:
+    void keyPressEvent(QKeyEvent* evento) override;
 
   private:
     ModeloTabla* modelo_;

@@ -1,0 +1,234 @@
+// Copy, save, PDF and print of a result, through the real windows: the list of primes, a
+// description and a grid, their text and CSV read back, the clipboard, the PDF's text, the
+// refusal of a PDF too long, and every failed save leaving the old file as it was.
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QContextMenuEvent>
+#include <QFile>
+#include <QLineEdit>
+#include <QMenu>
+#include <QProcess>
+#include <QTest>
+#include <QTextBrowser>
+#include <QTimer>
+#include <filesystem>
+
+#include "core/shell/tabla.hpp"
+#include "gui/files/frm_listdirec.hpp"
+#include "gui/shell/formulario.hpp"
+#include "gui/ui/documento_pdf.hpp"
+#include "gui/ui/exportacion.hpp"
+#include "gui/ui/rejilla.hpp"
+
+namespace zefra::pruebas {
+namespace {
+
+class Exportacion : public PruebaFormulario {
+  protected:
+    // Takes the action `nombre` of `en` and saves through the file chooser as `fichero` with the
+    // file type `filtro`, expecting `mensaje` (the confirmation when empty).
+    void guarda(QWidget* en, const char* nombre, const QString& fichero, const QString& filtro,
+                const QString& mensaje = {}) {
+        esperaDialogo("frmlistdirec", [=, this](QWidget* d) {
+            auto& selector = static_cast<gui::FrmListDirec&>(*d);
+            selector.muestraCarpeta(carpeta.path());
+            control<QComboBox>(d, "Combo1")->setCurrentText(filtro);
+            escribe(control<QLineEdit>(d, "txnomarchi"), fichero);
+            esperaMensaje(mensaje.isEmpty() ? "Archivo guardado satisfactoriamente." : mensaje);
+            pulsa(d, "btGuardar");
+            if (d->isVisible()) pulsa(d, "Command1");
+        });
+        en->findChild<QAction*>(nombre)->trigger();
+    }
+    // The text pdftotext finds in a PDF of the test's folder.
+    QString textoPdf(const QString& fichero) const {
+        QProcess p;
+        p.start("pdftotext", {"-layout", QString::fromStdString(ruta(fichero)), "-"});
+        EXPECT_TRUE(p.waitForFinished(20000));
+        if (!qEnvironmentVariableIsEmpty("ZEFRA_PDF_VISTOS")) {  // to look at the pages
+            QFile::copy(QString::fromStdString(ruta(fichero)),
+                        qEnvironmentVariable("ZEFRA_PDF_VISTOS") + '/' + fichero);
+        }
+        return QString::fromUtf8(p.readAllStandardOutput());
+    }
+    // The lines of a saved text without its date line (the 0-based `fecha`), which must be there.
+    QString sinFecha(const QString& fichero, int fecha) const {
+        QStringList lineas = QString::fromStdString(leeFichero(fichero)).split("\r\n");
+        EXPECT_TRUE(lineas.value(fecha).startsWith("Fecha: ")) << lineas.value(fecha).toStdString();
+        lineas.removeAt(fecha);
+        return lineas.join('|');
+    }
+    // The context menu of `vista`, as its items' captions.
+    static QStringList menuDe(QWidget* vista) {
+        QStringList titulos;
+        QTimer::singleShot(0, [&titulos] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            if (!menu) return;
+            for (QAction* a : menu->actions())
+                titulos << a->text() +
+                               (a->shortcut().isEmpty() ? "" : " " + a->shortcut().toString());
+            menu->close();
+        });
+        QContextMenuEvent clic(QContextMenuEvent::Keyboard, {2, 2},
+                               vista->mapToGlobal(QPoint(2, 2)));
+        QApplication::sendEvent(vista, &clic);
+        return titulos;
+    }
+};
+
+TEST_F(Exportacion, ListaDePrimosSeCopiaSeGuardaComoTextoYCsvYSeExportaAPdf) {
+    abre("nListaprimos", "frmListaPrimos", {"txttopeprimo"}, "btaceptolista");
+    calcula({"30"});
+    QWidget* lista = abierta("frmSolListaPrimos");
+    QStringList acciones;
+    for (const char* n : {"copiarTodo", "guardarComo", "exportarPDF", "imprimir"}) {
+        auto* a = lista->findChild<QAction*>(n, Qt::FindDirectChildrenOnly);
+        ASSERT_TRUE(a) << n;
+        acciones << a->text() + ' ' + a->shortcut().toString();
+    }
+    EXPECT_EQ(acciones.join('|'),
+              "Copiar &todo |&Guardar como… Ctrl+S|E&xportar a PDF… |&Imprimir… Ctrl+P");
+    EXPECT_EQ(menuDe(control<QWidget>(lista, "txtSolListaPrimos")).join('|'),
+              "&Copiar Ctrl+C|&Seleccionar todo||" + acciones.join('|').replace(" |", "|"));
+
+    lista->findChild<QAction*>("copiarTodo")->trigger();
+    EXPECT_EQ(QApplication::clipboard()->text(), "2\n3\n5\n7\n11\n13\n17\n19\n23\n29\n");
+
+    guarda(lista, "guardarComo", "primos", "*.txt");
+    EXPECT_EQ(sinFecha("primos.txt", 3),
+              "LISTA DE NUMEROS PRIMOS|Números primos hasta: 30|Número total de primos: 10||"
+              "2|3|5|7|11|13|17|19|23|29|");
+    guarda(lista, "guardarComo", "primos", "*.csv");
+    EXPECT_EQ(leeFichero("primos.csv"), "2\r\n3\r\n5\r\n7\r\n11\r\n13\r\n17\r\n19\r\n23\r\n29\r\n");
+
+    guarda(lista, "exportarPDF", "primos", "*.pdf");
+    const QString pdf = textoPdf("primos.pdf").simplified();
+    for (const char* visto :
+         {"LISTA DE NUMEROS PRIMOS", "Números primos hasta: 30", "Número total de primos: 10",
+          "Fecha: ", "2 3 5 7 11", "23 29", "Página 1 de 1"})
+        EXPECT_TRUE(pdf.contains(visto)) << visto << " in " << pdf.toStdString();
+}
+
+TEST_F(Exportacion, UnaListaDeMasDeQuinientasPaginasNoSeExportaNiSeImprime) {
+    abre("nListaprimos", "frmListaPrimos", {"txttopeprimo"}, "btaceptolista");
+    calcula({"1000000"});
+    QWidget* lista = abierta("frmSolListaPrimos");
+    aceptaTodo();
+    lista->findChild<QAction*>("exportarPDF")->trigger();
+    lista->findChild<QAction*>("imprimir")->trigger();
+    ASSERT_EQ(mensajesVistos().size(), 2);
+    EXPECT_TRUE(mensajesVistos()[0].contains(
+        QRegularExpression("^El resultado ocuparía 1[0-9]{3} páginas, más de las 500 que se "
+                           "pueden exportar a PDF o imprimir.\nUse «Guardar como…»")))
+        << mensajesVistos()[0].toStdString();
+    EXPECT_EQ(mensajesVistos()[1], mensajesVistos()[0]);
+    EXPECT_FALSE(ventana("frmlistdirec") && ventana("frmlistdirec")->isVisible());
+    EXPECT_FALSE(ventana("dialogoImprimir"));
+}
+
+TEST_F(Exportacion, UnaDescripcionSeGuardaComoTextoYSeExportaConSusFormulas) {
+    accion("n_descripcion")->trigger();
+    QWidget* d = abierta("frmDescripción");
+    auto* texto = control<QTextBrowser>(d, "txDescripcion");
+    // A right click lands on the text's viewport: the same menu as the menu key.
+    EXPECT_EQ(menuDe(texto->viewport()).join('|'),
+              "&Copiar Ctrl+C|&Seleccionar todo||Copiar &todo|&Guardar como… Ctrl+S|"
+              "E&xportar a PDF…|&Imprimir… Ctrl+P");
+    guarda(d, "guardarComo", "euclides.txt", "*.txt");
+    const QString guardado = sinFecha("euclides.txt", 1);
+    EXPECT_TRUE(guardado.startsWith("Descripción del algoritmo de euclides||"));
+    EXPECT_TRUE(guardado.contains(texto->toPlainText().split('\n').front()));
+    EXPECT_FALSE(guardado.contains("<p")) << "plain text, not HTML";
+    guarda(d, "exportarPDF", "euclides.pdf", "*.pdf");
+    const QString pdf = textoPdf("euclides.pdf").simplified();
+    EXPECT_TRUE(pdf.startsWith("Descripción del algoritmo de euclides Fecha: "))
+        << pdf.left(80).toStdString();
+    EXPECT_TRUE(pdf.contains("mcd(")) << pdf.toStdString();
+    EXPECT_TRUE(pdf.contains("Página 1 de ")) << pdf.toStdString();
+}
+
+TEST_F(Exportacion, CadaGuardadoFallidoLoDiceYDejaElFicheroQueHabia) {
+    accion("n_descripcion")->trigger();
+    QWidget* d = abierta("frmDescripción");
+    creaFichero("viejo.txt", "intacto");
+    creaFichero("viejo.pdf", "intacto");
+    std::filesystem::permissions(ruta("viejo.txt"), std::filesystem::perms::owner_read);
+    std::filesystem::permissions(ruta("viejo.pdf"), std::filesystem::perms::owner_read);
+    std::filesystem::create_directory(ruta("carpeta.txt"));
+    const QString sitio = carpeta.path() + '/';
+    guarda(d, "guardarComo", "viejo.txt", "*.txt",
+           "No se ha guardado: no hay permiso para escribir en «" + sitio + "viejo.txt».");
+    guarda(d, "exportarPDF", "viejo.pdf", "*.pdf",
+           "No se ha guardado: no hay permiso para escribir en «" + sitio + "viejo.pdf».");
+    guarda(d, "guardarComo", "carpeta.txt", "*.txt",
+           "No se ha guardado: «" + sitio +
+               "carpeta.txt» es una carpeta. Escriba el nombre de un archivo.");
+    EXPECT_EQ(leeFichero("viejo.txt") + leeFichero("viejo.pdf"), "intactointacto");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(carpeta.path().toStdString()),
+                            std::filesystem::directory_iterator()),
+              3);  // nothing half-written beside them
+}
+
+TEST_F(Exportacion, UnaRejillaCopiaSuSeleccionYSeGuardaConSusEncabezados) {
+    Tabla tabla(4, 3);
+    const char* celdas[4][3] = {
+        {"", "q", "r"}, {"oculta", "", ""}, {"1", "1", "4"}, {"2", "2", "0"}};
+    for (int f = 0; f < 4; ++f)
+        for (int c = 0; c < 3; ++c)
+            tabla.fija(f, c, celdas[f][c]);
+    QWidget ventana;
+    ventana.setWindowTitle("TRAZA");
+    auto* rejilla = new gui::Rejilla(tabla, 2, 1, &ventana);
+    gui::equipaExportacion(ventana, principal->contexto(),
+                           [rejilla] {
+                               return Documento{"TRAZA", {{"a", "12"}}, {}, {rejilla->bloque()}};
+                           },
+                           {rejilla});
+    ventana.show();
+    rejilla->setFocus();
+    QTest::keyClick(rejilla, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(rejilla, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(), "\tq\tr\n1\t1\t4\n2\t2\t0\n");
+    rejilla->setCurrentIndex(rejilla->model()->index(1, 1));
+    QTest::keyClick(rejilla, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(), "\tr\n2\t0\n");
+    ventana.findChild<QAction*>("copiarTodo")->trigger();
+    EXPECT_EQ(QApplication::clipboard()->text(), "\tq\tr\n1\t1\t4\n2\t2\t0\n");
+    guarda(&ventana, "guardarComo", "traza", "*.csv");
+    EXPECT_EQ(leeFichero("traza.csv"), ",q,r\r\n1,1,4\r\n2,2,0\r\n");
+    guarda(&ventana, "guardarComo", "traza.txt", "*.csv");  // the name's extension decides
+    EXPECT_EQ(sinFecha("traza.txt", 2), "TRAZA|a: 12||\tq\tr|1\t1\t4|2\t2\t0|");
+}
+
+TEST_F(Exportacion, UnaTablaLargaRepiteSuEncabezadoEnCadaPaginaYElLimiteEsJusto) {
+    Tabla tabla(201, 2);
+    tabla.fija(0, 1, "valor");
+    for (int f = 1; f <= 200; ++f) {
+        tabla.fija(f, 0, std::to_string(f));
+        tabla.fija(f, 1, "v" + std::to_string(f) + "v");
+    }
+    const Documento d{"TABLA", {}, "hoy", {bloqueDeTabla(tabla, 1, 1)}};
+    const int paginas = gui::paginasEnA4(d);
+    ASSERT_GT(paginas, 2);
+    const std::string pdf = ruta("tabla.pdf");
+    EXPECT_EQ(gui::exportaPdf(d, QString::fromStdString(pdf), paginas - 1),
+              gui::rechazoPorPaginas(paginas, paginas - 1));
+    EXPECT_FALSE(std::filesystem::exists(pdf));
+    ASSERT_EQ(gui::exportaPdf(d, QString::fromStdString(pdf), paginas), "");
+    const QStringList hojas = textoPdf("tabla.pdf").split('\f', Qt::SkipEmptyParts);
+    ASSERT_EQ(hojas.size(), paginas);
+    int fila = 0;
+    for (int p = 0; p < paginas; ++p) {
+        const QString hoja = hojas[p].simplified();
+        EXPECT_TRUE(hoja.contains("valor") &&
+                    hoja.endsWith(QString("Página %1 de %2").arg(p + 1).arg(paginas)))
+            << hoja.toStdString();
+        while (hoja.contains(QString(" %1 v%1v ").arg(fila + 1)))
+            ++fila;  // every row once, in order, none lost at a page break
+    }
+    EXPECT_EQ(fila, 200);
+}
+
+}  // namespace
+}  // namespace zefra::pruebas
