@@ -124,10 +124,10 @@ void FrmListDirec::pide(PeticionFichero peticion) {
     abrir_->setVisible(!peticion.guardar);
     guardar_->setVisible(peticion.guardar);
     destino_ = std::move(peticion.destino);
-    Combo1_->clear();
-    Combo1_->addItems(peticion.filtros.isEmpty()
-                          ? QStringList{QStringLiteral("*.txt"), QStringLiteral("*.cod")}
-                          : peticion.filtros);
+    tipo_->clear();
+    tipo_->addItems(peticion.filtros.isEmpty()
+                        ? QStringList{QStringLiteral("*.txt"), QStringLiteral("*.cod")}
+                        : peticion.filtros);
     listaFicheros();
     if (peticion.modal) {
         preparaModal(*this);
