@@ -7,6 +7,7 @@
 
 #include "gui/ui/controles.hpp"
 #include "gui/ui/rejilla.hpp"
+#include "gui/ui/textos.hpp"
 
 namespace zefra::gui {
 namespace {
@@ -33,6 +34,13 @@ FrTrazaEuclides::FrTrazaEuclides(Contexto& contexto)
     columna->addLayout(botones);
     ajustaAnchos(false);
     resize(width(), 420);
+
+    equipaExportacion(
+        *this, contexto,
+        [this] {
+            return Documento{aCore(windowTitle()), entradas_, {}, {msflextrazaeuc_->bloque()}};
+        },
+        {msflextrazaeuc_});
 }
 
 void FrTrazaEuclides::ajustaAnchos(bool operandosLargos) {

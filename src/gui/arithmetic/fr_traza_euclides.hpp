@@ -1,7 +1,10 @@
 // The trace window of Euclid's algorithm: the table of divisions of the last gcd computed.
 #pragma once
 
+#include <utility>
+
 #include "gui/ui/contexto.hpp"
+#include "gui/ui/exportacion.hpp"
 #include "gui/ui/ventana.hpp"
 
 namespace zefra::gui {
@@ -17,8 +20,12 @@ class FrTrazaEuclides final : public Ventana {
     // Column widths for long operands (more than 9 characters typed) or short ones.
     void ajustaAnchos(bool operandosLargos);
 
+    // The inputs that produced the trace, for its exports.
+    void fijaEntradas(Entradas entradas) { entradas_ = std::move(entradas); }
+
   private:
     Rejilla* msflextrazaeuc_;
+    Entradas entradas_;
 };
 
 }  // namespace zefra::gui

@@ -50,6 +50,19 @@ VentanaCambioBase::VentanaCambioBase(Contexto& contexto, const QString& nombre,
     columna->addLayout(campos);
     columna->addStretch();
     columna->addLayout(botones);
+
+    // The result and its expansion, under the value and base that gave them.
+    equipaExportacion(
+        *this, contexto,
+        [this, etiquetaResultado] {
+            Documento d{aCore(windowTitle()), entradas_, {}, {}};
+            if (!entradas_.empty()) {
+                d.bloques.emplace_back(bloquePlano(QString(etiquetaResultado).remove('&') + ' ' +
+                                                   txinver_->text() + '\n' + txq_->toPlainText()));
+            }
+            return d;
+        },
+        {txinver_, txq_});
 }
 
 std::optional<int> VentanaCambioBase::leeBase() {
@@ -74,6 +87,7 @@ void VentanaCambioBase::empiezaCalculo() {
     contexto_.estado.tiempo.marcaInicio();
     txinver_->clear();
     txq_->clear();
+    entradas_.clear();
 }
 
 FrmBaseB::FrmBaseB(Contexto& contexto)
@@ -98,6 +112,7 @@ void FrmBaseB::calcula() {
         const auto r = aBaseB(aEntero32(*n), *base, textoDe(txmodn2_), texto);
         txinver_->setText(aQt(r.resultado));
         txq_->setPlainText(aQt(r.desarrollo));
+        entradas_ = {{"Entero en base 10", texto}, {"Base para el cálculo", textoDe(txmodn2_)}};
     });
 }
 
@@ -125,6 +140,8 @@ void FrmBase10::calcula() {
         const auto r = aBase10(digitos, *base, textoDe(txmodn2_));
         txinver_->setText(aQt(r.resultado));
         txq_->setPlainText(aQt(r.desarrollo));
+        entradas_ = {{"Entero en la base anterior", digitos},
+                     {"Base para el cálculo", textoDe(txmodn2_)}};
     });
 }
 

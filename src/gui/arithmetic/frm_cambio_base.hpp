@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "gui/ui/contexto.hpp"
+#include "gui/ui/exportacion.hpp"
 #include "gui/ui/ventana.hpp"
 
 class QLineEdit;
@@ -31,6 +32,7 @@ class VentanaCambioBase : public Ventana {
     QLineEdit* txmodn2_;
     QLineEdit* txinver_;
     QPlainTextEdit* txq_;  // the expansion, wrapped over several lines when long
+    Entradas entradas_;    // the value and base of the result shown
 };
 
 class FrmBaseB final : public VentanaCambioBase {

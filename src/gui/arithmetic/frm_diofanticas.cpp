@@ -128,6 +128,7 @@ void FrmDiofanticas::resuelve() {
             alpha_->setText(aQt(textoDecimal(s.alpha)));
             beta_->setText(aQt(textoDecimal(s.beta)));
         }
+        entradas_ = {{"a", textoDe(txCoefa_)}, {"b", textoDe(txCoefB_)}, {"c", textoDe(txindepc_)}};
         btTrazaDiof_->setEnabled(true);
         btRestriccionesDiof_->setEnabled(true);
     });
@@ -140,7 +141,7 @@ void FrmDiofanticas::resuelve() {
 }
 
 void FrmDiofanticas::verTraza() {
-    contexto_.abre<FrmTrazaDiof>();
+    contexto_.abre<FrmTrazaDiof>().fijaEntradas(entradas_);
     btTrazaDiof_->setEnabled(false);
 }
 

@@ -5,6 +5,7 @@
 
 #include "core/arithmetic/restricciones.hpp"
 #include "gui/ui/contexto.hpp"
+#include "gui/ui/exportacion.hpp"
 #include "gui/ui/ventana.hpp"
 
 class QLineEdit;
@@ -25,6 +26,9 @@ class FrmDiofanticas final : public Ventana {
     // The bounds window gives its button back when it closes.
     void habilitaRestricciones() const;
 
+    // a, b and c of the last equation solved, for the exports of its trace and bounds.
+    const Entradas& entradas() const { return entradas_; }
+
   private slots:
     void resuelve();
     void verTraza();
@@ -44,6 +48,7 @@ class FrmDiofanticas final : public Ventana {
     QLineEdit* beta_;
     QPushButton* btTrazaDiof_;
     QPushButton* btRestriccionesDiof_;
+    Entradas entradas_;
 };
 
 }  // namespace zefra::gui

@@ -91,6 +91,7 @@ void FrmEuclides::calculaMcd() {
         txmcd_->setText(aQt(textoDecimal(*g)));
         txmcm_->setText(noEsEntero(m) == 1 ? QStringLiteral("Capacidad entera excedida.")
                                            : aQt(textoDecimal(m)));
+        entradas_ = {{"a", textoA}, {"b", textoB}};
         btTraza_->setEnabled(true);
     });
     // The trace of a run that ended in an error is never offered.
@@ -99,6 +100,7 @@ void FrmEuclides::calculaMcd() {
 
 void FrmEuclides::verTraza() {
     auto& traza = contexto_.abre<FrTrazaEuclides>();
+    traza.fijaEntradas(entradas_);
     traza.ajustaAnchos(txa_->text().size() > kLongitudCorta ||
                        txb_->text().size() > kLongitudCorta);
     btTraza_->setEnabled(false);

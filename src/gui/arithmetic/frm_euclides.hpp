@@ -2,6 +2,7 @@
 #pragma once
 
 #include "gui/ui/contexto.hpp"
+#include "gui/ui/exportacion.hpp"
 #include "gui/ui/ventana.hpp"
 
 class QLineEdit;
@@ -26,6 +27,7 @@ class FrmEuclides final : public Ventana {
     QLineEdit* txmcd_;
     QLineEdit* txmcm_;
     QPushButton* btTraza_;
+    Entradas entradas_;  // a and b of the last gcd, for its trace
 };
 
 }  // namespace zefra::gui

@@ -87,9 +87,24 @@ FrmRestriccionesDiof::FrmRestriccionesDiof(Contexto& contexto)
     columna->addLayout(botones);
     prepara();
     resize(560, 300);
+
+    // The sentences shown and, when there are finitely many, the solutions' grid.
+    equipaExportacion(*this, contexto,
+                      [this] {
+                          Documento d{aCore(windowTitle()), entradas_, {}, {}};
+                          QStringList frases;
+                          for (const QLabel* l : {soluciones_, intervalo_, muestra_})
+                              if (!l->text().isEmpty()) frases << l->text();
+                          if (frases.isEmpty()) return d;
+                          d.bloques.emplace_back(bloquePlano(frases.join('\n')));
+                          if (verSoluciones_->isEnabled()) d.bloques.emplace_back(tabla_->bloque());
+                          return d;
+                      },
+                      {tabla_, soluciones_, intervalo_, muestra_});
 }
 
 void FrmRestriccionesDiof::ocultaResultado() {
+    entradas_.clear();
     for (QLabel* l : {soluciones_, intervalo_, muestra_}) {
         l->clear();
         l->hide();
@@ -131,6 +146,10 @@ void FrmRestriccionesDiof::calcula() {
             p ? intervaloDeK(*p, {valores[0], valores[1], valores[2], valores[3]}) : std::nullopt;
         if (!intervalo) return mensaje(this, "No existe solución con estas restricciones");
 
+        entradas_ = contexto_.ventana<FrmDiofanticas>().entradas();
+        for (int i = 0; i < 4; ++i) {
+            if (valores[i]) entradas_.emplace_back(kCotas[i].nombre, textoDe(cotas_[i]));
+        }
         const auto d = describeIntervalo(*intervalo);
         soluciones_->setText(aQt(d.soluciones));
         intervalo_->setText(aQt(d.intervalo));

@@ -3,6 +3,7 @@
 
 #include "core/shell/tabla.hpp"
 #include "gui/ui/contexto.hpp"
+#include "gui/ui/exportacion.hpp"
 #include "gui/ui/ventana.hpp"
 
 class QCheckBox;
@@ -41,6 +42,7 @@ class FrmRestriccionesDiof final : public Ventana {
     QLabel* muestra_;
     QPushButton* verSoluciones_;
     Rejilla* tabla_;
+    Entradas entradas_;  // the equation and the bounds of the result shown
 };
 
 }  // namespace zefra::gui

@@ -8,6 +8,7 @@
 
 #include "gui/ui/controles.hpp"
 #include "gui/ui/rejilla.hpp"
+#include "gui/ui/textos.hpp"
 
 namespace zefra::gui {
 
@@ -22,15 +23,27 @@ FrmTrazaDiof::FrmTrazaDiof(Contexto& contexto)
 
     auto* columna = new QVBoxLayout(this);
     columna->addWidget(rejilla);
+    QStringList formulas;
     for (const char* formula :
          {"A ( i ) = A ( i - 1)  Q ( i )  +  A ( i - 2 )",
           "B ( i ) = B ( i - 1)  Q ( i )  +  B ( i - 2 )", "Suponemos A>0 y B>0"}) {
-        columna->addWidget(new QLabel(QString::fromUtf8(formula), this));
+        formulas << QString::fromUtf8(formula);
+        columna->addWidget(new QLabel(formulas.back(), this));
     }
     auto* botones = filaDeBotones(this, {});
     columna->addStretch();
     columna->addLayout(botones);
     resize(640, sizeHint().height());
+
+    // The table of steps, then the recurrences under it, as shown.
+    equipaExportacion(*this, contexto,
+                      [this, rejilla, formulas] {
+                          return Documento{aCore(windowTitle()),
+                                           entradas_,
+                                           {},
+                                           {rejilla->bloque(), bloquePlano(formulas.join('\n'))}};
+                      },
+                      {rejilla});
 }
 
 }  // namespace zefra::gui

@@ -5,8 +5,10 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QVBoxLayout>
+#include <utility>
 
 #include "gui/ui/controles.hpp"
+#include "gui/ui/textos.hpp"
 
 namespace zefra::gui {
 
@@ -33,10 +35,23 @@ FrRazonamiento::FrRazonamiento(Contexto& contexto, const QString& nombre, const 
     columna->addWidget(desplazable, 1);
     columna->addLayout(botones);
     resize(620, 300);
+
+    // The heading and the reasoning, as plain text as shown.
+    equipaExportacion(
+        *this, contexto,
+        [this, encabezado] {
+            Documento d{aCore(windowTitle()), entradas_, {}, {}};
+            if (!razonamiento_->text().isEmpty()) {
+                d.bloques.emplace_back(bloquePlano(encabezado + "\n\n" + razonamiento_->text()));
+            }
+            return d;
+        },
+        {razonamiento_});
 }
 
-void FrRazonamiento::fijaRazonamiento(const QString& texto) {
+void FrRazonamiento::fijaRazonamiento(const QString& texto, Entradas entradas) {
     razonamiento_->setText(texto);
+    entradas_ = std::move(entradas);
 }
 
 FrExplicaRepres::FrExplicaRepres(Contexto& contexto)

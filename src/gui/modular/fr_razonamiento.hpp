@@ -3,6 +3,7 @@
 #pragma once
 
 #include "gui/ui/contexto.hpp"
+#include "gui/ui/exportacion.hpp"
 #include "gui/ui/ventana.hpp"
 
 class QLabel;
@@ -13,7 +14,8 @@ class FrRazonamiento : public Ventana {
     Q_OBJECT
 
   public:
-    void fijaRazonamiento(const QString& texto);
+    // The reasoning shown and the inputs it answers (none when it is cleared).
+    void fijaRazonamiento(const QString& texto, Entradas entradas = {});
 
   protected:
     FrRazonamiento(Contexto& contexto, const QString& nombre, const QString& titulo,
@@ -21,6 +23,7 @@ class FrRazonamiento : public Ventana {
 
   private:
     QLabel* razonamiento_;
+    Entradas entradas_;
 };
 
 class FrExplicaRepres final : public FrRazonamiento {

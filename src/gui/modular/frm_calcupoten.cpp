@@ -10,6 +10,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 #include <cmath>
+#include <string>
 
 #include "core/modular/potencias.hpp"
 #include "core/modular/traza_potencia.hpp"
@@ -38,6 +39,18 @@ FrTrazaPotencia::FrTrazaPotencia(Contexto& contexto)
     columna->addWidget(pasos_, 1);
     columna->addLayout(botones);
     resize(760, 480);
+
+    // Why b was reduced, when it was, and the steps in a fixed-width font, as shown.
+    equipaExportacion(*this, contexto,
+                      [this] {
+                          Documento d{aCore(windowTitle()), entradas_, {}, {}};
+                          if (!reduccion_->text().isEmpty())
+                              d.bloques.emplace_back(bloquePlano(reduccion_->text()));
+                          if (!pasos_->toPlainText().isEmpty())
+                              d.bloques.emplace_back(BloqueTraza{aCore(pasos_->toPlainText())});
+                          return d;
+                      },
+                      {pasos_, reduccion_});
 }
 
 void FrTrazaPotencia::actualiza() {
@@ -56,7 +69,16 @@ void FrTrazaPotencia::showEvent(QShowEvent* evento) {
 }
 
 void FrTrazaPotencia::escribe() {
-    const auto texto = textoTrazaPotencia(contexto_.estado.trazaPotencia);
+    const auto& traza = contexto_.estado.trazaPotencia;
+    const auto texto = textoTrazaPotencia(traza);
+    entradas_.clear();
+    if (traza.resultado) {
+        // b as given, before any reduction modulo φ(n).
+        const auto b = traza.reduccion ? traza.reduccion->b : traza.exponente;
+        entradas_ = {{"Módulo n", std::to_string(traza.n)},
+                     {"a", std::to_string(traza.a)},
+                     {"b", std::to_string(b)}};
+    }
     reduccion_->setText(aQt(texto.etiqueta));
     pasos_->setPlainText(aQt(texto.traza));
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "gui/ui/contexto.hpp"
+#include "gui/ui/exportacion.hpp"
 #include "gui/ui/ventana.hpp"
 
 class QLabel;
@@ -30,6 +31,7 @@ class FrTrazaPotencia final : public Ventana {
     QLabel* reduccion_;  // why b was reduced modulo φ(n), when it was
     QPlainTextEdit* pasos_;
     bool pendiente_ = false;
+    Entradas entradas_;  // n, a and b of the trace shown
 };
 
 class FrmCalcupoten final : public Ventana {

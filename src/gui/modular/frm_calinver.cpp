@@ -73,7 +73,9 @@ void FrmCalInver::calcula() {
         // The verdict rests on the gcd: in Z1 the inverse of [0] is [0] itself.
         inverso_->setText(r->mcd == 1 ? aQt(textoDecimal(r->inverso))
                                       : QStringLiteral("No existe."));
-        razonamiento.fijaRazonamiento(aQt(razonamientoInverso(*n, *a, *r)));
+        razonamiento.fijaRazonamiento(
+            aQt(razonamientoInverso(*n, *a, *r)),
+            {{"Módulo n", textoDe(modulo_)}, {"Elemento de Zn", textoDe(elemento_)}});
     });
 }
 

@@ -49,12 +49,26 @@ FrExplicaEuler::FrExplicaEuler(Contexto& contexto)
     columna->addWidget(primos_, 1);
     columna->addLayout(botones);
     resize(560, 360);
+
+    // The formulas and sentences, then the list of the numbers prime to n, as shown.
+    equipaExportacion(*this, contexto,
+                      [this] {
+                          Documento d{aCore(windowTitle()), entradas_, {}, {}};
+                          if (entradas_.empty()) return d;
+                          d.bloques.emplace_back(bloquePlano(
+                              igualN_->text() + ' ' + descomposicion_->text() + '\n' +
+                              igualPhi_->text() + ' ' + formula_->text() + '\n' +
+                              explicacion_->text() + "\nEstos son:\n" + primos_->toPlainText()));
+                          return d;
+                      },
+                      {primos_});
 }
 
 void FrExplicaEuler::explica(const QString& modulo, double n, double phi) {
     const auto formula = formulaEuler(contexto_.estado.factores, aCore(modulo));
     descomposicion_->setText(aQt(formula.descomposicion));
     formula_->setText(aQt(formula.formula));
+    entradas_ = {{"Módulo n", aCore(modulo)}};
     const QString textoN = aQt(textoDecimal(n));
     explicacion_->setText(aQt(explicacionEuler(phi, n)));
     igualN_->setText(textoN + QStringLiteral(" ="));
@@ -104,7 +118,7 @@ void FrmFunEuler::calcula() {
         if (!phi) return mensajeTiempoAgotado(this);
         // The factors explain φ; the factorization window shows them too.
         if (const auto lineas = factorizaPrimos(estado.tiempo, estado.factores, *n)) {
-            emit contexto_.avisos.factorizacion(aQt(*lineas));
+            emit contexto_.avisos.factorizacion(modulo_->text(), aQt(*lineas));
         }
         phi_->setText(aQt(textoDecimal(*phi)));
         contexto_.ventana<FrExplicaEuler>().explica(modulo_->text(), *n, *phi);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "gui/ui/contexto.hpp"
+#include "gui/ui/exportacion.hpp"
 #include "gui/ui/ventana.hpp"
 
 class QLabel;
@@ -27,6 +28,7 @@ class FrExplicaEuler final : public Ventana {
     QLabel* explicacion_;
     QLabel* igualN_;
     QLabel* igualPhi_;
+    Entradas entradas_;  // the modulus explained
 };
 
 class FrmFunEuler final : public Ventana {

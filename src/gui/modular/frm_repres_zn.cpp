@@ -68,7 +68,8 @@ void FrmRepresZn::calcula() {
         const DivisionZn d = representante(*n, *a);
         representante_->setText(aQt(textoDecimal(d.representante)));
         contexto_.ventana<FrExplicaRepres>().fijaRazonamiento(
-            aQt(razonamientoRepresentante(*a, *n, d.cociente, d.resto, d.representante)));
+            aQt(razonamientoRepresentante(*a, *n, d.cociente, d.resto, d.representante)),
+            {{"Módulo n", textoDe(modulo_)}, {"a", textoDe(clase_)}});
     });
 }
 

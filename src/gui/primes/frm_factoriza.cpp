@@ -13,6 +13,7 @@
 #include "core/primes/factorizacion.hpp"
 #include "core/shell/numeros.hpp"
 #include "gui/ui/controles.hpp"
+#include "gui/ui/exportacion.hpp"
 #include "gui/ui/mensajes.hpp"
 #include "gui/ui/textos.hpp"
 #include "gui/ui/trampa.hpp"
@@ -32,6 +33,17 @@ QFont fuenteAlineada(QFont fuente) {
     fuente.setWordSpacing(medidas.horizontalAdvance(QLatin1Char('0')) / 2 -
                           medidas.horizontalAdvance(QLatin1Char(' ')));
     return fuente;
+}
+
+// The lines under their headings in a fixed-width font: the blanks that line the exponents up on
+// screen do not in such a font, so each line is laid out again in two columns.
+std::string textoAlineado(const QString& lineas) {
+    QString texto = QStringLiteral("Primo").leftJustified(kDigitosColumnaPrimo) + "Exponente\n";
+    for (const QString& linea : lineas.split('\n', Qt::SkipEmptyParts)) {
+        const QStringList partes = linea.simplified().split(' ');
+        texto += partes.value(0).leftJustified(kDigitosColumnaPrimo) + partes.value(1) + '\n';
+    }
+    return aCore(texto);
 }
 
 }  // namespace
@@ -89,7 +101,23 @@ FrmFactoriza::FrmFactoriza(Contexto& contexto)
     resize(std::max(sizeHint().width(), lbprimof->width() + 160), 340);
 
     // The factorization Euler's window works out is shown here too.
-    connect(&contexto_.avisos, &Avisos::factorizacion, factores_, &QPlainTextEdit::setPlainText);
+    connect(&contexto_.avisos, &Avisos::factorizacion, this,
+            [this](const QString& numero, const QString& lineas) {
+                numeroFactorizado_ = aCore(numero);
+                factores_->setPlainText(lineas);
+            });
+
+    // The number factorized and its lines, prime and exponent, as shown.
+    equipaExportacion(
+        *this, contexto,
+        [this] {
+            Documento d{aCore(windowTitle()), {}, {}, {}};
+            if (numeroFactorizado_.empty()) return d;
+            d.entradas = {{"número entero", numeroFactorizado_}};
+            d.bloques.emplace_back(BloqueTraza{textoAlineado(factores_->toPlainText())});
+            return d;
+        },
+        {factores_});
 }
 
 void FrmFactoriza::factoriza() {
@@ -106,7 +134,7 @@ void FrmFactoriza::factoriza() {
         estado.tiempo.marcaInicio();
         const auto lineas = factorizaPrimos(estado.tiempo, estado.factores, *n);
         if (!lineas) return mensaje(this, "Se ha excedido del tiempo establecido.");
-        emit contexto_.avisos.factorizacion(aQt(*lineas));
+        emit contexto_.avisos.factorizacion(numero_->text(), aQt(*lineas));
     });
 }
 

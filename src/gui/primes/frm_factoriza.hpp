@@ -1,6 +1,8 @@
 // The factorization window: a number and its prime powers, one line per prime.
 #pragma once
 
+#include <string>
+
 #include "gui/ui/contexto.hpp"
 #include "gui/ui/ventana.hpp"
 
@@ -22,6 +24,7 @@ class FrmFactoriza final : public Ventana {
     Contexto& contexto_;
     QLineEdit* numero_;
     QPlainTextEdit* factores_;
+    std::string numeroFactorizado_;  // the number whose factors are shown
 };
 
 }  // namespace zefra::gui

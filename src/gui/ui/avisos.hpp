@@ -15,8 +15,8 @@ class Avisos final : public QObject {
   signals:
     // The verdict text of the primality test, whenever a computation reaches one.
     void veredictoEsPrimo(const QString& veredicto);
-    // The lines of a completed factorization.
-    void factorizacion(const QString& lineas);
+    // The lines of a completed factorization of `numero` (as typed).
+    void factorizacion(const QString& numero, const QString& lineas);
     // Euler's list of the numbers prime to n (or what stands for it), and whether the routine
     // finished with it.
     void primosEuler(const QString& lista, bool terminada);

@@ -169,6 +169,10 @@ BloqueRico bloqueRico(const QTextEdit& texto) {
     return {aCore(texto.toHtml()), aCore(texto.toPlainText())};
 }
 
+BloqueRico bloquePlano(const QString& texto) {
+    return {aCore(Qt::convertFromPlainText(texto, Qt::WhiteSpaceNormal)), aCore(texto)};
+}
+
 QString mensajeFalloEscritura(FalloEscritura fallo, const QString& ruta) {
     switch (fallo) {
         case FalloEscritura::esCarpeta:

@@ -13,6 +13,9 @@
 #include <QWidget>
 #include <functional>
 #include <initializer_list>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "core/files/documento.hpp"
 #include "core/files/ficheros_texto.hpp"
@@ -28,8 +31,14 @@ namespace zefra::gui {
 void equipaExportacion(QWidget& ventana, Contexto& contexto, std::function<Documento()> documento,
                        std::initializer_list<QWidget*> vistas);
 
+// The inputs of a document, caption and value, in order.
+using Entradas = std::vector<std::pair<std::string, std::string>>;
+
 // A rich text as the widget shows it: its HTML and its plain text.
 BloqueRico bloqueRico(const QTextEdit& texto);
+
+// A plain text (a reasoning, a label) as a block: its lines as they are, in the normal font.
+BloqueRico bloquePlano(const QString& texto);
 
 // The clear message for a failed save of `ruta`.
 QString mensajeFalloEscritura(FalloEscritura fallo, const QString& ruta);
