@@ -36,14 +36,17 @@ FrmTrazaDiof::FrmTrazaDiof(Contexto& contexto)
     resize(640, sizeHint().height());
 
     // The table of steps, then the recurrences under it, as shown.
-    equipaExportacion(*this, contexto,
-                      [this, rejilla, formulas] {
-                          return Documento{aCore(windowTitle()),
-                                           entradas_,
-                                           {},
-                                           {rejilla->bloque(), bloquePlano(formulas.join('\n'))}};
-                      },
-                      {rejilla});
+    equipaExportacion(
+        *this, contexto,
+        [this, rejilla, formulas] {
+            // The steps taken: the table keeps room for a thousand.
+            BloqueTabla pasos = rejilla->bloque();
+            while (pasos.columnas > 1 && pasos.celda(0, pasos.columnas - 1).empty())
+                --pasos.columnas;
+            return Documento{
+                aCore(windowTitle()), entradas_, {}, {pasos, bloquePlano(formulas.join('\n'))}};
+        },
+        {rejilla});
 }
 
 }  // namespace zefra::gui

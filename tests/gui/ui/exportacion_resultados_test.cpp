@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QLabel>
 
 #include "gui/ui/exportacion_prueba.hpp"
 
@@ -31,6 +32,78 @@ const Caso kCasos[] = {
      "frTrazaEuclides",
      "TRAZA DEL ALGORITMO DE EUCLIDES|a: 84|b: 36",
      "84\t36"},
+    {"n_ejec_diof",
+     "frmDiofanticas",
+     {"txCoefa", "txCoefB", "txindepc"},
+     "btDiofantica",
+     {"12", "8", "20"},
+     "btTrazaDiof",
+     "frmTrazaDiof",
+     "TRAZA DEL ALGORITMO: Búsqueda de una solución particular|a: 12|b: 8|c: 20",
+     "i\t-1\t0\t1\nQ(i)\t\t\t1\nA(i)\t0\t1\t1\nB(i)\t1\t0\t1\n\nA ( i ) ="},
+    {"n_baseb",
+     "frmbaseb",
+     {"txelemzn", "txmodn2"},
+     "btcalculabaseb",
+     {"10", "2"},
+     nullptr,
+     "frmbaseb",
+     "Base 10 --> Base b|Entero en base 10: 10|Base para el cálculo: 2",
+     "base: : 1010\n1·2^(3) + 0·2^(2) + 1·2^(1) + 0·2^(0) = 10"},
+    {"n_base10",
+     "frmbase10",
+     {"txelemzn", "txmodn2"},
+     "btcalculabase10",
+     {"1010", "2"},
+     nullptr,
+     "frmbase10",
+     "Base b --> Base 10|Entero en la base anterior: 1010|Base para el cálculo: 2",
+     "Representación en base 10: 10\n1·2^(3)"},
+    {"nfactorizacion",
+     "frmfactoriza",
+     {"txnumf"},
+     "btfactoriza",
+     {"360"},
+     nullptr,
+     "frmfactoriza",
+     "Factorización de un número|número entero: 360",
+     "Primo        Exponente\n2            3\n3            2\n5            1\n"},
+    {"nrepres",
+     "frmrepresZn",
+     {"txmodn", "txclase"},
+     "btcalcurepres",
+     {"7", "-3"},
+     "btexplicainver",
+     "frExplicaRepres",
+     "Razonamiento del resultado. Representante Zn.|Módulo n: 7|a: -3",
+     "[-3] = [4 - 7] = [ 4 ]"},
+    {"nInvZn",
+     "frmcalinver",
+     {"txmodn2", "txelemzn"},
+     "btcalcuinver",
+     {"7", "3"},
+     "btexplicainver",
+     "frexplicainver",
+     "Razonamiento del resultado. Función inversa.|Módulo n: 7|Elemento de Zn: 3",
+     "INVERSA.\n\n Existe porque el  m.c.d.(7, 3) = 1"},
+    {"nfuneuler",
+     "frmfuneuler",
+     {"txmodn3"},
+     "btcalcueuler",
+     {"12"},
+     "btexplicainver",
+     "frExplicaEuler",
+     "Razonamiento de la solución: Función de Euler|Módulo n: 12",
+     "12 = 2^2 * 3^1\nF.E.( 12 ) = 12 * (1 - 1/2) * (1 - 1/3)\nAdemás hay 4"},
+    {"ncalcupoten",
+     "frmcalcupoten",
+     {"txn", "Txa", "Txb"},
+     "btcalcupoten",
+     {"13", "2", "10"},
+     "btTrazaPotencia",
+     "frTrazaPotencia",
+     "Traza del cálculo de potencias en Zn|Módulo n: 13|a: 2|b: 10",
+     "F.E.( 13 ).\n\nEsto es: \n\nb = b mod"},
 };
 
 class ExportacionResultados : public Exportacion {};
@@ -52,6 +125,35 @@ TEST_F(ExportacionResultados, CadaVentanaCopiaYGuardaSuTituloSusEntradasYSuResul
         EXPECT_TRUE(guardado.startsWith(cabecera + "||")) << guardado.toStdString();
         r->close();
     }
+}
+
+TEST_F(ExportacionResultados, LasSolucionesAcotadasSeGuardanComoTextoYCsvYSeExportanAPdf) {
+    abre("n_ejec_diof", "frmDiofanticas", {"txCoefa", "txCoefB", "txindepc"}, "btDiofantica");
+    calcula({"12", "8", "20"});
+    QWidget* r = abreCon("btRestriccionesDiof", "frmRestriccionesDiof");
+    control<QCheckBox>(r, "Check1")->setChecked(true);
+    control<QCheckBox>(r, "Check2")->setChecked(true);
+    escribe(control<QLineEdit>(r, "txx0"), "0");
+    escribe(control<QLineEdit>(r, "txx1"), "6");
+    escribe(control<QLineEdit>(w, "txCoefa"), "99");  // typed after: not what the result answers
+    pulsa(r, "btCalculaRestr");
+    const QString soluciones = control<QLabel>(r, "soluciones")->text();
+    guarda(r, "guardarComo", "acotadas", "*.txt");
+    const QString texto = sinFecha("acotadas.txt", 6);
+    EXPECT_TRUE(
+        texto.startsWith("Restricciones|a: 12|b: 8|c: 20|La cota inferior para x: 0|"
+                         "La cota superior para x: 6||" +
+                         soluciones + '|'))
+        << texto.toStdString();
+    guarda(r, "guardarComo", "acotadas", "*.csv");
+    EXPECT_EQ(leeFichero("acotadas.csv"),
+              "Valor de k,-2,-1,0\r\n\"(x,y)=\",\"(1,1)\",\"(3,-2)\",\"(5,-5)\"\r\n");
+    guarda(r, "exportarPDF", "acotadas", "*.pdf");
+    const QString pdf = textoPdf("acotadas.pdf").simplified();
+    for (const char* visto : {"Restricciones a: 12 b: 8 c: 20", "La cota superior para x: 6",
+                              "[-2,0] Hay 3 soluciones.",
+                              "Valor de k -2 -1 0 (x,y)= (1,1) (3,-2) (5,-5)", "Página 1 de 1"})
+        EXPECT_TRUE(pdf.contains(visto)) << visto << " in " << pdf.toStdString();
 }
 
 }  // namespace
