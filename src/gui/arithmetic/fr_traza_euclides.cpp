@@ -38,7 +38,11 @@ FrTrazaEuclides::FrTrazaEuclides(Contexto& contexto)
     equipaExportacion(
         *this, contexto,
         [this] {
-            return Documento{aCore(windowTitle()), entradas_, {}, {msflextrazaeuc_->bloque()}};
+            // The divisions made: the table keeps room for a thousand.
+            BloqueTabla divisiones = msflextrazaeuc_->bloque();
+            while (divisiones.filas > 1 && divisiones.celda(divisiones.filas - 1, 0).empty())
+                --divisiones.filas;
+            return Documento{aCore(windowTitle()), entradas_, {}, {divisiones}};
         },
         {msflextrazaeuc_});
 }
