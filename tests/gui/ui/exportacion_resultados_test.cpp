@@ -99,10 +99,10 @@ const Caso kCasos[] = {
      "frmcalcupoten",
      {"txn", "Txa", "Txb"},
      "btcalcupoten",
-     {"13", "2", "10"},
+     {"13", "2", "25"},
      "btTrazaPotencia",
      "frTrazaPotencia",
-     "Traza del cálculo de potencias en Zn|Módulo n: 13|a: 2|b: 10",
+     "Traza del cálculo de potencias en Zn|Módulo n: 13|a: 2|b: 25",
      "F.E.( 13 ).\n\nEsto es: \n\nb = b mod"},
 };
 
