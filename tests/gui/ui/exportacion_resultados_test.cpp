@@ -128,6 +128,15 @@ TEST_F(ExportacionResultados, CadaVentanaCopiaYGuardaSuTituloSusEntradasYSuResul
     }
 }
 
+TEST_F(ExportacionResultados, UnCalculoRechazadoNoExportaLasEntradasDelAnterior) {
+    abre("n_base10", "frmbase10", {"txelemzn", "txmodn2"}, "btcalculabase10");
+    calcula({"1010", "2"});
+    esperaMensaje("Los digitos deben ser menores que la base");
+    calcula({"12", "2"});
+    guarda(w, "guardarComo", "rechazado.txt", "*.txt");
+    EXPECT_FALSE(QString::fromStdString(leeFichero("rechazado.txt")).contains("1010"));
+}
+
 TEST_F(ExportacionResultados, LasSolucionesAcotadasSeGuardanComoTextoYCsvYSeExportanAPdf) {
     abre("n_ejec_diof", "frmDiofanticas", {"txCoefa", "txCoefB", "txindepc"}, "btDiofantica");
     calcula({"12", "8", "20"});
