@@ -50,6 +50,11 @@ FrPrivadaAlfaus::FrPrivadaAlfaus(Contexto& contexto)
     resize(860, 560);
 }
 
+void FrPrivadaAlfaus::entradas(Documento& documento) const {
+    documento.entradas.emplace_back("r", aCore(claveR_->text()));
+    documento.entradas.emplace_back("s", aCore(claveS_->text()));
+}
+
 void FrPrivadaAlfaus::paso(int k) {
     if (k == 0) {
         paso1();

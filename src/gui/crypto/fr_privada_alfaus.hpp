@@ -30,6 +30,7 @@ class FrPrivadaAlfaus final : public VentanaCifrado {
   private:
     void paso(int k) override;
     void ocultaMarcos() override;
+    void entradas(Documento& documento) const override;
     void paso1();
     void paso2();
     QWidget* construyeMarcos();

@@ -56,6 +56,11 @@ void FrmCripPrivada::fijaClaves(const ClavesAfines& claves) {
     claveS_->setText(exacto(claves_.s));
 }
 
+void FrmCripPrivada::entradas(Documento& documento) const {
+    documento.entradas.emplace_back("Clave r", aCore(claveR_->text()));
+    documento.entradas.emplace_back("Clave s", aCore(claveS_->text()));
+}
+
 void FrmCripPrivada::paso(int k) {
     switch (k) {
         case 0:

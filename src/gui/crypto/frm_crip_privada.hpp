@@ -28,6 +28,7 @@ class FrmCripPrivada final : public VentanaCifrado {
   private:
     void paso(int k) override;
     void ocultaMarcos() override;
+    void entradas(Documento& documento) const override;
     void paso1();
     void paso2();
     void paso3();

@@ -37,6 +37,12 @@ FrmCripPublica::FrmCripPublica(Contexto& contexto)
     resize(860, 580);
 }
 
+void FrmCripPublica::entradas(Documento& documento) const {
+    for (std::size_t i = 0; i < etiquetasClaves_.size(); ++i)
+        documento.entradas.emplace_back(aCore(rotulosClaves_[i]),
+                                        aCore(etiquetasClaves_[i]->text()));
+}
+
 void FrmCripPublica::paso(int k) {
     if (k == 0) {
         paso1();
@@ -51,6 +57,8 @@ QWidget* FrmCripPublica::construyeClaves() {
     auto* rejilla = new QGridLayout(marco);
     const char* nombres[6] = {"lbpRSA", "lbqRSA", "lbnRSA", "lbfenRSA", "lbtRSA", "lbsRSA"};
     const char* titulos[6] = {"p :", "q :", "n :", "F.E.(n) :", "t :", "s :"};
+    for (std::size_t i = 0; i < rotulosClaves_.size(); ++i)
+        rotulosClaves_[i] = QString::fromUtf8(titulos[i]).chopped(2);
     for (int i = 0; i < 6; ++i) {
         QLabel*& clave = etiquetasClaves_[static_cast<std::size_t>(i)];
         clave = etiqueta(marco, nombres[i], {});

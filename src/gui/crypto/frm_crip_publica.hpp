@@ -28,6 +28,7 @@ class FrmCripPublica final : public VentanaCifrado {
   private:
     void paso(int k) override;
     void ocultaMarcos() override;
+    void entradas(Documento& documento) const override;
     void paso1();
     void paso2();
     QWidget* construyeMarcos();
@@ -41,6 +42,7 @@ class FrmCripPublica final : public VentanaCifrado {
     int ancho_ = 2;  // the code width of the alphabet loaded by PASO 1
 
     std::array<QLabel*, 6> etiquetasClaves_{};  // p, q, n, φ(n), t, s
+    std::array<QString, 6> rotulosClaves_;      // their captions
 
     MarcoDeTabla marcoTabla_{};  // both transcriptions, each with its lines
     QGroupBox* marcoCifrado_ = nullptr;

@@ -16,6 +16,7 @@
 #include "gui/crypto/frm_crip_publica.hpp"
 #include "gui/ui/avisos_zn.hpp"
 #include "gui/ui/controles.hpp"
+#include "gui/ui/exportacion.hpp"
 #include "gui/ui/mensajes.hpp"
 #include "gui/ui/textos.hpp"
 #include "gui/ui/trampa.hpp"
@@ -107,6 +108,26 @@ FrmSistemaRSA::FrmSistemaRSA(Contexto& contexto)
     columna->addStretch();
     columna->addLayout(botones);
     reiniciaSistemaRSA();
+    equipaExportacion(*this, contexto, [this] { return documento(); },
+                      {etiquetaN_, etiquetaPhi_, etiquetaS_});
+}
+
+Documento FrmSistemaRSA::documento() const {
+    Documento d{aCore(windowTitle()), {}, {}, {}};
+    // p and q are set by their search (never 0 after it), t by its own.
+    if (claves_.p != 0) {
+        d.entradas.emplace_back("p", textoDecimal(claves_.p));
+        d.entradas.emplace_back("q", textoDecimal(claves_.q));
+    }
+    if (claves_.t != 0) d.entradas.emplace_back("t", textoDecimal(claves_.t));
+    std::string resultados;
+    for (const auto& [rotulo, valor] :
+         {std::pair{"n = ", etiquetaN_}, std::pair{"F.E. ( n ) = ", etiquetaPhi_},
+          std::pair{"s = ", etiquetaS_}}) {
+        if (!valor->text().isEmpty()) resultados += rotulo + aCore(valor->text()) + '\n';
+    }
+    if (!resultados.empty()) d.bloques.emplace_back(BloqueTraza{resultados});
+    return d;
 }
 
 void FrmSistemaRSA::reiniciaSistemaRSA() {

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "core/crypto/rsa.hpp"
+#include "core/files/documento.hpp"
 #include "gui/ui/contexto.hpp"
 #include "gui/ui/ventana.hpp"
 
@@ -34,6 +35,8 @@ class FrmSistemaRSA final : public Ventana {
     void continua();
 
   private:
+    // The values set so far: p, q and t as inputs, n, φ(n) and s as results.
+    Documento documento() const;
     // The whole number in a field, or nothing after saying why it is refused.
     std::optional<double> leeEntero(QLineEdit* campo, const char* noEntero, double minimo);
 

@@ -8,15 +8,99 @@
 #include <QLineEdit>
 #include <QStyle>
 #include <QStyleOptionFrame>
+#include <QTextDocumentFragment>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <memory>
 
 #include "core/alphabets/alfabeto.hpp"
 #include "gui/ui/controles.hpp"
 #include "gui/ui/rejilla.hpp"
+#include "gui/ui/textos.hpp"
 #include "gui/ui/ventana.hpp"
 
 namespace zefra::gui {
+namespace {
+
+// The text met so far in a frame, as one rich block.
+struct TextoDeMarco {
+    QString html;
+    QString plano;
+
+    void anade(const QString& enHtml, const QString& enPlano) {
+        html += QStringLiteral("<div>") + enHtml + QStringLiteral("</div>");
+        if (!plano.isEmpty()) plano += QLatin1Char('\n');
+        plano += enPlano;
+    }
+    void cierra(std::vector<Bloque>& bloques) {
+        if (!plano.isEmpty()) bloques.emplace_back(BloqueRico{aCore(html), aCore(plano)});
+        html.clear();
+        plano.clear();
+    }
+};
+
+// A grid's block with only the rows it shows (an alphabet leaves most of them empty).
+BloqueTabla filasVisibles(const Rejilla& rejilla) {
+    BloqueTabla bloque = rejilla.bloque();
+    auto filas = std::make_shared<std::vector<int>>();
+    for (int f = 0; f < bloque.filas; ++f) {
+        if (!rejilla.isRowHidden(f)) filas->push_back(f);
+    }
+    bloque.filas = static_cast<int>(filas->size());
+    bloque.celda = [filas, celda = std::move(bloque.celda)](int fila, int columna) {
+        return celda((*filas)[static_cast<std::size_t>(fila)], columna);
+    };
+    return bloque;
+}
+
+void recorre(const QLayout& capa, TextoDeMarco& texto, std::vector<Bloque>& bloques) {
+    for (int i = 0; i < capa.count(); ++i) {
+        QLayoutItem* item = capa.itemAt(i);
+        if (const QLayout* dentro = item->layout()) {
+            recorre(*dentro, texto, bloques);
+            continue;
+        }
+        const QWidget* w = item->widget();
+        if (!w || w->isHidden()) continue;
+        if (const auto* rejilla = qobject_cast<const Rejilla*>(w)) {
+            texto.cierra(bloques);
+            bloques.emplace_back(filasVisibles(*rejilla));
+        } else if (const auto* linea = qobject_cast<const QLabel*>(w)) {
+            const QString t = linea->text();
+            if (t.trimmed().isEmpty()) continue;
+            if (linea->textFormat() == Qt::RichText) {
+                texto.anade(t, QTextDocumentFragment::fromHtml(t).toPlainText());
+            } else {
+                texto.anade(t.toHtmlEscaped(), t);
+            }
+        } else if (const auto* campoFormula = qobject_cast<const QLineEdit*>(w)) {
+            const QString t = campoFormula->text();
+            if (!t.isEmpty()) texto.anade(t.toHtmlEscaped(), t);
+        }
+    }
+}
+
+}  // namespace
+
+void bloquesDeMarco(const QGroupBox& marco, std::vector<Bloque>& bloques) {
+    TextoDeMarco texto;
+    texto.anade(QStringLiteral("<b>") + marco.title().toHtmlEscaped() + QStringLiteral("</b>"),
+                marco.title());
+    if (marco.layout()) recorre(*marco.layout(), texto, bloques);
+    texto.cierra(bloques);
+}
+
+std::string digitosEnLineas(std::string_view digitos, int ancho) {
+    const auto bloque = static_cast<std::size_t>(std::max(ancho, 1));
+    const std::size_t linea = std::max<std::size_t>(1, 72 / bloque) * bloque;
+    std::string texto;
+    texto.reserve(digitos.size() + digitos.size() / linea + 1);
+    for (std::size_t i = 0; i < digitos.size(); i += linea) {
+        if (i > 0) texto += '\n';
+        texto.append(digitos.substr(i, linea));
+    }
+    return texto;
+}
 
 QWidget* zonaDePasos(QWidget* padre) {
     auto* zona = new QWidget(padre);

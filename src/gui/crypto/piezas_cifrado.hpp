@@ -6,8 +6,11 @@
 #include <QString>
 #include <array>
 #include <initializer_list>
+#include <string>
+#include <string_view>
 #include <vector>
 
+#include "core/files/documento.hpp"
 #include "core/shell/tabla.hpp"
 
 class QGroupBox;
@@ -79,6 +82,14 @@ MarcoConFormula marcoConFormula(QWidget* zona, const QString& titulo, const Paso
 void anchoParaFormula(QLineEdit* campo, const QString& texto);
 // Writes a step's formula into its field, whole, shown from its start (and in its tool tip).
 void muestraFormula(QLineEdit* campo, const QString& texto);
+
+// What a step's frame shows, for copying, saving and printing: its title, lines and formula
+// field as text, its formulas with their subscripts, its conversion grid as a table of the rows
+// it shows, in the frame's order.
+void bloquesDeMarco(const QGroupBox& marco, std::vector<Bloque>& bloques);
+
+// A step's whole digits in lines of whole blocks of `ancho`, at most 72 characters a line.
+std::string digitosEnLineas(std::string_view digitos, int ancho);
 
 // A formula with subscripts and superscripts, larger than the text around it.
 QLabel* formula(QWidget* padre, const char* nombre, const QString& html);

@@ -2,6 +2,7 @@
 
 #include <QButtonGroup>
 #include <QGridLayout>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -11,9 +12,12 @@
 
 #include "core/crypto/transcripcion.hpp"
 #include "gui/alphabets/seleccion_alfabeto.hpp"
+#include "gui/crypto/piezas_cifrado.hpp"
 #include "gui/files/frm_listdirec.hpp"
 #include "gui/ui/controles.hpp"
+#include "gui/ui/exportacion.hpp"
 #include "gui/ui/mensajes.hpp"
+#include "gui/ui/rejilla.hpp"
 #include "gui/ui/texto_exacto.hpp"
 #include "gui/ui/textos.hpp"
 
@@ -25,6 +29,7 @@ VentanaCifrado::VentanaCifrado(Contexto& contexto, const QString& nombre, const 
     txmensaje_ = new TextoExacto(this, "txmensaje", false);
     const std::size_t ultima = forma_.salidas.size() - 1;
     digitos_.resize(ultima);
+    anchos_.resize(ultima, 1);
     for (std::size_t k = 0; k < forma_.salidas.size(); ++k) {
         if (k == ultima) {
             resultado_ = new TextoExacto(this, forma_.salidas[k], true);
@@ -92,6 +97,38 @@ void VentanaCifrado::compone(QWidget* cabecera, QWidget* marcos) {
     auto* columna = new QVBoxLayout(this);
     columna->addLayout(arriba, 1);
     columna->addLayout(botones);
+
+    // Every window has one or two conversion grids and two or three step fields; a widget
+    // listed twice gets its menu once.
+    marcos_ = marcos;
+    const auto rejillas = marcos->findChildren<Rejilla*>();
+    equipaExportacion(
+        *this, contexto_, [this] { return documento(); },
+        {salidas_.front(), salidas_[1], salidas_.back(), rejillas.front(), rejillas.back()});
+}
+
+Documento VentanaCifrado::documento() const {
+    Documento d{aCore(windowTitle()), {}, {}, {}};
+    entradas(d);
+    if (const auto sentido = direccion()) {
+        d.entradas.emplace_back("Sentido",
+                                *sentido == Sentido::Codificar ? "CODIFICAR" : "DECODIFICAR");
+    }
+    d.bloques.emplace_back(BloqueTraza{"Mensaje:\n" + aCore(txmensaje_->textoExacto())});
+    for (std::size_t k = 0; k < digitos_.size(); ++k) {
+        if (digitos_[k].empty()) continue;
+        d.bloques.emplace_back(BloqueTraza{"PASO " + std::to_string(k + 1) + ":\n" +
+                                           digitosEnLineas(digitos_[k], anchos_[k])});
+    }
+    const std::string final = aCore(resultado_->textoExacto());
+    if (!final.empty()) {
+        d.bloques.emplace_back(
+            BloqueTraza{"PASO " + std::to_string(salidas_.size()) + ":\n" + final});
+    }
+    for (const QGroupBox* marco : marcos_->findChildren<QGroupBox*>(Qt::FindDirectChildrenOnly)) {
+        if (!marco->isHidden()) bloquesDeMarco(*marco, d.bloques);
+    }
+    return d;
 }
 
 std::optional<Sentido> VentanaCifrado::direccion() const {
@@ -142,6 +179,7 @@ void VentanaCifrado::escribePaso(int k, std::string digitos, int ancho) {
     const auto i = static_cast<std::size_t>(k);
     salidas_[i]->setPlainText(aQt(resumenDeBloques(digitos, ancho)));
     digitos_[i] = std::move(digitos);
+    anchos_[i] = ancho;
 }
 
 void VentanaCifrado::vaciaPasos() {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/crypto/afin.hpp"
+#include "core/files/documento.hpp"
 #include "gui/ui/contexto.hpp"
 #include "gui/ui/ventana.hpp"
 
@@ -69,6 +70,9 @@ class VentanaCifrado : public Ventana {
 
     virtual void paso(int k) = 0;
     virtual void ocultaMarcos() = 0;
+    // Adds to what "Copiar todo", "Guardar como…", PDF and print take out the keys the window
+    // shows, as inputs.
+    virtual void entradas(Documento& documento) const = 0;
 
     Contexto& contexto_;
     TextoExacto* txmensaje_;
@@ -80,10 +84,15 @@ class VentanaCifrado : public Ventana {
     void abreFichero();
     void guardaFichero();
     void vaciaPasos();
+    // The window as it stands: the keys and direction, the message in each state and the
+    // frame of the step shown.
+    Documento documento() const;
 
     Forma forma_;
     std::vector<QPlainTextEdit*> salidas_;
     std::vector<std::string> digitos_;  // the whole digits of each step but the last
+    std::vector<int> anchos_;           // and their block widths
+    QWidget* marcos_ = nullptr;         // the zone where the frames of the steps take turns
     TextoExacto* resultado_ = nullptr;
     std::vector<QPushButton*> pasos_;
     QRadioButton* opciones_[2] = {};
