@@ -7,6 +7,7 @@
 #include <QDateTime>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMenu>
 #include <QPointer>
 #include <QPrintDialog>
@@ -77,8 +78,17 @@ class Exportacion final : public QObject {
             QCoreApplication::sendEvent(vista, &tecla);
         });
         copiar->setShortcut(QKeySequence::Copy);
-        menu.addAction(QStringLiteral("&Seleccionar todo"), vista,
-                       [vista] { QMetaObject::invokeMethod(vista, "selectAll"); });
+        // A text field selects all through its slot; a label has none, so it is told its range.
+        const QString todo = QStringLiteral("&Seleccionar todo");
+        if (auto* etiqueta = qobject_cast<QLabel*>(vista)) {
+            if (etiqueta->textInteractionFlags() & Qt::TextSelectableByMouse) {
+                menu.addAction(todo, etiqueta, [etiqueta] {
+                    etiqueta->setSelection(0, static_cast<int>(etiqueta->text().size()));
+                });
+            }
+        } else if (vista->metaObject()->indexOfSlot("selectAll()") >= 0) {
+            menu.addAction(todo, vista, [vista] { QMetaObject::invokeMethod(vista, "selectAll"); });
+        }
         menu.addSeparator();
         menu.addActions(acciones_);
         menu.exec(donde);

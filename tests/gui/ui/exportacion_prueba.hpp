@@ -51,16 +51,20 @@ class Exportacion : public PruebaFormulario {
         lineas.removeAt(fecha);
         return lineas.join('|');
     }
-    // The context menu of `vista`, as its items' captions.
-    static QStringList menuDe(QWidget* vista) {
+    // The context menu of `vista`, as its items' captions; `elige` (when named) is then taken.
+    static QStringList menuDe(QWidget* vista, const QString& elige = {}) {
         QStringList titulos;
-        QTimer::singleShot(0, [&titulos] {
+        QTimer::singleShot(0, [&titulos, elige] {
             auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
             if (!menu) return;
-            for (QAction* a : menu->actions())
+            QAction* elegida = nullptr;
+            for (QAction* a : menu->actions()) {
                 titulos << a->text() +
                                (a->shortcut().isEmpty() ? "" : " " + a->shortcut().toString());
+                if (a->text() == elige) elegida = a;
+            }
             menu->close();
+            if (elegida) elegida->trigger();
         });
         QContextMenuEvent clic(QContextMenuEvent::Keyboard, {2, 2},
                                vista->mapToGlobal(QPoint(2, 2)));

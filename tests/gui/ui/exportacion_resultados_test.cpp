@@ -128,6 +128,15 @@ TEST_F(ExportacionResultados, CadaVentanaCopiaYGuardaSuTituloSusEntradasYSuResul
     }
 }
 
+TEST_F(ExportacionResultados, SeleccionarTodoEnElMenuDeUnRazonamientoLoSelecciona) {
+    abre("nInvZn", "frmcalinver", {"txmodn2", "txelemzn"}, "btcalcuinver");
+    calcula({"7", "3"});
+    auto* razonamiento =
+        control<QLabel>(abreCon("btexplicainver", "frexplicainver"), "lbExplicaInverso");
+    menuDe(razonamiento, "&Seleccionar todo");
+    EXPECT_EQ(razonamiento->selectedText().size(), razonamiento->text().size());
+}
+
 TEST_F(ExportacionResultados, UnCalculoRechazadoNoExportaLasEntradasDelAnterior) {
     abre("n_base10", "frmbase10", {"txelemzn", "txmodn2"}, "btcalculabase10");
     calcula({"1010", "2"});
