@@ -24,13 +24,13 @@ constexpr double kVentanaCorta = 258;
 FrTrazaEuclides::FrTrazaEuclides(Contexto& contexto)
     : Ventana(contexto.principal, QStringLiteral("frTrazaEuclides"),
               QStringLiteral("TRAZA DEL ALGORITMO DE EUCLIDES")) {
-    msflextrazaeuc_ = new Rejilla(contexto.estado.trazaEuclides, 1, 0, this);
-    msflextrazaeuc_->setObjectName(QStringLiteral("msflextrazaeuc"));
-    msflextrazaeuc_->horizontalHeader()->setStretchLastSection(true);
+    traza_ = new Rejilla(contexto.estado.trazaEuclides, 1, 0, this);
+    traza_->setObjectName(QStringLiteral("msflextrazaeuc"));
+    traza_->horizontalHeader()->setStretchLastSection(true);
 
     auto* botones = filaDeBotones(this, {});
     auto* columna = new QVBoxLayout(this);
-    columna->addWidget(msflextrazaeuc_, 1);
+    columna->addWidget(traza_, 1);
     columna->addLayout(botones);
     ajustaAnchos(false);
     resize(width(), 420);
@@ -39,29 +39,27 @@ FrTrazaEuclides::FrTrazaEuclides(Contexto& contexto)
         *this, contexto,
         [this] {
             // The divisions made: the table keeps room for a thousand.
-            BloqueTabla divisiones = msflextrazaeuc_->bloque();
+            BloqueTabla divisiones = traza_->bloque();
             while (divisiones.filas > 1 && divisiones.celda(divisiones.filas - 1, 0).empty())
                 --divisiones.filas;
             return Documento{aCore(windowTitle()), entradas_, {}, {divisiones}};
         },
-        {msflextrazaeuc_});
+        {traza_});
 }
 
 void FrTrazaEuclides::ajustaAnchos(bool operandosLargos) {
     // Columns 1 to 3 share one width; the widths are hints and never hide a digit.
-    int columna =
-        operandosLargos ? pixelesDePuntos(this, kColumnaLarga) : msflextrazaeuc_->columnWidth(2);
+    int columna = operandosLargos ? pixelesDePuntos(this, kColumnaLarga) : traza_->columnWidth(2);
     for (int c = 1; c <= 3; ++c)
-        columna = std::max(columna, msflextrazaeuc_->anchoContenido(c));
-    msflextrazaeuc_->setColumnWidth(
-        0, std::max(msflextrazaeuc_->columnWidth(0), msflextrazaeuc_->anchoContenido(0)));
+        columna = std::max(columna, traza_->anchoContenido(c));
+    traza_->setColumnWidth(0, std::max(traza_->columnWidth(0), traza_->anchoContenido(0)));
     for (int c = 1; c <= 3; ++c)
-        msflextrazaeuc_->setColumnWidth(c, columna);
+        traza_->setColumnWidth(c, columna);
     const int rejilla = pixelesDePuntos(this, operandosLargos ? kRejillaLarga : kRejillaCorta);
     const int ventana = pixelesDePuntos(this, operandosLargos ? kVentanaLarga : kVentanaCorta);
     // The last column stretches into whatever room the window has: the grid's own width counts
     // it at the width just set, or every opening would widen the window further.
-    const int necesario = msflextrazaeuc_->anchoTotal() - msflextrazaeuc_->columnWidth(3) + columna;
+    const int necesario = traza_->anchoTotal() - traza_->columnWidth(3) + columna;
     resize(std::max(rejilla, necesario) + ventana - rejilla, height());
 }
 

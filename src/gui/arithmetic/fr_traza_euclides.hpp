@@ -24,7 +24,7 @@ class FrTrazaEuclides final : public Ventana {
     void fijaEntradas(Entradas entradas) { entradas_ = std::move(entradas); }
 
   private:
-    Rejilla* msflextrazaeuc_;
+    Rejilla* traza_;
     Entradas entradas_;
 };
 

@@ -27,23 +27,23 @@ VentanaCambioBase::VentanaCambioBase(Contexto& contexto, const QString& nombre,
                                      const QString& titulo, const QString& etiquetaValor,
                                      const QString& etiquetaResultado, const char* botonCalcular)
     : Ventana(contexto.principal, nombre, titulo), contexto_(contexto) {
-    txelemzn_ = campo(this, "txelemzn");
-    txmodn2_ = campo(this, "txmodn2");
-    txinver_ = campo(this, "txinver", true);
-    txq_ = texto(this, "txq");
-    txq_->setMinimumWidth(420);
-    txq_->setFixedHeight(fontMetrics().height() * 5);
+    valor_ = campo(this, "txelemzn");
+    base_ = campo(this, "txmodn2");
+    resultado_ = campo(this, "txinver", true);
+    desarrollo_ = texto(this, "txq");
+    desarrollo_->setMinimumWidth(420);
+    desarrollo_->setFixedHeight(fontMetrics().height() * 5);
 
     auto* aceptar = boton(this, botonCalcular, QStringLiteral("&ACEPTAR"));
     aceptar->setDefault(true);
     connect(aceptar, &QPushButton::clicked, this, [this] { calcula(); });
 
     auto* campos = new QGridLayout;
-    fila(campos, 0, etiquetaValor, txelemzn_);
-    fila(campos, 1, QStringLiteral("&Base para el cálculo:"), txmodn2_);
+    fila(campos, 0, etiquetaValor, valor_);
+    fila(campos, 1, QStringLiteral("&Base para el cálculo:"), base_);
     campos->setRowMinimumHeight(2, 10);
-    fila(campos, 3, etiquetaResultado, txinver_);
-    campos->addWidget(txq_, 4, 0, 1, 2);
+    fila(campos, 3, etiquetaResultado, resultado_);
+    campos->addWidget(desarrollo_, 4, 0, 1, 2);
 
     auto* botones = filaDeBotones(this, {aceptar});
     auto* columna = new QVBoxLayout(this);
@@ -52,21 +52,21 @@ VentanaCambioBase::VentanaCambioBase(Contexto& contexto, const QString& nombre,
     columna->addLayout(botones);
 
     // The result and its expansion, under the value and base that gave them.
-    equipaExportacion(
-        *this, contexto,
-        [this, etiquetaResultado] {
-            Documento d{aCore(windowTitle()), entradas_, {}, {}};
-            if (!entradas_.empty()) {
-                d.bloques.emplace_back(bloquePlano(QString(etiquetaResultado).remove('&') + ' ' +
-                                                   txinver_->text() + '\n' + txq_->toPlainText()));
-            }
-            return d;
-        },
-        {txinver_, txq_});
+    equipaExportacion(*this, contexto,
+                      [this, etiquetaResultado] {
+                          Documento d{aCore(windowTitle()), entradas_, {}, {}};
+                          if (!entradas_.empty()) {
+                              d.bloques.emplace_back(bloquePlano(
+                                  QString(etiquetaResultado).remove('&') + ' ' +
+                                  resultado_->text() + '\n' + desarrollo_->toPlainText()));
+                          }
+                          return d;
+                      },
+                      {resultado_, desarrollo_});
 }
 
 std::optional<int> VentanaCambioBase::leeBase() {
-    const std::string texto = textoDe(txmodn2_);
+    const std::string texto = textoDe(base_);
     const auto base = leeNumero(texto);
     if (!base) {
         mensaje(this, "La base ha de ser un valor numérico.");
@@ -85,8 +85,8 @@ std::optional<int> VentanaCambioBase::leeBase() {
 
 void VentanaCambioBase::empiezaCalculo() {
     contexto_.estado.tiempo.marcaInicio();
-    txinver_->clear();
-    txq_->clear();
+    resultado_->clear();
+    desarrollo_->clear();
     entradas_.clear();
 }
 
@@ -99,7 +99,7 @@ void FrmBaseB::calcula() {
     atrapaErrores(this, "btcalculabaseb", [this] {
         const auto base = leeBase();
         if (!base) return;
-        const std::string texto = textoDe(txelemzn_);
+        const std::string texto = textoDe(valor_);
         const auto n = leeNumero(texto);
         if (!n) return mensaje(this, "El valor ha de ser numérico");
         if (*n < 0 || *n > kMayorEntero32) return mensaje(this, kRango);
@@ -107,12 +107,12 @@ void FrmBaseB::calcula() {
         if (noEsEntero(texto) == 1) {
             return mensaje(this, "El valor ha de ser un número entero.");
         }
-        if (!longitudAdmitida(this, txmodn2_)) return;
+        if (!longitudAdmitida(this, base_)) return;
         empiezaCalculo();
-        const auto r = aBaseB(aEntero32(*n), *base, textoDe(txmodn2_), texto);
-        txinver_->setText(aQt(r.resultado));
-        txq_->setPlainText(aQt(r.desarrollo));
-        entradas_ = {{"Entero en base 10", texto}, {"Base para el cálculo", textoDe(txmodn2_)}};
+        const auto r = aBaseB(aEntero32(*n), *base, textoDe(base_), texto);
+        resultado_->setText(aQt(r.resultado));
+        desarrollo_->setPlainText(aQt(r.desarrollo));
+        entradas_ = {{"Entero en base 10", texto}, {"Base para el cálculo", textoDe(base_)}};
     });
 }
 
@@ -125,11 +125,11 @@ void FrmBase10::calcula() {
     atrapaErrores(this, "btcalculabase10", [this] {
         const auto base = leeBase();
         if (!base) return;
-        const std::string digitos = textoDe(txelemzn_);
+        const std::string digitos = textoDe(valor_);
         const auto valor = leeNumero(digitos);
         if (!valor) return mensaje(this, "El valor ha de ser numérico");
         if (*valor < 0) return mensaje(this, kRango);
-        if (!longitudAdmitida(this, txmodn2_)) return;
+        if (!longitudAdmitida(this, base_)) return;
         empiezaCalculo();
         if (!sonCifras(digitos)) {
             return mensaje(this, "Los dígitos han de ser cifras del 0 al 9.");
@@ -137,11 +137,11 @@ void FrmBase10::calcula() {
         if (!std::all_of(digitos.begin(), digitos.end(), [&](char c) { return c - '0' < *base; })) {
             return mensaje(this, "Los digitos deben ser menores que la base");
         }
-        const auto r = aBase10(digitos, *base, textoDe(txmodn2_));
-        txinver_->setText(aQt(r.resultado));
-        txq_->setPlainText(aQt(r.desarrollo));
+        const auto r = aBase10(digitos, *base, textoDe(base_));
+        resultado_->setText(aQt(r.resultado));
+        desarrollo_->setPlainText(aQt(r.desarrollo));
         entradas_ = {{"Entero en la base anterior", digitos},
-                     {"Base para el cálculo", textoDe(txmodn2_)}};
+                     {"Base para el cálculo", textoDe(base_)}};
     });
 }
 

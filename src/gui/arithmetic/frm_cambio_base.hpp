@@ -28,11 +28,11 @@ class VentanaCambioBase : public Ventana {
     virtual void calcula() = 0;
 
     Contexto& contexto_;
-    QLineEdit* txelemzn_;
-    QLineEdit* txmodn2_;
-    QLineEdit* txinver_;
-    QPlainTextEdit* txq_;  // the expansion, wrapped over several lines when long
-    Entradas entradas_;    // the value and base of the result shown
+    QLineEdit* valor_;
+    QLineEdit* base_;
+    QLineEdit* resultado_;
+    QPlainTextEdit* desarrollo_;  // the expansion, wrapped over several lines when long
+    Entradas entradas_;           // the value and base of the result shown
 };
 
 class FrmBaseB final : public VentanaCambioBase {

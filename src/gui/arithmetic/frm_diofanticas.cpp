@@ -24,12 +24,12 @@ FrmDiofanticas::FrmDiofanticas(Contexto& contexto)
     : Ventana(contexto.principal, QStringLiteral("frmDiofanticas"),
               QStringLiteral("ECUACIONES DIOFÁNTICAS LINEALES DE 2 INCÓGNITAS")),
       contexto_(contexto) {
-    txCoefa_ = campo(this, "txCoefa");
-    txCoefB_ = campo(this, "txCoefB");
-    txindepc_ = campo(this, "txindepc");
-    txX_ = campo(this, "txX", true);
-    txY_ = campo(this, "txY", true);
-    txsolgen_ = texto(this, "txsolgen");
+    coeficienteA_ = campo(this, "txCoefa");
+    coeficienteB_ = campo(this, "txCoefB");
+    terminoC_ = campo(this, "txindepc");
+    x_ = campo(this, "txX", true);
+    y_ = campo(this, "txY", true);
+    solucionGeneral_ = texto(this, "txsolgen");
     alpha_ = campo(this, "alpha", true);
     beta_ = campo(this, "beta", true);
     alpha_->hide();
@@ -37,32 +37,32 @@ FrmDiofanticas::FrmDiofanticas(Contexto& contexto)
 
     auto* resolver = boton(this, "btDiofantica", QStringLiteral("&Resolver ecuación"));
     resolver->setDefault(true);
-    btTrazaDiof_ = boton(this, "btTrazaDiof", QStringLiteral("Ver &Traza"));
-    btRestriccionesDiof_ = boton(this, "btRestriccionesDiof", QStringLiteral("R&estricciones"));
-    btTrazaDiof_->setEnabled(false);
-    btRestriccionesDiof_->setEnabled(false);
+    botonTraza_ = boton(this, "btTrazaDiof", QStringLiteral("Ver &Traza"));
+    botonRestricciones_ = boton(this, "btRestriccionesDiof", QStringLiteral("R&estricciones"));
+    botonTraza_->setEnabled(false);
+    botonRestricciones_->setEnabled(false);
     connect(resolver, &QPushButton::clicked, this, &FrmDiofanticas::resuelve);
-    connect(btTrazaDiof_, &QPushButton::clicked, this, &FrmDiofanticas::verTraza);
-    connect(btRestriccionesDiof_, &QPushButton::clicked, this, &FrmDiofanticas::abreRestricciones);
+    connect(botonTraza_, &QPushButton::clicked, this, &FrmDiofanticas::verTraza);
+    connect(botonRestricciones_, &QPushButton::clicked, this, &FrmDiofanticas::abreRestricciones);
 
     auto* ecuacion = new QGridLayout;
-    fila(ecuacion, 0, QStringLiteral("&A :"), txCoefa_);
-    fila(ecuacion, 1, QStringLiteral("&B :"), txCoefB_);
-    fila(ecuacion, 2, QStringLiteral("&C :"), txindepc_);
+    fila(ecuacion, 0, QStringLiteral("&A :"), coeficienteA_);
+    fila(ecuacion, 1, QStringLiteral("&B :"), coeficienteB_);
+    fila(ecuacion, 2, QStringLiteral("&C :"), terminoC_);
 
     auto* particular = new QGroupBox(QStringLiteral("SOLUCIÓN PARTICULAR"), this);
     particular->setObjectName(QStringLiteral("lbsolpar"));
     auto* xy = new QGridLayout(particular);
-    fila(xy, 0, QStringLiteral("X :"), txX_);
-    fila(xy, 1, QStringLiteral("Y :"), txY_);
+    fila(xy, 0, QStringLiteral("X :"), x_);
+    fila(xy, 1, QStringLiteral("Y :"), y_);
 
     auto* general = new QGroupBox(QStringLiteral("SOLUCIÓN GENERAL"), this);
     general->setObjectName(QStringLiteral("Label6"));
     auto* cajaGeneral = new QVBoxLayout(general);
-    cajaGeneral->addWidget(txsolgen_);
-    txsolgen_->setMinimumHeight(fontMetrics().height() * 6);
+    cajaGeneral->addWidget(solucionGeneral_);
+    solucionGeneral_->setMinimumHeight(fontMetrics().height() * 6);
 
-    auto* botones = filaDeBotones(this, {resolver, btTrazaDiof_, btRestriccionesDiof_});
+    auto* botones = filaDeBotones(this, {resolver, botonTraza_, botonRestricciones_});
 
     auto* columna = new QVBoxLayout(this);
     columna->addLayout(ecuacion);
@@ -73,9 +73,9 @@ FrmDiofanticas::FrmDiofanticas(Contexto& contexto)
 }
 
 void FrmDiofanticas::limpiaSolucion() {
-    txX_->clear();
-    txY_->clear();
-    txsolgen_->clear();
+    x_->clear();
+    y_->clear();
+    solucionGeneral_->clear();
     alpha_->clear();
     beta_->clear();
 }
@@ -83,7 +83,7 @@ void FrmDiofanticas::limpiaSolucion() {
 void FrmDiofanticas::resuelve() {
     limpiaSolucion();
     const bool completo = atrapaErrores(this, "btDiofantica", [this] {
-        const QLineEdit* campos[] = {txCoefa_, txCoefB_, txindepc_};
+        const QLineEdit* campos[] = {coeficienteA_, coeficienteB_, terminoC_};
         double valores[3];
         for (int i = 0; i < 3; ++i) {
             const auto v = leeNumero(textoDe(campos[i]));
@@ -114,49 +114,51 @@ void FrmDiofanticas::resuelve() {
         if (!resultado) {
             // An earlier run's trace and bounds would no longer match the empty fields, and
             // the bounds would report "no solution" for an equation that may have one.
-            btTrazaDiof_->setEnabled(false);
-            btRestriccionesDiof_->setEnabled(false);
+            botonTraza_->setEnabled(false);
+            botonRestricciones_->setEnabled(false);
             return mensaje(this, "Se ha excedido del tiempo especificado.");
         }
         if (const auto* motivo = std::get_if<SinSolucion>(&*resultado)) {
             mensaje(this, std::string(textoSinSolucion(*motivo)));
         } else {
             const auto& s = std::get<SolucionDiofantica>(*resultado);
-            txX_->setText(aQt(textoDecimal(s.x0)));
-            txY_->setText(aQt(textoDecimal(s.y0)));
-            txsolgen_->setPlainText(aQt(s.general));
+            x_->setText(aQt(textoDecimal(s.x0)));
+            y_->setText(aQt(textoDecimal(s.y0)));
+            solucionGeneral_->setPlainText(aQt(s.general));
             alpha_->setText(aQt(textoDecimal(s.alpha)));
             beta_->setText(aQt(textoDecimal(s.beta)));
         }
-        entradas_ = {{"a", textoDe(txCoefa_)}, {"b", textoDe(txCoefB_)}, {"c", textoDe(txindepc_)}};
-        btTrazaDiof_->setEnabled(true);
-        btRestriccionesDiof_->setEnabled(true);
+        entradas_ = {{"a", textoDe(coeficienteA_)},
+                     {"b", textoDe(coeficienteB_)},
+                     {"c", textoDe(terminoC_)}};
+        botonTraza_->setEnabled(true);
+        botonRestricciones_->setEnabled(true);
     });
     // After an error the window offers neither the trace nor the bounds of that run.
     if (!completo) {
         limpiaSolucion();
-        btTrazaDiof_->setEnabled(false);
-        btRestriccionesDiof_->setEnabled(false);
+        botonTraza_->setEnabled(false);
+        botonRestricciones_->setEnabled(false);
     }
 }
 
 void FrmDiofanticas::verTraza() {
     contexto_.abre<FrmTrazaDiof>().fijaEntradas(entradas_);
-    btTrazaDiof_->setEnabled(false);
+    botonTraza_->setEnabled(false);
 }
 
 void FrmDiofanticas::abreRestricciones() {
     contexto_.abre<FrmRestriccionesDiof>().prepara();
-    btRestriccionesDiof_->setEnabled(false);
+    botonRestricciones_->setEnabled(false);
 }
 
 void FrmDiofanticas::habilitaRestricciones() const {
-    btRestriccionesDiof_->setEnabled(true);
+    botonRestricciones_->setEnabled(true);
 }
 
 std::optional<Parametrizacion> FrmDiofanticas::parametrizacion() const {
-    const auto x0 = leeNumero(textoDe(txX_));
-    const auto y0 = leeNumero(textoDe(txY_));
+    const auto x0 = leeNumero(textoDe(x_));
+    const auto y0 = leeNumero(textoDe(y_));
     const auto beta = leeNumero(textoDe(beta_));
     const auto alpha = leeNumero(textoDe(alpha_));
     if (!x0 || !y0 || !beta || !alpha) return std::nullopt;

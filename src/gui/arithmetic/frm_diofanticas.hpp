@@ -38,16 +38,16 @@ class FrmDiofanticas final : public Ventana {
     void limpiaSolucion();
 
     Contexto& contexto_;
-    QLineEdit* txCoefa_;
-    QLineEdit* txCoefB_;
-    QLineEdit* txindepc_;
-    QLineEdit* txX_;
-    QLineEdit* txY_;
-    QPlainTextEdit* txsolgen_;
+    QLineEdit* coeficienteA_;
+    QLineEdit* coeficienteB_;
+    QLineEdit* terminoC_;
+    QLineEdit* x_;
+    QLineEdit* y_;
+    QPlainTextEdit* solucionGeneral_;
     QLineEdit* alpha_;
     QLineEdit* beta_;
-    QPushButton* btTrazaDiof_;
-    QPushButton* btRestriccionesDiof_;
+    QPushButton* botonTraza_;
+    QPushButton* botonRestricciones_;
     Entradas entradas_;
 };
 

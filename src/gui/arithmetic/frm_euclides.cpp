@@ -30,27 +30,27 @@ FrmEuclides::FrmEuclides(Contexto& contexto)
     : Ventana(contexto.principal, QStringLiteral("frmEuclides"),
               QStringLiteral("ALGORITMO DE EUCLIDES")),
       contexto_(contexto) {
-    txa_ = campo(this, "txa");
-    txb_ = campo(this, "txb");
-    txmcd_ = campo(this, "txmcd", true);
-    txmcm_ = campo(this, "txmcm", true);
-    txa_->setMinimumWidth(190);
+    a_ = campo(this, "txa");
+    b_ = campo(this, "txb");
+    mcd_ = campo(this, "txmcd", true);
+    mcm_ = campo(this, "txmcm", true);
+    a_->setMinimumWidth(190);
 
     auto* btMcd = boton(this, "btMcd", QStringLiteral("&M.C.D."));
     btMcd->setDefault(true);
-    btTraza_ = boton(this, "btTraza", QStringLiteral("Ver &Traza"));
-    btTraza_->setEnabled(false);
+    botonTraza_ = boton(this, "btTraza", QStringLiteral("Ver &Traza"));
+    botonTraza_->setEnabled(false);
     connect(btMcd, &QPushButton::clicked, this, &FrmEuclides::calculaMcd);
-    connect(btTraza_, &QPushButton::clicked, this, &FrmEuclides::verTraza);
+    connect(botonTraza_, &QPushButton::clicked, this, &FrmEuclides::verTraza);
 
     auto* rejilla = new QGridLayout;
-    fila(rejilla, 0, QStringLiteral("&a:"), txa_);
-    fila(rejilla, 1, QStringLiteral("&b:"), txb_);
+    fila(rejilla, 0, QStringLiteral("&a:"), a_);
+    fila(rejilla, 1, QStringLiteral("&b:"), b_);
     rejilla->setRowMinimumHeight(2, 12);
-    fila(rejilla, 3, QStringLiteral("m.c.&d.(a,b):"), txmcd_);
-    fila(rejilla, 4, QStringLiteral("m.c.m.(a,b):"), txmcm_);
+    fila(rejilla, 3, QStringLiteral("m.c.&d.(a,b):"), mcd_);
+    fila(rejilla, 4, QStringLiteral("m.c.m.(a,b):"), mcm_);
 
-    auto* botones = filaDeBotones(this, {btMcd, btTraza_});
+    auto* botones = filaDeBotones(this, {btMcd, botonTraza_});
     auto* columna = new QVBoxLayout(this);
     columna->addLayout(rejilla);
     columna->addStretch();
@@ -58,11 +58,11 @@ FrmEuclides::FrmEuclides(Contexto& contexto)
 }
 
 void FrmEuclides::calculaMcd() {
-    txmcd_->clear();
-    txmcm_->clear();
+    mcd_->clear();
+    mcm_->clear();
     const bool completo = atrapaErrores(this, "btMCD", [this] {
-        const std::string textoA = textoDe(txa_);
-        const std::string textoB = textoDe(txb_);
+        const std::string textoA = textoDe(a_);
+        const std::string textoB = textoDe(b_);
         const auto a = leeNumero(textoA);
         const auto b = leeNumero(textoB);
         if (!a || !b) return mensaje(this, "a y b han de ser valores numéricos");
@@ -79,31 +79,30 @@ void FrmEuclides::calculaMcd() {
         const auto g = Euclides(estado.tiempo, *a, *b, estado.trazaEuclides);
         if (!g) {
             // An earlier run's trace no longer matches the fields: it is not offered.
-            btTraza_->setEnabled(false);
+            botonTraza_->setEnabled(false);
             return mensaje(this, "Se ha excedido el tiempo establecido.");
         }
         if (*g == 0) {
-            txmcd_->setText(QStringLiteral("0"));
-            txmcm_->setText(QStringLiteral("0"));
+            mcd_->setText(QStringLiteral("0"));
+            mcm_->setText(QStringLiteral("0"));
             return;
         }
         const double m = mcm(*a, *b, *g);
-        txmcd_->setText(aQt(textoDecimal(*g)));
-        txmcm_->setText(noEsEntero(m) == 1 ? QStringLiteral("Capacidad entera excedida.")
-                                           : aQt(textoDecimal(m)));
+        mcd_->setText(aQt(textoDecimal(*g)));
+        mcm_->setText(noEsEntero(m) == 1 ? QStringLiteral("Capacidad entera excedida.")
+                                         : aQt(textoDecimal(m)));
         entradas_ = {{"a", textoA}, {"b", textoB}};
-        btTraza_->setEnabled(true);
+        botonTraza_->setEnabled(true);
     });
     // The trace of a run that ended in an error is never offered.
-    if (!completo) btTraza_->setEnabled(false);
+    if (!completo) botonTraza_->setEnabled(false);
 }
 
 void FrmEuclides::verTraza() {
     auto& traza = contexto_.abre<FrTrazaEuclides>();
     traza.fijaEntradas(entradas_);
-    traza.ajustaAnchos(txa_->text().size() > kLongitudCorta ||
-                       txb_->text().size() > kLongitudCorta);
-    btTraza_->setEnabled(false);
+    traza.ajustaAnchos(a_->text().size() > kLongitudCorta || b_->text().size() > kLongitudCorta);
+    botonTraza_->setEnabled(false);
 }
 
 }  // namespace zefra::gui

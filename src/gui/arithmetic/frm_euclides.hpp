@@ -22,11 +22,11 @@ class FrmEuclides final : public Ventana {
 
   private:
     Contexto& contexto_;
-    QLineEdit* txa_;
-    QLineEdit* txb_;
-    QLineEdit* txmcd_;
-    QLineEdit* txmcm_;
-    QPushButton* btTraza_;
+    QLineEdit* a_;
+    QLineEdit* b_;
+    QLineEdit* mcd_;
+    QLineEdit* mcm_;
+    QPushButton* botonTraza_;
     Entradas entradas_;  // a and b of the last gcd, for its trace
 };
 

@@ -102,7 +102,7 @@ void FrPrivadaAlfaus::paso1() {
         n_ = cargada->modulo;
         ancho_ = cargada->ancho;
         const bool codifica = direccion() == Sentido::Codificar;
-        const std::string texto = aCore(txmensaje_->textoExacto());
+        const std::string texto = aCore(mensaje_->textoExacto());
         std::string salida;
         if (codifica) {
             auto digitos = transcribeADigitos(texto, alfabeto_);
@@ -132,7 +132,7 @@ void FrPrivadaAlfaus::paso1() {
         }
         cierraPaso(0);
         escribePaso(0, std::move(salida), ancho_);
-        txmensaje_->setEnabled(false);
+        mensaje_->setEnabled(false);
     });
 }
 

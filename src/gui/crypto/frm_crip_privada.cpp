@@ -88,12 +88,12 @@ void FrmCripPrivada::paso1() {
         alfabeto_ = cargada->alfabeto;
         n_ = cargada->modulo;
         ancho_ = cargada->ancho;
-        const auto digitos = transcribeADigitos(aCore(txmensaje_->textoExacto()), alfabeto_);
+        const auto digitos = transcribeADigitos(aCore(mensaje_->textoExacto()), alfabeto_);
         if (digitos.rechazado) return mensaje(this, mensajeSimboloAjeno(*digitos.rechazado));
         marcoTranscripcion_->show();
         cierraPaso(0);
         escribePaso(0, digitos.texto, ancho_);
-        txmensaje_->setEnabled(false);
+        mensaje_->setEnabled(false);
         bloqueaAlfabeto();
     });
 }

@@ -143,13 +143,13 @@ void FrmCripPublica::paso1() {
         const double n = claves_.n;
         std::string digitos;
         if (direccion() == Sentido::Codificar) {
-            const auto t = transcribeADigitos(aCore(txmensaje_->textoExacto()), alfabeto_);
+            const auto t = transcribeADigitos(aCore(mensaje_->textoExacto()), alfabeto_);
             if (t.rechazado) return mensaje(this, mensajeSimboloAjeno(*t.rechazado));
             digitos = t.texto;
             muestraTabla(marcoTabla_, QStringLiteral("PASO 1"), kLineasADigitos);
         } else {
             const auto m =
-                eleva(aCore(txmensaje_->textoExacto()), anchoBloqueRSA(n), claves_.s, ancho_);
+                eleva(aCore(mensaje_->textoExacto()), anchoBloqueRSA(n), claves_.s, ancho_);
             if (m.mensaje) return mensaje(this, *m.mensaje);
             if (m.tiempoAgotado) return mensajeTiempoAgotado(this);
             digitos = m.digitos;
@@ -160,7 +160,7 @@ void FrmCripPublica::paso1() {
         }
         cierraPaso(0);
         escribePaso(0, std::move(digitos), ancho_);
-        txmensaje_->setEnabled(false);
+        mensaje_->setEnabled(false);
     });
 }
 

@@ -27,11 +27,11 @@ FrmPedirClaves::FrmPedirClaves(Contexto& contexto)
     : Ventana(contexto.principal, QStringLiteral("frmpedirclaves"),
               QStringLiteral("Solicitud de claves r,s")),
       contexto_(contexto) {
-    lbpedirclaves1_ = etiqueta(this, "lbpedirclaves1", {});
-    lbpedirclaves1_->setWordWrap(true);
-    lbpedirclaves1_->setText(aQt(textoModuloClaves(contexto.estado.alfabeto.modulo)));
+    fraseModulo_ = etiqueta(this, "lbpedirclaves1", {});
+    fraseModulo_->setWordWrap(true);
+    fraseModulo_->setText(aQt(textoModuloClaves(contexto.estado.alfabeto.modulo)));
     connect(&contexto.avisos, &Avisos::moduloAlfabeto, this,
-            [this](double n) { lbpedirclaves1_->setText(aQt(textoModuloClaves(n))); });
+            [this](double n) { fraseModulo_->setText(aQt(textoModuloClaves(n))); });
 
     claveR_ = new QComboBox(this);
     claveR_->setObjectName(QStringLiteral("Dpopcionesclave"));
@@ -73,7 +73,7 @@ FrmPedirClaves::FrmPedirClaves(Contexto& contexto)
     botones->addWidget(salir);
 
     auto* columna = new QVBoxLayout(this);
-    columna->addWidget(lbpedirclaves1_);
+    columna->addWidget(fraseModulo_);
     columna->addSpacing(6);
     columna->addLayout(claves);
     columna->addSpacing(6);

@@ -29,7 +29,7 @@ class FrmPedirClaves final : public Ventana {
 
   private:
     Contexto& contexto_;
-    QLabel* lbpedirclaves1_;
+    QLabel* fraseModulo_;
     QComboBox* claveR_;  // the keys found, or r as typed
     QLineEdit* claveS_;
     QLineEdit* claveMinima_;

@@ -26,7 +26,7 @@ namespace zefra::gui {
 VentanaCifrado::VentanaCifrado(Contexto& contexto, const QString& nombre, const QString& titulo,
                                Forma forma)
     : Ventana(contexto.principal, nombre, titulo), contexto_(contexto), forma_(std::move(forma)) {
-    txmensaje_ = new TextoExacto(this, "txmensaje", false);
+    mensaje_ = new TextoExacto(this, "txmensaje", false);
     const std::size_t ultima = forma_.salidas.size() - 1;
     digitos_.resize(ultima);
     anchos_.resize(ultima, 1);
@@ -67,7 +67,7 @@ VentanaCifrado::VentanaCifrado(Contexto& contexto, const QString& nombre, const 
 
 void VentanaCifrado::compone(QWidget* cabecera, QWidget* marcos) {
     auto* etiquetaMensaje = new QLabel(QStringLiteral("&Mensaje:"), this);
-    etiquetaMensaje->setBuddy(txmensaje_);
+    etiquetaMensaje->setBuddy(mensaje_);
     auto* sentidos = new QHBoxLayout;
     for (QRadioButton* o : opciones_)
         sentidos->addWidget(o);
@@ -88,7 +88,7 @@ void VentanaCifrado::compone(QWidget* cabecera, QWidget* marcos) {
     auto* izquierda = new QVBoxLayout;
     izquierda->addWidget(cabecera);
     izquierda->addWidget(etiquetaMensaje);
-    izquierda->addWidget(txmensaje_, 1);
+    izquierda->addWidget(mensaje_, 1);
     izquierda->addLayout(sentidos);
     izquierda->addLayout(pasos, 2);
     auto* arriba = new QHBoxLayout;
@@ -114,7 +114,7 @@ Documento VentanaCifrado::documento() const {
         d.entradas.emplace_back("Sentido",
                                 *sentido == Sentido::Codificar ? "CODIFICAR" : "DECODIFICAR");
     }
-    d.bloques.emplace_back(BloqueTraza{"Mensaje:\n" + aCore(txmensaje_->textoExacto())});
+    d.bloques.emplace_back(BloqueTraza{"Mensaje:\n" + aCore(mensaje_->textoExacto())});
     for (std::size_t k = 0; k < digitos_.size(); ++k) {
         if (digitos_[k].empty()) continue;
         d.bloques.emplace_back(BloqueTraza{"PASO " + std::to_string(k + 1) + ":\n" +
@@ -150,7 +150,7 @@ void VentanaCifrado::desmarcaDirecciones() {
 }
 
 void VentanaCifrado::reinicia() {
-    txmensaje_->fijaTexto({});
+    mensaje_->fijaTexto({});
     reiniciaProceso();
 }
 
@@ -160,7 +160,7 @@ void VentanaCifrado::reiniciaProceso() {
     desmarcaDirecciones();
     for (QRadioButton* o : opciones_)
         o->setEnabled(true);
-    txmensaje_->setEnabled(true);
+    mensaje_->setEnabled(true);
     for (QPushButton* b : pasos_)
         b->setEnabled(false);
     porDefecto(nullptr);
@@ -204,7 +204,7 @@ void VentanaCifrado::salir() {
 }
 
 void VentanaCifrado::eligeDireccion(int opcion) {
-    if (txmensaje_->textoExacto().isEmpty()) {
+    if (mensaje_->textoExacto().isEmpty()) {
         mensaje(this, "Ha de escribir al menos un símbolo del alfabeto.");
         desmarcaDirecciones();
         return;
@@ -222,7 +222,7 @@ void VentanaCifrado::invierte() {
     const bool terminado = std::none_of(pasos_.begin(), pasos_.end(),
                                         [](const QPushButton* b) { return b->isEnabled(); });
     if (!elegida || texto.isEmpty() || !terminado) return;
-    txmensaje_->fijaTexto(texto);
+    mensaje_->fijaTexto(texto);
     vaciaPasos();
     resultado_->fijaTexto({});
     QRadioButton* hecha = opciones_[*elegida == Sentido::Codificar ? 0 : 1];
@@ -241,7 +241,7 @@ void VentanaCifrado::abreFichero() {
     // A new message starts a new process: the window is reset, the alphabet may change again.
     destino.recibe = [this](const std::string& texto) {
         inicializa();
-        txmensaje_->fijaTexto(exacto(texto));
+        mensaje_->fijaTexto(exacto(texto));
         return true;
     };
     contexto_.ventana<FrmListDirec>().pide({QString::fromLatin1(forma_.codigoFichero),

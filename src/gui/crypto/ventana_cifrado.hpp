@@ -75,7 +75,7 @@ class VentanaCifrado : public Ventana {
     virtual void entradas(Documento& documento) const = 0;
 
     Contexto& contexto_;
-    TextoExacto* txmensaje_;
+    TextoExacto* mensaje_;
 
   private:
     void eligeDireccion(int opcion);

@@ -33,12 +33,12 @@ FrmListaPrimos::FrmListaPrimos(Contexto& contexto)
     : Ventana(contexto.principal, QStringLiteral("frmListaPrimos"),
               QStringLiteral("LISTA DE NUMEROS PRIMOS")),
       contexto_(contexto) {
-    txttopeprimo_ = new QLineEdit(this);
-    txttopeprimo_->setObjectName(QStringLiteral("txttopeprimo"));
+    tope_ = new QLineEdit(this);
+    tope_->setObjectName(QStringLiteral("txttopeprimo"));
     auto* etiqueta = new QLabel(
         QStringLiteral("&Especifica hasta qué número quieres que busque números primos:"), this);
     etiqueta->setObjectName(QStringLiteral("Label1"));
-    etiqueta->setBuddy(txttopeprimo_);
+    etiqueta->setBuddy(tope_);
 
     auto* acepto = new QPushButton(QStringLiteral("&ACEPTAR"), this);
     acepto->setObjectName(QStringLiteral("btaceptolista"));
@@ -48,7 +48,7 @@ FrmListaPrimos::FrmListaPrimos(Contexto& contexto)
     auto* botones = filaDeBotones(this, {acepto});
     auto* columna = new QVBoxLayout(this);
     columna->addWidget(etiqueta);
-    columna->addWidget(txttopeprimo_);
+    columna->addWidget(tope_);
     columna->addStretch();
     columna->addLayout(botones);
 }
@@ -56,14 +56,14 @@ FrmListaPrimos::FrmListaPrimos(Contexto& contexto)
 void FrmListaPrimos::acepta() {
     auto& resultado = contexto_.ventana<FrmSolListaPrimos>();
     const bool completo = atrapaErrores(this, "btListaPrimos", [&] {
-        const auto tope = leeNumero(textoDe(txttopeprimo_));
+        const auto tope = leeNumero(textoDe(tope_));
         if (!tope) return mensaje(this, "Ha de ser un valor numérico");
-        if (!longitudAdmitida(this, txttopeprimo_, "El número no puede superar los once dígitos")) {
+        if (!longitudAdmitida(this, tope_, "El número no puede superar los once dígitos")) {
             return;
         }
         auto& tiempo = contexto_.estado.tiempo;
         tiempo.marcaInicio();
-        resultado.empieza(textoDe(txttopeprimo_));
+        resultado.empieza(textoDe(tope_));
         const MuestraLaTabla alTerminar{resultado};
         // A long run shows its window early and lets the list grow in it as it goes.
         QElapsedTimer desdeRefresco;

@@ -19,7 +19,7 @@ class FrmListaPrimos final : public Ventana {
 
   private:
     Contexto& contexto_;
-    QLineEdit* txttopeprimo_;
+    QLineEdit* tope_;
 };
 
 }  // namespace zefra::gui

@@ -21,25 +21,25 @@ FrmSolListaPrimos::FrmSolListaPrimos(Contexto& contexto)
     : Ventana(contexto.principal, QStringLiteral("frmSolListaPrimos"),
               QStringLiteral("LISTA DE NUMEROS PRIMOS")) {
     modelo_ = new ModeloPrimos(tabla_, this);
-    txtSolListaPrimos_ = new VistaLineas(this);
-    txtSolListaPrimos_->setObjectName(QStringLiteral("txtSolListaPrimos"));
-    txtSolListaPrimos_->setModel(modelo_);
+    lista_ = new VistaLineas(this);
+    lista_->setObjectName(QStringLiteral("txtSolListaPrimos"));
+    lista_->setModel(modelo_);
 
-    txnumprimos_ = new QLineEdit(this);
-    txnumprimos_->setObjectName(QStringLiteral("txnumprimos"));
-    txnumprimos_->setReadOnly(true);
-    txnumprimos_->setMaximumWidth(110);
+    cuenta_ = new QLineEdit(this);
+    cuenta_->setObjectName(QStringLiteral("txnumprimos"));
+    cuenta_->setReadOnly(true);
+    cuenta_->setMaximumWidth(110);
     auto* etiqueta = new QLabel(QStringLiteral("Número total de primos:"), this);
     etiqueta->setObjectName(QStringLiteral("lbSolListaPrimos"));
-    etiqueta->setBuddy(txnumprimos_);
+    etiqueta->setBuddy(cuenta_);
 
     auto* pie = new QHBoxLayout;
     pie->addWidget(etiqueta);
-    pie->addWidget(txnumprimos_);
+    pie->addWidget(cuenta_);
     pie->addStretch();
     pie->addWidget(botonSalir(this));
     auto* columna = new QVBoxLayout(this);
-    columna->addWidget(txtSolListaPrimos_, 1);
+    columna->addWidget(lista_, 1);
     columna->addLayout(pie);
     resize(380, 460);
 
@@ -48,7 +48,7 @@ FrmSolListaPrimos::FrmSolListaPrimos(Contexto& contexto)
                       [this] {
                           Documento d{aCore(windowTitle()),
                                       {{"Números primos hasta", cota_},
-                                       {"Número total de primos", textoDe(txnumprimos_)}},
+                                       {"Número total de primos", textoDe(cuenta_)}},
                                       {},
                                       {}};
                           d.bloques.emplace_back(BloqueTabla{
@@ -57,13 +57,13 @@ FrmSolListaPrimos::FrmSolListaPrimos(Contexto& contexto)
                               }});
                           return d;
                       },
-                      {txtSolListaPrimos_});
+                      {lista_});
 }
 
 void FrmSolListaPrimos::empieza(std::string cota) {
     cota_ = std::move(cota);
     modelo_->vacia();
-    txnumprimos_->clear();
+    cuenta_->clear();
 }
 
 void FrmSolListaPrimos::muestraHasta(int cuenta) {
@@ -71,7 +71,7 @@ void FrmSolListaPrimos::muestraHasta(int cuenta) {
 }
 
 void FrmSolListaPrimos::fijaCuenta(int cuenta) {
-    txnumprimos_->setText(aQt(textoDecimal(cuenta)));
+    cuenta_->setText(aQt(textoDecimal(cuenta)));
 }
 
 }  // namespace zefra::gui

@@ -35,8 +35,8 @@ class FrmSolListaPrimos final : public Ventana {
     TablaPrimos tabla_;
     std::string cota_;
     ModeloPrimos* modelo_;
-    VistaLineas* txtSolListaPrimos_;
-    QLineEdit* txnumprimos_;
+    VistaLineas* lista_;
+    QLineEdit* cuenta_;
 };
 
 }  // namespace zefra::gui

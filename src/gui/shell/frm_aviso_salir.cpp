@@ -18,12 +18,12 @@ FrmAvisoSalir::FrmAvisoSalir(Contexto& contexto) : QDialog(contexto.principal) {
         this);
     aviso->setObjectName(QStringLiteral("Label1"));
     aviso->setWordWrap(true);
-    lbAvisoAlfabetos_ = new QLabel(this);
-    lbAvisoAlfabetos_->setObjectName(QStringLiteral("lbAvisoAlfabetos"));
-    lbAvisoAlfabetos_->setTextFormat(Qt::PlainText);  // names are never markup
-    QFont negrita = lbAvisoAlfabetos_->font();
+    aviso_ = new QLabel(this);
+    aviso_->setObjectName(QStringLiteral("lbAvisoAlfabetos"));
+    aviso_->setTextFormat(Qt::PlainText);  // names are never markup
+    QFont negrita = aviso_->font();
     negrita.setBold(true);
-    lbAvisoAlfabetos_->setFont(negrita);
+    aviso_->setFont(negrita);
 
     auto* aceptar = new QPushButton(QStringLiteral("&Aceptar"), this);
     aceptar->setObjectName(QStringLiteral("btAceptarAviso"));
@@ -39,18 +39,18 @@ FrmAvisoSalir::FrmAvisoSalir(Contexto& contexto) : QDialog(contexto.principal) {
     botones->addWidget(cancelar);
     auto* columna = new QVBoxLayout(this);
     columna->addWidget(aviso);
-    columna->addWidget(lbAvisoAlfabetos_);
+    columna->addWidget(aviso_);
     columna->addStretch();
     columna->addLayout(botones);
     setMinimumWidth(420);
 }
 
 void FrmAvisoSalir::anadeAlfabeto(const QString& nombre) {
-    lbAvisoAlfabetos_->setText(lbAvisoAlfabetos_->text() + nombre + QLatin1Char('\n'));
+    aviso_->setText(aviso_->text() + nombre + QLatin1Char('\n'));
 }
 
 void FrmAvisoSalir::reject() {
-    lbAvisoAlfabetos_->clear();
+    aviso_->clear();
     QDialog::reject();
 }
 

@@ -23,7 +23,7 @@ class FrmAvisoSalir final : public QDialog {
     void reject() override;
 
   private:
-    QLabel* lbAvisoAlfabetos_;
+    QLabel* aviso_;
 };
 
 }  // namespace zefra::gui
