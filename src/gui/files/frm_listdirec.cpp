@@ -129,6 +129,8 @@ void FrmListDirec::pide(PeticionFichero peticion) {
                         ? QStringList{QStringLiteral("*.txt"), QStringLiteral("*.cod")}
                         : peticion.filtros);
     listaFicheros();
+    // Saving starts where a name is typed; opening, in the lists.
+    if (peticion.guardar) nombreFichero_->setFocus();
     if (peticion.modal) {
         preparaModal(*this);
         exec();

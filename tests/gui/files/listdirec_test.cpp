@@ -79,6 +79,8 @@ TEST_F(Selector, GuardaYConfirmaPeroNoSobreUnFicheroDeSoloLectura) {
     creaFichero("viejo.txt", "intacto");
     std::filesystem::permissions(ruta("viejo.txt"), std::filesystem::perms::owner_read);
     pide(true, "zvkf");
+    ASSERT_TRUE(selector.focusWidget());
+    EXPECT_EQ(selector.focusWidget()->objectName(), "txnomarchi");  // a name is typed at once
     esperaMensaje("No pudo guardarse en el fichero especificado.");
     rellena(&selector, {"txnomarchi"}, {"viejo.txt"}, "btGuardar");
     EXPECT_EQ(leeFichero("viejo.txt"), "intacto");
