@@ -128,7 +128,6 @@ TEST(CambioDeBase, DesarrolloCeroUnoElMayorEnteroEIdaYVueltaEnCadaBase) {
     EXPECT_EQ(aBaseB(0, 7, "7", "0").desarrollo, "0·7^(0) = 0");
     EXPECT_EQ(aBaseB(2147483647, 2, "2", "x").resultado, std::string(31, '1'));
     EXPECT_EQ(aBaseB(2147483647, 9, "9", "x").resultado, "5478773671");
-    EXPECT_EQ(aBase10(std::string(60, '1'), 2, "2").resultado, "1,15292150460685E+18");
     std::vector<std::int32_t> valores{0, 1, 2147483647};
     for (std::int64_t n = 7; n < 2147483647; n = n * 3 + 7)
         valores.push_back(static_cast<std::int32_t>(n));
