@@ -1,8 +1,7 @@
 #include "core/arithmetic/bases.hpp"
 
 #include <algorithm>
-
-#include "core/shell/numeros.hpp"
+#include <vector>
 
 namespace zefra {
 
@@ -33,10 +32,24 @@ Conversion aBaseB(std::int32_t n, std::int32_t b, std::string_view textoBase,
 }
 
 Conversion aBase10(std::string_view digitos, std::int32_t b, std::string_view textoBase) {
-    double valor = 0;
-    for (const char c : digitos)
-        valor = valor * b + (c - '0');
-    const std::string texto = textoDecimal(valor);
+    // The value in pieces of nine decimal digits, the lowest first: a double would round every
+    // value above 2^53, and no digit string the window accepts is too long for this.
+    constexpr std::uint64_t kPieza = 1'000'000'000;
+    std::vector<std::uint64_t> piezas{0};
+    for (const char c : digitos) {
+        auto acarreo = static_cast<std::uint64_t>(c - '0');
+        for (std::uint64_t& pieza : piezas) {
+            const std::uint64_t v = pieza * static_cast<std::uint64_t>(b) + acarreo;
+            pieza = v % kPieza;
+            acarreo = v / kPieza;
+        }
+        if (acarreo > 0) piezas.push_back(acarreo);
+    }
+    std::string texto = std::to_string(piezas.back());
+    for (auto i = piezas.size() - 1; i-- > 0;) {
+        const std::string pieza = std::to_string(piezas[i]);
+        texto += std::string(9 - pieza.size(), '0') + pieza;
+    }
     return {texto, desarrollo(digitos, textoBase) + " = " + texto};
 }
 

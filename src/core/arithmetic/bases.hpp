@@ -17,7 +17,8 @@ struct Conversion {
 Conversion aBaseB(std::int32_t n, std::int32_t b, std::string_view textoBase,
                   std::string_view textoValor);
 
-// The value of a digit string in base b; every character must be a digit below b.
+// The exact value of a digit string in base b, in decimal digits however large; every character
+// must be a digit below b.
 Conversion aBase10(std::string_view digitos, std::int32_t b, std::string_view textoBase);
 
 // The expansion of a digit string, highest power first, without the " = value" part.

@@ -118,6 +118,12 @@ ConTiempo<ResultadoDiofantica> Diofantica(Tiempo& tiempo, Tabla& trazaEuclides, 
             for (int fila = 0; fila < 4; ++fila)
                 traza.fija(fila, columna, columnas[columna][fila]);
         }
+        // The trace shows the steps of this run only: an earlier, longer run's go.
+        for (int columna = 3; columna < traza.columnas() && !traza.texto(0, columna).empty();
+             ++columna) {
+            for (int fila = 0; fila < 4; ++fila)
+                traza.fija(fila, columna, "");
+        }
 
         const auto p = prepara(tiempo, trazaEuclides, a, b, c);
         if (!p) return std::nullopt;

@@ -32,7 +32,7 @@ using ResultadoDiofantica = std::variant<SolucionDiofantica, SinSolucion>;
 
 // Solves A·X + B·Y = C, refilling the Euclid trace and the Diophantine trace: rows i, Q(i),
 // A(i), B(i); column 0 the captions, column 1 i = −1, column 2 i = 0, column 2 + i step i
-// (columns of an earlier, longer run stay).
+// (nothing beyond: an earlier run's columns are emptied).
 // Errors are trapped under "Diofántica"; an operand of the 32-bit steps outside that range
 // raises the overflow error.
 ConTiempo<ResultadoDiofantica> Diofantica(Tiempo& tiempo, Tabla& trazaEuclides,

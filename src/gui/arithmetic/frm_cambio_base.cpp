@@ -13,6 +13,7 @@
 #include "core/shell/numeros.hpp"
 #include "gui/ui/controles.hpp"
 #include "gui/ui/mensajes.hpp"
+#include "gui/ui/resultado.hpp"
 #include "gui/ui/textos.hpp"
 #include "gui/ui/trampa.hpp"
 
@@ -36,7 +37,11 @@ VentanaCambioBase::VentanaCambioBase(Contexto& contexto, const QString& nombre,
 
     auto* aceptar = boton(this, botonCalcular, QStringLiteral("&ACEPTAR"));
     aceptar->setDefault(true);
-    connect(aceptar, &QPushButton::clicked, this, [this] { calcula(); });
+    connect(aceptar, &QPushButton::clicked, this, [this] {
+        vaciaResultado({resultado_, desarrollo_});
+        entradas_.clear();
+        calcula();
+    });
 
     auto* campos = new QGridLayout;
     fila(campos, 0, etiquetaValor, valor_);
@@ -83,13 +88,6 @@ std::optional<int> VentanaCambioBase::leeBase() {
     return std::nullopt;
 }
 
-void VentanaCambioBase::empiezaCalculo() {
-    contexto_.estado.tiempo.marcaInicio();
-    resultado_->clear();
-    desarrollo_->clear();
-    entradas_.clear();
-}
-
 FrmBaseB::FrmBaseB(Contexto& contexto)
     : VentanaCambioBase(contexto, QStringLiteral("frmbaseb"), QStringLiteral("Base 10 --> Base b"),
                         QStringLiteral("&Entero en base 10:"),
@@ -108,7 +106,7 @@ void FrmBaseB::calcula() {
             return mensaje(this, "El valor ha de ser un número entero.");
         }
         if (!longitudAdmitida(this, base_)) return;
-        empiezaCalculo();
+        contexto_.estado.tiempo.marcaInicio();
         const auto r = aBaseB(aEntero32(*n), *base, textoDe(base_), texto);
         resultado_->setText(aQt(r.resultado));
         desarrollo_->setPlainText(aQt(r.desarrollo));
@@ -130,7 +128,7 @@ void FrmBase10::calcula() {
         if (!valor) return mensaje(this, "El valor ha de ser numérico");
         if (*valor < 0) return mensaje(this, kRango);
         if (!longitudAdmitida(this, base_)) return;
-        empiezaCalculo();
+        contexto_.estado.tiempo.marcaInicio();
         if (!sonCifras(digitos)) {
             return mensaje(this, "Los dígitos han de ser cifras del 0 al 9.");
         }

@@ -23,8 +23,8 @@ class VentanaCambioBase : public Ventana {
 
     // The base checks made first by both windows; the base when it passes them.
     std::optional<int> leeBase();
-    void empiezaCalculo();
 
+    // Computes into the result and expansion, which the button has emptied.
     virtual void calcula() = 0;
 
     Contexto& contexto_;

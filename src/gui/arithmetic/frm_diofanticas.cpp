@@ -15,6 +15,7 @@
 #include "gui/arithmetic/frm_traza_diof.hpp"
 #include "gui/ui/controles.hpp"
 #include "gui/ui/mensajes.hpp"
+#include "gui/ui/resultado.hpp"
 #include "gui/ui/textos.hpp"
 #include "gui/ui/trampa.hpp"
 
@@ -72,17 +73,10 @@ FrmDiofanticas::FrmDiofanticas(Contexto& contexto)
     resize(520, 460);
 }
 
-void FrmDiofanticas::limpiaSolucion() {
-    x_->clear();
-    y_->clear();
-    solucionGeneral_->clear();
-    alpha_->clear();
-    beta_->clear();
-}
-
 void FrmDiofanticas::resuelve() {
-    limpiaSolucion();
-    const bool completo = atrapaErrores(this, "btDiofantica", [this] {
+    // Neither the trace nor the bounds are offered until a run ends without error or timeout.
+    vaciaResultado({x_, y_, solucionGeneral_, alpha_, beta_}, {botonTraza_, botonRestricciones_});
+    atrapaErrores(this, "btDiofantica", [this] {
         const QLineEdit* campos[] = {coeficienteA_, coeficienteB_, terminoC_};
         double valores[3];
         for (int i = 0; i < 3; ++i) {
@@ -111,13 +105,7 @@ void FrmDiofanticas::resuelve() {
         const auto resultado =
             Diofantica(estado.tiempo, estado.trazaEuclides, estado.trazaDiofantica, valores[0],
                        valores[1], valores[2]);
-        if (!resultado) {
-            // An earlier run's trace and bounds would no longer match the empty fields, and
-            // the bounds would report "no solution" for an equation that may have one.
-            botonTraza_->setEnabled(false);
-            botonRestricciones_->setEnabled(false);
-            return mensaje(this, "Se ha excedido del tiempo especificado.");
-        }
+        if (!resultado) return mensaje(this, "Se ha excedido del tiempo especificado.");
         if (const auto* motivo = std::get_if<SinSolucion>(&*resultado)) {
             mensaje(this, std::string(textoSinSolucion(*motivo)));
         } else {
@@ -134,12 +122,6 @@ void FrmDiofanticas::resuelve() {
         botonTraza_->setEnabled(true);
         botonRestricciones_->setEnabled(true);
     });
-    // After an error the window offers neither the trace nor the bounds of that run.
-    if (!completo) {
-        limpiaSolucion();
-        botonTraza_->setEnabled(false);
-        botonRestricciones_->setEnabled(false);
-    }
 }
 
 void FrmDiofanticas::verTraza() {

@@ -35,8 +35,6 @@ class FrmDiofanticas final : public Ventana {
     void abreRestricciones();
 
   private:
-    void limpiaSolucion();
-
     Contexto& contexto_;
     QLineEdit* coeficienteA_;
     QLineEdit* coeficienteB_;

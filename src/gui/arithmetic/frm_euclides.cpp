@@ -13,6 +13,7 @@
 #include "gui/arithmetic/fr_traza_euclides.hpp"
 #include "gui/ui/controles.hpp"
 #include "gui/ui/mensajes.hpp"
+#include "gui/ui/resultado.hpp"
 #include "gui/ui/textos.hpp"
 #include "gui/ui/trampa.hpp"
 
@@ -58,9 +59,8 @@ FrmEuclides::FrmEuclides(Contexto& contexto)
 }
 
 void FrmEuclides::calculaMcd() {
-    mcd_->clear();
-    mcm_->clear();
-    const bool completo = atrapaErrores(this, "btMCD", [this] {
+    vaciaResultado({mcd_, mcm_}, {botonTraza_});
+    atrapaErrores(this, "btMCD", [this] {
         const std::string textoA = textoDe(a_);
         const std::string textoB = textoDe(b_);
         const auto a = leeNumero(textoA);
@@ -77,11 +77,7 @@ void FrmEuclides::calculaMcd() {
         auto& estado = contexto_.estado;
         estado.tiempo.marcaInicio();
         const auto g = Euclides(estado.tiempo, *a, *b, estado.trazaEuclides);
-        if (!g) {
-            // An earlier run's trace no longer matches the fields: it is not offered.
-            botonTraza_->setEnabled(false);
-            return mensaje(this, "Se ha excedido el tiempo establecido.");
-        }
+        if (!g) return mensaje(this, "Se ha excedido el tiempo establecido.");
         if (*g == 0) {
             mcd_->setText(QStringLiteral("0"));
             mcm_->setText(QStringLiteral("0"));
@@ -94,8 +90,6 @@ void FrmEuclides::calculaMcd() {
         entradas_ = {{"a", textoA}, {"b", textoB}};
         botonTraza_->setEnabled(true);
     });
-    // The trace of a run that ended in an error is never offered.
-    if (!completo) botonTraza_->setEnabled(false);
 }
 
 void FrmEuclides::verTraza() {

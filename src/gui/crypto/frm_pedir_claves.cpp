@@ -18,6 +18,7 @@
 #include "gui/crypto/frm_crip_privada.hpp"
 #include "gui/ui/controles.hpp"
 #include "gui/ui/mensajes.hpp"
+#include "gui/ui/resultado.hpp"
 #include "gui/ui/textos.hpp"
 #include "gui/ui/trampa.hpp"
 
@@ -85,9 +86,7 @@ FrmPedirClaves::FrmPedirClaves(Contexto& contexto)
 }
 
 void FrmPedirClaves::vaciaLista() {
-    const QString texto = claveR_->currentText();
-    claveR_->clear();
-    claveR_->setEditText(texto);
+    vaciaResultado({claveR_});
 }
 
 void FrmPedirClaves::salir() {
@@ -96,6 +95,7 @@ void FrmPedirClaves::salir() {
 }
 
 void FrmPedirClaves::buscaClaves() {
+    vaciaLista();  // the keys of an earlier search go, even when this one is refused
     atrapaErrores(this, "btbusquedacp_r", [this] {
         const auto minimo = leeNumero(textoDe(claveMinima_));
         if (!minimo) return mensaje(this, "El valor de 'clave mínima' ha de ser numérico.");

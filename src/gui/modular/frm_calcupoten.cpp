@@ -18,6 +18,7 @@
 #include "gui/ui/avisos_zn.hpp"
 #include "gui/ui/controles.hpp"
 #include "gui/ui/mensajes.hpp"
+#include "gui/ui/resultado.hpp"
 #include "gui/ui/textos.hpp"
 #include "gui/ui/trampa.hpp"
 
@@ -130,6 +131,10 @@ FrmCalcupoten::FrmCalcupoten(Contexto& contexto)
 }
 
 void FrmCalcupoten::calcula() {
+    // The trace of an earlier power goes too, and its button with it.
+    vaciaResultado({resultado_}, {verTraza_});
+    contexto_.estado.trazaPotencia.vacia();
+    emit contexto_.avisos.trazaPotencia();
     atrapaErrores(this, "btCalcupoten", [this] {
         const auto a = leeNumero(textoDe(base_));
         const auto b = leeNumero(textoDe(exponente_));
@@ -145,7 +150,6 @@ void FrmCalcupoten::calcula() {
         }
         auto& estado = contexto_.estado;
         estado.tiempo.marcaInicio();
-        resultado_->clear();
         AvisosVentanas avisos(contexto_.avisos);
         const auto r = Calcupoten(estado.tiempo, estado.memoriaModulo, estado.trazaPotencia, *a, *b,
                                   *n, &avisos);

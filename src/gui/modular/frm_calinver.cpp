@@ -15,6 +15,7 @@
 #include "gui/modular/validacion_zn.hpp"
 #include "gui/ui/controles.hpp"
 #include "gui/ui/mensajes.hpp"
+#include "gui/ui/resultado.hpp"
 #include "gui/ui/textos.hpp"
 #include "gui/ui/trampa.hpp"
 
@@ -51,6 +52,7 @@ FrmCalInver::FrmCalInver(Contexto& contexto)
 void FrmCalInver::calcula() {
     auto& razonamiento = contexto_.ventana<FrExplicaInver>();
     razonamiento.fijaRazonamiento({});
+    vaciaResultado({inverso_});
     atrapaErrores(this, "btcalcuinver", [&] {
         const auto n = leeModulo(this, modulo_,
                                  {"El módulo ha de ser un valor numérico.",
@@ -64,7 +66,6 @@ void FrmCalInver::calcula() {
         if (!a || !longitudAdmitida(this, modulo_)) return;
         auto& estado = contexto_.estado;
         estado.tiempo.marcaInicio();
-        inverso_->clear();
 
         // A negative element stands for its representative.
         const double elemento = *a < 0 ? representante(*n, *a).representante : *a;

@@ -15,6 +15,7 @@
 #include "gui/ui/avisos_zn.hpp"
 #include "gui/ui/controles.hpp"
 #include "gui/ui/mensajes.hpp"
+#include "gui/ui/resultado.hpp"
 #include "gui/ui/textos.hpp"
 #include "gui/ui/trampa.hpp"
 
@@ -100,7 +101,14 @@ FrmFunEuler::FrmFunEuler(Contexto& contexto)
     columna->addLayout(botones);
 }
 
+void FrExplicaEuler::vacia() {
+    vaciaResultado({primos_, descomposicion_, formula_, explicacion_, igualN_, igualPhi_});
+    entradas_.clear();
+}
+
 void FrmFunEuler::calcula() {
+    vaciaResultado({phi_});
+    contexto_.ventana<FrExplicaEuler>().vacia();
     atrapaErrores(this, "btcalcueuler", [this] {
         const auto n = leeNumero(textoDe(modulo_));
         if (!n || *n <= 0) return mensaje(this, "El módulo ha de ser un número >0");
@@ -112,7 +120,6 @@ void FrmFunEuler::calcula() {
         }
         auto& estado = contexto_.estado;
         estado.tiempo.marcaInicio();
-        phi_->clear();
         AvisosVentanas avisos(contexto_.avisos);
         const auto phi = funcionEulerLista(estado.tiempo, estado.memoriaModulo, *n, &avisos);
         if (!phi) return mensajeTiempoAgotado(this);

@@ -19,6 +19,8 @@ class FrExplicaEuler final : public Ventana {
 
     // The factorization and formula of the factor table, and the sentences about n and φ(n).
     void explica(const QString& modulo, double n, double phi);
+    // Nothing explained: the modulus was refused.
+    void vacia();
 
   private:
     Contexto& contexto_;

@@ -13,6 +13,7 @@
 #include "gui/modular/fr_razonamiento.hpp"
 #include "gui/modular/validacion_zn.hpp"
 #include "gui/ui/controles.hpp"
+#include "gui/ui/resultado.hpp"
 #include "gui/ui/textos.hpp"
 #include "gui/ui/trampa.hpp"
 
@@ -53,6 +54,8 @@ FrmRepresZn::FrmRepresZn(Contexto& contexto)
 }
 
 void FrmRepresZn::calcula() {
+    vaciaResultado({representante_});
+    contexto_.ventana<FrExplicaRepres>().fijaRazonamiento({});
     atrapaErrores(this, "btcalcurepres", [this] {
         const auto n =
             leeModulo(this, modulo_,
@@ -64,7 +67,6 @@ void FrmRepresZn::calcula() {
             {"El número de clase ha de ser numérico",
              "El valor numérico ha de estar comprendido entre  -2.147.483.647 y 2.147.483.647"});
         if (!a || !longitudAdmitida(this, modulo_)) return;
-        representante_->clear();
         const DivisionZn d = representante(*n, *a);
         representante_->setText(aQt(textoDecimal(d.representante)));
         contexto_.ventana<FrExplicaRepres>().fijaRazonamiento(

@@ -11,6 +11,7 @@
 #include "core/shell/numeros.hpp"
 #include "gui/ui/controles.hpp"
 #include "gui/ui/mensajes.hpp"
+#include "gui/ui/resultado.hpp"
 #include "gui/ui/textos.hpp"
 #include "gui/ui/trampa.hpp"
 
@@ -58,6 +59,7 @@ void FrmEsPrimo::vaciaVeredicto() {
 }
 
 void FrmEsPrimo::compruebaPrimo() {
+    vaciaResultado({veredicto_});
     atrapaErrores(this, "btesprimo", [this] {
         const std::string texto = textoDe(numero_);
         if (!esNumerico(texto)) return mensaje(this, "Ha de ser un valor numérico");
@@ -68,7 +70,6 @@ void FrmEsPrimo::compruebaPrimo() {
                            "No puede exceder el valor: 9007199254740992 porque el resultado no "
                            "sería fiable, gracias.");
         }
-        veredicto_->clear();
         Tiempo& tiempo = contexto_.estado.tiempo;
         tiempo.marcaInicio();
         const auto primo = esPrimo(tiempo, texto);

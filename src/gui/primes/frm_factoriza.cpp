@@ -15,6 +15,7 @@
 #include "gui/ui/controles.hpp"
 #include "gui/ui/exportacion.hpp"
 #include "gui/ui/mensajes.hpp"
+#include "gui/ui/resultado.hpp"
 #include "gui/ui/textos.hpp"
 #include "gui/ui/trampa.hpp"
 
@@ -121,6 +122,8 @@ FrmFactoriza::FrmFactoriza(Contexto& contexto)
 }
 
 void FrmFactoriza::factoriza() {
+    vaciaResultado({factores_});
+    numeroFactorizado_.clear();
     atrapaErrores(this, "btfactorizaPrimos", [this] {
         const auto n = leeNumero(textoDe(numero_));
         if (!n || *n > kMayorEntero32) {

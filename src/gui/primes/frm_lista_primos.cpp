@@ -55,6 +55,7 @@ FrmListaPrimos::FrmListaPrimos(Contexto& contexto)
 
 void FrmListaPrimos::acepta() {
     auto& resultado = contexto_.ventana<FrmSolListaPrimos>();
+    resultado.empieza({});  // a refused bound leaves no earlier list
     const bool completo = atrapaErrores(this, "btListaPrimos", [&] {
         const auto tope = leeNumero(textoDe(tope_));
         if (!tope) return mensaje(this, "Ha de ser un valor numérico");

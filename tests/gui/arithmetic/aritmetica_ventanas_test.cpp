@@ -227,12 +227,24 @@ TEST_F(CambioDeBase, DeBaseBADiezCompruebaLaBaseYLosDigitosYConvierte) {
     mensajes(kBase, "txinver");
     calcula({"1010", "2"});
     EXPECT_EQ(campo("txinver") + " = " + campo("txq"), QString("10 = ") + kDesarrollo);
-    mensajes({{{"uno", "2"}, "El valor ha de ser numérico"},
+    // Exact about 2^53 and up to the longest digit string that is still a number.
+    const QString dos52 = '1' + QString(52, '0');
+    for (const auto& [digitos, valor] : {std::pair{QString(53, '1'), "9007199254740991"},
+                                         {dos52 + '0', "9007199254740992"},
+                                         {dos52 + '1', "9007199254740993"},
+                                         {QString(55, '1'), "36028797018963967"},
+                                         {QString(308, '9'), nullptr}}) {
+        calcula({digitos, valor ? "2" : "10"});
+        EXPECT_EQ(campo("txinver"), valor ? valor : digitos);
+        EXPECT_TRUE(campo("txq").endsWith(" = " + campo("txinver")));
+    }
+    mensajes({{{QString(309, '9'), "10"}, "El valor ha de ser numérico"},
+              {{"uno", "2"}, "El valor ha de ser numérico"},
               {{"-101", "2"}, kFuera},
               {{"101", "00000000002"}, "No puede superar los once dígitos"},
               {{"19", "9"}, "Los digitos deben ser menores que la base"},
-              {{" 101", "2"}, "Los dígitos han de ser cifras del 0 al 9."}});
-    EXPECT_EQ(campo("txinver"), QString());  // emptied before the digit checks
+              {{" 101", "2"}, "Los dígitos han de ser cifras del 0 al 9."}},
+             "txinver");
 }
 
 }  // namespace
