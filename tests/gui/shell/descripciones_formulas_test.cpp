@@ -221,6 +221,11 @@ TEST_F(EjemplosDescripciones, EuclidesYDiofanticasDicenLoQueCalculaElPrograma) {
         EXPECT_TRUE(contiene(solucion, division));
     }
     EXPECT_EQ(divisiones, 4);
+    EXPECT_TRUE(filas.texto(divisiones + 1, 3).empty());
+    EXPECT_TRUE(contiene(euclides, "solo tiene el dividendo " +
+                                       num(filas.texto(divisiones + 1, 0)) +
+                                       ", el máximo común divisor, y el divisor " +
+                                       num(filas.texto(divisiones + 1, 1))));
     EXPECT_TRUE(contiene(euclides, "luego mcd(252, 198) = 18"));
     EXPECT_TRUE(contiene(euclides, "mcm(252, 198) = 49 896 / 18 = " + num(mcm(252, 198, 18))));
 
@@ -230,9 +235,9 @@ TEST_F(EjemplosDescripciones, EuclidesYDiofanticasDicenLoQueCalculaElPrograma) {
     const auto& s = std::get<SolucionDiofantica>(*r);
     const Tabla& pasos = estado.trazaDiofantica;
     QString i = "i";
-    QString q = "q(i)";
-    QString a = "A(i)";
-    QString b = "B(i)";
+    QString q = num(pasos.texto(1, 0));
+    QString a = num(pasos.texto(2, 0));
+    QString b = num(pasos.texto(3, 0));
     int k = 0;
     for (int c = 1; !pasos.texto(0, c).empty(); ++c) {
         i += ' ' + num(pasos.texto(0, c));
@@ -268,9 +273,14 @@ TEST_F(EjemplosDescripciones, PrimosYZnDicenLoQueCalculaElPrograma) {
     QStringList lista;
     for (int p = 1; p <= primos.cuenta(); ++p)
         lista << num(primos.primo(p));
-    EXPECT_TRUE(
-        contiene(lectura("frdescalglistaprimos"),
-                 "El resultado es " + lista.join(", ") + ": " + num(primos.cuenta()) + " primos."));
+    const QString listaPrimos = lectura("frdescalglistaprimos");
+    EXPECT_TRUE(contiene(listaPrimos, "El resultado es " + lista.join(", ") + ": " +
+                                          num(primos.cuenta()) + " primos."));
+    // The room of the table, and the bound from which the powers reduce the exponent.
+    EXPECT_TRUE(contiene(QString(listaPrimos).remove(' '),
+                         "tienesitiopara" + num(kPosicionesTablaPrimos - 2) + "deellos"));
+    EXPECT_TRUE(contiene(lectura("frDescripPoten").remove(' '),
+                         "Ellímite" + num(kMaximoModuloReducible) + "loeligeelprograma"));
 
     // The factorization of 360 (and of 8), wherever it is written, and φ(360) by its primes.
     ASSERT_TRUE(factorizaPrimos(estado.tiempo, estado.factores, 8));
