@@ -132,4 +132,13 @@ FrDescripcion::FrDescripcion(Contexto& contexto, const Descripcion& datos)
            std::min(ideal.height(), pantalla.height() * 9 / 10));
 }
 
+QPushButton* botonDescripcion(QWidget* padre, Contexto& contexto, const char* nombre) {
+    auto* boton = new QPushButton(QStringLiteral("&Descripción"), padre);
+    boton->setObjectName(QStringLiteral("btDescripcion"));
+    const QString destino = QString::fromUtf8(nombre);
+    QObject::connect(boton, &QPushButton::clicked, padre,
+                     [&contexto, destino] { contexto.abre<FrDescripcion>(destino); });
+    return boton;
+}
+
 }  // namespace zefra::gui
