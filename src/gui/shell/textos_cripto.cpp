@@ -178,8 +178,8 @@ eleva una sola vez, y entre bloque y bloque se comprueba el tiempo máximo.</p>
 <p><i>p</i> = 11 y <i>q</i> = 13: <i>n</i> = 11·13 = 143 y φ(143) = 10·12 = 120. Con
 <i>t</i> = 7, mcd(7, 120) = 1, y <i>s</i> = 103, porque 7·103 = 721 = 6·120 + 1. Con el alfabeto
 «a-z», el texto «hola» da las cifras 07151100; como <i>n</i> − 1 = 142 tiene 3 cifras, cada
-bloque cifrado se escribe con 3. Por ejemplo, 7<sup>7</sup> = 823&#8239;543 = 5759·143 + 6, así
-que el bloque 07 se cifra como 006. El texto cifrado es 006115132000, y al descifrarlo,
+bloque cifrado se escribe con 3. Por ejemplo, 7<sup>7</sup> = 5759·143 + 6, así que el bloque 07
+se cifra como 006. El texto cifrado es 006115132000, y al descifrarlo,
 [6]<sup>103</sup> = [7], [115]<sup>103</sup> = [15], [132]<sup>103</sup> = [11] y
 [0]<sup>103</sup> = [0] devuelven 07151100, «hola». Los bloques 11 y 00 no son primos con 143
 (11 divide a 143): vuelven igual, como asegura el segundo caso de arriba.</p>
