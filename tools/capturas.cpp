@@ -190,6 +190,15 @@ void guardaDescripciones(FrmPrincipal& principal, const QDir& raiz) {
             guardaDescripcion(ventana(principal, QString::fromUtf8(boton.abre)), carpeta);
         }
     }
+    // The descriptions a computing window opens with its "Descripción" button.
+    const char* const conBoton[][3] = {{"n_baseb", "frmbaseb", "frdescCambioBase"},
+                                       {"ncripprivada", "frmpedirclaves", "frdescafin"},
+                                       {"ncrippublica", "frmSistemaRSA", "frdescRSA"}};
+    for (const auto& [accion, desde, nombre] : conBoton) {
+        principal.findChild<QAction*>(QString::fromLatin1(accion))->trigger();
+        pulsa(ventana(principal, QString::fromLatin1(desde)), "btDescripcion");
+        guardaDescripcion(ventana(principal, QString::fromLatin1(nombre)), carpeta);
+    }
 }
 
 }  // namespace

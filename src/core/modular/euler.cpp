@@ -124,8 +124,11 @@ FormulaEuler formulaEuler(const TablaFactores& factores, std::string_view textoM
 }
 
 std::string explicacionEuler(double phi, double n) {
-    return "Además hay " + textoDecimal(phi) + " enteros positivos menores \r\nque " +
-           textoDecimal(n) + " y primos de " + textoDecimal(n) + ".";
+    // φ(n) counts 1 ≤ k ≤ n, so that φ(1) = 1 is read right; one number in the singular.
+    const bool uno = phi == 1;
+    return "Además hay " + textoDecimal(phi) + (uno ? " entero" : " enteros") + " k, con 1 ≤ k ≤ " +
+           textoDecimal(n) + ", \r\n" + (uno ? "primo" : "primos") + " con " + textoDecimal(n) +
+           ".";
 }
 
 }  // namespace zefra

@@ -39,8 +39,8 @@ struct FormulaEuler {
 };
 FormulaEuler formulaEuler(const TablaFactores& factores, std::string_view textoModulo);
 
-// The sentence of the explanation window: "Además hay φ enteros positivos menores que n y
-// primos de n.".
+// The sentence of the explanation window: "Además hay φ enteros k, con 1 ≤ k ≤ n, primos con
+// n." (in the singular when φ = 1).
 std::string explicacionEuler(double phi, double n);
 
 }  // namespace zefra

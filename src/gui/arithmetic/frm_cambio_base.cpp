@@ -11,6 +11,7 @@
 #include "core/arithmetic/bases.hpp"
 #include "core/arithmetic/primitivas.hpp"
 #include "core/shell/numeros.hpp"
+#include "gui/shell/fr_descripcion.hpp"
 #include "gui/ui/controles.hpp"
 #include "gui/ui/mensajes.hpp"
 #include "gui/ui/resultado.hpp"
@@ -50,7 +51,8 @@ VentanaCambioBase::VentanaCambioBase(Contexto& contexto, const QString& nombre,
     fila(campos, 3, etiquetaResultado, resultado_);
     campos->addWidget(desarrollo_, 4, 0, 1, 2);
 
-    auto* botones = filaDeBotones(this, {aceptar});
+    auto* botones =
+        filaDeBotones(this, {aceptar, botonDescripcion(this, contexto, "frdescCambioBase")});
     auto* columna = new QVBoxLayout(this);
     columna->addLayout(campos);
     columna->addStretch();

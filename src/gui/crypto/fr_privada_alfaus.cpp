@@ -30,7 +30,8 @@ FrPrivadaAlfaus::FrPrivadaAlfaus(Contexto& contexto)
                       "btGuardarEnFicheroPublica",
                       "4",
                       true,
-                      {"txmensajenum", "txmensajecod"}}) {
+                      {"txmensajenum", "txmensajecod"},
+                      "frdescafin"}) {
     auto* marcoClaves = new QGroupBox(QStringLiteral("Claves"), this);
     marcoClaves->setObjectName(QStringLiteral("Frame1"));
     claveR_ = etiqueta(marcoClaves, "lbclaver", {});

@@ -32,7 +32,8 @@ FrmCripPrivada::FrmCripPrivada(Contexto& contexto)
                       "btGuardarEnFicheroPrivada",
                       "1",
                       true,
-                      {"txmensajenum", "txmensajecod", "txmensajefinal"}}) {
+                      {"txmensajenum", "txmensajecod", "txmensajefinal"},
+                      "frdescafin"}) {
     claveR_ = campo(this, "txclave_cpr", true);
     claveS_ = campo(this, "txclave_cps", true);
     auto* cabecera = new QWidget(this);

@@ -31,7 +31,8 @@ FrmCripPublica::FrmCripPublica(Contexto& contexto)
                       "btGuardarEnFicheroPublica",
                       "2",
                       false,
-                      {"txmensajenum", "txmensajecod"}}) {
+                      {"txmensajenum", "txmensajecod"},
+                      "frdescRSA"}) {
     compone(construyeClaves(), construyeMarcos());
     reinicia();
     resize(860, 580);

@@ -16,6 +16,7 @@
 #include "core/shell/numeros.hpp"
 #include "gui/crypto/fr_privada_alfaus.hpp"
 #include "gui/crypto/frm_crip_privada.hpp"
+#include "gui/shell/fr_descripcion.hpp"
 #include "gui/ui/controles.hpp"
 #include "gui/ui/mensajes.hpp"
 #include "gui/ui/resultado.hpp"
@@ -67,6 +68,7 @@ FrmPedirClaves::FrmPedirClaves(Contexto& contexto)
     continuar->setDefault(true);
     connect(continuar, &QPushButton::clicked, this, &FrmPedirClaves::continua);
     auto* botones = new QHBoxLayout;
+    botones->addWidget(botonDescripcion(this, contexto, "frdescafin"));
     botones->addStretch();
     botones->addWidget(continuar);
     auto* salir = botonSalir(this);

@@ -14,6 +14,7 @@
 #include "core/modular/inverso.hpp"
 #include "core/shell/numeros.hpp"
 #include "gui/crypto/frm_crip_publica.hpp"
+#include "gui/shell/fr_descripcion.hpp"
 #include "gui/ui/avisos_zn.hpp"
 #include "gui/ui/controles.hpp"
 #include "gui/ui/exportacion.hpp"
@@ -101,7 +102,8 @@ FrmSistemaRSA::FrmSistemaRSA(Contexto& contexto)
         new QLabel(QStringLiteral("s  será la inversa de  t  calculada con módulo F.E. (n)"), s), 1,
         0, 1, 2);
 
-    auto* botones = filaDeBotones(this, {botonContinuar_, inicializar});
+    auto* botones = filaDeBotones(
+        this, {botonContinuar_, inicializar, botonDescripcion(this, contexto, "frdescRSA")});
     auto* columna = new QVBoxLayout(this);
     for (QGroupBox* m : {pyq, nyfen, t, s})
         columna->addWidget(m);

@@ -14,6 +14,7 @@
 #include "gui/alphabets/seleccion_alfabeto.hpp"
 #include "gui/crypto/piezas_cifrado.hpp"
 #include "gui/files/frm_listdirec.hpp"
+#include "gui/shell/fr_descripcion.hpp"
 #include "gui/ui/controles.hpp"
 #include "gui/ui/exportacion.hpp"
 #include "gui/ui/mensajes.hpp"
@@ -83,6 +84,8 @@ void VentanaCifrado::compone(QWidget* cabecera, QWidget* marcos) {
     for (QPushButton* b : {invertir_, inicializar_, abrir_, guardar_})
         botones->addWidget(b);
     botones->addStretch();
+    if (forma_.descripcion)
+        botones->addWidget(botonDescripcion(this, contexto_, forma_.descripcion));
     botones->addWidget(botonSalir(this));
 
     auto* izquierda = new QVBoxLayout;

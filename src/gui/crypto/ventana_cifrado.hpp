@@ -39,6 +39,7 @@ class VentanaCifrado : public Ventana {
         // The result field of each step; the last keeps its text exactly and is what is
         // saved and what "Invertir proceso" takes as the new message.
         std::vector<const char*> salidas;
+        const char* descripcion = nullptr;  // the description its "Descripción" button opens
     };
 
     VentanaCifrado(Contexto& contexto, const QString& nombre, const QString& titulo, Forma forma);

@@ -5,9 +5,13 @@
 
 namespace zefra::gui {
 
+std::vector<std::span<const Descripcion>> todasLasDescripciones() {
+    return {descripcionesAritmetica(), descripcionesBases(), descripcionesPrimos(),
+            descripcionesModular(), descripcionesCripto()};
+}
+
 const Descripcion& descripcion(QStringView nombre) {
-    for (const auto temas :
-         {descripcionesAritmetica(), descripcionesPrimos(), descripcionesModular()}) {
+    for (const auto temas : todasLasDescripciones()) {
         for (const Descripcion& d : temas) {
             if (QString::fromUtf8(d.nombre) == nombre) return d;
         }

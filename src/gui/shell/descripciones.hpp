@@ -4,6 +4,7 @@
 
 #include <QStringView>
 #include <span>
+#include <vector>
 
 namespace zefra::gui {
 
@@ -26,6 +27,11 @@ struct Descripcion {
 std::span<const Descripcion> descripcionesAritmetica();
 std::span<const Descripcion> descripcionesPrimos();
 std::span<const Descripcion> descripcionesModular();
+std::span<const Descripcion> descripcionesBases();
+std::span<const Descripcion> descripcionesCripto();
+
+// Every description, subject by subject.
+std::vector<std::span<const Descripcion>> todasLasDescripciones();
 
 // The description called `nombre`; throws std::invalid_argument for an unknown name, which is
 // a programming error.

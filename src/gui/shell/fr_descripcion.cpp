@@ -32,8 +32,8 @@ const QString kEstilo = QStringLiteral(
 // Glues the parts of every formula of a stretch of prose: the blanks (line breaks of the source
 // included) around a relation or operation sign, inside a short pair such as mcd(a, b), inside
 // braces and before "(mod" become non-breaking, and a minus sign is joined to what it negates
-// (a line may otherwise break between "−" and "["), so lines wrap only between words and after
-// the commas of the prose.
+// (a line may otherwise break between "−" and "[") and a negative exponent to its base (or
+// between "]" and "−1"), so lines wrap only between words and after the commas of the prose.
 QString protegeFormulas(QString texto) {
     static const QRegularExpression signo(
         QStringLiteral("\\s+(=|≡|≠|≈|≤|≥|&lt;|&gt;|\\+|−|±|·|×|/|⇔|⇒|→|∈|∉|\\||:)\\s+"));
@@ -47,7 +47,8 @@ QString protegeFormulas(QString texto) {
         .replace(abre, QStringLiteral("{\u00a0"))
         .replace(cierra, QStringLiteral("\u00a0}"))
         .replace(modulo, QStringLiteral("\u00a0(mod\u00a0"))
-        .replace(menos, QStringLiteral("−\u2060"));
+        .replace(menos, QStringLiteral("−\u2060"))
+        .replace(QStringLiteral("<sup>−"), QStringLiteral("<sup>\u2060−"));
 }
 
 // The formulas of the prose glued; a <pre> block is left as written, since it never wraps and
@@ -129,6 +130,15 @@ FrDescripcion::FrDescripcion(Contexto& contexto, const Descripcion& datos)
     const QSize ideal = sizeHint();
     resize(std::min(ideal.width(), pantalla.width() * 9 / 10),
            std::min(ideal.height(), pantalla.height() * 9 / 10));
+}
+
+QPushButton* botonDescripcion(QWidget* padre, Contexto& contexto, const char* nombre) {
+    auto* boton = new QPushButton(QStringLiteral("&Descripción"), padre);
+    boton->setObjectName(QStringLiteral("btDescripcion"));
+    const QString destino = QString::fromUtf8(nombre);
+    QObject::connect(boton, &QPushButton::clicked, padre,
+                     [&contexto, destino] { contexto.abre<FrDescripcion>(destino); });
+    return boton;
 }
 
 }  // namespace zefra::gui

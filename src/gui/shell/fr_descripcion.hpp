@@ -5,6 +5,8 @@
 #include "gui/ui/contexto.hpp"
 #include "gui/ui/ventana.hpp"
 
+class QPushButton;
+
 namespace zefra::gui {
 
 struct Descripcion;
@@ -19,5 +21,9 @@ class FrDescripcion final : public Ventana {
   private:
     FrDescripcion(Contexto& contexto, const Descripcion& datos);
 };
+
+// The "Descripción" button of a computing window: it opens the description window `nombre`
+// beside it.
+QPushButton* botonDescripcion(QWidget* padre, Contexto& contexto, const char* nombre);
 
 }  // namespace zefra::gui

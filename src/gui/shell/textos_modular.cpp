@@ -135,8 +135,8 @@ puede simplificar: [<i>a</i>]<sup><i>m</i></sup> = [1].</p>
 <p>Consecuencias: si mcd(<i>a</i>, <i>n</i>) = 1, entonces
 [<i>a</i>]<sup>−1</sup> = [<i>a</i>]<sup>φ(<i>n</i>)−1</sup>, y en una potencia
 [<i>a</i>]<sup><i>b</i></sup> se puede cambiar <i>b</i> por el resto de dividir <i>b</i> entre
-φ(<i>n</i>). Así lo hace el cálculo de potencias en ℤ<sub><i>n</i></sub> cuando obtiene
-φ(<i>n</i>) enseguida (véase su descripción).</p>
+φ(<i>n</i>). Así lo hace el cálculo de potencias en ℤ<sub><i>n</i></sub> en los casos que
+explica su descripción.</p>
 )html";
 
 constexpr const char* kTeoremasEuler = R"html(
@@ -170,10 +170,10 @@ vacío y φ(1) = 1.</p>
 
 <h3>Suma sobre los divisores</h3>
 <p><b>Teorema (Gauss).</b> Para todo <i>n</i> ≥ 1,</p>
-<p align="center"><big>Σ</big><sub><i>d</i> | <i>n</i></sub>&nbsp;φ(<i>d</i>) = <i>n</i>,</p>
-<p>donde la suma recorre los divisores positivos <i>d</i> de <i>n</i>. Basta agrupar los enteros
+<p align="center"><big>Σ</big><sub><i>c</i> | <i>n</i></sub>&nbsp;φ(<i>c</i>) = <i>n</i>,</p>
+<p>donde la suma recorre los divisores positivos <i>c</i> de <i>n</i>. Basta agrupar los enteros
 <i>k</i> de 1 a <i>n</i> según el valor de mcd(<i>k</i>, <i>n</i>): los que tienen
-mcd(<i>k</i>, <i>n</i>) = <i>n</i>/<i>d</i> son exactamente φ(<i>d</i>). Por ejemplo, para
+mcd(<i>k</i>, <i>n</i>) = <i>n</i>/<i>c</i> son exactamente φ(<i>c</i>). Por ejemplo, para
 <i>n</i> = 12: φ(1) + φ(2) + φ(3) + φ(4) + φ(6) + φ(12) = 1 + 1 + 2 + 2 + 2 + 4 = 12.</p>
 )html";
 
@@ -189,8 +189,12 @@ Si <i>b</i> = <i>c</i>·φ(<i>n</i>) + <i>r</i> con 0 ≤ <i>r</i> &lt; φ(<i>n<
 ([<i>a</i>]<sup>φ(<i>n</i>)</sup>)<sup><i>c</i></sup>·[<i>a</i>]<sup><i>r</i></sup> =
 [<i>a</i>]<sup><i>r</i></sup>,</p>
 <p>así que <i>b</i> se puede cambiar por el resto <i>r</i> de dividirlo entre φ(<i>n</i>). El
-programa hace esta reducción cuando mcd(<i>a</i>, <i>n</i>) = 1 y obtiene φ(<i>n</i>) enseguida:
-si <i>n</i> ≤ 278&#8239;012, o si <i>n</i> es primo (entonces φ(<i>n</i>) = <i>n</i> − 1).</p>
+programa hace esta reducción cuando mcd(<i>a</i>, <i>n</i>) = 1 y, además,
+<i>n</i> ≤ 278&#8239;012 o <i>n</i> es primo. El límite 278&#8239;012 lo elige el programa: hasta
+él, φ(<i>n</i>) se calcula por factorización en muy poco tiempo; si <i>n</i> es primo,
+φ(<i>n</i>) = <i>n</i> − 1 sin más cálculo. Para saberlo, el programa comprueba siempre si
+<i>n</i> es primo, con el algoritmo de «¿Es primo?» y su control del tiempo máximo (y recuerda la
+respuesta para el último módulo).</p>
 
 <h3>2. Cuadrados repetidos</h3>
 <p>Las potencias de [<i>a</i>] cuyo exponente es una potencia de dos se obtienen elevando al
@@ -200,6 +204,10 @@ cuadrado una y otra vez, y reduciendo módulo <i>n</i> en cada paso:</p>
 [<i>a</i>]<sup>8</sup> = ([<i>a</i>]<sup>4</sup>)<sup>2</sup>, &nbsp; …</p>
 <p>En general, si <i>e</i> = 2<sup><i>i</i></sup>, entonces
 [<i>a</i>]<sup>2<i>e</i></sup> = ([<i>a</i>]<sup><i>e</i></sup>)<sup>2</sup>.</p>
+<p>Aparte: si se guardaran estos cuadrados la primera vez que se calculan, bastarían en total a
+lo sumo unos 2·log<sub>2</sub>&nbsp;<i>b</i> productos, los cuadrados y un producto por cada
+cifra 1 de <i>b</i> en base 2. El programa no los guarda: para cada factor vuelve a empezar
+desde [<i>a</i>], como se explica a continuación.</p>
 
 <h3>3. Descomposición del exponente</h3>
 <p>Se calculan [<i>a</i>]<sup>1</sup>, [<i>a</i>]<sup>2</sup>, [<i>a</i>]<sup>4</sup>, … hasta
@@ -209,36 +217,46 @@ siguiente pasaría de <i>b</i>. La potencia [<i>a</i>]<sup><i>e</i></sup> se gua
 se resta <i>e</i> de <i>b</i> y el proceso se repite, empezando otra vez desde [<i>a</i>], con
 el exponente que queda, hasta que este vale 0. Así <i>b</i> queda escrito como suma de
 potencias de dos distintas (su expresión en base 2), y [<i>a</i>]<sup><i>b</i></sup> es el
-producto de los factores guardados, reduciendo módulo <i>n</i> en cada producto.</p>
+producto de los factores guardados, que se multiplican al final, reduciendo módulo <i>n</i> en
+cada producto.</p>
 <p>Antes de reducir el exponente y de elevar al cuadrado, el programa responde directamente
 los casos inmediatos:
 [1]<sup><i>b</i></sup> = [1] y [<i>a</i>]<sup>0</sup> = [1] (también [0]<sup>0</sup> = [1], por
 convenio); [0]<sup><i>b</i></sup> = [0] si <i>b</i> ≥ 1; y [<i>a</i>]<sup>1</sup> = [<i>a</i>].</p>
 <pre>
 función potencia(a, b, n)              { a ≥ 0, b ≥ 0, n &gt; 0 }
-    si mcd(a, n) = 1 y (n ≤ 278 012 o n es primo) entonces
+    g ← mcd(a, n)
+    primo ← esPrimo(n)                    { con su control del tiempo máximo }
+    si g = 1 y (n ≤ 278 012 o primo) entonces
         f ← φ(n)
     si a = 1 o b = 0 entonces devolver 1 mod n
     si a = 0 entonces devolver 0
     si b = 1 entonces devolver a mod n
     si se ha calculado f entonces b ← b mod f
-    resultado ← 1
+    k ← 0                                 { factores guardados }
     mientras b &gt; 0 hacer
         si se ha superado el tiempo máximo entonces terminar sin resultado
         x ← a;  e ← 1                     { x = [a]<sup>e</sup> }
         mientras 2·e ≤ b hacer
-            x ← x·x mod n
+            x ← x·x;  si x ≥ n entonces x ← x mod n
             e ← 2·e
             si se ha superado el tiempo máximo entonces terminar sin resultado
         fin mientras
-        resultado ← resultado·x mod n     { factor [a]<sup>e</sup> }
+        k ← k + 1;  factor(k) ← x         { factor [a]<sup>e</sup> }
         b ← b − e
     fin mientras
+    resultado ← 1
+    para j = 1, …, k hacer
+        resultado ← resultado·factor(j)
+        si resultado ≥ n entonces resultado ← resultado mod n
+        si se ha superado el tiempo máximo entonces terminar sin resultado
+    fin para
     devolver resultado mod n
 fin función
 </pre>
-<p>El cálculo de mcd(<i>a</i>, <i>n</i>) y el de φ(<i>n</i>) comprueban también el tiempo
-máximo. El programa anota en la traza cada cuadrado y cada factor.</p>
+<p>El cálculo de mcd(<i>a</i>, <i>n</i>), el de φ(<i>n</i>) y la reducción del exponente
+comprueban también el tiempo máximo. El programa anota en la traza cada cuadrado y cada
+factor.</p>
 
 <h3>Ejemplos</h3>
 <p>[2]<sup>10</sup> en ℤ<sub>1000</sub>: mcd(2, 1000) = 2, así que <i>b</i> no se reduce. Como

@@ -36,8 +36,14 @@ ninguno de ellos y, sin embargo, tiene algún divisor primo.</li>
 )html";
 
 constexpr const char* kListaPrimos = R"html(
-<p>Dado un entero <i>n</i>, el programa escribe todos los primos desde 2 hasta <i>n</i> y
-cuántos son.</p>
+<p>Dado un número <i>n</i>, el programa escribe todos los primos desde 2 hasta <i>n</i> y
+cuántos son. Un <i>n</i> con decimales se redondea antes al entero más próximo (uno que acaba en
+,5, al par), y <i>n</i> ha de ser menor que 2<sup>31</sup> = 2&#8239;147&#8239;483&#8239;648: uno
+mayor da el error «Desbordamiento». La tabla donde se guardan los primos tiene sitio para
+9&#8239;999&#8239;999 de ellos, el último 179&#8239;424&#8239;671, así que la lista está completa
+para todo <i>n</i> &lt; 179&#8239;424&#8239;673, el primo siguiente. Con un <i>n</i> mayor, al
+llegar a ese primo el programa da el error «El subíndice está fuera del intervalo» y muestra
+los 9&#8239;999&#8239;999 primos hallados.</p>
 
 <h3>Idea</h3>
 <p>Todo entero es de la forma 6<i>m</i> + <i>j</i> con <i>j</i> = 0, 1, 2, 3, 4 o 5. Los números
@@ -93,9 +99,9 @@ entonces.</p>
 
 constexpr const char* kEsPrimo = R"html(
 <h3>División por tentativa</h3>
-<p>Para saber si un entero <i>n</i> &gt; 1 es primo basta buscar divisores <i>d</i> con
-2 ≤ <i>d</i> ≤ √<i>n</i>: si <i>n</i> = <i>a</i>·<i>b</i> con 1 &lt; <i>a</i> ≤ <i>b</i>,
-entonces <i>a</i> ≤ √<i>n</i>. Si ninguno de esos <i>d</i> divide a <i>n</i>, <i>n</i> es
+<p>Para saber si un entero <i>n</i> &gt; 1 es primo basta buscar divisores <i>v</i> con
+2 ≤ <i>v</i> ≤ √<i>n</i>: si <i>n</i> = <i>a</i>·<i>b</i> con 1 &lt; <i>a</i> ≤ <i>b</i>,
+entonces <i>a</i> ≤ √<i>n</i>. Si ninguno de esos <i>v</i> divide a <i>n</i>, <i>n</i> es
 primo.</p>
 <p>Además basta probar 2, 3 y los números de la forma 6<i>m</i> ± 1: el menor divisor mayor que
 1 de <i>n</i> es primo, y todo primo mayor que 3 es de esa forma (los números 6<i>m</i>,
@@ -105,26 +111,30 @@ primo.</p>
 <h3>Algoritmo</h3>
 <pre>
 función esPrimo(n)
+    si n ≥ 0 y (n no es entero o n = 1) entonces devolver falso
+    si (n mod 3 = 0 y n ≠ 3) o (n mod 2 = 0 y n ≠ 2) entonces
+        devolver falso                    { también n = 0 }
     si n &lt; 0 entonces
         error «Argumento o llamada a procedimiento no válida»
-    si n no es entero o n = 1 entonces devolver falso
-    si n mod 2 = 0 y n ≠ 2 entonces devolver falso      { también n = 0 }
-    si n mod 3 = 0 y n ≠ 3 entonces devolver falso
-    d ← 6                                 { se prueban d − 1 y d + 1 }
-    mientras d ≤ √n + 1 hacer
+    v ← 6                                 { se prueban v − 1 y v + 1 }
+    repetir
+        si v &gt; √n + 1 entonces devolver verdadero
         si se ha superado el tiempo máximo entonces terminar sin resultado
-        si n mod (d − 1) = 0 o n mod (d + 1) = 0 entonces
+        si n mod (v − 1) = 0 o n mod (v + 1) = 0 entonces
             devolver falso
-        d ← d + 6
-    fin mientras
-    devolver verdadero
+        v ← v + 6
+    fin repetir
 fin función
 </pre>
-<p>Cada vuelta prueba la pareja <i>d</i> − 1, <i>d</i> + 1, con <i>d</i> = 6<i>m</i>; el límite
+<p>Cada vuelta prueba la pareja <i>v</i> − 1, <i>v</i> + 1, con <i>v</i> = 6<i>m</i>; el límite
 √<i>n</i> + 1 asegura que se prueban todos los números 6<i>m</i> ± 1 que no pasan de
-√<i>n</i>. Un número que no es entero no es primo, y tampoco lo son 0 ni 1. Un número negativo
-no se prueba: la raíz cuadrada no existe para él, y el programa lo rechaza con el mensaje de
-error «Argumento o llamada a procedimiento no válida».</p>
+√<i>n</i>. Un número que no es entero no es primo, y tampoco lo son 0 ni 1.</p>
+<p>Los números negativos no son primos, por definición: un primo es un entero positivo. El
+programa no llega a probarlos: el resto de un negativo lleva su signo, así que a uno que es
+múltiplo de 2 o de 3 (resto 0) responde en la segunda comprobación que no es primo, y a los demás
+los rechaza con el error «Argumento o llamada a procedimiento no válida». La ventana no admite
+números mayores que 2<sup>53</sup> = 9&#8239;007&#8239;199&#8239;254&#8239;740&#8239;992, porque
+por encima de ese valor no todos los enteros se pueden representar con exactitud.</p>
 
 <h3>Coste</h3>
 <p>En el peor caso, cuando <i>n</i> es primo, se hacen unas √<i>n</i>/3 divisiones: el coste es
@@ -139,8 +149,8 @@ se basan en las potencias en ℤ<sub><i>n</i></sub>: si <i>n</i> es primo y no d
 entonces <i>a</i><sup><i>n</i>−1</sup> ≡ 1 (mod <i>n</i>) (pequeño teorema de Fermat). En el
 test de Miller–Rabin, cada prueba con una base <i>a</i> elegida al azar tarda un tiempo que solo
 crece como una potencia del número de cifras de <i>n</i>, y si <i>n</i> es compuesto la prueba
-lo descubre con probabilidad al menos 3/4. Tras 50 pruebas superadas, la probabilidad de
-declarar primo un número compuesto es menor que 4<sup>−50</sup>. Existe también un test
+lo descubre con probabilidad al menos 3/4. Por tanto, si <i>n</i> es compuesto, la
+probabilidad de que supere 50 pruebas independientes es como mucho 4<sup>−50</sup>. Existe también un test
 determinista de coste polinómico (AKS, 2002), pero en la práctica es más lento.</p>
 )html";
 
@@ -151,15 +161,15 @@ ejemplo, 360 = 2<sup>3</sup>·3<sup>2</sup>·5 da tres líneas: el primo 2 con e
 con exponente 2 y el 5 con exponente 1.</p>
 
 <h3>Idea</h3>
-<p>Se prueban los divisores <i>d</i> = 2, 3, 4, 5, … en orden. Cada vez que <i>d</i> divide a
-lo que queda de <i>n</i>, se anota <i>d</i>, se divide <i>n</i> entre <i>d</i> y se vuelve a
-probar el mismo <i>d</i>, hasta que deja de dividir; así se obtiene su exponente.</p>
+<p>Se prueban los divisores <i>v</i> = 2, 3, 4, 5, … en orden. Cada vez que <i>v</i> divide a
+lo que queda de <i>n</i>, se anota <i>v</i>, se divide <i>n</i> entre <i>v</i> y se vuelve a
+probar el mismo <i>v</i>, hasta que deja de dividir; así se obtiene su exponente.</p>
 <ul>
-<li>Aunque se prueban todos los <i>d</i>, solo se anotan primos: cuando llega un <i>d</i>
-compuesto, sus factores primos, que son menores que <i>d</i>, ya se han eliminado de <i>n</i>,
-así que <i>d</i> no puede dividirlo.</li>
-<li>Se para en cuanto <i>d</i><sup>2</sup> es mayor que lo que queda de <i>n</i>: lo que queda no
-tiene divisores primos menores que <i>d</i>, y si fuera compuesto tendría uno menor o igual que
+<li>Aunque se prueban todos los <i>v</i>, solo se anotan primos: cuando llega un <i>v</i>
+compuesto, sus factores primos, que son menores que <i>v</i>, ya se han eliminado de <i>n</i>,
+así que <i>v</i> no puede dividirlo.</li>
+<li>Se para en cuanto <i>v</i><sup>2</sup> es mayor que lo que queda de <i>n</i>: lo que queda no
+tiene divisores primos menores que <i>v</i>, y si fuera compuesto tendría uno menor o igual que
 su raíz cuadrada. Por tanto, lo que queda, si es mayor que 1, es primo y es el último
 factor.</li>
 </ul>
@@ -168,16 +178,16 @@ factor.</li>
 <pre>
 procedimiento factoriza(n)
     m ← 0                           { primos distintos anotados }
-    d ← 2
+    v ← 2
     mientras n &gt; 1 hacer
         si se ha superado el tiempo máximo entonces terminar por tiempo
-        si d·d &gt; n entonces
+        si v·v &gt; n entonces
             anota(n);  salir del bucle  { lo que queda es primo }
-        si n mod d = 0 entonces
-            anota(d)
-            n ← n / d               { se vuelve a probar el mismo d }
+        si n mod v = 0 entonces
+            anota(v)
+            n ← n / v               { se vuelve a probar el mismo v }
         si no
-            d ← d + 1
+            v ← v + 1
     fin mientras
     escribir, para j = 1, …, m, la línea primo(j)  exponente(j)
 fin procedimiento
@@ -191,19 +201,19 @@ fin procedimiento
 </pre>
 
 <h3>Ejemplos</h3>
-<p>360: con <i>d</i> = 2 quedan 180, 90 y 45; con <i>d</i> = 3 quedan 15 y 5, y como
+<p>360: con <i>v</i> = 2 quedan 180, 90 y 45; con <i>v</i> = 3 quedan 15 y 5, y como
 3·3 &gt; 5 se para: el 5 que queda es el último factor. Resultado:
 360 = 2<sup>3</sup>·3<sup>2</sup>·5.</p>
-<p>8: con <i>d</i> = 2 quedan 4 y 2; como 2·2 &gt; 2 se para, y el 2 que queda suma uno al
+<p>8: con <i>v</i> = 2 quedan 4 y 2; como 2·2 &gt; 2 se para, y el 2 que queda suma uno al
 exponente del 2: 8 = 2<sup>3</sup>.</p>
 
 <h3>Coste</h3>
 <p>Los divisores probados no pasan de √<i>n</i>, así que para <i>n</i> &lt; 2<sup>31</sup> se
 hacen como mucho unas 46&#8239;000 pruebas (√(2<sup>31</sup>) ≈ 46&#8239;341) y la
 factorización es inmediata. Aun así, en cada vuelta se comprueba el tiempo máximo, como en los
-demás algoritmos: si se supera, el programa lo avisa y no escribe resultado. La tabla de
-factores que queda la usa después la ventana de la función de Euler para escribir la fórmula de
-su razonamiento.</p>
+demás algoritmos: si se supera, el programa lo avisa y no escribe resultado. La ventana de la
+función de Euler descompone su módulo <i>n</i> con este mismo algoritmo para escribir la fórmula
+de su razonamiento, y esa descomposición aparece también en esta ventana.</p>
 <p>El programa solo descompone los enteros <i>n</i> ≥ 2; para 1, 0 y los negativos da un
 resultado vacío. El 1 no tiene factores primos; el 0 es divisible por todos los primos y no
 es producto de ellos; un negativo es −1 por la descomposición de su valor absoluto

@@ -87,10 +87,12 @@ TEST_F(VentanasZn, EulerValidacionesYDoceConSuExplicacion) {
          {"txPrimosEuler", "txDescomEuler", "txFormulaEuler", "lbExplicaEuler", "lbn", "lbFEulern"})
         campos << texto(e, n);
     EXPECT_EQ(campos.join('|'),
-              "1, 5, 7, 11|2^2 * 3^1|12 * (1 - 1/2) * (1 - 1/3)|Además hay 4 enteros positivos "
-              "menores \nque 12 y primos de 12.|12 =|F.E.( 12 ) =");
+              "1, 5, 7, 11|2^2 * 3^1|12 * (1 - 1/2) * (1 - 1/3)|Además hay 4 enteros k, con "
+              "1 ≤ k ≤ 12, \nprimos con 12.|12 =|F.E.( 12 ) =");
     calcula({"7"});  // the open explanation follows, with the list a prime gets
     EXPECT_EQ(texto(e, "txPrimosEuler"), "1 -- 6");
+    calcula({"1"});  // 1 ≤ k ≤ n counts φ(1) = 1 right, in the singular
+    EXPECT_EQ(texto(e, "lbExplicaEuler"), "Además hay 1 entero k, con 1 ≤ k ≤ 1, \nprimo con 1.");
 }
 
 TEST_F(VentanasZn, PotenciasResultadoYTraza) {

@@ -12,9 +12,14 @@
 #include <variant>
 
 #include "comun/reloj_falso.hpp"
+#include "core/alphabets/predefinidos.hpp"
+#include "core/arithmetic/bases.hpp"
 #include "core/arithmetic/diofantica.hpp"
 #include "core/arithmetic/euclides.hpp"
 #include "core/arithmetic/primitivas.hpp"
+#include "core/crypto/afin.hpp"
+#include "core/crypto/rsa.hpp"
+#include "core/crypto/transcripcion.hpp"
 #include "core/modular/euler.hpp"
 #include "core/modular/inverso.hpp"
 #include "core/modular/potencias.hpp"
@@ -115,8 +120,7 @@ class DescripcionesFormulas : public PruebaVentanas {};
 // Run again by ctest at a scale of 200 % (QT_SCALE_FACTOR=2).
 TEST_F(DescripcionesFormulas, NingunaFormulaSeCortaEntreDosLineas) {
     int vistas = 0;
-    for (const auto temas : {gui::descripcionesAritmetica(), gui::descripcionesPrimos(),
-                             gui::descripcionesModular()}) {
+    for (const auto temas : gui::todasLasDescripciones()) {
         for (const gui::Descripcion& d : temas) {
             const QString nombre = QString::fromUtf8(d.nombre);
             SCOPED_TRACE(d.nombre);
@@ -221,6 +225,11 @@ TEST_F(EjemplosDescripciones, EuclidesYDiofanticasDicenLoQueCalculaElPrograma) {
         EXPECT_TRUE(contiene(solucion, division));
     }
     EXPECT_EQ(divisiones, 4);
+    EXPECT_TRUE(filas.texto(divisiones + 1, 3).empty());
+    EXPECT_TRUE(contiene(euclides, "solo tiene el dividendo " +
+                                       num(filas.texto(divisiones + 1, 0)) +
+                                       ", el máximo común divisor, y el divisor " +
+                                       num(filas.texto(divisiones + 1, 1))));
     EXPECT_TRUE(contiene(euclides, "luego mcd(252, 198) = 18"));
     EXPECT_TRUE(contiene(euclides, "mcm(252, 198) = 49 896 / 18 = " + num(mcm(252, 198, 18))));
 
@@ -230,9 +239,9 @@ TEST_F(EjemplosDescripciones, EuclidesYDiofanticasDicenLoQueCalculaElPrograma) {
     const auto& s = std::get<SolucionDiofantica>(*r);
     const Tabla& pasos = estado.trazaDiofantica;
     QString i = "i";
-    QString q = "q(i)";
-    QString a = "A(i)";
-    QString b = "B(i)";
+    QString q = num(pasos.texto(1, 0));
+    QString a = num(pasos.texto(2, 0));
+    QString b = num(pasos.texto(3, 0));
     int k = 0;
     for (int c = 1; !pasos.texto(0, c).empty(); ++c) {
         i += ' ' + num(pasos.texto(0, c));
@@ -268,9 +277,14 @@ TEST_F(EjemplosDescripciones, PrimosYZnDicenLoQueCalculaElPrograma) {
     QStringList lista;
     for (int p = 1; p <= primos.cuenta(); ++p)
         lista << num(primos.primo(p));
-    EXPECT_TRUE(
-        contiene(lectura("frdescalglistaprimos"),
-                 "El resultado es " + lista.join(", ") + ": " + num(primos.cuenta()) + " primos."));
+    const QString listaPrimos = lectura("frdescalglistaprimos");
+    EXPECT_TRUE(contiene(listaPrimos, "El resultado es " + lista.join(", ") + ": " +
+                                          num(primos.cuenta()) + " primos."));
+    // The room of the table, and the bound from which the powers reduce the exponent.
+    EXPECT_TRUE(contiene(QString(listaPrimos).remove(' '),
+                         "tienesitiopara" + num(kPosicionesTablaPrimos - 2) + "deellos"));
+    EXPECT_TRUE(contiene(lectura("frDescripPoten").remove(' '),
+                         "Ellímite" + num(kMaximoModuloReducible) + "loeligeelprograma"));
 
     // The factorization of 360 (and of 8), wherever it is written, and φ(360) by its primes.
     ASSERT_TRUE(factorizaPrimos(estado.tiempo, estado.factores, 8));
@@ -311,6 +325,78 @@ TEST_F(EjemplosDescripciones, PrimosYZnDicenLoQueCalculaElPrograma) {
         factores << '[' + num(f.valor) + ']';
     EXPECT_TRUE(contiene(potencias, "[2]^10 = " + factores.join(QChar(0x00B7)) + " = [1024] = [" +
                                         num(*estado.trazaPotencia.resultado) + "]."));
+}
+
+// "a, b, c y d".
+QString enumera(QStringList partes) {
+    const QString ultima = partes.takeLast();
+    return partes.join(", ") + " y " + ultima;
+}
+
+TEST_F(EjemplosDescripciones, CambioDeBaseYCriptografiaDicenLoQueCalculaElPrograma) {
+    // 45 in base 2, its expansion, and Horner's partial values, which are the quotients.
+    const QString bases = lectura("frdescCambioBase");
+    const Conversion binario = aBaseB(45, 2, "2", "45");
+    EXPECT_TRUE(contiene(bases, "45 en base 2: " + num(binario.resultado) + '.'));
+    EXPECT_TRUE(contiene(bases, num(binario.desarrollo)));
+    QStringList parciales;
+    QString anterior = "0";
+    for (std::size_t c = 1; c <= binario.resultado.size(); ++c) {
+        const std::string delante = binario.resultado.substr(0, c);
+        parciales << num(aBase10(delante, 2, "2").resultado);
+        EXPECT_TRUE(
+            contiene(bases, parciales.back() + " = " + anterior + "·2 + " + QChar(delante.back())));
+        anterior = parciales.back();
+    }
+    EXPECT_TRUE(contiene(bases, "va dando " + enumera(parciales)));
+
+    // "hola" in "a-z" with the affine keys r = 5, s = 3, there and back.
+    const Alfabeto& az = alfabetoMinusculas();
+    const double n = moduloDe(az);
+    const int ancho = anchoBloque(az);
+    const std::string claro = transcribeADigitos("hola", az).texto;
+    const auto cifrado =
+        cifraAfin(estado.tiempo, estado.trazaEuclides, claro, ancho, n, 5, 3, Sentido::Codificar);
+    EXPECT_EQ(cifraAfin(estado.tiempo, estado.trazaEuclides, cifrado.digitos, ancho, n, 5, 3,
+                        Sentido::Decodificar)
+                  .digitos,
+              claro);
+    const auto inverso = [&](double a) {
+        return num(inversoZn(estado.tiempo, estado.trazaEuclides, n, a)->inverso);
+    };
+    const double phi = *funcionEuler(estado.tiempo, estado.memoriaModulo, n);
+    const QString afin = lectura("frdescafin");
+    for (const QString& trozo : QStringList{
+             "«a-z», N = " + num(n), "«hola» da en el paso 1 las cifras " + num(claro),
+             "las cifras " + num(cifrado.digitos) +
+                 ", que el paso 3 convierte en el texto cifrado «" +
+                 num(transcribeASimbolos(cifrado.digitos, ancho, az).texto) + "»",
+             "[5]^−1 = [" + inverso(5) + "] en ℤ_" + num(n), "[11]^−1 = [" + inverso(11) + ']',
+             "φ(N)·N pares de claves distintos: " + num(phi) + "·" + num(n) + " = " + num(phi * n)})
+        EXPECT_TRUE(contiene(afin, trozo));
+
+    // RSA with p = 11, q = 13, t = 7 on the same digits, there and back.
+    const double p = *primoSiguiente(estado.tiempo, 11);
+    const double q = *primoSiguiente(estado.tiempo, 13);
+    const double phiN = *funcionEuler(estado.tiempo, estado.memoriaModulo, p * q);
+    const double t = *exponenteCoprimo(estado.tiempo, 7, phiN);
+    const double s = inversoZn(estado.tiempo, estado.trazaEuclides, phiN, t)->inverso;
+    const int k = anchoBloqueRSA(p * q);
+    const EntornoPotencia entorno{estado.tiempo, estado.memoriaModulo, estado.trazaPotencia};
+    const std::string c = potenciaPorBloques(entorno, claro, ancho, p * q, t, k).digitos;
+    EXPECT_EQ(potenciaPorBloques(entorno, c, k, p * q, s, ancho).digitos, claro);
+    QStringList vuelta;
+    for (std::size_t i = 0; i < c.size() / k; ++i) {
+        vuelta << '[' + num(std::stod(c.substr(i * k, k))) + "]^" + num(s) + " = [" +
+                      num(std::stod(claro.substr(i * ancho, ancho))) + ']';
+    }
+    const QString rsa = lectura("frdescRSA");
+    for (const QString& trozo : QStringList{
+             "n = 11·13 = " + num(p * q) + " y φ(143) = 10·12 = " + num(phiN),
+             "s = " + num(s) + ", porque 7·" + num(s), "«hola» da las cifras " + num(claro),
+             "tiene " + num(k) + " cifras", "el bloque 07 se cifra como " + num(c.substr(0, k)),
+             "El texto cifrado es " + num(c), enumera(vuelta) + " devuelven " + num(claro)})
+        EXPECT_TRUE(contiene(rsa, trozo));
 }
 
 }  // namespace

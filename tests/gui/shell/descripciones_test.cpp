@@ -5,6 +5,9 @@
 #include <QTextBrowser>
 #include <algorithm>
 
+#include "gui/crypto/fr_privada_alfaus.hpp"
+#include "gui/crypto/frm_crip_privada.hpp"
+#include "gui/crypto/frm_crip_publica.hpp"
 #include "gui/entorno.hpp"
 
 namespace zefra::pruebas {
@@ -34,6 +37,17 @@ const char* const kExtras[][5] = {
      "ALGORITMO DE ECUACIONES DIOFANTICAS"},
     {"frdescripeuler", "btTeorEuler", "+ TEOREMAS", "frTeorEuler",
      "TEOREMA DE LA FUNCIÓN DE EULER"},
+};
+
+// The computing windows with a "Descripción" button, the description it opens and its title.
+const char* const kBotonesDescripcion[][3] = {
+    {"frmbaseb", "frdescCambioBase", "Descripción del cambio de base"},
+    {"frmbase10", "frdescCambioBase", "Descripción del cambio de base"},
+    {"frmpedirclaves", "frdescafin", "Descripción del criptosistema afín"},
+    {"frmcripprivada", "frdescafin", "Descripción del criptosistema afín"},
+    {"frPrivadaAlfaus", "frdescafin", "Descripción del criptosistema afín"},
+    {"frmSistemaRSA", "frdescRSA", "Descripción del sistema RSA"},
+    {"frmCripPublica", "frdescRSA", "Descripción del sistema RSA"},
 };
 
 class Descripciones : public PruebaVentanas {
@@ -82,6 +96,27 @@ TEST_F(Descripciones, CadaEntradaYCadaBotonExtraAbrenSuVentana) {
         EXPECT_FALSE(otra->isVisible());
         pulsa(extra);
         EXPECT_EQ(ventana(nombre), otra);
+    }
+}
+
+TEST_F(Descripciones, ElBotonDescripcionDeCadaVentanaAbreLaSuya) {
+    for (const char* entrada : {"n_baseb", "n_base10", "ncripprivada", "ncrippublica"})
+        accion(entrada)->trigger();
+    auto& contexto = principal->contexto();
+    contexto.abre<gui::FrmCripPrivada>();
+    contexto.abre<gui::FrPrivadaAlfaus>();
+    contexto.abre<gui::FrmCripPublica>();
+    for (const auto& [desde, nombre, titulo] : kBotonesDescripcion) {
+        SCOPED_TRACE(desde);
+        QWidget* v = abierta(desde);
+        ASSERT_NE(v, nullptr);
+        QAbstractButton* b = boton(v, "btDescripcion");
+        EXPECT_EQ(b->text(), "&Descripción");
+        pulsa(b);
+        QWidget* d = compruebaVentana(nombre, titulo);
+        ASSERT_NE(d, nullptr);
+        EXPECT_TRUE(v->isVisible());
+        pulsa(d, "btsalir");
     }
 }
 
