@@ -78,6 +78,7 @@ void FrmDiofanticas::limpiaSolucion() {
     solucionGeneral_->clear();
     alpha_->clear();
     beta_->clear();
+    solucion_.reset();
 }
 
 void FrmDiofanticas::resuelve() {
@@ -108,9 +109,15 @@ void FrmDiofanticas::resuelve() {
         }
         auto& estado = contexto_.estado;
         estado.tiempo.marcaInicio();
-        const auto resultado =
-            Diofantica(estado.tiempo, estado.trazaEuclides, estado.trazaDiofantica, valores[0],
-                       valores[1], valores[2]);
+        auto [resultado, euclides, pasos] =
+            Diofantica(estado.tiempo, valores[0], valores[1], valores[2]);
+        entradas_ = {{"a", textoDe(coeficienteA_)},
+                     {"b", textoDe(coeficienteB_)},
+                     {"c", textoDe(terminoC_)}};
+        contexto_.trazas.publica(
+            Publicada<TrazaEuclides>{std::move(euclides), entradas_, windowTitle()});
+        contexto_.trazas.publica(
+            Publicada<std::vector<PasoDiofantica>>{std::move(pasos), entradas_, windowTitle()});
         if (!resultado) {
             // An earlier run's trace and bounds would no longer match the empty fields, and
             // the bounds would report "no solution" for an equation that may have one.
@@ -127,10 +134,8 @@ void FrmDiofanticas::resuelve() {
             solucionGeneral_->setPlainText(aQt(s.general));
             alpha_->setText(aQt(textoDecimal(s.alpha)));
             beta_->setText(aQt(textoDecimal(s.beta)));
+            solucion_ = Parametrizacion{s.x0, s.y0, s.beta, s.alpha};
         }
-        entradas_ = {{"a", textoDe(coeficienteA_)},
-                     {"b", textoDe(coeficienteB_)},
-                     {"c", textoDe(terminoC_)}};
         botonTraza_->setEnabled(true);
         botonRestricciones_->setEnabled(true);
     });
@@ -143,7 +148,7 @@ void FrmDiofanticas::resuelve() {
 }
 
 void FrmDiofanticas::verTraza() {
-    contexto_.abre<FrmTrazaDiof>().fijaEntradas(entradas_);
+    contexto_.abre<FrmTrazaDiof>();
     botonTraza_->setEnabled(false);
 }
 
@@ -154,15 +159,6 @@ void FrmDiofanticas::abreRestricciones() {
 
 void FrmDiofanticas::habilitaRestricciones() const {
     botonRestricciones_->setEnabled(true);
-}
-
-std::optional<Parametrizacion> FrmDiofanticas::parametrizacion() const {
-    const auto x0 = leeNumero(textoDe(x_));
-    const auto y0 = leeNumero(textoDe(y_));
-    const auto beta = leeNumero(textoDe(beta_));
-    const auto alpha = leeNumero(textoDe(alpha_));
-    if (!x0 || !y0 || !beta || !alpha) return std::nullopt;
-    return Parametrizacion{*x0, *y0, *beta, *alpha};
 }
 
 }  // namespace zefra::gui

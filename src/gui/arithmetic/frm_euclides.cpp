@@ -76,7 +76,9 @@ void FrmEuclides::calculaMcd() {
         }
         auto& estado = contexto_.estado;
         estado.tiempo.marcaInicio();
-        const auto g = Euclides(estado.tiempo, *a, *b, estado.trazaEuclides);
+        auto [g, traza] = Euclides(estado.tiempo, *a, *b);
+        contexto_.trazas.publica(Publicada<TrazaEuclides>{
+            std::move(traza), {{"a", textoA}, {"b", textoB}}, windowTitle()});
         if (!g) {
             // An earlier run's trace no longer matches the fields: it is not offered.
             botonTraza_->setEnabled(false);
@@ -91,7 +93,6 @@ void FrmEuclides::calculaMcd() {
         mcd_->setText(aQt(textoDecimal(*g)));
         mcm_->setText(noEsEntero(m) == 1 ? QStringLiteral("Capacidad entera excedida.")
                                          : aQt(textoDecimal(m)));
-        entradas_ = {{"a", textoA}, {"b", textoB}};
         botonTraza_->setEnabled(true);
     });
     // The trace of a run that ended in an error is never offered.
@@ -100,7 +101,6 @@ void FrmEuclides::calculaMcd() {
 
 void FrmEuclides::verTraza() {
     auto& traza = contexto_.abre<FrTrazaEuclides>();
-    traza.fijaEntradas(entradas_);
     traza.ajustaAnchos(a_->text().size() > kLongitudCorta || b_->text().size() > kLongitudCorta);
     botonTraza_->setEnabled(false);
 }
