@@ -28,8 +28,7 @@ bool potencias(double n, double s) {
     bool bien = true;
     for (int m = 0; m < kBloques; ++m) {
         const double bloque = static_cast<double>((m * 7919) % static_cast<int>(n > 1e9 ? 1e9 : n));
-        const auto r =
-            Calcupoten(estado.tiempo, estado.memoriaModulo, estado.trazaPotencia, bloque, s, n);
+        const auto r = Calcupoten(estado.tiempo, estado.memoriaModulo, bloque, s, n).resultado;
         bien = bien && r &&
                *r == static_cast<double>(potenciaModular(static_cast<std::uint64_t>(bloque),
                                                          static_cast<std::uint64_t>(s),

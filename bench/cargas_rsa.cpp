@@ -28,7 +28,7 @@ std::optional<ClavesRSA> estableceClaves(double p, double q, double t) {
     if (!phi) return std::nullopt;
     const auto exponente = exponenteCoprimo(estado.tiempo, t, *phi);
     if (!exponente) return std::nullopt;
-    const auto s = inversoZn(estado.tiempo, estado.trazaEuclides, *phi, *exponente);
+    const auto s = inversoZn(estado.tiempo, *phi, *exponente).inverso;
     if (!s) return std::nullopt;
     return ClavesRSA{*primoP, *primoQ, n, *phi, *exponente, s->inverso};
 }
@@ -48,7 +48,7 @@ bool idaYVuelta(const ClavesRSA& claves) {
     const int k = anchoBloqueRSA(claves.n);
     estado.tiempo.reiniciaTiempo();
     const auto digitos = transcribeADigitos(mensaje, tabla);
-    const EntornoPotencia entorno{estado.tiempo, estado.memoriaModulo, estado.trazaPotencia};
+    const EntornoPotencia entorno{estado.tiempo, estado.memoriaModulo};
     const auto cifrado =
         potenciaPorBloques(entorno, digitos.texto, cargada->ancho, claves.n, claves.t, k);
     estado.tiempo.reiniciaTiempo();

@@ -80,7 +80,8 @@ struct Preparacion {
     std::optional<SinSolucion> motivo;
 };
 
-ConTiempo<Preparacion> prepara(Tiempo& tiempo, Tabla& trazaEuclides, double a, double b, double c) {
+ConTiempo<Preparacion> prepara(Tiempo& tiempo, TrazaEuclides& euclides, double a, double b,
+                               double c) {
     Preparacion p;
     if (a == 0 && b == 0 && c != 0) {
         p.motivo = SinSolucion::CoeficientesNulos;
@@ -90,7 +91,8 @@ ConTiempo<Preparacion> prepara(Tiempo& tiempo, Tabla& trazaEuclides, double a, d
     if (b < 0) p.signos.b = -1;
     p.a = std::fabs(a);
     p.b = std::fabs(b);
-    const auto g = Euclides(tiempo, p.a, p.b, trazaEuclides);
+    auto [g, traza] = Euclides(tiempo, p.a, p.b);
+    euclides = std::move(traza);
     if (!g) return std::nullopt;
     p.mcd = *g;
     if (c != 0 && resto32(c, *g) != 0) p.motivo = SinSolucion::MCDNoDivide;
@@ -109,23 +111,11 @@ std::string_view textoSinSolucion(SinSolucion motivo) {
     return {};
 }
 
-ConTiempo<ResultadoDiofantica> Diofantica(Tiempo& tiempo, Tabla& trazaEuclides, Tabla& traza,
-                                          double a, double b, double c) {
-    return conTrampa(kPrefijo, [&]() -> ConTiempo<ResultadoDiofantica> {
-        const char* const columnas[3][4] = {
-            {"i", "Q(i)", "A(i)", "B(i)"}, {"-1", "", "0", "1"}, {"0", "", "1", "0"}};
-        for (int columna = 0; columna < 3; ++columna) {
-            for (int fila = 0; fila < 4; ++fila)
-                traza.fija(fila, columna, columnas[columna][fila]);
-        }
-        // The trace shows the steps of this run only: an earlier, longer run's go.
-        for (int columna = 3; columna < traza.columnas() && !traza.texto(0, columna).empty();
-             ++columna) {
-            for (int fila = 0; fila < 4; ++fila)
-                traza.fija(fila, columna, "");
-        }
-
-        const auto p = prepara(tiempo, trazaEuclides, a, b, c);
+DiofanticaConTraza Diofantica(Tiempo& tiempo, double a, double b, double c) {
+    DiofanticaConTraza r;
+    r.pasos = {{-1, std::nullopt, 0, 1}, {0, std::nullopt, 1, 0}};
+    r.resultado = conTrampa(kPrefijo, [&]() -> ConTiempo<ResultadoDiofantica> {
+        const auto p = prepara(tiempo, r.euclides, a, b, c);
         if (!p) return std::nullopt;
         if (p->motivo) return *p->motivo;
         const double g = *p->mcd;
@@ -139,10 +129,7 @@ ConTiempo<ResultadoDiofantica> Diofantica(Tiempo& tiempo, Tabla& trazaEuclides, 
             const double m = c / g;
             const auto k =
                 convergentes(tiempo, p->a, p->b, [&](int i, std::int32_t q, double ai, double bi) {
-                    traza.fija(0, 2 + i, textoDecimal(i));
-                    traza.fija(1, 2 + i, textoDecimal(q));
-                    traza.fija(2, 2 + i, textoDecimal(ai));
-                    traza.fija(3, 2 + i, textoDecimal(bi));
+                    r.pasos.push_back({i, q, ai, bi});
                 });
             if (!k) return std::nullopt;
             s.x0 = paridad(k->k + 1) * k->b * m * p->signos.a;
@@ -159,12 +146,13 @@ ConTiempo<ResultadoDiofantica> Diofantica(Tiempo& tiempo, Tabla& trazaEuclides, 
                     parametro;
         return s;
     });
+    return r;
 }
 
-ConTiempo<CoeficientesBezout> diofanticaInverso(Tiempo& tiempo, Tabla& trazaEuclides, double a,
-                                                double b, double c) {
-    return conTrampa(kPrefijo, [&]() -> ConTiempo<CoeficientesBezout> {
-        const auto p = prepara(tiempo, trazaEuclides, a, b, c);
+BezoutConTraza diofanticaInverso(Tiempo& tiempo, double a, double b, double c) {
+    BezoutConTraza resultado;
+    resultado.coeficientes = conTrampa(kPrefijo, [&]() -> ConTiempo<CoeficientesBezout> {
+        const auto p = prepara(tiempo, resultado.euclides, a, b, c);
         if (!p) return std::nullopt;
         CoeficientesBezout r;
         r.mcd = p->mcd.value_or(0);  // 0·x + 0·y: no gcd was worked out, and 0 is theirs
@@ -186,6 +174,7 @@ ConTiempo<CoeficientesBezout> diofanticaInverso(Tiempo& tiempo, Tabla& trazaEucl
         r.y = (intercambio ? coefPrimero : coefSegundo) * p->signos.b;
         return r;
     });
+    return resultado;
 }
 
 }  // namespace zefra

@@ -7,7 +7,9 @@
 #include <string_view>
 #include <variant>
 
-#include "core/shell/tabla.hpp"
+#include <vector>
+
+#include "core/arithmetic/euclides.hpp"
 #include "core/shell/tiempo.hpp"
 
 namespace zefra {
@@ -30,13 +32,26 @@ struct SolucionDiofantica {
 
 using ResultadoDiofantica = std::variant<SolucionDiofantica, SinSolucion>;
 
-// Solves A·X + B·Y = C, refilling the Euclid trace and the Diophantine trace: rows i, Q(i),
-// A(i), B(i); column 0 the captions, column 1 i = −1, column 2 i = 0, column 2 + i step i
-// (nothing beyond: an earlier run's columns are emptied).
-// Errors are trapped under "Diofántica"; an operand of the 32-bit steps outside that range
-// raises the overflow error.
-ConTiempo<ResultadoDiofantica> Diofantica(Tiempo& tiempo, Tabla& trazaEuclides,
-                                          Tabla& trazaDiofantica, double a, double b, double c);
+// One column of the recurrence: i, the quotient Q(i) (none for i = −1 and i = 0), A(i), B(i).
+struct PasoDiofantica {
+    int i = 0;
+    std::optional<double> q;
+    double a = 0;
+    double b = 0;
+};
+
+// The solution with what it was found from: the divisions of Euclid's algorithm on |A| and |B|,
+// and the columns of the recurrence from i = −1 up to the last step made (only i = −1 and 0
+// when there is no solution or C = 0).
+struct DiofanticaConTraza {
+    ConTiempo<ResultadoDiofantica> resultado;
+    TrazaEuclides euclides;
+    std::vector<PasoDiofantica> pasos;
+};
+
+// Solves A·X + B·Y = C. Errors are trapped under "Diofántica"; an operand of the 32-bit steps
+// outside that range raises the overflow error.
+DiofanticaConTraza Diofantica(Tiempo& tiempo, double a, double b, double c);
 
 // What the solver of the inverse in Zn finds: gcd(A, B), and either why there is no solution or
 // the coefficients of A·x + B·y = C.
@@ -47,9 +62,12 @@ struct CoeficientesBezout {
     double y = 0;
 };
 
-// The same solver without the Diophantine trace (the Euclid trace is refilled), for the inverse
-// in Zn.
-ConTiempo<CoeficientesBezout> diofanticaInverso(Tiempo& tiempo, Tabla& trazaEuclides, double a,
-                                                double b, double c);
+// The same solver without the recurrence's columns, for the inverse in Zn: the coefficients,
+// or nothing when the budget runs out, with the divisions of Euclid's algorithm.
+struct BezoutConTraza {
+    ConTiempo<CoeficientesBezout> coeficientes;
+    TrazaEuclides euclides;
+};
+BezoutConTraza diofanticaInverso(Tiempo& tiempo, double a, double b, double c);
 
 }  // namespace zefra

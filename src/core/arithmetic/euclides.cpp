@@ -46,45 +46,28 @@ ConTiempo<double> mcdClaves(Tiempo& tiempo, double a, double b) {
     return mcdCon(tiempo, a, b, Inicio::Privada);
 }
 
-ConTiempo<double> Euclides(Tiempo& tiempo, double a, double b, Tabla& traza) {
-    return conTrampa(kPrefijo, [&]() -> ConTiempo<double> {
-        limpiaTrazaEuclides(traza);
-        traza.fija(0, 0, "Dividendo");
-        traza.fija(0, 1, "Divisor");
-        traza.fija(0, 2, "Cociente");
-        traza.fija(0, 3, "Resto");
-
+ResultadoEuclides Euclides(Tiempo& tiempo, double a, double b) {
+    ResultadoEuclides r;
+    r.mcd = conTrampa(kPrefijo, [&]() -> ConTiempo<double> {
         a = std::fabs(a);
         b = std::fabs(b);
         if (const auto trivial = casoTrivial(a, b)) return *trivial;
         if (b > a) std::swap(a, b);
-        int fila = 1;
-        traza.fija(fila, 0, textoDecimal(a));
-        traza.fija(fila, 1, textoDecimal(b));
-
+        auto& filas = r.traza.filas;
+        filas.push_back({a, b, std::nullopt, std::nullopt});
         Cronometro cronometro(tiempo, Inicio::Publica);
         while (b > 0) {
             if (cronometro.agotado()) return std::nullopt;
-            const double q = cocienteEntero(a, b);
-            const double r = restoEntero(a, b);
-            traza.fija(fila, 2, textoDecimal(q));
-            traza.fija(fila, 3, textoDecimal(r));
+            const double resto = restoEntero(a, b);
+            filas.back().cociente = cocienteEntero(a, b);
+            filas.back().resto = resto;
             a = b;
-            b = std::fabs(r);
-            ++fila;
-            traza.fija(fila, 0, textoDecimal(a));
-            traza.fija(fila, 1, textoDecimal(b));
+            b = std::fabs(resto);
+            filas.push_back({a, b, std::nullopt, std::nullopt});
         }
         return std::fabs(a);
     });
-}
-
-void limpiaTrazaEuclides(Tabla& traza) {
-    for (int fila = 1; fila < traza.filas() && !traza.texto(fila, 0).empty(); ++fila) {
-        for (int columna = 0; columna < kColumnasTrazaEuclides; ++columna) {
-            traza.fija(fila, columna, "");
-        }
-    }
+    return r;
 }
 
 }  // namespace zefra

@@ -1,25 +1,39 @@
 // Greatest common divisor by Euclid's algorithm, plain and with the table of divisions.
 #pragma once
 
-#include "core/shell/tabla.hpp"
+#include <optional>
+#include <vector>
+
 #include "core/shell/tiempo.hpp"
 
 namespace zefra {
-
-// The Euclid trace grid: a header row, then one row per division.
-inline constexpr int kFilasTrazaEuclides = 1000;
-inline constexpr int kColumnasTrazaEuclides = 4;
 
 // gcd of |a| and |b| (0 for two zeros), or nothing when the budget runs out. mcd publishes its
 // start time, mcdClaves keeps a private one. Errors are trapped under the name "Euclides".
 ConTiempo<double> mcd(Tiempo& tiempo, double a, double b);
 ConTiempo<double> mcdClaves(Tiempo& tiempo, double a, double b);
 
-// The same gcd, writing the trace: row 0 the header, each data row a dividend, divisor,
-// quotient and remainder; the last row the gcd over 0. Rows of a timed-out run stay.
-ConTiempo<double> Euclides(Tiempo& tiempo, double a, double b, Tabla& traza);
+// One row of the table of divisions: dividend = divisor · quotient + remainder. The last row of
+// a finished run holds only the gcd over 0; the last of a timed-out run, the division it did
+// not make.
+struct FilaEuclides {
+    double dividendo = 0;
+    double divisor = 0;
+    std::optional<double> cociente;
+    std::optional<double> resto;
+};
 
-// Empties the data rows of the trace down to the first row whose first cell is empty.
-void limpiaTrazaEuclides(Tabla& traza);
+// The divisions of one run, largest operand first; none when an operand is 0.
+struct TrazaEuclides {
+    std::vector<FilaEuclides> filas;
+};
+
+// The gcd with the divisions that found it; nothing for the gcd when the budget ran out, and
+// then the divisions made so far.
+struct ResultadoEuclides {
+    ConTiempo<double> mcd;
+    TrazaEuclides traza;
+};
+ResultadoEuclides Euclides(Tiempo& tiempo, double a, double b);
 
 }  // namespace zefra

@@ -10,8 +10,8 @@
 
 namespace zefra {
 
-ResultadoAfin cifraAfin(Tiempo& tiempo, Tabla& trazaEuclides, std::string_view digitos, int ancho,
-                        double n, double r, double s, Sentido sentido) {
+ResultadoAfin cifraAfin(Tiempo& tiempo, std::string_view digitos, int ancho, double n, double r,
+                        double s, Sentido sentido) {
     ResultadoAfin resultado;
     std::optional<double> inverso;
     for (const auto bloque : bloques(digitos, ancho)) {
@@ -23,12 +23,13 @@ ResultadoAfin cifraAfin(Tiempo& tiempo, Tabla& trazaEuclides, std::string_view d
             c = representante(n, r * *m + s).representante;
         } else {
             if (!inverso) {
-                const auto calculado = inversoZn(tiempo, trazaEuclides, n, r);
-                if (!calculado) {
+                auto calculado = inversoZn(tiempo, n, r);
+                resultado.euclides = std::move(calculado.euclides);
+                if (!calculado.inverso) {
                     resultado.tiempoAgotado = true;
                     return resultado;
                 }
-                inverso = calculado->inverso;
+                inverso = calculado.inverso->inverso;
             }
             c = representante(n, *inverso * (*m - s)).representante;
         }

@@ -5,7 +5,9 @@
 #include <string>
 #include <string_view>
 
-#include "core/shell/tabla.hpp"
+#include <optional>
+
+#include "core/arithmetic/euclides.hpp"
 #include "core/shell/tiempo.hpp"
 
 namespace zefra {
@@ -16,13 +18,14 @@ struct ResultadoAfin {
     std::string digitos;         // every processed block, written with leading zeros to the width
     int fueraDeRango = 0;        // blocks not below n (each is reported; the digits are then void)
     bool tiempoAgotado = false;  // the inverse of r ran out of time: the digits are void
+    std::optional<TrazaEuclides> euclides;  // the divisions behind the inverse of r, if worked out
 };
 
 // Maps each block of `ancho` digits. r and s are the classes of the keys (0 … n − 1, see
 // claseDeClave) and r is prime to n. Deciphering works out the inverse of r once, at the first
-// block (refilling the Euclid trace, as the inverse in Zn does); enciphering never does.
-ResultadoAfin cifraAfin(Tiempo& tiempo, Tabla& trazaEuclides, std::string_view digitos, int ancho,
-                        double n, double r, double s, Sentido sentido);
+// block, as the inverse in Zn does; enciphering never does.
+ResultadoAfin cifraAfin(Tiempo& tiempo, std::string_view digitos, int ancho, double n, double r,
+                        double s, Sentido sentido);
 
 // The message for a block not below n.
 std::string mensajeFueraDeRango(double n);

@@ -52,33 +52,38 @@ ResultadoRSA potenciaPorBloques(const EntornoPotencia& entorno, std::string_view
     const auto trozos = bloques(leidos.digitos, ancho);
     resultado.digitos.reserve(trozos.size() * static_cast<std::size_t>(anchoSalida));
     // A message repeats its blocks (a symbol gives the same block each time): each distinct
-    // block is raised once. The last block is always computed, so the trace of the last power
-    // is the last block's, as when every block is raised.
+    // block is raised once. The trace kept is the last block's, as if every block were raised.
+    const std::string_view ultimo = trozos.empty() ? std::string_view{} : trozos.back();
+    bool trazaDelUltimo = false;
     std::unordered_map<std::string_view, std::string> hechos;
     Cronometro cronometro(entorno.tiempo, Inicio::Publica);
-    for (std::size_t i = 0; i < trozos.size(); ++i) {
-        const std::string_view bloque = trozos[i];
+    for (const std::string_view bloque : trozos) {
         if (cronometro.agotado()) {
             resultado.tiempoAgotado = true;
             return resultado;
         }
-        const bool ultimo = i + 1 == trozos.size();
-        if (const auto hecho = hechos.find(bloque); hecho != hechos.end() && !ultimo) {
+        if (const auto hecho = hechos.find(bloque); hecho != hechos.end()) {
             resultado.digitos += hecho->second;
             continue;
         }
-        const double m = *leeNumero(bloque);
+        // Only digits are left in a block: its value is read directly.
+        double m = 0;
+        for (const char cifra : bloque)
+            m = m * 10 + (cifra - '0');
         if (m >= n) {
             resultado.mensaje = mensajeBloqueGrande(bloque, n);
             return resultado;
         }
-        const auto c = Calcupoten(entorno.tiempo, entorno.memoria, entorno.traza, m, exponente, n,
-                                  entorno.avisos);
-        if (!c) {
+        auto c = Calcupoten(entorno.tiempo, entorno.memoria, m, exponente, n, entorno.avisos);
+        if (!trazaDelUltimo) {
+            resultado.traza = std::move(c.traza);
+            trazaDelUltimo = bloque == ultimo;
+        }
+        if (!c.resultado) {
             resultado.tiempoAgotado = true;
             return resultado;
         }
-        const std::string escrito = conCeros(*c, anchoSalida);
+        const std::string escrito = conCeros(*c.resultado, anchoSalida);
         resultado.digitos += escrito;
         hechos.emplace(bloque, escrito);
     }

@@ -44,14 +44,16 @@ struct ResultadoRSA {
     std::string digitos;
     std::optional<std::string> mensaje;  // a refused block: nothing else is valid
     bool tiempoAgotado = false;
+    // The trace of the last block's power, or of the last power raised when the run stopped
+    // before it; none when no power was raised.
+    std::optional<TrazaPotencia> traza;
 };
 
-// What a power in Zn works with: the stopwatch, the memory of the last modulus, the trace of
-// the last power, and whom it tells (may be null).
+// What a power in Zn works with: the stopwatch, the memory of the last modulus, and whom it
+// tells (may be null).
 struct EntornoPotencia {
     Tiempo& tiempo;
     MemoriaModulo& memoria;
-    TrazaPotencia& traza;
     AvisosZn* avisos = nullptr;
 };
 

@@ -1,5 +1,5 @@
 // What a computation in Zn announces while it runs, for the windows that show part of it: the
-// primality verdict of its modulus, Euler's list as it grows, the trace of the last power.
+// primality verdict of its modulus and Euler's list as it grows.
 #pragma once
 
 #include <string_view>
@@ -15,8 +15,6 @@ class AvisosZn {
     // Euler's list of the numbers prime to n (or what stands for it), and whether the routine
     // finished with it.
     virtual void primosEuler(std::string_view lista, bool terminada) = 0;
-    // A power has been computed, cut short or stopped: its trace may have changed.
-    virtual void trazaPotencia() = 0;
 
   protected:
     AvisosZn() = default;

@@ -5,19 +5,25 @@
 
 namespace zefra {
 
-ConTiempo<InversoZn> inversoZn(Tiempo& tiempo, Tabla& trazaEuclides, double n, double a) {
+InversoConTraza inversoZn(Tiempo& tiempo, double n, double a) {
     if (!tiempo.inicial()) tiempo.marcaInicio();
-    const auto g = Euclides(tiempo, n, a, trazaEuclides);
-    if (!g) return std::nullopt;
-    InversoZn r;
-    r.mcd = *g;
-    if (*g != 1) return r;
-    // With gcd 1 the equation a·x + n·y = 1 always has a solution.
-    const auto b = diofanticaInverso(tiempo, trazaEuclides, a, n, 1);
-    if (!b) return std::nullopt;
-    r.x = b->x;
-    r.y = b->y;
-    r.inverso = b->x < 0 ? b->x + n : b->x;
+    auto [g, euclides] = Euclides(tiempo, n, a);
+    InversoConTraza r{std::nullopt, std::move(euclides)};
+    if (!g) return r;
+    InversoZn inverso;
+    inverso.mcd = *g;
+    if (*g != 1) {
+        r.inverso = inverso;
+        return r;
+    }
+    // With gcd 1 the equation a·x + n·y = 1 always has a solution; its solver divides the same
+    // two numbers again, so the divisions stay those above.
+    const auto b = diofanticaInverso(tiempo, a, n, 1).coeficientes;
+    if (!b) return r;
+    inverso.x = b->x;
+    inverso.y = b->y;
+    inverso.inverso = b->x < 0 ? b->x + n : b->x;
+    r.inverso = inverso;
     return r;
 }
 

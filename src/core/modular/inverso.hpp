@@ -1,7 +1,7 @@
 // The inverse of a class [a] in Zn, which exists exactly when gcd(n, a) = 1.
 #pragma once
 
-#include "core/shell/tabla.hpp"
+#include "core/arithmetic/euclides.hpp"
 #include "core/shell/tiempo.hpp"
 
 namespace zefra {
@@ -15,8 +15,12 @@ struct InversoZn {
     double y = 0;
 };
 
-// The inverse of [a], or nothing when the budget runs out. Publishes its start unless
-// a computation already has, and refills the Euclid trace.
-ConTiempo<InversoZn> inversoZn(Tiempo& tiempo, Tabla& trazaEuclides, double n, double a);
+// The inverse of [a], or nothing when the budget runs out, with the divisions of Euclid's
+// algorithm on n and a. Publishes its start unless a computation already has.
+struct InversoConTraza {
+    ConTiempo<InversoZn> inverso;
+    TrazaEuclides euclides;
+};
+InversoConTraza inversoZn(Tiempo& tiempo, double n, double a);
 
 }  // namespace zefra

@@ -50,17 +50,10 @@ std::optional<std::int64_t> atajo(std::int64_t a, std::int64_t b, std::int64_t n
 
 }  // namespace
 
-ConTiempo<double> Calcupoten(Tiempo& tiempo, MemoriaModulo& memoria, TrazaPotencia& traza,
-                             double aDoble, double bDoble, double nDoble, AvisosZn* avisos) {
-    traza.vacia();
-    // Whatever ends the run — a result, a short cut, the budget or an error — the windows learn
-    // that the trace changed, so none keeps showing an earlier power's.
-    struct AvisoAlSalir {
-        AvisosZn* avisos;
-        ~AvisoAlSalir() {
-            if (avisos) avisos->trazaPotencia();
-        }
-    } const alSalir{avisos};
+PotenciaConTraza Calcupoten(Tiempo& tiempo, MemoriaModulo& memoria, double aDoble, double bDoble,
+                            double nDoble, AvisosZn* avisos) {
+    PotenciaConTraza r;
+    TrazaPotencia& traza = r.traza;
     const std::int64_t a = aEntero32(aDoble);
     std::int64_t b = aEntero32(bDoble);
     const std::int64_t n = aEntero32(nDoble);
@@ -69,27 +62,31 @@ ConTiempo<double> Calcupoten(Tiempo& tiempo, MemoriaModulo& memoria, TrazaPotenc
     traza.n = n;
 
     const auto g = mcd(tiempo, a, n);
-    if (!g) return std::nullopt;
+    if (!g) return r;
     const auto primo = esPrimoRecordado(tiempo, memoria, n, avisos);
     std::optional<std::int64_t> phi;
     if (*g == 1 && (n <= kMaximoModuloReducible || (primo && *primo == 1))) {
         const auto f = funcionEuler(tiempo, memoria, static_cast<double>(n), avisos);
-        if (!f) return std::nullopt;
+        if (!f) return r;
         phi = static_cast<std::int64_t>(*f);
     }
-    if (const auto r = atajo(a, b, n)) return static_cast<double>(*r);
+    if (const auto corto = atajo(a, b, n)) {
+        r.resultado = static_cast<double>(*corto);
+        return r;
+    }
 
     if (phi) {
         Cronometro cronometro(tiempo, Inicio::Publica);
         traza.reduccion = ReduccionExponente{b, *phi, b % *phi};
         b %= *phi;
-        if (cronometro.agotado()) return std::nullopt;
+        if (cronometro.agotado()) return r;
     }
     traza.exponente = b;
-    const auto r = potencia(tiempo, a, b, static_cast<std::uint64_t>(n), traza);
-    if (r) traza.resultado = static_cast<std::int64_t>(*r);
-    if (!r) return std::nullopt;
-    return static_cast<double>(*r);
+    if (const auto p = potencia(tiempo, a, b, static_cast<std::uint64_t>(n), traza)) {
+        traza.resultado = static_cast<std::int64_t>(*p);
+        r.resultado = static_cast<double>(*p);
+    }
+    return r;
 }
 
 }  // namespace zefra

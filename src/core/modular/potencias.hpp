@@ -12,12 +12,16 @@ namespace zefra {
 // Above this modulus φ(n) is worked out only for a prime n.
 inline constexpr double kMaximoModuloReducible = 278012;
 
-// The r in 0 … n − 1 with r ≡ a^b (mod n), or nothing when the budget runs out. a, b and n are
-// converted to 32-bit integers (the overflow error outside them); every square and product is
-// reduced modulo n exactly. The trace goes to `traza`; `avisos` (when given) is told the verdict
-// and Euler's list of the modulus, when they are worked out, and that the trace changed, however
-// the run ends.
-ConTiempo<double> Calcupoten(Tiempo& tiempo, MemoriaModulo& memoria, TrazaPotencia& traza, double a,
-                             double b, double n, AvisosZn* avisos = nullptr);
+// The r in 0 … n − 1 with r ≡ a^b (mod n), or nothing when the budget runs out, with the trace
+// of the squarings (empty for a short cut; its result set only for a power worked out in full).
+// a, b and n are converted to 32-bit integers (the overflow error outside them); every square
+// and product is reduced modulo n exactly. `avisos` (when given) is told the verdict and Euler's
+// list of the modulus, when they are worked out.
+struct PotenciaConTraza {
+    ConTiempo<double> resultado;
+    TrazaPotencia traza;
+};
+PotenciaConTraza Calcupoten(Tiempo& tiempo, MemoriaModulo& memoria, double a, double b, double n,
+                            AvisosZn* avisos = nullptr);
 
 }  // namespace zefra

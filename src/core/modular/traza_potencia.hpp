@@ -45,13 +45,6 @@ struct TrazaPotencia {
     std::vector<FactorPotencia> factores;
     std::int64_t exponente = 0;             // b after the reduction
     std::optional<std::int64_t> resultado;  // set once the power is complete
-
-    void vacia() {
-        reduccion.reset();
-        pasos.clear();
-        factores.clear();
-        resultado.reset();
-    }
 };
 
 // The sentence that justifies the reduction of b (empty without one), and the trace lines.

@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "core/shell/numeros.hpp"
 #include "gui/ui/controles.hpp"
 #include "gui/ui/rejilla.hpp"
 #include "gui/ui/textos.hpp"
@@ -23,8 +24,9 @@ constexpr double kVentanaCorta = 258;
 
 FrTrazaEuclides::FrTrazaEuclides(Contexto& contexto)
     : Ventana(contexto.principal, QStringLiteral("frTrazaEuclides"),
-              QStringLiteral("TRAZA DEL ALGORITMO DE EUCLIDES")) {
-    traza_ = new Rejilla(contexto.estado.trazaEuclides, 1, 0, this);
+              QStringLiteral("TRAZA DEL ALGORITMO DE EUCLIDES")),
+      contexto_(contexto) {
+    traza_ = new Rejilla(tabla_, 1, 0, this);
     traza_->setObjectName(QStringLiteral("msflextrazaeuc"));
     traza_->horizontalHeader()->setStretchLastSection(true);
 
@@ -35,16 +37,34 @@ FrTrazaEuclides::FrTrazaEuclides(Contexto& contexto)
     ajustaAnchos(false);
     resize(width(), 420);
 
-    equipaExportacion(
-        *this, contexto,
-        [this] {
-            // The divisions made: the table keeps room for a thousand.
-            BloqueTabla divisiones = traza_->bloque();
-            while (divisiones.filas > 1 && divisiones.celda(divisiones.filas - 1, 0).empty())
-                --divisiones.filas;
-            return Documento{aCore(windowTitle()), entradas_, {}, {divisiones}};
-        },
-        {traza_});
+    escribe();
+    connect(&contexto.trazas, &Trazas::euclidesCambiada, this, &FrTrazaEuclides::escribe);
+    equipaExportacion(*this, contexto,
+                      [this] {
+                          return Documento{aCore(windowTitle()),
+                                           contexto_.trazas.euclides().encabezado(),
+                                           {},
+                                           {traza_->bloque()}};
+                      },
+                      {traza_});
+}
+
+void FrTrazaEuclides::escribe() {
+    const auto& filas = contexto_.trazas.euclides().traza.filas;
+    tabla_.redimensiona(static_cast<int>(filas.size()) + 1, 4);
+    const char* const titulos[] = {"Dividendo", "Divisor", "Cociente", "Resto"};
+    for (int columna = 0; columna < 4; ++columna)
+        tabla_.fija(0, columna, titulos[columna]);
+    const auto texto = [](const std::optional<double>& x) {
+        return x ? textoDecimal(*x) : std::string();
+    };
+    for (int fila = 1; const auto& f : filas) {
+        tabla_.fija(fila, 0, textoDecimal(f.dividendo));
+        tabla_.fija(fila, 1, textoDecimal(f.divisor));
+        tabla_.fija(fila, 2, texto(f.cociente));
+        tabla_.fija(fila, 3, texto(f.resto));
+        ++fila;
+    }
 }
 
 void FrTrazaEuclides::ajustaAnchos(bool operandosLargos) {

@@ -1,7 +1,8 @@
-// The trace window of Euclid's algorithm: the table of divisions of the last gcd computed.
+// The trace window of Euclid's algorithm: the table of divisions of the program's last Euclid
+// run, whichever window made it, headed in its exports by what was computed.
 #pragma once
 
-#include <utility>
+#include "core/shell/tabla.hpp"
 
 #include "gui/ui/contexto.hpp"
 #include "gui/ui/exportacion.hpp"
@@ -20,12 +21,13 @@ class FrTrazaEuclides final : public Ventana {
     // Column widths for long operands (more than 9 characters typed) or short ones.
     void ajustaAnchos(bool operandosLargos);
 
-    // The inputs that produced the trace, for its exports.
-    void fijaEntradas(Entradas entradas) { entradas_ = std::move(entradas); }
-
   private:
+    // Writes the last published run into the grid.
+    void escribe();
+
+    Contexto& contexto_;
+    Tabla tabla_{1, 4};
     Rejilla* traza_;
-    Entradas entradas_;
 };
 
 }  // namespace zefra::gui

@@ -76,6 +76,7 @@ FrmDiofanticas::FrmDiofanticas(Contexto& contexto)
 void FrmDiofanticas::resuelve() {
     // Neither the trace nor the bounds are offered until a run ends without error or timeout.
     vaciaResultado({x_, y_, solucionGeneral_, alpha_, beta_}, {botonTraza_, botonRestricciones_});
+    solucion_.reset();
     atrapaErrores(this, "btDiofantica", [this] {
         const QLineEdit* campos[] = {coeficienteA_, coeficienteB_, terminoC_};
         double valores[3];
@@ -102,9 +103,15 @@ void FrmDiofanticas::resuelve() {
         }
         auto& estado = contexto_.estado;
         estado.tiempo.marcaInicio();
-        const auto resultado =
-            Diofantica(estado.tiempo, estado.trazaEuclides, estado.trazaDiofantica, valores[0],
-                       valores[1], valores[2]);
+        auto [resultado, euclides, pasos] =
+            Diofantica(estado.tiempo, valores[0], valores[1], valores[2]);
+        entradas_ = {{"a", textoDe(coeficienteA_)},
+                     {"b", textoDe(coeficienteB_)},
+                     {"c", textoDe(terminoC_)}};
+        contexto_.trazas.publica(
+            Publicada<TrazaEuclides>{std::move(euclides), entradas_, windowTitle()});
+        contexto_.trazas.publica(
+            Publicada<std::vector<PasoDiofantica>>{std::move(pasos), entradas_, windowTitle()});
         if (!resultado) return mensaje(this, "Se ha excedido del tiempo especificado.");
         if (const auto* motivo = std::get_if<SinSolucion>(&*resultado)) {
             mensaje(this, std::string(textoSinSolucion(*motivo)));
@@ -115,17 +122,15 @@ void FrmDiofanticas::resuelve() {
             solucionGeneral_->setPlainText(aQt(s.general));
             alpha_->setText(aQt(textoDecimal(s.alpha)));
             beta_->setText(aQt(textoDecimal(s.beta)));
+            solucion_ = Parametrizacion{s.x0, s.y0, s.beta, s.alpha};
         }
-        entradas_ = {{"a", textoDe(coeficienteA_)},
-                     {"b", textoDe(coeficienteB_)},
-                     {"c", textoDe(terminoC_)}};
         botonTraza_->setEnabled(true);
         botonRestricciones_->setEnabled(true);
     });
 }
 
 void FrmDiofanticas::verTraza() {
-    contexto_.abre<FrmTrazaDiof>().fijaEntradas(entradas_);
+    contexto_.abre<FrmTrazaDiof>();
     botonTraza_->setEnabled(false);
 }
 
@@ -136,15 +141,6 @@ void FrmDiofanticas::abreRestricciones() {
 
 void FrmDiofanticas::habilitaRestricciones() const {
     botonRestricciones_->setEnabled(true);
-}
-
-std::optional<Parametrizacion> FrmDiofanticas::parametrizacion() const {
-    const auto x0 = leeNumero(textoDe(x_));
-    const auto y0 = leeNumero(textoDe(y_));
-    const auto beta = leeNumero(textoDe(beta_));
-    const auto alpha = leeNumero(textoDe(alpha_));
-    if (!x0 || !y0 || !beta || !alpha) return std::nullopt;
-    return Parametrizacion{*x0, *y0, *beta, *alpha};
 }
 
 }  // namespace zefra::gui

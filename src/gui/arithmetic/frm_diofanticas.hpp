@@ -20,8 +20,8 @@ class FrmDiofanticas final : public Ventana {
   public:
     explicit FrmDiofanticas(Contexto& contexto);
 
-    // The general solution the window holds, read from its fields; nothing when it holds none.
-    std::optional<Parametrizacion> parametrizacion() const;
+    // The general solution the window shows, as it was solved; nothing when it shows none.
+    const std::optional<Parametrizacion>& parametrizacion() const { return solucion_; }
 
     // The bounds window gives its button back when it closes.
     void habilitaRestricciones() const;
@@ -47,6 +47,7 @@ class FrmDiofanticas final : public Ventana {
     QPushButton* botonTraza_;
     QPushButton* botonRestricciones_;
     Entradas entradas_;
+    std::optional<Parametrizacion> solucion_;
 };
 
 }  // namespace zefra::gui

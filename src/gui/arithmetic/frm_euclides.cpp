@@ -76,7 +76,9 @@ void FrmEuclides::calculaMcd() {
         }
         auto& estado = contexto_.estado;
         estado.tiempo.marcaInicio();
-        const auto g = Euclides(estado.tiempo, *a, *b, estado.trazaEuclides);
+        auto [g, traza] = Euclides(estado.tiempo, *a, *b);
+        contexto_.trazas.publica(Publicada<TrazaEuclides>{
+            std::move(traza), {{"a", textoA}, {"b", textoB}}, windowTitle()});
         if (!g) return mensaje(this, "Se ha excedido el tiempo establecido.");
         if (*g == 0) {
             mcd_->setText(QStringLiteral("0"));
@@ -87,14 +89,12 @@ void FrmEuclides::calculaMcd() {
         mcd_->setText(aQt(textoDecimal(*g)));
         mcm_->setText(noEsEntero(m) == 1 ? QStringLiteral("Capacidad entera excedida.")
                                          : aQt(textoDecimal(m)));
-        entradas_ = {{"a", textoA}, {"b", textoB}};
         botonTraza_->setEnabled(true);
     });
 }
 
 void FrmEuclides::verTraza() {
     auto& traza = contexto_.abre<FrTrazaEuclides>();
-    traza.fijaEntradas(entradas_);
     traza.ajustaAnchos(a_->text().size() > kLongitudCorta || b_->text().size() > kLongitudCorta);
     botonTraza_->setEnabled(false);
 }

@@ -27,7 +27,6 @@ class FrmEuclides final : public Ventana {
     QLineEdit* mcd_;
     QLineEdit* mcm_;
     QPushButton* botonTraza_;
-    Entradas entradas_;  // a and b of the last gcd, for its trace
 };
 
 }  // namespace zefra::gui

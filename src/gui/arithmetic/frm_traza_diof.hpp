@@ -1,7 +1,8 @@
-// The trace of the particular solution: quotients and recurrence values step by step.
+// The trace of the particular solution: quotients and recurrence values step by step, of the
+// program's last Diophantine equation, headed in its exports by the equation.
 #pragma once
 
-#include <utility>
+#include "core/shell/tabla.hpp"
 
 #include "gui/ui/contexto.hpp"
 #include "gui/ui/exportacion.hpp"
@@ -15,11 +16,12 @@ class FrmTrazaDiof final : public Ventana {
   public:
     explicit FrmTrazaDiof(Contexto& contexto);
 
-    // The inputs that produced the trace, for its exports.
-    void fijaEntradas(Entradas entradas) { entradas_ = std::move(entradas); }
-
   private:
-    Entradas entradas_;
+    // Writes the last published equation's columns into the grid.
+    void escribe();
+
+    Contexto& contexto_;
+    Tabla tabla_{4, 1};
 };
 
 }  // namespace zefra::gui

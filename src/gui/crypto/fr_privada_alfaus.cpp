@@ -114,8 +114,9 @@ void FrPrivadaAlfaus::paso1() {
             if (digitos.rechazo) return mensaje(this, *digitos.rechazo);
             const auto rs = clases();
             if (!rs) return;
-            const auto descifrado = cifraAfin(estado.tiempo, estado.trazaEuclides, digitos.digitos,
-                                              ancho_, n_, rs->r, rs->s, Sentido::Decodificar);
+            const auto descifrado = cifraAfin(estado.tiempo, digitos.digitos, ancho_, n_, rs->r,
+                                              rs->s, Sentido::Decodificar);
+            publicaEuclides(descifrado, n_, rs->r);
             for (int k = 0; k < descifrado.fueraDeRango; ++k)
                 mensaje(this, mensajeFueraDeRango(n_));
             if (descifrado.tiempoAgotado) return mensajeTiempoAgotado(this);
@@ -148,8 +149,8 @@ void FrPrivadaAlfaus::paso2() {
             const auto rs = clases();
             if (!rs) return;
             marcoCifrado_->show();
-            const auto cifrado = cifraAfin(estado.tiempo, estado.trazaEuclides, digitos, ancho_, n_,
-                                           rs->r, rs->s, Sentido::Codificar);
+            const auto cifrado =
+                cifraAfin(estado.tiempo, digitos, ancho_, n_, rs->r, rs->s, Sentido::Codificar);
             for (int k = 0; k < cifrado.fueraDeRango; ++k)
                 mensaje(this, mensajeFueraDeRango(n_));
             error = cifrado.fueraDeRango > 0;

@@ -124,8 +124,9 @@ void FrmCripPrivada::paso2() {
         }
         cierraPaso(1);
 
-        const auto cifrado = cifraAfin(estado.tiempo, estado.trazaEuclides, digitosPaso(0), ancho_,
-                                       n_, clases->r, clases->s, sentido);
+        const auto cifrado =
+            cifraAfin(estado.tiempo, digitosPaso(0), ancho_, n_, clases->r, clases->s, sentido);
+        publicaEuclides(cifrado, n_, clases->r);
         for (int k = 0; k < cifrado.fueraDeRango; ++k)
             mensaje(this, mensajeFueraDeRango(n_));
         if (cifrado.tiempoAgotado) return mensajeTiempoAgotado(this);

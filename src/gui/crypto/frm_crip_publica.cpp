@@ -122,8 +122,10 @@ ResultadoRSA FrmCripPublica::eleva(std::string_view digitos, int ancho, double e
                                    int anchoSalida) {
     auto& estado = contexto_.estado;
     AvisosVentanas avisos(contexto_.avisos);
-    return potenciaPorBloques({estado.tiempo, estado.memoriaModulo, estado.trazaPotencia, &avisos},
-                              digitos, ancho, claves_.n, exponente, anchoSalida);
+    auto r = potenciaPorBloques({estado.tiempo, estado.memoriaModulo, &avisos}, digitos, ancho,
+                                claves_.n, exponente, anchoSalida);
+    if (r.traza) contexto_.trazas.publica(Publicada<TrazaPotencia>{*r.traza, {}, windowTitle()});
+    return r;
 }
 
 void FrmCripPublica::ocultaMarcos() {

@@ -247,8 +247,11 @@ void FrmSistemaRSA::buscaExponente() {
 void FrmSistemaRSA::aceptaExponente() {
     atrapaErrores(this, "btAceptart", [this] {
         contexto_.estado.tiempo.marcaInicio();
-        const auto s = inversoZn(contexto_.estado.tiempo, contexto_.estado.trazaEuclides,
-                                 claves_.phi, claves_.t);
+        const auto [s, euclides] = inversoZn(contexto_.estado.tiempo, claves_.phi, claves_.t);
+        contexto_.trazas.publica(Publicada<TrazaEuclides>{
+            euclides,
+            {{"φ(n)", textoDecimal(claves_.phi)}, {"t", textoDecimal(claves_.t)}},
+            windowTitle()});
         if (!s) return mensajeTiempoAgotado(this);
         claves_.s = s->inverso;
         etiquetaS_->setText(texto(claves_.s));

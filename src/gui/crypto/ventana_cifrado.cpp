@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "core/crypto/transcripcion.hpp"
+#include "core/shell/numeros.hpp"
 #include "gui/alphabets/seleccion_alfabeto.hpp"
 #include "gui/crypto/piezas_cifrado.hpp"
 #include "gui/files/frm_listdirec.hpp"
@@ -258,6 +259,14 @@ void VentanaCifrado::guardaFichero() {
     contexto_.ventana<FrmListDirec>().pide({QString::fromLatin1(forma_.codigoFichero),
                                             QStringLiteral("Guardar en fichero"), true, false,
                                             destino});
+}
+
+void VentanaCifrado::publicaEuclides(const ResultadoAfin& cifrado, double n, double r) {
+    if (!cifrado.euclides) return;
+    contexto_.trazas.publica(
+        Publicada<TrazaEuclides>{*cifrado.euclides,
+                                 {{"Módulo n", textoDecimal(n)}, {"Clave r", textoDecimal(r)}},
+                                 windowTitle()});
 }
 
 }  // namespace zefra::gui

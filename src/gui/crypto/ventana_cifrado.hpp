@@ -74,6 +74,8 @@ class VentanaCifrado : public Ventana {
     // Adds to what "Copiar todo", "Guardar como…", PDF and print take out the keys the window
     // shows, as inputs.
     virtual void entradas(Documento& documento) const = 0;
+    // Publishes the divisions behind [r]^-1 in Zn, when deciphering worked them out.
+    void publicaEuclides(const ResultadoAfin& cifrado, double n, double r);
 
     Contexto& contexto_;
     TextoExacto* mensaje_;

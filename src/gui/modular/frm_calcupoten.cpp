@@ -70,15 +70,19 @@ void FrTrazaPotencia::showEvent(QShowEvent* evento) {
 }
 
 void FrTrazaPotencia::escribe() {
-    const auto& traza = contexto_.estado.trazaPotencia;
+    const auto& publicada = contexto_.trazas.potencia();
+    const auto& traza = publicada.traza;
     const auto texto = textoTrazaPotencia(traza);
     entradas_.clear();
     if (traza.resultado) {
-        // b as given, before any reduction modulo φ(n).
+        // b as given, before any reduction modulo φ(n), and the window that asked.
         const auto b = traza.reduccion ? traza.reduccion->b : traza.exponente;
-        entradas_ = {{"Módulo n", std::to_string(traza.n)},
-                     {"a", std::to_string(traza.a)},
-                     {"b", std::to_string(b)}};
+        entradas_ = Publicada<TrazaPotencia>{{},
+                                             {{"Módulo n", std::to_string(traza.n)},
+                                              {"a", std::to_string(traza.a)},
+                                              {"b", std::to_string(b)}},
+                                             publicada.ventana}
+                        .encabezado();
     }
     reduccion_->setText(aQt(texto.etiqueta));
     pasos_->setPlainText(aQt(texto.traza));
@@ -99,9 +103,9 @@ FrmCalcupoten::FrmCalcupoten(Contexto& contexto)
     connect(aceptar, &QPushButton::clicked, this, &FrmCalcupoten::calcula);
     connect(verTraza_, &QPushButton::clicked, this,
             [&contexto] { contexto.abre<FrTrazaPotencia>(); });
-    connect(&contexto.avisos, &Avisos::trazaPotencia, this, [this, &contexto] {
+    connect(&contexto.trazas, &Trazas::potenciaCambiada, this, [this, &contexto] {
         // Only a power worked out in full has a trace to offer; a short cut writes none.
-        verTraza_->setEnabled(contexto.estado.trazaPotencia.resultado.has_value());
+        verTraza_->setEnabled(contexto.trazas.potencia().traza.resultado.has_value());
         contexto.ventana<FrTrazaPotencia>().actualiza();
     });
 
@@ -133,8 +137,7 @@ FrmCalcupoten::FrmCalcupoten(Contexto& contexto)
 void FrmCalcupoten::calcula() {
     // The trace of an earlier power goes too, and its button with it.
     vaciaResultado({resultado_}, {verTraza_});
-    contexto_.estado.trazaPotencia.vacia();
-    emit contexto_.avisos.trazaPotencia();
+    contexto_.trazas.publica(Publicada<TrazaPotencia>{{}, {}, windowTitle()});
     atrapaErrores(this, "btCalcupoten", [this] {
         const auto a = leeNumero(textoDe(base_));
         const auto b = leeNumero(textoDe(exponente_));
@@ -151,8 +154,8 @@ void FrmCalcupoten::calcula() {
         auto& estado = contexto_.estado;
         estado.tiempo.marcaInicio();
         AvisosVentanas avisos(contexto_.avisos);
-        const auto r = Calcupoten(estado.tiempo, estado.memoriaModulo, estado.trazaPotencia, *a, *b,
-                                  *n, &avisos);
+        auto [r, traza] = Calcupoten(estado.tiempo, estado.memoriaModulo, *a, *b, *n, &avisos);
+        contexto_.trazas.publica(Publicada<TrazaPotencia>{std::move(traza), {}, windowTitle()});
         if (!r) return mensajeTiempoAgotado(this);
         resultado_->setText(aQt(textoDecimal(*r)));
     });

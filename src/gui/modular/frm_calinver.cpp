@@ -69,14 +69,15 @@ void FrmCalInver::calcula() {
 
         // A negative element stands for its representative.
         const double elemento = *a < 0 ? representante(*n, *a).representante : *a;
-        const auto r = inversoZn(estado.tiempo, estado.trazaEuclides, *n, elemento);
+        const auto [r, euclides] = inversoZn(estado.tiempo, *n, elemento);
+        const Entradas entradas{{"Módulo n", textoDe(modulo_)},
+                                {"Elemento de Zn", textoDe(elemento_)}};
+        contexto_.trazas.publica(Publicada<TrazaEuclides>{euclides, entradas, windowTitle()});
         if (!r) return mensajeTiempoAgotado(this, *a >= 0);
         // The verdict rests on the gcd: in Z1 the inverse of [0] is [0] itself.
         inverso_->setText(r->mcd == 1 ? aQt(textoDecimal(r->inverso))
                                       : QStringLiteral("No existe."));
-        razonamiento.fijaRazonamiento(
-            aQt(razonamientoInverso(*n, *a, *r)),
-            {{"Módulo n", textoDe(modulo_)}, {"Elemento de Zn", textoDe(elemento_)}});
+        razonamiento.fijaRazonamiento(aQt(razonamientoInverso(*n, *a, *r)), entradas);
     });
 }
 

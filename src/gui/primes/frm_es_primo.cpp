@@ -51,6 +51,7 @@ FrmEsPrimo::FrmEsPrimo(Contexto& contexto)
     columna->addStretch();
     columna->addLayout(botones);
 
+    // Verdicts reached by other windows (a power, the RSA set-up) show here too.
     connect(&contexto_.avisos, &Avisos::veredictoEsPrimo, veredicto_, &QLabel::setText);
 }
 
@@ -74,7 +75,7 @@ void FrmEsPrimo::compruebaPrimo() {
         tiempo.marcaInicio();
         const auto primo = esPrimo(tiempo, texto);
         if (!primo) return mensajeTiempoAgotado(this);
-        emit contexto_.avisos.veredictoEsPrimo(aQt(textoVeredicto(*primo)));
+        veredicto_->setText(aQt(textoVeredicto(*primo)));
     });
 }
 

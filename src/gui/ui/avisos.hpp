@@ -1,7 +1,7 @@
 // Echoes from one window's computation to another window that shows part of it: the primality
-// verdict reached while Euler's function or a power runs, Euler's list as it grows, the trace of
-// the last power, the modulus of the active alphabet. Results a window needs for itself come
-// back from the core as values, never through here.
+// verdict reached while Euler's function or a power runs, Euler's list as it grows, the modulus
+// of the active alphabet. The traces of the last runs are published to `Trazas`. Results a window
+// needs for itself come back from the core as values, never through here.
 #pragma once
 
 #include <QObject>
@@ -20,8 +20,6 @@ class Avisos final : public QObject {
     // Euler's list of the numbers prime to n (or what stands for it), and whether the routine
     // finished with it.
     void primosEuler(const QString& lista, bool terminada);
-    // A power in Zn has been computed, cut short or stopped: its trace may have changed.
-    void trazaPotencia();
     // The modulus of the active alphabet, whenever it is published.
     void moduloAlfabeto(double n);
 };

@@ -1,5 +1,5 @@
 // What a computation in Zn announces, sent on as the signals of the context's echoes, so that
-// the primality, Euler and power trace windows show it whichever window ran the computation.
+// the primality and Euler windows show it whichever window ran the computation.
 #pragma once
 
 #include "core/modular/avisos_zn.hpp"
@@ -18,7 +18,6 @@ class AvisosVentanas final : public AvisosZn {
     void primosEuler(std::string_view lista, bool terminada) override {
         emit avisos_.primosEuler(aQt(lista), terminada);
     }
-    void trazaPotencia() override { emit avisos_.trazaPotencia(); }
 
   private:
     Avisos& avisos_;

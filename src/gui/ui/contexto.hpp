@@ -11,6 +11,7 @@
 
 #include "core/estado.hpp"
 #include "gui/ui/avisos.hpp"
+#include "gui/ui/trazas.hpp"
 
 namespace zefra::gui {
 
@@ -27,6 +28,8 @@ class Contexto {
     QWidget* const principal;
     // The echoes between windows; a window connects to the ones it shows.
     Avisos avisos;
+    // The last trace of each traced routine, for the trace windows.
+    Trazas trazas;
     // The user alphabets' life and the choice of the active alphabet, which the main window
     // builds with its menu and owns.
     GestionAlfabetos* gestionAlfabetos = nullptr;

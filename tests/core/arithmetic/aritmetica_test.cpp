@@ -145,31 +145,40 @@ TEST(CambioDeBase, DesarrolloCeroUnoElMayorEnteroEIdaYVueltaEnCadaBase) {
 
 class Aritmetica : public pruebas::PruebaNucleo {
   protected:
-    // The data rows of the Euclid trace down to the first empty one: cells joined by ',', rows
-    // by ';'.
+    // The rows of the last Euclid trace: cells joined by ',', rows by ';'.
     std::string filas() const {
         std::string texto;
-        const Tabla& t = estado.trazaEuclides;
-        for (int f = 1; !t.texto(f, 0).empty(); ++f) {
-            texto += (f > 1 ? ";" : "") + t.texto(f, 0) + ',' + t.texto(f, 1) + ',' +
-                     t.texto(f, 2) + ',' + t.texto(f, 3);
+        const auto t = [](std::optional<double> x) { return x ? textoDecimal(*x) : ""; };
+        for (const auto& f : trazaEuclides.filas) {
+            texto += (texto.empty() ? "" : ";") + t(f.dividendo) + ',' + t(f.divisor) + ',' +
+                     t(f.cociente) + ',' + t(f.resto);
         }
         return texto;
     }
-    // A column of the Diophantine trace: i, Q(i), A(i), B(i) joined by ','.
-    std::string columna(int c) const {
-        const Tabla& t = estado.trazaDiofantica;
-        return t.texto(0, c) + ',' + t.texto(1, c) + ',' + t.texto(2, c) + ',' + t.texto(3, c);
+    // Step i of the last Diophantine trace: i, Q(i), A(i), B(i) joined by ','.
+    std::string columna(int i) const {
+        const auto& p = pasos.at(static_cast<std::size_t>(i + 1));
+        return textoDecimal(p.i) + ',' + (p.q ? textoDecimal(*p.q) : "") + ',' + textoDecimal(p.a) +
+               ',' + textoDecimal(p.b);
     }
     ConTiempo<double> euclides(double a, double b) {
-        return Euclides(tiempo, a, b, estado.trazaEuclides);
+        auto r = Euclides(tiempo, a, b);
+        trazaEuclides = std::move(r.traza);
+        return r.mcd;
     }
     ConTiempo<ResultadoDiofantica> diofantica(double a, double b, double c) {
-        return Diofantica(tiempo, estado.trazaEuclides, estado.trazaDiofantica, a, b, c);
+        auto r = Diofantica(tiempo, a, b, c);
+        trazaEuclides = std::move(r.euclides);
+        pasos = std::move(r.pasos);
+        return r.resultado;
     }
     ConTiempo<CoeficientesBezout> inverso(double a, double b, double c) {
-        return diofanticaInverso(tiempo, estado.trazaEuclides, a, b, c);
+        auto r = diofanticaInverso(tiempo, a, b, c);
+        trazaEuclides = std::move(r.euclides);
+        return r.coeficientes;
     }
+    TrazaEuclides trazaEuclides;
+    std::vector<PasoDiofantica> pasos;
     // The solution of an equation that has one (anything else throws, failing the test).
     SolucionDiofantica resuelve(double a, double b, double c) {
         return std::get<SolucionDiofantica>(diofantica(a, b, c).value());
@@ -202,10 +211,10 @@ TEST_F(Aritmetica, McdConYSinTrazaDeEuclidesYSuPresupuesto) {
     }
     // F(71) and F(70), the longest run below the window's bound: 69 divisions and the gcd row.
     EXPECT_EQ(euclides(308061521170129, 190392490709135), 1);
-    EXPECT_EQ(estado.trazaEuclides.texto(70, 1), "0");
-    EXPECT_EQ(euclides(12, 8), 4);  // a shorter run leaves nothing of the longer one
+    ASSERT_EQ(trazaEuclides.filas.size(), 70u);
+    EXPECT_EQ(trazaEuclides.filas.back().divisor, 0);
+    EXPECT_EQ(euclides(12, 8), 4);
     EXPECT_EQ(filas(), "12,8,1,4;8,4,2,0;4,0,,");
-    EXPECT_EQ(estado.trazaEuclides.texto(70, 0) + estado.trazaEuclides.texto(26, 3), "");
     presupuesto("0", 0.000001);  // budget 0 stops at the first check
     EXPECT_FALSE(mcd(tiempo, 12, 8));
     EXPECT_FALSE(mcdClaves(tiempo, 12, 8));
@@ -263,17 +272,20 @@ TEST_F(Aritmetica, DiofanticaEnLasCuatroCombinacionesDeSignosConCeYCoeficientesC
 
 TEST_F(Aritmetica, TrazaDeLasConvergentesSoloDeLaUltimaEjecucion) {
     resuelve(317811, 196418, 1);  // Fibonacci: 25 steps
-    EXPECT_EQ(estado.trazaDiofantica.texto(0, 27), "25");
-    // 355/113 has the quotients 3, 7, 16: two steps are written (the last quotient is not).
+    EXPECT_EQ(pasos.size(), 27u);
+    EXPECT_EQ(columna(25), "25,1,121393,75025");  // A(26) = 2·121393 + 75025 = 317811
+    // 355/113 has the quotients 3, 7, 16: two steps are written (the last quotient is not), and
+    // nothing of the longer run.
     resuelve(355, 113, 1);
-    EXPECT_EQ(columna(3), "1,3,3,1");
-    EXPECT_EQ(columna(4), "2,7,22,7");
-    EXPECT_EQ(columna(5) + columna(27), ",,,,,,");  // nothing of the longer run is left
-    resuelve(12, 8, 0);  // C = 0 has no steps, nor has an equation without solution
-    EXPECT_EQ(columna(3), ",,,");
-    resuelve(355, 113, 1);
-    diofantica(12, 8, 3);
-    EXPECT_EQ(columna(3), ",,,");
+    EXPECT_EQ(columna(-1), "-1,,0,1");
+    EXPECT_EQ(columna(0), "0,,1,0");
+    EXPECT_EQ(columna(1), "1,3,3,1");
+    EXPECT_EQ(columna(2), "2,7,22,7");
+    EXPECT_EQ(pasos.size(), 4u);
+    resuelve(12, 8, 0);  // C = 0 makes no step
+    EXPECT_EQ(pasos.size(), 2u);
+    EXPECT_EQ(std::get<SinSolucion>(*diofantica(12, 8, 3)), SinSolucion::MCDNoDivide);
+    EXPECT_EQ(pasos.size(), 2u);  // nor does an equation without solution
 }
 
 TEST_F(Aritmetica, DiofanticaAtrapaSusErrores) {

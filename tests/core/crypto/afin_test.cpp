@@ -28,7 +28,7 @@ class Afin : public pruebas::PruebaNucleo {
     ResultadoAfin cifra(std::string_view digitos, int ancho, double n, double r, double s,
                         Sentido sentido = Sentido::Codificar) {
         estado.tiempo.reiniciaTiempo();
-        return cifraAfin(tiempo, estado.trazaEuclides, digitos, ancho, n, r, s, sentido);
+        return cifraAfin(tiempo, digitos, ancho, n, r, s, sentido);
     }
     // Loads the entries into slot 0 as the active alphabet and prepares a window's alphabet.
     AlfabetoCargado activa(const std::vector<Equivalencia>& entradas) {

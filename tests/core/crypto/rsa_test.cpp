@@ -17,10 +17,9 @@ namespace {
 
 class RSAPrueba : public pruebas::PruebaNucleo {
   protected:
-    // The blocks raised with the program's power routine, which keeps the last trace.
+    // The blocks raised with the program's power routine.
     ResultadoRSA eleva(std::string_view digitos, int ancho, double n, double e, int salida) {
-        return potenciaPorBloques({tiempo, estado.memoriaModulo, estado.trazaPotencia}, digitos,
-                                  ancho, n, e, salida);
+        return potenciaPorBloques({tiempo, estado.memoriaModulo}, digitos, ancho, n, e, salida);
     }
 };
 
@@ -28,20 +27,16 @@ class RSAPrueba : public pruebas::PruebaNucleo {
 struct Anotados final : AvisosZn {
     void veredictoEsPrimo(std::string_view v) override { veredictos += std::string(v) + '|'; }
     void primosEuler(std::string_view, bool) override {}
-    void trazaPotencia() override { ++trazas; }
     std::string veredictos;
-    int trazas = 0;
 };
 
 TEST_F(RSAPrueba, LaBusquedaYLasPotenciasAnuncianVeredictosYTrazas) {
     Anotados avisos;
     EXPECT_EQ(*primoSiguiente(tiempo, 9, &avisos), 11);
     EXPECT_EQ(avisos.veredictos, "NO ES PRIMO.|NO ES PRIMO.|¡ES PRIMO!.|");  // 9, 10, 11
-    EXPECT_EQ(potenciaPorBloques({tiempo, estado.memoriaModulo, estado.trazaPotencia, &avisos},
-                                 "006115", 3, 143, 103, 2)
+    EXPECT_EQ(potenciaPorBloques({tiempo, estado.memoriaModulo, &avisos}, "006115", 3, 143, 103, 2)
                   .digitos,
               "0715");
-    EXPECT_EQ(avisos.trazas, 2);
     EXPECT_TRUE(avisos.veredictos.ends_with("|NO ES PRIMO.|"));
 }
 
@@ -86,10 +81,11 @@ TEST_F(RSAPrueba, TiempoAgotadoEntreBloques) {
 TEST_F(RSAPrueba, BloquesRepetidosYTrazaDelUltimo) {
     const auto c = eleva("07151107150711", 2, 143, 7, 3);
     EXPECT_EQ(c.digitos, "006115132006115006132");
-    EXPECT_EQ(estado.trazaPotencia.a, 11);
-    EXPECT_EQ(estado.trazaPotencia.resultado, 132);
-    EXPECT_EQ(eleva("006115132006", 3, 143, 103, 2).digitos, "07151107");
-    EXPECT_EQ(estado.trazaPotencia.a, 6);
+    EXPECT_EQ(c.traza->a, 11);
+    EXPECT_EQ(c.traza->resultado, 132);
+    const auto d = eleva("006115132006", 3, 143, 103, 2);
+    EXPECT_EQ(d.digitos, "07151107");
+    EXPECT_EQ(d.traza->a, 6);
 }
 
 // A power that runs out of time inside stops the whole step: its digits are not the result.
@@ -105,7 +101,7 @@ TEST_F(RSAPrueba, RondasCompletasSobreCadaAlfabetoPredefinido) {
         const double n = p * q;
         const double phi = *funcionEuler(tiempo, estado.memoriaModulo, n);
         const double t = *exponenteCoprimo(tiempo, t0, phi);
-        const double s = inversoZn(tiempo, estado.trazaEuclides, phi, t)->inverso;
+        const double s = inversoZn(tiempo, phi, t).inverso->inverso;
         const int k = anchoBloqueRSA(n);
         for (const Alfabeto* a : {&alfabetoMinusculas(), &alfabetoMayusculas(), &alfabetoLetras(),
                                   &alfabetoLetrasNumeros(), &alfabetoASCII()}) {

@@ -214,41 +214,40 @@ TEST_F(EjemplosDescripciones, EuclidesYDiofanticasDicenLoQueCalculaElPrograma) {
     const QString diofanticas = lectura("frmDescripecuac");
 
     // mcd(252, 198): each division of the trace, and the gcd.
-    const Tabla& filas = estado.trazaEuclides;
-    EXPECT_EQ(*Euclides(estado.tiempo, 252, 198, estado.trazaEuclides), 18);
+    const auto [g, traza] = Euclides(estado.tiempo, 252, 198);
+    EXPECT_EQ(*g, 18);
     int divisiones = 0;
-    for (int f = 1; !filas.texto(f, 2).empty(); ++f, ++divisiones) {
-        const QString division = num(filas.texto(f, 0)) + " = " + num(filas.texto(f, 2)) +
-                                 QChar(0x00B7) + num(filas.texto(f, 1)) + " + " +
-                                 num(filas.texto(f, 3));
+    for (const auto& f : traza.filas) {
+        if (!f.cociente) break;
+        ++divisiones;
+        const QString division = num(f.dividendo) + " = " + num(*f.cociente) + QChar(0x00B7) +
+                                 num(f.divisor) + " + " + num(*f.resto);
         EXPECT_TRUE(contiene(euclides, division));
         EXPECT_TRUE(contiene(solucion, division));
     }
     EXPECT_EQ(divisiones, 4);
-    EXPECT_TRUE(filas.texto(divisiones + 1, 3).empty());
-    EXPECT_TRUE(contiene(euclides, "solo tiene el dividendo " +
-                                       num(filas.texto(divisiones + 1, 0)) +
+    const auto& ultima = traza.filas.back();
+    EXPECT_FALSE(ultima.resto);
+    EXPECT_TRUE(contiene(euclides, "solo tiene el dividendo " + num(ultima.dividendo) +
                                        ", el máximo común divisor, y el divisor " +
-                                       num(filas.texto(divisiones + 1, 1))));
+                                       num(ultima.divisor)));
     EXPECT_TRUE(contiene(euclides, "luego mcd(252, 198) = 18"));
     EXPECT_TRUE(contiene(euclides, "mcm(252, 198) = 49 896 / 18 = " + num(mcm(252, 198, 18))));
 
     // 252·X + 198·Y = 18: the table of the recurrences and the particular solution.
-    const auto r =
-        Diofantica(estado.tiempo, estado.trazaEuclides, estado.trazaDiofantica, 252, 198, 18);
-    const auto& s = std::get<SolucionDiofantica>(*r);
-    const Tabla& pasos = estado.trazaDiofantica;
+    const auto r = Diofantica(estado.tiempo, 252, 198, 18);
+    const auto& s = std::get<SolucionDiofantica>(*r.resultado);
     QString i = "i";
-    QString q = num(pasos.texto(1, 0));
-    QString a = num(pasos.texto(2, 0));
-    QString b = num(pasos.texto(3, 0));
+    QString q = "Q(i)";  // the trace window's captions
+    QString a = "A(i)";
+    QString b = "B(i)";
     int k = 0;
-    for (int c = 1; !pasos.texto(0, c).empty(); ++c) {
-        i += ' ' + num(pasos.texto(0, c));
-        q += ' ' + num(pasos.texto(1, c));
-        a += ' ' + num(pasos.texto(2, c));
-        b += ' ' + num(pasos.texto(3, c));
-        k = std::stoi(pasos.texto(0, c));
+    for (const auto& paso : r.pasos) {
+        i += ' ' + num(paso.i);
+        q += ' ' + (paso.q ? num(*paso.q) : QString());
+        a += ' ' + num(paso.a);
+        b += ' ' + num(paso.b);
+        k = paso.i;
     }
     EXPECT_TRUE(contiene(solucion, i.simplified() + ' ' + q.simplified() + ' ' + a + ' ' + b));
     EXPECT_TRUE(contiene(solucion, "así que k = " + num(k)));
@@ -260,9 +259,8 @@ TEST_F(EjemplosDescripciones, EuclidesYDiofanticasDicenLoQueCalculaElPrograma) {
     // 12·X + 8·Y = 20: the gcd, the particular solution and the general one.
     EXPECT_EQ(*mcd(estado.tiempo, 12, 8), 4);
     EXPECT_TRUE(contiene(diofanticas, "d = mcd(12, 8) = 4"));
-    const auto u =
-        Diofantica(estado.tiempo, estado.trazaEuclides, estado.trazaDiofantica, 12, 8, 20);
-    const auto& t = std::get<SolucionDiofantica>(*u);
+    const auto u = Diofantica(estado.tiempo, 12, 8, 20);
+    const auto& t = std::get<SolucionDiofantica>(*u.resultado);
     EXPECT_TRUE(contiene(diofanticas, "X_0 = " + num(t.x0) + ", Y_0 = " + num(t.y0)));
     EXPECT_TRUE(contiene(diofanticas, "X = " + num(t.x0) + " + " + num(t.beta) + "K"));
     EXPECT_TRUE(contiene(diofanticas,
@@ -301,30 +299,31 @@ TEST_F(EjemplosDescripciones, PrimosYZnDicenLoQueCalculaElPrograma) {
                  formula + " = " + num(*funcionEuler(estado.tiempo, estado.memoriaModulo, 360))));
 
     // [7]^−1 in Z26 from the Diophantine solution.
-    const auto bezout = *diofanticaInverso(estado.tiempo, estado.trazaEuclides, 7, 26, 1);
+    const auto bezout = *diofanticaInverso(estado.tiempo, 7, 26, 1).coeficientes;
     const double x = bezout.x;
     const double y = bezout.y;
     const QString inverso = lectura("frdescripInversa");
     EXPECT_TRUE(contiene(inverso, "7·(" + num(x) + ") + 26·" + num(y) + " = 1"));
-    EXPECT_TRUE(contiene(
-        inverso, "[7]^−1 = [" + num(x) + "] = [" +
-                     num(inversoZn(estado.tiempo, estado.trazaEuclides, 26, 7)->inverso) + ']'));
+    EXPECT_TRUE(contiene(inverso, "[7]^−1 = [" + num(x) + "] = [" +
+                                      num(inversoZn(estado.tiempo, 26, 7).inverso->inverso) + ']'));
 
     // [3]^100 in Z7, with the exponent reduced by φ(7), and [2]^10 in Z1000 without.
     const QString potencias = lectura("frDescripPoten");
-    EXPECT_EQ(*Calcupoten(estado.tiempo, estado.memoriaModulo, estado.trazaPotencia, 3, 100, 7), 4);
-    const auto& reduccion = *estado.trazaPotencia.reduccion;
+    const auto p3 = Calcupoten(estado.tiempo, estado.memoriaModulo, 3, 100, 7);
+    EXPECT_EQ(*p3.resultado, 4);
+    const auto& reduccion = *p3.traza.reduccion;
     EXPECT_TRUE(contiene(potencias, "φ(7) = " + num(reduccion.phi) + "; como 100 = " +
                                         num((100 - reduccion.reducido) / reduccion.phi) + "·" +
                                         num(reduccion.phi) + " + " + num(reduccion.reducido) +
                                         ", [3]^100 = [3]^" + num(reduccion.reducido)));
     EXPECT_TRUE(contiene(potencias, "[3]^100 = [4]."));
-    ASSERT_TRUE(Calcupoten(estado.tiempo, estado.memoriaModulo, estado.trazaPotencia, 2, 10, 1000));
+    const auto p2 = Calcupoten(estado.tiempo, estado.memoriaModulo, 2, 10, 1000);
+    ASSERT_TRUE(p2.resultado);
     QStringList factores;
-    for (const FactorPotencia& f : estado.trazaPotencia.factores)
+    for (const FactorPotencia& f : p2.traza.factores)
         factores << '[' + num(f.valor) + ']';
     EXPECT_TRUE(contiene(potencias, "[2]^10 = " + factores.join(QChar(0x00B7)) + " = [1024] = [" +
-                                        num(*estado.trazaPotencia.resultado) + "]."));
+                                        num(*p2.traza.resultado) + "]."));
 }
 
 // "a, b, c y d".
@@ -355,14 +354,12 @@ TEST_F(EjemplosDescripciones, CambioDeBaseYCriptografiaDicenLoQueCalculaElProgra
     const double n = moduloDe(az);
     const int ancho = anchoBloque(az);
     const std::string claro = transcribeADigitos("hola", az).texto;
-    const auto cifrado =
-        cifraAfin(estado.tiempo, estado.trazaEuclides, claro, ancho, n, 5, 3, Sentido::Codificar);
-    EXPECT_EQ(cifraAfin(estado.tiempo, estado.trazaEuclides, cifrado.digitos, ancho, n, 5, 3,
-                        Sentido::Decodificar)
-                  .digitos,
-              claro);
+    const auto cifrado = cifraAfin(estado.tiempo, claro, ancho, n, 5, 3, Sentido::Codificar);
+    EXPECT_EQ(
+        cifraAfin(estado.tiempo, cifrado.digitos, ancho, n, 5, 3, Sentido::Decodificar).digitos,
+        claro);
     const auto inverso = [&](double a) {
-        return num(inversoZn(estado.tiempo, estado.trazaEuclides, n, a)->inverso);
+        return num(inversoZn(estado.tiempo, n, a).inverso->inverso);
     };
     const double phi = *funcionEuler(estado.tiempo, estado.memoriaModulo, n);
     const QString afin = lectura("frdescafin");
@@ -380,9 +377,9 @@ TEST_F(EjemplosDescripciones, CambioDeBaseYCriptografiaDicenLoQueCalculaElProgra
     const double q = *primoSiguiente(estado.tiempo, 13);
     const double phiN = *funcionEuler(estado.tiempo, estado.memoriaModulo, p * q);
     const double t = *exponenteCoprimo(estado.tiempo, 7, phiN);
-    const double s = inversoZn(estado.tiempo, estado.trazaEuclides, phiN, t)->inverso;
+    const double s = inversoZn(estado.tiempo, phiN, t).inverso->inverso;
     const int k = anchoBloqueRSA(p * q);
-    const EntornoPotencia entorno{estado.tiempo, estado.memoriaModulo, estado.trazaPotencia};
+    const EntornoPotencia entorno{estado.tiempo, estado.memoriaModulo};
     const std::string c = potenciaPorBloques(entorno, claro, ancho, p * q, t, k).digitos;
     EXPECT_EQ(potenciaPorBloques(entorno, c, k, p * q, s, ancho).digitos, claro);
     QStringList vuelta;

@@ -30,7 +30,7 @@ const Caso kCasos[] = {
      {"84", "36"},
      "btTraza",
      "frTrazaEuclides",
-     "TRAZA DEL ALGORITMO DE EUCLIDES|a: 84|b: 36",
+     "TRAZA DEL ALGORITMO DE EUCLIDES|a: 84|b: 36|Calculado en: ALGORITMO DE EUCLIDES",
      "Dividendo\tDivisor\tCociente\tResto\n84\t36\t2\t12\n36\t12\t3\t0\n12\t0\t\t\n"},
     {"n_ejec_diof",
      "frmDiofanticas",
@@ -39,7 +39,8 @@ const Caso kCasos[] = {
      {"12", "8", "20"},
      "btTrazaDiof",
      "frmTrazaDiof",
-     "TRAZA DEL ALGORITMO: Búsqueda de una solución particular|a: 12|b: 8|c: 20",
+     "TRAZA DEL ALGORITMO: Búsqueda de una solución particular|a: 12|b: 8|c: 20|Calculado en: "
+     "ECUACIONES DIOFÁNTICAS LINEALES DE 2 INCÓGNITAS",
      "i\t-1\t0\t1\nQ(i)\t\t\t1\nA(i)\t0\t1\t1\nB(i)\t1\t0\t1\n\nA ( i ) ="},
     {"n_baseb",
      "frmbaseb",
@@ -102,7 +103,8 @@ const Caso kCasos[] = {
      {"13", "2", "25"},
      "btTrazaPotencia",
      "frTrazaPotencia",
-     "Traza del cálculo de potencias en Zn|Módulo n: 13|a: 2|b: 25",
+     "Traza del cálculo de potencias en Zn|Módulo n: 13|a: 2|b: 25|Calculado en: Cálculo de "
+     "potencias en Zn",
      "F.E.( 13 ).\n\nEsto es: \n\nb = b mod"},
 };
 
@@ -125,6 +127,46 @@ TEST_F(ExportacionResultados, CadaVentanaCopiaYGuardaSuTituloSusEntradasYSuResul
         const QString guardado = sinFecha("r.txt", cabecera.count('|') + 1);
         EXPECT_TRUE(guardado.startsWith(cabecera + "||")) << guardado.toStdString();
         r->close();
+    }
+}
+
+// The trace window shows the program's last Euclid run, whichever window made it, and its
+// export names that run: an inverse and then an equation refill the open trace of a gcd.
+TEST_F(ExportacionResultados, LaTrazaDeEuclidesExportadaNombraElCalculoQueMuestra) {
+    abre("n_ejecucion", "frmEuclides", {"txa", "txb"}, "btMcd");
+    calcula({"1071", "462"});
+    QWidget* traza = abreCon("btTraza", "frTrazaEuclides");
+    const struct {
+        const char *entrada, *ventana;
+        QStringList campos;
+        const char* boton;
+        QStringList valores;
+        const char* cabecera;
+    } casos[] = {
+        {"nInvZn",
+         "frmcalinver",
+         {"txmodn2", "txelemzn"},
+         "btcalcuinver",
+         {"26", "7"},
+         "Módulo n: 26|Elemento de Zn: 7|Calculado en: INVERSO DE UN ELEMENTO DE Zn||Dividendo"
+         "\tDivisor\tCociente\tResto|26\t7\t3\t5|"},
+        {"n_ejec_diof",
+         "frmDiofanticas",
+         {"txCoefa", "txCoefB", "txindepc"},
+         "btDiofantica",
+         {"12", "8", "20"},
+         "a: 12|b: 8|c: 20|Calculado en: ECUACIONES DIOFÁNTICAS LINEALES DE 2 INCÓGNITAS||"
+         "Dividendo\tDivisor\tCociente\tResto|12\t8\t1\t4|"}};
+    for (const auto& c : casos) {
+        abre(c.entrada, c.ventana, c.campos, c.boton);
+        calcula(c.valores);
+        guarda(traza, "guardarComo", "t.txt", "*.txt");
+        // The date follows the title and the inputs.
+        const QString guardado =
+            sinFecha("t.txt", QString(c.cabecera).section("||", 0, 0).count('|') + 2);
+        EXPECT_TRUE(guardado.startsWith(QString("TRAZA DEL ALGORITMO DE EUCLIDES|") + c.cabecera))
+            << guardado.toStdString();
+        QFile::remove(QString::fromStdString(ruta("t.txt")));
     }
 }
 
