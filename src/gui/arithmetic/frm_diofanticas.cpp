@@ -116,7 +116,8 @@ void FrmDiofanticas::resuelve() {
             // the bounds would report "no solution" for an equation that may have one.
             botonTraza_->setEnabled(false);
             botonRestricciones_->setEnabled(false);
-            return mensaje(this, "Se ha excedido del tiempo especificado.");
+            return mensajeTiempoAgotado(this, estado.tiempo,
+                                        "Se ha excedido del tiempo especificado.");
         }
         if (const auto* motivo = std::get_if<SinSolucion>(&*resultado)) {
             mensaje(this, std::string(textoSinSolucion(*motivo)));

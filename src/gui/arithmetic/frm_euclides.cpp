@@ -80,7 +80,8 @@ void FrmEuclides::calculaMcd() {
         if (!g) {
             // An earlier run's trace no longer matches the fields: it is not offered.
             botonTraza_->setEnabled(false);
-            return mensaje(this, "Se ha excedido el tiempo establecido.");
+            return mensajeTiempoAgotado(this, estado.tiempo,
+                                        "Se ha excedido el tiempo establecido.");
         }
         if (*g == 0) {
             mcd_->setText(QStringLiteral("0"));

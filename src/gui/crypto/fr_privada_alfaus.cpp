@@ -117,7 +117,7 @@ void FrPrivadaAlfaus::paso1() {
                                               ancho_, n_, rs->r, rs->s, Sentido::Decodificar);
             for (int k = 0; k < descifrado.fueraDeRango; ++k)
                 mensaje(this, mensajeFueraDeRango(n_));
-            if (descifrado.tiempoAgotado) return mensajeTiempoAgotado(this);
+            if (descifrado.tiempoAgotado) return mensajeTiempoAgotado(this, estado.tiempo);
             if (descifrado.fueraDeRango > 0) return;
             salida = descifrado.digitos;
         }

@@ -149,7 +149,7 @@ void FrmCalcupoten::calcula() {
         AvisosVentanas avisos(contexto_.avisos);
         const auto r = Calcupoten(estado.tiempo, estado.memoriaModulo, estado.trazaPotencia, *a, *b,
                                   *n, &avisos);
-        if (!r) return mensajeTiempoAgotado(this);
+        if (!r) return mensajeTiempoAgotado(this, contexto_.estado.tiempo);
         resultado_->setText(aQt(textoDecimal(*r)));
     });
 }

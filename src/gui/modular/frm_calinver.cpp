@@ -69,7 +69,7 @@ void FrmCalInver::calcula() {
         // A negative element stands for its representative.
         const double elemento = *a < 0 ? representante(*n, *a).representante : *a;
         const auto r = inversoZn(estado.tiempo, estado.trazaEuclides, *n, elemento);
-        if (!r) return mensajeTiempoAgotado(this, *a >= 0);
+        if (!r) return mensajeTiempoAgotado(this, contexto_.estado.tiempo, *a >= 0);
         // The verdict rests on the gcd: in Z1 the inverse of [0] is [0] itself.
         inverso_->setText(r->mcd == 1 ? aQt(textoDecimal(r->inverso))
                                       : QStringLiteral("No existe."));

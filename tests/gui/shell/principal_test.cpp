@@ -205,6 +205,32 @@ TEST_F(VentanaPrincipal, UnCalculoLargoMuestraElCursorOcupadoYCerrarLoDetiene) {
     compruebaDetenido(lecturasAlCerrar);
 }
 
+// Escape stops a run at its next time check as a time-out would, saying so; the list keeps the
+// primes found, a digit typed meanwhile goes to its field, and the window stays open.
+TEST_F(VentanaPrincipal, EscapeDetieneUnCalculoLargoYLaListaGuardaLoHallado) {
+    QWidget* lista = preparaListaLarga();
+    lista->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(lista));
+    int lecturasAlDetener = 0;
+    QTimer::singleShot(0, principal.get(), [&] {
+        for (const Qt::Key tecla : {Qt::Key_9, Qt::Key_Escape})
+            QTest::keyClick(lista->windowHandle(), tecla);
+        lecturasAlDetener = reloj.lecturas;
+    });
+    aceptaTodo();
+    QTest::keyClick(control<QLineEdit>(lista, "txttopeprimo"), Qt::Key_Return);
+    QCoreApplication::processEvents();
+    EXPECT_LE(reloj.lecturas - lecturasAlDetener, 1);
+    const QWidget* sol = abierta("frmSolListaPrimos");
+    const QStringList primos = texto(sol, "txtSolListaPrimos").split('\n', Qt::SkipEmptyParts);
+    EXPECT_EQ(texto(sol, "txnumprimos").toInt(), primos.size());
+    EXPECT_EQ(mensajesVistos(), QStringList({"Cálculo detenido por el usuario.",
+                                             "Se ha llegado hasta el número primo: " +
+                                                 primos.value(primos.size() - 1)}));
+    EXPECT_TRUE(lista->isVisible());
+    EXPECT_EQ(texto(lista, "txttopeprimo"), "200000009");
+}
+
 // "Salir " on the menu bar stays at hand during a run: clicked, it ends the program at the run's
 // next time check. Any other entry of the menu waits, like the rest of the input.
 TEST_F(VentanaPrincipal, SalirDelMenuDuranteUnCalculoLoDetiene) {
