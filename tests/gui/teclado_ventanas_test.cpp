@@ -9,12 +9,14 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 #include <QTest>
+#include <QTimer>
 #include <algorithm>
 #include <map>
 
@@ -139,6 +141,9 @@ class TecladoVentanas : public PruebaVentanas {
         EXPECT_TRUE(v->screen()->availableGeometry().contains(v->frameGeometry()))
             << "outside the screen";
         EXPECT_LE(v->frameGeometry().width(), 1366);
+        QFont negrita = v->font();  // room for the title, bold, beside the frame's buttons
+        negrita.setBold(true);
+        EXPECT_GE(v->width(), QFontMetrics(negrita).horizontalAdvance(v->windowTitle()) + 80);
         EXPECT_LE(v->frameGeometry().height(), 768);
         for (const QWidget* hijo : v->findChildren<QWidget*>()) {
             if (!hijo->isVisible() || hijo->isWindow() || !hijo->parentWidget()->isVisible())
@@ -273,18 +278,19 @@ TEST_F(TecladoVentanas, TabRecorreLasCotasFilaAFilaComoSeLeen) {
     QTest::keyClick(r->focusWidget(), Qt::Key_Tab, Qt::ShiftModifier);
     EXPECT_EQ(nombre(r->focusWidget()), "txy1");
 
-    // Bounds typed by keyboard: -10 <= x <= 10, -10 <= y <= 10, each box ticked with Space.
-    for (const char* c : {"txx0", "txx1", "txy0", "txy1"})
-        control<QLineEdit>(r, c)->clear();
+    // Bounds typed by keyboard, -10 <= x <= 10, -10 <= y <= 10, tick their boxes; unticked
+    // with Space, a box empties its bound.
     control<QLineEdit>(r, "txx0")->setFocus();
-    for (const char* tecleo : {"-10", " ", " ", "10", "-10", " ", " ", "10"}) {
-        if (*tecleo == ' ') {
-            QTest::keyClick(r->focusWidget(), Qt::Key_Space);
-        } else {
-            QTest::keyClicks(r->focusWidget(), tecleo);
-        }
+    for (const char* tecleo : {"-10", "", "", "10", "-10", "", "", "10"}) {
+        QTest::keyClicks(r->focusWidget(), tecleo);
         QTest::keyClick(r->focusWidget(), Qt::Key_Tab);
     }
+    QTest::keyClick(r->focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(texto(r, "intervalo"), "[-3,3]");
+    auto* casilla = control<QCheckBox>(r, "Check4");
+    casilla->setFocus();
+    QTest::keyClick(casilla, Qt::Key_Space);
+    EXPECT_EQ(texto(r, "txy1"), "");
     QTest::keyClick(r->focusWidget(), Qt::Key_Return);
     ASSERT_FALSE(texto(r, "soluciones").isEmpty());
     // From the result, selected with the mouse, Tab goes on to the buttons below it.
@@ -299,19 +305,25 @@ TEST_F(TecladoVentanas, IntroLlevaElSistemaRSADeUnPasoAlSiguienteSinPerderPyQ) {
     ASSERT_TRUE(rsa);
     auto* p = control<QLineEdit>(rsa, "txprimop");
     EXPECT_EQ(rsa->focusWidget(), p);
-    QTest::keyClicks(p, "60");
-    QTest::keyClick(p, Qt::Key_Tab);  // the button beside p, then q below
-    EXPECT_EQ(nombre(rsa->focusWidget()), "btBuscarCercanoPyQ");
-    QTest::keyClick(rsa->focusWidget(), Qt::Key_Tab);
     auto* q = control<QLineEdit>(rsa, "txprimoq");
-    EXPECT_EQ(rsa->focusWidget(), q);
-    QTest::keyClicks(q, "50");
     const auto intro = [rsa] { QTest::keyClick(rsa->focusWidget(), Qt::Key_Return); };
+    // Tab and Enter both go from p to q while q is empty; Shift+Tab back to p.
+    for (const Qt::Key tecla : {Qt::Key_Tab, Qt::Key_Return}) {
+        p->setFocus();
+        QTest::keyClick(p, tecla);
+        EXPECT_EQ(rsa->focusWidget(), q) << tecla;
+        EXPECT_TRUE(p->isEnabled() && q->text().isEmpty()) << tecla;
+    }
+    QTest::keyClick(q, Qt::Key_Tab, Qt::ShiftModifier);
+    EXPECT_EQ(rsa->focusWidget(), p);
+    QTest::keyClicks(p, "60");
+    QTest::keyClick(p, Qt::Key_Tab);
+    QTest::keyClicks(q, "50");
     intro();  // the nearest primes
     EXPECT_EQ(p->text() + ' ' + q->text(), "61 53");
-    intro();  // accepted: n and φ(n)
+    intro();  // accepted: n and φ(n), and t is next
     EXPECT_EQ(texto(rsa, "lbp_por_q") + ' ' + texto(rsa, "lbFeulerp_por_q"), "3233 3120");
-    control<QWidget>(rsa, "txAsignat")->setFocus();
+    EXPECT_EQ(nombre(rsa->focusWidget()), "txAsignat");
     QTest::keyClick(rsa->focusWidget(), Qt::Key_Tab, Qt::ShiftModifier);  // p and q are done
     EXPECT_EQ(nombre(rsa->focusWidget()), "btsalir") << "round to the last control";
     escribe(control<QLineEdit>(rsa, "txAsignat"), "16");
@@ -347,6 +359,34 @@ TEST_F(TecladoVentanas, IntroLlevaElSistemaRSADeUnPasoAlSiguienteSinPerderPyQ) {
     accion("ncrippublica")->trigger();
     EXPECT_EQ(rsa->focusWidget(), p);
     EXPECT_TRUE(control<QPushButton>(rsa, "btBuscarCercanoPyQ")->isDefault());
+}
+
+// Shift+F10 opens the context menu of the control with the focus, as the menu key does: a
+// field's own menu, or a result's with the window's actions. A window opened again has the focus
+// in its first input, not on the button last pressed.
+TEST_F(TecladoVentanas, MayusF10AbreElMenuYAlReabrirSeEscribeEnLaPrimeraEntrada) {
+    QWidget* privada = abrePrivada();
+    const auto menuConTeclado = [](QWidget* control) {
+        QStringList titulos;
+        QTimer::singleShot(0, [&titulos] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            if (!menu) return;
+            for (const QAction* a : menu->actions())
+                titulos << a->text();
+            menu->close();
+        });
+        control->setFocus();
+        QTest::keyClick(control, Qt::Key_F10, Qt::ShiftModifier);
+        QCoreApplication::processEvents();
+        return titulos.join('|');
+    };
+    EXPECT_TRUE(menuConTeclado(control<QWidget>(privada, "txmensaje")).contains("Pegar"));
+    EXPECT_TRUE(menuConTeclado(control<QWidget>(privada, "txclave_cpr")).contains("Copiar"));
+
+    control<QWidget>(privada, "btinvertir")->setFocus();
+    QTest::keyClick(privada, Qt::Key_Escape);
+    privada->show();
+    EXPECT_EQ(nombre(privada->focusWidget()), "txmensaje");
 }
 
 TEST_F(TecladoVentanas, LasVentanasSeAbrenJuntoALaQueLasPideYDentroDeLaPantalla) {
