@@ -91,17 +91,14 @@ TEST_F(CronometroPrueba, LatidosYFinDeUnCalculoLargoYUnoQueCruzaLaMedianoche) {
         EXPECT_EQ(fines, 0);
     }
     EXPECT_EQ(fines, 1);
-    {  // a stop asked at a beat ends the run and the routines nested in it; the next starts free
+    {  // a stop asked at a beat ends the run and its nested routines; the next run starts free
         presupuesto("100000", 0.05);
-        Cronometro externo(tiempo, Inicio::Publica);
+        Cronometro externo(tiempo, Inicio::Publica), interno(tiempo, Inicio::Privada);
         tiempo.fijaLatido([this] { tiempo.detiene(); });
-        Cronometro interno(tiempo, Inicio::Privada);
-        for (int pasadas = 0; !interno.agotado();)
-            ASSERT_LT(++pasadas, 100);
+        while (!interno.agotado()) {
+        }
         EXPECT_TRUE(externo.agotado() && tiempo.detenido());
     }
-    EXPECT_TRUE(tiempo.detenido());
-    tiempo.fijaLatido({});
     EXPECT_FALSE(Cronometro(tiempo, Inicio::Publica).agotado());
 
     reloj.ahora = 86399;
