@@ -9,12 +9,14 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 #include <QTest>
+#include <QTimer>
 #include <algorithm>
 #include <map>
 
@@ -139,6 +141,8 @@ class TecladoVentanas : public PruebaVentanas {
         EXPECT_TRUE(v->screen()->availableGeometry().contains(v->frameGeometry()))
             << "outside the screen";
         EXPECT_LE(v->frameGeometry().width(), 1366);
+        const QFont negrita(v->font().family(), v->font().pointSize(), QFont::Bold);  // the title
+        EXPECT_GE(v->width(), QFontMetrics(negrita).horizontalAdvance(v->windowTitle()) + 80);
         EXPECT_LE(v->frameGeometry().height(), 768);
         for (const QWidget* hijo : v->findChildren<QWidget*>()) {
             if (!hijo->isVisible() || hijo->isWindow() || !hijo->parentWidget()->isVisible())
@@ -273,18 +277,19 @@ TEST_F(TecladoVentanas, TabRecorreLasCotasFilaAFilaComoSeLeen) {
     QTest::keyClick(r->focusWidget(), Qt::Key_Tab, Qt::ShiftModifier);
     EXPECT_EQ(nombre(r->focusWidget()), "txy1");
 
-    // Bounds typed by keyboard: -10 <= x <= 10, -10 <= y <= 10, each box ticked with Space.
-    for (const char* c : {"txx0", "txx1", "txy0", "txy1"})
-        control<QLineEdit>(r, c)->clear();
+    // Bounds typed by keyboard, -10 <= x <= 10, -10 <= y <= 10, tick their boxes; unticked
+    // with Space, a box empties its bound.
     control<QLineEdit>(r, "txx0")->setFocus();
-    for (const char* tecleo : {"-10", " ", " ", "10", "-10", " ", " ", "10"}) {
-        if (*tecleo == ' ') {
-            QTest::keyClick(r->focusWidget(), Qt::Key_Space);
-        } else {
-            QTest::keyClicks(r->focusWidget(), tecleo);
-        }
+    for (const char* tecleo : {"-10", "", "", "10", "-10", "", "", "10"}) {
+        QTest::keyClicks(r->focusWidget(), tecleo);
         QTest::keyClick(r->focusWidget(), Qt::Key_Tab);
     }
+    QTest::keyClick(r->focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(texto(r, "intervalo"), "[-3,3]");
+    auto* casilla = control<QCheckBox>(r, "Check4");
+    casilla->setFocus();
+    QTest::keyClick(casilla, Qt::Key_Space);
+    EXPECT_EQ(texto(r, "txy1"), "");
     QTest::keyClick(r->focusWidget(), Qt::Key_Return);
     ASSERT_FALSE(texto(r, "soluciones").isEmpty());
     // From the result, selected with the mouse, Tab goes on to the buttons below it.
@@ -299,19 +304,20 @@ TEST_F(TecladoVentanas, IntroLlevaElSistemaRSADeUnPasoAlSiguienteSinPerderPyQ) {
     ASSERT_TRUE(rsa);
     auto* p = control<QLineEdit>(rsa, "txprimop");
     EXPECT_EQ(rsa->focusWidget(), p);
-    QTest::keyClicks(p, "60");
-    QTest::keyClick(p, Qt::Key_Tab);  // the button beside p, then q below
-    EXPECT_EQ(nombre(rsa->focusWidget()), "btBuscarCercanoPyQ");
-    QTest::keyClick(rsa->focusWidget(), Qt::Key_Tab);
     auto* q = control<QLineEdit>(rsa, "txprimoq");
-    EXPECT_EQ(rsa->focusWidget(), q);
-    QTest::keyClicks(q, "50");
     const auto intro = [rsa] { QTest::keyClick(rsa->focusWidget(), Qt::Key_Return); };
+    QTest::keyClicks(p, "60");
+    for (const Qt::Key tecla : {Qt::Key_Return, Qt::Key_Tab}) {  // on to q while it is empty
+        QTest::keyClick(p, tecla);
+        EXPECT_TRUE(rsa->focusWidget() == q && p->isEnabled()) << tecla;
+        p->setFocus();
+    }
+    QTest::keyClicks(q, "50");
     intro();  // the nearest primes
     EXPECT_EQ(p->text() + ' ' + q->text(), "61 53");
-    intro();  // accepted: n and φ(n)
+    intro();  // accepted: n and φ(n), and t is next
     EXPECT_EQ(texto(rsa, "lbp_por_q") + ' ' + texto(rsa, "lbFeulerp_por_q"), "3233 3120");
-    control<QWidget>(rsa, "txAsignat")->setFocus();
+    EXPECT_EQ(nombre(rsa->focusWidget()), "txAsignat");
     QTest::keyClick(rsa->focusWidget(), Qt::Key_Tab, Qt::ShiftModifier);  // p and q are done
     EXPECT_EQ(nombre(rsa->focusWidget()), "btsalir") << "round to the last control";
     escribe(control<QLineEdit>(rsa, "txAsignat"), "16");
@@ -349,16 +355,39 @@ TEST_F(TecladoVentanas, IntroLlevaElSistemaRSADeUnPasoAlSiguienteSinPerderPyQ) {
     EXPECT_TRUE(control<QPushButton>(rsa, "btBuscarCercanoPyQ")->isDefault());
 }
 
+// Shift+F10 opens the context menu of the control with the focus, as the menu key does. A window
+// opened again has the focus in its first input, not on the button last pressed.
+TEST_F(TecladoVentanas, MayusF10AbreElMenuYAlReabrirSeEscribeEnLaPrimeraEntrada) {
+    QWidget* privada = abrePrivada();
+    auto* mensaje = control<QWidget>(privada, "txmensaje");
+    QString titulos;
+    QTimer::singleShot(0, [&titulos] {
+        if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+            for (const QAction* a : menu->actions())
+                titulos += a->text();
+            menu->close();
+        }
+    });
+    mensaje->setFocus();
+    QTest::keyClick(mensaje, Qt::Key_F10, Qt::ShiftModifier);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(titulos.contains("Pegar"));
+
+    control<QWidget>(privada, "btinvertir")->setFocus();
+    QTest::keyClick(privada, Qt::Key_Escape);
+    privada->show();
+    EXPECT_EQ(nombre(privada->focusWidget()), "txmensaje");
+}
+
 TEST_F(TecladoVentanas, LasVentanasSeAbrenJuntoALaQueLasPideYDentroDeLaPantalla) {
     const QRect pantalla(0, 0, 1600, 1000);
     // Beside it on the right, or on the left when the right has no room; never off the screen.
-    EXPECT_EQ(gui::junto({0, 0, 400, 300}, {100, 100, 500, 400}, pantalla),
-              QRect(600, 100, 400, 300));
-    EXPECT_EQ(gui::junto({0, 0, 400, 300}, {1000, 100, 500, 400}, pantalla),
-              QRect(600, 100, 400, 300));
-    EXPECT_EQ(gui::junto({0, 0, 700, 900}, {300, 600, 1000, 380}, pantalla),
-              QRect(300, 100, 700, 900));
-    EXPECT_EQ(gui::junto({0, 0, 2000, 1200}, {0, 0, 10, 10}, pantalla), pantalla);
+    for (const auto& [tam, origen, sitio] :
+         {std::tuple{QSize(400, 300), QRect(100, 100, 500, 400), QRect(600, 100, 400, 300)},
+          {QSize(400, 300), QRect(1000, 100, 500, 400), QRect(600, 100, 400, 300)},
+          {QSize(700, 900), QRect(300, 600, 1000, 380), QRect(300, 100, 700, 900)},
+          {QSize(2000, 1200), QRect(0, 0, 10, 10), pantalla}})
+        EXPECT_EQ(gui::junto(QRect(QPoint(), tam), origen, pantalla), sitio);
 
     // The naming prompt belongs to the window it was asked from, and stands in front of it.
     accion("nCrearAlfa")->trigger();

@@ -34,9 +34,12 @@ Cronometro::Cronometro(Tiempo& tiempo, Inicio inicio)
     inicio_ = tiempo.inicial_.value_or(ahora);
     ultimaLectura_ = ahora;
     creado_ = ahora;
+    // A new computation (not a routine nested in one) starts free of an earlier stop.
+    if (tiempo.enCurso_++ == 0) tiempo.detenido_ = false;
 }
 
 Cronometro::~Cronometro() {
+    --tiempo_.enCurso_;
     if (latio_ && tiempo_.fin_) tiempo_.fin_();
 }
 
@@ -58,7 +61,7 @@ bool Cronometro::leeReloj() {
         latio_ = true;
         tiempo_.latido_();
     }
-    if (tiempo_.cancelado_) return true;
+    if (tiempo_.cancelado_ || tiempo_.detenido_) return true;
 
     double transcurrido = ahora - inicio_;
     // The clock falls back to 0 at midnight: a computation running across it keeps counting.

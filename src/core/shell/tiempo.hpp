@@ -57,6 +57,12 @@ class Tiempo {
     // as if its budget were spent, and so does every later one.
     void cancela() { cancelado_ = true; }
 
+    // The student asked to stop: the computation under way stops at its next reading of the
+    // clock, as if its budget were spent. The request holds until the next computation starts,
+    // so the window can tell a stop from a time-out.
+    void detiene() { detenido_ = true; }
+    bool detenido() const { return detenido_; }
+
   private:
     friend class Cronometro;
 
@@ -65,7 +71,9 @@ class Tiempo {
     std::function<void()> latido_;
     std::function<void()> fin_;
     double ultimoLatido_ = 0;
+    int enCurso_ = 0;  // time checks alive, nested ones included
     bool cancelado_ = false;
+    bool detenido_ = false;
 };
 
 // How a routine takes its start: publishing writes the clock into an empty holder; private

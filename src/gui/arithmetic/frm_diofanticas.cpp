@@ -112,7 +112,10 @@ void FrmDiofanticas::resuelve() {
             Publicada<TrazaEuclides>{std::move(euclides), entradas_, windowTitle()});
         contexto_.trazas.publica(
             Publicada<std::vector<PasoDiofantica>>{std::move(pasos), entradas_, windowTitle()});
-        if (!resultado) return mensaje(this, "Se ha excedido del tiempo especificado.");
+        if (!resultado) {
+            return mensajeTiempoAgotado(this, estado.tiempo,
+                                        "Se ha excedido del tiempo especificado.");
+        }
         if (const auto* motivo = std::get_if<SinSolucion>(&*resultado)) {
             mensaje(this, std::string(textoSinSolucion(*motivo)));
         } else {

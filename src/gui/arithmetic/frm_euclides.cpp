@@ -79,7 +79,10 @@ void FrmEuclides::calculaMcd() {
         auto [g, traza] = Euclides(estado.tiempo, *a, *b);
         contexto_.trazas.publica(Publicada<TrazaEuclides>{
             std::move(traza), {{"a", textoA}, {"b", textoB}}, windowTitle()});
-        if (!g) return mensaje(this, "Se ha excedido el tiempo establecido.");
+        if (!g) {
+            return mensajeTiempoAgotado(this, estado.tiempo,
+                                        "Se ha excedido el tiempo establecido.");
+        }
         if (*g == 0) {
             mcd_->setText(QStringLiteral("0"));
             mcm_->setText(QStringLiteral("0"));

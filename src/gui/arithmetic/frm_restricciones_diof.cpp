@@ -46,6 +46,14 @@ FrmRestriccionesDiof::FrmRestriccionesDiof(Contexto& contexto)
         cotas_[i] = campo(this, kCotas[i].campo);
         casillas_[i] = new QCheckBox(QString::fromUtf8(kCotas[i].titulo), this);
         casillas_[i]->setObjectName(QString::fromUtf8(kCotas[i].casilla));
+        // A bound typed counts: its box ticks itself. Unticked, the box empties its bound.
+        connect(cotas_[i], &QLineEdit::textEdited, casillas_[i],
+                [casilla = casillas_[i]](const QString& t) {
+                    if (!t.trimmed().isEmpty()) casilla->setChecked(true);
+                });
+        connect(casillas_[i], &QCheckBox::toggled, cotas_[i], [cota = cotas_[i]](bool marcada) {
+            if (!marcada) cota->clear();
+        });
     }
     // Each row reads "lower <= x <= upper", with a tick box beside each bound.
     for (int fila = 0; fila < 2; ++fila) {

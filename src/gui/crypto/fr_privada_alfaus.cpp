@@ -119,7 +119,7 @@ void FrPrivadaAlfaus::paso1() {
             publicaEuclides(descifrado, n_, rs->r);
             for (int k = 0; k < descifrado.fueraDeRango; ++k)
                 mensaje(this, mensajeFueraDeRango(n_));
-            if (descifrado.tiempoAgotado) return mensajeTiempoAgotado(this);
+            if (descifrado.tiempoAgotado) return mensajeTiempoAgotado(this, estado.tiempo);
             if (descifrado.fueraDeRango > 0) return;
             salida = descifrado.digitos;
         }

@@ -129,7 +129,7 @@ void FrmCripPrivada::paso2() {
         publicaEuclides(cifrado, n_, clases->r);
         for (int k = 0; k < cifrado.fueraDeRango; ++k)
             mensaje(this, mensajeFueraDeRango(n_));
-        if (cifrado.tiempoAgotado) return mensajeTiempoAgotado(this);
+        if (cifrado.tiempoAgotado) return mensajeTiempoAgotado(this, contexto_.estado.tiempo);
         if (cifrado.fueraDeRango == 0) escribePaso(1, cifrado.digitos, ancho_);
     });
 }

@@ -154,7 +154,7 @@ void FrmCripPublica::paso1() {
             const auto m =
                 eleva(aCore(mensaje_->textoExacto()), anchoBloqueRSA(n), claves_.s, ancho_);
             if (m.mensaje) return mensaje(this, *m.mensaje);
-            if (m.tiempoAgotado) return mensajeTiempoAgotado(this);
+            if (m.tiempoAgotado) return mensajeTiempoAgotado(this, contexto_.estado.tiempo);
             digitos = m.digitos;
             marcoTabla_.marco->hide();
             marcoCifrado_->hide();
@@ -178,7 +178,7 @@ void FrmCripPublica::paso2() {
             marcoCifrado_->show();
             const auto c = eleva(digitos, ancho_, claves_.t, anchoBloqueRSA(n));
             if (c.mensaje) return mensaje(this, *c.mensaje);
-            if (c.tiempoAgotado) return mensajeTiempoAgotado(this);
+            if (c.tiempoAgotado) return mensajeTiempoAgotado(this, contexto_.estado.tiempo);
             salida = c.digitos;
             marcoTabla_.marco->hide();
             muestraFormula(formulaCifrado_, aQt(formulaCifradoRSA(n, claves_.t)));

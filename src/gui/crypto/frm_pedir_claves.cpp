@@ -116,7 +116,7 @@ void FrmPedirClaves::buscaClaves() {
             claveR_->addItem(aQt(textoDecimal(clave)));
         claveR_->setCurrentIndex(-1);
         claveR_->setEditText({});
-        if (busqueda.tiempoAgotado) mensajeTiempoAgotado(this);
+        if (busqueda.tiempoAgotado) mensajeTiempoAgotado(this, contexto_.estado.tiempo);
     });
 }
 
@@ -144,7 +144,9 @@ void FrmPedirClaves::continua() {
             if (!ranura) return mensaje(this, kMensajeAlfabetoNoCargado);
             const auto consecutivos = codigosConsecutivos(
                 estado.tiempo, estado.ranuras[static_cast<std::size_t>(*ranura)].alfabeto);
-            if (!consecutivos) mensaje(this, "Se ha excedido del tiempo especificado.");
+            if (!consecutivos)
+                mensajeTiempoAgotado(this, estado.tiempo,
+                                     "Se ha excedido del tiempo especificado.");
             tresPasos = consecutivos.value_or(false);
         }
         if (tresPasos) {

@@ -3,6 +3,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -75,8 +76,11 @@ FrmSistemaRSA::FrmSistemaRSA(Contexto& contexto)
     auto* rejillaPyQ = new QGridLayout(pyq);
     fila(rejillaPyQ, 0, QStringLiteral("&p ="), campoP_);
     fila(rejillaPyQ, 1, QStringLiteral("&q ="), campoQ_);
-    rejillaPyQ->addWidget(botonBuscaPrimos_, 0, 2);
-    rejillaPyQ->addWidget(botonAceptaPrimos_, 1, 2);
+    // The buttons under the fields, so that Tab goes from p to q.
+    auto* botonesPyQ = new QHBoxLayout;
+    botonesPyQ->addWidget(botonBuscaPrimos_);
+    botonesPyQ->addWidget(botonAceptaPrimos_);
+    rejillaPyQ->addLayout(botonesPyQ, 2, 1);
 
     auto* nyfen = marco(this, "frResulnyfen", {});
     auto* rejillaN = new QGridLayout(nyfen);
@@ -186,9 +190,9 @@ void FrmSistemaRSA::buscaPrimos() {
         tiempo.marcaInicio();
         AvisosVentanas avisos(contexto_.avisos);
         const auto primoP = primoSiguiente(tiempo, *p, &avisos);
-        if (!primoP) return mensajeTiempoAgotado(this);
+        if (!primoP) return mensajeTiempoAgotado(this, contexto_.estado.tiempo);
         const auto primoQ = primoSiguiente(tiempo, *q, &avisos);
-        if (!primoQ) return mensajeTiempoAgotado(this);
+        if (!primoQ) return mensajeTiempoAgotado(this, contexto_.estado.tiempo);
         claves_.p = *primoP;
         claves_.q = *primoQ;
         campoP_->setText(texto(claves_.p));
@@ -197,6 +201,7 @@ void FrmSistemaRSA::buscaPrimos() {
         campoQ_->setEnabled(false);
         botonAceptaPrimos_->setEnabled(true);
         porDefecto(botonAceptaPrimos_);
+        botonAceptaPrimos_->setFocus();
     });
 }
 
@@ -213,7 +218,7 @@ void FrmSistemaRSA::aceptaPrimos() {
         AvisosVentanas avisos(contexto_.avisos);
         auto& estado = contexto_.estado;
         const auto phi = funcionEuler(estado.tiempo, estado.memoriaModulo, n, &avisos);
-        if (!phi) return mensajeTiempoAgotado(this);
+        if (!phi) return mensajeTiempoAgotado(this, contexto_.estado.tiempo);
         claves_.n = n;
         claves_.phi = *phi;
         etiquetaPhi_->setText(texto(claves_.phi));
@@ -225,6 +230,7 @@ void FrmSistemaRSA::aceptaPrimos() {
         botonBuscaExponente_->setEnabled(true);
         campoT_->setEnabled(true);
         porDefecto(botonBuscaExponente_);
+        campoT_->setFocus();
     });
 }
 
@@ -235,12 +241,13 @@ void FrmSistemaRSA::buscaExponente() {
         if (!t) return;
         contexto_.estado.tiempo.marcaInicio();
         const auto x = exponenteCoprimo(contexto_.estado.tiempo, *t, claves_.phi);
-        if (!x) return mensajeTiempoAgotado(this);
+        if (!x) return mensajeTiempoAgotado(this, contexto_.estado.tiempo);
         claves_.t = *x;
         campoT_->setText(texto(claves_.t));
         campoT_->setEnabled(false);
         botonAceptaExponente_->setEnabled(true);
         porDefecto(botonAceptaExponente_);
+        botonAceptaExponente_->setFocus();
     });
 }
 
@@ -252,7 +259,7 @@ void FrmSistemaRSA::aceptaExponente() {
             euclides,
             {{"φ(n)", textoDecimal(claves_.phi)}, {"t", textoDecimal(claves_.t)}},
             windowTitle()});
-        if (!s) return mensajeTiempoAgotado(this);
+        if (!s) return mensajeTiempoAgotado(this, contexto_.estado.tiempo);
         claves_.s = s->inverso;
         etiquetaS_->setText(texto(claves_.s));
         for (QWidget* w : std::initializer_list<QWidget*>{campoT_, botonBuscaExponente_,
@@ -261,7 +268,18 @@ void FrmSistemaRSA::aceptaExponente() {
         }
         botonContinuar_->setEnabled(true);
         porDefecto(botonContinuar_);
+        botonContinuar_->setFocus();
     });
+}
+
+void FrmSistemaRSA::keyPressEvent(QKeyEvent* evento) {
+    // Enter in p with q still empty goes on to q, instead of searching with q = 2.
+    const bool intro = evento->key() == Qt::Key_Return || evento->key() == Qt::Key_Enter;
+    if (intro && focusWidget() == campoP_ && campoQ_->isEnabled() &&
+        campoQ_->text().trimmed().isEmpty()) {
+        return campoQ_->setFocus(Qt::TabFocusReason);
+    }
+    Ventana::keyPressEvent(evento);
 }
 
 void FrmSistemaRSA::continua() {

@@ -27,6 +27,9 @@ class FrmSistemaRSA final : public Ventana {
   public slots:
     void salir() override;
 
+  protected:
+    void keyPressEvent(QKeyEvent* evento) override;
+
   private slots:
     void buscaPrimos();
     void aceptaPrimos();

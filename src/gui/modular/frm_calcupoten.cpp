@@ -156,7 +156,7 @@ void FrmCalcupoten::calcula() {
         AvisosVentanas avisos(contexto_.avisos);
         auto [r, traza] = Calcupoten(estado.tiempo, estado.memoriaModulo, *a, *b, *n, &avisos);
         contexto_.trazas.publica(Publicada<TrazaPotencia>{std::move(traza), {}, windowTitle()});
-        if (!r) return mensajeTiempoAgotado(this);
+        if (!r) return mensajeTiempoAgotado(this, contexto_.estado.tiempo);
         resultado_->setText(aQt(textoDecimal(*r)));
     });
 }

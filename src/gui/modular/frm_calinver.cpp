@@ -73,7 +73,7 @@ void FrmCalInver::calcula() {
         const Entradas entradas{{"Módulo n", textoDe(modulo_)},
                                 {"Elemento de Zn", textoDe(elemento_)}};
         contexto_.trazas.publica(Publicada<TrazaEuclides>{euclides, entradas, windowTitle()});
-        if (!r) return mensajeTiempoAgotado(this, *a >= 0);
+        if (!r) return mensajeTiempoAgotado(this, contexto_.estado.tiempo, *a >= 0);
         // The verdict rests on the gcd: in Z1 the inverse of [0] is [0] itself.
         inverso_->setText(r->mcd == 1 ? aQt(textoDecimal(r->inverso))
                                       : QStringLiteral("No existe."));

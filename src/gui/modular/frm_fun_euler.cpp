@@ -122,7 +122,7 @@ void FrmFunEuler::calcula() {
         estado.tiempo.marcaInicio();
         AvisosVentanas avisos(contexto_.avisos);
         const auto phi = funcionEulerLista(estado.tiempo, estado.memoriaModulo, *n, &avisos);
-        if (!phi) return mensajeTiempoAgotado(this);
+        if (!phi) return mensajeTiempoAgotado(this, contexto_.estado.tiempo);
         // The factors explain φ; the factorization window shows them too.
         if (const auto lineas = factorizaPrimos(estado.tiempo, estado.factores, *n)) {
             emit contexto_.avisos.factorizacion(modulo_->text(), aQt(*lineas));

@@ -74,7 +74,7 @@ void FrmEsPrimo::compruebaPrimo() {
         Tiempo& tiempo = contexto_.estado.tiempo;
         tiempo.marcaInicio();
         const auto primo = esPrimo(tiempo, texto);
-        if (!primo) return mensajeTiempoAgotado(this);
+        if (!primo) return mensajeTiempoAgotado(this, contexto_.estado.tiempo);
         veredicto_->setText(aQt(textoVeredicto(*primo)));
     });
 }

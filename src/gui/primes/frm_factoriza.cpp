@@ -136,7 +136,9 @@ void FrmFactoriza::factoriza() {
         auto& estado = contexto_.estado;
         estado.tiempo.marcaInicio();
         const auto lineas = factorizaPrimos(estado.tiempo, estado.factores, *n);
-        if (!lineas) return mensaje(this, "Se ha excedido del tiempo establecido.");
+        if (!lineas)
+            return mensajeTiempoAgotado(this, estado.tiempo,
+                                        "Se ha excedido del tiempo establecido.");
         emit contexto_.avisos.factorizacion(numero_->text(), aQt(*lineas));
     });
 }

@@ -80,8 +80,11 @@ void FrmListaPrimos::acepta() {
             // The largest prime found, the list's last line: the last candidate tried may not
             // be prime at all.
             const TablaPrimos& tabla = resultado.tabla();
-            mensaje(this, "Se ha excedido del tiempo del resultado.");
-            mensaje(this, "Se ha llegado en el tiempo especificado hasta el número primo: " +
+            const bool detenido = tiempo.detenido();
+            mensajeTiempoAgotado(this, tiempo, "Se ha excedido del tiempo del resultado.");
+            mensaje(this, std::string(detenido ? "Se ha llegado hasta el número primo: "
+                                               : "Se ha llegado en el tiempo especificado hasta "
+                                                 "el número primo: ") +
                               (tabla.cuenta() > 0 ? textoDecimal(tabla.primo(tabla.cuenta()))
                                                   : std::string()));
         }

@@ -33,7 +33,8 @@ const QString kEstilo = QStringLiteral(
 // included) around a relation or operation sign, inside a short pair such as mcd(a, b), inside
 // braces and before "(mod" become non-breaking, and a minus sign is joined to what it negates
 // (a line may otherwise break between "−" and "[") and a negative exponent to its base (or
-// between "]" and "−1"), so lines wrap only between words and after the commas of the prose.
+// between "]" and "−1"), as a slash is to its sides ("A/B", not in a tag), so lines wrap only
+// between words and after the commas of the prose.
 QString protegeFormulas(QString texto) {
     static const QRegularExpression signo(
         QStringLiteral("\\s+(=|≡|≠|≈|≤|≥|&lt;|&gt;|\\+|−|±|·|×|/|⇔|⇒|→|∈|∉|\\||:)\\s+"));
@@ -42,13 +43,15 @@ QString protegeFormulas(QString texto) {
     static const QRegularExpression cierra(QStringLiteral("\\s+\\}"));
     static const QRegularExpression modulo(QStringLiteral("\\s+\\(mod\\s+"));
     static const QRegularExpression menos(QStringLiteral("−(?=[^\\s\u00a0])"));
+    static const QRegularExpression barra(QStringLiteral("(?<=[^\\s<])/(?=[^\\s>\u00a0])"));
     return texto.replace(signo, QStringLiteral("\u00a0\\1\u00a0"))
         .replace(par, QStringLiteral("(\\1,\u00a0\\2)"))
         .replace(abre, QStringLiteral("{\u00a0"))
         .replace(cierra, QStringLiteral("\u00a0}"))
         .replace(modulo, QStringLiteral("\u00a0(mod\u00a0"))
         .replace(menos, QStringLiteral("−\u2060"))
-        .replace(QStringLiteral("<sup>−"), QStringLiteral("<sup>\u2060−"));
+        .replace(QStringLiteral("<sup>−"), QStringLiteral("<sup>\u2060−"))
+        .replace(barra, QStringLiteral("/\u2060"));
 }
 
 // The formulas of the prose glued; a <pre> block is left as written, since it never wraps and

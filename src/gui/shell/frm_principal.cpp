@@ -40,13 +40,16 @@ FrmPrincipal::FrmPrincipal(Estado& estado)
     QApplication::instance()->installEventFilter(teclado);
     // During a long computation the windows keep painting and show the busy cursor; what is
     // typed waits until it ends.
-    estado.tiempo.fijaLatido([ocupado = ocupado_, entrada = entrada_] {
+    estado.tiempo.fijaLatido([this, ocupado = ocupado_, entrada = entrada_] {
         if (!*ocupado) {
             *ocupado = true;
             QApplication::setOverrideCursor(Qt::WaitCursor);
+            setProperty(kCalculoEnCurso, true);
         }
         entrada->atiende();
     });
+    // Escape stops the computation as a time-out would, with a message that says so.
+    entrada_->fijaDetener([&tiempo = estado.tiempo] { tiempo.detiene(); });
     // "Salir " on the menu bar can be clicked during a run, so the program can be closed then.
     entrada_->permite([ventana = QPointer<FrmPrincipal>(this),
                        salida = QPointer<QAction>(findChild<QAction*>(QStringLiteral("nSalir")))](
@@ -60,10 +63,12 @@ FrmPrincipal::FrmPrincipal(Estado& estado)
         const QPoint sitio = static_cast<QMouseEvent*>(evento)->position().toPoint();
         return destino == ventana->menuBar() && ventana->menuBar()->actionAt(sitio) == salida;
     });
-    estado.tiempo.fijaFin([ocupado = ocupado_, entrada = entrada_] {
+    estado.tiempo.fijaFin([this, ocupado = ocupado_, entrada = entrada_] {
         if (*ocupado) {
             *ocupado = false;
             QApplication::restoreOverrideCursor();
+            setProperty(kCalculoEnCurso, false);
+            Contexto::activaLosAbiertosDurante(*this);
         }
         entrada->entrega();
     });

@@ -64,7 +64,10 @@ class Contexto {
         return w;
     }
 
+    // Shows a window, or during a computation shows it without the focus, which it gets when
+    // the computation ends (activaLosAbiertosDurante).
     static void muestra(QWidget& w);
+    static void activaLosAbiertosDurante(QWidget& principal);
 
   private:
     template <class W, class Crea>

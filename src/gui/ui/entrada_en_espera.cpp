@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QInputEvent>
+#include <QKeyEvent>
+#include <QWindow>
 
 namespace zefra::gui {
 
@@ -32,9 +34,20 @@ bool EntradaEnEspera::eventFilter(QObject* destino, QEvent* evento) {
         case QEvent::Shortcut:
             return true;
         case QEvent::KeyPress:
-        case QEvent::KeyRelease:
-            pendientes_.push_back({destino, std::unique_ptr<QEvent>(evento->clone())});
+        case QEvent::KeyRelease: {
+            const auto* tecla = static_cast<QKeyEvent*>(evento);
+            if (tecla->key() == Qt::Key_Escape) {
+                if (evento->type() == QEvent::KeyPress && detener_) detener_();
+                return true;
+            }
+            // A key comes to the window first: it is kept for the control that has the focus
+            // now, where it was typed, wherever the focus is when the run ends.
+            QObject* receptor = destino;
+            if (auto* ventana = qobject_cast<QWindow*>(destino); ventana && ventana->focusObject())
+                receptor = ventana->focusObject();
+            pendientes_.push_back({receptor, std::unique_ptr<QEvent>(evento->clone())});
             return true;
+        }
         default:
             return dynamic_cast<QInputEvent*>(evento) != nullptr;
     }

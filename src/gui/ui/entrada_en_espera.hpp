@@ -3,6 +3,7 @@
 // computation ends and is then delivered in order, so no keystroke is lost and none acts in the
 // middle of a run. Mouse clicks, wheel turns and moves are not kept: they would land on whatever
 // the screen shows by then. Input the owner allows (the program's exit) is handled at once.
+// Escape is not kept: it asks the computation to stop.
 #pragma once
 
 #include <QEvent>
@@ -14,6 +15,10 @@
 
 namespace zefra::gui {
 
+// The property the main window has while a computation runs. A window shown then does not take
+// the focus, so the keys typed meanwhile stay where they were typed.
+inline constexpr char kCalculoEnCurso[] = "calculoEnCurso";
+
 class EntradaEnEspera final : public QObject {
   public:
     // Handles the pending events, keeping back the user's input as said above.
@@ -24,6 +29,8 @@ class EntradaEnEspera final : public QObject {
     void permite(std::function<bool(QObject*, QEvent*)> permitida) {
         permitida_ = std::move(permitida);
     }
+    // What Escape does during a run: ask the computation to stop.
+    void fijaDetener(std::function<void()> detener) { detener_ = std::move(detener); }
 
   protected:
     bool eventFilter(QObject* destino, QEvent* evento) override;
@@ -35,6 +42,7 @@ class EntradaEnEspera final : public QObject {
     };
     std::vector<Pendiente> pendientes_;
     std::function<bool(QObject*, QEvent*)> permitida_;
+    std::function<void()> detener_;
 };
 
 }  // namespace zefra::gui

@@ -3,6 +3,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 
+#include "core/shell/tiempo.hpp"
 #include "gui/ui/textos.hpp"
 
 namespace zefra::gui {
@@ -37,9 +38,14 @@ void mensaje(QWidget* padre, const std::string& texto) {
     mensaje(padre, aQt(texto));
 }
 
-void mensajeTiempoAgotado(QWidget* padre, bool conPunto) {
-    const QString texto = QStringLiteral("Se ha superado el tiempo establecido.");
-    mensaje(padre, conPunto ? texto : texto.chopped(1));
+void mensajeTiempoAgotado(QWidget* padre, const Tiempo& tiempo, bool conPunto) {
+    mensajeTiempoAgotado(padre, tiempo,
+                         conPunto ? "Se ha superado el tiempo establecido."
+                                  : "Se ha superado el tiempo establecido");
+}
+
+void mensajeTiempoAgotado(QWidget* padre, const Tiempo& tiempo, const char* texto) {
+    mensaje(padre, tiempo.detenido() ? kCalculoDetenido : texto);
 }
 
 bool longitudAdmitida(QWidget* ventana, const QLineEdit* campo, const char* aviso) {

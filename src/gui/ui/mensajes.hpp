@@ -8,6 +8,10 @@
 class QLineEdit;
 class QWidget;
 
+namespace zefra {
+class Tiempo;
+}
+
 namespace zefra::gui {
 
 // The property the main window gets when the program is ending. From then on its windows show
@@ -19,9 +23,12 @@ void mensaje(QWidget* padre, const QString& texto);
 void mensaje(QWidget* padre, const char* texto);
 void mensaje(QWidget* padre, const std::string& texto);
 
-// "Se ha superado el tiempo establecido.": a computation ran out of its time budget. The inverse
-// of a negative element words it without the final full stop (`conPunto` false).
-void mensajeTiempoAgotado(QWidget* padre, bool conPunto = true);
+// A computation that gave no result in time: "Se ha superado el tiempo establecido." when it ran
+// out of its budget (the inverse of a negative element words it without the final full stop,
+// `conPunto` false), or a window's own `texto`; kCalculoDetenido when the student stopped it.
+void mensajeTiempoAgotado(QWidget* padre, const Tiempo& tiempo, bool conPunto = true);
+void mensajeTiempoAgotado(QWidget* padre, const Tiempo& tiempo, const char* texto);
+inline constexpr char kCalculoDetenido[] = "Cálculo detenido por el usuario.";
 
 // Typed numbers have at most ten characters, a sign included. A longer text shows `aviso` and
 // gives false.

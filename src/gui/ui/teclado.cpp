@@ -3,6 +3,7 @@
 #include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QDialog>
 #include <QKeyEvent>
 #include <QScreen>
@@ -23,6 +24,14 @@ bool dentroDeVista(const QWidget* w) {
 
 QRect enVentana(const QWidget* w, const QWidget* ventana) {
     return {w->mapTo(ventana, QPoint(0, 0)), w->size()};
+}
+
+// Shift+F10 does what the menu key does: the control with the focus gets a context menu event
+// from the keyboard, placed at its text cursor (its centre when it has none).
+void abreMenuContextual(QWidget* w) {
+    const QPoint sitio = w->inputMethodQuery(Qt::ImCursorRectangle).toRect().center();
+    QContextMenuEvent menu(QContextMenuEvent::Keyboard, sitio, w->mapToGlobal(sitio));
+    QCoreApplication::sendEvent(w, &menu);
 }
 
 }  // namespace
@@ -119,9 +128,14 @@ bool Teclado::eventFilter(QObject* objeto, QEvent* evento) {
     const bool atras = (tecla->key() == Qt::Key_Backtab || tecla->key() == Qt::Key_Tab) &&
                        modificadores == Qt::ShiftModifier;
     auto* w = qobject_cast<QWidget*>(objeto);
-    if ((!adelante && !atras) || !w || dentroDeVista(w)) return false;
+    if (!w) return false;
     const Qt::WindowType tipo = w->window()->windowType();
     if (tipo == Qt::Popup || tipo == Qt::ToolTip) return false;
+    if (tecla->key() == Qt::Key_F10 && modificadores == Qt::ShiftModifier) {
+        abreMenuContextual(w);
+        return true;
+    }
+    if ((!adelante && !atras) || dentroDeVista(w)) return false;
     enfocaSiguiente(w, adelante);
     return true;
 }

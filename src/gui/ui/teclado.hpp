@@ -1,6 +1,7 @@
 // The keyboard rules every window shares: Tab follows the reading order of the controls (rows
 // left to right, top to bottom), also out of a multi-line field; the main menu's shortcuts win
-// over a field's own key bindings; and windows open where the student can see them.
+// over a field's own key bindings; Shift+F10 opens the context menu as the menu key does; and
+// windows open where the student can see them.
 #pragma once
 
 #include <QList>

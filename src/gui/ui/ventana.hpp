@@ -1,4 +1,5 @@
-// Base of every modeless window: closing it with its frame does what its "Salir" does.
+// Base of every modeless window: closing it with its frame does what its "Salir" does. It opens
+// wide enough for its whole title on the frame, with the focus in its first input.
 #pragma once
 
 #include <QWidget>
@@ -22,6 +23,7 @@ class Ventana : public QWidget {
 
   protected:
     void closeEvent(QCloseEvent* evento) override;
+    void showEvent(QShowEvent* evento) override;
     // Escape does what "Salir" does; Enter presses the default button.
     void keyPressEvent(QKeyEvent* evento) override;
 };

@@ -91,6 +91,15 @@ TEST_F(CronometroPrueba, LatidosYFinDeUnCalculoLargoYUnoQueCruzaLaMedianoche) {
         EXPECT_EQ(fines, 0);
     }
     EXPECT_EQ(fines, 1);
+    {  // a stop asked at a beat ends the run and its nested routines; the next run starts free
+        presupuesto("100000", 0.05);
+        Cronometro externo(tiempo, Inicio::Publica), interno(tiempo, Inicio::Privada);
+        tiempo.fijaLatido([this] { tiempo.detiene(); });
+        while (!interno.agotado()) {
+        }
+        EXPECT_TRUE(externo.agotado() && tiempo.detenido());
+    }
+    EXPECT_FALSE(Cronometro(tiempo, Inicio::Publica).agotado());
 
     reloj.ahora = 86399;
     presupuesto("5", 0);

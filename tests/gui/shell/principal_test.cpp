@@ -86,6 +86,8 @@ class VentanaPrincipal : public PruebaVentanas {
         accion("nListaprimos")->trigger();
         QWidget* lista = abierta("frmListaPrimos");
         escribe(control<QLineEdit>(lista, "txttopeprimo"), "20000000");
+        lista->activateWindow();  // where what is typed in its field would take effect
+        EXPECT_TRUE(QTest::qWaitForWindowActive(lista));
         return lista;
     }
     // The program ended once, at most one time check after the clock read `lecturas`, with no
@@ -173,12 +175,6 @@ TEST_F(VentanaPrincipal, LaSalidaYElMarcoSoloAvisanDeLosAlfabetosSinGuardar) {
 TEST_F(VentanaPrincipal, UnCalculoLargoMuestraElCursorOcupadoYCerrarLoDetiene) {
     estado.ranuras[0].libre = false;
     QWidget* lista = preparaListaLarga();
-    lista->activateWindow();  // where a shortcut typed in its field would take effect
-    ASSERT_TRUE(QTest::qWaitForWindowActive(lista));
-    const auto visible = [this](const char* nombre) {
-        const QWidget* v = ventana(nombre);
-        return v && v->isVisible();
-    };
     bool ocupado = false;
     bool euclidesDurante = false;
     QString durante;
@@ -187,15 +183,15 @@ TEST_F(VentanaPrincipal, UnCalculoLargoMuestraElCursorOcupadoYCerrarLoDetiene) {
         ocupado = QApplication::overrideCursor() &&
                   QApplication::overrideCursor()->shape() == Qt::WaitCursor;
         auto* tope = control<QLineEdit>(lista, "txttopeprimo");
-        QTest::keyClick(tope, Qt::Key_9);
-        QTest::keyClick(tope, Qt::Key_E, Qt::ControlModifier);
+        QTest::keyClick(lista->windowHandle(), Qt::Key_9);  // as a desktop sends them
+        QTest::keyClick(lista->windowHandle(), Qt::Key_E, Qt::ControlModifier);
         durante = tope->text();
-        euclidesDurante = visible("frmEuclides");
+        euclidesDurante = ventana("frmEuclides") != nullptr;  // made when first opened
         esperaAviso("alfabeto1\n", "btAceptarAviso");
         principal->close();
         lecturasAlCerrar = reloj.lecturas;
     });
-    pulsa(lista, "btaceptolista");
+    QTest::keyClick(control<QLineEdit>(lista, "txttopeprimo"), Qt::Key_Return);
     EXPECT_TRUE(ocupado);
     EXPECT_EQ(durante, "20000000");
     EXPECT_FALSE(euclidesDurante);
@@ -203,6 +199,28 @@ TEST_F(VentanaPrincipal, UnCalculoLargoMuestraElCursorOcupadoYCerrarLoDetiene) {
     EXPECT_EQ(texto(lista, "txttopeprimo"), "200000009");
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
     compruebaDetenido(lecturasAlCerrar);
+}
+
+// Escape stops a run at its next time check as a time-out would, saying so; the list keeps the
+// primes found, a digit typed meanwhile reaches its field behind the messages, and the Escape
+// does not close the window afterwards.
+TEST_F(VentanaPrincipal, EscapeDetieneUnCalculoLargoYLaListaGuardaLoHallado) {
+    QWidget* lista = preparaListaLarga();
+    int lecturasAlDetener = 0;
+    QTimer::singleShot(0, principal.get(), [&] {
+        for (const Qt::Key tecla : {Qt::Key_9, Qt::Key_Escape})
+            QTest::keyClick(lista->windowHandle(), tecla);
+        lecturasAlDetener = reloj.lecturas;
+    });
+    aceptaTodo();
+    QTest::keyClick(control<QLineEdit>(lista, "txttopeprimo"), Qt::Key_Return);
+    EXPECT_LE(reloj.lecturas - lecturasAlDetener, 1);
+    const QStringList primos =
+        texto(abierta("frmSolListaPrimos"), "txtSolListaPrimos").split('\n', Qt::SkipEmptyParts);
+    EXPECT_EQ(mensajesVistos(), QStringList({"Cálculo detenido por el usuario.",
+                                             "Se ha llegado hasta el número primo: " +
+                                                 primos.value(primos.size() - 1)}));
+    EXPECT_TRUE(lista->isVisible() && texto(lista, "txttopeprimo") == "200000009");
 }
 
 // "Salir " on the menu bar stays at hand during a run: clicked, it ends the program at the run's
@@ -226,8 +244,7 @@ TEST_F(VentanaPrincipal, SalirDelMenuDuranteUnCalculoLoDetiene) {
         QTest::keyClick(marco, Qt::Key_5);
         segundosDurante = segundos->text();
         clic("nAcercaDe");
-        const QWidget* acerca = ventana("frAcercaDe");
-        acercaDurante = acerca && acerca->isVisible();
+        acercaDurante = ventana("frAcercaDe") != nullptr;  // made when first opened
         clic("nSalir");
         lecturasAlSalir = reloj.lecturas;
     });
