@@ -96,9 +96,7 @@ void FrPrivadaAlfaus::paso1() {
     estado.tiempo.reiniciaTiempo();
     atrapaErrores(this, "btpaso1", [&] {
         const auto cargada = preparaPrivadaUsuario(estado.ranuras, estado.alfabeto);
-        muestraCargado(contexto_, cargada, {&tabla_});
-        marcoTabla_.rejilla->ocultaFilasVacias();
-        if (!cargada) return mensaje(this, kMensajeAlfabetoNoCargado);
+        if (!muestraAlfabeto(cargada, {{&tabla_, marcoTabla_.rejilla}})) return;
         alfabeto_ = cargada->alfabeto;
         n_ = cargada->modulo;
         ancho_ = cargada->ancho;

@@ -82,10 +82,10 @@ void FrmCripPrivada::paso1() {
     atrapaErrores(this, "btpaso1", [this] {
         const auto cargada =
             preparaCripPrivada(contexto_.estado.ranuras, contexto_.estado.alfabeto);
-        muestraCargado(contexto_, cargada, {&tablaPaso1_, &tablaPaso3_});
-        tablaTranscripcion_->ocultaFilasVacias();
-        tablaVuelta_->ocultaFilasVacias();
-        if (!cargada) return mensaje(this, kMensajeAlfabetoNoCargado);
+        if (!muestraAlfabeto(cargada,
+                             {{&tablaPaso1_, tablaTranscripcion_}, {&tablaPaso3_, tablaVuelta_}})) {
+            return;
+        }
         alfabeto_ = cargada->alfabeto;
         n_ = cargada->modulo;
         ancho_ = cargada->ancho;

@@ -138,9 +138,7 @@ void FrmCripPublica::paso1() {
     estado.tiempo.reiniciaTiempo();
     atrapaErrores(this, "btpaso1", [&] {
         const auto cargada = preparaCripPublica(estado.ranuras, estado.alfabeto);
-        muestraCargado(contexto_, cargada, {&tabla_});
-        marcoTabla_.rejilla->ocultaFilasVacias();
-        if (!cargada) return mensaje(this, kMensajeAlfabetoNoCargado);
+        if (!muestraAlfabeto(cargada, {{&tabla_, marcoTabla_.rejilla}})) return;
         alfabeto_ = cargada->alfabeto;
         ancho_ = cargada->ancho;
         const double n = claves_.n;

@@ -13,6 +13,7 @@
 #include "core/crypto/transcripcion.hpp"
 #include "core/shell/numeros.hpp"
 #include "gui/alphabets/seleccion_alfabeto.hpp"
+#include "gui/alphabets/tabla_alfabeto.hpp"
 #include "gui/crypto/piezas_cifrado.hpp"
 #include "gui/files/frm_listdirec.hpp"
 #include "gui/shell/fr_descripcion.hpp"
@@ -259,6 +260,16 @@ void VentanaCifrado::guardaFichero() {
     contexto_.ventana<FrmListDirec>().pide({QString::fromLatin1(forma_.codigoFichero),
                                             QStringLiteral("Guardar en fichero"), true, false,
                                             destino});
+}
+
+bool VentanaCifrado::muestraAlfabeto(const std::optional<AlfabetoCargado>& cargada,
+                                     std::initializer_list<std::pair<Tabla*, Rejilla*>> tablas) {
+    for (const auto& [tabla, rejilla] : tablas) {
+        muestraCargado(contexto_, cargada, {tabla});
+        rejilla->ocultaFilasVacias();
+    }
+    if (!cargada) mensaje(this, kMensajeAlfabetoNoCargado);
+    return cargada.has_value();
 }
 
 void VentanaCifrado::publicaEuclides(const ResultadoAfin& cifrado, double n, double r) {

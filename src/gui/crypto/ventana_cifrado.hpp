@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/crypto/afin.hpp"
+#include "core/crypto/preparacion.hpp"
 #include "core/files/documento.hpp"
 #include "gui/ui/contexto.hpp"
 #include "gui/ui/ventana.hpp"
@@ -18,6 +19,7 @@ class QRadioButton;
 
 namespace zefra::gui {
 
+class Rejilla;
 class TextoExacto;
 
 class VentanaCifrado : public Ventana {
@@ -74,6 +76,11 @@ class VentanaCifrado : public Ventana {
     // Adds to what "Copiar todo", "Guardar como…", PDF and print take out the keys the window
     // shows, as inputs.
     virtual void entradas(Documento& documento) const = 0;
+    // The opening of step 1: the alphabet the window prepared shown in each of its tables (the
+    // grids hide their empty rows) and announced, or, with none loaded, the tables emptied and
+    // the message. True when there is one.
+    bool muestraAlfabeto(const std::optional<AlfabetoCargado>& cargada,
+                         std::initializer_list<std::pair<Tabla*, Rejilla*>> tablas);
     // Publishes the divisions behind [r]^-1 in Zn, when deciphering worked them out.
     void publicaEuclides(const ResultadoAfin& cifrado, double n, double r);
 
