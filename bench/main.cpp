@@ -21,7 +21,7 @@ Tiempo& tiempoIlimitado() {
     static const RelojBench reloj;
     static Tiempo tiempo = [] {
         Tiempo t(reloj);
-        t.presupuesto.horas = "1000000";
+        t.fijaCampo(&Presupuesto::horas, "1000000");
         return t;
     }();
     return tiempo;
@@ -30,7 +30,7 @@ Tiempo& tiempoIlimitado() {
 Estado& estadoIlimitado() {
     static const RelojBench reloj;
     static Estado estado(reloj);
-    estado.tiempo.presupuesto.horas = "1000000";
+    estado.tiempo.fijaCampo(&Presupuesto::horas, "1000000");
     return estado;
 }
 

@@ -52,7 +52,7 @@ class BarridoHostil : public PruebaVentanas {
   protected:
     BarridoHostil() {
         reloj.real = true;
-        estado.tiempo.presupuesto.segundos = std::to_string(kPresupuestoSegundos);
+        estado.tiempo.fijaCampo(&Presupuesto::segundos, std::to_string(kPresupuestoSegundos));
         aceptaTodo();
         // A user alphabet whose codes leave gaps, loaded and chosen, so that the windows of
         // user alphabets are reached too.

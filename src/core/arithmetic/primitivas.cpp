@@ -44,10 +44,6 @@ int noEsEntero(std::string_view texto) {
     return soloSigno ? 1 : 0;
 }
 
-int noEsEntero(double x) {
-    return noEsEntero(textoDecimal(x));
-}
-
 double mcm(double a, double b, double g) {
     return std::fabs(a) / g * std::fabs(b);
 }

@@ -13,10 +13,10 @@ double cocienteEntero(double a, double b);
 // the exact remainder in 0 … b − 1.
 double restoEntero(double a, double b);
 
-// 1 when the text is not a plain whole number (optional leading "-" then digits only), else 0.
-// The empty text gives 0. A number is tested through its decimal text.
+// 1 when the text is not written as a plain whole number (optional leading "-" then digits
+// only), else 0; the empty text gives 0. This is a rule on how a number is typed ("+12" and
+// "1e3" are refused by it); whether a value is whole is esEntero's.
 int noEsEntero(std::string_view texto);
-int noEsEntero(double x);
 
 // Least common multiple |a| ÷ g × |b| of two numbers whose gcd g is not zero.
 double mcm(double a, double b, double g);

@@ -41,7 +41,7 @@ BusquedaClaves buscaClaves(Tiempo& tiempo, double minimo, double n) {
 }
 
 std::optional<double> claseDeClave(std::string_view texto, double n) {
-    if (!(n >= 1 && n <= kMayorEnteroExacto && n == std::floor(n))) {
+    if (!(n >= 1 && n <= kMayorEnteroExacto && esEntero(n))) {
         throw ErrorEjecucion(TipoError::ArgumentoNoValido);
     }
     if (!esNumerico(texto)) return std::nullopt;
@@ -74,7 +74,7 @@ ConTiempo<bool> codigosConsecutivos(Tiempo& tiempo, const Alfabeto& alfabeto) {
         const auto codigo = leeNumero(e.codigo);
         if (!codigo) throw ErrorEjecucion(TipoError::TiposNoCoinciden);
         if (*codigo > maximo) maximo = *codigo;
-        if (*codigo >= 0 && *codigo <= kMaximoCodigoConsecutivo && *codigo == std::floor(*codigo)) {
+        if (*codigo >= 0 && *codigo <= kMaximoCodigoConsecutivo && esEntero(*codigo)) {
             presente[static_cast<std::size_t>(*codigo)] = true;
         }
     }

@@ -13,7 +13,7 @@ void avisaLista(AvisosZn* avisos, std::string_view texto, bool terminada) {
 }
 
 bool entero(double n) {
-    return n == std::floor(n) && n <= kMayorEnteroExacto;
+    return esEntero(n) && n <= kMayorEnteroExacto;
 }
 
 // Steps shared by both variants: the list emptied, the primality test (remembered for the last

@@ -12,7 +12,7 @@ namespace zefra {
 ConTiempo<int> esPrimo(Tiempo& tiempo, double n) {
     if (!std::isfinite(n)) throw ErrorEjecucion(TipoError::Desbordamiento);
     // A prime is a whole number with exactly two divisors: 1 and fractions are not.
-    if (n >= 0 && (n != std::floor(n) || n == 1)) return 0;
+    if (n >= 0 && (!esEntero(n) || n == 1)) return 0;
     const double r2 = restoEntero(n, 2);
     const double r3 = restoEntero(n, 3);
     if ((r3 == 0 && n != 3) || (r2 == 0 && n != 2)) return 0;

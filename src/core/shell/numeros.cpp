@@ -95,6 +95,10 @@ std::optional<double> leeNumero(std::string_view texto) {
     return negativo ? -valor : valor;
 }
 
+bool esEntero(double x) {
+    return std::isfinite(x) && x == std::floor(x);
+}
+
 std::string textoDecimal(double x) {
     if (!std::isfinite(x)) throw ErrorEjecucion(TipoError::Desbordamiento);
     // 15 significant digits, correctly rounded, in the form d.dddddddddddddde±xx.

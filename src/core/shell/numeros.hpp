@@ -13,6 +13,13 @@ namespace zefra {
 inline constexpr double kMayorEntero32 = 2147483647;
 // 2^53: up to here a double holds every whole number exactly.
 inline constexpr double kMayorEnteroExacto = 9007199254740992;
+// From here on the decimal text of a number takes the exponent form: its digits are no longer
+// all shown.
+inline constexpr double kMenorConExponente = 1e15;
+
+// A whole number: finite and with no fractional part. The one test of every routine and window
+// that must know whether a value is whole.
+bool esEntero(double x);
 
 // The decimal separator of the system locale, used by every decimal text. ',' or '.'.
 char separadorDecimal();

@@ -27,6 +27,20 @@ double tiempoMaximo(const Presupuesto& p) {
     return campo(p.horas) * 3600 + campo(p.minutos) * 60 + campo(p.segundos);
 }
 
+void Tiempo::fijaCampo(std::string Presupuesto::*campo, std::string texto) {
+    presupuesto_.*campo = std::move(texto);
+    try {
+        maximo_ = zefra::tiempoMaximo(presupuesto_);
+    } catch (const ErrorEjecucion&) {
+        maximo_.reset();  // raised again by each routine that starts, as when it read the texts
+    }
+}
+
+double Tiempo::tiempoMaximo() const {
+    if (!maximo_) throw ErrorEjecucion(TipoError::TiposNoCoinciden);
+    return *maximo_;
+}
+
 Cronometro::Cronometro(Tiempo& tiempo, Inicio inicio)
     : tiempo_(tiempo), presupuesto_(tiempo.tiempoMaximo()) {
     const double ahora = tiempo.ahora();

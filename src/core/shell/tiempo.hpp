@@ -31,14 +31,18 @@ double tiempoMaximo(const Presupuesto& presupuesto);
 template <class T>
 using ConTiempo = std::optional<T>;
 
-// Program-wide time state: the budget texts and the start-time holder.
+// Program-wide time state: the budget, read once whenever one of its texts changes, and the
+// start-time holder.
 class Tiempo {
   public:
     explicit Tiempo(const Reloj& reloj) : reloj_(reloj) {}
 
-    Presupuesto presupuesto;
+    const Presupuesto& presupuesto() const { return presupuesto_; }
+    // One budget field has a new text (as typed); the budget is worked out again from the three.
+    void fijaCampo(std::string Presupuesto::*campo, std::string texto);
 
-    double tiempoMaximo() const { return zefra::tiempoMaximo(presupuesto); }
+    // The budget in seconds; the type-mismatch error when a field is not a number.
+    double tiempoMaximo() const;
     double ahora() const { return reloj_.segundosDesdeMedianoche(); }
 
     // A computing button records the start of its computation.
@@ -67,6 +71,8 @@ class Tiempo {
     friend class Cronometro;
 
     const Reloj& reloj_;
+    Presupuesto presupuesto_;
+    std::optional<double> maximo_ = 60;  // nothing while a field is not a number
     std::optional<double> inicial_;
     std::function<void()> latido_;
     std::function<void()> fin_;

@@ -90,8 +90,9 @@ void FrmEuclides::calculaMcd() {
         }
         const double m = mcm(*a, *b, *g);
         mcd_->setText(aQt(textoDecimal(*g)));
-        mcm_->setText(noEsEntero(m) == 1 ? QStringLiteral("Capacidad entera excedida.")
-                                         : aQt(textoDecimal(m)));
+        // Past 10^15 the decimal text would no longer show every digit.
+        mcm_->setText(m >= kMenorConExponente ? QStringLiteral("Capacidad entera excedida.")
+                                              : aQt(textoDecimal(m)));
         botonTraza_->setEnabled(true);
     });
 }

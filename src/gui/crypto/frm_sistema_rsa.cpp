@@ -162,8 +162,10 @@ void FrmSistemaRSA::salir() {
 
 std::optional<double> FrmSistemaRSA::leeEntero(QLineEdit* campo, const char* noEntero,
                                                double minimo) {
+    // An empty field starts the search at 2, the least prime and the least exponent.
+    if (campo->text().trimmed().isEmpty()) return 2;
     const auto v = leeNumero(textoDe(campo));
-    if (!v || *v != std::floor(*v) || *v < minimo) {
+    if (!v || !esEntero(*v) || *v < minimo) {
         mensaje(this, noEntero);
         return std::nullopt;
     }
@@ -178,9 +180,6 @@ std::optional<double> FrmSistemaRSA::leeEntero(QLineEdit* campo, const char* noE
 
 void FrmSistemaRSA::buscaPrimos() {
     atrapaErrores(this, "btBuscarCercanoPyQ", [this] {
-        for (QLineEdit* c : {campoP_, campoQ_}) {
-            if (c->text().trimmed().isEmpty()) c->setText(QStringLiteral("2"));
-        }
         constexpr const char* kNoEntero = "p y q han de ser números enteros.";
         const auto p = leeEntero(campoP_, kNoEntero, -kMaximoModuloRSA);
         if (!p) return;
@@ -236,7 +235,6 @@ void FrmSistemaRSA::aceptaPrimos() {
 
 void FrmSistemaRSA::buscaExponente() {
     atrapaErrores(this, "btBuscaMCDmascerca", [this] {
-        if (campoT_->text().trimmed().isEmpty()) campoT_->setText(QStringLiteral("2"));
         const auto t = leeEntero(campoT_, "t ha de ser un número entero positivo.", 1);
         if (!t) return;
         contexto_.estado.tiempo.marcaInicio();

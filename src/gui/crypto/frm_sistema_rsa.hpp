@@ -40,7 +40,8 @@ class FrmSistemaRSA final : public Ventana {
   private:
     // The values set so far: p, q and t as inputs, n, φ(n) and s as results.
     Documento documento() const;
-    // The whole number in a field, or nothing after saying why it is refused.
+    // The whole number in a field (2 when it is empty), or nothing after saying why it is
+    // refused.
     std::optional<double> leeEntero(QLineEdit* campo, const char* noEntero, double minimo);
 
     Contexto& contexto_;

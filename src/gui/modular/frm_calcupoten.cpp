@@ -149,7 +149,7 @@ void FrmCalcupoten::calcula() {
         if (!longitudAdmitida(this, base_)) return;
         // A fraction would be rounded silently: the power would be of another number.
         for (const double v : {*a, *b, *n}) {
-            if (v != std::floor(v)) return mensaje(this, "Los valores han de ser números enteros.");
+            if (!esEntero(v)) return mensaje(this, "Los valores han de ser números enteros.");
         }
         auto& estado = contexto_.estado;
         estado.tiempo.marcaInicio();

@@ -114,7 +114,7 @@ void FrmFunEuler::calcula() {
         if (!n || *n <= 0) return mensaje(this, "El módulo ha de ser un número >0");
         if (!longitudAdmitida(this, modulo_)) return;
         // φ of a fraction means nothing, and the factor table holds 32-bit numbers.
-        if (*n != std::floor(*n)) return mensaje(this, "El módulo ha de ser un número entero.");
+        if (!esEntero(*n)) return mensaje(this, "El módulo ha de ser un número entero.");
         if (*n > kMayorEntero32) {
             return mensaje(this, "El módulo ha de ser inferior a 2.147.483.648");
         }

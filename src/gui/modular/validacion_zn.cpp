@@ -1,20 +1,12 @@
 #include "gui/modular/validacion_zn.hpp"
 
 #include <QLineEdit>
-#include <cmath>
 
 #include "core/shell/numeros.hpp"
 #include "gui/ui/mensajes.hpp"
 #include "gui/ui/textos.hpp"
 
 namespace zefra::gui {
-namespace {
-
-bool esEntero(double x) {
-    return std::floor(x) == x;
-}
-
-}  // namespace
 
 std::optional<double> leeModulo(QWidget* ventana, const QLineEdit* campo,
                                 const MensajesModulo& mensajes) {

@@ -122,7 +122,7 @@ QLineEdit* FrmPrincipal::campoPresupuesto(const char* nombre, std::string Presup
     edit->setObjectName(QString::fromLatin1(nombre));
     edit->setMaximumWidth(90);
     connect(edit, &QLineEdit::textChanged, this, [this, campo](const QString& texto) {
-        contexto_.estado.tiempo.presupuesto.*campo = aCore(texto);
+        contexto_.estado.tiempo.fijaCampo(campo, aCore(texto));
     });
     return edit;
 }

@@ -114,10 +114,15 @@ TEST(NoEsEnteroYMcm, PorSuTextoYExactoBajo1E15) {
         EXPECT_EQ(noEsEntero(texto), 0) << '"' << texto << '"';
     for (const char* texto : {"-", "1,5", "1.5", "1E+15", "+5", " 5", "5 ", "--5", "1e3", "a"})
         EXPECT_EQ(noEsEntero(texto), 1) << '"' << texto << '"';
-    fijaSeparadorDecimal(',');
-    // A number by its decimal text: 1E+15 has an exponent.
-    for (const auto& [x, no] : {std::pair{999999999999999.0, 0}, {-12.0, 0}, {1e15, 1}, {2.5, 1}})
-        EXPECT_EQ(noEsEntero(x), no) << x;
+    // A value is whole by itself, however it was typed.
+    for (const auto& [x, entero] : {std::pair{1e15, true},
+                                    {-12.0, true},
+                                    {0.0, true},
+                                    {2.5, false},
+                                    {-0.5, false},
+                                    {HUGE_VAL, false},
+                                    {NAN, false}})
+        EXPECT_EQ(esEntero(x), entero) << x;
     // Two 15-digit inputs with a large gcd: a × b loses digits, |a| ÷ g × |b| does not. (An lcm
     // past 15 digits is the Euclid window's case.)
     EXPECT_EQ(mcm(-185783260201980, 278674890302970, 92891630100990), 557349780605940);
@@ -223,7 +228,7 @@ TEST_F(Aritmetica, McdConYSinTrazaDeEuclidesYSuPresupuesto) {
     const std::string parcial = filas();
     EXPECT_EQ(parcial.substr(0, 16), "317811,196418,1,");
     EXPECT_LT(std::count(parcial.begin(), parcial.end(), ';'), 26) << parcial;
-    tiempo.presupuesto.horas = "abc";  // a budget that is not a number: trapped
+    tiempo.fijaCampo(&Presupuesto::horas, "abc");  // a budget that is not a number: trapped
     std::string trampa;
     EXPECT_EQ(errorDe([this] { euclides(12, 8); }, &trampa), TipoError::TiposNoCoinciden);
     EXPECT_EQ(trampa, "Euclides");

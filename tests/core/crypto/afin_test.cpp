@@ -85,7 +85,7 @@ TEST_F(Afin, BloquesNoMenoresQueN) {
 
 // The inverse of r can run out of time, which enciphering never needs.
 TEST_F(Afin, TiempoAgotadoSoloAlDescifrar) {
-    estado.tiempo.presupuesto.segundos = "0";
+    estado.tiempo.fijaCampo(&Presupuesto::segundos, "0");
     reloj.paso = 1;
     EXPECT_TRUE(cifra("26221005", 2, 28, 3, 5, Sentido::Decodificar).tiempoAgotado);
     EXPECT_EQ(cifra("07151100", 2, 28, 3, 5).digitos, "26221005");
@@ -180,7 +180,7 @@ TEST_F(Claves, ListasPorMinimoNuncaMasDeDosMilIntentos) {
 
 // A timeout keeps the keys found; each gcd reads the clock at least once.
 TEST_F(Claves, TiempoAgotadoConservaLasHalladas) {
-    tiempo.presupuesto.segundos = "1";
+    tiempo.fijaCampo(&Presupuesto::segundos, "1");
     reloj.paso = 0.01;
     const auto b = busca(1, 28);
     EXPECT_TRUE(b.tiempoAgotado);
@@ -235,7 +235,7 @@ TEST_F(CodigosConsecutivos, DesdeCeroHastaElMayor) {
     for (int k = 255; k >= 0; --k)
         todos.push_back(std::to_string(k));
     EXPECT_EQ(consecutivos(todos), true);
-    tiempo.presupuesto.segundos = "0";
+    tiempo.fijaCampo(&Presupuesto::segundos, "0");
     reloj.paso = 1;
     EXPECT_EQ(consecutivos(todos), std::nullopt);
 }

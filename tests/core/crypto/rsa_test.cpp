@@ -90,7 +90,7 @@ TEST_F(RSAPrueba, BloquesRepetidosYTrazaDelUltimo) {
 
 // A power that runs out of time inside stops the whole step: its digits are not the result.
 TEST_F(RSAPrueba, TiempoAgotadoDentroDeUnaPotencia) {
-    estado.tiempo.presupuesto.segundos = "3";
+    estado.tiempo.fijaCampo(&Presupuesto::segundos, "3");
     reloj.paso = 1;
     EXPECT_TRUE(eleva("07", 2, 143, 7, 3).tiempoAgotado);
 }

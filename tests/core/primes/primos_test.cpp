@@ -116,11 +116,11 @@ TEST_F(Primo, ListaConErroresYElTiempoAgotado) {
     // The budget is read before the list is touched, and the start stays private.
     listaPrimos(tiempo, 10, tabla);
     EXPECT_FALSE(tiempo.inicial());
-    tiempo.presupuesto.horas = "dos";
+    tiempo.fijaCampo(&Presupuesto::horas, "dos");
     EXPECT_EQ(errorDe([&] { listaPrimos(tiempo, 100, tabla); }), TipoError::TiposNoCoinciden);
     EXPECT_EQ(lista(), (Primos{2, 3, 5, 7}));
 
-    tiempo.presupuesto.horas = "";
+    tiempo.fijaCampo(&Presupuesto::horas, "");
     presupuesto("0", 0.001);  // budget 0 stops before the first candidate
     for (const double tope : {100.0, 1.0}) {
         tiempo.marcaInicio();
@@ -163,7 +163,7 @@ TEST_F(Primo, EsPrimoComoLaCribaYEnLosBordes) {
 TEST_F(Primo, EsPrimoDeUnNegativoYElPresupuestoIlegible) {
     for (const double n : {-7.0, -2.5, -1e300})
         EXPECT_EQ(errorDe([&] { esPrimo(tiempo, n); }), TipoError::ArgumentoNoValido) << n;
-    tiempo.presupuesto.minutos = "diez";  // read only when there is something to divide
+    tiempo.fijaCampo(&Presupuesto::minutos, "diez");  // read only when there is something to divide
     EXPECT_EQ(esPrimo(tiempo, 10), 0);
     EXPECT_EQ(esPrimo(tiempo, 1), 0);
     EXPECT_EQ(esPrimo(tiempo, 2.5), 0);
@@ -215,7 +215,7 @@ TEST_F(Primo, FactorizacionDesbordadaVaciaLaTabla) {
         EXPECT_TRUE(factores().empty());
     }
     // The budget is read after the conversion: an overflow is reported before a bad field.
-    tiempo.presupuesto.horas = "x";
+    tiempo.fijaCampo(&Presupuesto::horas, "x");
     EXPECT_EQ(errorDe([&] { factoriza(6); }), TipoError::TiposNoCoinciden);
     EXPECT_EQ(errorDe([&] { factoriza(1e10); }), TipoError::Desbordamiento);
 }

@@ -35,7 +35,7 @@ class PruebaNucleo : public ::testing::Test {
 
     // A budget of so many seconds from now, with the clock moving `paso` at every reading.
     void presupuesto(const char* segundos, double paso) {
-        tiempo.presupuesto.segundos = segundos;
+        tiempo.fijaCampo(&Presupuesto::segundos, segundos);
         tiempo.marcaInicio();
         reloj.paso = paso;
     }

@@ -56,14 +56,14 @@ TEST_F(CronometroPrueba, TiempoMaximoPresupuestoCeroYComprobacionesBaratas) {
 }
 
 TEST_F(CronometroPrueba, InicioPublicoPrivadoYRutinasAnidadas) {
-    tiempo.presupuesto.segundos = "1";
+    tiempo.fijaCampo(&Presupuesto::segundos, "1");
     {
         Cronometro privado(tiempo, Inicio::Privada);
         EXPECT_FALSE(tiempo.inicial());  // a private start leaves the holder empty
         reloj.ahora += 1.5;
         EXPECT_TRUE(privado.agotado());
     }
-    tiempo.presupuesto.segundos = "10";
+    tiempo.fijaCampo(&Presupuesto::segundos, "10");
     Cronometro exterior(tiempo, Inicio::Publica);  // writes the empty holder
     ASSERT_EQ(tiempo.inicial(), reloj.ahora);
     reloj.ahora += 8;
@@ -71,7 +71,7 @@ TEST_F(CronometroPrueba, InicioPublicoPrivadoYRutinasAnidadas) {
     reloj.ahora += 3;
     EXPECT_TRUE(interior.agotado());
     EXPECT_TRUE(exterior.agotado());
-    tiempo.presupuesto.minutos = "uno";  // the budget is read when a routine starts
+    tiempo.fijaCampo(&Presupuesto::minutos, "uno");  // the budget is read when a routine starts
     EXPECT_EQ(errorDe([this] { Cronometro(tiempo, Inicio::Publica); }),
               TipoError::TiposNoCoinciden);
 }

@@ -21,7 +21,7 @@ TEST_F(VentanaEuclides, TiempoAgotadoValidacionesMcdMcmYLaTrazaConAnchos) {
     EXPECT_TRUE(control<QLineEdit>(w, "txmcd")->isReadOnly());
     EXPECT_TRUE(control<QLineEdit>(w, "txmcm")->isReadOnly());
     calcula({"12", "8"});
-    estado.tiempo.presupuesto.segundos = "1";
+    estado.tiempo.fijaCampo(&Presupuesto::segundos, "1");
     reloj.paso = 0.4;
     mensajes({{{"317811", "196418"}, "Se ha excedido el tiempo establecido."}}, "txmcd");
     // Neither the run that timed out nor the earlier one offers its trace.
@@ -36,12 +36,12 @@ TEST_F(VentanaEuclides, TiempoAgotadoValidacionesMcdMcmYLaTrazaConAnchos) {
                "fiables, gracias."},
               {{"+12", "8"}, "a y b han de ser números enteros"}},  // by its text, not its value
              "txmcm");
-    estado.tiempo.presupuesto.minutos = "media hora";
+    estado.tiempo.fijaCampo(&Presupuesto::minutos, "media hora");
     mensajes({{{"12", "8"},
                "Euclides:La operación ha producido el siguiente error:\n\nNo coinciden los tipos"}},
              "txmcd");
     EXPECT_FALSE(boton("btTraza")->isEnabled());
-    estado.tiempo.presupuesto.minutos = "";
+    estado.tiempo.fijaCampo(&Presupuesto::minutos, "");
     // a, b, the gcd and lcm and whether the trace is offered.
     const std::tuple<const char*, const char*, const char*, bool> casos[] = {
         {"0", "0", "0 0", false},  // the trap has withdrawn the trace
@@ -120,7 +120,7 @@ struct VentanaDiofanticas : PruebaFormulario {
 TEST_F(VentanaDiofanticas, TiempoAgotadoValidacionesSinSolucionErrorYSolucionConSuTraza) {
     EXPECT_EQ(w->windowTitle(), "ECUACIONES DIOFÁNTICAS LINEALES DE 2 INCÓGNITAS");
     calcula({"12", "8", "20"});
-    estado.tiempo.presupuesto.segundos = "1";
+    estado.tiempo.fijaCampo(&Presupuesto::segundos, "1");
     reloj.paso = 0.4;
     mensajes({{{"317811", "196418", "1"}, "Se ha excedido del tiempo especificado."}}, "txX");
     EXPECT_FALSE(ofrece());  // nor the earlier run's trace and bounds after a timeout

@@ -80,7 +80,7 @@ TEST_F(VentanaCifrado, RechazosEInvertirAntesDelPaso3) {
 TEST_F(VentanaCifrado, TiempoAgotadoAlInvertirR) {
     abre("3", "5");
     cifra("zvkf", 1, {"btpaso1"});
-    estado.tiempo.presupuesto.segundos = "1";
+    estado.tiempo.fijaCampo(&Presupuesto::segundos, "1");
     reloj.paso = 0.4;  // the gcd of the key passes, not the inverse that follows
     esperaMensaje("Se ha superado el tiempo establecido.");
     pulsa({"btpaso2"});
@@ -234,7 +234,7 @@ TEST_F(VentanaClaves, BuscarClaves) {
     }
     busca("-2147483547");
     EXPECT_EQ(r()->itemText(0), "-2147483547");
-    estado.tiempo.presupuesto.segundos = "1";
+    estado.tiempo.fijaCampo(&Presupuesto::segundos, "1");
     reloj.paso = 0.01;
     esperaMensaje("Se ha superado el tiempo establecido.");
     busca("1");
@@ -295,7 +295,7 @@ TEST_F(VentanaClaves, ContinuarAbreLaVentanaDelAlfabeto) {
         accion("ncripprivada")->trigger();
         busca("1");
         if (i == 2) {
-            estado.tiempo.presupuesto.segundos = "3";  // the gcd of the key, not more
+            estado.tiempo.fijaCampo(&Presupuesto::segundos, "3");  // the gcd of the key, not more
             reloj.paso = 1;
             esperaMensaje("Se ha excedido del tiempo especificado.");
         }

@@ -44,7 +44,7 @@ TEST_F(VentanasZn, InversoValidacionesYTiempoAgotado) {
                "El valor númerico está limitado entre -2.147.483.647 y 2.147.483.647"},
               {{"00000000026", "5"}, "No puede superar los once dígitos"}},
              "txinver");
-    estado.tiempo.presupuesto.segundos = "1";
+    estado.tiempo.fijaCampo(&Presupuesto::segundos, "1");
     reloj.paso = 0.4;
     mensajes({{{"317811", "196418"}, "Se ha superado el tiempo establecido."},
               {{"317811", "-121393"}, "Se ha superado el tiempo establecido"}},
@@ -132,7 +132,7 @@ TEST_F(VentanasZn, PotenciasValidacionesErrorYTiempoAgotado) {
                "btCalcupoten:La operación ha producido el siguiente error:\n\nDesbordamiento"}},
              "txr");
     calcula({"10", "5", "0"});
-    estado.tiempo.presupuesto.segundos = "1";
+    estado.tiempo.fijaCampo(&Presupuesto::segundos, "1");
     reloj.paso = 0.2;
     mensajes({{{"1000003000", "3", "1000000"}, "Se ha superado el tiempo establecido."}}, "txr");
 }

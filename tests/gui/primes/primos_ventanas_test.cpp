@@ -57,7 +57,7 @@ TEST_F(VentanaListaPrimos, ValidacionesListaCuentaTrampaYTiempoAgotado) {
     EXPECT_EQ(lista() + '|' + cuenta(), "|0");
 
     // The message names the largest prime found, the list's last line.
-    estado.tiempo.presupuesto.segundos = "0";  // nothing but 2 and 3
+    estado.tiempo.fijaCampo(&Presupuesto::segundos, "0");  // nothing but 2 and 3
     reloj.paso = 0.001;
     esperaMensaje("Se ha excedido del tiempo del resultado.");
     esperaMensaje("Se ha llegado en el tiempo especificado hasta el número primo: 3");
@@ -67,7 +67,7 @@ TEST_F(VentanaListaPrimos, ValidacionesListaCuentaTrampaYTiempoAgotado) {
     // Every reading of the clock is 0.4 s after the previous one, so the clock is read at every
     // check: the start, then a check per block and per candidate; the thirteenth, past 5.5 s,
     // comes after the candidate 25, which is not prime.
-    estado.tiempo.presupuesto.segundos = "5.5";
+    estado.tiempo.fijaCampo(&Presupuesto::segundos, "5.5");
     reloj.paso = 0.4;
     esperaMensaje("Se ha excedido del tiempo del resultado.");
     esperaMensaje("Se ha llegado en el tiempo especificado hasta el número primo: 23");
@@ -95,7 +95,7 @@ TEST_F(VentanaListaPrimos, SeSeleccionaSeCopiaYCreceAVecesDuranteUnaEjecucionLar
 
     // The clock moves 1 ms per reading and is read at every check, so the heartbeat comes every
     // hundred checks: it records what the result window shows at that moment.
-    estado.tiempo.presupuesto.horas = "1000";
+    estado.tiempo.fijaCampo(&Presupuesto::horas, "1000");
     reloj.paso = 0.001;
     std::vector<int> filasVistas;
     bool visibleDurante = false;
@@ -160,7 +160,7 @@ TEST_F(VentanaEsPrimo, ValidacionesNegativoYTiempoAgotado) {
                "Argumento o llamada a procedimiento no válida"}},
              "lbsolesprimo");
     calcula({"7"});
-    estado.tiempo.presupuesto.segundos = "0";
+    estado.tiempo.fijaCampo(&Presupuesto::segundos, "0");
     reloj.paso = 0.001;
     mensajes({{{"9007199254740881"}, "Se ha superado el tiempo establecido."}}, "lbsolesprimo");
 }
@@ -217,7 +217,7 @@ TEST_F(VentanaFactoriza, ValidacionesTrampaYTiempoAgotadoNoDejanElResultadoAnter
                "Desbordamiento"}},
              "txfactorizacion");
     calcula({"12"});
-    estado.tiempo.presupuesto.segundos = "0";
+    estado.tiempo.fijaCampo(&Presupuesto::segundos, "0");
     reloj.paso = 0.001;
     mensajes({{{"1024"}, "Se ha excedido del tiempo establecido."}}, "txfactorizacion");
 }

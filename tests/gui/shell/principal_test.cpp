@@ -81,7 +81,7 @@ class VentanaPrincipal : public PruebaVentanas {
     // The prime list up to 20000000 with a budget of 1000 hours, the clock read at every check
     // and beating every hundred: a run long enough to be stopped in the middle.
     QWidget* preparaListaLarga() {
-        estado.tiempo.presupuesto.horas = "1000";
+        estado.tiempo.fijaCampo(&Presupuesto::horas, "1000");
         reloj.paso = 0.001;
         accion("nListaprimos")->trigger();
         QWidget* lista = abierta("frmListaPrimos");
