@@ -141,6 +141,30 @@ TEST_F(Exportacion, GuardarSobreUnArchivoPreguntaYElNombreSugeridoEsDeLaVentanaY
         << pdf.toStdString();
 }
 
+TEST_F(Exportacion, UnPdfNoCortaNingunaLineaNiUnNumeroLargo) {
+    abre("ncalcupoten", "frmcalcupoten", {"txn", "Txa", "Txb"}, "btcalcupoten");
+    calcula({"2147483629", "1234567890", "987654321"});
+    QWidget* traza = abreCon("btTrazaPotencia", "frTrazaPotencia");
+    guarda(traza, "exportarPDF", "potencia", "*.pdf");
+    const std::string largo = QString("0123456789").repeated(155).left(1548).toStdString();
+    // A number with no blank to break at, and a table wider than a page.
+    Documento d{"RSA", {{"Mensaje", largo}}, "hoy", {BloqueTraza{"Mensaje:\n" + largo}}};
+    d.bloques.emplace_back(gui::bloquePlano(largo.c_str()));
+    d.bloques.emplace_back(
+        BloqueTabla{1, 12, false, false, [](int, int) { return "9876543210987"; }});
+    ASSERT_EQ(gui::exportaPdf(d, QString::fromStdString(ruta("largo.pdf"))), "");
+    const QRegularExpression blancos("\\s+"), pie("Página\\s+\\d+\\s+de\\s+\\d+");
+    for (const auto& [fichero, contenido, veces] :
+         {std::tuple{"potencia.pdf", texto(traza, "txTrazaPotencia"), 1},
+          std::tuple{"largo.pdf", QString::fromStdString("Mensaje:" + largo), 2},
+          std::tuple{"largo.pdf", QString("9876543210987").repeated(12), 1}}) {
+        // Every character of the text, in order, whatever the line breaks and page feet.
+        const QString pdf = textoPdf(fichero).remove(pie).remove(blancos);
+        EXPECT_EQ(pdf.count(QString(contenido).remove(blancos)), veces) << fichero;
+    }
+    EXPECT_TRUE(texto(traza, "txTrazaPotencia").contains("1951094768"));
+}
+
 TEST_F(Exportacion, UnaRejillaCopiaSuSeleccionYSeGuardaConSusEncabezados) {
     Tabla tabla(4, 3);
     const char* celdas[4][3] = {
