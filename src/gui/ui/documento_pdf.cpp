@@ -274,14 +274,11 @@ class Maqueta {
         texto.setHtml(aQt(r.html));
         texto.setTextWidth(ancho_);
         const qreal total = texto.size().height();
-        // The last page takes a few lines with it rather than holding one or two alone.
-        const qreal juntas = QFontMetricsF(normal_, &dispositivo_).lineSpacing() * 3.5;
+        const std::vector<qreal> filas = arribas(texto);
         for (qreal desde = 0; desde < total;) {
             caben(alto_, 0);  // a new page when not even a line fits
             qreal hasta = std::min(total, desde + fondo_ - y_);
-            if (hasta < total && total - hasta < juntas && hasta - desde > 2 * juntas)
-                hasta = total - juntas;
-            if (hasta < total) hasta = corte(texto, desde, hasta);
+            if (hasta < total) hasta = conLasUltimas(filas, desde, corte(texto, desde, hasta));
             if (pintor_) {
                 pintor_->save();
                 pintor_->translate(0, y_ - desde);
@@ -292,6 +289,30 @@ class Maqueta {
             desde = hasta;
             if (desde < total) nuevaPagina();
         }
+    }
+
+    // The top of every line of the text, from the first to the last.
+    static std::vector<qreal> arribas(const QTextDocument& texto) {
+        std::vector<qreal> filas;
+        for (QTextBlock b = texto.begin(); b.isValid(); b = b.next()) {
+            const qreal y = texto.documentLayout()->blockBoundingRect(b).top();
+            for (int i = 0; b.layout() && i < b.layout()->lineCount(); ++i)
+                filas.push_back(y + b.layout()->lineAt(i).y());
+        }
+        std::sort(filas.begin(), filas.end());
+        return filas;
+    }
+
+    // A page cut at `hasta` that would leave the last page one or two lines moves up so that
+    // they go with the one before, when this page keeps most of what it holds.
+    static qreal conLasUltimas(const std::vector<qreal>& filas, qreal desde, qreal hasta) {
+        constexpr std::size_t kJuntas = 3;
+        const auto siguen = filas.end() - std::lower_bound(filas.begin(), filas.end(), hasta - 0.5);
+        if (siguen == 0 || siguen >= static_cast<std::ptrdiff_t>(kJuntas) ||
+            filas.size() <= kJuntas)
+            return hasta;
+        const qreal arriba = filas[filas.size() - kJuntas];
+        return arriba > desde + (hasta - desde) / 2 ? arriba : hasta;
     }
 
     // Where a page ending at `hasta` cuts the text: at the top of the line it would cut, when

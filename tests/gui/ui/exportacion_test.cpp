@@ -163,6 +163,11 @@ TEST_F(Exportacion, UnPdfNoCortaNingunaLineaNiUnNumeroLargo) {
         EXPECT_EQ(pdf.count(QString(contenido).remove(blancos)), veces) << fichero;
     }
     EXPECT_TRUE(texto(traza, "txTrazaPotencia").contains("1951094768"));
+    Documento corto{"TEXTO", {}, "hoy", {}};  // one line more than a page holds
+    for (QString t = "0"; gui::paginasEnA4(corto) < 2; t += "\n0")
+        corto.bloques = {gui::bloquePlano(t)};
+    ASSERT_EQ(gui::exportaPdf(corto, QString::fromStdString(ruta("corto.pdf"))), "");
+    EXPECT_GE(textoPdf("corto.pdf").split('\f').value(1).count('0'), 3);  // not one alone
 }
 
 TEST_F(Exportacion, UnaRejillaCopiaSuSeleccionYSeGuardaConSusEncabezados) {
