@@ -2,8 +2,12 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
+#include <QFile>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QProcess>
+#include <QPushButton>
 #include <QTest>
 #include <fstream>
 
@@ -35,6 +39,12 @@ void PruebaVentanas::esperaMensaje(const QString& texto) {
     esperados_.push_back({{}, texto, {}});
 }
 
+void PruebaVentanas::esperaReemplazo(const QString& fichero, Reemplazo reemplazo) {
+    if (reemplazo == nuevo) return;
+    esperados_.push_back(
+        {{}, "El archivo «" + fichero + "» ya existe. ¿Desea reemplazarlo?", {}, reemplazo});
+}
+
 void PruebaVentanas::esperaDialogo(const QString& nombre, std::function<void(QWidget*)> responde) {
     esperados_.push_back({nombre, {}, std::move(responde)});
 }
@@ -45,10 +55,18 @@ void PruebaVentanas::contestaModal() {
     if (auto* caja = qobject_cast<QMessageBox*>(modal)) {
         vistos_ << caja->text();
         EXPECT_EQ(caja->windowTitle(), QStringLiteral("Zefra"));
-        EXPECT_EQ(caja->buttons().size(), 1);
-        // Qt's Spanish translation is loaded: the single button reads "Aceptar".
-        EXPECT_EQ(caja->button(QMessageBox::Ok)->text().remove(QLatin1Char('&')),
-                  QStringLiteral("Aceptar"));
+        const Reemplazo pregunta = esperados_.empty() ? nuevo : esperados_.front().pregunta;
+        // Qt's Spanish translation is loaded: a message's single button reads "Aceptar"; a
+        // question's "Sí" and "No", "No" the default and the answer to Escape.
+        QStringList botones;
+        for (const QAbstractButton* b : caja->buttons())
+            botones << b->text().remove(QLatin1Char('&'));
+        EXPECT_EQ(botones.join('|'), pregunta == nuevo ? "Aceptar" : "Sí|No");
+        QAbstractButton* no = caja->button(QMessageBox::No);
+        EXPECT_TRUE(!no || (caja->defaultButton() == no && caja->escapeButton() == no));
+        QAbstractButton* respuesta = caja->button(!no                     ? QMessageBox::Ok
+                                                  : pregunta == reemplaza ? QMessageBox::Yes
+                                                                          : QMessageBox::No);
         if (aceptaTodo_) {
             // nothing expected: every message is welcome
         } else if (esperados_.empty() || !esperados_.front().nombre.isEmpty()) {
@@ -57,7 +75,7 @@ void PruebaVentanas::contestaModal() {
             EXPECT_EQ(caja->text(), esperados_.front().texto);
             esperados_.pop_front();
         }
-        caja->button(QMessageBox::Ok)->click();
+        respuesta->click();
         return;
     }
     if (aceptaTodo_) {
@@ -109,6 +127,36 @@ void PruebaVentanas::escribe(QLineEdit* campo, const QString& texto) {
 void PruebaVentanas::pulsa(QAbstractButton* boton) {
     ASSERT_TRUE(boton->isEnabled()) << boton->objectName().toStdString();
     QTest::mouseClick(boton, Qt::LeftButton);
+}
+
+void PruebaVentanas::guarda(QWidget* en, const char* nombre, const QString& fichero,
+                            const QString& filtro, const QString& mensaje, Reemplazo reemplazo,
+                            QString* sugerido) {
+    esperaDialogo("frmlistdirec", [=, this](QWidget* d) {
+        static_cast<gui::FrmListDirec&>(*d).muestraCarpeta(carpeta.path());
+        auto* campo = control<QLineEdit>(d, "txnomarchi");
+        if (sugerido) *sugerido = campo->text();
+        if (!filtro.isEmpty()) control<QComboBox>(d, "Combo1")->setCurrentText(filtro);
+        escribe(campo, fichero);
+        esperaReemplazo(fichero.contains('.') ? fichero : fichero + filtro.mid(1), reemplazo);
+        if (reemplazo != conserva)
+            esperaMensaje(mensaje.isEmpty() ? "Archivo guardado satisfactoriamente." : mensaje);
+        pulsa(d, "btGuardar");
+        EXPECT_EQ(d->isVisible(), reemplazo == conserva || !mensaje.isEmpty());  // "No" keeps it
+        if (d->isVisible()) pulsa(d, "Command1");
+    });
+    en->findChild<QAction*>(nombre)->trigger();
+}
+
+QString PruebaVentanas::textoPdf(const QString& fichero) const {
+    QProcess p;
+    p.start("pdftotext", {"-layout", QString::fromStdString(ruta(fichero)), "-"});
+    EXPECT_TRUE(p.waitForFinished(20000));
+    if (!qEnvironmentVariableIsEmpty("ZEFRA_PDF_VISTOS")) {  // to look at the pages
+        QFile::copy(QString::fromStdString(ruta(fichero)),
+                    qEnvironmentVariable("ZEFRA_PDF_VISTOS") + '/' + fichero);
+    }
+    return QString::fromUtf8(p.readAllStandardOutput());
 }
 
 std::string PruebaVentanas::ruta(const QString& fichero) const {

@@ -32,6 +32,9 @@ inline void PrintTo(const QString& texto, std::ostream* salida) {
 
 namespace zefra::pruebas {
 
+// What a save finds at its name: no file, or one the user replaces or keeps.
+enum Reemplazo { nuevo, reemplaza, conserva };
+
 class PruebaVentanas : public ::testing::Test {
   protected:
     PruebaVentanas();
@@ -39,6 +42,9 @@ class PruebaVentanas : public ::testing::Test {
 
     // The next modal message must have this text; it is answered with its OK button.
     void esperaMensaje(const QString& texto);
+    // When `reemplazo` says the file is there, the next modal message must be the question
+    // before a save over `fichero` ("Sí" and "No", "No" the default), answered as it says.
+    void esperaReemplazo(const QString& fichero, Reemplazo reemplazo);
     // The next modal dialog with this name is handed to `responde`, which must close it. The
     // answer runs outside the watch timer, so the dialogs and messages it opens are answered too.
     void esperaDialogo(const QString& nombre, std::function<void(QWidget*)> responde);
@@ -85,6 +91,21 @@ class PruebaVentanas : public ::testing::Test {
     static void pulsa(QAbstractButton* boton);
     void pulsa(const QWidget* en, const QString& nombre) { pulsa(boton(en, nombre)); }
 
+    // Takes the action `nombre` of `en` and saves through the file chooser as `fichero` (with
+    // the file type `filtro` when given), expecting `mensaje` (the confirmation when empty) and
+    // the question of `reemplazo`; the name the chooser suggested goes to `sugerido`.
+    void guarda(QWidget* en, const char* nombre, const QString& fichero, const QString& filtro = {},
+                const QString& mensaje = {}, Reemplazo reemplazo = nuevo,
+                QString* sugerido = nullptr);
+    // The text pdftotext finds in a PDF of the test's folder.
+    QString textoPdf(const QString& fichero) const;
+    // The lines of a saved text without its date line (the 0-based `fecha`), which must be there.
+    QString sinFecha(const QString& fichero, int fecha) const {
+        QStringList lineas = QString::fromStdString(leeFichero(fichero)).split("\r\n");
+        EXPECT_TRUE(lineas.value(fecha).startsWith("Fecha: ")) << lineas.value(fecha).toStdString();
+        lineas.removeAt(fecha);
+        return lineas.join('|');
+    }
     // The whole bytes of a file of the test's folder, and writing them.
     std::string ruta(const QString& fichero) const;
     std::string leeFichero(const QString& fichero) const;
@@ -104,6 +125,7 @@ class PruebaVentanas : public ::testing::Test {
         QString nombre;  // empty for a message box
         QString texto;
         std::function<void(QWidget*)> responde;
+        Reemplazo pregunta = nuevo;  // a question, and its answer
     };
     std::deque<Esperado> esperados_;
     QPointer<QWidget> respondiendo_;  // a dialog whose answer is on its way

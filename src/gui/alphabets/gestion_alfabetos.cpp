@@ -10,6 +10,7 @@
 #include "gui/alphabets/seleccion_alfabeto.hpp"
 #include "gui/files/frm_listdirec.hpp"
 #include "gui/ui/mensajes.hpp"
+#include "gui/ui/textos.hpp"
 
 namespace zefra::gui {
 
@@ -106,7 +107,7 @@ void GestionAlfabetos::guardaRanura(const QString& codigo, int ranura, const QSt
         if (despues) despues();
     };
     destino.confirmacion = [nombre] { return "Alfabeto " + nombre + " "; };
-    contexto_.ventana<FrmListDirec>().pide({codigo, titulo, true, true, std::move(destino)});
+    pideGuardar(codigo, titulo, nombre, std::move(destino));
 }
 
 void GestionAlfabetos::guardaDefinido(int ranura, std::function<void()> despues) {
@@ -125,8 +126,16 @@ void GestionAlfabetos::guardaDefinido(int ranura, std::function<void()> despues)
         if (despues) despues();
     };
     destino.confirmacion = [nombre] { return "Alfabeto " + nombre + " "; };
-    contexto_.ventana<FrmListDirec>().pide(
-        {QStringLiteral("3"), QStringLiteral("Guardar alfabeto."), true, true, std::move(destino)});
+    pideGuardar(QStringLiteral("3"), QStringLiteral("Guardar alfabeto."), nombre,
+                std::move(destino));
+}
+
+// The chooser suggests the file an alphabet of that name was last saved to.
+void GestionAlfabetos::pideGuardar(const QString& codigo, const QString& titulo,
+                                   const std::string& nombre, DestinoFichero destino) {
+    PeticionFichero peticion{codigo, titulo, true, true, std::move(destino)};
+    peticion.propietario = QStringLiteral("alfabeto ") + aQt(nombre);
+    contexto_.ventana<FrmListDirec>().pide(std::move(peticion));
 }
 
 }  // namespace zefra::gui

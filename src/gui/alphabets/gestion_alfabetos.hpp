@@ -12,6 +12,8 @@
 
 namespace zefra::gui {
 
+struct DestinoFichero;
+
 class GestionAlfabetos final : public QObject {
     Q_OBJECT
 
@@ -43,6 +45,8 @@ class GestionAlfabetos final : public QObject {
   private:
     // The slot of the active alphabet, or -1 for a predefined one.
     int ranuraActiva() const;
+    void pideGuardar(const QString& codigo, const QString& titulo, const std::string& nombre,
+                     DestinoFichero destino);
 
     Contexto& contexto_;
 };

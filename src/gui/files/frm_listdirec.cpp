@@ -9,7 +9,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QStorageInfo>
 #include <QVBoxLayout>
 
@@ -31,6 +33,16 @@ QStringList unidades() {
         if (volumen.isValid() && volumen.isReady()) volumenes << volumen.rootPath();
     }
     return unidadesDe(volumenes);
+}
+
+// The extension a file type gives a name (".txt" for "*.txt"); none for a pattern of another
+// form.
+QString extensionDe(const QString& filtro) {
+    const QString f = filtro.trimmed();
+    if (!f.startsWith(QStringLiteral("*.")) || f.size() <= 2 ||
+        f.indexOf(QLatin1Char('*'), 1) >= 0 || f.contains(QLatin1Char('?')))
+        return {};
+    return f.mid(1);
 }
 
 }  // namespace
@@ -82,7 +94,10 @@ FrmListDirec::FrmListDirec(Contexto& contexto) : QDialog(contexto.principal) {
     connect(unidad_, &QComboBox::activated, this, &FrmListDirec::cambiaUnidad);
     connect(carpetas_, &QListWidget::itemActivated, this,
             [this](const QListWidgetItem* item) { entraEnCarpeta(item->text()); });
-    connect(tipo_, &QComboBox::currentTextChanged, this, &FrmListDirec::listaFicheros);
+    connect(tipo_, &QComboBox::currentTextChanged, this, [this](const QString& filtro) {
+        listaFicheros();
+        siguePorTipo(filtro);
+    });
     connect(ficheros_, &QListWidget::currentTextChanged, nombreFichero_,
             [this](const QString& nombre) {
                 if (!nombre.isEmpty()) nombreFichero_->setText(nombre);
@@ -124,13 +139,22 @@ void FrmListDirec::pide(PeticionFichero peticion) {
     abrir_->setVisible(!peticion.guardar);
     guardar_->setVisible(peticion.guardar);
     destino_ = std::move(peticion.destino);
-    tipo_->clear();
-    tipo_->addItems(peticion.filtros.isEmpty()
-                        ? QStringList{QStringLiteral("*.txt"), QStringLiteral("*.cod")}
-                        : peticion.filtros);
+    propietario_ = peticion.propietario.isEmpty() ? peticion.codigo : peticion.propietario;
+    {
+        const QSignalBlocker callado(tipo_);
+        tipo_->clear();
+        tipo_->addItems(peticion.filtros.isEmpty()
+                            ? QStringList{QStringLiteral("*.txt"), QStringLiteral("*.cod")}
+                            : peticion.filtros);
+        sugiereNombre();
+    }
+    filtro_ = tipo_->currentText();
     listaFicheros();
     // Saving starts where a name is typed; opening, in the lists.
-    if (peticion.guardar) nombreFichero_->setFocus();
+    if (peticion.guardar) {
+        nombreFichero_->setFocus();
+        nombreFichero_->selectAll();
+    }
     if (peticion.modal) {
         preparaModal(*this);
         exec();
@@ -222,22 +246,79 @@ bool FrmListDirec::hayNombre() {
     return false;
 }
 
+// The name last used for the same owner, in a format offered now: as it was when its
+// extension is one of them (that type chosen), else with the first type's extension. Nothing
+// for an owner that has no file yet: never another window's name.
+void FrmListDirec::sugiereNombre() {
+    const QString recordado = nombres_.value(propietario_);
+    const qsizetype punto = recordado.lastIndexOf(QLatin1Char('.'));
+    const QString extension = punto > 0 ? recordado.mid(punto) : QString();
+    for (int i = 0; i < tipo_->count() && !extension.isEmpty(); ++i) {
+        if (extensionDe(tipo_->itemText(i)).compare(extension, Qt::CaseInsensitive) == 0) {
+            tipo_->setCurrentIndex(i);
+            return nombreFichero_->setText(recordado);
+        }
+    }
+    tipo_->setCurrentIndex(0);
+    nombreFichero_->setText(recordado.isEmpty()
+                                ? recordado
+                                : recordado.left(punto > 0 ? punto : recordado.size()) +
+                                      extensionDe(tipo_->currentText()));
+}
+
+// Choosing another file type while saving gives the name that type's extension, when it had the
+// one of the type chosen before.
+void FrmListDirec::siguePorTipo(const QString& filtro) {
+    const QString antes = extensionDe(filtro_);
+    const QString ahora = extensionDe(filtro);
+    filtro_ = filtro;
+    const QString nombre = nombreFichero_->text().trimmed();
+    if (guardar_->isHidden() || antes.isEmpty() || ahora.isEmpty() ||
+        !nombre.endsWith(antes, Qt::CaseInsensitive) || nombre.size() == antes.size())
+        return;
+    nombreFichero_->setText(nombre.chopped(antes.size()) + ahora);
+}
+
+void FrmListDirec::recuerdaNombre() {
+    nombres_.insert(propietario_, QFileInfo(nombreFichero_->text().trimmed()).fileName());
+}
+
+// A file that is there is replaced only when the user says so ("No" the default, Escape too);
+// otherwise the chooser stays open on the name, and nothing is written.
+bool FrmListDirec::puedeEscribirse() {
+    const QFileInfo destino(aQt(rutaElegida()));
+    if ((!destino.exists() && !destino.isSymLink()) || destino.isDir()) return true;
+    QMessageBox caja(
+        QMessageBox::Question, QStringLiteral("Zefra"),
+        QStringLiteral("El archivo «%1» ya existe. ¿Desea reemplazarlo?").arg(destino.fileName()),
+        QMessageBox::Yes | QMessageBox::No, this);
+    caja.setObjectName(QStringLiteral("preguntaReemplazar"));
+    caja.setDefaultButton(QMessageBox::No);
+    caja.setEscapeButton(QMessageBox::No);
+    if (caja.exec() == QMessageBox::Yes) return true;
+    nombreFichero_->setFocus();
+    nombreFichero_->selectAll();
+    return false;
+}
+
 void FrmListDirec::abre() {
     if (!hayNombre()) return;
     const auto texto = leeTexto(rutaElegida());
     if (!texto) return mensaje(this, "No se pudo abrir el fichero especificado.");
-    if (destino_.recibe && destino_.recibe(*texto)) hide();
+    if (destino_.recibe && destino_.recibe(*texto)) {
+        recuerdaNombre();
+        hide();
+    }
 }
 
 void FrmListDirec::guarda() {
     if ((!destino_.texto && !destino_.escribe) || !hayNombre()) return;
     // A name without an extension takes the one of the chosen filter ("*.txt": "mini.txt").
-    const QString filtro = tipo_->currentText().trimmed();
-    if (!QFileInfo(nombreFichero_->text().trimmed()).fileName().contains(QLatin1Char('.')) &&
-        filtro.startsWith(QStringLiteral("*.")) && filtro.size() > 2 &&
-        filtro.indexOf(QLatin1Char('*'), 1) < 0 && !filtro.contains(QLatin1Char('?'))) {
-        nombreFichero_->setText(nombreFichero_->text().trimmed() + filtro.mid(1));
+    if (!QFileInfo(nombreFichero_->text().trimmed()).fileName().contains(QLatin1Char('.'))) {
+        nombreFichero_->setText(nombreFichero_->text().trimmed() +
+                                extensionDe(tipo_->currentText()));
     }
+    if (!puedeEscribirse()) return;
     if (destino_.escribe) {
         const std::string fallo = destino_.escribe(rutaElegida());
         if (!fallo.empty()) return mensaje(this, fallo);
@@ -248,6 +329,7 @@ void FrmListDirec::guarda() {
             return mensaje(this, "No pudo guardarse en el fichero especificado.");
         }
     }
+    recuerdaNombre();
     hide();
     listaFicheros();
     if (destino_.guardado) destino_.guardado();

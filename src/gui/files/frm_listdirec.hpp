@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QHash>
 #include <functional>
 #include <optional>
 #include <string>
@@ -41,6 +42,9 @@ struct PeticionFichero {
     DestinoFichero destino;
     int ranuraLibre = -1;      // opening an alphabet: the free slot (0 to 7) that receives it
     QStringList filtros = {};  // the file types offered; none: "*.txt" and "*.cod"
+    // Whose file it is (a window, an alphabet): the chooser suggests the name last used for it,
+    // in the format asked for. Empty: the request code.
+    QString propietario = {};
 };
 
 // The drives the chooser offers: the root and home folders, then the mounted volumes' roots a
@@ -76,6 +80,10 @@ class FrmListDirec final : public QDialog {
     void listaFicheros();
     void muestraUnidad();
     bool hayNombre();
+    bool puedeEscribirse();
+    void sugiereNombre();
+    void siguePorTipo(const QString& filtro);
+    void recuerdaNombre();
     std::string rutaElegida() const;
 
     QComboBox* unidad_;
@@ -90,6 +98,9 @@ class FrmListDirec final : public QDialog {
     int ranuraLibre_ = -1;
     QString carpeta_;
     DestinoFichero destino_;
+    QString propietario_;
+    QHash<QString, QString> nombres_;  // the last file name of each owner
+    QString filtro_;                   // the file type chosen, before a change
 };
 
 }  // namespace zefra::gui

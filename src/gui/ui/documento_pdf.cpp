@@ -68,16 +68,49 @@ class Maqueta {
     }
 
   private:
-    // A line of text in the given font, cut with "…" where it does not fit.
+    // A line of text in the given font, wrapped to the page's width: it never loses a character.
     void linea(const QString& texto, const QFont& f, qreal alto) {
+        for (const QString& parte : partes(texto, f))
+            pinta(parte, f, alto);
+    }
+
+    // One line that fits the width.
+    void pinta(const QString& texto, const QFont& f, qreal alto) {
         if (pintor_) {
             pintor_->setFont(f);
-            const QString visible =
-                QFontMetricsF(f, &dispositivo_).elidedText(texto, Qt::ElideRight, ancho_);
-            pintor_->drawText(QRectF(0, y_, ancho_, alto), Qt::AlignLeft | Qt::AlignVCenter,
-                              visible);
+            pintor_->drawText(QRectF(0, y_, ancho_, alto), Qt::AlignLeft | Qt::AlignVCenter, texto);
         }
         y_ += alto;
+    }
+
+    // The lines a text takes at the page's width: broken at blanks where it can, and a word
+    // longer than a line (a number of a thousand digits) anywhere.
+    QStringList partes(const QString& texto, const QFont& f) const {
+        const QFontMetricsF medida(f, &dispositivo_);
+        if (static_cast<qreal>(texto.size()) * medida.maxWidth() <= ancho_ ||
+            medida.horizontalAdvance(texto) <= ancho_)
+            return {texto};
+        QTextLayout maqueta(texto, f, &dispositivo_);
+        QTextOption opcion;
+        opcion.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+        maqueta.setTextOption(opcion);
+        QStringList lineas;
+        maqueta.beginLayout();
+        for (QTextLine l = maqueta.createLine(); l.isValid(); l = maqueta.createLine()) {
+            l.setLineWidth(ancho_);
+            lineas << texto.mid(l.textStart(), l.textLength());
+        }
+        maqueta.endLayout();
+        return lineas;
+    }
+
+    // How many of the `resto` lines left go on a page that has room for `caben`: the last page
+    // of a block never holds fewer than a few lines when this one can give them.
+    static qsizetype juntas(qsizetype caben, qsizetype resto) {
+        constexpr qsizetype kJuntas = 3;
+        const qsizetype n = std::min(caben, resto);
+        if (n < resto && resto - n < kJuntas && n > 2 * kJuntas) return resto - kJuntas;
+        return n;
     }
 
     void cabecera() {
@@ -116,23 +149,65 @@ class Maqueta {
         return std::max(n, 1);
     }
 
+    // A column of a table as printed: its index and width.
+    struct Columna {
+        int indice;
+        qreal ancho;
+    };
+    using Grupo = std::vector<Columna>;
+
+    // A table wider than the page is printed in parts, each with the columns that fit (and the
+    // heading column), one after another, so that no cell is cut.
     void tabla(const BloqueTabla& t) {
         if (t.filas == 0 || t.columnas == 0) return;
         const int cabeza = t.filaCabecera ? 1 : 0;
-        const std::vector<qreal> anchos = pintor_ ? anchosDe(t) : std::vector<qreal>();
-        for (int fila = cabeza;;) {
-            const int n = std::min(caben(alto_, cabeza), t.filas - fila);
-            if (cabeza) filaTabla(t, 0, anchos);
-            for (int i = 0; i < n; ++i)
-                filaTabla(t, fila + i, anchos);
-            if (!pintor_) y_ += (n + cabeza) * alto_;
-            fila += std::max(n, 1);
-            if (fila >= t.filas) break;
-            nuevaPagina();
+        const std::vector<Grupo> grupos = gruposDe(t);
+        for (std::size_t g = 0; g < grupos.size(); ++g) {
+            if (g > 0) y_ += alto_;
+            for (int fila = cabeza;;) {
+                const int n = static_cast<int>(juntas(caben(alto_, cabeza), t.filas - fila));
+                if (cabeza) filaTabla(t, 0, grupos[g]);
+                for (int i = 0; i < n; ++i)
+                    filaTabla(t, fila + i, grupos[g]);
+                if (!pintor_) y_ += (n + cabeza) * alto_;
+                fila += std::max(n, 1);
+                if (fila >= t.filas) break;
+                nuevaPagina();
+            }
         }
     }
 
-    // Each column as wide as its widest cell, all narrowed alike when they do not fit.
+    // Each column as wide as its widest cell, packed into groups no wider than the page; only a
+    // column wider than the page on its own is narrowed. A table too long to be made at all is
+    // not measured, so that refusing it stays quick.
+    std::vector<Grupo> gruposDe(const BloqueTabla& t) const {
+        const int porPagina = std::max(1, static_cast<int>(fondo_ / alto_) - 1);
+        const bool mide = t.filas / porPagina <= kMaximoPaginas;
+        const std::vector<qreal> anchos =
+            mide ? anchosDe(t) : std::vector<qreal>(static_cast<std::size_t>(t.columnas), alto_);
+        const std::size_t fija = t.columnaCabecera ? 1 : 0;
+        const Grupo cabeza = fija ? Grupo{{0, anchos[0]}} : Grupo{};
+        std::vector<Grupo> grupos{cabeza};
+        qreal suma = fija ? anchos[0] : 0;
+        for (int c = static_cast<int>(fija); c < t.columnas; ++c) {
+            const qreal w = anchos[static_cast<std::size_t>(c)];
+            if (mide && suma + w > ancho_ && grupos.back().size() > fija) {
+                grupos.push_back(cabeza);
+                suma = fija ? anchos[0] : 0;
+            }
+            grupos.back().push_back({c, w});
+            suma += w;
+        }
+        for (Grupo& g : grupos) {
+            qreal total = 0;
+            for (const Columna& c : g)
+                total += c.ancho;
+            for (Columna& c : g)
+                c.ancho *= std::min<qreal>(1, ancho_ / total);
+        }
+        return grupos;
+    }
+
     std::vector<qreal> anchosDe(const BloqueTabla& t) const {
         const QFontMetricsF normal(normal_, &dispositivo_);
         const QFontMetricsF negrita(fuente(10, true), &dispositivo_);
@@ -145,21 +220,13 @@ class Maqueta {
                     std::max(anchos[static_cast<std::size_t>(c)], w + alto_);
             }
         }
-        qreal suma = 0;
-        for (const qreal a : anchos)
-            suma += a;
-        if (suma > ancho_) {
-            for (qreal& a : anchos)
-                a *= ancho_ / suma;
-        }
         return anchos;
     }
 
-    void filaTabla(const BloqueTabla& t, int fila, const std::vector<qreal>& anchos) {
+    void filaTabla(const BloqueTabla& t, int fila, const Grupo& columnas) {
         if (!pintor_) return;
         qreal x = 0;
-        for (int c = 0; c < t.columnas; ++c) {
-            const qreal w = anchos[static_cast<std::size_t>(c)];
+        for (const auto& [c, w] : columnas) {
             const QRectF celda(x, y_, w, alto_);
             const bool cabeza = (fila == 0 && t.filaCabecera) || (c == 0 && t.columnaCabecera);
             if (cabeza) pintor_->fillRect(celda, QColor(232, 232, 232));
@@ -181,12 +248,14 @@ class Maqueta {
     void traza(const BloqueTraza& t) {
         const QFont fija = fuenteFija();
         const qreal alto = QFontMetricsF(fija, &dispositivo_).lineSpacing();
-        const QStringList lineas = aQt(t.texto).remove(QLatin1Char('\r')).split(QLatin1Char('\n'));
+        QStringList lineas;
+        for (const QString& l : aQt(t.texto).remove(QLatin1Char('\r')).split(QLatin1Char('\n')))
+            lineas << partes(l, fija);
         for (qsizetype i = 0; i < lineas.size();) {
-            const qsizetype n = std::min<qsizetype>(caben(alto, 0), lineas.size() - i);
+            const qsizetype n = juntas(caben(alto, 0), lineas.size() - i);
             if (pintor_) {
                 for (qsizetype k = 0; k < n; ++k)
-                    linea(lineas[i + k], fija, alto);
+                    pinta(lineas[i + k], fija, alto);
             } else {
                 y_ += static_cast<qreal>(n) * alto;
             }
@@ -199,13 +268,17 @@ class Maqueta {
         QTextDocument texto;
         texto.documentLayout()->setPaintDevice(&dispositivo_);
         texto.setDefaultFont(normal_);
+        QTextOption opcion = texto.defaultTextOption();
+        opcion.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);  // a long number too
+        texto.setDefaultTextOption(opcion);
         texto.setHtml(aQt(r.html));
         texto.setTextWidth(ancho_);
         const qreal total = texto.size().height();
+        const std::vector<qreal> filas = arribas(texto);
         for (qreal desde = 0; desde < total;) {
             caben(alto_, 0);  // a new page when not even a line fits
             qreal hasta = std::min(total, desde + fondo_ - y_);
-            if (hasta < total) hasta = corte(texto, desde, hasta);
+            if (hasta < total) hasta = conLasUltimas(filas, desde, corte(texto, desde, hasta));
             if (pintor_) {
                 pintor_->save();
                 pintor_->translate(0, y_ - desde);
@@ -216,6 +289,30 @@ class Maqueta {
             desde = hasta;
             if (desde < total) nuevaPagina();
         }
+    }
+
+    // The top of every line of the text, from the first to the last.
+    static std::vector<qreal> arribas(const QTextDocument& texto) {
+        std::vector<qreal> filas;
+        for (QTextBlock b = texto.begin(); b.isValid(); b = b.next()) {
+            const qreal y = texto.documentLayout()->blockBoundingRect(b).top();
+            for (int i = 0; b.layout() && i < b.layout()->lineCount(); ++i)
+                filas.push_back(y + b.layout()->lineAt(i).y());
+        }
+        std::sort(filas.begin(), filas.end());
+        return filas;
+    }
+
+    // A page cut at `hasta` that would leave the last page one or two lines moves up so that
+    // they go with the one before, when this page keeps most of what it holds.
+    static qreal conLasUltimas(const std::vector<qreal>& filas, qreal desde, qreal hasta) {
+        constexpr std::size_t kJuntas = 3;
+        const auto siguen = filas.end() - std::lower_bound(filas.begin(), filas.end(), hasta - 0.5);
+        if (siguen == 0 || siguen >= static_cast<std::ptrdiff_t>(kJuntas) ||
+            filas.size() <= kJuntas)
+            return hasta;
+        const qreal arriba = filas[filas.size() - kJuntas];
+        return arriba > desde + (hasta - desde) / 2 ? arriba : hasta;
     }
 
     // Where a page ending at `hasta` cuts the text: at the top of the line it would cut, when

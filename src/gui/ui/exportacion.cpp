@@ -156,6 +156,7 @@ class Exportacion final : public QObject {
     void pideFichero(const QString& titulo, DestinoFichero destino, QStringList filtros) {
         PeticionFichero peticion{QStringLiteral("0"), titulo, true, true, std::move(destino)};
         peticion.filtros = std::move(filtros);
+        peticion.propietario = QStringLiteral("ventana ") + ventana_.objectName();
         contexto_.ventana<FrmListDirec>().pide(std::move(peticion));
     }
 

@@ -81,6 +81,7 @@ TEST_F(Selector, GuardaYConfirmaPeroNoSobreUnFicheroDeSoloLectura) {
     pide(true, "zvkf");
     ASSERT_TRUE(selector.focusWidget());
     EXPECT_EQ(selector.focusWidget()->objectName(), "txnomarchi");  // a name is typed at once
+    esperaReemplazo("viejo.txt", reemplaza);  // "Sí", but it cannot be written
     esperaMensaje("No pudo guardarse en el fichero especificado.");
     rellena(&selector, {"txnomarchi"}, {"viejo.txt"}, "btGuardar");
     EXPECT_EQ(leeFichero("viejo.txt"), "intacto");

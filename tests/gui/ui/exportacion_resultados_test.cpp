@@ -122,7 +122,7 @@ TEST_F(ExportacionResultados, CadaVentanaCopiaYGuardaSuTituloSusEntradasYSuResul
         const QString copiado = QApplication::clipboard()->text();
         EXPECT_TRUE(copiado.contains(c.copiado)) << copiado.toStdString();
         EXPECT_LT(copiado.count('\n'), 30);  // not the empty room of a trace's table
-        guarda(r, "guardarComo", "r.txt", "*.txt");
+        guarda(r, "guardarComo", "r.txt", "*.txt", {}, &c == kCasos ? nuevo : reemplaza);
         const QString cabecera = QString(c.cabecera);
         const QString guardado = sinFecha("r.txt", cabecera.count('|') + 1);
         EXPECT_TRUE(guardado.startsWith(cabecera + "||")) << guardado.toStdString();

@@ -75,40 +75,19 @@ TEST_F(Exportacion, UnaListaDeMasDeQuinientasPaginasNoSeExportaNiSeImprime) {
     EXPECT_FALSE(ventana("dialogoImprimir"));
 }
 
-TEST_F(Exportacion, UnaDescripcionSeGuardaComoTextoYSeExportaConSusFormulas) {
-    accion("n_descripcion")->trigger();
-    QWidget* d = abierta("frmDescripción");
-    auto* texto = control<QTextBrowser>(d, "txDescripcion");
-    // A right click lands on the text's viewport: the same menu as the menu key.
-    EXPECT_EQ(menuDe(texto->viewport()).join('|'),
-              "&Copiar Ctrl+C|&Seleccionar todo||Copiar &todo|&Guardar como… Ctrl+S|"
-              "E&xportar a PDF…|&Imprimir… Ctrl+P");
-    guarda(d, "guardarComo", "euclides.txt", "*.txt");
-    const QString guardado = sinFecha("euclides.txt", 1);
-    EXPECT_TRUE(guardado.startsWith("Descripción del algoritmo de euclides||"));
-    EXPECT_TRUE(guardado.contains(texto->toPlainText().split('\n').front()));
-    EXPECT_FALSE(guardado.contains("<p")) << "plain text, not HTML";
-    guarda(d, "exportarPDF", "euclides.pdf", "*.pdf");
-    const QString pdf = textoPdf("euclides.pdf").simplified();
-    EXPECT_TRUE(pdf.startsWith("Descripción del algoritmo de euclides Fecha: "))
-        << pdf.left(80).toStdString();
-    EXPECT_TRUE(pdf.contains("mcd(")) << pdf.toStdString();
-    EXPECT_TRUE(pdf.contains("Página 1 de ")) << pdf.toStdString();
-}
-
 TEST_F(Exportacion, CadaGuardadoFallidoLoDiceYDejaElFicheroQueHabia) {
     accion("n_descripcion")->trigger();
     QWidget* d = abierta("frmDescripción");
-    creaFichero("viejo.txt", "intacto");
-    creaFichero("viejo.pdf", "intacto");
-    std::filesystem::permissions(ruta("viejo.txt"), std::filesystem::perms::owner_read);
-    std::filesystem::permissions(ruta("viejo.pdf"), std::filesystem::perms::owner_read);
-    std::filesystem::create_directory(ruta("carpeta.txt"));
     const QString sitio = carpeta.path() + '/';
-    guarda(d, "guardarComo", "viejo.txt", "*.txt",
-           "No se ha guardado: no hay permiso para escribir en «" + sitio + "viejo.txt».");
-    guarda(d, "exportarPDF", "viejo.pdf", "*.pdf",
-           "No se ha guardado: no hay permiso para escribir en «" + sitio + "viejo.pdf».");
+    for (const auto& [accion, f] :
+         {std::pair{"guardarComo", "viejo.txt"}, std::pair{"exportarPDF", "viejo.pdf"}}) {
+        creaFichero(f, "intacto");
+        std::filesystem::permissions(ruta(f), std::filesystem::perms::owner_read);
+        guarda(d, accion, f, {},
+               "No se ha guardado: no hay permiso para escribir en «" + sitio + f + "».",
+               reemplaza);
+    }
+    std::filesystem::create_directory(ruta("carpeta.txt"));
     guarda(d, "guardarComo", "carpeta.txt", "*.txt",
            "No se ha guardado: «" + sitio +
                "carpeta.txt» es una carpeta. Escriba el nombre de un archivo.");
@@ -116,6 +95,79 @@ TEST_F(Exportacion, CadaGuardadoFallidoLoDiceYDejaElFicheroQueHabia) {
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(carpeta.path().toStdString()),
                             std::filesystem::directory_iterator()),
               3);  // nothing half-written beside them
+}
+
+// A description and a trace saved in their formats; a save over a file that is there asks
+// first, and the chooser offers only the asking window's own name in the format asked for.
+TEST_F(Exportacion, GuardarSobreUnArchivoPreguntaYElNombreSugeridoEsDeLaVentanaYElFormato) {
+    accion("n_descripcion")->trigger();
+    QWidget* descripcion = abierta("frmDescripción");
+    auto* texto = control<QTextBrowser>(descripcion, "txDescripcion");
+    // A right click lands on the text's viewport: the same menu as the menu key.
+    EXPECT_EQ(menuDe(texto->viewport()).join('|'),
+              "&Copiar Ctrl+C|&Seleccionar todo||Copiar &todo|&Guardar como… Ctrl+S|"
+              "E&xportar a PDF…|&Imprimir… Ctrl+P");
+    abre("n_ejecucion", "frmEuclides", {"txa", "txb"}, "btMcd");
+    calcula({"84", "36"});
+    QWidget* traza = abreCon("btTraza", "frTrazaEuclides");
+    const struct {
+        QWidget* en;
+        const char *accion, *fichero, *filtro;
+        Reemplazo reemplazo;
+        const char *sugerido, *queda;  // the name offered; the start of the file afterwards
+    } pasos[] = {
+        {descripcion, "guardarComo", "euclides.txt", "*.txt", nuevo, "", "Descripción del algo"},
+        {descripcion, "exportarPDF", "euclides.pdf", "*.pdf", nuevo, "euclides.pdf", "%PDF"},
+        {traza, "guardarComo", "euclides.csv", "*.csv", nuevo, "", "Dividendo,"},
+        {traza, "exportarPDF", "euclides.csv", "*.pdf", conserva, "euclides.pdf", "Dividendo,"},
+        {descripcion, "guardarComo", "euclides.csv", "*.txt", conserva, "euclides.txt", "Divi"},
+        {traza, "exportarPDF", "euclides.csv", "*.pdf", reemplaza, "euclides.pdf", "%PDF"},
+        {traza, "guardarComo", "euclides.csv", "*.txt", reemplaza, "euclides.csv", "Dividendo,"},
+    };
+    for (const auto& p : pasos) {
+        SCOPED_TRACE(std::string(p.accion) + ' ' + p.filtro);
+        QString sugerido;
+        guarda(p.en, p.accion, p.fichero, p.filtro, {}, p.reemplazo, &sugerido);
+        EXPECT_TRUE(sugerido == p.sugerido && leeFichero(p.fichero).starts_with(p.queda))
+            << sugerido.toStdString();
+    }
+    const QString guardado = sinFecha("euclides.txt", 1);  // plain text, not HTML
+    EXPECT_TRUE(guardado.startsWith("Descripción del algoritmo de euclides||") &&
+                guardado.contains(texto->toPlainText().split('\n').front()) &&
+                !guardado.contains("<p"));
+    const QString pdf = textoPdf("euclides.pdf").simplified();
+    EXPECT_TRUE(pdf.startsWith("Descripción del algoritmo de euclides Fecha: ") &&
+                pdf.contains("mcd(") && pdf.contains("Página 1 de "))
+        << pdf.toStdString();
+}
+
+TEST_F(Exportacion, UnPdfNoCortaNingunaLineaNiUnNumeroLargo) {
+    abre("ncalcupoten", "frmcalcupoten", {"txn", "Txa", "Txb"}, "btcalcupoten");
+    calcula({"2147483629", "1234567890", "987654321"});
+    QWidget* traza = abreCon("btTrazaPotencia", "frTrazaPotencia");
+    guarda(traza, "exportarPDF", "potencia", "*.pdf");
+    const std::string largo = QString("0123456789").repeated(155).left(1548).toStdString();
+    // A number with no blank to break at, and a table wider than a page.
+    Documento d{"RSA", {{"Mensaje", largo}}, "hoy", {BloqueTraza{"Mensaje:\n" + largo}}};
+    d.bloques.emplace_back(gui::bloquePlano(largo.c_str()));
+    d.bloques.emplace_back(
+        BloqueTabla{1, 12, false, false, [](int, int) { return "9876543210987"; }});
+    ASSERT_EQ(gui::exportaPdf(d, QString::fromStdString(ruta("largo.pdf"))), "");
+    const QRegularExpression blancos("\\s+"), pie("Página\\s+\\d+\\s+de\\s+\\d+");
+    for (const auto& [fichero, contenido, veces] :
+         {std::tuple{"potencia.pdf", texto(traza, "txTrazaPotencia"), 1},
+          std::tuple{"largo.pdf", QString::fromStdString("Mensaje:" + largo), 2},
+          std::tuple{"largo.pdf", QString("9876543210987").repeated(12), 1}}) {
+        // Every character of the text, in order, whatever the line breaks and page feet.
+        const QString pdf = textoPdf(fichero).remove(pie).remove(blancos);
+        EXPECT_EQ(pdf.count(QString(contenido).remove(blancos)), veces) << fichero;
+    }
+    EXPECT_TRUE(texto(traza, "txTrazaPotencia").contains("1951094768"));
+    Documento corto{"TEXTO", {}, "hoy", {}};  // one line more than a page holds
+    for (QString t = "0"; gui::paginasEnA4(corto) < 2; t += "\n0")
+        corto.bloques = {gui::bloquePlano(t)};
+    ASSERT_EQ(gui::exportaPdf(corto, QString::fromStdString(ruta("corto.pdf"))), "");
+    EXPECT_GE(textoPdf("corto.pdf").split('\f').value(1).count('0'), 3);  // not one alone
 }
 
 TEST_F(Exportacion, UnaRejillaCopiaSuSeleccionYSeGuardaConSusEncabezados) {
