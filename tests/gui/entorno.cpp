@@ -42,10 +42,10 @@ void PruebaVentanas::esperaDialogo(const QString& nombre, std::function<void(QWi
 void PruebaVentanas::contestaModal() {
     QWidget* modal = QApplication::activeModalWidget();
     if (!modal || !modal->isVisible() || modal == respondiendo_) return;
-    if (auto* caja = qobject_cast<QMessageBox*>(modal)) {
+    // A question (more than one button) is a dialog a test expects by its name.
+    if (auto* caja = qobject_cast<QMessageBox*>(modal); caja && caja->buttons().size() == 1) {
         vistos_ << caja->text();
         EXPECT_EQ(caja->windowTitle(), QStringLiteral("Zefra"));
-        EXPECT_EQ(caja->buttons().size(), 1);
         // Qt's Spanish translation is loaded: the single button reads "Aceptar".
         EXPECT_EQ(caja->button(QMessageBox::Ok)->text().remove(QLatin1Char('&')),
                   QStringLiteral("Aceptar"));

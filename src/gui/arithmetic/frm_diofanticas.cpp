@@ -128,6 +128,7 @@ void FrmDiofanticas::resuelve() {
             alpha_->setText(aQt(textoDecimal(s.alpha)));
             beta_->setText(aQt(textoDecimal(s.beta)));
         }
+        coeficientes_ = {valores[0], valores[1], valores[2]};
         entradas_ = {{"a", textoDe(coeficienteA_)},
                      {"b", textoDe(coeficienteB_)},
                      {"c", textoDe(terminoC_)}};
