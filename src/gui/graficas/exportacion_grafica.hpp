@@ -11,6 +11,7 @@
 class QIODevice;
 class QPainter;
 class QPagedPaintDevice;
+class QRectF;
 class QWidget;
 
 namespace zefra::gui {
