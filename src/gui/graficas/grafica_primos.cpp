@@ -31,7 +31,7 @@ void FrGraficaPrimos::dibuja(std::span<const std::int32_t> primos, const std::st
         series[0]->append(m.x, static_cast<double>(m.pi));
         series[1]->append(m.x, m.xSobreLn);
         series[2]->append(m.x, m.li);
-        alto = std::max({alto, static_cast<double>(m.pi), m.li});
+        alto = std::max({alto, static_cast<double>(m.pi), m.xSobreLn, m.li});
         datos.filas.push_back({textoDecimal(m.x), textoDecimal(static_cast<double>(m.pi)),
                                textoDecimal(m.xSobreLn), textoDecimal(m.li)});
     }
