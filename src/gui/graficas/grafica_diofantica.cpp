@@ -30,7 +30,9 @@ FrGraficaDiofantica::FrGraficaDiofantica(Contexto& contexto)
 
 void FrGraficaDiofantica::dibuja(const DatosDiofantica& d) {
     const QString ecuacion =
-        QStringLiteral("%1·x + %2·y = %3").arg(decimal(d.a), decimal(d.b), decimal(d.c));
+        QStringLiteral("%1·x %2 %3·y = %4")
+            .arg(decimal(d.a), d.b < 0 ? QStringLiteral("−") : QStringLiteral("+"),
+                 decimal(std::fabs(d.b)), decimal(d.c));
     empieza(QStringLiteral("Soluciones enteras de ") + ecuacion, d.entradas);
     const auto puntos = d.solucion ? puntosDeLaRecta(*d.solucion, d.cotas, kMaximoPuntos)
                                    : std::vector<PuntoRecta>{};
@@ -54,7 +56,7 @@ void FrGraficaDiofantica::dibuja(const DatosDiofantica& d) {
     auto* ejeX = eje(Qt::AlignBottom, QStringLiteral("x"), x0, x1);
     auto* ejeY = eje(Qt::AlignLeft, QStringLiteral("y"), y0, y1);
 
-    // The bounds as a hatched box, an unbounded side running to the edge of the view.
+    // The bounds as a shaded box, an unbounded side running to the edge of the view.
     if (d.cotas.xMinima || d.cotas.xMaxima || d.cotas.yMinima || d.cotas.yMaxima) {
         auto* arriba = new QLineSeries;
         auto* abajo = new QLineSeries;
@@ -65,9 +67,9 @@ void FrGraficaDiofantica::dibuja(const DatosDiofantica& d) {
                << QPointF(bx1, d.cotas.yMinima.value_or(y0));
         auto* caja = new QAreaSeries(arriba, abajo);
         arriba->setParent(caja), abajo->setParent(caja);
-        caja->setName(QStringLiteral("Región que permiten las cotas"));
+        caja->setName(QStringLiteral("Cotas"));
         caja->setPen(QPen(QColor(0x60, 0x60, 0x60), 1.5, Qt::DashLine));
-        caja->setBrush(QBrush(QColor(0xb0, 0xb0, 0xb0), Qt::BDiagPattern));
+        caja->setBrush(QColor(0xe4, 0xe4, 0xe4));  // light grey, solid: apart from hollow marks
         anade(caja, ejeX, ejeY);
     }
 
@@ -88,11 +90,11 @@ void FrGraficaDiofantica::dibuja(const DatosDiofantica& d) {
     DatosGrafica datos{{"k", "x", "y", "cumple las cotas"}, {}};
     if (!puntos.empty()) {
         QScatterSeries* dentro =
-            this->puntos(QStringLiteral("Soluciones que cumplen las cotas"),
-                         QScatterSeries::MarkerShapeCircle, QColor(0x1f, 0x4e, 0x9a), true);
+            this->puntos(QStringLiteral("Dentro de las cotas"), QScatterSeries::MarkerShapeCircle,
+                         QColor(0x1f, 0x4e, 0x9a), true);
         QScatterSeries* fuera =
-            this->puntos(QStringLiteral("Otras soluciones enteras"),
-                         QScatterSeries::MarkerShapeRectangle, QColor(0xb0, 0x3a, 0x2e), false);
+            this->puntos(QStringLiteral("Fuera de las cotas"), QScatterSeries::MarkerShapeRectangle,
+                         QColor(0xb0, 0x3a, 0x2e), false);
         int cuantas = 0;
         for (const PuntoRecta& p : puntos) {
             (p.dentro ? dentro : fuera)->append(p.x, p.y);

@@ -17,6 +17,8 @@
 #include <QSvgGenerator>
 #include <QVBoxLayout>
 #include <QValueAxis>
+#include <QXYSeries>
+#include <cmath>
 
 #include "gui/files/frm_listdirec.hpp"
 #include "gui/ui/controles.hpp"
@@ -29,6 +31,9 @@ VentanaGrafica::VentanaGrafica(Contexto& contexto, const QString& nombre, const 
     : Ventana(contexto.principal, nombre, titulo), contexto_(contexto) {
     grafica_ = new QChart;
     grafica_->legend()->setAlignment(Qt::AlignBottom);
+    // Each legend entry drawn like its series (a dashed line, a hollow square), not as a swatch
+    // of colour: the legend reads in greyscale too.
+    grafica_->legend()->setMarkerShape(QLegend::MarkerShapeFromSeries);
     grafica_->setAnimationOptions(QChart::NoAnimation);
     vista_ = new QChartView(grafica_, this);  // owns the chart
     vista_->setObjectName(QStringLiteral("vistaGrafica"));
@@ -82,6 +87,12 @@ void VentanaGrafica::termina(DatosGrafica datos, const QString& notas) {
     grafica_->legend()->setFont(letra);
     letra.setBold(true);
     grafica_->setTitleFont(letra);
+    // A series with nothing to draw this time (no tail for a unit) stays out of the legend.
+    for (QLegendMarker* marca : grafica_->legend()->markers()) {
+        const auto* serie = qobject_cast<const QXYSeries*>(marca->series());
+        marca->setVisible(!serie || serie->count() > 0);
+        if (!serie) marca->setShape(QLegend::MarkerShapeRectangle);  // an area: its shading
+    }
     vista_->setAccessibleName(QStringLiteral("Gráfica: ") + grafica_->title());
     vista_->setAccessibleDescription(notas);
 }
@@ -91,8 +102,19 @@ QValueAxis* VentanaGrafica::eje(Qt::Alignment lado, const QString& titulo, doubl
     auto* e = new QValueAxis;
     e->setTitleText(titulo);
     e->setRange(desde, hasta);
+    // Ticks at round whole values (1, 2 or 5 times a power of ten, about five of them), the
+    // range as the data asks: 0, 250, 500… rather than 249.75.
+    const double bruto = std::max((hasta - desde) / 5, 1.0);
+    const double base = std::pow(10.0, std::floor(std::log10(bruto)));
+    double paso = 10 * base;
+    for (const double m : {5.0, 2.0, 1.0}) {
+        if (bruto <= m * base) paso = m * base;
+    }
+    e->setTickType(QValueAxis::TicksDynamic);
+    e->setTickAnchor(0);
+    e->setTickInterval(paso);
     e->setLabelsFont(font());
-    e->setLabelFormat(QStringLiteral("%.6g"));
+    e->setLabelFormat(QStringLiteral("%.0f"));
     grafica_->addAxis(e, lado);
     return e;
 }
