@@ -26,9 +26,16 @@ void FrGraficaPrimos::dibuja(std::span<const std::int32_t> primos, const std::st
               2.5)};
     DatosGrafica datos{{"x", "π(x)", "x / ln x", "li(x)"}, {}};
     const auto muestras = muestrasPi(primos, tope, kMaximoPuntos);
+    const bool muestreado = std::ssize(primos) > kMaximoPuntos;
     double alto = 1;
+    double anterior = 0;  // π just before x
     for (const MuestraPi& m : muestras) {
-        series[0]->append(m.x, static_cast<double>(m.pi));
+        const auto pi = static_cast<double>(m.pi);
+        // At each prime π(x) steps up by one; between samples of a long list it is not known,
+        // so the samples are joined.
+        if (!muestreado && pi != anterior) series[0]->append(m.x, anterior);
+        series[0]->append(m.x, pi);
+        anterior = pi;
         series[1]->append(m.x, m.xSobreLn);
         series[2]->append(m.x, m.li);
         alto = std::max({alto, static_cast<double>(m.pi), m.xSobreLn, m.li});
@@ -40,13 +47,13 @@ void FrGraficaPrimos::dibuja(std::span<const std::int32_t> primos, const std::st
     for (QLineSeries* s : series)
         anade(s, x, y);
     const QString puntos =
-        std::ssize(primos) > kMaximoPuntos
+        muestreado
             ? QStringLiteral(
                   "π(x) se dibuja en %1 puntos de muestra repartidos hasta %2; en "
                   "cada uno es exacto.")
                   .arg(aQt(textoDecimal(static_cast<double>(muestras.size()))),
                        aQt(textoDecimal(tope)))
-            : QStringLiteral("π(x) se dibuja en cada primo de la lista.");
+            : QStringLiteral("π(x) se dibuja en escalones: sube uno en cada primo de la lista.");
     termina(std::move(datos), QStringLiteral("%1 primos hasta %2. ")
                                       .arg(aQt(textoDecimal(cuenta)), aQt(textoDecimal(tope))) +
                                   puntos);

@@ -63,8 +63,8 @@ TEST_F(Graficas, CadaGraficaDibujaSusSeriesYSigueAlNuevoCalculo) {
          {"txttopeprimo"},
          {"30"},
          {"100"},
-         "10,10,10",
-         "25,25,25",
+         "20,10,10",  // π(x) a step at each prime
+         "50,25,25",
          "25 primos hasta 97."},
         {"nfuneuler",
          "frmfuneuler",
