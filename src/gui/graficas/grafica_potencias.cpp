@@ -81,7 +81,7 @@ void FrGraficaPotencias::dibuja(std::uint64_t a, std::uint64_t n) {
     }
     auto* x = eje(Qt::AlignBottom, QStringLiteral("k"), 0,
                   static_cast<double>(std::max<std::uint64_t>(dibujadas - 1, 1)));
-    auto* y = eje(Qt::AlignLeft, QStringLiteral("[a]^k, representante en 0 … n − 1"), 0,
+    auto* y = eje(Qt::AlignLeft, clase + QStringLiteral("^k"), 0,
                   static_cast<double>(std::max<std::uint64_t>(n - 1, 1)));
     anade(recorrido, x, y);
     for (QScatterSeries* s : partes)

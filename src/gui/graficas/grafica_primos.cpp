@@ -43,7 +43,7 @@ void FrGraficaPrimos::dibuja(std::span<const std::int32_t> primos, const std::st
                                textoDecimal(m.xSobreLn), textoDecimal(m.li)});
     }
     auto* x = eje(Qt::AlignBottom, QStringLiteral("x"), 2, std::max(tope, 3.0));
-    auto* y = eje(Qt::AlignLeft, QStringLiteral("Número de primos hasta x"), 0, alto * 1.05);
+    auto* y = eje(Qt::AlignLeft, QStringLiteral("Primos hasta x"), 0, alto * 1.05);
     for (QLineSeries* s : series)
         anade(s, x, y);
     const QString puntos =
