@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "cargas.hpp"
+#include "core/modular/ciclo_potencias.hpp"
 #include "core/modular/euler.hpp"
 #include "core/modular/potencias.hpp"
 
@@ -73,6 +74,22 @@ const Registro euler1e5{{"euler-1e5", "the sum of phi(n) for n = 1 ... 100,000",
                              return suma == 3039650754.0;
                          },
                          "", 0.5}};
+
+// The order of every a in 2 … 1001 modulo the largest prime below 2^31, as the powers chart
+// states it; each order is checked to bring a back to 1.
+const Registro ordenMaximo{{"order-max", "the order of a = 2 ... 1001 in Z2147483647",
+                            [] {
+                                const std::uint64_t n = 2147483647;
+                                const PotenciasZn zn(n);
+                                bool bien = true;
+                                for (std::uint64_t a = 2; a <= 1001; ++a) {
+                                    const auto orden = zn.ciclo(a).ciclo;
+                                    bien = bien && (n - 1) % orden == 0 &&
+                                           potenciaModular(a, orden, n) == 1;
+                                }
+                                return bien;
+                            },
+                            "", 0.1}};
 
 }  // namespace
 }  // namespace zefra::bench

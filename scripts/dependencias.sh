@@ -6,6 +6,8 @@ paquetes=(
     build-essential   # g++ and make
     cmake
     qt6-base-dev      # Qt 6 Widgets and Qt Test
+    qt6-charts-dev    # Qt Charts: the charts of π(x), the powers in Zn, a Diophantine line, φ
+    qt6-svg-dev       # Qt SVG: a chart saved as SVG
     libgtest-dev      # GoogleTest
     qt6-translations-l10n  # Qt's own dialog texts in Spanish
     fonts-dejavu-core fonts-dejavu-extra  # the fonts the windows are laid out with

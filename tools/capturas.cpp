@@ -44,6 +44,13 @@ void guarda(QWidget* w, const QDir& carpeta, const QString& sufijo = {}) {
     w->grab().save(carpeta.filePath(w->objectName() + sufijo + QStringLiteral(".png")));
 }
 
+// The chart that `desde` opens with its button "Gráfica", as it first shows.
+void guardaGrafica(FrmPrincipal& principal, QWidget* desde, const char* nombre,
+                   const QDir& carpeta) {
+    pulsa(desde, "btGrafica");
+    guarda(ventana(principal, QString::fromLatin1(nombre)), carpeta);
+}
+
 // Runs `responde` on the modal window `nombre` once it shows: a modal window blocks the code
 // that opened it until it closes, so it is answered from the event loop.
 void alAbrirse(const QString& nombre, std::function<void(QWidget*)> responde) {
@@ -242,6 +249,7 @@ int main(int argc, char* argv[]) {
         pulsa(restr, "btCalculaRestr");
         pulsa(restr, "VerSoluciones");
         guarda(restr, carpeta);
+        guardaGrafica(principal, restr, "frGraficaDiofantica", carpeta);
 
         principal.findChild<QAction*>(QStringLiteral("n_baseb"))->trigger();
         QWidget* baseb = ventana(principal, QStringLiteral("frmbaseb"));
@@ -320,7 +328,9 @@ int main(int argc, char* argv[]) {
         escribe(lista, "txttopeprimo", QStringLiteral("100000"));
         guarda(lista, carpeta);
         pulsa(lista, "btaceptolista");
-        guarda(ventana(principal, QStringLiteral("frmSolListaPrimos")), carpeta);
+        QWidget* solLista = ventana(principal, QStringLiteral("frmSolListaPrimos"));
+        guarda(solLista, carpeta);
+        guardaGrafica(principal, solLista, "frGraficaPrimos", carpeta);
 
         principal.findChild<QAction*>(QStringLiteral("nesprimo"))->trigger();
         QWidget* esPrimo = ventana(principal, QStringLiteral("frmesprimo"));
@@ -341,6 +351,7 @@ int main(int argc, char* argv[]) {
         guarda(euler, carpeta);
         pulsa(euler, "btexplicainver");
         guarda(ventana(principal, QStringLiteral("frExplicaEuler")), carpeta);
+        guardaGrafica(principal, euler, "frGraficaEuler", carpeta);
 
         principal.findChild<QAction*>(QStringLiteral("ncalcupoten"))->trigger();
         QWidget* poten = ventana(principal, QStringLiteral("frmcalcupoten"));
@@ -351,6 +362,7 @@ int main(int argc, char* argv[]) {
         guarda(poten, carpeta);
         pulsa(poten, "btTrazaPotencia");
         guarda(ventana(principal, QStringLiteral("frTrazaPotencia")), carpeta);
+        guardaGrafica(principal, poten, "frGraficaPotencias", carpeta);
 
         // The RSA system: p = 10 → 11, q = 13, t = 7; then hola there and back.
         principal.findChild<QAction*>(QStringLiteral("nalfa_azminus"))->setEnabled(true);

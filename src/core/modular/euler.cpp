@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "core/arithmetic/euclides.hpp"
+#include "core/primes/factores_primos.hpp"
 #include "core/shell/numeros.hpp"
 
 namespace zefra {
@@ -40,13 +41,8 @@ Comienzo comienza(Tiempo& tiempo, MemoriaModulo& memoria, double n, AvisosZn* av
 
 std::uint64_t phiPorFactores(std::uint64_t n) {
     std::uint64_t phi = n;
-    for (std::uint64_t p = 2; p * p <= n; p += (p == 2 ? 1 : 2)) {
-        if (n % p != 0) continue;
-        while (n % p == 0)
-            n /= p;
-        phi -= phi / p;
-    }
-    if (n > 1) phi -= phi / n;
+    for (const auto& factor : factoresPrimos(n))
+        phi -= phi / factor.primo;
     return phi;
 }
 

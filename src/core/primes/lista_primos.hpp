@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <span>
 #include <vector>
 
 #include "core/shell/tiempo.hpp"
@@ -26,6 +27,8 @@ class TablaPrimos {
     // The prime at position 1 … k; any other position raises the subscript error.
     std::int32_t primo(int posicion) const;
 
+    // The primes of the table, in increasing order.
+    std::span<const std::int32_t> primos() const { return primos_; }
     void vacia() { primos_.clear(); }
     // Appends a prime; raises the subscript error when its end marker would fall outside the
     // table, leaving the table as it was.

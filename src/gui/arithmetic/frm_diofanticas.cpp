@@ -127,6 +127,7 @@ void FrmDiofanticas::resuelve() {
             beta_->setText(aQt(textoDecimal(s.beta)));
             solucion_ = Parametrizacion{s.x0, s.y0, s.beta, s.alpha};
         }
+        coeficientes_ = {valores[0], valores[1], valores[2]};
         botonTraza_->setEnabled(true);
         botonRestricciones_->setEnabled(true);
     });

@@ -1,6 +1,7 @@
 // The window of linear Diophantine equations A·X + B·Y = C.
 #pragma once
 
+#include <array>
 #include <optional>
 
 #include "core/arithmetic/restricciones.hpp"
@@ -28,6 +29,8 @@ class FrmDiofanticas final : public Ventana {
 
     // a, b and c of the last equation solved, for the exports of its trace and bounds.
     const Entradas& entradas() const { return entradas_; }
+    // a, b and c of the last equation solved, as numbers (for the chart of its line).
+    const std::array<double, 3>& coeficientes() const { return coeficientes_; }
 
   private slots:
     void resuelve();
@@ -48,6 +51,7 @@ class FrmDiofanticas final : public Ventana {
     QPushButton* botonRestricciones_;
     Entradas entradas_;
     std::optional<Parametrizacion> solucion_;
+    std::array<double, 3> coeficientes_{};
 };
 
 }  // namespace zefra::gui

@@ -82,8 +82,11 @@ FrmRestriccionesDiof::FrmRestriccionesDiof(Contexto& contexto)
     verSoluciones_ = boton(this, "VerSoluciones", QStringLiteral("&Ver soluciones"));
     connect(calcular, &QPushButton::clicked, this, &FrmRestriccionesDiof::calcula);
     connect(verSoluciones_, &QPushButton::clicked, tabla_, &QWidget::show);
+    grafica_ = boton(this, "btGrafica", QStringLiteral("&Gráfica"));
+    connect(grafica_, &QPushButton::clicked, this,
+            [this] { dibujaGrafica<FrGraficaDiofantica>(contexto_, true, datosGrafica_); });
 
-    auto* botones = filaDeBotones(this, {calcular, verSoluciones_});
+    auto* botones = filaDeBotones(this, {calcular, verSoluciones_, grafica_});
 
     auto* columna = new QVBoxLayout(this);
     columna->addLayout(cotas);
@@ -118,6 +121,7 @@ void FrmRestriccionesDiof::ocultaResultado() {
         l->hide();
     }
     verSoluciones_->setEnabled(false);
+    grafica_->setEnabled(false);
     tabla_->hide();
 }
 
@@ -150,8 +154,19 @@ void FrmRestriccionesDiof::calcula() {
             valores[i] = v;
         }
         const auto p = contexto_.ventana<FrmDiofanticas>().parametrizacion();
-        const auto intervalo =
-            p ? intervaloDeK(*p, {valores[0], valores[1], valores[2], valores[3]}) : std::nullopt;
+        const Cotas cotas{valores[0], valores[1], valores[2], valores[3]};
+        const auto intervalo = p ? intervaloDeK(*p, cotas) : std::nullopt;
+        // The line and its box can be drawn even when no solution lies in it; an open chart
+        // follows.
+        const auto& abc = contexto_.ventana<FrmDiofanticas>().coeficientes();
+        datosGrafica_ = {abc[0], abc[1], abc[2],
+                         p,      cotas,  contexto_.ventana<FrmDiofanticas>().entradas()};
+        for (int i = 0; i < 4; ++i) {
+            if (valores[i])
+                datosGrafica_.entradas.emplace_back(kCotas[i].nombre, textoDe(cotas_[i]));
+        }
+        grafica_->setEnabled(true);
+        dibujaGrafica<FrGraficaDiofantica>(contexto_, false, datosGrafica_);
         if (!intervalo) return mensaje(this, "No existe solución con estas restricciones");
 
         entradas_ = contexto_.ventana<FrmDiofanticas>().entradas();

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/shell/tabla.hpp"
+#include "gui/graficas/graficas.hpp"
 #include "gui/ui/contexto.hpp"
 #include "gui/ui/exportacion.hpp"
 #include "gui/ui/ventana.hpp"
@@ -41,6 +42,8 @@ class FrmRestriccionesDiof final : public Ventana {
     QLabel* intervalo_;
     QLabel* muestra_;
     QPushButton* verSoluciones_;
+    QPushButton* grafica_;  // the chart of the line and the bounds last computed
+    DatosDiofantica datosGrafica_;
     Rejilla* tabla_;
     Entradas entradas_;  // the equation and the bounds of the result shown
 };

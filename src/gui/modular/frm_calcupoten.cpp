@@ -15,6 +15,7 @@
 #include "core/modular/potencias.hpp"
 #include "core/modular/traza_potencia.hpp"
 #include "core/shell/numeros.hpp"
+#include "gui/graficas/graficas.hpp"
 #include "gui/ui/avisos_zn.hpp"
 #include "gui/ui/controles.hpp"
 #include "gui/ui/mensajes.hpp"
@@ -100,7 +101,11 @@ FrmCalcupoten::FrmCalcupoten(Contexto& contexto)
     aceptar->setDefault(true);
     verTraza_ = boton(this, "btTrazaPotencia", QStringLiteral("&Traza"));
     verTraza_->setEnabled(false);
+    grafica_ = boton(this, "btGrafica", QStringLiteral("&Gráfica"));
+    grafica_->setEnabled(false);
     connect(aceptar, &QPushButton::clicked, this, &FrmCalcupoten::calcula);
+    connect(grafica_, &QPushButton::clicked, this,
+            [this] { dibujaGrafica<FrGraficaPotencias>(contexto_, true, a_, n_); });
     connect(verTraza_, &QPushButton::clicked, this,
             [&contexto] { contexto.abre<FrTrazaPotencia>(); });
     connect(&contexto.trazas, &Trazas::potenciaCambiada, this, [this, &contexto] {
@@ -125,7 +130,7 @@ FrmCalcupoten::FrmCalcupoten(Contexto& contexto)
     resultado->addWidget(resultado_, 1);
     resultado->addWidget(new QLabel(QStringLiteral("]"), this));
 
-    auto* botones = filaDeBotones(this, {aceptar, verTraza_});
+    auto* botones = filaDeBotones(this, {aceptar, verTraza_, grafica_});
     auto* columna = new QVBoxLayout(this);
     columna->addLayout(enunciado);
     columna->addLayout(datos);
@@ -136,7 +141,7 @@ FrmCalcupoten::FrmCalcupoten(Contexto& contexto)
 
 void FrmCalcupoten::calcula() {
     // The trace of an earlier power goes too, and its button with it.
-    vaciaResultado({resultado_}, {verTraza_});
+    vaciaResultado({resultado_}, {verTraza_, grafica_});
     contexto_.trazas.publica(Publicada<TrazaPotencia>{{}, {}, windowTitle()});
     atrapaErrores(this, "btCalcupoten", [this] {
         const auto a = leeNumero(textoDe(base_));
@@ -158,6 +163,13 @@ void FrmCalcupoten::calcula() {
         contexto_.trazas.publica(Publicada<TrazaPotencia>{std::move(traza), {}, windowTitle()});
         if (!r) return mensajeTiempoAgotado(this, contexto_.estado.tiempo);
         resultado_->setText(aQt(textoDecimal(*r)));
+        // A whole power was computed: [a] in Zn can be drawn, and an open chart follows it.
+        if (*n < 4294967296.0) {
+            n_ = static_cast<std::uint64_t>(*n);
+            a_ = static_cast<std::uint64_t>(std::fmod(*a, *n));
+            grafica_->setEnabled(true);
+            dibujaGrafica<FrGraficaPotencias>(contexto_, false, a_, n_);
+        }
     });
 }
 

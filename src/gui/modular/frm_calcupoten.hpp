@@ -1,6 +1,8 @@
 // The window of powers in Zn, and the window with the trace of the last power computed.
 #pragma once
 
+#include <cstdint>
+
 #include "gui/ui/contexto.hpp"
 #include "gui/ui/exportacion.hpp"
 #include "gui/ui/ventana.hpp"
@@ -50,6 +52,9 @@ class FrmCalcupoten final : public Ventana {
     QLineEdit* exponente_;
     QLineEdit* resultado_;
     QPushButton* verTraza_;
+    QPushButton* grafica_;  // the chart of the powers of the last [a] in Zn
+    std::uint64_t a_ = 0;
+    std::uint64_t n_ = 0;
 };
 
 }  // namespace zefra::gui

@@ -12,6 +12,7 @@
 #include "core/modular/euler.hpp"
 #include "core/primes/factorizacion.hpp"
 #include "core/shell/numeros.hpp"
+#include "gui/graficas/graficas.hpp"
 #include "gui/ui/avisos_zn.hpp"
 #include "gui/ui/controles.hpp"
 #include "gui/ui/mensajes.hpp"
@@ -86,7 +87,11 @@ FrmFunEuler::FrmFunEuler(Contexto& contexto)
     auto* aceptar = boton(this, "btcalcueuler", QStringLiteral("&ACEPTAR"));
     aceptar->setDefault(true);
     auto* razonamiento = boton(this, "btexplicainver", QStringLiteral("&Razonamiento"));
+    grafica_ = boton(this, "btGrafica", QStringLiteral("&Gráfica"));
+    grafica_->setEnabled(false);
     connect(aceptar, &QPushButton::clicked, this, &FrmFunEuler::calcula);
+    connect(grafica_, &QPushButton::clicked, this,
+            [this] { dibujaGrafica<FrGraficaEuler>(contexto_, true, n_); });
     connect(razonamiento, &QPushButton::clicked, this,
             [&contexto] { contexto.abre<FrExplicaEuler>(); });
 
@@ -94,7 +99,7 @@ FrmFunEuler::FrmFunEuler(Contexto& contexto)
     fila(rejilla, 0, QStringLiteral("&Módulo   n:"), modulo_);
     rejilla->setRowMinimumHeight(1, 10);
     fila(rejilla, 2, QStringLiteral("F.E. (n):"), phi_)->setObjectName("Label1");
-    auto* botones = filaDeBotones(this, {aceptar, razonamiento});
+    auto* botones = filaDeBotones(this, {aceptar, razonamiento, grafica_});
     auto* columna = new QVBoxLayout(this);
     columna->addLayout(rejilla);
     columna->addStretch();
@@ -107,7 +112,7 @@ void FrExplicaEuler::vacia() {
 }
 
 void FrmFunEuler::calcula() {
-    vaciaResultado({phi_});
+    vaciaResultado({phi_}, {grafica_});
     contexto_.ventana<FrExplicaEuler>().vacia();
     atrapaErrores(this, "btcalcueuler", [this] {
         const auto n = leeNumero(textoDe(modulo_));
@@ -129,6 +134,10 @@ void FrmFunEuler::calcula() {
         }
         phi_->setText(aQt(textoDecimal(*phi)));
         contexto_.ventana<FrExplicaEuler>().explica(modulo_->text(), *n, *phi);
+        // φ(k) up to this n can be drawn, and an open chart follows it.
+        n_ = static_cast<std::uint64_t>(*n);
+        grafica_->setEnabled(true);
+        dibujaGrafica<FrGraficaEuler>(contexto_, false, n_);
     });
 }
 

@@ -1,6 +1,8 @@
 // The window of Euler's function, and the window that explains its result.
 #pragma once
 
+#include <cstdint>
+
 #include "gui/ui/contexto.hpp"
 #include "gui/ui/exportacion.hpp"
 #include "gui/ui/ventana.hpp"
@@ -8,6 +10,7 @@
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
+class QPushButton;
 
 namespace zefra::gui {
 
@@ -46,6 +49,8 @@ class FrmFunEuler final : public Ventana {
     Contexto& contexto_;
     QLineEdit* modulo_;
     QLineEdit* phi_;
+    QPushButton* grafica_;  // the chart of φ(k) up to the last n
+    std::uint64_t n_ = 0;
 };
 
 }  // namespace zefra::gui

@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "core/shell/numeros.hpp"
+#include "gui/graficas/graficas.hpp"
 #include "gui/primes/modelo_primos.hpp"
 #include "gui/ui/controles.hpp"
 #include "gui/ui/exportacion.hpp"
@@ -19,7 +20,8 @@ namespace zefra::gui {
 
 FrmSolListaPrimos::FrmSolListaPrimos(Contexto& contexto)
     : Ventana(contexto.principal, QStringLiteral("frmSolListaPrimos"),
-              QStringLiteral("LISTA DE NUMEROS PRIMOS")) {
+              QStringLiteral("LISTA DE NUMEROS PRIMOS")),
+      contexto_(contexto) {
     modelo_ = new ModeloPrimos(tabla_, this);
     lista_ = new VistaLineas(this);
     lista_->setObjectName(QStringLiteral("txtSolListaPrimos"));
@@ -33,10 +35,16 @@ FrmSolListaPrimos::FrmSolListaPrimos(Contexto& contexto)
     etiqueta->setObjectName(QStringLiteral("lbSolListaPrimos"));
     etiqueta->setBuddy(cuenta_);
 
+    grafica_ = boton(this, "btGrafica", QStringLiteral("&Gráfica"));
+    grafica_->setEnabled(false);
+    connect(grafica_, &QPushButton::clicked, this,
+            [this] { dibujaGrafica<FrGraficaPrimos>(contexto_, true, tabla_.primos(), cota_); });
+
     auto* pie = new QHBoxLayout;
     pie->addWidget(etiqueta);
     pie->addWidget(cuenta_);
     pie->addStretch();
+    pie->addWidget(grafica_);
     pie->addWidget(botonSalir(this));
     auto* columna = new QVBoxLayout(this);
     columna->addWidget(lista_, 1);
@@ -63,6 +71,7 @@ FrmSolListaPrimos::FrmSolListaPrimos(Contexto& contexto)
 void FrmSolListaPrimos::empieza(std::string cota) {
     cota_ = std::move(cota);
     modelo_->vacia();
+    grafica_->setEnabled(false);
     cuenta_->clear();
 }
 
@@ -72,6 +81,9 @@ void FrmSolListaPrimos::muestraHasta(int cuenta) {
 
 void FrmSolListaPrimos::fijaCuenta(int cuenta) {
     cuenta_->setText(aQt(textoDecimal(cuenta)));
+    // The run has ended: its list can be drawn, and an open chart follows it.
+    grafica_->setEnabled(cuenta > 0);
+    if (cuenta > 0) dibujaGrafica<FrGraficaPrimos>(contexto_, false, tabla_.primos(), cota_);
 }
 
 }  // namespace zefra::gui

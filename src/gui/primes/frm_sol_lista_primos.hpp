@@ -9,6 +9,7 @@
 #include "gui/ui/ventana.hpp"
 
 class QLineEdit;
+class QPushButton;
 
 namespace zefra::gui {
 
@@ -32,11 +33,13 @@ class FrmSolListaPrimos final : public Ventana {
     void fijaCuenta(int cuenta);
 
   private:
+    Contexto& contexto_;
     TablaPrimos tabla_;
     std::string cota_;
     ModeloPrimos* modelo_;
     VistaLineas* lista_;
     QLineEdit* cuenta_;
+    QPushButton* grafica_;  // the chart of π(x), once a list is there
 };
 
 }  // namespace zefra::gui

@@ -42,6 +42,13 @@ class Contexto {
         return registrada<W>(QString(), [this] { return new W(*this); });
     }
 
+    // The one window of type W if it has been created, else nothing.
+    template <class W>
+    W* existente() const {
+        const auto sitio = ventanas_.find({std::type_index(typeid(W)), QString()});
+        return sitio == ventanas_.end() ? nullptr : static_cast<W*>(sitio->second);
+    }
+
     // The window called `nombre` of a class that builds several windows from data, created on
     // first use as W(contexto, nombre).
     template <class W>

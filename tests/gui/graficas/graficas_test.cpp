@@ -1,0 +1,169 @@
+// The four chart windows: each opens from its window once there is something to draw, draws
+// the series and points its data asks for, follows a new computation, and exports.
+#include <QChart>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QLabel>
+#include <QTest>
+#include <QXYSeries>
+
+#include "gui/graficas/graficas.hpp"
+#include "gui/ui/exportacion_prueba.hpp"
+
+namespace zefra::pruebas {
+namespace {
+
+class Graficas : public Exportacion {
+  protected:
+    // The chart opened with btGrafica of `en`: it must show beside it.
+    gui::VentanaGrafica* abreGrafica(QWidget* en, const QString& nombre) {
+        EXPECT_TRUE(boton(en, "btGrafica")->isEnabled());
+        pulsa(en, "btGrafica");
+        return static_cast<gui::VentanaGrafica*>(abierta(nombre));
+    }
+    // Per series, its number of points, joined by ','.
+    static QString puntos(const gui::VentanaGrafica* g) {
+        QStringList cuenta;
+        for (const QAbstractSeries* s : g->grafica().series())
+            cuenta << QString::number(qobject_cast<const QXYSeries*>(s)
+                                          ? qobject_cast<const QXYSeries*>(s)->count()
+                                          : -1);
+        return cuenta.join(',');
+    }
+    // The bounds window over 12·x + 8·y = c, with 0 ≤ x ≤ `x1` ticked and computed.
+    QWidget* acota(const char* c, const char* x1, const char* mensaje = nullptr) {
+        abre("n_ejec_diof", "frmDiofanticas", {"txCoefa", "txCoefB", "txindepc"}, "btDiofantica");
+        if (mensaje) esperaMensaje(mensaje);
+        calcula({"12", "8", c});
+        QWidget* r = abreCon("btRestriccionesDiof", "frmRestriccionesDiof");
+        EXPECT_FALSE(boton(r, "btGrafica")->isEnabled());
+        for (int i : {0, 1})
+            control<QCheckBox>(r, QStringLiteral("Check%1").arg(i + 1))->setChecked(true);
+        escribe(control<QLineEdit>(r, "txx0"), "0");
+        escribe(control<QLineEdit>(r, "txx1"), x1);
+        if (mensaje) esperaMensaje("No existe solución con estas restricciones");
+        pulsa(r, "btCalculaRestr");
+        return r;
+    }
+};
+
+TEST_F(Graficas, CadaGraficaDibujaSusSeriesYSigueAlNuevoCalculo) {
+    struct Caso {
+        const char *entrada, *ventana, *boton, *anfitrion, *grafica;
+        QStringList campos, valores, siguientes;       // the fields, two computations
+        const char *puntos, *puntosSiguientes, *nota;  // per series; a part of the notes
+    };
+    const Caso casos[] = {
+        {"nListaprimos",
+         "frmListaPrimos",
+         "btaceptolista",
+         "frmSolListaPrimos",
+         "frGraficaPrimos",
+         {"txttopeprimo"},
+         {"30"},
+         {"100"},
+         "20,10,10",  // π(x) a step at each prime
+         "50,25,25",
+         "25 primos hasta 97."},
+        {"nfuneuler",
+         "frmfuneuler",
+         "btcalcueuler",
+         nullptr,
+         "frGraficaEuler",
+         {"txmodn3"},
+         {"12"},
+         {"100000"},
+         "2,7,5",
+         "2,2764,236",
+         "Se dibujan 3000 valores de k"},
+        // 7 generates Z*(2^31 − 1): the cycle is drawn only as far as 2000 powers.
+        {"ncalcupoten",
+         "frmcalcupoten",
+         "btcalcupoten",
+         nullptr,
+         "frGraficaPotencias",
+         {"txn", "Txa", "Txb"},
+         {"13", "2", "25"},
+         {"2147483647", "7", "5"},
+         "24,0,12,12",
+         "2000,0,2000,0",
+         "Se dibujan solo las primeras 2000 potencias (k = 0 … 1999)."},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.grafica);
+        abre(c.entrada, c.ventana, c.campos, c.boton);
+        if (!c.anfitrion) {
+            EXPECT_FALSE(boton(w, "btGrafica")->isEnabled());
+        }
+        calcula(c.valores);
+        auto* g = abreGrafica(c.anfitrion ? abierta(c.anfitrion) : w, c.grafica);
+        EXPECT_EQ(puntos(g), c.puntos);
+        calcula(c.siguientes);
+        EXPECT_TRUE(g->isVisible());
+        EXPECT_EQ(puntos(g), c.puntosSiguientes);
+        EXPECT_TRUE(texto(g, "lbNotas").contains(c.nota)) << texto(g, "lbNotas").toStdString();
+        QTest::keyClick(g->findChild<QWidget*>("vistaGrafica"), Qt::Key_Escape);
+        EXPECT_FALSE(g->isVisible());
+    }
+    // The order of a unit, the tail and cycle of a non-unit, as lbOrden says them.
+    calcula({"13", "2", "25"});
+    auto* g = abreGrafica(w, "frGraficaPotencias");
+    EXPECT_EQ(texto(g, "lbOrden"), "El orden de [2] en Z13 es 12 (divide a φ(13) = 12)");
+    calcula({"12", "2", "5"});
+    EXPECT_EQ(texto(g, "lbOrden"),
+              "[2] no es una unidad de Z12 (mcd(2, 12) = 2): la cola antes del ciclo tiene 2 "
+              "potencias ([2]^0 … [2]^1) y el ciclo, que empieza en [2]^2, tiene longitud 2.");
+    EXPECT_EQ(puntos(g), "6,2,2,2");
+    // A refused input leaves nothing to draw.
+    esperaMensaje("Los valores han de ser positivos (>0)");
+    calcula({"-12", "2", "5"});
+    EXPECT_FALSE(boton(w, "btGrafica")->isEnabled());
+}
+
+TEST_F(Graficas, LaRectaDiofanticaConSusCotasYSinPuntosEnteros) {
+    QWidget* r = acota("20", "10");
+    auto* g = abreGrafica(r, "frGraficaDiofantica");
+    // The box, the line, 4 solutions outside and the 5 inside 0 ≤ x ≤ 10 (x odd).
+    EXPECT_EQ(puntos(g), "-1,2,4,5");
+    EXPECT_TRUE(texto(g, "lbNotas").contains("5 de ellas cumplen las cotas"));
+    // 12·x + 8·y = 2 has no integer point: the box and the line, and the words that say it.
+    acota("2", "10", "No existe solución para la ecuación ya que el mcd(A,B) no divide a C");
+    EXPECT_TRUE(boton(r, "btGrafica")->isEnabled());
+    EXPECT_EQ(puntos(g), "-1,2");
+    EXPECT_EQ(texto(g, "lbNotas"),
+              "La recta 12·x + 8·y = 2 no pasa por ningún punto de "
+              "coordenadas enteras: la ecuación no tiene solución entera.");
+}
+
+TEST_F(Graficas, ExportaLosDatosLaImagenYLaPaginaYPreguntaAntesDeReemplazar) {
+    abre("ncalcupoten", "frmcalcupoten", {"txn", "Txa", "Txb"}, "btcalcupoten");
+    calcula({"7", "2", "3"});
+    auto* g = abreGrafica(w, "frGraficaPotencias");
+    EXPECT_EQ(menuDe(g->findChild<QWidget*>("vistaGrafica")),
+              QStringList({"Copiar &todo", "&Guardar como… Ctrl+S", "E&xportar a PDF…",
+                           "&Imprimir… Ctrl+P"}));
+    g->findChild<QAction*>("copiarTodo")->trigger();
+    EXPECT_TRUE(QApplication::clipboard()->text().startsWith("k\t[a]^k\tparte\n0\t1\tciclo\n"));
+    const std::string csv =
+        "k,[a]^k,parte\r\n0,1,ciclo\r\n1,2,ciclo\r\n2,4,ciclo\r\n"
+        "3,1,repetición\r\n4,2,repetición\r\n5,4,repetición\r\n";
+    guarda(g, "guardarComo", "g.csv", "*.csv");
+    EXPECT_EQ(leeFichero("g.csv"), csv);
+    guarda(g, "guardarComo", "g", "*.png");
+    EXPECT_EQ(leeFichero("g.png").substr(0, 4), "\x89PNG");
+    guarda(g, "guardarComo", "g.svg", "*.svg");
+    EXPECT_NE(leeFichero("g.svg").find("<svg"), std::string::npos);
+    guarda(g, "exportarPDF", "g.pdf", "*.pdf");
+    const QString pdf = textoPdf("g.pdf");
+    for (const char* parte : {"Potencias de [2] en Z7", "Módulo n: 7", "a: 2", "El orden de [2]"})
+        EXPECT_TRUE(pdf.contains(parte)) << parte;
+    // An existing file is replaced only on "Sí"; "No" (the default) keeps it as it was.
+    calcula({"7", "3", "3"});
+    for (const bool si : {false, true}) {
+        guarda(g, "guardarComo", "g.csv", "*.csv", {}, si ? reemplaza : conserva);
+        EXPECT_EQ(leeFichero("g.csv") == csv, !si);
+    }
+}
+
+}  // namespace
+}  // namespace zefra::pruebas
