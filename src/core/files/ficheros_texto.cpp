@@ -144,6 +144,7 @@ void EscrituraAtomica::abandona(FalloEscritura fallo) {
 }
 
 std::string rutaCompleta(std::string_view carpeta, std::string_view nombre) {
+    if (nombre.starts_with('/')) return std::string(nombre);
     std::string ruta(carpeta);
     if (ruta.empty() || ruta.back() != '/') ruta.push_back('/');
     ruta.append(nombre);

@@ -57,7 +57,8 @@ class EscrituraAtomica {
     FalloEscritura fallo_ = FalloEscritura::ninguno;
 };
 
-// A folder and a file name joined with one "/".
+// A folder and a file name joined with one "/"; a name that is already an absolute path (typed
+// whole into the chooser) stands for itself.
 std::string rutaCompleta(std::string_view carpeta, std::string_view nombre);
 
 }  // namespace zefra

@@ -109,6 +109,7 @@ TEST(RutaYCodificacion, UnaSolaBarraYUtf8Valido) {
     EXPECT_EQ(rutaCompleta("/", "a.txt"), "/a.txt");
     EXPECT_EQ(rutaCompleta("/home/ana", "a.txt"), "/home/ana/a.txt");
     EXPECT_EQ(rutaCompleta("/home/ana/", "a.txt"), "/home/ana/a.txt");
+    EXPECT_EQ(rutaCompleta("/home/ana", "/tmp/a.pdf"), "/tmp/a.pdf");
     EXPECT_TRUE(esUtf8Valido("hola \xC3\xB1 \xF0\x9F\x98\x80"));
     // Cut short, overlong, a surrogate, past U+10FFFF.
     for (const char* malo : {"\xC3", "\xC0\xAF", "\xED\xA0\x80", "\xF4\x90\x80\x80"})
