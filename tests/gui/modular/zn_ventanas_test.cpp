@@ -123,7 +123,10 @@ TEST_F(VentanasZn, PotenciasResultadoYTraza) {
 
 TEST_F(VentanasZn, PotenciasValidacionesErrorYTiempoAgotado) {
     abre("ncalcupoten", "frmcalcupoten", {"txn", "Txa", "Txb"}, "btcalcupoten");
+    calcula({"10", "0", "3"});  // a = 0 and b = 0 are whole and not negative: they are taken
+    EXPECT_EQ(texto(w, "txr"), "0");
     calcula({"10", "5", "0"});
+    EXPECT_EQ(texto(w, "txr"), "1");
     mensajes({{{"7", "2", ""}, "Han de introducirse valores numéricos positivos."},
               {{"0", "2", "3"}, "Los valores han de ser positivos (>0)"},
               {{"7", "00000000002", "3"}, "No puede superar los once dígitos"},
