@@ -114,6 +114,12 @@ TEST_F(Graficas, CadaGraficaDibujaSusSeriesYSigueAlNuevoCalculo) {
               "[2] no es una unidad de Z12 (mcd(2, 12) = 2): la cola antes del ciclo tiene 2 "
               "potencias ([2]^0 … [2]^1) y el ciclo, que empieza en [2]^2, tiene longitud 2.");
     EXPECT_EQ(puntos(g), "6,2,2,2");
+    QStringList leyenda;  // what each series is called in the legend
+    for (const QAbstractSeries* serie : g->grafica().series())
+        leyenda << serie->name();
+    EXPECT_EQ(leyenda.join('|'),
+              "Recorrido en orden de k|Cola, antes del ciclo|Primera vuelta del "
+              "ciclo|Vueltas siguientes");
     // A refused input leaves nothing to draw.
     esperaMensaje("Los valores han de ser positivos (>0)");
     calcula({"-12", "2", "5"});
