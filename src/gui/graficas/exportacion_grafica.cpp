@@ -5,57 +5,36 @@
 #include <QPageLayout>
 #include <QPagedPaintDevice>
 #include <QPainter>
-#include <QPushButton>
 #include <QRectF>
 #include <QSaveFile>
 
-#include "core/files/exportacion_texto.hpp"
+#include "gui/ui/exportacion.hpp"
 #include "gui/ui/textos.hpp"
 
 namespace zefra::gui {
 
-QString textoTabulado(const DatosGrafica& datos) {
-    QString texto;
-    const auto fila = [&texto](const std::vector<std::string>& campos) {
-        for (std::size_t i = 0; i < campos.size(); ++i)
-            texto += (i ? QStringLiteral("\t") : QString()) + aQt(campos[i]);
-        texto += QLatin1Char('\n');
+Documento documentoDeDatos(const DatosGrafica& datos) {
+    BloqueTabla tabla;
+    tabla.filas = static_cast<int>(datos.filas.size()) + 1;
+    tabla.columnas = static_cast<int>(datos.cabecera.size());
+    tabla.filaCabecera = true;
+    tabla.celda = [&datos](int fila, int columna) {
+        const auto& campos = fila == 0 ? datos.cabecera : datos.filas[fila - 1];
+        return campos[static_cast<std::size_t>(columna)];
     };
-    fila(datos.cabecera);
-    for (const auto& f : datos.filas)
-        fila(f);
-    return texto;
-}
-
-std::string textoCsv(const DatosGrafica& datos) {
-    std::string texto;
-    const auto fila = [&texto](const std::vector<std::string>& campos) {
-        for (std::size_t i = 0; i < campos.size(); ++i)
-            texto += (i ? "," : "") + campoCsv(campos[i]);
-        texto += "\r\n";
-    };
-    fila(datos.cabecera);
-    for (const auto& f : datos.filas)
-        fila(f);
-    return texto;
+    Documento documento;
+    documento.bloques.emplace_back(std::move(tabla));
+    return documento;
 }
 
 QString escribeAtomico(const QString& ruta, const std::function<bool(QIODevice&)>& escribe) {
-    if (QFileInfo(ruta).isDir()) {
-        return QStringLiteral(
-                   "No se ha guardado: «%1» es una carpeta. Escriba el nombre de un "
-                   "archivo.")
-            .arg(ruta);
-    }
+    if (QFileInfo(ruta).isDir()) return mensajeFalloEscritura(FalloEscritura::esCarpeta, ruta);
     QSaveFile fichero(ruta);
     if (!fichero.open(QIODevice::WriteOnly)) {
-        return QStringLiteral("No se ha guardado: no hay permiso para escribir en «%1».").arg(ruta);
+        return mensajeFalloEscritura(FalloEscritura::sinPermiso, ruta);
     }
     if (!escribe(fichero) || !fichero.commit()) {
-        return QStringLiteral(
-                   "No se ha guardado: la escritura en «%1» ha fallado (¿está lleno el "
-                   "disco?). El archivo que hubiera sigue como estaba.")
-            .arg(ruta);
+        return mensajeFalloEscritura(FalloEscritura::escritura, ruta);
     }
     return {};
 }

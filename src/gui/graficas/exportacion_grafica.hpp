@@ -8,6 +8,8 @@
 #include <utility>
 #include <vector>
 
+#include "core/files/documento.hpp"
+
 class QIODevice;
 class QPainter;
 class QPagedPaintDevice;
@@ -22,13 +24,13 @@ struct DatosGrafica {
     std::vector<std::vector<std::string>> filas;
 };
 
-// Header and rows with tabs between the fields, a line feed after each row.
-QString textoTabulado(const DatosGrafica& datos);
-// The same as CSV: commas, a field quoted when it must be, CR LF line ends.
-std::string textoCsv(const DatosGrafica& datos);
+// The data as a document of one table headed by its first row, for the export writers every
+// window uses (tab-separated text, CSV).
+Documento documentoDeDatos(const DatosGrafica& datos);
 
 // Writes `ruta` through a temporary file renamed over it, so a failure leaves the old file as it
-// was; `escribe` fills the device. Returns the message of a failure, empty when saved.
+// was; `escribe` fills the device. Returns the message of a failure (the one every save gives),
+// empty when saved.
 QString escribeAtomico(const QString& ruta, const std::function<bool(QIODevice&)>& escribe);
 
 // What a page says above the chart: the title, the inputs (caption, value) and the notes.

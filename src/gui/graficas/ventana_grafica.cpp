@@ -20,8 +20,10 @@
 #include <QXYSeries>
 #include <cmath>
 
+#include "core/files/exportacion_texto.hpp"
 #include "gui/files/frm_listdirec.hpp"
 #include "gui/ui/controles.hpp"
+#include "gui/ui/exportacion.hpp"
 #include "gui/ui/mensajes.hpp"
 #include "gui/ui/textos.hpp"
 
@@ -155,48 +157,55 @@ void VentanaGrafica::pinta(QPainter& pintor, const QRectF& destino) const {
 }
 
 void VentanaGrafica::copiaTodo() {
-    QApplication::clipboard()->setText(textoTabulado(datos_));
+    std::string texto;
+    escribeContenido(
+        documentoDeDatos(datos_),
+        [&texto](std::string_view trozo) {
+            texto += trozo;
+            return true;
+        },
+        false);
+    QApplication::clipboard()->setText(aQt(texto));
 }
 
 void VentanaGrafica::guardaComo() {
-    pideFichero(QStringLiteral("Guardar como"),
-                {QStringLiteral("*.png"), QStringLiteral("*.svg"), QStringLiteral("*.csv")},
-                [this](const QString& ruta) -> QString {
-                    const QString tipo = QFileInfo(ruta).suffix().toLower();
-                    if (tipo == QLatin1String("csv")) {
-                        return escribeAtomico(ruta, [this](QIODevice& d) {
-                            const std::string csv = textoCsv(datos_);
-                            return d.write(csv.data(), static_cast<qint64>(csv.size())) ==
-                                   static_cast<qint64>(csv.size());
-                        });
-                    }
-                    if (tipo == QLatin1String("svg")) {
-                        return escribeAtomico(ruta, [this](QIODevice& d) {
-                            QSvgGenerator svg;
-                            svg.setOutputDevice(&d);
-                            svg.setSize(vista_->size());
-                            svg.setViewBox(QRect(QPoint(0, 0), vista_->size()));
-                            svg.setTitle(grafica_->title());
-                            QPainter pintor;
-                            if (!pintor.begin(&svg)) return false;
-                            pinta(pintor, QRectF(QPointF(0, 0), vista_->size()));
-                            return pintor.end();
-                        });
-                    }
-                    if (tipo == QLatin1String("png")) {
-                        return escribeAtomico(ruta, [this](QIODevice& d) {
-                            // Twice the window's size, so the picture stays sharp when enlarged.
-                            QImage imagen(vista_->size() * 2, QImage::Format_RGB32);
-                            imagen.fill(Qt::white);
-                            QPainter pintor(&imagen);
-                            pinta(pintor, QRectF(imagen.rect()));
-                            pintor.end();
-                            return imagen.save(&d, "PNG");
-                        });
-                    }
-                    return QStringLiteral(
-                        "No se ha guardado: el nombre ha de terminar en .png, .svg o .csv.");
+    pideFichero(
+        QStringLiteral("Guardar como"),
+        {QStringLiteral("*.png"), QStringLiteral("*.svg"), QStringLiteral("*.csv")},
+        [this](const QString& ruta) -> QString {
+            const QString tipo = QFileInfo(ruta).suffix().toLower();
+            if (tipo == QLatin1String("csv")) {
+                const auto fallo = guardaDocumento(documentoDeDatos(datos_), aCore(ruta), true);
+                return fallo == FalloEscritura::ninguno ? QString()
+                                                        : mensajeFalloEscritura(fallo, ruta);
+            }
+            if (tipo == QLatin1String("svg")) {
+                return escribeAtomico(ruta, [this](QIODevice& d) {
+                    QSvgGenerator svg;
+                    svg.setOutputDevice(&d);
+                    svg.setSize(vista_->size());
+                    svg.setViewBox(QRect(QPoint(0, 0), vista_->size()));
+                    svg.setTitle(grafica_->title());
+                    QPainter pintor;
+                    if (!pintor.begin(&svg)) return false;
+                    pinta(pintor, QRectF(QPointF(0, 0), vista_->size()));
+                    return pintor.end();
                 });
+            }
+            if (tipo == QLatin1String("png")) {
+                return escribeAtomico(ruta, [this](QIODevice& d) {
+                    // Twice the window's size, so the picture stays sharp when enlarged.
+                    QImage imagen(vista_->size() * 2, QImage::Format_RGB32);
+                    imagen.fill(Qt::white);
+                    QPainter pintor(&imagen);
+                    pinta(pintor, QRectF(imagen.rect()));
+                    pintor.end();
+                    return imagen.save(&d, "PNG");
+                });
+            }
+            return QStringLiteral(
+                "No se ha guardado: el nombre ha de terminar en .png, .svg o .csv.");
+        });
 }
 
 void VentanaGrafica::exportaPdf() {
