@@ -292,10 +292,10 @@ TEST_F(TecladoVentanas, TabRecorreLasCotasFilaAFilaComoSeLeen) {
     EXPECT_EQ(texto(r, "txy1"), "");
     QTest::keyClick(r->focusWidget(), Qt::Key_Return);
     ASSERT_FALSE(texto(r, "soluciones").isEmpty());
-    // From the result, selected with the mouse, Tab goes on to the buttons below it.
+    // Tab reads the results one after the other.
     control<QWidget>(r, "soluciones")->setFocus(Qt::MouseFocusReason);
     QTest::keyClick(r->focusWidget(), Qt::Key_Tab);
-    EXPECT_EQ(nombre(r->focusWidget()), "btCalculaRestr");
+    EXPECT_EQ(nombre(r->focusWidget()), "intervalo");
 }
 
 TEST_F(TecladoVentanas, IntroLlevaElSistemaRSADeUnPasoAlSiguienteSinPerderPyQ) {
@@ -319,7 +319,7 @@ TEST_F(TecladoVentanas, IntroLlevaElSistemaRSADeUnPasoAlSiguienteSinPerderPyQ) {
     EXPECT_EQ(texto(rsa, "lbp_por_q") + ' ' + texto(rsa, "lbFeulerp_por_q"), "3233 3120");
     EXPECT_EQ(nombre(rsa->focusWidget()), "txAsignat");
     QTest::keyClick(rsa->focusWidget(), Qt::Key_Tab, Qt::ShiftModifier);  // p and q are done
-    EXPECT_EQ(nombre(rsa->focusWidget()), "btsalir") << "round to the last control";
+    EXPECT_EQ(nombre(rsa->focusWidget()), "lbFeulerp_por_q") << "back to the result φ(n)";
     escribe(control<QLineEdit>(rsa, "txAsignat"), "16");
     intro();  // the nearest t prime to φ(n)
     EXPECT_EQ(texto(rsa, "txAsignat"), "17");

@@ -28,6 +28,7 @@ FrTrazaEuclides::FrTrazaEuclides(Contexto& contexto)
       contexto_(contexto) {
     traza_ = new Rejilla(tabla_, 1, 0, this);
     traza_->setObjectName(QStringLiteral("msflextrazaeuc"));
+    traza_->setAccessibleName(QStringLiteral("Tabla de divisiones"));
     traza_->horizontalHeader()->setStretchLastSection(true);
 
     auto* botones = filaDeBotones(this, {});

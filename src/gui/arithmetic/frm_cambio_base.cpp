@@ -33,6 +33,7 @@ VentanaCambioBase::VentanaCambioBase(Contexto& contexto, const QString& nombre,
     base_ = campo(this, "txmodn2");
     resultado_ = campo(this, "txinver", true);
     desarrollo_ = texto(this, "txq");
+    desarrollo_->setAccessibleName(QStringLiteral("Desarrollo del cambio de base"));
     desarrollo_->setMinimumWidth(420);
     desarrollo_->setFixedHeight(fontMetrics().height() * 5);
 

@@ -12,6 +12,7 @@
 #include "core/arithmetic/restricciones.hpp"
 #include "core/shell/numeros.hpp"
 #include "gui/arithmetic/frm_diofanticas.hpp"
+#include "gui/ui/accesibilidad.hpp"
 #include "gui/ui/controles.hpp"
 #include "gui/ui/mensajes.hpp"
 #include "gui/ui/rejilla.hpp"
@@ -46,6 +47,10 @@ FrmRestriccionesDiof::FrmRestriccionesDiof(Contexto& contexto)
         cotas_[i] = campo(this, kCotas[i].campo);
         casillas_[i] = new QCheckBox(QString::fromUtf8(kCotas[i].titulo), this);
         casillas_[i]->setObjectName(QString::fromUtf8(kCotas[i].casilla));
+        // The captions "<=" say nothing aloud: field and box are named after their bound.
+        const QString cota = QString::fromUtf8(kCotas[i].nombre);
+        cotas_[i]->setAccessibleName(cota);
+        casillas_[i]->setAccessibleName(QStringLiteral("Usar ") + cota.toLower());
         // A bound typed counts: its box ticks itself. Unticked, the box empties its bound.
         connect(cotas_[i], &QLineEdit::textEdited, casillas_[i],
                 [casilla = casillas_[i]](const QString& t) {
@@ -70,7 +75,7 @@ FrmRestriccionesDiof::FrmRestriccionesDiof(Contexto& contexto)
     negrita.setBold(true);
     intervalo_->setFont(negrita);
     for (QLabel* l : {soluciones_, intervalo_, muestra_}) {
-        l->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        etiquetaLegible(l);
     }
 
     tabla_ = new Rejilla(tablaSoluciones_, 0, 1, this);

@@ -19,6 +19,7 @@ FrmTrazaDiof::FrmTrazaDiof(Contexto& contexto)
       contexto_(contexto) {
     auto* rejilla = new Rejilla(tabla_, 0, 1, this);
     rejilla->setObjectName(QStringLiteral("grTrazadiof"));
+    rejilla->setAccessibleName(QStringLiteral("Pasos del algoritmo"));
     rejilla->horizontalHeader()->setDefaultSectionSize(
         fontMetrics().horizontalAdvance(QStringLiteral("-2147483648")));
     rejilla->muestraTodasLasFilas();

@@ -16,6 +16,7 @@
 #include "core/shell/numeros.hpp"
 #include "gui/crypto/frm_crip_publica.hpp"
 #include "gui/shell/fr_descripcion.hpp"
+#include "gui/ui/accesibilidad.hpp"
 #include "gui/ui/avisos_zn.hpp"
 #include "gui/ui/controles.hpp"
 #include "gui/ui/exportacion.hpp"
@@ -34,7 +35,7 @@ QGroupBox* marco(QWidget* padre, const char* nombre, const QString& titulo) {
 
 QLabel* resultado(QWidget* padre, const char* nombre) {
     auto* l = etiqueta(padre, nombre, {});
-    l->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    etiquetaLegible(l);
     l->setMinimumWidth(120);
     QFont negrita = l->font();
     negrita.setBold(true);
@@ -58,6 +59,9 @@ FrmSistemaRSA::FrmSistemaRSA(Contexto& contexto)
     etiquetaN_ = resultado(this, "lbp_por_q");
     etiquetaPhi_ = resultado(this, "lbFeulerp_por_q");
     etiquetaS_ = resultado(this, "lbResul_s");
+    etiquetaN_->setAccessibleName(QStringLiteral("n"));
+    etiquetaPhi_->setAccessibleName(QStringLiteral("φ(n)"));
+    etiquetaS_->setAccessibleName(QStringLiteral("s"));
     botonBuscaPrimos_ = boton(this, "btBuscarCercanoPyQ", QStringLiteral("&Buscar más cercano"));
     botonAceptaPrimos_ = boton(this, "btAceptarPyQ", QStringLiteral("&Aceptar"));
     botonBuscaExponente_ = boton(this, "btBuscaMCDmascerca", QStringLiteral("B&uscar más cercano"));
@@ -230,6 +234,7 @@ void FrmSistemaRSA::aceptaPrimos() {
         campoT_->setEnabled(true);
         porDefecto(botonBuscaExponente_);
         campoT_->setFocus();
+        anuncia(etiquetaN_);  // a screen reader reads n, then φ(n) and t with Tab
     });
 }
 
@@ -267,6 +272,7 @@ void FrmSistemaRSA::aceptaExponente() {
         botonContinuar_->setEnabled(true);
         porDefecto(botonContinuar_);
         botonContinuar_->setFocus();
+        anuncia(etiquetaS_);
     });
 }
 

@@ -43,6 +43,7 @@ VentanaCifrado::VentanaCifrado(Contexto& contexto, const QString& nombre, const 
         auto* boton = zefra::gui::boton(this, ("btpaso" + std::to_string(k + 1)).c_str(),
                                         QStringLiteral("PASO &%1").arg(k + 1));
         connect(boton, &QPushButton::clicked, this, [this, k] { paso(static_cast<int>(k)); });
+        salidas_.back()->setAccessibleName(QStringLiteral("Resultado del paso %1").arg(k + 1));
         pasos_.push_back(boton);
     }
 

@@ -63,13 +63,17 @@ FrmListDirec::FrmListDirec(Contexto& contexto) : QDialog(contexto.principal) {
     setObjectName(QStringLiteral("frmlistdirec"));
     unidad_ = new QComboBox(this);
     unidad_->setObjectName(QStringLiteral("Drive1"));
+    unidad_->setAccessibleName(QStringLiteral("Unidad"));
     unidad_->addItems(unidades());
     rutaActual_ = new QLabel(this);
-    rutaActual_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    rutaActual_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    rutaActual_->setAccessibleName(QStringLiteral("Carpeta actual"));
     carpetas_ = new QListWidget(this);
     carpetas_->setObjectName(QStringLiteral("Dir1"));
+    carpetas_->setAccessibleName(QStringLiteral("Carpetas"));
     ficheros_ = new QListWidget(this);
     ficheros_->setObjectName(QStringLiteral("File1"));
+    ficheros_->setAccessibleName(QStringLiteral("Archivos"));
     nombreFichero_ = campo(this, "txnomarchi");
     tipo_ = new QComboBox(this);
     tipo_->setObjectName(QStringLiteral("Combo1"));

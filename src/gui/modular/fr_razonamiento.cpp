@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 #include <utility>
 
+#include "gui/ui/accesibilidad.hpp"
 #include "gui/ui/controles.hpp"
 #include "gui/ui/textos.hpp"
 
@@ -22,12 +23,13 @@ FrRazonamiento::FrRazonamiento(Contexto& contexto, const QString& nombre, const 
 
     razonamiento_ = etiqueta(this, nombreEtiqueta, {});
     razonamiento_->setTextFormat(Qt::PlainText);
-    razonamiento_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    etiquetaLegible(razonamiento_)->setAccessibleName(encabezado);
     razonamiento_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     razonamiento_->setMargin(8);
     auto* desplazable = new QScrollArea(this);
     desplazable->setWidget(razonamiento_);
     desplazable->setWidgetResizable(true);
+    desplazable->setFocusPolicy(Qt::NoFocus);
 
     auto* botones = filaDeBotones(this, {});
     auto* columna = new QVBoxLayout(this);

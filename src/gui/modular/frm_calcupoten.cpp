@@ -16,6 +16,7 @@
 #include "core/modular/traza_potencia.hpp"
 #include "core/shell/numeros.hpp"
 #include "gui/graficas/graficas.hpp"
+#include "gui/ui/accesibilidad.hpp"
 #include "gui/ui/avisos_zn.hpp"
 #include "gui/ui/controles.hpp"
 #include "gui/ui/mensajes.hpp"
@@ -31,8 +32,9 @@ FrTrazaPotencia::FrTrazaPotencia(Contexto& contexto)
       contexto_(contexto) {
     reduccion_ = etiqueta(this, "lbTrazaPotencia", {});
     reduccion_->setWordWrap(true);
-    reduccion_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    etiquetaLegible(reduccion_);
     pasos_ = texto(this, "txTrazaPotencia");
+    pasos_->setAccessibleName(QStringLiteral("Pasos del cálculo"));
     pasos_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     pasos_->setLineWrapMode(QPlainTextEdit::NoWrap);
     auto* botones = filaDeBotones(this, {});

@@ -13,6 +13,7 @@
 #include "core/primes/factorizacion.hpp"
 #include "core/shell/numeros.hpp"
 #include "gui/graficas/graficas.hpp"
+#include "gui/ui/accesibilidad.hpp"
 #include "gui/ui/avisos_zn.hpp"
 #include "gui/ui/controles.hpp"
 #include "gui/ui/mensajes.hpp"
@@ -32,6 +33,10 @@ FrExplicaEuler::FrExplicaEuler(Contexto& contexto)
     explicacion_ = etiqueta(this, "lbExplicaEuler", {});
     igualN_ = etiqueta(this, "lbn", {});
     igualPhi_ = etiqueta(this, "lbFEulern", {});
+    primos_->setAccessibleName(QStringLiteral("Números primos con n"));
+    descomposicion_->setAccessibleName(QStringLiteral("Descomposición de n"));
+    formula_->setAccessibleName(QStringLiteral("Fórmula de φ(n)"));
+    etiquetaLegible(explicacion_);
     connect(&contexto.avisos, &Avisos::primosEuler, this,
             [this](const QString& lista, bool terminada) {
                 primos_->setPlainText(lista);

@@ -44,6 +44,7 @@ FrmRepresZn::FrmRepresZn(Contexto& contexto)
     rejilla->addWidget(clase, 1, 0, Qt::AlignRight);
     rejilla->addWidget(clase_, 1, 1);
     rejilla->addWidget(etiqueta(this, "Label3", QStringLiteral("]   es:")), 1, 2);
+    representante_->setAccessibleName(QStringLiteral("Representante"));
     rejilla->addWidget(representante_, 1, 3);
 
     auto* botones = filaDeBotones(this, {calcular, razonamiento});

@@ -9,6 +9,7 @@
 #include "core/primes/es_primo.hpp"
 #include "core/primes/valor_exacto.hpp"
 #include "core/shell/numeros.hpp"
+#include "gui/ui/accesibilidad.hpp"
 #include "gui/ui/controles.hpp"
 #include "gui/ui/mensajes.hpp"
 #include "gui/ui/resultado.hpp"
@@ -30,8 +31,8 @@ FrmEsPrimo::FrmEsPrimo(Contexto& contexto)
 
     veredicto_ = new QLabel(this);
     veredicto_->setObjectName(QStringLiteral("lbsolesprimo"));
+    etiquetaLegible(veredicto_)->setAccessibleName(QStringLiteral("Veredicto"));
     veredicto_->setAlignment(Qt::AlignCenter);
-    veredicto_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     QFont grande = veredicto_->font();
     grande.setPointSizeF(grande.pointSizeF() * 1.5);
     grande.setBold(true);

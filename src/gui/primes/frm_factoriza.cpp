@@ -70,6 +70,7 @@ FrmFactoriza::FrmFactoriza(Contexto& contexto)
     factores_->setFont(fuenteAlineada(factores_->font()));
 
     auto* factores = new QLabel(QStringLiteral("FACTORES :"), this);
+    factores->setBuddy(factores_);
     factores->setObjectName(QStringLiteral("Label2"));
     auto* lbprimof = new QLabel(QStringLiteral("Primo"), this);
     lbprimof->setObjectName(QStringLiteral("lbprimof"));

@@ -25,6 +25,7 @@ FrmSolListaPrimos::FrmSolListaPrimos(Contexto& contexto)
     modelo_ = new ModeloPrimos(tabla_, this);
     lista_ = new VistaLineas(this);
     lista_->setObjectName(QStringLiteral("txtSolListaPrimos"));
+    lista_->setAccessibleName(QStringLiteral("Lista de primos"));
     lista_->setModel(modelo_);
 
     cuenta_ = new QLineEdit(this);

@@ -104,6 +104,8 @@ FrDescripcion::FrDescripcion(Contexto& contexto, const Descripcion& datos)
               QString::fromUtf8(datos.titulo)) {
     auto* texto = new TextoDescripcion(this, datos.columnas);
     texto->setObjectName(QStringLiteral("txDescripcion"));
+    texto->setAccessibleName(QString::fromUtf8(datos.titulo));
+    texto->setTextInteractionFlags(texto->textInteractionFlags() | Qt::TextSelectableByKeyboard);
     texto->document()->setDefaultStyleSheet(kEstilo);
     texto->setHtml(formulasSinCortes(QString::fromUtf8(datos.contenido)));
     equipaExportacion(*this, contexto,

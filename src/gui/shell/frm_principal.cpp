@@ -19,6 +19,8 @@
 #include "gui/alphabets/seleccion_alfabeto.hpp"
 #include "gui/shell/emblema.hpp"
 #include "gui/shell/frm_aviso_salir.hpp"
+#include "gui/ui/accesibilidad.hpp"
+#include "gui/ui/letras_alt.hpp"
 #include "gui/ui/mensajes.hpp"
 #include "gui/ui/teclado.hpp"
 #include "gui/ui/textos.hpp"
@@ -29,9 +31,13 @@ FrmPrincipal::FrmPrincipal(Estado& estado)
     : contexto_(estado, this),
       terminar_([] { QCoreApplication::exit(0); }),
       alfabetoActivo_(new QLabel(QStringLiteral("a-z"), this)) {
+    instalaAccesibilidad();
     setObjectName(QStringLiteral("frmPrincipal"));
     setWindowTitle(QStringLiteral("Zefra: Aritmética entera y modular y su uso en criptografía"));
     construyeMenu();
+    for (QAction* titulo : menuBar()->actions()) {
+        if (titulo->menu()) ponLetrasAlt(titulo->menu());
+    }
     // The menu's shortcuts and Tab in reading order hold in every window of the program.
     auto* teclado = new Teclado(this);
     for (QAction* accion : findChildren<QAction*>()) {

@@ -24,6 +24,8 @@ QPlainTextEdit* texto(QWidget* padre, const char* nombre) {
     auto* edit = new QPlainTextEdit(padre);
     edit->setObjectName(QString::fromUtf8(nombre));
     edit->setReadOnly(true);
+    // A caret that the arrows move, so that a screen reader reads it line by line.
+    edit->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     return edit;
 }
 

@@ -6,6 +6,7 @@
 #include <QContextMenuEvent>
 #include <QDialog>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QScreen>
 #include <QVariant>
 #include <QWidget>
@@ -53,6 +54,8 @@ QList<QWidget*> ordenDeLectura(const QWidget* ventana) {
             (w->focusPolicy() & Qt::TabFocus) != Qt::TabFocus || dentroDeVista(w)) {
             continue;
         }
+        // A result label is a stop only once it shows something.
+        if (const auto* l = qobject_cast<const QLabel*>(w); l && l->text().isEmpty()) continue;
         resto.push_back({w, enVentana(w, ventana)});
     }
     // Each time the control that no other one left is read before; should the positions

@@ -1,5 +1,6 @@
 #include "gui/ui/vista_lineas.hpp"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -42,6 +43,16 @@ VistaLineas::VistaLineas(QWidget* padre) : QAbstractItemView(padre) {
     setVerticalScrollMode(ScrollPerPixel);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     altoFila_ = fontMetrics().lineSpacing() + 2;
+}
+
+void VistaLineas::currentChanged(const QModelIndex& actual, const QModelIndex& anterior) {
+    QAbstractItemView::currentChanged(actual, anterior);
+    // The reader speaks the line the cursor moved to.
+    if (QAccessible::isActive() && actual.isValid() && hasFocus()) {
+        QAccessibleEvent evento(this, QAccessible::Focus);
+        evento.setChild(actual.row());
+        QAccessible::updateAccessibility(&evento);
+    }
 }
 
 int VistaLineas::filas() const {

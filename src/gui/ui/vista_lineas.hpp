@@ -38,6 +38,7 @@ class VistaLineas final : public QAbstractItemView {
     void rowsInserted(const QModelIndex& padre, int primera, int ultima) override;
     void paintEvent(QPaintEvent* evento) override;
     void keyPressEvent(QKeyEvent* evento) override;
+    void currentChanged(const QModelIndex& actual, const QModelIndex& anterior) override;
     void contextMenuEvent(QContextMenuEvent* evento) override;
     void changeEvent(QEvent* evento) override;
 
