@@ -168,8 +168,14 @@ TEST_F(Anuncio, ElResultadoTomaElFocoYSeLeeEntero) {
         control<QWidget>(abreCon("btTraza", "frTrazaEuclides"), "msflextrazaeuc"));
     QAccessibleInterface* celda = tabla->tableInterface()->cellAt(0, 0);
     ASSERT_TRUE(celda && !celda->tableCellInterface()->columnHeaderCells().isEmpty());
-    EXPECT_FALSE(
-        celda->tableCellInterface()->columnHeaderCells()[0]->text(QAccessible::Name).isEmpty());
+    EXPECT_EQ(celda->tableCellInterface()->columnHeaderCells()[0]->text(QAccessible::Name),
+              "Dividendo");
+    // An alphabet's grid has no heading row, yet its cells are read as symbols and codes.
+    accion("nCrearAlfa")->trigger();
+    tabla = QAccessible::queryAccessibleInterface(
+        control<QWidget>(ventana("frmDefineAlfabeto"), "Flexalfapropio"));
+    celda = tabla->tableInterface()->cellAt(0, 1)->tableCellInterface()->columnHeaderCells()[0];
+    EXPECT_EQ(celda->text(QAccessible::Name), "Código");
 }
 
 }  // namespace

@@ -42,7 +42,6 @@ FrmDefineAlfabeto::FrmDefineAlfabeto(Contexto& contexto)
     auto* tabla = new QVBoxLayout;
     auto* titulo = new QLabel(QStringLiteral("TABLA DE EQUIVALENCIA"), this);
     titulo->setBuddy(rejilla_);
-    rejilla_->setAccessibleName(titulo->text());
     tabla->addWidget(titulo);
     tabla->addWidget(rejilla_, 1);
 

@@ -177,15 +177,8 @@ MarcoConFormula marcoConFormula(QWidget* zona, const QString& titulo, const Paso
 
 Rejilla* tablaDeConversion(QVBoxLayout* columna, QWidget* padre, Tabla& tabla, const char* nombre) {
     columna->addWidget(new QLabel(QStringLiteral("   Tabla de conversión"), padre));
-    auto* rejilla = new Rejilla(tabla, 0, 0, padre);
-    rejilla->setObjectName(QString::fromLatin1(nombre));
-    rejilla->muestraSimbolosInvisibles();
-    rejilla->horizontalHeader()->setMinimumSectionSize(8);
-    for (int c = 0; c < kColumnasAlfabeto; ++c) {
-        rejilla->setColumnWidth(c, pixelesDePuntos(padre, 31));
-    }
-    rejilla->setFixedWidth(rejilla->anchoTotal());
-    rejilla->setMinimumHeight(rejilla->verticalHeader()->defaultSectionSize() * 14);
+    auto* rejilla = rejillaDeAlfabeto(tabla, nombre, padre);
+    rejilla->setAccessibleName(QStringLiteral("Tabla de conversión"));
     columna->addWidget(rejilla, 1, Qt::AlignLeft);
     return rejilla;
 }

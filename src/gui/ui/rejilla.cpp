@@ -81,6 +81,7 @@ QVariant ModeloTabla::data(const QModelIndex& indice, int rol) const {
 QVariant ModeloTabla::headerData(int seccion, Qt::Orientation orientacion, int rol) const {
     if (rol != Qt::DisplayRole) return {};
     if (orientacion == Qt::Horizontal && filasFijas_ > 0) return texto(0, seccion + columnasFijas_);
+    if (orientacion == Qt::Horizontal) return cabecerasHabladas_.value(seccion);
     if (orientacion == Qt::Vertical && columnasFijas_ > 0) return texto(seccion + filasFijas_, 0);
     return {};
 }
@@ -159,6 +160,9 @@ Rejilla* rejillaDeAlfabeto(Tabla& tabla, const char* nombre, QWidget* padre) {
     auto* rejilla = new Rejilla(tabla, 0, 0, padre);
     rejilla->setObjectName(QString::fromLatin1(nombre));
     rejilla->muestraSimbolosInvisibles();
+    rejilla->setAccessibleName(QStringLiteral("Tabla de equivalencia"));
+    rejilla->modelo_->fijaCabecerasHabladas({QStringLiteral("Símbolo"), QStringLiteral("Código"),
+                                             QStringLiteral("Símbolo"), QStringLiteral("Código")});
     rejilla->horizontalHeader()->setMinimumSectionSize(8);
     for (int c = 0; c < tabla.columnas(); ++c)
         rejilla->setColumnWidth(c, pixelesDePuntos(padre, 31));

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QAbstractTableModel>
+#include <QStringList>
 #include <QTableView>
 
 #include "core/files/documento.hpp"
@@ -34,6 +35,9 @@ class ModeloTabla final : public QAbstractTableModel, private Tabla::Observador 
 
     // Draws a cell that holds only a blank or a control character as a visible sign.
     void fijaSimbolosVisibles(bool visibles) { simbolosVisibles_ = visibles; }
+    // Column headings for a grid without a heading row: not drawn, but read by a screen
+    // reader with each cell.
+    void fijaCabecerasHabladas(const QStringList& cabeceras) { cabecerasHabladas_ = cabeceras; }
 
   private:
     void celdaCambiada(int fila, int columna) override;
@@ -44,6 +48,7 @@ class ModeloTabla final : public QAbstractTableModel, private Tabla::Observador 
     const int filasFijas_;
     const int columnasFijas_;
     bool simbolosVisibles_ = false;
+    QStringList cabecerasHabladas_;
 };
 
 class Rejilla final : public QTableView {
@@ -76,11 +81,12 @@ class Rejilla final : public QTableView {
     void keyPressEvent(QKeyEvent* evento) override;
 
   private:
+    friend Rejilla* rejillaDeAlfabeto(Tabla& tabla, const char* nombre, QWidget* padre);
     ModeloTabla* modelo_;
 };
 
 // A conversion grid of an alphabet: its four columns 31 points wide, blanks and line ends drawn
-// as signs, and as wide as its columns.
+// as signs, as wide as its columns, its cells read as "Símbolo" and "Código".
 Rejilla* rejillaDeAlfabeto(Tabla& tabla, const char* nombre, QWidget* padre);
 
 }  // namespace zefra::gui
