@@ -105,6 +105,15 @@ TEST_F(Accesibilidad, CadaVentanaSeOyeEntera) {
         revisa(v, antes);
     }
     EXPECT_GE(vistas.size(), 35u);
+    // Formulas are read with their exponents; pictures are pictures.
+    QStringList formulas;
+    for (const QLabel* l : ventana("frmcalcupoten")->findChildren<QLabel*>()) {
+        if (l->text().contains("<su")) formulas << l->accessibleName();
+    }
+    EXPECT_EQ(formulas.join('|'), "[ a ] elevado a b|en Z sub n");
+    EXPECT_EQ(
+        QAccessible::queryAccessibleInterface(principal->findChild<QWidget*>("emblema"))->role(),
+        QAccessible::Graphic);
     // The entries of a menu answer to Alt letters of their own; an entry has none only when
     // every letter of its caption is taken ("a-z, A-Z" after "a-z" and "A-Z").
     for (const QMenu* menu : principal->findChildren<QMenu*>()) {

@@ -6,6 +6,8 @@
 #include <cmath>
 #include <numbers>
 
+#include "gui/ui/accesibilidad.hpp"
+
 namespace zefra::gui {
 namespace {
 
@@ -16,6 +18,7 @@ const QColor kNaranja(0xe0, 0x7a, 0x1f);
 
 Emblema::Emblema(QWidget* padre) : QWidget(padre) {
     setObjectName(QStringLiteral("emblema"));
+    esImagen(this, QStringLiteral("Emblema: el reloj de las clases de Z12"));
     setMinimumSize(120, 120);
 }
 
@@ -75,6 +78,7 @@ QIcon iconoZefra() {
 
 Candado::Candado(QWidget* padre) : QWidget(padre) {
     setObjectName(QStringLiteral("candado"));
+    esImagen(this, QStringLiteral("Un candado"));
     setMinimumSize(80, 100);
 }
 

@@ -14,6 +14,7 @@ namespace zefra::gui {
 namespace {
 
 bool lectorForzado = false;
+constexpr const char* kImagen = "zefraImagen";
 
 QAccessibleInterface* fabrica(const QString& clase, QObject* objeto) {
     auto* widget = qobject_cast<QWidget*>(objeto);
@@ -21,6 +22,8 @@ QAccessibleInterface* fabrica(const QString& clase, QObject* objeto) {
     // A plain widget made a window is spoken as a "filler"; the program's windows are windows.
     if (clase == QLatin1String(Ventana::staticMetaObject.className()))
         return new QAccessibleWidget(widget, QAccessible::Window);
+    if (widget->property(kImagen).toBool())
+        return new QAccessibleWidget(widget, QAccessible::Graphic);
     return listaAccesible(clase, widget);
 }
 
@@ -51,6 +54,19 @@ QLabel* etiquetaLegible(QLabel* etiqueta) {
 void anuncia(QWidget* vista) {
     if (!lectorDePantalla() || !vista->isVisible() || !vista->isEnabled()) return;
     if (vista->focusPolicy() & Qt::TabFocus) vista->setFocus(Qt::OtherFocusReason);
+}
+
+void esImagen(QWidget* widget, const QString& descripcion) {
+    widget->setProperty(kImagen, true);
+    widget->setAccessibleName(descripcion);
+}
+
+void nombraFormulas(QWidget* ventana) {
+    for (QLabel* etiqueta : ventana->findChildren<QLabel*>()) {
+        const QString texto = etiqueta->text();
+        if (texto.contains(QLatin1String("<sup>")) || texto.contains(QLatin1String("<sub>")))
+            etiqueta->setAccessibleName(textoHablado(texto));
+    }
 }
 
 QString textoHablado(const QString& texto) {

@@ -24,6 +24,12 @@ QLabel* etiquetaLegible(QLabel* etiqueta);
 // the reader speaks its name and value.
 void anuncia(QWidget* vista);
 
+// A drawn picture, spoken as a picture with this description.
+void esImagen(QWidget* widget, const QString& descripcion);
+
+// Every label of `ventana` that typesets a formula is named as the formula is read aloud.
+void nombraFormulas(QWidget* ventana);
+
 // A rich-text formula as it is read aloud: "2<sup>31</sup>" gives "2 elevado a 31".
 QString textoHablado(const QString& texto);
 

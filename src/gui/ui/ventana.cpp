@@ -13,6 +13,7 @@
 #include <QTextEdit>
 #include <algorithm>
 
+#include "gui/ui/accesibilidad.hpp"
 #include "gui/ui/teclado.hpp"
 
 namespace zefra::gui {
@@ -72,6 +73,7 @@ void Ventana::closeEvent(QCloseEvent* evento) {
 void Ventana::showEvent(QShowEvent* evento) {
     if (!evento->spontaneous()) {
         ensanchaParaElTitulo(*this);
+        nombraFormulas(this);
         // Reopened, the window is ready for typing again, not on the button last pressed.
         const QList<QWidget*> orden = ordenDeLectura(this);
         const auto entrada = std::find_if(orden.begin(), orden.end(), esEntrada);
