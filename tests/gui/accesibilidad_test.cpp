@@ -10,6 +10,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTableView>
+#include <QTest>
 #include <map>
 #include <set>
 
@@ -173,8 +174,11 @@ TEST_F(Anuncio, ElResultadoTomaElFocoYSeLeeEntero) {
     // A cell of Euclid's table is read with its column's heading.
     abre("n_ejecucion", "frmEuclides", {"txa", "txb"}, "btMcd");
     calcula({"12", "8"});
+    // Enter on a focused button presses it, not the window's default button.
+    boton("btTraza")->setFocus();
+    QTest::keyClick(boton("btTraza"), Qt::Key_Return);
     QAccessibleInterface* tabla = QAccessible::queryAccessibleInterface(
-        control<QWidget>(abreCon("btTraza", "frTrazaEuclides"), "msflextrazaeuc"));
+        control<QWidget>(abierta("frTrazaEuclides"), "msflextrazaeuc"));
     QAccessibleInterface* celda = tabla->tableInterface()->cellAt(0, 0);
     ASSERT_TRUE(celda && !celda->tableCellInterface()->columnHeaderCells().isEmpty());
     EXPECT_EQ(celda->tableCellInterface()->columnHeaderCells()[0]->text(QAccessible::Name),

@@ -88,9 +88,15 @@ void Ventana::keyPressEvent(QKeyEvent* evento) {
         salir();
         return;
     }
-    // Enter runs the window's default button, as in a dialog (a field passes the key on).
+    // Enter presses the button that has the focus; from anywhere else it runs the window's
+    // default button, as in a dialog (a field passes the key on).
     if ((evento->key() == Qt::Key_Return || evento->key() == Qt::Key_Enter) &&
         modificadores == Qt::NoModifier) {
+        if (auto* enfocado = qobject_cast<QPushButton*>(focusWidget());
+            enfocado && enfocado->isEnabled()) {
+            enfocado->click();
+            return;
+        }
         for (QPushButton* boton : findChildren<QPushButton*>()) {
             if (boton->isDefault() && boton->isVisible() && boton->isEnabled() &&
                 boton->window() == this) {
