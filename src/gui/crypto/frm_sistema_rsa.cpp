@@ -59,9 +59,10 @@ FrmSistemaRSA::FrmSistemaRSA(Contexto& contexto)
     etiquetaN_ = resultado(this, "lbp_por_q");
     etiquetaPhi_ = resultado(this, "lbFeulerp_por_q");
     etiquetaS_ = resultado(this, "lbResul_s");
-    etiquetaN_->setAccessibleName(QStringLiteral("n"));
-    etiquetaPhi_->setAccessibleName(QStringLiteral("φ(n)"));
-    etiquetaS_->setAccessibleName(QStringLiteral("s"));
+    // A label is read by its text, the value; what it is goes in its description.
+    etiquetaN_->setAccessibleDescription(QStringLiteral("n"));
+    etiquetaPhi_->setAccessibleDescription(QStringLiteral("φ(n)"));
+    etiquetaS_->setAccessibleDescription(QStringLiteral("s"));
     botonBuscaPrimos_ = boton(this, "btBuscarCercanoPyQ", QStringLiteral("&Buscar más cercano"));
     botonAceptaPrimos_ = boton(this, "btAceptarPyQ", QStringLiteral("&Aceptar"));
     botonBuscaExponente_ = boton(this, "btBuscaMCDmascerca", QStringLiteral("B&uscar más cercano"));

@@ -67,7 +67,7 @@ FrmListDirec::FrmListDirec(Contexto& contexto) : QDialog(contexto.principal) {
     unidad_->addItems(unidades());
     rutaActual_ = new QLabel(this);
     rutaActual_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    rutaActual_->setAccessibleName(QStringLiteral("Carpeta actual"));
+    rutaActual_->setAccessibleDescription(QStringLiteral("Carpeta actual"));
     carpetas_ = new QListWidget(this);
     carpetas_->setObjectName(QStringLiteral("Dir1"));
     carpetas_->setAccessibleName(QStringLiteral("Carpetas"));

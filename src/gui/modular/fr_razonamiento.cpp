@@ -23,7 +23,7 @@ FrRazonamiento::FrRazonamiento(Contexto& contexto, const QString& nombre, const 
 
     razonamiento_ = etiqueta(this, nombreEtiqueta, {});
     razonamiento_->setTextFormat(Qt::PlainText);
-    etiquetaLegible(razonamiento_)->setAccessibleName(encabezado);
+    etiquetaLegible(razonamiento_)->setAccessibleDescription(encabezado);
     razonamiento_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     razonamiento_->setMargin(8);
     auto* desplazable = new QScrollArea(this);

@@ -31,7 +31,7 @@ FrmEsPrimo::FrmEsPrimo(Contexto& contexto)
 
     veredicto_ = new QLabel(this);
     veredicto_->setObjectName(QStringLiteral("lbsolesprimo"));
-    etiquetaLegible(veredicto_)->setAccessibleName(QStringLiteral("Veredicto"));
+    etiquetaLegible(veredicto_);
     veredicto_->setAlignment(Qt::AlignCenter);
     QFont grande = veredicto_->font();
     grande.setPointSizeF(grande.pointSizeF() * 1.5);
