@@ -23,6 +23,9 @@ struct Ejercicio {
 
 Ejercicio generaEjercicio(TipoEjercicio tipo, Nivel nivel, std::uint64_t numero);
 
+// The largest magnitude of a datum generaEjercicio gives at that level.
+std::int64_t maximoDato(TipoEjercicio tipo, Nivel nivel);
+
 // The names of the data of a typed statement ("a", "b"; "A", "B", "C"; "n", "a"; …).
 std::vector<std::string> nombresDatos(TipoEjercicio tipo);
 

@@ -1,0 +1,222 @@
+// The practice exercises: every exercise the generator makes is checked right when filled with
+// the program's own values, reproduces itself, stays in its level; near misses and bad cells get
+// their reason.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "core/practice/practica.hpp"
+
+namespace zefra::practica {
+namespace {
+
+using T = TipoEjercicio;
+constexpr T kTipos[] = {T::Euclides};
+constexpr Nivel kNiveles[] = {Nivel::Facil, Nivel::Medio, Nivel::Dificil};
+
+// How many exercise numbers each type and level is tried with.
+int cuantos(T) {
+    return 1000;
+}
+
+TEST(Practica, CadaEjercicioGeneradoSeResuelveConLosValoresDelPrograma) {
+    for (const T tipo : kTipos) {
+        for (const Nivel nivel : kNiveles) {
+            for (std::uint64_t numero = 1; numero <= static_cast<std::uint64_t>(cuantos(tipo));
+                 ++numero) {
+                SCOPED_TRACE(std::to_string(int(tipo)) + "/" + std::to_string(int(nivel)) + "/" +
+                             std::to_string(numero));
+                const Ejercicio e = generaEjercicio(tipo, nivel, numero);
+                ASSERT_EQ(e.datos.size(), nombresDatos(tipo).size());
+                for (const auto d : e.datos) {
+                    ASSERT_LE(std::abs(d), maximoDato(tipo, nivel));
+                }
+                const Hoja h = hoja(e);
+                const Correccion c = comprueba(e, solucion(e));
+                ASSERT_EQ(c.celdas.size(), h.dadas.size());
+                ASSERT_EQ(c.respuestas.size(), h.respuestas.size());
+                ASSERT_GT(c.total, 0);
+                ASSERT_EQ(c.correctos, c.total);
+                for (const auto& r : c.comprobacion)
+                    ASSERT_EQ(r, "✔");
+                if (tipo == T::Euclides && nivel != Nivel::Facil) {
+                    ASSERT_GE(h.dadas.size(), 4u);
+                }
+                ASSERT_EQ(enunciado(e).empty(), false);
+            }
+        }
+    }
+}
+
+TEST(Practica, ElMismoNumeroDaElMismoEjercicioEnCualquierMaquina) {
+    struct Caso {
+        T tipo;
+        Nivel nivel;
+        std::uint64_t numero;
+        std::vector<std::int64_t> datos;
+    };
+    const Caso casos[] = {
+        {T::Euclides, Nivel::Facil, 1729, {49, 32}},
+        {T::Euclides, Nivel::Dificil, 1, {575792, 854624}},
+    };
+    for (const auto& c : casos) {
+        EXPECT_EQ(generaEjercicio(c.tipo, c.nivel, c.numero).datos, c.datos) << c.numero;
+    }
+    EXPECT_NE(generaEjercicio(T::Euclides, Nivel::Medio, 1).datos,
+              generaEjercicio(T::Euclides, Nivel::Medio, 2).datos);
+}
+
+// One cell of the program's solution replaced: the verdict on it.
+struct Fallo {
+    T tipo;
+    std::vector<std::int64_t> datos;
+    int fila;  // -1: the answer `columna`
+    int columna;
+    std::string texto;
+    Estado estado;
+    std::string nota;
+};
+
+TEST(Practica, CadaFalloCercanoTieneSuRazon) {
+    const Fallo fallos[] = {
+        // 1234 = 56·22 + 2; 56 = 2·28 + 0.
+        {T::Euclides,
+         {56, 1234},
+         0,
+         2,
+         "23",
+         Estado::Incorrecto,
+         "56·23 = 1288 > 1234: el cociente es demasiado grande"},
+        {T::Euclides,
+         {56, 1234},
+         0,
+         2,
+         "21",
+         Estado::Incorrecto,
+         "1234 − 56·21 = 58 ≥ 56: el cociente es demasiado pequeño"},
+        {T::Euclides,
+         {56, 1234},
+         0,
+         3,
+         "58",
+         Estado::Incorrecto,
+         "El resto debe ser menor que el divisor"},
+        {T::Euclides, {56, 1234}, 0, 3, "-2", Estado::Incorrecto, "El resto no puede ser negativo"},
+        {T::Euclides, {56, 1234}, 0, 3, "3", Estado::Incorrecto, "56·22 + 3 = 1235 ≠ 1234"},
+        {T::Euclides,
+         {56, 1234},
+         1,
+         0,
+         "1234",
+         Estado::Incorrecto,
+         "El dividendo es el divisor de la fila anterior"},
+        {T::Euclides,
+         {56, 1234},
+         1,
+         1,
+         "22",
+         Estado::Incorrecto,
+         "El divisor es el resto de la fila anterior"},
+        {T::Euclides, {56, 1234}, 0, 2, " +22 ", Estado::Correcto, ""},
+        {T::Euclides, {56, 1234}, 0, 2, "22,0", Estado::Correcto, ""},
+        {T::Euclides,
+         {56, 1234},
+         -1,
+         0,
+         "1",
+         Estado::Incorrecto,
+         "1 es un divisor común, pero no el mayor"},
+        {T::Euclides, {56, 1234}, -1, 0, "4", Estado::Incorrecto, "4 no divide a 1234"},
+        {T::Euclides,
+         {56, 1234},
+         -1,
+         1,
+         "69104",
+         Estado::Incorrecto,
+         "69104 es un múltiplo común, pero no el menor"},
+        {T::Euclides,
+         {56, 1234},
+         -1,
+         1,
+         "No tiene solución",
+         Estado::Incorrecto,
+         "Aquí va un número"},
+        // Cells that are not whole numbers.
+        {T::Euclides, {56, 1234}, 0, 2, "veintidós", Estado::Incorrecto, "No es un número entero"},
+        {T::Euclides, {56, 1234}, 0, 2, "22.5", Estado::Incorrecto, "Ha de ser un número entero"},
+        {T::Euclides,
+         {56, 1234},
+         0,
+         2,
+         "1e300",
+         Estado::Incorrecto,
+         "El número es demasiado grande"},
+        {T::Euclides,
+         {56, 1234},
+         0,
+         2,
+         "123456789012345678901",
+         Estado::Incorrecto,
+         "El número es demasiado grande"},
+        {T::Euclides, {56, 1234}, 0, 2, "2 2", Estado::Incorrecto, "No es un número entero"},
+        {T::Euclides, {56, 1234}, 0, 2, "  ", Estado::Vacio, ""},
+    };
+    for (const auto& f : fallos) {
+        const Ejercicio e{f.tipo, Nivel::Facil, 0, f.datos};
+        Trabajo t = solucion(e);
+        (f.fila < 0 ? t.respuestas[f.columna] : t.celdas[f.fila][f.columna]) = f.texto;
+        const Correccion c = comprueba(e, t);
+        const Veredicto& v = f.fila < 0 ? c.respuestas[f.columna] : c.celdas[f.fila][f.columna];
+        EXPECT_EQ(v.estado, f.estado) << f.texto;
+        EXPECT_EQ(v.nota, f.nota) << f.texto;
+        if (f.fila >= 0 && f.estado == Estado::Incorrecto) {
+            EXPECT_EQ(c.comprobacion[f.fila], f.nota);
+        }
+        EXPECT_EQ(c.correctos, c.total - (f.estado == Estado::Correcto ? 0 : 1)) << f.texto;
+    }
+}
+
+TEST(Practica, ElEnunciadoPropioSeValidaComoEnLaVentanaDeCalculo) {
+    struct Caso {
+        T tipo;
+        std::vector<std::string> textos;
+        std::string error;  // "" when it is accepted
+    };
+    const Caso casos[] = {
+        {T::Euclides, {"12", "-8"}, ""},
+        {T::Euclides, {"12", "x"}, "a y b han de ser valores numéricos"},
+        {T::Euclides, {"12", "2,5"}, "a y b han de ser números enteros"},
+        {T::Euclides,
+         {"494065645841248", "1"},
+         "No puede exceder el valor: 494065645841247 porque los resultados no serían fiables, "
+         "gracias."},
+        {T::Euclides, {"12"}, "Faltan datos del enunciado."},
+    };
+    for (const auto& c : casos) {
+        const EjercicioPropio p = ejercicioPropio(c.tipo, c.textos);
+        EXPECT_EQ(p.error, c.error) << c.textos[0];
+        EXPECT_EQ(p.ejercicio.has_value(), c.error.empty()) << c.textos[0];
+        if (p.ejercicio) {
+            EXPECT_EQ(p.ejercicio->tipo, c.tipo);
+            EXPECT_EQ(comprueba(*p.ejercicio, solucion(*p.ejercicio)).correctos,
+                      comprueba(*p.ejercicio, solucion(*p.ejercicio)).total);
+        }
+    }
+}
+
+TEST(Practica, LaPistaDaLaReglaDelPrimerPasoVacioOIncorrectoSinSuValor) {
+    const Ejercicio e{T::Euclides, Nivel::Facil, 0, {56, 1234}};
+    Trabajo t = solucion(e);
+    EXPECT_EQ(pista(e, t), "Todos los pasos son correctos.");
+    t.celdas[1][3] = "5";
+    EXPECT_EQ(pista(e, t),
+              "El resto es dividendo − divisor · cociente; ha de ser menor que el divisor.");
+    EXPECT_EQ(pista(e, Trabajo{}), "El cociente es la parte entera de dividendo ÷ divisor.");
+    // A work of another shape, or data no statement has, never fails.
+    EXPECT_EQ(comprueba(e, Trabajo{{{"1"}}, {}}).correctos, 0);
+    EXPECT_TRUE(hoja(Ejercicio{T::Euclides, Nivel::Facil, 0, {1}}).dadas.empty());
+}
+
+}  // namespace
+}  // namespace zefra::practica
