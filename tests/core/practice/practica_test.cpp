@@ -12,7 +12,7 @@ namespace zefra::practica {
 namespace {
 
 using T = TipoEjercicio;
-constexpr T kTipos[] = {T::Euclides};
+constexpr T kTipos[] = {T::Euclides, T::Diofantica};
 constexpr Nivel kNiveles[] = {Nivel::Facil, Nivel::Medio, Nivel::Dificil};
 
 // How many exercise numbers each type and level is tried with.
@@ -59,6 +59,8 @@ TEST(Practica, ElMismoNumeroDaElMismoEjercicioEnCualquierMaquina) {
     const Caso casos[] = {
         {T::Euclides, Nivel::Facil, 1729, {49, 32}},
         {T::Euclides, Nivel::Dificil, 1, {575792, 854624}},
+        {T::Diofantica, Nivel::Facil, 1729, {15, 42, 3}},
+        {T::Diofantica, Nivel::Dificil, 7, {-26411, 2317, 224}},
     };
     for (const auto& c : casos) {
         EXPECT_EQ(generaEjercicio(c.tipo, c.nivel, c.numero).datos, c.datos) << c.numero;
@@ -142,6 +144,74 @@ TEST(Practica, CadaFalloCercanoTieneSuRazon) {
          "No tiene solución",
          Estado::Incorrecto,
          "Aquí va un número"},
+        // 12x + 8y = 20: Q(1) = 1, A(1) = B(1) = 1; x₀ = 5, y₀ = −5, x = 5 + 2K, y = −5 − 3K.
+        {T::Diofantica,
+         {12, 8, 20},
+         2,
+         1,
+         "2",
+         Estado::Incorrecto,
+         "No es el cociente de esta división de Euclides con |A| y |B|"},
+        {T::Diofantica, {12, 8, 20}, 2, 2, "2", Estado::Incorrecto, "1·1 + 0 = 1 ≠ 2"},
+        {T::Diofantica,
+         {12, 8, 20},
+         -1,
+         0,
+         "2",
+         Estado::Incorrecto,
+         "2 es un divisor común, pero no el mayor"},
+        {T::Diofantica, {12, 8, 20}, -1, 1, "1", Estado::Correcto, "correcto; el programa da 5"},
+        {T::Diofantica,
+         {12, 8, 20},
+         -1,
+         1,
+         "2",
+         Estado::Incorrecto,
+         "Con x₀ = 2 no hay otra incógnita entera que cumpla la ecuación"},
+        {T::Diofantica, {12, 8, 20}, -1, 2, "-2", Estado::Incorrecto, "12·5 + 8·(-2) = 44 ≠ 20"},
+        {T::Diofantica,
+         {12, 8, 20},
+         -1,
+         1,
+         "No tiene solución",
+         Estado::Incorrecto,
+         "Sí tiene solución: m.c.d.(A, B) = 4 divide a C"},
+        {T::Diofantica,
+         {12, 8, 20},
+         -1,
+         3,
+         "8",
+         Estado::Incorrecto,
+         "Falta dividir entre m.c.d.(A, B) = 4"},
+        {T::Diofantica,
+         {12, 8, 20},
+         -1,
+         3,
+         "3",
+         Estado::Incorrecto,
+         "El coeficiente de K en x es ±B / m.c.d.(A, B)"},
+        {T::Diofantica,
+         {12, 8, 20},
+         -1,
+         4,
+         "3",
+         Estado::Incorrecto,
+         "12·2 + 8·3 = 48 ≠ 0: el signo no casa con el de x"},
+        {T::Diofantica,
+         {12, 8, 3},
+         -1,
+         1,
+         "1",
+         Estado::Incorrecto,
+         "m.c.d.(A, B) = 4 no divide a 3: no tiene solución"},
+        {T::Diofantica, {12, 8, 3}, -1, 2, "no existe solución", Estado::Correcto, ""},
+        {T::Diofantica,
+         {0, 0, 3},
+         -1,
+         1,
+         "5",
+         Estado::Incorrecto,
+         "0·x + 0·y = 0 ≠ 3: no tiene solución"},
         // Cells that are not whole numbers.
         {T::Euclides, {56, 1234}, 0, 2, "veintidós", Estado::Incorrecto, "No es un número entero"},
         {T::Euclides, {56, 1234}, 0, 2, "22.5", Estado::Incorrecto, "Ha de ser un número entero"},
@@ -173,7 +243,10 @@ TEST(Practica, CadaFalloCercanoTieneSuRazon) {
         if (f.fila >= 0 && f.estado == Estado::Incorrecto) {
             EXPECT_EQ(c.comprobacion[f.fila], f.nota);
         }
-        EXPECT_EQ(c.correctos, c.total - (f.estado == Estado::Correcto ? 0 : 1)) << f.texto;
+        // Only that cell is counted wrong (another particular solution moves its partner too).
+        if (f.estado != Estado::Correcto) {
+            EXPECT_EQ(c.correctos, c.total - 1) << f.texto;
+        }
     }
 }
 
@@ -192,6 +265,18 @@ TEST(Practica, ElEnunciadoPropioSeValidaComoEnLaVentanaDeCalculo) {
          "No puede exceder el valor: 494065645841247 porque los resultados no serían fiables, "
          "gracias."},
         {T::Euclides, {"12"}, "Faltan datos del enunciado."},
+        {T::Diofantica, {"-12", "8", "20"}, ""},
+        {T::Diofantica, {"12", "8", "c"}, "a, b y c han de ser valores numéricos"},
+        {T::Diofantica,
+         {"12", "8", "12345678901"},
+         "a, b y c han de tener una longitud inferior o igual a diez dígitos"},
+        {T::Diofantica, {"12", "8.5", "1"}, "a, b y c han de ser números enteros"},
+        {T::Diofantica,
+         {"0", "0", "0"},
+         "Todo par de enteros (X, Y) es solución de 0·X + 0·Y = 0."},
+        {T::Diofantica,
+         {"2147483648", "3", "1"},
+         "Los coeficientes son demasiado grandes para obtener una solución exacta."},
     };
     for (const auto& c : casos) {
         const EjercicioPropio p = ejercicioPropio(c.tipo, c.textos);
@@ -213,6 +298,11 @@ TEST(Practica, LaPistaDaLaReglaDelPrimerPasoVacioOIncorrectoSinSuValor) {
     EXPECT_EQ(pista(e, t),
               "El resto es dividendo − divisor · cociente; ha de ser menor que el divisor.");
     EXPECT_EQ(pista(e, Trabajo{}), "El cociente es la parte entera de dividendo ÷ divisor.");
+    // Another particular solution, (1, 1), and the parameter with the other sign.
+    const Ejercicio d{T::Diofantica, Nivel::Facil, 0, {12, 8, 20}};
+    Trabajo otra = solucion(d);
+    otra.respuestas = {"4", "1", "1", "-2", "3"};
+    EXPECT_EQ(comprueba(d, otra).correctos, comprueba(d, otra).total);
     // A work of another shape, or data no statement has, never fails.
     EXPECT_EQ(comprueba(e, Trabajo{{{"1"}}, {}}).correctos, 0);
     EXPECT_TRUE(hoja(Ejercicio{T::Euclides, Nivel::Facil, 0, {1}}).dadas.empty());
