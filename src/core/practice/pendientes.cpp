@@ -29,9 +29,6 @@ const Familia kPendiente{{}, genera, maximo, propio, enunciadoDe, plantilla, juz
 
 }  // namespace
 
-const Familia& familiaInverso() {
-    return kPendiente;
-}
 const Familia& familiaPotencia() {
     return kPendiente;
 }

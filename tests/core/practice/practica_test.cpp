@@ -12,7 +12,7 @@ namespace zefra::practica {
 namespace {
 
 using T = TipoEjercicio;
-constexpr T kTipos[] = {T::Euclides, T::Diofantica};
+constexpr T kTipos[] = {T::Euclides, T::Diofantica, T::Inverso};
 constexpr Nivel kNiveles[] = {Nivel::Facil, Nivel::Medio, Nivel::Dificil};
 
 // How many exercise numbers each type and level is tried with.
@@ -61,6 +61,7 @@ TEST(Practica, ElMismoNumeroDaElMismoEjercicioEnCualquierMaquina) {
         {T::Euclides, Nivel::Dificil, 1, {575792, 854624}},
         {T::Diofantica, Nivel::Facil, 1729, {15, 42, 3}},
         {T::Diofantica, Nivel::Dificil, 7, {-26411, 2317, 224}},
+        {T::Inverso, Nivel::Medio, 1729, {264, 28}},
     };
     for (const auto& c : casos) {
         EXPECT_EQ(generaEjercicio(c.tipo, c.nivel, c.numero).datos, c.datos) << c.numero;
@@ -212,6 +213,33 @@ TEST(Practica, CadaFalloCercanoTieneSuRazon) {
          "5",
          Estado::Incorrecto,
          "0·x + 0·y = 0 ≠ 3: no tiene solución"},
+        // The inverse of 7 in Z26 is 15; 13 has none.
+        {T::Inverso, {26, 7}, -1, 1, "14", Estado::Incorrecto, "7·14 = 98 ≢ 1 (mod 26)"},
+        {T::Inverso, {26, 7}, -1, 1, "41", Estado::Correcto, "correcto; el representante es 15"},
+        {T::Inverso, {26, 7}, -1, 1, "-11", Estado::Correcto, "correcto; el representante es 15"},
+        {T::Inverso,
+         {26, 7},
+         -1,
+         1,
+         "No existe",
+         Estado::Incorrecto,
+         "Sí existe: m.c.d.(26, 7) = 1"},
+        {T::Inverso,
+         {26, 7},
+         0,
+         3,
+         "7",
+         Estado::Incorrecto,
+         "El resto debe ser menor que el divisor"},
+        {T::Inverso,
+         {26, 13},
+         -1,
+         1,
+         "2",
+         Estado::Incorrecto,
+         "m.c.d.(26, 13) = 13 ≠ 1: no existe el inverso"},
+        {T::Inverso, {26, 13}, -1, 1, "no existe el inverso", Estado::Correcto, ""},
+        {T::Inverso, {10, -3}, -1, 1, "4", Estado::Incorrecto, "(-3)·4 = -12 ≢ 1 (mod 10)"},
         // Cells that are not whole numbers.
         {T::Euclides, {56, 1234}, 0, 2, "veintidós", Estado::Incorrecto, "No es un número entero"},
         {T::Euclides, {56, 1234}, 0, 2, "22.5", Estado::Incorrecto, "Ha de ser un número entero"},
