@@ -12,7 +12,7 @@ namespace zefra::practica {
 namespace {
 
 using T = TipoEjercicio;
-constexpr T kTipos[] = {T::Euclides, T::Diofantica, T::Inverso};
+constexpr T kTipos[] = {T::Euclides, T::Diofantica, T::Inverso, T::Potencia};
 constexpr Nivel kNiveles[] = {Nivel::Facil, Nivel::Medio, Nivel::Dificil};
 
 // How many exercise numbers each type and level is tried with.
@@ -62,6 +62,7 @@ TEST(Practica, ElMismoNumeroDaElMismoEjercicioEnCualquierMaquina) {
         {T::Diofantica, Nivel::Facil, 1729, {15, 42, 3}},
         {T::Diofantica, Nivel::Dificil, 7, {-26411, 2317, 224}},
         {T::Inverso, Nivel::Medio, 1729, {264, 28}},
+        {T::Potencia, Nivel::Dificil, 1729, {3723, 639, 27806}},
     };
     for (const auto& c : casos) {
         EXPECT_EQ(generaEjercicio(c.tipo, c.nivel, c.numero).datos, c.datos) << c.numero;
@@ -240,6 +241,58 @@ TEST(Practica, CadaFalloCercanoTieneSuRazon) {
          "m.c.d.(26, 13) = 13 ≠ 1: no existe el inverso"},
         {T::Inverso, {26, 13}, -1, 1, "no existe el inverso", Estado::Correcto, ""},
         {T::Inverso, {10, -3}, -1, 1, "4", Estado::Incorrecto, "(-3)·4 = -12 ≢ 1 (mod 10)"},
+        // [3]^45 in Z100: φ = 40, b' = 5 = 4 + 1; 3, 9, 81; 3·81 = 243 ≡ 43.
+        {T::Potencia, {100, 3, 45}, 1, 2, "8", Estado::Incorrecto, "3² = 9 ≢ 8 (mod 100)"},
+        {T::Potencia,
+         {100, 3, 45},
+         2,
+         2,
+         "181",
+         Estado::Correcto,
+         "correcto; el representante es 81"},
+        {T::Potencia,
+         {100, 3, 45},
+         1,
+         3,
+         "1",
+         Estado::Incorrecto,
+         "Las potencias de 2 marcadas han de sumar el exponente"},
+        {T::Potencia,
+         {100, 3, 45},
+         1,
+         3,
+         "quizá",
+         Estado::Incorrecto,
+         "Escriba 1 si 2^i es un factor, 0 si no"},
+        {T::Potencia, {100, 3, 45}, 1, 3, "no", Estado::Correcto, ""},
+        {T::Potencia,
+         {100, 3, 45},
+         -1,
+         1,
+         "99",
+         Estado::Incorrecto,
+         "F.E.(n) cuenta los enteros de 1 a n primos con n"},
+        {T::Potencia,
+         {100, 3, 45},
+         -1,
+         2,
+         "45",
+         Estado::Incorrecto,
+         "El resto debe ser menor que F.E.(n)"},
+        {T::Potencia,
+         {100, 3, 45},
+         -1,
+         3,
+         "44",
+         Estado::Incorrecto,
+         "[a]^b es el producto en Zn de las potencias marcadas"},
+        {T::Potencia,
+         {100, 3, 45},
+         -1,
+         3,
+         "-57",
+         Estado::Correcto,
+         "correcto; el representante es 43"},
         // Cells that are not whole numbers.
         {T::Euclides, {56, 1234}, 0, 2, "veintidós", Estado::Incorrecto, "No es un número entero"},
         {T::Euclides, {56, 1234}, 0, 2, "22.5", Estado::Incorrecto, "Ha de ser un número entero"},
