@@ -29,9 +29,6 @@ const Familia kPendiente{{}, genera, maximo, propio, enunciadoDe, plantilla, juz
 
 }  // namespace
 
-const Familia& familiaEuler() {
-    return kPendiente;
-}
 const Familia& familiaAfin() {
     return kPendiente;
 }

@@ -12,7 +12,7 @@ namespace zefra::practica {
 namespace {
 
 using T = TipoEjercicio;
-constexpr T kTipos[] = {T::Euclides, T::Diofantica, T::Inverso, T::Potencia};
+constexpr T kTipos[] = {T::Euclides, T::Diofantica, T::Inverso, T::Potencia, T::Euler};
 constexpr Nivel kNiveles[] = {Nivel::Facil, Nivel::Medio, Nivel::Dificil};
 
 // How many exercise numbers each type and level is tried with.
@@ -63,6 +63,7 @@ TEST(Practica, ElMismoNumeroDaElMismoEjercicioEnCualquierMaquina) {
         {T::Diofantica, Nivel::Dificil, 7, {-26411, 2317, 224}},
         {T::Inverso, Nivel::Medio, 1729, {264, 28}},
         {T::Potencia, Nivel::Dificil, 1729, {3723, 639, 27806}},
+        {T::Euler, Nivel::Dificil, 1729, {96459}},
     };
     for (const auto& c : casos) {
         EXPECT_EQ(generaEjercicio(c.tipo, c.nivel, c.numero).datos, c.datos) << c.numero;
@@ -293,6 +294,26 @@ TEST(Practica, CadaFalloCercanoTieneSuRazon) {
          "-57",
          Estado::Correcto,
          "correcto; el representante es 43"},
+        // 36 = 2²·3²: φ = 2·6 = 12.
+        {T::Euler,
+         {36},
+         0,
+         0,
+         "3",
+         Estado::Incorrecto,
+         "Los primos van en orden creciente, sin repetirse"},
+        {T::Euler, {36}, 0, 0, "4", Estado::Incorrecto, "4 no es primo"},
+        {T::Euler, {36}, 0, 0, "5", Estado::Incorrecto, "5 no divide a 36"},
+        {T::Euler, {36}, 0, 1, "1", Estado::Incorrecto, "2^2 también divide a 36"},
+        {T::Euler, {36}, 0, 1, "3", Estado::Incorrecto, "2^3 no divide a 36"},
+        {T::Euler, {36}, 1, 2, "9", Estado::Incorrecto, "9 − 3 = 6 ≠ 9"},
+        {T::Euler,
+         {36},
+         -1,
+         0,
+         "11",
+         Estado::Incorrecto,
+         "F.E.(n) es el producto de la última columna"},
         // Cells that are not whole numbers.
         {T::Euclides, {56, 1234}, 0, 2, "veintidós", Estado::Incorrecto, "No es un número entero"},
         {T::Euclides, {56, 1234}, 0, 2, "22.5", Estado::Incorrecto, "Ha de ser un número entero"},
