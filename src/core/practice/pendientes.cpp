@@ -29,9 +29,6 @@ const Familia kPendiente{{}, genera, maximo, propio, enunciadoDe, plantilla, juz
 
 }  // namespace
 
-const Familia& familiaAfin() {
-    return kPendiente;
-}
 const Familia& familiaRSA() {
     return kPendiente;
 }

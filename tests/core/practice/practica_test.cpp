@@ -12,7 +12,7 @@ namespace zefra::practica {
 namespace {
 
 using T = TipoEjercicio;
-constexpr T kTipos[] = {T::Euclides, T::Diofantica, T::Inverso, T::Potencia, T::Euler};
+constexpr T kTipos[] = {T::Euclides, T::Diofantica, T::Inverso, T::Potencia, T::Euler, T::Afin};
 constexpr Nivel kNiveles[] = {Nivel::Facil, Nivel::Medio, Nivel::Dificil};
 
 // How many exercise numbers each type and level is tried with.
@@ -28,7 +28,9 @@ TEST(Practica, CadaEjercicioGeneradoSeResuelveConLosValoresDelPrograma) {
                 SCOPED_TRACE(std::to_string(int(tipo)) + "/" + std::to_string(int(nivel)) + "/" +
                              std::to_string(numero));
                 const Ejercicio e = generaEjercicio(tipo, nivel, numero);
-                ASSERT_EQ(e.datos.size(), nombresDatos(tipo).size());
+                // The affine cipher's message takes one datum per symbol.
+                ASSERT_TRUE(tipo == T::Afin ? e.datos.size() >= 3
+                                            : e.datos.size() == nombresDatos(tipo).size());
                 for (const auto d : e.datos) {
                     ASSERT_LE(std::abs(d), maximoDato(tipo, nivel));
                 }
@@ -64,6 +66,7 @@ TEST(Practica, ElMismoNumeroDaElMismoEjercicioEnCualquierMaquina) {
         {T::Inverso, Nivel::Medio, 1729, {264, 28}},
         {T::Potencia, Nivel::Dificil, 1729, {3723, 639, 27806}},
         {T::Euler, Nivel::Dificil, 1729, {96459}},
+        {T::Afin, Nivel::Facil, 1729, {11, 1, 16, 18, 8, 12, 15}},
     };
     for (const auto& c : casos) {
         EXPECT_EQ(generaEjercicio(c.tipo, c.nivel, c.numero).datos, c.datos) << c.numero;
@@ -314,6 +317,74 @@ TEST(Practica, CadaFalloCercanoTieneSuRazon) {
          "11",
          Estado::Incorrecto,
          "F.E.(n) es el producto de la última columna"},
+        // "hola" (7 15 11 0) with r = 3, s = 5: 26 22 10 5, "zvkf"; 3⁻¹ = 19 in Z28.
+        {T::Afin,
+         {3, 5, 7, 15, 11, 0},
+         0,
+         1,
+         "8",
+         Estado::Incorrecto,
+         "No es el código de «h» en la tabla"},
+        {T::Afin,
+         {3, 5, 7, 15, 11, 0},
+         0,
+         2,
+         "25",
+         Estado::Incorrecto,
+         "3·7 + 5 = 26 ≢ 25 (mod 28)"},
+        {T::Afin,
+         {3, 5, 7, 15, 11, 0},
+         0,
+         2,
+         "54",
+         Estado::Correcto,
+         "correcto; el representante es 26"},
+        {T::Afin,
+         {3, 5, 7, 15, 11, 0},
+         0,
+         3,
+         "y",
+         Estado::Incorrecto,
+         "«y» tiene el código 25, no 26"},
+        {T::Afin, {3, 5, 7, 15, 11, 0}, 0, 3, "Z", Estado::Correcto, ""},
+        {T::Afin,
+         {3, 5, 7, 15, 11, 0},
+         0,
+         3,
+         "@",
+         Estado::Incorrecto,
+         "«@» no es un símbolo del alfabeto a-z"},
+        {T::Afin,
+         {3, 5, 7, 15, 11, 0},
+         -1,
+         1,
+         "-9",
+         Estado::Correcto,
+         "correcto; el representante es 19"},
+        {T::Afin, {3, 5, 7, 15, 11, 0}, -1, 1, "9", Estado::Incorrecto, "3·9 = 27 ≢ 1 (mod 28)"},
+        {T::Afin,
+         {3, 5, 7, 15, 11, 0},
+         -1,
+         2,
+         "zvkg",
+         Estado::Incorrecto,
+         "El símbolo nº 4 no es el cifrado de «a»"},
+        {T::Afin,
+         {3, 5, 7, 15, 11, 0},
+         -1,
+         2,
+         "zvk",
+         Estado::Incorrecto,
+         "El mensaje cifrado tiene 4 símbolos"},
+        {T::Afin, {3, 5, 7, 15, 11, 0}, -1, 2, "ZVKF", Estado::Correcto, ""},
+        {T::Afin,
+         {14, 5, 7},
+         -1,
+         1,
+         "2",
+         Estado::Incorrecto,
+         "m.c.d.(14, 28) = 14 ≠ 1: no existe el inverso; la clave no es válida"},
+        {T::Afin, {14, 5, 7}, -1, 1, "No existe", Estado::Correcto, ""},
         // Cells that are not whole numbers.
         {T::Euclides, {56, 1234}, 0, 2, "veintidós", Estado::Incorrecto, "No es un número entero"},
         {T::Euclides, {56, 1234}, 0, 2, "22.5", Estado::Incorrecto, "Ha de ser un número entero"},
