@@ -12,7 +12,8 @@ namespace zefra::practica {
 namespace {
 
 using T = TipoEjercicio;
-constexpr T kTipos[] = {T::Euclides, T::Diofantica, T::Inverso, T::Potencia, T::Euler, T::Afin};
+constexpr T kTipos[] = {T::Euclides, T::Diofantica, T::Inverso, T::Potencia,
+                        T::Euler,    T::Afin,       T::RSA};
 constexpr Nivel kNiveles[] = {Nivel::Facil, Nivel::Medio, Nivel::Dificil};
 
 // How many exercise numbers each type and level is tried with.
@@ -67,6 +68,7 @@ TEST(Practica, ElMismoNumeroDaElMismoEjercicioEnCualquierMaquina) {
         {T::Potencia, Nivel::Dificil, 1729, {3723, 639, 27806}},
         {T::Euler, Nivel::Dificil, 1729, {96459}},
         {T::Afin, Nivel::Facil, 1729, {11, 1, 16, 18, 8, 12, 15}},
+        {T::RSA, Nivel::Medio, 1729, {23, 41, 47, 198}},
     };
     for (const auto& c : casos) {
         EXPECT_EQ(generaEjercicio(c.tipo, c.nivel, c.numero).datos, c.datos) << c.numero;
@@ -385,6 +387,34 @@ TEST(Practica, CadaFalloCercanoTieneSuRazon) {
          Estado::Incorrecto,
          "m.c.d.(14, 28) = 14 ≠ 1: no existe el inverso; la clave no es válida"},
         {T::Afin, {14, 5, 7}, -1, 1, "No existe", Estado::Correcto, ""},
+        // p = 11, q = 13, t = 7: n = 143, φ = 120, s = 103; [7]^7 = [6], [6]^103 = [7].
+        {T::RSA, {11, 13, 7, 7}, 0, 1, "144", Estado::Incorrecto, "11 · 13 = 143 ≠ 144"},
+        {T::RSA, {11, 13, 7, 7}, 1, 1, "142", Estado::Incorrecto, "n no es primo: F.E.(n) ≠ n − 1"},
+        {T::RSA, {11, 13, 7, 7}, 1, 1, "130", Estado::Incorrecto, "F.E.(p·q) = (p − 1)·(q − 1)"},
+        {T::RSA,
+         {11, 13, 7, 7},
+         2,
+         1,
+         "7",
+         Estado::Incorrecto,
+         "t ha de ser primo con F.E.(n): su m.c.d. es 1"},
+        {T::RSA,
+         {11, 13, 7, 7},
+         -1,
+         0,
+         "223",
+         Estado::Correcto,
+         "correcto; el representante es 103"},
+        {T::RSA, {11, 13, 7, 7}, -1, 0, "17", Estado::Incorrecto, "7·17 = 119 ≢ 1 (mod 120)"},
+        {T::RSA, {11, 13, 7, 7}, -1, 1, "5", Estado::Incorrecto, "[7]^7 ≢ 5 (mod 143)"},
+        {T::RSA, {11, 13, 7, 7}, -1, 1, "149", Estado::Correcto, "correcto; el representante es 6"},
+        {T::RSA,
+         {11, 13, 7, 7},
+         -1,
+         2,
+         "8",
+         Estado::Incorrecto,
+         "Descifrar C con s ha de devolver el bloque m"},
         // Cells that are not whole numbers.
         {T::Euclides, {56, 1234}, 0, 2, "veintidós", Estado::Incorrecto, "No es un número entero"},
         {T::Euclides, {56, 1234}, 0, 2, "22.5", Estado::Incorrecto, "Ha de ser un número entero"},
@@ -479,6 +509,10 @@ TEST(Practica, LaPistaDaLaReglaDelPrimerPasoVacioOIncorrectoSinSuValor) {
     // A work of another shape, or data no statement has, never fails.
     EXPECT_EQ(comprueba(e, Trabajo{{{"1"}}, {}}).correctos, 0);
     EXPECT_TRUE(hoja(Ejercicio{T::Euclides, Nivel::Facil, 0, {1}}).dadas.empty());
+    EXPECT_TRUE(hoja(Ejercicio{T::Afin, Nivel::Facil, 0, {3, 5, 28}}).dadas.empty());
+    // The set-up window's searches: 10 becomes the prime 11, t = 6 the first prime to 120, 7.
+    EXPECT_EQ(ejercicioPropio(T::RSA, {"10", "13", "6", "7"}).ejercicio->datos,
+              (std::vector<std::int64_t>{11, 13, 7, 7}));
 }
 
 }  // namespace
