@@ -52,6 +52,25 @@ TEST(Practica, CadaEjercicioGeneradoSeResuelveConLosValoresDelPrograma) {
     }
 }
 
+TEST(Practica, UnaCeldaQueNoEsUnNumeroNuncaSeDaPorBuena) {
+    for (const T tipo : kTipos) {
+        const Ejercicio e = generaEjercicio(tipo, Nivel::Medio, 3);
+        for (const char* basura : {"abc", "2,5", "1e400", "123456789012345678901234567890", "0x1F",
+                                   "inf", "nan", "½", "--3", "3-", "1.000.000"}) {
+            Trabajo t = solucion(e);
+            for (auto& fila : t.celdas) {
+                for (auto& celda : fila)
+                    celda = basura;
+            }
+            for (auto& r : t.respuestas)
+                r = basura;
+            const Correccion c = comprueba(e, t);
+            EXPECT_EQ(c.correctos, 0) << int(tipo) << " " << basura;
+            EXPECT_EQ(pista(e, t).empty(), false);
+        }
+    }
+}
+
 TEST(Practica, ElMismoNumeroDaElMismoEjercicioEnCualquierMaquina) {
     struct Caso {
         T tipo;
