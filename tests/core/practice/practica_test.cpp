@@ -528,7 +528,18 @@ TEST(Practica, LaPistaDaLaReglaDelPrimerPasoVacioOIncorrectoSinSuValor) {
     // A work of another shape, or data no statement has, never fails.
     EXPECT_EQ(comprueba(e, Trabajo{{{"1"}}, {}}).correctos, 0);
     EXPECT_TRUE(hoja(Ejercicio{T::Euclides, Nivel::Facil, 0, {1}}).dadas.empty());
-    EXPECT_TRUE(hoja(Ejercicio{T::Afin, Nivel::Facil, 0, {3, 5, 28}}).dadas.empty());
+    // Data no statement could give: a code outside a-z, a zero modulus, a composite p.
+    for (const auto& [tipo, datos] :
+         std::vector<std::pair<T, std::vector<std::int64_t>>>{{T::Afin, {3, 5, 28}},
+                                                              {T::Inverso, {0, 3}},
+                                                              {T::Potencia, {0, 2, 3}},
+                                                              {T::RSA, {4, 13, 7, 7}},
+                                                              {T::Diofantica, {0, 0, 0}},
+                                                              {T::Euler, {-4}}}) {
+        const Ejercicio raro{tipo, Nivel::Facil, 0, datos};
+        EXPECT_TRUE(hoja(raro).respuestas.empty()) << int(tipo);
+        EXPECT_EQ(comprueba(raro, Trabajo{{}, {"1", "2", "3"}}).total, 0);
+    }
     // The set-up window's searches: 10 becomes the prime 11, t = 6 the first prime to 120, 7.
     EXPECT_EQ(ejercicioPropio(T::RSA, {"10", "13", "6", "7"}).ejercicio->datos,
               (std::vector<std::int64_t>{11, 13, 7, 7}));
