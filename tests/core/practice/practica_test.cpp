@@ -516,6 +516,8 @@ TEST(Practica, LaPistaDaLaReglaDelPrimerPasoVacioOIncorrectoSinSuValor) {
     const Ejercicio e{T::Euclides, Nivel::Facil, 0, {56, 1234}};
     Trabajo t = solucion(e);
     EXPECT_EQ(pista(e, t), "Todos los pasos son correctos.");
+    t.respuestas[1] = "5";
+    EXPECT_EQ(pista(e, t), "m.c.m.(a, b) = |a · b| / m.c.d.(a, b).");
     t.celdas[1][3] = "5";
     EXPECT_EQ(pista(e, t),
               "El resto es dividendo − divisor · cociente; ha de ser menor que el divisor.");
