@@ -3,6 +3,7 @@
 // their reason.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -24,6 +25,7 @@ int cuantos(T) {
 TEST(Practica, CadaEjercicioGeneradoSeResuelveConLosValoresDelPrograma) {
     for (const T tipo : kTipos) {
         for (const Nivel nivel : kNiveles) {
+            int sinSolucion = 0;  // exercises whose answer is "no solution" or "no inverse"
             for (std::uint64_t numero = 1; numero <= static_cast<std::uint64_t>(cuantos(tipo));
                  ++numero) {
                 SCOPED_TRACE(std::to_string(int(tipo)) + "/" + std::to_string(int(nivel)) + "/" +
@@ -47,6 +49,20 @@ TEST(Practica, CadaEjercicioGeneradoSeResuelveConLosValoresDelPrograma) {
                     ASSERT_GE(h.dadas.size(), 4u);
                 }
                 ASSERT_EQ(enunciado(e).empty(), false);
+                const Trabajo s = solucion(e);
+                for (const auto& r : s.respuestas)
+                    sinSolucion += r == "No tiene solución" || r == "No existe el inverso";
+                // A power splits its exponent into at least two powers of two.
+                if (tipo == T::Potencia) {
+                    ASSERT_GE(std::count_if(s.celdas.begin(), s.celdas.end(),
+                                            [](const auto& f) { return f[3] == "1"; }),
+                              2);
+                }
+            }
+            // Equations with and without solution, elements and keys with and without inverse.
+            if (tipo == T::Diofantica || tipo == T::Inverso || tipo == T::Afin) {
+                EXPECT_GT(sinSolucion, cuantos(tipo) / 10);
+                EXPECT_LT(sinSolucion, cuantos(tipo) * 2);
             }
         }
     }
