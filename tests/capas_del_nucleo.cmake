@@ -1,7 +1,8 @@
 # The core's folders depend on each other in one direction only:
-#     shell → arithmetic → primes → modular → alphabets → crypto, with files beside crypto.
+#     shell → arithmetic → primes → modular → alphabets → crypto, with files beside crypto and
+#     practice above crypto.
 # A file may include its own folder and the folders before it; files may include every folder
-# up to alphabets. Nothing in the core includes Qt or the window layer, and every include of the
+# up to alphabets, practice every folder up to crypto. Nothing in the core includes Qt or the window layer, and every include of the
 # core is rooted at the layer ("core/…"). The aggregate state (core/estado.hpp) stands above the
 # folders: only the window layer includes it.
 #
@@ -18,6 +19,7 @@ get_filename_component(RAIZ "${RAIZ}" ABSOLUTE)
 
 set(cadena shell arithmetic primes modular alphabets crypto)
 set(permitidas_files shell arithmetic primes modular alphabets files)
+set(permitidas_practice shell arithmetic primes modular alphabets crypto practice)
 set(anteriores "")
 foreach(carpeta IN LISTS cadena)
     list(APPEND anteriores ${carpeta})
