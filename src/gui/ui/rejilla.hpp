@@ -5,6 +5,7 @@
 
 #include <QAbstractTableModel>
 #include <QTableView>
+#include <functional>
 
 #include "core/files/documento.hpp"
 #include "core/shell/tabla.hpp"
@@ -35,6 +36,16 @@ class ModeloTabla final : public QAbstractTableModel, private Tabla::Observador 
     // Draws a cell that holds only a blank or a control character as a visible sign.
     void fijaSimbolosVisibles(bool visibles) { simbolosVisibles_ = visibles; }
 
+    // A grid the student fills in: the cells `editable` allows (addressed as in the table)
+    // take what is typed into the table; `aspecto` gives any other role of a cell (its colours).
+    void fijaEdicion(std::function<bool(int, int)> editable,
+                     std::function<QVariant(int, int, int)> aspecto);
+    bool editable(int fila, int columna) const {
+        return editable_ && editable_(fila + filasFijas_, columna + columnasFijas_);
+    }
+    Qt::ItemFlags flags(const QModelIndex& indice) const override;
+    bool setData(const QModelIndex& indice, const QVariant& valor, int rol) override;
+
   private:
     void celdaCambiada(int fila, int columna) override;
     void dimensionesCambiadas() override;
@@ -44,6 +55,8 @@ class ModeloTabla final : public QAbstractTableModel, private Tabla::Observador 
     const int filasFijas_;
     const int columnasFijas_;
     bool simbolosVisibles_ = false;
+    std::function<bool(int, int)> editable_;
+    std::function<QVariant(int, int, int)> aspecto_;
 };
 
 class Rejilla final : public QTableView {
@@ -72,12 +85,29 @@ class Rejilla final : public QTableView {
     // column when the grid has them, as Ctrl+C copies them.
     QString textoSeleccionado() const;
 
+    // Lets the student type into the cells `editable` allows (see ModeloTabla::fijaEdicion).
+    // Tab and Shift+Tab then walk those cells in reading order, each open for typing, and leave
+    // the grid after the last and before the first.
+    void permiteEdicion(std::function<bool(int, int)> editable,
+                        std::function<QVariant(int, int, int)> aspecto);
+    // Writes into the table what the open cell holds, and closes it.
+    void confirmaEdicion();
+
   protected:
     void keyPressEvent(QKeyEvent* evento) override;
+    void focusInEvent(QFocusEvent* evento) override;
+    void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
 
   private:
+    // Opens the next (or previous) editable cell after `desde`, or moves the focus out of the
+    // grid when there is none.
+    void siguienteEditable(const QModelIndex& desde, bool adelante);
+
     ModeloTabla* modelo_;
 };
+
+// The property that marks a grid whose Tab walks its cells (the keyboard rules leave it alone).
+inline constexpr char kTabEntreCeldas[] = "zefraTabEntreCeldas";
 
 // A conversion grid of an alphabet: its four columns 31 points wide, blanks and line ends drawn
 // as signs, and as wide as its columns.
