@@ -29,15 +29,6 @@ const Familia kPendiente{{}, genera, maximo, propio, enunciadoDe, plantilla, juz
 
 }  // namespace
 
-const Familia& familiaPotencia() {
-    return kPendiente;
-}
-const Familia& familiaEuler() {
-    return kPendiente;
-}
-const Familia& familiaAfin() {
-    return kPendiente;
-}
 const Familia& familiaRSA() {
     return kPendiente;
 }

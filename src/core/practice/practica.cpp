@@ -28,11 +28,16 @@ const Familia& familia(TipoEjercicio tipo) {
     return familiaRSA();
 }
 
+bool admitidos(const Ejercicio& e) {
+    const Familia& f = familia(e.tipo);
+    return f.admite ? f.admite(e.datos) : e.datos.size() == f.nombres.size();
+}
+
 // The sheet of an exercise; an empty one for data no statement could have (the wrong number of
 // data, or values a routine refuses), so that no call on such an exercise fails.
 Plantilla plantillaDe(const Ejercicio& e) {
+    if (!admitidos(e)) return {};
     const Familia& f = familia(e.tipo);
-    if (e.datos.size() != f.nombres.size()) return {};
     try {
         return f.plantilla(e);
     } catch (const ErrorEjecucion&) {
@@ -139,8 +144,7 @@ EjercicioPropio ejercicioPropio(TipoEjercicio tipo, const std::vector<std::strin
 }
 
 std::string enunciado(const Ejercicio& e) {
-    if (e.datos.size() != familia(e.tipo).nombres.size()) return {};
-    return familia(e.tipo).enunciado(e);
+    return admitidos(e) ? familia(e.tipo).enunciado(e) : std::string();
 }
 
 Hoja hoja(const Ejercicio& e) {

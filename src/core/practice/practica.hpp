@@ -18,7 +18,8 @@ struct Ejercicio {
     TipoEjercicio tipo = TipoEjercicio::Euclides;
     Nivel nivel = Nivel::Facil;
     std::uint64_t numero = 0;
-    std::vector<std::int64_t> datos;  // in the order nombresDatos gives
+    std::vector<std::int64_t> datos;  // in the order nombresDatos gives; for the affine cipher,
+                                      // r, s and then the codes of the message's symbols
 };
 
 Ejercicio generaEjercicio(TipoEjercicio tipo, Nivel nivel, std::uint64_t numero);
