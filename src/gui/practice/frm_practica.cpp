@@ -175,7 +175,8 @@ void FrmPractica::nuevo() {
     // The number typed, unless it is the exercise shown (or none): then another one.
     const QString texto = numero_->text().trimmed();
     std::uint64_t n = 1 + QRandomGenerator::global()->bounded(kMayorSorteado);
-    if (!texto.isEmpty() && texto != QString::number(ejercicio_.numero)) {
+    if (!texto.isEmpty() &&
+        (ejercicio_.numero == 0 || texto != QString::number(ejercicio_.numero))) {
         bool numerico = false;
         n = texto.toULongLong(&numerico);
         if (!numerico || n < 1 || n > kMayorNumero) {
@@ -254,8 +255,13 @@ void FrmPractica::construyeRespuestas() {
         const QString titulo = aQt(hoja_.respuestas[i]);
         veredicto->setAccessibleName(QStringLiteral("Comprobación de ") + titulo);
         veredicto->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        fila(rejillaRespuestas_, static_cast<int>(i), titulo + QLatin1Char(':'), campoRespuesta);
+        QLabel* nombre = fila(rejillaRespuestas_, static_cast<int>(i), titulo + QLatin1Char(':'),
+                              campoRespuesta);
         rejillaRespuestas_->addWidget(veredicto, static_cast<int>(i), 2);
+        // Shown now, not when the layout next runs: Tab from the grid goes on to them at once.
+        for (QWidget* nuevo : std::initializer_list<QWidget*>{nombre, campoRespuesta, veredicto}) {
+            if (isVisible()) nuevo->show();
+        }
         respuestas_.push_back(campoRespuesta);
         veredictos_.push_back(veredicto);
     }

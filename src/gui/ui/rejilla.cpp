@@ -5,6 +5,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QScrollBar>
+#include <QStyledItemDelegate>
 
 #include "gui/ui/teclado.hpp"
 #include "gui/ui/textos.hpp"
@@ -243,10 +244,36 @@ QString Rejilla::textoSeleccionado() const {
     return texto;
 }
 
+namespace {
+
+// The cell editor of a grid the student fills in: Enter keeps what was typed at once, so that
+// the window's default button, which the key goes on to, reads it.
+class DelegadoCeldas final : public QStyledItemDelegate {
+  public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+  protected:
+    bool eventFilter(QObject* objeto, QEvent* evento) override {
+        auto* editor = qobject_cast<QWidget*>(objeto);
+        if (editor && evento->type() == QEvent::KeyPress) {
+            const int tecla = static_cast<QKeyEvent*>(evento)->key();
+            if (tecla == Qt::Key_Return || tecla == Qt::Key_Enter) {
+                emit commitData(editor);
+                emit closeEditor(editor, QAbstractItemDelegate::NoHint);
+                return false;
+            }
+        }
+        return QStyledItemDelegate::eventFilter(objeto, evento);
+    }
+};
+
+}  // namespace
+
 void Rejilla::permiteEdicion(std::function<bool(int, int)> editable,
                              std::function<QVariant(int, int, int)> aspecto) {
     modelo_->fijaEdicion(std::move(editable), std::move(aspecto));
     setProperty(kTabEntreCeldas, true);
+    setItemDelegate(new DelegadoCeldas(this));
     setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::DoubleClicked |
                     QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked);
     setSelectionMode(QAbstractItemView::SingleSelection);
@@ -324,13 +351,9 @@ void Rejilla::keyPressEvent(QKeyEvent* evento) {
     if (property(kTabEntreCeldas).toBool() && (tab || atras)) {
         return siguienteEditable(currentIndex(), tab);
     }
-    // Enter in a cell keeps what was typed and goes on to the window (its default button).
+    // Enter goes on to the window (its default button).
     const bool intro = evento->key() == Qt::Key_Return || evento->key() == Qt::Key_Enter;
-    if (property(kTabEntreCeldas).toBool() && intro) {
-        confirmaEdicion();
-        evento->ignore();
-        return;
-    }
+    if (property(kTabEntreCeldas).toBool() && intro) return evento->ignore();
     if (evento->matches(QKeySequence::Copy)) {
         const QString texto = textoSeleccionado();
         if (!texto.isEmpty()) QGuiApplication::clipboard()->setText(texto);
