@@ -99,14 +99,6 @@ std::int64_t maximo(Nivel nivel) {
                                   std::max(-rango(nivel).minimoClave, rango(nivel).maximoClave));
 }
 
-bool admite(const std::vector<std::int64_t>& datos) {
-    if (datos.size() < 3) return false;
-    for (std::size_t i = 2; i < datos.size(); ++i) {
-        if (datos[i] < 0 || datos[i] >= kModulo) return false;
-    }
-    return true;
-}
-
 EjercicioPropio propio(const std::vector<std::string>& t) {
     const auto r = leeNumero(t[0]);
     const auto s = leeNumero(t[1]);
@@ -141,6 +133,12 @@ std::string mensaje(const Ejercicio& e) {
     for (std::size_t i = 2; i < e.datos.size(); ++i)
         m += simbolo(e.datos[i]);
     return m;
+}
+
+std::vector<std::string> textos(const std::vector<std::int64_t>& datos) {
+    if (datos.size() < 3) return {};
+    return {aTexto(datos[0]), aTexto(datos[1]),
+            mensaje(Ejercicio{TipoEjercicio::Afin, Nivel::Facil, 0, datos})};
 }
 
 std::string enunciadoDe(const Ejercicio& e) {
@@ -315,7 +313,7 @@ const Familia& familiaAfin() {
                            plantilla,
                            juzga,
                            regla,
-                           admite};
+                           textos};
     return f;
 }
 

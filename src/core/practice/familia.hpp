@@ -67,8 +67,8 @@ struct Familia {
     Veredicto (*juzga)(const Contexto& contexto, std::size_t fila, std::size_t columna);
     // The rule of a step, without its value.
     std::string (*regla)(const Contexto& contexto, std::size_t fila, std::size_t columna);
-    // Whether data can be an exercise's; without it, one datum per name.
-    bool (*admite)(const std::vector<std::int64_t>& datos) = nullptr;
+    // The typed statement that gives these data; without it, the decimal text of each datum.
+    std::vector<std::string> (*textos)(const std::vector<std::int64_t>& datos) = nullptr;
 };
 
 const Familia& familiaEuclides();

@@ -2,8 +2,8 @@
 // the tally of a correction.
 #include "core/practice/practica.hpp"
 
+#include <exception>
 #include "core/practice/familia.hpp"
-#include "core/shell/errores.hpp"
 
 namespace zefra::practica {
 namespace {
@@ -28,9 +28,24 @@ const Familia& familia(TipoEjercicio tipo) {
     return familiaRSA();
 }
 
+// Data a statement typed into the window could have given: the checks of the calculation window
+// keep every routine and every check inside the values it handles exactly.
 bool admitidos(const Ejercicio& e) {
     const Familia& f = familia(e.tipo);
-    return f.admite ? f.admite(e.datos) : e.datos.size() == f.nombres.size();
+    std::vector<std::string> textos;
+    if (f.textos) {
+        textos = f.textos(e.datos);
+    } else {
+        for (const auto d : e.datos)
+            textos.push_back(aTexto(d));
+    }
+    if (textos.size() != f.nombres.size()) return false;
+    try {
+        const EjercicioPropio propio = f.propio(textos);
+        return propio.ejercicio && propio.ejercicio->datos == e.datos;
+    } catch (const std::exception&) {
+        return false;
+    }
 }
 
 // The sheet of an exercise; an empty one for data no statement could have (the wrong number of
@@ -40,7 +55,7 @@ Plantilla plantillaDe(const Ejercicio& e) {
     const Familia& f = familia(e.tipo);
     try {
         return f.plantilla(e);
-    } catch (const ErrorEjecucion&) {
+    } catch (const std::exception&) {
         return {};
     }
 }
@@ -138,7 +153,7 @@ EjercicioPropio ejercicioPropio(TipoEjercicio tipo, const std::vector<std::strin
         EjercicioPropio propio = f.propio(textos);
         if (propio.ejercicio) propio.ejercicio->tipo = tipo;
         return propio;
-    } catch (const ErrorEjecucion& e) {
+    } catch (const std::exception& e) {
         return {std::nullopt, e.what()};
     }
 }

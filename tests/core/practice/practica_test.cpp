@@ -3,6 +3,7 @@
 // their reason.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -12,7 +13,8 @@ namespace zefra::practica {
 namespace {
 
 using T = TipoEjercicio;
-constexpr T kTipos[] = {T::Euclides, T::Diofantica, T::Inverso, T::Potencia, T::Euler, T::Afin};
+constexpr T kTipos[] = {T::Euclides, T::Diofantica, T::Inverso, T::Potencia,
+                        T::Euler,    T::Afin,       T::RSA};
 constexpr Nivel kNiveles[] = {Nivel::Facil, Nivel::Medio, Nivel::Dificil};
 
 // How many exercise numbers each type and level is tried with.
@@ -23,6 +25,7 @@ int cuantos(T) {
 TEST(Practica, CadaEjercicioGeneradoSeResuelveConLosValoresDelPrograma) {
     for (const T tipo : kTipos) {
         for (const Nivel nivel : kNiveles) {
+            int sinSolucion = 0;  // exercises whose answer is "no solution" or "no inverse"
             for (std::uint64_t numero = 1; numero <= static_cast<std::uint64_t>(cuantos(tipo));
                  ++numero) {
                 SCOPED_TRACE(std::to_string(int(tipo)) + "/" + std::to_string(int(nivel)) + "/" +
@@ -46,7 +49,40 @@ TEST(Practica, CadaEjercicioGeneradoSeResuelveConLosValoresDelPrograma) {
                     ASSERT_GE(h.dadas.size(), 4u);
                 }
                 ASSERT_EQ(enunciado(e).empty(), false);
+                const Trabajo s = solucion(e);
+                for (const auto& r : s.respuestas)
+                    sinSolucion += r == "No tiene solución" || r == "No existe el inverso";
+                // A power splits its exponent into at least two powers of two.
+                if (tipo == T::Potencia) {
+                    ASSERT_GE(std::count_if(s.celdas.begin(), s.celdas.end(),
+                                            [](const auto& f) { return f[3] == "1"; }),
+                              2);
+                }
             }
+            // Equations with and without solution, elements and keys with and without inverse.
+            if (tipo == T::Diofantica || tipo == T::Inverso || tipo == T::Afin) {
+                EXPECT_GT(sinSolucion, cuantos(tipo) / 10);
+                EXPECT_LT(sinSolucion, cuantos(tipo) * 2);
+            }
+        }
+    }
+}
+
+TEST(Practica, UnaCeldaQueNoEsUnNumeroNuncaSeDaPorBuena) {
+    for (const T tipo : kTipos) {
+        const Ejercicio e = generaEjercicio(tipo, Nivel::Medio, 3);
+        for (const char* basura : {"abc", "2,5", "1e400", "123456789012345678901234567890", "0x1F",
+                                   "inf", "nan", "½", "--3", "3-", "1.000.000"}) {
+            Trabajo t = solucion(e);
+            for (auto& fila : t.celdas) {
+                for (auto& celda : fila)
+                    celda = basura;
+            }
+            for (auto& r : t.respuestas)
+                r = basura;
+            const Correccion c = comprueba(e, t);
+            EXPECT_EQ(c.correctos, 0) << int(tipo) << " " << basura;
+            EXPECT_EQ(pista(e, t).empty(), false);
         }
     }
 }
@@ -67,6 +103,7 @@ TEST(Practica, ElMismoNumeroDaElMismoEjercicioEnCualquierMaquina) {
         {T::Potencia, Nivel::Dificil, 1729, {3723, 639, 27806}},
         {T::Euler, Nivel::Dificil, 1729, {96459}},
         {T::Afin, Nivel::Facil, 1729, {11, 1, 16, 18, 8, 12, 15}},
+        {T::RSA, Nivel::Medio, 1729, {23, 41, 47, 198}},
     };
     for (const auto& c : casos) {
         EXPECT_EQ(generaEjercicio(c.tipo, c.nivel, c.numero).datos, c.datos) << c.numero;
@@ -385,6 +422,34 @@ TEST(Practica, CadaFalloCercanoTieneSuRazon) {
          Estado::Incorrecto,
          "m.c.d.(14, 28) = 14 ≠ 1: no existe el inverso; la clave no es válida"},
         {T::Afin, {14, 5, 7}, -1, 1, "No existe", Estado::Correcto, ""},
+        // p = 11, q = 13, t = 7: n = 143, φ = 120, s = 103; [7]^7 = [6], [6]^103 = [7].
+        {T::RSA, {11, 13, 7, 7}, 0, 1, "144", Estado::Incorrecto, "11 · 13 = 143 ≠ 144"},
+        {T::RSA, {11, 13, 7, 7}, 1, 1, "142", Estado::Incorrecto, "n no es primo: F.E.(n) ≠ n − 1"},
+        {T::RSA, {11, 13, 7, 7}, 1, 1, "130", Estado::Incorrecto, "F.E.(p·q) = (p − 1)·(q − 1)"},
+        {T::RSA,
+         {11, 13, 7, 7},
+         2,
+         1,
+         "7",
+         Estado::Incorrecto,
+         "t ha de ser primo con F.E.(n): su m.c.d. es 1"},
+        {T::RSA,
+         {11, 13, 7, 7},
+         -1,
+         0,
+         "223",
+         Estado::Correcto,
+         "correcto; el representante es 103"},
+        {T::RSA, {11, 13, 7, 7}, -1, 0, "17", Estado::Incorrecto, "7·17 = 119 ≢ 1 (mod 120)"},
+        {T::RSA, {11, 13, 7, 7}, -1, 1, "5", Estado::Incorrecto, "[7]^7 ≢ 5 (mod 143)"},
+        {T::RSA, {11, 13, 7, 7}, -1, 1, "149", Estado::Correcto, "correcto; el representante es 6"},
+        {T::RSA,
+         {11, 13, 7, 7},
+         -1,
+         2,
+         "8",
+         Estado::Incorrecto,
+         "Descifrar C con s ha de devolver el bloque m"},
         // Cells that are not whole numbers.
         {T::Euclides, {56, 1234}, 0, 2, "veintidós", Estado::Incorrecto, "No es un número entero"},
         {T::Euclides, {56, 1234}, 0, 2, "22.5", Estado::Incorrecto, "Ha de ser un número entero"},
@@ -467,6 +532,8 @@ TEST(Practica, LaPistaDaLaReglaDelPrimerPasoVacioOIncorrectoSinSuValor) {
     const Ejercicio e{T::Euclides, Nivel::Facil, 0, {56, 1234}};
     Trabajo t = solucion(e);
     EXPECT_EQ(pista(e, t), "Todos los pasos son correctos.");
+    t.respuestas[1] = "5";
+    EXPECT_EQ(pista(e, t), "m.c.m.(a, b) = |a · b| / m.c.d.(a, b).");
     t.celdas[1][3] = "5";
     EXPECT_EQ(pista(e, t),
               "El resto es dividendo − divisor · cociente; ha de ser menor que el divisor.");
@@ -479,6 +546,21 @@ TEST(Practica, LaPistaDaLaReglaDelPrimerPasoVacioOIncorrectoSinSuValor) {
     // A work of another shape, or data no statement has, never fails.
     EXPECT_EQ(comprueba(e, Trabajo{{{"1"}}, {}}).correctos, 0);
     EXPECT_TRUE(hoja(Ejercicio{T::Euclides, Nivel::Facil, 0, {1}}).dadas.empty());
+    // Data no statement could give: a code outside a-z, a zero modulus, a composite p.
+    for (const auto& [tipo, datos] :
+         std::vector<std::pair<T, std::vector<std::int64_t>>>{{T::Afin, {3, 5, 28}},
+                                                              {T::Inverso, {0, 3}},
+                                                              {T::Potencia, {0, 2, 3}},
+                                                              {T::RSA, {4, 13, 7, 7}},
+                                                              {T::Diofantica, {0, 0, 0}},
+                                                              {T::Euler, {-4}}}) {
+        const Ejercicio raro{tipo, Nivel::Facil, 0, datos};
+        EXPECT_TRUE(hoja(raro).respuestas.empty()) << int(tipo);
+        EXPECT_EQ(comprueba(raro, Trabajo{{}, {"1", "2", "3"}}).total, 0);
+    }
+    // The set-up window's searches: 10 becomes the prime 11, t = 6 the first prime to 120, 7.
+    EXPECT_EQ(ejercicioPropio(T::RSA, {"10", "13", "6", "7"}).ejercicio->datos,
+              (std::vector<std::int64_t>{11, 13, 7, 7}));
 }
 
 }  // namespace
