@@ -89,11 +89,11 @@ bool publicaTraza(Contexto& contexto, const practica::Ejercicio& ejercicio,
             return true;
         }
         case TipoEjercicio::RSA: {
-            // The encryption of the message: a power in Zn.
+            // The block enciphered with the public key: the power [m]^t in Zn.
             const auto p = dato(ejercicio, "p"), q = dato(ejercicio, "q");
-            const auto clave = dato(ejercicio, "e"), m = dato(ejercicio, "m");
-            if (!p || !q || !clave || !m) return false;
-            auto r = Calcupoten(estado.tiempo, estado.memoriaModulo, *m, *clave, *p * *q);
+            const auto t = dato(ejercicio, "t"), m = dato(ejercicio, "m");
+            if (!p || !q || !t || !m) return false;
+            auto r = Calcupoten(estado.tiempo, estado.memoriaModulo, *m, *t, *p * *q);
             const bool completa = r.traza.resultado.has_value();
             contexto.trazas.publica(Publicada<TrazaPotencia>{std::move(r.traza), e, ventana});
             return completa;
