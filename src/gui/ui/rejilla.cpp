@@ -256,11 +256,17 @@ class DelegadoCeldas final : public QStyledItemDelegate {
     bool eventFilter(QObject* objeto, QEvent* evento) override {
         auto* editor = qobject_cast<QWidget*>(objeto);
         if (editor && evento->type() == QEvent::KeyPress) {
-            const int tecla = static_cast<QKeyEvent*>(evento)->key();
-            if (tecla == Qt::Key_Return || tecla == Qt::Key_Enter) {
+            const auto* tecla = static_cast<QKeyEvent*>(evento);
+            if (tecla->key() == Qt::Key_Return || tecla->key() == Qt::Key_Enter) {
                 emit commitData(editor);
                 emit closeEditor(editor, QAbstractItemDelegate::NoHint);
                 return false;
+            }
+            // Shift+Tab may come as Tab with Shift: it goes back all the same.
+            if (tecla->key() == Qt::Key_Tab && tecla->modifiers() & Qt::ShiftModifier) {
+                emit commitData(editor);
+                emit closeEditor(editor, QAbstractItemDelegate::EditPreviousItem);
+                return true;
             }
         }
         return QStyledItemDelegate::eventFilter(objeto, evento);
