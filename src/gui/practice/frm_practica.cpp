@@ -103,6 +103,7 @@ FrmPractica::FrmPractica(Contexto& contexto, const QString& nombre)
 
     rejillaRespuestas_ = new QGridLayout;
     rejillaRespuestas_->setColumnStretch(2, 1);
+    rejillaRespuestas_->setColumnStretch(5, 1);
     pista_ = etiqueta(this, "lbPista", {});
     pista_->setWordWrap(true);
     pista_->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -255,9 +256,16 @@ void FrmPractica::construyeRespuestas() {
         const QString titulo = aQt(hoja_.respuestas[i]);
         veredicto->setAccessibleName(QStringLiteral("Comprobación de ") + titulo);
         veredicto->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        QLabel* nombre = fila(rejillaRespuestas_, static_cast<int>(i), titulo + QLatin1Char(':'),
-                              campoRespuesta);
-        rejillaRespuestas_->addWidget(veredicto, static_cast<int>(i), 2);
+        veredicto->setWordWrap(true);
+        // Many answers go two to a line, so that the grid keeps its room on a small screen.
+        const int porFila = hoja_.respuestas.size() > 2 ? 2 : 1;
+        const int linea = static_cast<int>(i) / porFila;
+        const int columna = 3 * (static_cast<int>(i) % porFila);
+        auto* nombre = new QLabel(titulo + QLatin1Char(':'), this);
+        nombre->setBuddy(campoRespuesta);
+        rejillaRespuestas_->addWidget(nombre, linea, columna);
+        rejillaRespuestas_->addWidget(campoRespuesta, linea, columna + 1);
+        rejillaRespuestas_->addWidget(veredicto, linea, columna + 2);
         // Shown now, not when the layout next runs: Tab from the grid goes on to them at once.
         for (QWidget* nuevo : std::initializer_list<QWidget*>{nombre, campoRespuesta, veredicto}) {
             if (isVisible()) nuevo->show();

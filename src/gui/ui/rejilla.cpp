@@ -282,7 +282,8 @@ void Rejilla::permiteEdicion(std::function<bool(int, int)> editable,
     setItemDelegate(new DelegadoCeldas(this));
     setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::DoubleClicked |
                     QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked);
-    setSelectionMode(QAbstractItemView::SingleSelection);
+    // The cell to type in shows by its focus frame; a selection would hide its verdict colour.
+    setSelectionMode(QAbstractItemView::NoSelection);
 }
 
 void Rejilla::confirmaEdicion() {
