@@ -2,6 +2,8 @@
 // solution is checked right; a wrong or unreadable value gets the core's reason in its row; a hint
 // is counted; "Ver solución" completes the sheet and offers the matching trace.
 #include <QApplication>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QTest>
 #include <map>
@@ -104,6 +106,12 @@ TEST_F(Practica, CadaTipoSeRellenaPorTeclasSeCorrigeConPistaYSolucion) {
         }
         pulsa(w, "btPista");
         EXPECT_EQ(campo("lbPista"), "Pista: " + QString::fromStdString(pista(e, t)));
+        // What a teacher collects: the statement, the steps with their verdicts, the score.
+        w->findChild<QAction*>("copiarTodo")->trigger();
+        const QString copia = QGuiApplication::clipboard()->text();
+        for (const QString& parte : {QString("Comprobación"), comprobacion(int(f)),
+                                     campo("lbAciertos"), campo("lbVeredicto(0)")})
+            EXPECT_TRUE(copia.contains(parte)) << parte.toStdString();
         // The solution puts back the value; the score is what the student had.
         alt(Qt::Key_L);
         EXPECT_EQ(pasos()->cellText(int(f) + 1, int(c)), bien);
