@@ -112,13 +112,16 @@ TEST_F(Practica, CadaTipoSeRellenaPorTeclasSeCorrigeConPistaYSolucion) {
         for (const QString& parte : {QString("Comprobación"), comprobacion(int(f)),
                                      campo("lbAciertos"), campo("lbVeredicto(0)")})
             EXPECT_TRUE(copia.contains(parte)) << parte.toStdString();
-        // The solution puts back the value; the score is what the student had.
+        // The solution puts back what is wrong or missing; the score is what the student had,
+        // checked or not.
+        escribe(control<QLineEdit>(w, "txRespuesta(0)"), "");
         alt(Qt::Key_L);
+        EXPECT_EQ(campo("txRespuesta(0)"), QString::fromStdString(t.respuestas[0]));
         EXPECT_EQ(pasos()->cellText(int(f) + 1, int(c)), bien);
         EXPECT_EQ(comprobacion(int(f)), "✔");
         EXPECT_EQ(campo("lbAciertos"), QString("Pasos correctos: %1 de %2 · Pistas usadas: 1 · "
                                                "Solución vista")
-                                           .arg(total - 1)
+                                           .arg(total - 2)
                                            .arg(total));
         EXPECT_EQ(boton("btTraza")->isEnabled(), trazas.count(tipo.tipo) == 1);
         if (trazas.count(tipo.tipo)) {
