@@ -8,6 +8,7 @@
 #include "core/modular/euler.hpp"
 #include "core/modular/inverso.hpp"
 #include "core/modular/potencias.hpp"
+#include "core/modular/representante.hpp"
 #include "core/primes/factorizacion.hpp"
 #include "gui/arithmetic/fr_traza_euclides.hpp"
 #include "gui/arithmetic/frm_traza_diof.hpp"
@@ -64,8 +65,10 @@ bool publicaTraza(Contexto& contexto, const practica::Ejercicio& ejercicio,
         }
         case TipoEjercicio::Inverso: {
             const auto n = dato(ejercicio, "n"), a = dato(ejercicio, "a");
-            if (!n || !a || *a < 0) return false;
-            auto r = inversoZn(estado.tiempo, *n, *a);
+            if (!n || !a) return false;
+            // A negative element stands for its representative, as in the inverse window.
+            auto r =
+                inversoZn(estado.tiempo, *n, *a < 0 ? representante(*n, *a).representante : *a);
             contexto.trazas.publica(Publicada<TrazaEuclides>{std::move(r.euclides), e, ventana});
             return r.inverso.has_value();
         }
