@@ -413,9 +413,13 @@ QVariant FrmPractica::aspecto(int fila, int columna, int rol) const {
 Documento FrmPractica::documento() const {
     Documento d;
     d.titulo = aCore(windowTitle());
-    d.entradas.emplace_back("Nivel", aCore(nivel_->currentText()));
-    d.entradas.emplace_back("Ejercicio nº", ejercicio_.numero ? std::to_string(ejercicio_.numero)
-                                                              : "escrito por el alumno");
+    // A typed statement has no level: its data are the student's.
+    if (ejercicio_.numero) {
+        d.entradas.emplace_back("Nivel", aCore(nivel_->currentText()));
+        d.entradas.emplace_back("Ejercicio nº", std::to_string(ejercicio_.numero));
+    } else {
+        d.entradas.emplace_back("Ejercicio nº", "escrito por el alumno");
+    }
     const QString html = enunciado_->text();
     d.bloques.emplace_back(
         BloqueRico{aCore(html), aCore(QTextDocumentFragment::fromHtml(html).toPlainText())});
