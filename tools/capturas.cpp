@@ -4,6 +4,7 @@
 // to <folder>/descripciones; a description whose text scrolls is also rendered whole
 // ("-completa"), for proofreading.
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -14,6 +15,7 @@
 #include <functional>
 
 #include "core/estado.hpp"
+#include "core/practice/practica.hpp"
 #include "core/shell/numeros.hpp"
 #include "gui/shell/descripciones.hpp"
 #include "gui/shell/frm_principal.hpp"
@@ -166,6 +168,31 @@ void guardaAlfabetos(FrmPrincipal& principal, const QDir& carpeta) {
     pulsa(aviso, "btnoguardaralfa");
 }
 
+// Euclid's exercise nº 1729 worked with one wrong remainder, and checked.
+void guardaPractica(FrmPrincipal& principal, const QDir& carpeta) {
+    using namespace zefra::practica;
+    entra(principal, "nPracEuclides");
+    QWidget* w = ventana(principal, QStringLiteral("frmPracticaEuclides"));
+    escribe(w, "txEjercicio", QStringLiteral("1729"));
+    pulsa(w, "btNuevo");
+    Trabajo t = solucion(generaEjercicio(TipoEjercicio::Euclides, Nivel::Facil, 1729));
+    t.celdas[3][3] = std::string(1, '3');  // 15 = 2·7 + 3
+    auto* pasos = w->findChild<QAbstractItemView*>(QStringLiteral("msflexPasos"))->model();
+    for (std::size_t f = 0; f < t.celdas.size(); ++f) {
+        for (std::size_t c = 0; c < t.celdas[f].size(); ++c) {
+            const QModelIndex celda = pasos->index(static_cast<int>(f), static_cast<int>(c));
+            pasos->setData(celda, QString::fromStdString(t.celdas[f][c]));
+        }
+    }
+    for (std::size_t i = 0; i < t.respuestas.size(); ++i) {
+        w->findChild<QLineEdit*>(QStringLiteral("txRespuesta(%1)").arg(i))
+            ->setText(QString::fromStdString(t.respuestas[i]));
+    }
+    pulsa(w, "btComprobar");
+    guarda(w, carpeta);
+    pulsa(w, "btsalir");
+}
+
 // A description as opened, and, when its text scrolls, all of it at once for proofreading.
 void guardaDescripcion(QWidget* w, const QDir& carpeta) {
     guarda(w, carpeta);
@@ -250,6 +277,8 @@ int main(int argc, char* argv[]) {
         pulsa(restr, "VerSoluciones");
         guarda(restr, carpeta);
         guardaGrafica(principal, restr, "frGraficaDiofantica", carpeta);
+
+        guardaPractica(principal, carpeta);
 
         principal.findChild<QAction*>(QStringLiteral("n_baseb"))->trigger();
         QWidget* baseb = ventana(principal, QStringLiteral("frmbaseb"));

@@ -2,6 +2,7 @@
 // controls, no two visible captions share an Alt letter, Enter never runs an exit button, the
 // window fits the screen with nothing clipped, and Escape closes it.
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -89,14 +90,23 @@ class TecladoVentanas : public PruebaVentanas {
         return abierta("frmCripPublica");
     }
 
-    // Tab from the window's first control round to it again, by real key presses.
+    // The control with the focus; a cell being typed in stands for its grid.
+    static QWidget* enfocado(const QWidget* v) {
+        for (QWidget* p = v->focusWidget(); p && p != v; p = p->parentWidget()) {
+            if (auto* vista = qobject_cast<QAbstractItemView*>(p)) return vista;
+        }
+        return v->focusWidget();
+    }
+    // Tab from the window's first control round to it again, by real key presses; a grid the
+    // student fills in counts once, however many of its cells Tab walks.
     static QList<QWidget*> cadenaDeTab(QWidget* v) {
         QList<QWidget*> cadena;
         QTest::keyClick(v->focusWidget() ? v->focusWidget() : v, Qt::Key_Tab);
-        for (QWidget* f = v->focusWidget(); f && !cadena.contains(f) && cadena.size() < 200;
-             f = v->focusWidget()) {
+        for (QWidget* f = enfocado(v); f && !cadena.contains(f) && cadena.size() < 200;
+             f = enfocado(v)) {
             cadena << f;
-            QTest::keyClick(f, Qt::Key_Tab);
+            for (int i = 0; i < 200 && enfocado(v) == f; ++i)
+                QTest::keyClick(v->focusWidget(), Qt::Key_Tab);
         }
         return cadena;
     }

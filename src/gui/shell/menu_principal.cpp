@@ -16,6 +16,7 @@
 #include "gui/modular/frm_calinver.hpp"
 #include "gui/modular/frm_fun_euler.hpp"
 #include "gui/modular/frm_repres_zn.hpp"
+#include "gui/practice/frm_practica.hpp"
 #include "gui/primes/frm_es_primo.hpp"
 #include "gui/primes/frm_factoriza.hpp"
 #include "gui/primes/frm_lista_primos.hpp"
@@ -187,6 +188,8 @@ void FrmPrincipal::construyeMenu() {
     entrada(cripto, QStringLiteral("ncrippublica"),
             QStringLiteral("Criptosistema de clave pública"),
             [&ctx] { ctx.abre<FrmSistemaRSA>().reiniciaSistemaRSA(); });
+
+    anadeMenuPracticar(barra, ctx);
 
     // "Acerca de" and "Salir " are entries of the menu bar itself.
     auto* acerca = new QAction(QStringLiteral("&Acerca de"), barra);

@@ -5,7 +5,9 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QScrollBar>
+#include <QStyledItemDelegate>
 
+#include "gui/ui/teclado.hpp"
 #include "gui/ui/textos.hpp"
 #include "gui/ui/ventana.hpp"
 
@@ -72,10 +74,41 @@ QString signoVisible(const QString& texto) {
 
 QVariant ModeloTabla::data(const QModelIndex& indice, int rol) const {
     if (!indice.isValid()) return {};
-    if (rol == Qt::TextAlignmentRole) return QVariant(Qt::AlignRight | Qt::AlignVCenter);
-    if (rol != Qt::DisplayRole && rol != Qt::ToolTipRole) return {};
-    const QString celda = texto(indice.row() + filasFijas_, indice.column() + columnasFijas_);
+    const int fila = indice.row() + filasFijas_;
+    const int columna = indice.column() + columnasFijas_;
+    if (rol == Qt::TextAlignmentRole) {
+        const QVariant propia = aspecto_ ? aspecto_(fila, columna, rol) : QVariant();
+        return propia.isValid() ? propia : QVariant(Qt::AlignRight | Qt::AlignVCenter);
+    }
+    if (rol == Qt::EditRole) return texto(fila, columna);
+    if (rol != Qt::DisplayRole && rol != Qt::ToolTipRole) {
+        return aspecto_ ? aspecto_(fila, columna, rol) : QVariant();
+    }
+    const QString celda = texto(fila, columna);
     return simbolosVisibles_ ? signoVisible(celda) : celda;
+}
+
+void ModeloTabla::fijaEdicion(std::function<bool(int, int)> editable,
+                              std::function<QVariant(int, int, int)> aspecto) {
+    editable_ = std::move(editable);
+    aspecto_ = std::move(aspecto);
+}
+
+Qt::ItemFlags ModeloTabla::flags(const QModelIndex& indice) const {
+    Qt::ItemFlags f = QAbstractTableModel::flags(indice);
+    if (indice.isValid() && editable(indice.row(), indice.column())) f |= Qt::ItemIsEditable;
+    return f;
+}
+
+bool ModeloTabla::setData(const QModelIndex& indice, const QVariant& valor, int rol) {
+    if (!tabla_ || rol != Qt::EditRole || !indice.isValid() ||
+        !editable(indice.row(), indice.column())) {
+        return false;
+    }
+    // The table tells this model of the change, which redraws the cell.
+    tabla_->fija(indice.row() + filasFijas_, indice.column() + columnasFijas_,
+                 aCore(valor.toString()));
+    return true;
 }
 
 QVariant ModeloTabla::headerData(int seccion, Qt::Orientation orientacion, int rol) const {
@@ -215,7 +248,123 @@ QString Rejilla::textoSeleccionado() const {
     return texto;
 }
 
+namespace {
+
+// The cell editor of a grid the student fills in: Enter keeps what was typed at once, so that
+// the window's default button, which the key goes on to, reads it.
+class DelegadoCeldas final : public QStyledItemDelegate {
+  public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+  protected:
+    bool eventFilter(QObject* objeto, QEvent* evento) override {
+        auto* editor = qobject_cast<QWidget*>(objeto);
+        if (editor && evento->type() == QEvent::KeyPress) {
+            const auto* tecla = static_cast<QKeyEvent*>(evento);
+            if (tecla->key() == Qt::Key_Return || tecla->key() == Qt::Key_Enter) {
+                emit commitData(editor);
+                emit closeEditor(editor, QAbstractItemDelegate::NoHint);
+                return false;
+            }
+            // Shift+Tab may come as Tab with Shift: it goes back all the same.
+            if (tecla->key() == Qt::Key_Tab && tecla->modifiers() & Qt::ShiftModifier) {
+                emit commitData(editor);
+                emit closeEditor(editor, QAbstractItemDelegate::EditPreviousItem);
+                return true;
+            }
+        }
+        return QStyledItemDelegate::eventFilter(objeto, evento);
+    }
+};
+
+}  // namespace
+
+void Rejilla::permiteEdicion(std::function<bool(int, int)> editable,
+                             std::function<QVariant(int, int, int)> aspecto) {
+    modelo_->fijaEdicion(std::move(editable), std::move(aspecto));
+    setProperty(kTabEntreCeldas, true);
+    setItemDelegate(new DelegadoCeldas(this));
+    setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::DoubleClicked |
+                    QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked);
+    // The cell to type in shows by its focus frame; a selection would hide its verdict colour.
+    setSelectionMode(QAbstractItemView::NoSelection);
+}
+
+void Rejilla::confirmaEdicion() {
+    if (state() != QAbstractItemView::EditingState) return;
+    if (QWidget* editor = indexWidget(currentIndex())) {
+        commitData(editor);
+        QTableView::closeEditor(editor, QAbstractItemDelegate::NoHint);
+    }
+}
+
+namespace {
+
+// The editable cell after (or before) `desde` in reading order; from the first (or last) cell
+// when `desde` is not a cell.
+QModelIndex editableJunto(const ModeloTabla& modelo, const QModelIndex& desde, bool adelante) {
+    const int columnas = modelo.columnCount();
+    const int total = modelo.rowCount() * columnas;
+    int i = desde.isValid() ? desde.row() * columnas + desde.column() : (adelante ? -1 : total);
+    for (i += adelante ? 1 : -1; i >= 0 && i < total; i += adelante ? 1 : -1) {
+        if (modelo.editable(i / columnas, i % columnas))
+            return modelo.index(i / columnas, i % columnas);
+    }
+    return {};
+}
+
+}  // namespace
+
+void Rejilla::siguienteEditable(const QModelIndex& desde, bool adelante) {
+    const QModelIndex celda = editableJunto(*modelo_, desde, adelante);
+    if (!celda.isValid()) return enfocaSiguiente(this, adelante);
+    setCurrentIndex(celda);
+    scrollTo(celda);
+    edit(celda);
+}
+
+void Rejilla::focusInEvent(QFocusEvent* evento) {
+    QTableView::focusInEvent(evento);
+    const Qt::FocusReason razon = evento->reason();
+    if (!property(kTabEntreCeldas).toBool() || razon == Qt::MouseFocusReason ||
+        razon == Qt::PopupFocusReason) {
+        return;
+    }
+    // Entered by Tab, the first cell to fill opens (the last by Shift+Tab); otherwise the
+    // cursor only goes there, unless it is on such a cell already. A grid with none left keeps
+    // the focus itself.
+    const bool porTab = razon == Qt::TabFocusReason || razon == Qt::BacktabFocusReason;
+    const QModelIndex actual = currentIndex();
+    if (!porTab && actual.isValid() && modelo_->editable(actual.row(), actual.column())) return;
+    const QModelIndex celda = editableJunto(*modelo_, {}, razon != Qt::BacktabFocusReason);
+    if (!celda.isValid()) return;
+    setCurrentIndex(celda);
+    scrollTo(celda);
+    if (porTab) edit(celda);
+}
+
+void Rejilla::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) {
+    const bool adelante = hint == QAbstractItemDelegate::EditNextItem;
+    if (!property(kTabEntreCeldas).toBool() ||
+        (!adelante && hint != QAbstractItemDelegate::EditPreviousItem)) {
+        return QTableView::closeEditor(editor, hint);
+    }
+    const QModelIndex actual = currentIndex();
+    QTableView::closeEditor(editor, QAbstractItemDelegate::NoHint);
+    siguienteEditable(actual, adelante);
+}
+
 void Rejilla::keyPressEvent(QKeyEvent* evento) {
+    const auto modificadores = evento->modifiers() & ~Qt::KeypadModifier;
+    const bool tab = evento->key() == Qt::Key_Tab && modificadores == Qt::NoModifier;
+    const bool atras = (evento->key() == Qt::Key_Backtab || evento->key() == Qt::Key_Tab) &&
+                       modificadores == Qt::ShiftModifier;
+    if (property(kTabEntreCeldas).toBool() && (tab || atras)) {
+        return siguienteEditable(currentIndex(), tab);
+    }
+    // Enter goes on to the window (its default button).
+    const bool intro = evento->key() == Qt::Key_Return || evento->key() == Qt::Key_Enter;
+    if (property(kTabEntreCeldas).toBool() && intro) return evento->ignore();
     if (evento->matches(QKeySequence::Copy)) {
         const QString texto = textoSeleccionado();
         if (!texto.isEmpty()) QGuiApplication::clipboard()->setText(texto);

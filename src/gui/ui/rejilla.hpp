@@ -6,6 +6,7 @@
 #include <QAbstractTableModel>
 #include <QStringList>
 #include <QTableView>
+#include <functional>
 
 #include "core/files/documento.hpp"
 #include "core/shell/tabla.hpp"
@@ -39,6 +40,16 @@ class ModeloTabla final : public QAbstractTableModel, private Tabla::Observador 
     // reader with each cell.
     void fijaCabecerasHabladas(const QStringList& cabeceras) { cabecerasHabladas_ = cabeceras; }
 
+    // A grid the student fills in: the cells `editable` allows (addressed as in the table)
+    // take what is typed into the table; `aspecto` gives any other role of a cell (its colours).
+    void fijaEdicion(std::function<bool(int, int)> editable,
+                     std::function<QVariant(int, int, int)> aspecto);
+    bool editable(int fila, int columna) const {
+        return editable_ && editable_(fila + filasFijas_, columna + columnasFijas_);
+    }
+    Qt::ItemFlags flags(const QModelIndex& indice) const override;
+    bool setData(const QModelIndex& indice, const QVariant& valor, int rol) override;
+
   private:
     void celdaCambiada(int fila, int columna) override;
     void dimensionesCambiadas() override;
@@ -49,6 +60,8 @@ class ModeloTabla final : public QAbstractTableModel, private Tabla::Observador 
     const int columnasFijas_;
     bool simbolosVisibles_ = false;
     QStringList cabecerasHabladas_;
+    std::function<bool(int, int)> editable_;
+    std::function<QVariant(int, int, int)> aspecto_;
 };
 
 class Rejilla final : public QTableView {
@@ -77,13 +90,33 @@ class Rejilla final : public QTableView {
     // column when the grid has them, as Ctrl+C copies them.
     QString textoSeleccionado() const;
 
+    // Lets the student type into the cells `editable` allows (see ModeloTabla::fijaEdicion).
+    // Tab and Shift+Tab then walk those cells in reading order, each open for typing, and leave
+    // the grid after the last and before the first.
+    void permiteEdicion(std::function<bool(int, int)> editable,
+                        std::function<QVariant(int, int, int)> aspecto);
+    // Writes into the table what the open cell holds, and closes it.
+    void confirmaEdicion();
+
   protected:
     void keyPressEvent(QKeyEvent* evento) override;
+    void focusInEvent(QFocusEvent* evento) override;
+    void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
 
   private:
+<<<<<<< HEAD
     friend Rejilla* rejillaDeAlfabeto(Tabla& tabla, const char* nombre, QWidget* padre);
+=======
+    // Opens the next (or previous) editable cell after `desde`, or moves the focus out of the
+    // grid when there is none.
+    void siguienteEditable(const QModelIndex& desde, bool adelante);
+
+>>>>>>> pwin
     ModeloTabla* modelo_;
 };
+
+// The property that marks a grid whose Tab walks its cells (the keyboard rules leave it alone).
+inline constexpr char kTabEntreCeldas[] = "zefraTabEntreCeldas";
 
 // A conversion grid of an alphabet: its four columns 31 points wide, blanks and line ends drawn
 // as signs, as wide as its columns, its cells read as "Símbolo" and "Código".

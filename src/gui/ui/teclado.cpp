@@ -12,6 +12,8 @@
 #include <QWidget>
 #include <algorithm>
 
+#include "gui/ui/rejilla.hpp"
+
 namespace zefra::gui {
 namespace {
 
@@ -139,6 +141,8 @@ bool Teclado::eventFilter(QObject* objeto, QEvent* evento) {
         return true;
     }
     if ((!adelante && !atras) || dentroDeVista(w)) return false;
+    // A grid the student fills in walks its own cells.
+    if (w->property(kTabEntreCeldas).toBool()) return false;
     enfocaSiguiente(w, adelante);
     return true;
 }

@@ -21,7 +21,12 @@ const std::pair<const char*, const char*> kArbol[] = {
     {"",
      "+N_euclides:Euclides|+n_diofantica:Ecuaciones diofánticas|"
      "+Nnumerosprimos:Números Primos|+naritmodular:Aritmética modular|"
-     "+ncriptografia:Aplicación a la criptografia|nAcercaDe:Acerca de|nSalir:Salir "},
+     "+ncriptografia:Aplicación a la criptografia|+nPracticar:Practicar|nAcercaDe:Acerca de|"
+     "nSalir:Salir "},
+    {"nPracticar",
+     "nPracEuclides:Algoritmo de Euclides|nPracDiofantica:Ecuación diofántica|"
+     "nPracInverso:Inverso en Zn|nPracPotencia:Potencia en Zn|nPracEuler:Función de Euler|"
+     "nPracAfin:Cifrado afín|nPracRSA:RSA"},
     {"N_euclides",
      "n_descripcion:Descripción|n_ejecucion:Ejecución[Ctrl+E]|-nseparBase|"
      "+cambiobase:Cambio de base"},
@@ -234,6 +239,8 @@ TEST_F(VentanaPrincipal, SalirDelMenuDuranteUnCalculoLoDetiene) {
     QString segundosDurante = "?";
     // Input comes through the main window's frame, as from a real desktop.
     QWindow* marco = principal->windowHandle();
+    // The whole menu bar in view, as on a screen 1366 pixels wide (the test screen is narrower).
+    principal->resize(principal->menuBar()->sizeHint().width() + 20, principal->height());
     QTimer::singleShot(0, principal.get(), [&] {
         QMenuBar* barra = principal->menuBar();
         const auto clic = [&](const char* entrada) {

@@ -1,0 +1,164 @@
+// The practice windows driven by keys: each type of exercise filled with the program's own
+// solution is checked right; a wrong or unreadable value gets the core's reason in its row; a hint
+// is counted; "Ver solución" completes the sheet and offers the matching trace.
+#include <QApplication>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QTest>
+#include <map>
+
+#include "core/practice/practica.hpp"
+#include "gui/practice/frm_practica.hpp"
+#include "gui/shell/formulario.hpp"
+
+namespace zefra::pruebas {
+namespace {
+
+using namespace practica;
+
+struct Practica : PruebaFormulario {
+    gui::Rejilla* pasos() { return control<gui::Rejilla>(w, "msflexPasos"); }
+    // Types into the control with the focus (beyond ASCII inserted), then presses `tras`.
+    void teclea(const QString& texto, Qt::Key tras = Qt::Key_Tab) {
+        for (const QChar c : texto) {
+            auto* linea = qobject_cast<QLineEdit*>(w->focusWidget());
+            if (c.unicode() >= 0x80 && linea) linea->insert(QString(c));
+            if (c.unicode() < 0x80) QTest::keyClicks(w->focusWidget(), QString(c));
+        }
+        if (tras) QTest::keyClick(w->focusWidget(), tras);
+    }
+    // From the grid's first cell to fill, every cell and answer by Tab; Enter checks.
+    void rellena(const Hoja& h, const Trabajo& t) {
+        QTest::keyClick(w, Qt::Key_P, Qt::AltModifier);
+        for (std::size_t f = 0; f < h.dadas.size(); ++f) {
+            for (std::size_t c = 0; c < h.dadas[f].size(); ++c)
+                if (h.dadas[f][c].empty()) teclea(QString::fromStdString(t.celdas[f][c]));
+        }
+        for (std::size_t i = 0; i < t.respuestas.size(); ++i) {
+            teclea(QString::fromStdString(t.respuestas[i]),
+                   i + 1 < t.respuestas.size() ? Qt::Key_Tab : Qt::Key_Return);
+        }
+    }
+    // A cell typed anew by keys, then checked with Enter.
+    void cambia(int fila, int columna, const QString& texto) {
+        pasos()->setCurrentIndex(pasos()->model()->index(fila, columna));
+        QTest::keyClick(w, Qt::Key_P, Qt::AltModifier);
+        teclea(texto, Qt::Key_Return);
+    }
+    // Alt and a letter; a button so pressed clicks a moment later.
+    void alt(Qt::Key letra) {
+        QTest::keyClick(w, letra, Qt::AltModifier);
+        QTest::qWait(150);
+    }
+    QString comprobacion(int fila) {
+        return pasos()->cellText(fila + 1, pasos()->model()->columnCount() - 1);
+    }
+};
+
+TEST_F(Practica, CadaTipoSeRellenaPorTeclasSeCorrigeConPistaYSolucion) {
+    const std::map<TipoEjercicio, QString> trazas{
+        {TipoEjercicio::Euclides, "frTrazaEuclides"}, {TipoEjercicio::Diofantica, "frmTrazaDiof"},
+        {TipoEjercicio::Inverso, "frTrazaEuclides"},  {TipoEjercicio::Potencia, "frTrazaPotencia"},
+        {TipoEjercicio::Euler, "frExplicaEuler"},     {TipoEjercicio::RSA, "frTrazaPotencia"}};
+    int vez = 0;
+    for (const gui::TipoPractica& tipo : gui::tiposPractica()) {
+        SCOPED_TRACE(tipo.ventana);
+        accion(tipo.entrada)->trigger();
+        w = abierta(tipo.ventana);
+        w->activateWindow();
+        for (int i = 0; i < 100 && QApplication::activeWindow() != w; ++i)
+            QTest::qWait(10);
+        // Exercise nº 1729 at each level in turn, chosen by keys.
+        const Nivel nivel = Nivel(vez++ % 3);
+        QTest::keyClick(w, Qt::Key_V, Qt::AltModifier);
+        QTest::keyClick(w->focusWidget(), Qt::Key_Home);
+        for (int i = 0; i < int(nivel); ++i)
+            QTest::keyClick(w->focusWidget(), Qt::Key_Down);
+        QTest::keyClick(w, Qt::Key_N, Qt::AltModifier);
+        teclea("1729", Qt::Key_Return);
+        const Ejercicio e = generaEjercicio(tipo.tipo, nivel, 1729);
+        EXPECT_EQ(campo("lbEnunciado"), QString::fromStdString(enunciado(e)));
+        const Hoja h = hoja(e);
+        ASSERT_FALSE(h.dadas.empty() || h.respuestas.empty());
+        Trabajo t = solucion(e);
+        rellena(h, t);
+        const int total = comprueba(e, t).total;
+        EXPECT_EQ(campo("lbAciertos"), QString("Pasos correctos: %1 de %1").arg(total));
+        for (std::size_t f = 0; f < h.dadas.size(); ++f)
+            EXPECT_EQ(comprobacion(int(f)), "✔") << f;
+        EXPECT_TRUE(campo("lbVeredicto(0)").startsWith("✔"));
+
+        // The first cell to fill, one more than right, then unreadable: the core's reason.
+        std::size_t f = 0, c = 0;
+        while (f < h.dadas.size() && !h.dadas[f][c].empty())
+            std::tie(f, c) =
+                c + 1 < h.dadas[f].size() ? std::pair(f, c + 1) : std::pair(f + 1, 0ul);
+        ASSERT_LT(f, h.dadas.size());
+        const QString bien = QString::fromStdString(t.celdas[f][c]);
+        for (const QString& mal : {QString::number(bien.toLongLong() + 1), QString("x"),
+                                   QString("1,5"), QString(25, '9'), QString(" ")}) {
+            cambia(int(f), int(c), mal);
+            t.celdas[f][c] = mal.toStdString();
+            const std::string razon = comprueba(e, t).comprobacion[f];
+            EXPECT_EQ(comprobacion(int(f)), QString::fromStdString(razon)) << mal.toStdString();
+            EXPECT_NE(razon, "✔") << mal.toStdString();
+        }
+        pulsa(w, "btPista");
+        EXPECT_EQ(campo("lbPista"), "Pista: " + QString::fromStdString(pista(e, t)));
+        // What a teacher collects: the statement, the steps with their verdicts, the score.
+        w->findChild<QAction*>("copiarTodo")->trigger();
+        const QString copia = QGuiApplication::clipboard()->text();
+        for (const QString& parte : {QString("Comprobación"), comprobacion(int(f)),
+                                     campo("lbAciertos"), campo("lbVeredicto(0)")})
+            EXPECT_TRUE(copia.contains(parte)) << parte.toStdString();
+        // The solution puts back what is wrong or missing; the score is what the student had,
+        // checked or not.
+        escribe(control<QLineEdit>(w, "txRespuesta(0)"), "");
+        alt(Qt::Key_L);
+        EXPECT_EQ(campo("txRespuesta(0)"), QString::fromStdString(t.respuestas[0]));
+        EXPECT_EQ(pasos()->cellText(int(f) + 1, int(c)), bien);
+        EXPECT_EQ(comprobacion(int(f)), "✔");
+        EXPECT_EQ(campo("lbAciertos"), QString("Pasos correctos: %1 de %2 · Pistas usadas: 1 · "
+                                               "Solución vista")
+                                           .arg(total - 2)
+                                           .arg(total));
+        EXPECT_EQ(boton("btTraza")->isEnabled(), trazas.count(tipo.tipo) == 1);
+        if (trazas.count(tipo.tipo)) {
+            alt(Qt::Key_T);
+            QTest::keyClick(abierta(trazas.at(tipo.tipo)), Qt::Key_Escape);
+        }
+        QTest::keyClick(w, Qt::Key_Escape);
+        EXPECT_FALSE(w->isVisible());
+    }
+}
+
+TEST_F(Practica, EnunciadoEscritoYNumeroDeEjercicioMalos) {
+    accion("nPracEuclides")->trigger();
+    w = abierta("frmPracticaEuclides");
+    // Refused data keep the prompt open with what was typed; good data set the exercise.
+    for (const QStringList& datos : {QStringList{"x", "8"}, QStringList{"12", "8"}}) {
+        esperaDialogo("frEnunciadoPropio", [datos](QWidget* d) {
+            for (int i = 0; i < 2; ++i)
+                escribe(d->findChild<QLineEdit*>(QString("txDato(%1)").arg(i)), datos[i]);
+            pulsa(d->findChild<QAbstractButton*>("btAceptar"));
+        });
+        if (datos[0] == "x") {
+            esperaMensaje(
+                QString::fromStdString(ejercicioPropio(TipoEjercicio::Euclides, {"x", "8"}).error));
+        }
+    }
+    pulsa(w, "btPropio");
+    EXPECT_EQ(campo("lbEnunciado"),
+              QString::fromStdString(
+                  enunciado(*ejercicioPropio(TipoEjercicio::Euclides, {"12", "8"}).ejercicio)));
+    EXPECT_EQ(campo("txEjercicio"), "");
+    for (const char* mal : {"0", "-3", "1e3", "1000000000", "uno"}) {
+        esperaMensaje("El número de ejercicio ha de ser un número entero entre 1 y 999999999.");
+        escribe(control<QLineEdit>(w, "txEjercicio"), mal);
+        pulsa(w, "btNuevo");
+    }
+}
+
+}  // namespace
+}  // namespace zefra::pruebas
