@@ -15,6 +15,7 @@
 
 #include "gui/practice/enunciado_propio.hpp"
 #include "gui/practice/trazas_practica.hpp"
+#include "gui/ui/accesibilidad.hpp"
 #include "gui/ui/controles.hpp"
 #include "gui/ui/exportacion.hpp"
 #include "gui/ui/mensajes.hpp"
@@ -84,7 +85,7 @@ FrmPractica::FrmPractica(Contexto& contexto, const QString& nombre)
     enunciado_ = etiqueta(this, "lbEnunciado", {});
     enunciado_->setTextFormat(Qt::RichText);
     enunciado_->setWordWrap(true);
-    enunciado_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    etiquetaLegible(enunciado_);
 
     pasos_ = new Rejilla(tabla_, 1, 0, this);
     pasos_->setObjectName(QStringLiteral("msflexPasos"));
@@ -106,8 +107,8 @@ FrmPractica::FrmPractica(Contexto& contexto, const QString& nombre)
     rejillaRespuestas_->setColumnStretch(5, 1);
     pista_ = etiqueta(this, "lbPista", {});
     pista_->setWordWrap(true);
-    pista_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    aciertos_ = etiqueta(this, "lbAciertos", {});
+    etiquetaLegible(pista_);
+    aciertos_ = etiquetaLegible(etiqueta(this, "lbAciertos", {}));
 
     comprobar_ = boton(this, "btComprobar", QStringLiteral("&Comprobar"));
     botonPista_ = boton(this, "btPista", QStringLiteral("P&ista"));
@@ -255,7 +256,7 @@ void FrmPractica::construyeRespuestas() {
         veredicto->setObjectName(QStringLiteral("lbVeredicto") + indice);
         const QString titulo = aQt(hoja_.respuestas[i]);
         veredicto->setAccessibleName(QStringLiteral("Comprobación de ") + titulo);
-        veredicto->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        etiquetaLegible(veredicto);
         veredicto->setWordWrap(true);
         // Many answers go two to a line, so that the grid keeps its room on a small screen.
         const int porFila = hoja_.respuestas.size() > 2 ? 2 : 1;
@@ -304,6 +305,7 @@ void FrmPractica::comprueba() {
         muestra(practica::comprueba(ejercicio_, trabajo()));
         marcador_ = {correccion_->correctos, correccion_->total};
         actualizaAciertos();
+        anuncia(aciertos_);  // a screen reader speaks the score; Shift+Tab goes back
     });
 }
 
@@ -318,6 +320,7 @@ void FrmPractica::pista() {
         ++pistas_;
         pista_->setText(QStringLiteral("Pista: ") + aQt(texto));
         actualizaAciertos();
+        anuncia(pista_);
     });
 }
 

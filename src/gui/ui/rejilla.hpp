@@ -104,14 +104,11 @@ class Rejilla final : public QTableView {
     void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
 
   private:
-<<<<<<< HEAD
     friend Rejilla* rejillaDeAlfabeto(Tabla& tabla, const char* nombre, QWidget* padre);
-=======
     // Opens the next (or previous) editable cell after `desde`, or moves the focus out of the
     // grid when there is none.
     void siguienteEditable(const QModelIndex& desde, bool adelante);
 
->>>>>>> pwin
     ModeloTabla* modelo_;
 };
 
