@@ -41,8 +41,7 @@ void PruebaVentanas::esperaMensaje(const QString& texto) {
 
 void PruebaVentanas::esperaReemplazo(const QString& fichero, Reemplazo reemplazo) {
     if (reemplazo == nuevo) return;
-    esperados_.push_back(
-        {{}, "El archivo «" + fichero + "» ya existe. ¿Desea reemplazarlo?", {}, reemplazo});
+    esperaPregunta("El archivo «" + fichero + "» ya existe. ¿Desea reemplazarlo?", reemplazo);
 }
 
 void PruebaVentanas::esperaDialogo(const QString& nombre, std::function<void(QWidget*)> responde) {

@@ -45,6 +45,10 @@ class PruebaVentanas : public ::testing::Test {
     // When `reemplazo` says the file is there, the next modal message must be the question
     // before a save over `fichero` ("Sí" and "No", "No" the default), answered as it says.
     void esperaReemplazo(const QString& fichero, Reemplazo reemplazo);
+    // The next modal message must be this question, answered "Sí" (reemplaza) or "No".
+    void esperaPregunta(const QString& texto, Reemplazo respuesta) {
+        esperados_.push_back({{}, texto, {}, respuesta});
+    }
     // The next modal dialog with this name is handed to `responde`, which must close it. The
     // answer runs outside the watch timer, so the dialogs and messages it opens are answered too.
     void esperaDialogo(const QString& nombre, std::function<void(QWidget*)> responde);

@@ -292,14 +292,12 @@ void FrmListDirec::recuerdaNombre() {
 bool FrmListDirec::puedeEscribirse() {
     const QFileInfo destino(aQt(rutaElegida()));
     if ((!destino.exists() && !destino.isSymLink()) || destino.isDir()) return true;
-    QMessageBox caja(
-        QMessageBox::Question, QStringLiteral("Zefra"),
-        QStringLiteral("El archivo «%1» ya existe. ¿Desea reemplazarlo?").arg(destino.fileName()),
-        QMessageBox::Yes | QMessageBox::No, this);
-    caja.setObjectName(QStringLiteral("preguntaReemplazar"));
-    caja.setDefaultButton(QMessageBox::No);
-    caja.setEscapeButton(QMessageBox::No);
-    if (caja.exec() == QMessageBox::Yes) return true;
+    if (pregunta(this,
+                 QStringLiteral("El archivo «%1» ya existe. ¿Desea reemplazarlo?")
+                     .arg(destino.fileName()),
+                 "preguntaReemplazar")) {
+        return true;
+    }
     nombreFichero_->setFocus();
     nombreFichero_->selectAll();
     return false;

@@ -10,8 +10,10 @@
 #include <QPalette>
 #include <QPushButton>
 #include <QRandomGenerator>
+#include <QSignalBlocker>
 #include <QTextDocumentFragment>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "gui/practice/enunciado_propio.hpp"
 #include "gui/practice/trazas_practica.hpp"
@@ -124,6 +126,12 @@ FrmPractica::FrmPractica(Contexto& contexto, const QString& nombre)
     connect(botonSolucion_, &QPushButton::clicked, this, &FrmPractica::solucion);
     connect(traza_, &QPushButton::clicked, this, [this] { abreTraza(contexto_, tipo_); });
     connect(nivel_, &QComboBox::currentIndexChanged, this, [this] {
+        if (!puedeDescartar()) {
+            const QSignalBlocker bloqueo(nivel_);
+            nivel_->setCurrentIndex(nivelAnterior_);
+            return;
+        }
+        nivelAnterior_ = nivel_->currentIndex();
         // The same exercise number at the new level; a typed statement gives way to a new one.
         const auto n = ejercicio_.numero ? ejercicio_.numero
                                          : 1 + QRandomGenerator::global()->bounded(kMayorSorteado);
@@ -173,6 +181,22 @@ void FrmPractica::showEvent(QShowEvent* evento) {
     if (!evento->spontaneous() && !resuelto_) pasos_->setFocus(Qt::TabFocusReason);
 }
 
+bool FrmPractica::puedeDescartar() {
+    if (resuelto_) return true;
+    const practica::Trabajo t = trabajo();
+    const auto escrito = [](const std::string& s) { return !s.empty(); };
+    bool hayTrabajo = std::any_of(t.respuestas.begin(), t.respuestas.end(), escrito);
+    for (std::size_t f = 0; f < t.celdas.size(); ++f) {
+        for (std::size_t c = 0; c < t.celdas[f].size(); ++c)
+            hayTrabajo = hayTrabajo || (origen_[f][c] != Origen::Dada && escrito(t.celdas[f][c]));
+    }
+    return !hayTrabajo ||
+           pregunta(this,
+                    QStringLiteral("Se perderán los pasos escritos en este ejercicio. ¿Desea "
+                                   "continuar?"),
+                    "preguntaDescartar");
+}
+
 void FrmPractica::nuevo() {
     // The number typed, unless it is the exercise shown (or none): then another one.
     const QString texto = numero_->text().trimmed();
@@ -187,11 +211,13 @@ void FrmPractica::nuevo() {
                            "999999999.");
         }
     }
+    if (!puedeDescartar()) return;
     plantea(practica::generaEjercicio(tipo_, kNiveles[nivel_->currentIndex()], n));
     pasos_->setFocus(Qt::TabFocusReason);
 }
 
 void FrmPractica::propio() {
+    if (!puedeDescartar()) return;
     EnunciadoPropio dialogo(this, practica::nombresDatos(tipo_));
     preparaModal(dialogo);
     while (dialogo.exec() == QDialog::Accepted) {

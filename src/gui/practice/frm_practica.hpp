@@ -50,6 +50,9 @@ class FrmPractica final : public Ventana {
 
   private slots:
     void nuevo();
+    // Whether the sheet may be replaced: at once when nothing was typed into it (or it was
+    // solved), otherwise only when the student says so.
+    bool puedeDescartar();
     void propio();
     void comprueba();
     void pista();
@@ -75,6 +78,7 @@ class FrmPractica final : public Ventana {
     practica::Hoja hoja_;
     std::vector<std::vector<Origen>> origen_;
     std::vector<Origen> origenRespuestas_;
+    int nivelAnterior_ = 0;  // the level shown before a change the student may cancel
     std::optional<practica::Correccion> correccion_;
     std::optional<std::pair<int, int>> marcador_;  // cells right, of all to fill in
     int pistas_ = 0;

@@ -30,6 +30,15 @@ void mensaje(QWidget* padre, const QString& texto) {
     muestra(padre, texto, QMessageBox::Information);
 }
 
+bool pregunta(QWidget* padre, const QString& texto, const char* nombre) {
+    QMessageBox caja(QMessageBox::Question, QStringLiteral("Zefra"), texto,
+                     QMessageBox::Yes | QMessageBox::No, padre);
+    caja.setObjectName(QString::fromLatin1(nombre));
+    caja.setDefaultButton(QMessageBox::No);
+    caja.setEscapeButton(QMessageBox::No);
+    return caja.exec() == QMessageBox::Yes;
+}
+
 void mensaje(QWidget* padre, const char* texto) {
     mensaje(padre, aQt(texto));
 }

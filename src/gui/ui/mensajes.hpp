@@ -23,6 +23,9 @@ void mensaje(QWidget* padre, const QString& texto);
 void mensaje(QWidget* padre, const char* texto);
 void mensaje(QWidget* padre, const std::string& texto);
 
+// A question that loses something on "Sí": "No" is the default and the answer to Escape.
+bool pregunta(QWidget* padre, const QString& texto, const char* nombre);
+
 // A computation that gave no result in time: "Se ha superado el tiempo establecido." when it ran
 // out of its budget (the inverse of a negative element words it without the final full stop,
 // `conPunto` false), or a window's own `texto`; kCalculoDetenido when the student stopped it.

@@ -3,6 +3,7 @@
 // is counted; "Ver solución" completes the sheet and offers the matching trace.
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QTest>
@@ -158,6 +159,18 @@ TEST_F(Practica, EnunciadoEscritoYNumeroDeEjercicioMalos) {
         escribe(control<QLineEdit>(w, "txEjercicio"), mal);
         pulsa(w, "btNuevo");
     }
+    // Steps typed are lost only when the student says so: "No" keeps the sheet (and the level).
+    pasos()->model()->setData(pasos()->model()->index(0, 2), "1", Qt::EditRole);
+    const QString aviso = "Se perderán los pasos escritos en este ejercicio. ¿Desea continuar?";
+    esperaPregunta(aviso, conserva);
+    escribe(control<QLineEdit>(w, "txEjercicio"), "5");
+    pulsa(w, "btNuevo");
+    esperaPregunta(aviso, conserva);
+    control<QComboBox>(w, "cbNivel")->setCurrentIndex(2);
+    EXPECT_EQ(pasos()->cellText(1, 2) + control<QComboBox>(w, "cbNivel")->currentText(), "1Fácil");
+    esperaPregunta(aviso, reemplaza);
+    pulsa(w, "btNuevo");
+    EXPECT_EQ(campo("txEjercicio"), "5");
 }
 
 }  // namespace
