@@ -53,6 +53,11 @@ class Accesibilidad : public PruebaCifrado {
             if (l && antes.contains(l) && antes.at(l) != l->text() && !l->text().isEmpty()) {
                 EXPECT_TRUE(tab || l->buddy()) << nombre(l).toStdString() << " cannot be reached";
             }
+            // A read-only text is read line by line: the arrows move a caret in it.
+            if (auto* t = qobject_cast<QPlainTextEdit*>(c); t && t->isReadOnly()) {
+                EXPECT_TRUE(t->textInteractionFlags() & Qt::TextSelectableByKeyboard)
+                    << nombre(t).toStdString();
+            }
             if (auto* t = qobject_cast<QTableView*>(c)) {
                 int filas = 0, columnas = 0;
                 for (int f = 0; f < t->model()->rowCount(); ++f)

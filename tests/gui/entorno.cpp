@@ -60,7 +60,8 @@ void PruebaVentanas::contestaModal() {
         QStringList botones;
         for (const QAbstractButton* b : caja->buttons())
             botones << b->text().remove(QLatin1Char('&'));
-        EXPECT_EQ(botones.join('|'), pregunta == nuevo ? "Aceptar" : "Sí|No");
+        if (!aceptaTodo_ || botones.join('|') != "Sí|No")  // any question is welcome then too
+            EXPECT_EQ(botones.join('|'), pregunta == nuevo ? "Aceptar" : "Sí|No");
         QAbstractButton* no = caja->button(QMessageBox::No);
         EXPECT_TRUE(!no || (caja->defaultButton() == no && caja->escapeButton() == no));
         QAbstractButton* respuesta = caja->button(!no                     ? QMessageBox::Ok

@@ -41,6 +41,10 @@ FrExplicaEuler::FrExplicaEuler(Contexto& contexto)
             [this](const QString& lista, bool terminada) {
                 primos_->setPlainText(lista);
                 primos_->setReadOnly(terminada);
+                // Read-only again: its caret for the keyboard, which setReadOnly takes away.
+                if (terminada)
+                    primos_->setTextInteractionFlags(primos_->textInteractionFlags() |
+                                                     Qt::TextSelectableByKeyboard);
             });
 
     auto* formulas = new QGridLayout;

@@ -66,6 +66,7 @@ FrmFactoriza::FrmFactoriza(Contexto& contexto)
     factores_ = new QPlainTextEdit(this);
     factores_->setObjectName(QStringLiteral("txfactorizacion"));
     factores_->setReadOnly(true);
+    factores_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     factores_->setLineWrapMode(QPlainTextEdit::NoWrap);
     factores_->setFont(fuenteAlineada(factores_->font()));
 

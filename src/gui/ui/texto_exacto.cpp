@@ -45,6 +45,8 @@ TextoExacto::TextoExacto(QWidget* padre, const char* nombre, bool soloLectura)
     : QPlainTextEdit(padre) {
     setObjectName(QString::fromUtf8(nombre));
     setReadOnly(soloLectura);
+    if (soloLectura)
+        setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     connect(this, &QPlainTextEdit::textChanged, this, [this] {
         if (fijando_) return;
         exacto_.reset();
