@@ -57,6 +57,11 @@ class PruebaVentanas : public ::testing::Test {
         vigia_.setInterval(1);
     }
 
+    // A budget of so many seconds, the fake clock moving `paso` at every reading.
+    void presupuesto(const char* segundos, double paso) {
+        estado.tiempo.fijaCampo(&Presupuesto::segundos, segundos);
+        reloj.paso = paso;
+    }
     QAction* accion(const QString& nombre) const;
     template <class W = QWidget>
     W* ventana(const QString& nombre) const {
