@@ -106,6 +106,7 @@ TEST(DatosGraficas, PuntosDeLaRectaAlrededorDeLasCotas) {
     // Bounded below only: centred on that end; no bound holds: centred on k = 0, none inside.
     puntos = puntosDeLaRecta(p, {{}, {}, {}, -10.0}, 7);
     EXPECT_TRUE(puntos.front().k == 0 && puntos[3].dentro && !puntos[2].dentro);
+    EXPECT_EQ(puntosDeLaRecta(p, {}, 7).front().k, -3);  // no bound: centred on k = 0 too
     puntos = puntosDeLaRecta(p, {50.0, 40.0, {}, {}}, 7);
     EXPECT_EQ(puntos.front().k, -3);
     EXPECT_FALSE(std::any_of(puntos.begin(), puntos.end(), [](auto q) { return q.dentro; }));

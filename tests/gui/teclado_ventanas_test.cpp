@@ -292,30 +292,6 @@ TEST_F(TecladoVentanas, IntroLlevaElSistemaRSADeUnPasoAlSiguienteSinPerderPyQ) {
     EXPECT_TRUE(control<QPushButton>(rsa, "btBuscarCercanoPyQ")->isDefault());
 }
 
-// Shift+F10 opens the context menu of the control with the focus, as the menu key does. A window
-// opened again has the focus in its first input, not on the button last pressed.
-TEST_F(TecladoVentanas, MayusF10AbreElMenuYAlReabrirSeEscribeEnLaPrimeraEntrada) {
-    QWidget* privada = abrePrivada();
-    auto* mensaje = control<QWidget>(privada, "txmensaje");
-    QString titulos;
-    QTimer::singleShot(0, [&titulos] {
-        if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
-            for (const QAction* a : menu->actions())
-                titulos += a->text();
-            menu->close();
-        }
-    });
-    mensaje->setFocus();
-    QTest::keyClick(mensaje, Qt::Key_F10, Qt::ShiftModifier);
-    QCoreApplication::processEvents();
-    EXPECT_TRUE(titulos.contains("Pegar"));
-
-    control<QWidget>(privada, "btinvertir")->setFocus();
-    QTest::keyClick(privada, Qt::Key_Escape);
-    privada->show();
-    EXPECT_EQ(nombre(privada->focusWidget()), "txmensaje");
-}
-
 TEST_F(TecladoVentanas, LasVentanasSeAbrenJuntoALaQueLasPideYDentroDeLaPantalla) {
     const QRect pantalla(0, 0, 1600, 1000);
     // Beside it on the right, or on the left when the right has no room; never off the screen.

@@ -125,18 +125,6 @@ TEST_F(VentanaPrincipal, MarcoDeEstadoConLosCamposDelPresupuesto) {
     EXPECT_DOUBLE_EQ(estado.tiempo.tiempoMaximo(), 3690);
 }
 
-TEST_F(VentanaPrincipal, AcercaDeMuestraLaVersionSinBotones) {
-    accion("nAcercaDe")->trigger();
-    QWidget* acerca = abierta("frAcercaDe");
-    ASSERT_TRUE(acerca);
-    EXPECT_EQ(acerca->windowTitle(), "Acerca De");
-    EXPECT_TRUE(acerca->findChildren<QPushButton*>().isEmpty());
-    QStringList textos;
-    for (const QLabel* l : acerca->findChildren<QLabel*>())
-        textos << l->text();
-    EXPECT_TRUE(textos.contains("Versión 1.2"));
-}
-
 TEST_F(VentanaPrincipal, LaSalidaYElMarcoSoloAvisanDeLosAlfabetosSinGuardar) {
     estado.ranuras[2].libre = false;  // saved or free slots are not listed
     estado.ranuras[2].guardado = true;

@@ -29,16 +29,9 @@ TEST_F(Exportacion, ListaDePrimosSeCopiaSeGuardaComoTextoYCsvYSeExportaAPdf) {
     abre("nListaprimos frmListaPrimos btaceptolista txttopeprimo");
     calcula({"30"});
     QWidget* lista = abierta("frmSolListaPrimos");
-    QStringList acciones;
-    for (const char* n : {"copiarTodo", "guardarComo", "exportarPDF", "imprimir"}) {
-        auto* a = lista->findChild<QAction*>(n, Qt::FindDirectChildrenOnly);
-        ASSERT_TRUE(a) << n;
-        acciones << a->text() + ' ' + a->shortcut().toString();
-    }
-    EXPECT_EQ(acciones.join('|'),
-              "Copiar &todo |&Guardar como… Ctrl+S|E&xportar a PDF… |&Imprimir… Ctrl+P");
     EXPECT_EQ(menuDe(control<QWidget>(lista, "txtSolListaPrimos")).join('|'),
-              "&Copiar Ctrl+C|&Seleccionar todo||" + acciones.join('|').replace(" |", "|"));
+              "&Copiar Ctrl+C|&Seleccionar todo||Copiar &todo|&Guardar como… Ctrl+S|"
+              "E&xportar a PDF…|&Imprimir… Ctrl+P");
 
     lista->findChild<QAction*>("copiarTodo")->trigger();
     EXPECT_EQ(QApplication::clipboard()->text(), "2\n3\n5\n7\n11\n13\n17\n19\n23\n29\n");
@@ -49,13 +42,6 @@ TEST_F(Exportacion, ListaDePrimosSeCopiaSeGuardaComoTextoYCsvYSeExportaAPdf) {
               "2|3|5|7|11|13|17|19|23|29|");
     guarda(lista, "guardarComo", "primos", "*.csv");
     EXPECT_EQ(leeFichero("primos.csv"), "2\r\n3\r\n5\r\n7\r\n11\r\n13\r\n17\r\n19\r\n23\r\n29\r\n");
-
-    guarda(lista, "exportarPDF", "primos", "*.pdf");
-    const QString pdf = textoPdf("primos.pdf").simplified();
-    for (const char* visto :
-         {"LISTA DE NUMEROS PRIMOS", "Números primos hasta: 30", "Número total de primos: 10",
-          "Fecha: ", "2 3 5 7 11", "23 29", "Página 1 de 1"})
-        EXPECT_TRUE(pdf.contains(visto)) << visto << " in " << pdf.toStdString();
 }
 
 TEST_F(Exportacion, UnaListaDeMasDeQuinientasPaginasNoSeExportaNiSeImprime) {
