@@ -90,6 +90,8 @@ class PruebaVentanas : public ::testing::Test {
     // window under test, or of `en`.
     QString texto(const QWidget* en, const QString& nombre) const;
     QString campo(const QString& nombre) const { return texto(w, nombre); }
+    // The caption of the label that names the control `nombre` of `en`.
+    QString rotulo(const QWidget* en, const QString& nombre) const;
 
     // Replaces the text of a field by typing it (characters beyond ASCII are inserted).
     static void escribe(QLineEdit* campo, const QString& texto);

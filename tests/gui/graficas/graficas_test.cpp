@@ -106,6 +106,8 @@ TEST_F(Graficas, LaRectaDiofanticaConSusCotasYSinPuntosEnteros) {
     // The box, the line, 4 solutions outside and the 5 inside 0 ≤ x ≤ 10 (x odd).
     EXPECT_EQ(puntos(g), "-1,2,4,5");
     EXPECT_TRUE(texto(g, "lbNotas").contains("5 de ellas cumplen las cotas"));
+    g->findChild<QAction*>("copiarTodo")->trigger();  // each point says whether it is inside
+    EXPECT_TRUE(QApplication::clipboard()->text().contains("\n-3\t-1\t4\tno\n-2\t1\t1\tsí\n"));
     // 12·x + 8·y = 2 has no integer point: the box and the line, and the words that say it.
     acota("2", "10", "No existe solución para la ecuación ya que el mcd(A,B) no divide a C");
     EXPECT_TRUE(boton(r, "btGrafica")->isEnabled());
@@ -143,6 +145,10 @@ TEST_F(Graficas, ExportaLosDatosLaImagenYLaPaginaYPreguntaAntesDeReemplazar) {
         guarda(g, "guardarComo", "g.csv", "*.csv", {}, si ? reemplaza : conserva);
         EXPECT_EQ(leeFichero("g.csv") == csv, !si);
     }
+    aceptaTodo();  // the print dialog cancelled: nothing is printed, nothing said
+    const qsizetype vistos = mensajesVistos().size();
+    g->findChild<QAction*>("imprimir")->trigger();
+    EXPECT_EQ(mensajesVistos().mid(vistos), QStringList{"[ventana modal] dialogoImprimir"});
 }
 
 }  // namespace

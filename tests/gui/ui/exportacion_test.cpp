@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPdfWriter>
 #include <QProcess>
 #include <QTest>
 #include <QTextBrowser>
@@ -154,6 +155,8 @@ TEST_F(Exportacion, UnPdfNoCortaNingunaLineaNiUnNumeroLargo) {
         corto.bloques = {gui::bloquePlano(t)};
     ASSERT_EQ(gui::exportaPdf(corto, QString::fromStdString(ruta("corto.pdf"))), "");
     EXPECT_GE(textoPdf("corto.pdf").split('\f').value(1).count('0'), 3);  // not one alone
+    QPdfWriter sinSitio(carpeta.filePath("no-hay/x.pdf"));  // a device that cannot be opened
+    EXPECT_FALSE(gui::pintaPaginas(corto, sinSitio));
 }
 
 TEST_F(Exportacion, UnaRejillaCopiaSuSeleccionYSeGuardaConSusEncabezados) {
