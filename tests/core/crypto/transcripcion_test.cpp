@@ -43,6 +43,7 @@ TEST(Transcripcion, CerosYBloques) {
     using Bloques = std::vector<std::string_view>;
     EXPECT_EQ(bloques("0715110", 2), (Bloques{"07", "15", "11"}));
     EXPECT_EQ(bloques("0715110", 3), (Bloques{"071", "511"}));
+    EXPECT_EQ(bloques("ñaña", 2), (Bloques{"ña", "ña"}));  // the last block whole
     EXPECT_EQ(bloques("1", 2), Bloques{});
     EXPECT_EQ(bloques("ñañ", 2), Bloques{"ña"});  // characters, not bytes
     EXPECT_EQ(bloques("abc", 0), Bloques{});

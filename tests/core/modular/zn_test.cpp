@@ -69,6 +69,7 @@ TEST_F(Zn, RepresentanteEnAmbosSignosConSuDivisionYSuRazonamiento) {
         {10, -30, 0, 0, -3},
         {1, -12345, 0, 0, -12345},
         {2147483647, -2147483646, 1, -2147483646, 0},
+        {10, -2147483647, 3, -7, -214748364},  // the most negative class taken
         {2147483646, 2147483647, 1, 1, 1},
         {4294967296.0, 4294967297.0, 1, 1, 1},  // beyond 32 bits the exact remainder is used
     };

@@ -80,7 +80,8 @@ TEST_F(VentanasZn, EulerValidacionesYDoceConSuExplicacion) {
     calcula({"12"});
     EXPECT_EQ(campo("txsoleuler"), "4");
     QWidget* e = abreCon("btexplicainver", "frExplicaEuler");
-    EXPECT_EQ(e->windowTitle(), "Razonamiento de la solución: Función de Euler");
+    EXPECT_EQ(e->windowTitle() + '|' + texto(e, "Label4"),
+              "Razonamiento de la solución: Función de Euler|Estos son:");
     QStringList campos;
     for (const char* n :
          {"txPrimosEuler", "txDescomEuler", "txFormulaEuler", "lbExplicaEuler", "lbn", "lbFEulern"})
