@@ -81,6 +81,9 @@ TEST_F(VentanaListaPrimos, SeSeleccionaSeCopiaYCreceAVecesDuranteUnaEjecucionLar
     EXPECT_EQ(QApplication::clipboard()->text(), "5\n7\n11\n");
     QTest::keyClick(v, Qt::Key_Down, Qt::ShiftModifier);
     EXPECT_EQ(v->textoSeleccionado(), "5\n7\n11\n13\n");
+    v->setCurrentIndex(v->model()->index(9, 0));
+    QTest::keyClick(v, Qt::Key_PageUp);  // up, towards the first prime
+    EXPECT_LT(v->currentIndex().row(), 9);
 
     // The clock moves 1 ms per reading and is read at every check, so the heartbeat comes every
     // hundred checks: it records what the result window shows at that moment.
