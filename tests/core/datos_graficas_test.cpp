@@ -5,6 +5,8 @@
 #include <cmath>
 #include <cstdint>
 #include <numeric>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 #include "core/arithmetic/puntos_recta.hpp"
@@ -38,9 +40,9 @@ TEST(DatosGraficas, CicloDeLasPotenciasComoAlRecorrerlas) {
         for (std::uint64_t a = 0; a < n; ++a) {
             const auto esperado = caminando(a, n);
             const auto c = zn.ciclo(a);
-            ASSERT_EQ(c.cola, esperado.cola) << a << " en Z" << n;
-            ASSERT_EQ(c.ciclo, esperado.ciclo) << a << " en Z" << n;
-            ASSERT_EQ(c.unidad, esperado.unidad) << a << " en Z" << n;
+            ASSERT_EQ(std::tuple(c.cola, c.ciclo, c.unidad),
+                      std::tuple(esperado.cola, esperado.ciclo, esperado.unidad))
+                << a << " en Z" << n;
             if (c.unidad) {
                 ASSERT_EQ(zn.phi() % c.ciclo, 0u) << a << " en Z" << n;
             }
@@ -81,20 +83,12 @@ TEST(DatosGraficas, PiExactoEnCadaMuestra) {
     // Few primes: a point at each, and one at the bound beyond the last.
     auto m = muestrasPi(primos, 25, 100);
     ASSERT_EQ(m.size(), 10u);
-    EXPECT_EQ(m[0].x, 2);
-    EXPECT_EQ(m[0].pi, 1);
-    EXPECT_EQ(m[8].pi, 9);
-    EXPECT_EQ(m[9].x, 25);
-    EXPECT_EQ(m[9].pi, 9);
+    EXPECT_EQ(std::tuple(m[0].x, m[0].pi, m[8].pi, m[9].x, m[9].pi), std::tuple(2, 1, 9, 25, 9));
     EXPECT_DOUBLE_EQ(m[9].xSobreLn, 25 / std::log(25.0));
     // Many primes: evenly spaced points, π counted exactly at each (π(7.75) = 4, π(19.25) = 8).
     m = muestrasPi(primos, 25, 4);
     ASSERT_EQ(m.size(), 4u);
-    EXPECT_EQ(m[0].x, 7.75);
-    EXPECT_EQ(m[0].pi, 4);
-    EXPECT_EQ(m[2].pi, 8);
-    EXPECT_EQ(m[3].x, 25);
-    EXPECT_EQ(m[3].pi, 9);
+    EXPECT_EQ(std::tuple(m[0].x, m[0].pi, m[2].pi, m[3].x, m[3].pi), std::tuple(7.75, 4, 8, 25, 9));
     EXPECT_TRUE(muestrasPi(primos, 1.5, 4).empty());
 }
 
@@ -103,22 +97,16 @@ TEST(DatosGraficas, PuntosDeLaRectaAlrededorDeLasCotas) {
     const Parametrizacion p{2, -1, 5, -3};
     auto puntos = puntosDeLaRecta(p, {0.0, 40.0, {}, {}}, 100);
     ASSERT_EQ(puntos.size(), 12u);  // k = −2 … 9: a margin of 2 on each side
-    EXPECT_EQ(puntos.front().k, -2);
-    EXPECT_FALSE(puntos[1].dentro);
-    EXPECT_TRUE(puntos[2].dentro);
-    EXPECT_EQ(puntos[2].x, 2);
-    EXPECT_EQ(puntos[2].y, -1);
-    EXPECT_TRUE(puntos[9].dentro);
-    EXPECT_FALSE(puntos[10].dentro);
+    EXPECT_EQ(std::tuple(puntos.front().k, puntos[2].x, puntos[2].y), std::tuple(-2, 2, -1));
+    EXPECT_TRUE(!puntos[1].dentro && puntos[2].dentro && puntos[9].dentro && !puntos[10].dentro);
     // Too many for the window: centred on the middle of the allowed interval.
     puntos = puntosDeLaRecta(p, {0.0, 40.0, {}, {}}, 5);
     ASSERT_EQ(puntos.size(), 5u);
     EXPECT_EQ(puntos.front().k, 1);
     // Bounded below only: centred on that end; no bound holds: centred on k = 0, none inside.
     puntos = puntosDeLaRecta(p, {{}, {}, {}, -10.0}, 7);
-    EXPECT_EQ(puntos.front().k, 0);
-    EXPECT_TRUE(puntos[3].dentro);
-    EXPECT_FALSE(puntos[2].dentro);
+    EXPECT_TRUE(puntos.front().k == 0 && puntos[3].dentro && !puntos[2].dentro);
+    EXPECT_EQ(puntosDeLaRecta(p, {}, 7).front().k, -3);  // no bound: centred on k = 0 too
     puntos = puntosDeLaRecta(p, {50.0, 40.0, {}, {}}, 7);
     EXPECT_EQ(puntos.front().k, -3);
     EXPECT_FALSE(std::any_of(puntos.begin(), puntos.end(), [](auto q) { return q.dentro; }));
@@ -128,15 +116,12 @@ TEST(DatosGraficas, EulerMuestreado) {
     auto puntos = muestrasEuler(12, 100);
     ASSERT_EQ(puntos.size(), 12u);
     const std::uint64_t phi[] = {1, 1, 2, 2, 4, 2, 6, 4, 6, 4, 10, 4};
-    for (std::uint64_t k = 1; k <= 12; ++k) {
-        EXPECT_EQ(puntos[k - 1].k, k);
-        EXPECT_EQ(puntos[k - 1].phi, phi[k - 1]) << k;
-    }
+    for (std::uint64_t k = 1; k <= 12; ++k)
+        EXPECT_EQ(std::pair(puntos[k - 1].k, puntos[k - 1].phi), std::pair(k, phi[k - 1]));
     puntos = muestrasEuler(2147483647, 1000);
     ASSERT_EQ(puntos.size(), 1000u);
-    EXPECT_EQ(puntos.back().k, 2147483647u);
-    EXPECT_EQ(puntos.back().phi, 2147483646u);
-    EXPECT_EQ(puntos[0].k, 2147483u);
+    EXPECT_EQ(std::tuple(puntos.back().k, puntos.back().phi, puntos[0].k),
+              std::tuple(2147483647u, 2147483646u, 2147483u));
     EXPECT_EQ(puntos[0].phi, muestrasEuler(2147483, 2147483).back().phi);  // sieve = factors
     EXPECT_TRUE(muestrasEuler(0, 10).empty());
 }

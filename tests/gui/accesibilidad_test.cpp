@@ -15,7 +15,7 @@
 #include <set>
 
 #include "gui/crypto/cifrado_prueba.hpp"
-#include "gui/shell/formulario.hpp"
+#include "gui/conductor.hpp"
 #include "gui/ui/accesibilidad.hpp"
 
 namespace zefra::pruebas {
@@ -144,7 +144,7 @@ TEST_F(Accesibilidad, CadaVentanaSeOyeEntera) {
 
 // With a screen reader listening, the result takes the focus when it arrives, so that the
 // reader speaks it; the list of primes and the grids are read line by line and cell by cell.
-class Anuncio : public PruebaFormulario {
+class Anuncio : public Conductor {
   protected:
     Anuncio() { gui::fijaLectorDePantalla(true); }
     ~Anuncio() override { gui::fijaLectorDePantalla(false); }
@@ -162,8 +162,7 @@ TEST_F(Anuncio, ElResultadoTomaElFocoYSeLeeEntero) {
     };
     for (const QString caso : casos) {
         const QStringList partes = caso.split('|');
-        const QStringList forma = partes[0].split(' ');
-        abre(forma[0], forma[1], forma.mid(3), forma[2]);
+        abre(partes[0]);
         calcula(partes[1].split(' '));
         QCoreApplication::processEvents();
         const QWidget* foco = QApplication::focusWidget();
@@ -177,7 +176,7 @@ TEST_F(Anuncio, ElResultadoTomaElFocoYSeLeeEntero) {
     EXPECT_EQ(lista->child(8)->role(), QAccessible::ListItem);
     EXPECT_EQ(lista->indexOfChild(lista->child(8)), 8);
     // A cell of Euclid's table is read with its column's heading.
-    abre("n_ejecucion", "frmEuclides", {"txa", "txb"}, "btMcd");
+    abre("n_ejecucion frmEuclides btMcd txa txb");
     calcula({"12", "8"});
     // Enter on a focused button presses it, not the window's default button.
     boton("btTraza")->setFocus();

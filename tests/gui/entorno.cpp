@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QProcess>
@@ -109,6 +110,14 @@ QString PruebaVentanas::texto(const QWidget* en, const QString& nombre) const {
     const QWidget* c = control<QWidget>(en, nombre);
     if (auto* t = qobject_cast<const gui::TextoExacto*>(c)) return t->textoExacto();
     return c->property(c->inherits("QPlainTextEdit") ? "plainText" : "text").toString();
+}
+
+QString PruebaVentanas::rotulo(const QWidget* en, const QString& nombre) const {
+    const QWidget* c = control<QWidget>(en, nombre);
+    for (const QLabel* l : en->findChildren<QLabel*>()) {
+        if (l->buddy() == c) return l->text();
+    }
+    return {};
 }
 
 void PruebaVentanas::escribe(QLineEdit* campo, const QString& texto) {

@@ -61,6 +61,11 @@ class PruebaVentanas : public ::testing::Test {
         vigia_.setInterval(1);
     }
 
+    // A budget of so many seconds, the fake clock moving `paso` at every reading.
+    void presupuesto(const char* segundos, double paso) {
+        estado.tiempo.fijaCampo(&Presupuesto::segundos, segundos);
+        reloj.paso = paso;
+    }
     QAction* accion(const QString& nombre) const;
     template <class W = QWidget>
     W* ventana(const QString& nombre) const {
@@ -89,6 +94,8 @@ class PruebaVentanas : public ::testing::Test {
     // window under test, or of `en`.
     QString texto(const QWidget* en, const QString& nombre) const;
     QString campo(const QString& nombre) const { return texto(w, nombre); }
+    // The caption of the label that names the control `nombre` of `en`.
+    QString rotulo(const QWidget* en, const QString& nombre) const;
 
     // Replaces the text of a field by typing it (characters beyond ASCII are inserted).
     static void escribe(QLineEdit* campo, const QString& texto);

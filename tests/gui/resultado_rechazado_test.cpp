@@ -2,12 +2,12 @@
 // and in the windows that explain its result, and disables what acts on that result.
 #include <QComboBox>
 
-#include "gui/shell/formulario.hpp"
+#include "gui/conductor.hpp"
 
 namespace zefra::pruebas {
 namespace {
 
-using ResultadoRechazado = PruebaFormulario;
+using ResultadoRechazado = Conductor;
 
 TEST_F(ResultadoRechazado, NadaDeUnResultadoAnteriorQuedaJuntoAlMensaje) {
     // Lists separated by '|', items by blanks: the menu entry, the window, its button and the
@@ -47,10 +47,9 @@ TEST_F(ResultadoRechazado, NadaDeUnResultadoAnteriorQuedaJuntoAlMensaje) {
     aceptaTodo();
     for (const QString caso : casos) {
         const QStringList partes = caso.split('|');
-        const QStringList forma = partes[0].split(' ');
-        abre(forma[0], forma[1], forma.mid(3), forma[2]);
+        abre(partes[0]);
         calcula(partes[1].split(' '));
-        if (forma[1] == "frmcalcupoten") abreCon("btTrazaPotencia", "frTrazaPotencia");
+        if (w->objectName() == "frmcalcupoten") abreCon("btTrazaPotencia", "frTrazaPotencia");
         const qsizetype vistos = mensajesVistos().size();
         for (const bool rechazado : {false, true}) {  // the valid input shows them all
             if (rechazado) calcula(partes[2].split(' '));

@@ -76,20 +76,6 @@ TEST(Asocia, AnchosYRechazos) {
     }
 }
 
-// Past row 127 the second pair begins; 256 entries are the most a table holds.
-TEST(Asocia, PasaAlSegundoParYParaEn256) {
-    TablaCon t(numeradas(127));
-    int ancho = 3;
-    EXPECT_EQ(asocia(t, ancho, "x", "300"), std::nullopt);
-    EXPECT_EQ(asocia(t, ancho, "y", "301"), std::nullopt);
-    EXPECT_EQ(fila(t, 127), "x 300| ");
-    EXPECT_EQ(fila(t, 0), "s0 000|y 301");
-    t = TablaCon(numeradas(256));
-    EXPECT_EQ(asocia(t, ancho, "z", "300"),
-              "Lo siento, No se puede agregar más símbolos al alfabeto.");
-    EXPECT_EQ(t.size(), 256u);
-}
-
 TEST(BorraEquivalencia, PrimeraPorSimboloOCodigoYDesplazaHaciaAtras) {
     TablaCon t(numeradas(130));
     // Entry 127 (row 127 of the first pair) goes; the second pair moves back across.
@@ -139,42 +125,6 @@ TEST(AgregaEquivalencia, DesplazaElSegundoParYParaEn256) {
     EXPECT_EQ(t[255].codigo, "254");
     EXPECT_EQ(agregaEquivalencia(t, "m", "501", "s0"),
               "Lo siento, No se puede agregar más símbolos al alfabeto.");
-}
-
-TEST(IgualaAnchos, ElDelMayorCodigoYAlMenosDos) {
-    const std::tuple<const char*, int, const char*> casos[] = {
-        {"a:5 b:200 c:7", 3, "a:005 b:200 c:007"},
-        {"a:007 b:12", 3, "a:07 b:12"},
-        {"a:0000 b:1", 4, "a:00 b:01"},
-        {"", 0, ""},
-    };
-    for (const auto& [antes, anchoAntes, despues] : casos) {
-        TablaCon t(antes);
-        EXPECT_EQ(anchoDeCodigos(t), anchoAntes);
-        igualaAnchos(t);
-        EXPECT_EQ(texto(t), despues);
-    }
-}
-
-// By value, whatever the widths, across both column pairs.
-TEST(OrdenaPorCodigo, PorValorEstable) {
-    TablaCon t("c:100 a:09 d:010 b:00");
-    ordenaPorCodigo(t);
-    EXPECT_EQ(texto(t), "b:00 a:09 d:010 c:100");
-    Entradas alReves = numeradas(200);
-    std::reverse(alReves.begin(), alReves.end());
-    t = TablaCon(alReves);
-    ordenaPorCodigo(t);
-    EXPECT_EQ(static_cast<const Entradas&>(t), numeradas(200));
-}
-
-TEST(ListasOfrecidas, SimbolosYCodigos) {
-    const auto s = simbolosOfrecidos();
-    const auto c = codigosOfrecidos();
-    ASSERT_EQ(s.size(), 192u);
-    ASSERT_EQ(c.size(), 256u);
-    EXPECT_EQ(s[0] + s[94] + s[95] + s[96] + s[97] + s[191], " ~\u2018\u2019¡ÿ");
-    EXPECT_EQ(c[0] + "," + c[9] + "," + c[10] + "," + c[255], "00,09,10,255");
 }
 
 }  // namespace

@@ -68,6 +68,8 @@ TEST_F(Ranuras, NombresNuevosYCambiados) {
     };
     for (const auto& [nombre, rechazo] : cambios)
         EXPECT_EQ(rechazoCambioNombre(estado.ranuras, 5, nombre), rechazo) << nombre;
+    ocupaRanura(estado.ranuras[0], {"cero", {}}, false);  // the first slot counts too
+    EXPECT_EQ(rechazoCambioNombre(estado.ranuras, 5, "cero"), kMensajeNombreDeOtro);
 }
 
 TEST_F(Ranuras, RenombrarElActivo) {

@@ -1,20 +1,16 @@
 // The affine system: the search lists of keys, the class of a typed key, the test of
 // consecutive codes, and the cipher on digit strings: a round trip for every alphabet and every
-// valid key, alphabets whose codes leave gaps, blocks not below n and the time budget.
+// valid key, blocks not below n and the time budget (alphabets with gaps: the window tests).
 #include "core/crypto/afin.hpp"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <numeric>
-#include <random>
 #include <tuple>
 
-#include "core/alphabets/edicion.hpp"
 #include "core/alphabets/predefinidos.hpp"
 #include "core/crypto/claves.hpp"
 #include "core/crypto/digitos_mensaje.hpp"
-#include "core/crypto/preparacion.hpp"
 #include "core/crypto/transcripcion.hpp"
 #include "core/modular/inverso.hpp"
 #include "core/shell/errores.hpp"
@@ -29,12 +25,6 @@ class Afin : public pruebas::PruebaNucleo {
                         Sentido sentido = Sentido::Codificar) {
         estado.tiempo.reiniciaTiempo();
         return cifraAfin(tiempo, digitos, ancho, n, r, s, sentido);
-    }
-    // Loads the entries into slot 0 as the active alphabet and prepares a window's alphabet.
-    AlfabetoCargado activa(const std::vector<Equivalencia>& entradas) {
-        ocupaRanura(estado.ranuras[0], {"huecos", entradas}, false);
-        estado.alfabeto.nombre = "huecos";
-        return *preparaPrivadaUsuario(estado.ranuras, estado.alfabeto);
     }
     BusquedaClaves busca(double minimo, double n) {
         tiempo.marcaInicio();
@@ -89,42 +79,6 @@ TEST_F(Afin, TiempoAgotadoSoloAlDescifrar) {
     reloj.paso = 1;
     EXPECT_TRUE(cifra("26221005", 2, 28, 3, 5, Sentido::Decodificar).tiempoAgotado);
     EXPECT_EQ(cifra("07151100", 2, 28, 3, 5).digitos, "26221005");
-}
-
-// abc over a = 0, b = 1, c = 5 is the gap window's worked example.
-TEST_F(Afin, ConHuecosAlAzarIdaYVuelta) {
-    std::mt19937 generador(7);
-    const auto simbolos = simbolosOfrecidos();
-    for (int prueba = 0; prueba < 40; ++prueba) {
-        // Distinct codes from 0 … 1999 with gaps, on distinct symbols.
-        std::vector<int> valores(2000);
-        std::iota(valores.begin(), valores.end(), 0);
-        std::shuffle(valores.begin(), valores.end(), generador);
-        const auto n = std::uniform_int_distribution<std::size_t>(2, simbolos.size())(generador);
-        std::vector<Equivalencia> entradas;
-        for (std::size_t i = 0; i < n; ++i)
-            entradas.push_back({simbolos[i], std::to_string(valores[i])});
-        const auto t = activa(entradas);
-        SCOPED_TRACE(t.modulo);
-        ASSERT_EQ(t.modulo, *std::max_element(valores.begin(), valores.begin() + n) + 1);
-
-        std::string mensaje;
-        for (int k = 0; k < 50; ++k)
-            mensaje += simbolos[std::uniform_int_distribution<std::size_t>(0, n - 1)(generador)];
-        const auto M = static_cast<long long>(t.modulo);
-        long long r = std::uniform_int_distribution<long long>(1, M - 1)(generador);
-        while (std::gcd(r, M) != 1)
-            --r;
-        const double s = std::uniform_int_distribution<long long>(0, M - 1)(generador);
-
-        const auto digitos = transcribeADigitos(mensaje, t.alfabeto);
-        ASSERT_FALSE(digitos.rechazado);
-        const auto R = static_cast<double>(r);
-        const auto cifrado = cifra(digitos.texto, t.ancho, t.modulo, R, s);
-        const auto vuelta = cifra(cifrado.digitos, t.ancho, t.modulo, R, s, Sentido::Decodificar);
-        ASSERT_EQ(vuelta.fueraDeRango, 0);
-        EXPECT_EQ(transcribeASimbolos(vuelta.digitos, t.ancho, t.alfabeto).texto, mensaje);
-    }
 }
 
 // A saved cipher text ends with a line end, which is not part of it; anything else that is not
@@ -198,16 +152,13 @@ TEST(ClaseDeClave, ExactaParaCualquierTamano) {
         // 10^30 + 5: 10^30 ≡ 8 (mod 28), so 13; its opposite 15.
         {"1000000000000000000000000000005", 28, 13},
         {"-1000000000000000000000000000005", 28, 15},
-        {"1e3", 195, 25},
         {"1e+2", 28, 16},  // a signed exponent: 100
         {"50e-1", 28, 5},  // and a negative one that leaves a whole number
-        {"3,000", 28, 3},
         {"2e20", 195, 5},  // 10^20 mod 195 = 100, 2·100 = 200 ≡ 5
         {"3,5", 28, std::nullopt},
         {"1e-1", 28, std::nullopt},
         {"1.0000000000000000001", 28, std::nullopt},  // whole as a double, not as typed
         {"", 28, std::nullopt},
-        {"1e400", 28, std::nullopt},
         {"7", 1, 0},
     };
     for (const auto& [texto, n, clase] : casos)

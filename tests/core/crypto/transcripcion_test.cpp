@@ -36,35 +36,6 @@ TEST(Transcripcion, EjemplosEnAmbosSentidos) {
     }
 }
 
-TEST(Transcripcion, IdaYVueltaDeCadaSimboloDeCadaAlfabeto) {
-    for (const Alfabeto* a : {&alfabetoMinusculas(), &alfabetoMayusculas(), &alfabetoLetras(),
-                              &alfabetoLetrasNumeros(), &alfabetoASCII()}) {
-        SCOPED_TRACE(a->nombre);
-        const Alfabeto& t = *a;
-        const int w = anchoBloque(t);
-        std::string todos;
-        for (const auto& e : a->equivalencias) {
-            EXPECT_EQ(codigoDeSimbolo(e.simbolo, t), e.codigo);
-            EXPECT_EQ(simboloDeCodigo(e.codigo, t), e.simbolo);
-            todos += e.simbolo;
-        }
-        const auto digitos = transcribeADigitos(todos, t);
-        ASSERT_FALSE(digitos.rechazado);
-        EXPECT_EQ(digitos.texto.size(), a->equivalencias.size() * static_cast<std::size_t>(w));
-        EXPECT_EQ(transcribeASimbolos(digitos.texto, w, t).texto, todos);
-    }
-}
-
-TEST(Transcripcion, AnchosDeCodigoYDeBloque) {
-    Alfabeto t;
-    EXPECT_EQ(anchoCodigo(t), 1);
-    EXPECT_EQ(anchoBloque(t), 2);
-    t.equivalencias = {{"a", "07"}};
-    EXPECT_EQ(anchoBloque(t), 2);
-    t.equivalencias = {{"a", "07"}, {"b", "150"}};
-    EXPECT_EQ(anchoCodigo(t), 3);
-}
-
 TEST(Transcripcion, CerosYBloques) {
     EXPECT_EQ(ponCeros(5, 1) + ponCeros(5, -2) + ponCeros(0, 2), "055000");
     EXPECT_EQ(conCeros(5, 3) + "," + conCeros(1234, 3), "005,1234");
@@ -72,6 +43,7 @@ TEST(Transcripcion, CerosYBloques) {
     using Bloques = std::vector<std::string_view>;
     EXPECT_EQ(bloques("0715110", 2), (Bloques{"07", "15", "11"}));
     EXPECT_EQ(bloques("0715110", 3), (Bloques{"071", "511"}));
+    EXPECT_EQ(bloques("ñaña", 2), (Bloques{"ña", "ña"}));  // the last block whole
     EXPECT_EQ(bloques("1", 2), Bloques{});
     EXPECT_EQ(bloques("ñañ", 2), Bloques{"ña"});  // characters, not bytes
     EXPECT_EQ(bloques("abc", 0), Bloques{});

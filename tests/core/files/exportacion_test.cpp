@@ -77,27 +77,6 @@ TEST(Documento, CsvSoloDeLasTablasConLasComillasDeRfc4180) {
     EXPECT_EQ(texto(d, true), "n\r\n\r\nn,\"x, y\"\r\n1,\"\"\"\"\r\n");
 }
 
-TEST(Documento, UnaTablaSePideFilaAFilaYSeDetieneCuandoLaSalidaFalla) {
-    int pedidas = 0;
-    BloqueTabla enorme{10'000'000, 1, false, false, [&pedidas](int fila, int) {
-                           ++pedidas;
-                           return std::to_string(fila);
-                       }};
-    const Documento d{"LISTA", {}, "", {enorme}};
-    std::string recibido;
-    int trozos = 0;
-    const bool acabado = escribeContenido(
-        d,
-        [&](std::string_view t) {
-            recibido += t;
-            return ++trozos < 3;
-        },
-        true);
-    EXPECT_FALSE(acabado);
-    EXPECT_EQ(recibido, "0\r\n1\r\n2\r\n");
-    EXPECT_EQ(pedidas, 3);
-}
-
 class GuardaDocumento : public ::testing::Test {
   protected:
     GuardaDocumento() { fs::create_directories(carpeta); }

@@ -133,16 +133,6 @@ TEST_F(MenuAlfabetos, CadaAlfabetoConSuModulo) {
     EXPECT_EQ(estado.alfabeto.modulo, 55);
 }
 
-TEST_F(MenuAlfabetos, LaVentanaDeClavesDiceElModulo) {
-    accion("ncripprivada")->trigger();
-    auto* frase = control<QLabel>(ventana("frmpedirclaves"), "lbpedirclaves1");
-    EXPECT_EQ(frase->text(),
-              "Dado que se utiliza como módulo: n = 28 es necesario elegir para la clave privada "
-              "r, un número tal que el m.c.d.( 28, r) = 1");
-    accion("nalfa_ASCII")->trigger();
-    EXPECT_TRUE(frase->text().contains("n = 195 ") && frase->text().contains("( 195, r)"));
-}
-
 TEST_F(MenuAlfabetos, DefinirCifrarGuardarCerrarAbrirDescifrar) {
     cargaDefinido("otro", {{"x", "0"}});
     cargaDefinido("con huecos", {{"a", "0"}, {"b", "1"}, {"c", "5"}});

@@ -30,6 +30,7 @@ class ModificarAlfabeto : public PruebaAlfabetos {
                 // The symbols to insert after are the table's, kept up to date.
                 EXPECT_TRUE(!insertar || control<QComboBox>(d, "DpSimboloalfa")->count() ==
                                              tabla().count(',') + 1);
+                EXPECT_TRUE(!insertar || rotulo(d, "DpSimboloalfa") == "&Símbolo:");
                 for (std::size_t k = 0; k < valores.size(); ++k)
                     elige(d, listas[k + (insertar ? 0 : 3)], valores[k]);
                 if (rechazo) esperaMensaje(rechazo);
@@ -89,6 +90,7 @@ TEST_F(ModificarAlfabeto, CambioDeNombre) {
     esperaMensaje("Este nombre no es válido porque corresponde a otro alfabeto. Elige otro.");
     renombra("copto");
     EXPECT_TRUE(ventana("frCambiaAlfaNombre")->isVisible());
+    EXPECT_EQ(boton(ventana("frCambiaAlfaNombre"), "btCancelaNombre")->text(), "&Cancelar");
     renombra("griego");  // its own
     EXPECT_FALSE(ventana("frCambiaAlfaNombre")->isVisible());
     renombra("otro");

@@ -4,13 +4,13 @@
 #include <QTest>
 #include <tuple>
 
-#include "gui/shell/formulario.hpp"
+#include "gui/conductor.hpp"
 
 namespace zefra::pruebas {
 namespace {
 
-struct VentanaEuclides : PruebaFormulario {
-    VentanaEuclides() : PruebaFormulario("n_ejecucion", "frmEuclides", {"txa", "txb"}, "btMcd") {}
+struct VentanaEuclides : Conductor {
+    VentanaEuclides() : Conductor("n_ejecucion frmEuclides btMcd txa txb") {}
     gui::Rejilla* traza() {
         return control<gui::Rejilla>(abreCon("btTraza", "frTrazaEuclides"), "msflextrazaeuc");
     }
@@ -21,8 +21,7 @@ TEST_F(VentanaEuclides, TiempoAgotadoValidacionesMcdMcmYLaTrazaConAnchos) {
     EXPECT_TRUE(control<QLineEdit>(w, "txmcd")->isReadOnly());
     EXPECT_TRUE(control<QLineEdit>(w, "txmcm")->isReadOnly());
     calcula({"12", "8"});
-    estado.tiempo.fijaCampo(&Presupuesto::segundos, "1");
-    reloj.paso = 0.4;
+    presupuesto("1", 0.4);
     mensajes({{{"317811", "196418"}, "Se ha excedido el tiempo establecido."}}, "txmcd");
     // Neither the run that timed out nor the earlier one offers its trace.
     EXPECT_FALSE(boton("btTraza")->isEnabled());
@@ -88,10 +87,9 @@ TEST_F(VentanaEuclides, TiempoAgotadoValidacionesMcdMcmYLaTrazaConAnchos) {
 const char* kNoDivide = "No existe solución para la ecuación ya que el mcd(A,B) no divide a C";
 const char* kSinRestringida = "No existe solución con estas restricciones";
 
-struct VentanaDiofanticas : PruebaFormulario {
+struct VentanaDiofanticas : Conductor {
     VentanaDiofanticas()
-        : PruebaFormulario("n_ejec_diof", "frmDiofanticas", {"txCoefa", "txCoefB", "txindepc"},
-                           "btDiofantica") {}
+        : Conductor("n_ejec_diof frmDiofanticas btDiofantica txCoefa txCoefB txindepc") {}
 
     bool ofrece() const {  // both the trace and the bounds, or neither
         EXPECT_EQ(boton("btTrazaDiof")->isEnabled(), boton("btRestriccionesDiof")->isEnabled());
@@ -120,8 +118,7 @@ struct VentanaDiofanticas : PruebaFormulario {
 TEST_F(VentanaDiofanticas, TiempoAgotadoValidacionesSinSolucionErrorYSolucionConSuTraza) {
     EXPECT_EQ(w->windowTitle(), "ECUACIONES DIOFÁNTICAS LINEALES DE 2 INCÓGNITAS");
     calcula({"12", "8", "20"});
-    estado.tiempo.fijaCampo(&Presupuesto::segundos, "1");
-    reloj.paso = 0.4;
+    presupuesto("1", 0.4);
     mensajes({{{"317811", "196418", "1"}, "Se ha excedido del tiempo especificado."}}, "txX");
     EXPECT_FALSE(ofrece());  // nor the earlier run's trace and bounds after a timeout
     reloj.paso = 0;
@@ -196,10 +193,10 @@ TEST_F(VentanaDiofanticas, RestriccionesCotasNoValidasYLaTablaDeQuinientas) {
     acotaSinSolucion("0", nullptr, nullptr, nullptr);
 }
 
-using CambioDeBase = PruebaFormulario;
+using CambioDeBase = Conductor;
 
 // Both windows check the base first, in the same order and words.
-const PruebaFormulario::Mensajes kBase = {
+const Conductor::Mensajes kBase = {
     {{"101", "dos"}, "La base ha de ser un valor numérico."},
     {{"101", "1"}, "La base ha de un valor mayor que 1 (>1)."},
     {{"101", "11"}, "La base está limitada al valor 10"},
@@ -209,7 +206,7 @@ const char* kFuera = "El valor númerico está limitado entre 0 y 2.147.483.647"
 const char* kDesarrollo = "1·2^(3) + 0·2^(2) + 1·2^(1) + 0·2^(0) = 10";
 
 TEST_F(CambioDeBase, DeDiezABaseBCompruebaLaBaseYElValorYConvierte) {
-    abre("n_baseb", "frmbaseb", {"txelemzn", "txmodn2"}, "btcalculabaseb");
+    abre("n_baseb frmbaseb btcalculabaseb txelemzn txmodn2");
     EXPECT_EQ(w->windowTitle(), "Base 10 --> Base b");
     mensajes(kBase, "txinver");
     mensajes({{{"", "2"}, "El valor ha de ser numérico"},
@@ -222,7 +219,7 @@ TEST_F(CambioDeBase, DeDiezABaseBCompruebaLaBaseYElValorYConvierte) {
 }
 
 TEST_F(CambioDeBase, DeBaseBADiezCompruebaLaBaseYLosDigitosYConvierte) {
-    abre("n_base10", "frmbase10", {"txelemzn", "txmodn2"}, "btcalculabase10");
+    abre("n_base10 frmbase10 btcalculabase10 txelemzn txmodn2");
     EXPECT_EQ(w->windowTitle(), "Base b --> Base 10");
     mensajes(kBase, "txinver");
     calcula({"1010", "2"});

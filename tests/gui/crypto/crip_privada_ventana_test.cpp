@@ -80,8 +80,7 @@ TEST_F(VentanaCifrado, RechazosEInvertirAntesDelPaso3) {
 TEST_F(VentanaCifrado, TiempoAgotadoAlInvertirR) {
     abre("3", "5");
     cifra("zvkf", 1, {"btpaso1"});
-    estado.tiempo.fijaCampo(&Presupuesto::segundos, "1");
-    reloj.paso = 0.4;  // the gcd of the key passes, not the inverse that follows
+    presupuesto("1", 0.4);  // the gcd of the key passes, not the inverse that follows
     esperaMensaje("Se ha superado el tiempo establecido.");
     pulsa({"btpaso2"});
     EXPECT_EQ(textos(), "zvkf|26221005||");
@@ -234,8 +233,7 @@ TEST_F(VentanaClaves, BuscarClaves) {
     }
     busca("-2147483547");
     EXPECT_EQ(r()->itemText(0), "-2147483547");
-    estado.tiempo.fijaCampo(&Presupuesto::segundos, "1");
-    reloj.paso = 0.01;
+    presupuesto("1", 0.01);
     esperaMensaje("Se ha superado el tiempo establecido.");
     busca("1");
     EXPECT_GT(r()->count(), 0);  // the keys found so far are listed
@@ -295,8 +293,7 @@ TEST_F(VentanaClaves, ContinuarAbreLaVentanaDelAlfabeto) {
         accion("ncripprivada")->trigger();
         busca("1");
         if (i == 2) {
-            estado.tiempo.fijaCampo(&Presupuesto::segundos, "3");  // the gcd of the key, not more
-            reloj.paso = 1;
+            presupuesto("3", 1);  // the gcd of the key, not more
             esperaMensaje("Se ha excedido del tiempo especificado.");
         }
         continua(" -23 ", "123456789012345678901234567890");

@@ -1,13 +1,10 @@
 // A long message through the cipher windows: the step fields show its first blocks and how many
 // follow, the next step and the result get it whole, and no field is rewritten once per block.
-// A field that shows a digit string cut into lines gives it back, and copies it, without cuts.
-#include <QApplication>
-#include <QClipboard>
-#include <QTextBlock>
 #include <QTextDocument>
+#include <map>
+#include <vector>
 
 #include "gui/crypto/cifrado_prueba.hpp"
-#include "gui/ui/texto_exacto.hpp"
 
 namespace zefra::pruebas {
 namespace {
@@ -50,32 +47,6 @@ TEST_F(MensajeLargo, LosPasosMuestranElPrincipioYPasanElMensajeEntero) {
     }
     // Each field is written as often for 3000 blocks as for 10.
     EXPECT_EQ(cambios[10], cambios[3000]);
-}
-
-TEST_F(MensajeLargo, UnaCifraLargaSeMuestraEnLineasPeroSeDevuelveEntera) {
-    gui::TextoExacto campo(nullptr, "prueba", false);
-    QString digitos;
-    for (int i = 0; i < 5000; ++i)
-        digitos += QChar(u'0' + (i * 7) % 10);
-    campo.fijaTexto(digitos + "\r\n");
-    EXPECT_EQ(campo.textoExacto(), digitos + "\r\n");
-    EXPECT_EQ(campo.document()->blockCount(), 85);  // 83 lines of 60, one of 20, the line end
-    EXPECT_EQ(campo.document()->firstBlock().text(), digitos.left(60));
-    campo.selectAll();
-    campo.copy();
-    EXPECT_EQ(QApplication::clipboard()->text(), digitos);
-    // Edited, it gives back what it holds without the cuts.
-    campo.moveCursor(QTextCursor::Start);
-    campo.insertPlainText("9");
-    EXPECT_EQ(campo.textoExacto(), "9" + digitos);
-    // A new text of its own lines keeps them; a long text with spaces is shown as it is.
-    campo.clear();
-    campo.insertPlainText("12\n34");
-    EXPECT_EQ(campo.textoExacto(), "12\n34");
-    const QString frase = QString("hola mundo ").repeated(500);
-    campo.fijaTexto(frase);
-    EXPECT_EQ(campo.document()->blockCount(), 1);
-    EXPECT_EQ(campo.textoExacto(), frase);
 }
 
 }  // namespace

@@ -32,7 +32,7 @@ class Graficas : public Exportacion {
     }
     // The bounds window over 12·x + 8·y = c, with 0 ≤ x ≤ `x1` ticked and computed.
     QWidget* acota(const char* c, const char* x1, const char* mensaje = nullptr) {
-        abre("n_ejec_diof", "frmDiofanticas", {"txCoefa", "txCoefB", "txindepc"}, "btDiofantica");
+        abre("n_ejec_diof frmDiofanticas btDiofantica txCoefa txCoefB txindepc");
         if (mensaje) esperaMensaje(mensaje);
         calcula({"12", "8", c});
         QWidget* r = abreCon("btRestriccionesDiof", "frmRestriccionesDiof");
@@ -48,60 +48,34 @@ class Graficas : public Exportacion {
 };
 
 TEST_F(Graficas, CadaGraficaDibujaSusSeriesYSigueAlNuevoCalculo) {
-    struct Caso {
-        const char *entrada, *ventana, *boton, *anfitrion, *grafica;
-        QStringList campos, valores, siguientes;       // the fields, two computations
-        const char *puntos, *puntosSiguientes, *nota;  // per series; a part of the notes
-    };
-    const Caso casos[] = {
-        {"nListaprimos",
-         "frmListaPrimos",
-         "btaceptolista",
-         "frmSolListaPrimos",
-         "frGraficaPrimos",
-         {"txttopeprimo"},
-         {"30"},
-         {"100"},
-         "20,10,10",  // π(x) a step at each prime
-         "50,25,25",
+    // The window, the window that has the chart button (none: the window itself) and the
+    // chart, two computations, the points per series after each, and a part of the notes.
+    const char* const casos[][7] = {
+        // π(x) a step at each prime.
+        {"nListaprimos frmListaPrimos btaceptolista txttopeprimo",
+         "frmSolListaPrimos frGraficaPrimos", "30", "100", "20,10,10", "50,25,25",
          "25 primos hasta 97."},
-        {"nfuneuler",
-         "frmfuneuler",
-         "btcalcueuler",
-         nullptr,
-         "frGraficaEuler",
-         {"txmodn3"},
-         {"12"},
-         {"100000"},
-         "2,7,5",
-         "2,2764,236",
-         "Se dibujan 3000 valores de k"},
+        {"nfuneuler frmfuneuler btcalcueuler txmodn3", "frGraficaEuler", "12", "100000", "2,7,5",
+         "2,2764,236", "Se dibujan 3000 valores de k"},
         // 7 generates Z*(2^31 − 1): the cycle is drawn only as far as 2000 powers.
-        {"ncalcupoten",
-         "frmcalcupoten",
-         "btcalcupoten",
-         nullptr,
-         "frGraficaPotencias",
-         {"txn", "Txa", "Txb"},
-         {"13", "2", "25"},
-         {"2147483647", "7", "5"},
-         "24,0,12,12",
-         "2000,0,2000,0",
+        {"ncalcupoten frmcalcupoten btcalcupoten txn Txa Txb", "frGraficaPotencias", "13 2 25",
+         "2147483647 7 5", "24,0,12,12", "2000,0,2000,0",
          "Se dibujan solo las primeras 2000 potencias (k = 0 … 1999)."},
     };
-    for (const Caso& c : casos) {
-        SCOPED_TRACE(c.grafica);
-        abre(c.entrada, c.ventana, c.campos, c.boton);
-        if (!c.anfitrion) {
+    for (const auto& [forma, graficas, valores, siguientes, antes, despues, nota] : casos) {
+        SCOPED_TRACE(graficas);
+        abre(forma);
+        const QStringList donde = QString(graficas).split(' ');
+        if (donde.size() == 1) {
             EXPECT_FALSE(boton(w, "btGrafica")->isEnabled());
         }
-        calcula(c.valores);
-        auto* g = abreGrafica(c.anfitrion ? abierta(c.anfitrion) : w, c.grafica);
-        EXPECT_EQ(puntos(g), c.puntos);
-        calcula(c.siguientes);
+        calcula(QString(valores).split(' '));
+        auto* g = abreGrafica(donde.size() > 1 ? abierta(donde[0]) : w, donde.back());
+        EXPECT_EQ(puntos(g), antes);
+        calcula(QString(siguientes).split(' '));
         EXPECT_TRUE(g->isVisible());
-        EXPECT_EQ(puntos(g), c.puntosSiguientes);
-        EXPECT_TRUE(texto(g, "lbNotas").contains(c.nota)) << texto(g, "lbNotas").toStdString();
+        EXPECT_EQ(puntos(g), despues);
+        EXPECT_TRUE(texto(g, "lbNotas").contains(nota)) << texto(g, "lbNotas").toStdString();
         QTest::keyClick(g->findChild<QWidget*>("vistaGrafica"), Qt::Key_Escape);
         EXPECT_FALSE(g->isVisible());
     }
@@ -132,6 +106,8 @@ TEST_F(Graficas, LaRectaDiofanticaConSusCotasYSinPuntosEnteros) {
     // The box, the line, 4 solutions outside and the 5 inside 0 ≤ x ≤ 10 (x odd).
     EXPECT_EQ(puntos(g), "-1,2,4,5");
     EXPECT_TRUE(texto(g, "lbNotas").contains("5 de ellas cumplen las cotas"));
+    g->findChild<QAction*>("copiarTodo")->trigger();  // each point says whether it is inside
+    EXPECT_TRUE(QApplication::clipboard()->text().contains("\n-3\t-1\t4\tno\n-2\t1\t1\tsí\n"));
     // 12·x + 8·y = 2 has no integer point: the box and the line, and the words that say it.
     acota("2", "10", "No existe solución para la ecuación ya que el mcd(A,B) no divide a C");
     EXPECT_TRUE(boton(r, "btGrafica")->isEnabled());
@@ -142,7 +118,7 @@ TEST_F(Graficas, LaRectaDiofanticaConSusCotasYSinPuntosEnteros) {
 }
 
 TEST_F(Graficas, ExportaLosDatosLaImagenYLaPaginaYPreguntaAntesDeReemplazar) {
-    abre("ncalcupoten", "frmcalcupoten", {"txn", "Txa", "Txb"}, "btcalcupoten");
+    abre("ncalcupoten frmcalcupoten btcalcupoten txn Txa Txb");
     calcula({"7", "2", "3"});
     auto* g = abreGrafica(w, "frGraficaPotencias");
     EXPECT_EQ(menuDe(g->findChild<QWidget*>("vistaGrafica")),
@@ -169,6 +145,10 @@ TEST_F(Graficas, ExportaLosDatosLaImagenYLaPaginaYPreguntaAntesDeReemplazar) {
         guarda(g, "guardarComo", "g.csv", "*.csv", {}, si ? reemplaza : conserva);
         EXPECT_EQ(leeFichero("g.csv") == csv, !si);
     }
+    aceptaTodo();  // the print dialog cancelled: nothing is printed, nothing said
+    const qsizetype vistos = mensajesVistos().size();
+    g->findChild<QAction*>("imprimir")->trigger();
+    EXPECT_EQ(mensajesVistos().mid(vistos), QStringList{"[ventana modal] dialogoImprimir"});
 }
 
 }  // namespace

@@ -2,15 +2,15 @@
 // widgets.
 #include <QCoreApplication>
 
-#include "gui/shell/formulario.hpp"
+#include "gui/conductor.hpp"
 
 namespace zefra::pruebas {
 namespace {
 
-using VentanasZn = PruebaFormulario;
+using VentanasZn = Conductor;
 
 TEST_F(VentanasZn, RepresentanteValidacionesEnOrdenDivisionYRazonamiento) {
-    abre("nrepres", "frmrepresZn", {"txmodn", "txclase"}, "btcalcurepres");
+    abre("nrepres frmrepresZn btcalcurepres txmodn txclase");
     EXPECT_EQ(w->windowTitle(), "Representante de clase");
     const char* kModulo = "El módulo ha de ser un número >0";
     mensajes({{{"", "5"}, kModulo},
@@ -34,7 +34,7 @@ TEST_F(VentanasZn, RepresentanteValidacionesEnOrdenDivisionYRazonamiento) {
 // The whole-number checks are shared with the representative's window, which tests them; here,
 // the messages of this window's own, that it checks the length, and its time-outs.
 TEST_F(VentanasZn, InversoValidacionesYTiempoAgotado) {
-    abre("nInvZn", "frmcalinver", {"txmodn2", "txelemzn"}, "btcalcuinver");
+    abre("nInvZn frmcalinver btcalcuinver txmodn2 txelemzn");
     EXPECT_EQ(w->windowTitle(), "INVERSO DE UN ELEMENTO DE Zn");
     mensajes({{{"n", "5"}, "El módulo ha de ser un valor numérico."},
               {{"0", "5"}, "El módulo ha de ser un valor positivo (>0)."},
@@ -44,15 +44,14 @@ TEST_F(VentanasZn, InversoValidacionesYTiempoAgotado) {
                "El valor númerico está limitado entre -2.147.483.647 y 2.147.483.647"},
               {{"00000000026", "5"}, "No puede superar los once dígitos"}},
              "txinver");
-    estado.tiempo.fijaCampo(&Presupuesto::segundos, "1");
-    reloj.paso = 0.4;
+    presupuesto("1", 0.4);
     mensajes({{{"317811", "196418"}, "Se ha superado el tiempo establecido."},
               {{"317811", "-121393"}, "Se ha superado el tiempo establecido"}},
              "txinver");
 }
 
 TEST_F(VentanasZn, InversoExisteNoExisteYSuRazonamiento) {
-    abre("nInvZn", "frmcalinver", {"txmodn2", "txelemzn"}, "btcalcuinver");
+    abre("nInvZn frmcalinver btcalcuinver txmodn2 txelemzn");
     calcula({"26", "7"});
     EXPECT_EQ(campo("txinver"), "15");
     // The reasoning states the gcd and both Bézout coefficients: 7·(−11) + 26·3 = 1.
@@ -69,7 +68,7 @@ TEST_F(VentanasZn, InversoExisteNoExisteYSuRazonamiento) {
 }
 
 TEST_F(VentanasZn, EulerValidacionesYDoceConSuExplicacion) {
-    abre("nfuneuler", "frmfuneuler", {"txmodn3"}, "btcalcueuler");
+    abre("nfuneuler frmfuneuler btcalcueuler txmodn3");
     EXPECT_EQ(w->windowTitle(), "FUNCIÓN DE EULER");
     const char* kModulo = "El módulo ha de ser un número >0";
     mensajes({{{""}, kModulo},
@@ -81,7 +80,8 @@ TEST_F(VentanasZn, EulerValidacionesYDoceConSuExplicacion) {
     calcula({"12"});
     EXPECT_EQ(campo("txsoleuler"), "4");
     QWidget* e = abreCon("btexplicainver", "frExplicaEuler");
-    EXPECT_EQ(e->windowTitle(), "Razonamiento de la solución: Función de Euler");
+    EXPECT_EQ(e->windowTitle() + '|' + texto(e, "Label4"),
+              "Razonamiento de la solución: Función de Euler|Estos son:");
     QStringList campos;
     for (const char* n :
          {"txPrimosEuler", "txDescomEuler", "txFormulaEuler", "lbExplicaEuler", "lbn", "lbFEulern"})
@@ -96,7 +96,7 @@ TEST_F(VentanasZn, EulerValidacionesYDoceConSuExplicacion) {
 }
 
 TEST_F(VentanasZn, PotenciasResultadoYTraza) {
-    abre("ncalcupoten", "frmcalcupoten", {"txn", "Txa", "Txb"}, "btcalcupoten");
+    abre("ncalcupoten frmcalcupoten btcalcupoten txn Txa Txb");
     EXPECT_EQ(w->windowTitle(), "Cálculo de potencias en Zn");
     EXPECT_FALSE(boton("btTrazaPotencia")->isEnabled());
     calcula({"7", "3", "100"});
@@ -122,7 +122,7 @@ TEST_F(VentanasZn, PotenciasResultadoYTraza) {
 }
 
 TEST_F(VentanasZn, PotenciasValidacionesErrorYTiempoAgotado) {
-    abre("ncalcupoten", "frmcalcupoten", {"txn", "Txa", "Txb"}, "btcalcupoten");
+    abre("ncalcupoten frmcalcupoten btcalcupoten txn Txa Txb");
     calcula({"10", "0", "3"});  // a = 0 and b = 0 are whole and not negative: they are taken
     EXPECT_EQ(texto(w, "txr"), "0");
     calcula({"10", "5", "0"});
@@ -135,8 +135,7 @@ TEST_F(VentanasZn, PotenciasValidacionesErrorYTiempoAgotado) {
                "btCalcupoten:La operación ha producido el siguiente error:\n\nDesbordamiento"}},
              "txr");
     calcula({"10", "5", "0"});
-    estado.tiempo.fijaCampo(&Presupuesto::segundos, "1");
-    reloj.paso = 0.2;
+    presupuesto("1", 0.2);
     mensajes({{{"1000003000", "3", "1000000"}, "Se ha superado el tiempo establecido."}}, "txr");
 }
 

@@ -11,14 +11,14 @@
 
 #include "core/practice/practica.hpp"
 #include "gui/practice/frm_practica.hpp"
-#include "gui/shell/formulario.hpp"
+#include "gui/conductor.hpp"
 
 namespace zefra::pruebas {
 namespace {
 
 using namespace practica;
 
-struct Practica : PruebaFormulario {
+struct Practica : Conductor {
     gui::Rejilla* pasos() { return control<gui::Rejilla>(w, "msflexPasos"); }
     // Types into the control with the focus (beyond ASCII inserted), then presses `tras`.
     void teclea(const QString& texto, Qt::Key tras = Qt::Key_Tab) {

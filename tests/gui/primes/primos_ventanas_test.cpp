@@ -11,7 +11,7 @@
 
 #include "core/primes/es_primo.hpp"
 #include "core/primes/factorizacion.hpp"
-#include "gui/shell/formulario.hpp"
+#include "gui/conductor.hpp"
 #include "gui/ui/vista_lineas.hpp"
 
 namespace zefra::pruebas {
@@ -19,9 +19,8 @@ namespace {
 
 const QString kPrimosHasta25 = "2\n3\n5\n7\n11\n13\n17\n19\n23\n";
 
-struct VentanaListaPrimos : PruebaFormulario {
-    VentanaListaPrimos()
-        : PruebaFormulario("nListaprimos", "frmListaPrimos", {"txttopeprimo"}, "btaceptolista") {}
+struct VentanaListaPrimos : Conductor {
+    VentanaListaPrimos() : Conductor("nListaprimos frmListaPrimos btaceptolista txttopeprimo") {}
 
     QWidget* resultado() const { return ventana("frmSolListaPrimos"); }
     bool resultadoVisible() const { return resultado() && resultado()->isVisible(); }
@@ -57,22 +56,12 @@ TEST_F(VentanaListaPrimos, ValidacionesListaCuentaTrampaYTiempoAgotado) {
     EXPECT_EQ(lista() + '|' + cuenta(), "|0");
 
     // The message names the largest prime found, the list's last line.
-    estado.tiempo.fijaCampo(&Presupuesto::segundos, "0");  // nothing but 2 and 3
-    reloj.paso = 0.001;
+    presupuesto("0", 0.001);  // nothing but 2 and 3
     esperaMensaje("Se ha excedido del tiempo del resultado.");
     esperaMensaje("Se ha llegado en el tiempo especificado hasta el número primo: 3");
     calcula({"100"});
     ASSERT_TRUE(resultadoVisible());
     EXPECT_EQ(lista() + '|' + cuenta(), "2\n3\n|2");
-    // Every reading of the clock is 0.4 s after the previous one, so the clock is read at every
-    // check: the start, then a check per block and per candidate; the thirteenth, past 5.5 s,
-    // comes after the candidate 25, which is not prime.
-    estado.tiempo.fijaCampo(&Presupuesto::segundos, "5.5");
-    reloj.paso = 0.4;
-    esperaMensaje("Se ha excedido del tiempo del resultado.");
-    esperaMensaje("Se ha llegado en el tiempo especificado hasta el número primo: 23");
-    calcula({"1000"});
-    EXPECT_EQ(lista() + '|' + cuenta(), kPrimosHasta25 + "|9");
 }
 
 TEST_F(VentanaListaPrimos, SeSeleccionaSeCopiaYCreceAVecesDuranteUnaEjecucionLarga) {
@@ -92,6 +81,9 @@ TEST_F(VentanaListaPrimos, SeSeleccionaSeCopiaYCreceAVecesDuranteUnaEjecucionLar
     EXPECT_EQ(QApplication::clipboard()->text(), "5\n7\n11\n");
     QTest::keyClick(v, Qt::Key_Down, Qt::ShiftModifier);
     EXPECT_EQ(v->textoSeleccionado(), "5\n7\n11\n13\n");
+    v->setCurrentIndex(v->model()->index(9, 0));
+    QTest::keyClick(v, Qt::Key_PageUp);  // up, towards the first prime
+    EXPECT_LT(v->currentIndex().row(), 9);
 
     // The clock moves 1 ms per reading and is read at every check, so the heartbeat comes every
     // hundred checks: it records what the result window shows at that moment.
@@ -123,8 +115,8 @@ TEST_F(VentanaListaPrimos, SeSeleccionaSeCopiaYCreceAVecesDuranteUnaEjecucionLar
     EXPECT_FALSE(distintas.count(10));
 }
 
-struct VentanaEsPrimo : PruebaFormulario {
-    VentanaEsPrimo() : PruebaFormulario("nesprimo", "frmesprimo", {"txtesprimo"}, "btesprimo") {}
+struct VentanaEsPrimo : Conductor {
+    VentanaEsPrimo() : Conductor("nesprimo frmesprimo btesprimo txtesprimo") {}
     QString veredicto() const { return campo("lbsolesprimo"); }
 };
 
@@ -160,8 +152,7 @@ TEST_F(VentanaEsPrimo, ValidacionesNegativoYTiempoAgotado) {
                "Argumento o llamada a procedimiento no válida"}},
              "lbsolesprimo");
     calcula({"7"});
-    estado.tiempo.fijaCampo(&Presupuesto::segundos, "0");
-    reloj.paso = 0.001;
+    presupuesto("0", 0.001);
     mensajes({{{"9007199254740881"}, "Se ha superado el tiempo establecido."}}, "lbsolesprimo");
 }
 
@@ -170,9 +161,8 @@ QString linea(const char* primo, int blancos, const char* exponente) {
     return primo + QString(blancos, QLatin1Char(' ')) + exponente + QLatin1Char('\n');
 }
 
-struct VentanaFactoriza : PruebaFormulario {
-    VentanaFactoriza()
-        : PruebaFormulario("nfactorizacion", "frmfactoriza", {"txnumf"}, "btfactoriza") {}
+struct VentanaFactoriza : Conductor {
+    VentanaFactoriza() : Conductor("nfactorizacion frmfactoriza btfactoriza txnumf") {}
     QString resultado() const { return campo("txfactorizacion"); }
 };
 
@@ -217,8 +207,7 @@ TEST_F(VentanaFactoriza, ValidacionesTrampaYTiempoAgotadoNoDejanElResultadoAnter
                "Desbordamiento"}},
              "txfactorizacion");
     calcula({"12"});
-    estado.tiempo.fijaCampo(&Presupuesto::segundos, "0");
-    reloj.paso = 0.001;
+    presupuesto("0", 0.001);
     mensajes({{{"1024"}, "Se ha excedido del tiempo establecido."}}, "txfactorizacion");
 }
 

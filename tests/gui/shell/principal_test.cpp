@@ -8,7 +8,7 @@
 #include <QTimer>
 #include <QWindow>
 
-#include "gui/shell/formulario.hpp"
+#include "gui/conductor.hpp"
 
 namespace zefra::pruebas {
 namespace {
@@ -130,18 +130,6 @@ TEST_F(VentanaPrincipal, MarcoDeEstadoConLosCamposDelPresupuesto) {
     EXPECT_DOUBLE_EQ(estado.tiempo.tiempoMaximo(), 3690);
 }
 
-TEST_F(VentanaPrincipal, AcercaDeMuestraLaVersionSinBotones) {
-    accion("nAcercaDe")->trigger();
-    QWidget* acerca = abierta("frAcercaDe");
-    ASSERT_TRUE(acerca);
-    EXPECT_EQ(acerca->windowTitle(), "Acerca De");
-    EXPECT_TRUE(acerca->findChildren<QPushButton*>().isEmpty());
-    QStringList textos;
-    for (const QLabel* l : acerca->findChildren<QLabel*>())
-        textos << l->text();
-    EXPECT_TRUE(textos.contains("Versión 1.2"));
-}
-
 TEST_F(VentanaPrincipal, LaSalidaYElMarcoSoloAvisanDeLosAlfabetosSinGuardar) {
     estado.ranuras[2].libre = false;  // saved or free slots are not listed
     estado.ranuras[2].guardado = true;
@@ -226,39 +214,6 @@ TEST_F(VentanaPrincipal, EscapeDetieneUnCalculoLargoYLaListaGuardaLoHallado) {
                                              "Se ha llegado hasta el número primo: " +
                                                  primos.value(primos.size() - 1)}));
     EXPECT_TRUE(lista->isVisible() && texto(lista, "txttopeprimo") == "200000009");
-}
-
-// "Salir " on the menu bar stays at hand during a run: clicked, it ends the program at the run's
-// next time check. Any other entry of the menu waits, like the rest of the input.
-TEST_F(VentanaPrincipal, SalirDelMenuDuranteUnCalculoLoDetiene) {
-    QWidget* lista = preparaListaLarga();
-    bool acercaDurante = true;
-    int lecturasAlSalir = 0;
-    auto* segundos = control<QLineEdit>(principal.get(), "txsegundos");
-    segundos->setFocus();
-    QString segundosDurante = "?";
-    // Input comes through the main window's frame, as from a real desktop.
-    QWindow* marco = principal->windowHandle();
-    // The whole menu bar in view, as on a screen 1366 pixels wide (the test screen is narrower).
-    principal->resize(principal->menuBar()->sizeHint().width() + 20, principal->height());
-    QTimer::singleShot(0, principal.get(), [&] {
-        QMenuBar* barra = principal->menuBar();
-        const auto clic = [&](const char* entrada) {
-            QTest::mouseClick(
-                marco, Qt::LeftButton, {},
-                barra->mapTo(principal.get(), barra->actionGeometry(accion(entrada)).center()));
-        };
-        QTest::keyClick(marco, Qt::Key_5);
-        segundosDurante = segundos->text();
-        clic("nAcercaDe");
-        acercaDurante = ventana("frAcercaDe") != nullptr;  // made when first opened
-        clic("nSalir");
-        lecturasAlSalir = reloj.lecturas;
-    });
-    pulsa(lista, "btaceptolista");
-    EXPECT_FALSE(acercaDurante);
-    EXPECT_EQ(segundosDurante, "");
-    compruebaDetenido(lecturasAlSalir);
 }
 
 }  // namespace

@@ -6,11 +6,11 @@
 #include <QMenu>
 #include <QTimer>
 
-#include "gui/shell/formulario.hpp"
+#include "gui/conductor.hpp"
 
 namespace zefra::pruebas {
 
-class Exportacion : public PruebaFormulario {
+class Exportacion : public Conductor {
   protected:
     // The context menu of `vista`, as its items' captions; `elige` (when named) is then taken.
     static QStringList menuDe(QWidget* vista, const QString& elige = {}) {

@@ -1,5 +1,14 @@
-// Window tests of a form: a window opened from its menu entry, whose text fields are typed in a
-// fixed order before its computing button is pressed.
+// The window driver every window test shares: a window named by one line of text, typed into,
+// pressed and read back by object names, with the messages it must answer.
+//
+//   struct MiPrueba : Conductor {};
+//   TEST_F(MiPrueba, Algo) {
+//       abre("nInvZn frmcalinver btcalcuinver txmodn2 txelemzn");  // entry, window, button, fields
+//       mensajes({{{"0", "5"}, "El módulo ha de ser un valor positivo (>0)."}}, "txinver");
+//       calcula({"26", "7"});
+//       EXPECT_EQ(campo("txinver"), "15");
+//       QWidget* r = abreCon("btexplicainver", "frexplicainver");  // a window it opens
+//   }
 #pragma once
 
 #include <QLineEdit>
@@ -13,25 +22,22 @@
 
 namespace zefra::pruebas {
 
-class PruebaFormulario : public PruebaVentanas {
+class Conductor : public PruebaVentanas {
   public:
-    // Cases of messages: the values typed and the message expected.
+    // Cases of messages: the values typed and the message expected (none for nullptr).
     using Mensajes = std::vector<std::pair<QStringList, const char*>>;
 
   protected:
-    PruebaFormulario() = default;
-    PruebaFormulario(const QString& entrada, const QString& nombre, const QStringList& campos,
-                     const QString& boton) {
-        abre(entrada, nombre, campos, boton);
-    }
+    Conductor() = default;
+    explicit Conductor(const QString& forma) { abre(forma); }
 
-    // Opens the window under test from its menu entry.
-    void abre(const QString& entrada, const QString& nombre, const QStringList& campos,
-              const QString& boton) {
-        accion(entrada)->trigger();
-        w = ventana(nombre);
-        campos_ = campos;
-        boton_ = boton;
+    // Opens the window under test from its menu entry. `forma` is "entry window button field…".
+    void abre(const QString& forma) {
+        const QStringList partes = forma.split(' ', Qt::SkipEmptyParts);
+        accion(partes.value(0))->trigger();
+        w = ventana(partes.value(1));
+        boton_ = partes.value(2);
+        campos_ = partes.mid(3);
     }
 
     // Types each value into the field in the same place and presses the computing button.
@@ -42,8 +48,8 @@ class PruebaFormulario : public PruebaVentanas {
             escribe(control<QLineEdit>(en, campos[i]), valores.value(i));
         pulsa(en, boton);
     }
-    // Computes each case expecting its message, in order (none for nullptr); after each one the
-    // field `vacio`, when named, must be empty.
+    // Computes each case expecting its message, in order; after each one the field `vacio`,
+    // when named, must be empty.
     void mensajes(const Mensajes& casos, const QString& vacio = {}) {
         for (const auto& [valores, mensaje] : casos) {
             if (mensaje) esperaMensaje(QString::fromUtf8(mensaje));
