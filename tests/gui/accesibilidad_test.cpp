@@ -14,9 +14,10 @@
 #include <map>
 #include <set>
 
-#include "gui/crypto/cifrado_prueba.hpp"
 #include "gui/conductor.hpp"
+#include "gui/crypto/cifrado_prueba.hpp"
 #include "gui/ui/accesibilidad.hpp"
+#include "gui/ui/estilo_foco.hpp"
 
 namespace zefra::pruebas {
 namespace {
@@ -193,6 +194,26 @@ TEST_F(Anuncio, ElResultadoTomaElFocoYSeLeeEntero) {
         control<QWidget>(ventana("frmDefineAlfabeto"), "Flexalfapropio"));
     celda = tabla->tableInterface()->cellAt(0, 1)->tableCellInterface()->columnHeaderCells()[0];
     EXPECT_EQ(celda->text(QAccessible::Name), "Código");
+}
+
+// The focus is seen: the control that has it, and only that one, shows the dark ring.
+TEST_F(Anuncio, ElFocoSeVe) {
+    abre("n_ejecucion frmEuclides btMcd txa txb");
+    w->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w));
+    const auto anillo = [](QWidget* c) {
+        const QImage imagen = c->grab().toImage();
+        for (int y = 0; y < imagen.height(); ++y) {
+            for (int x = 0; x < imagen.width(); ++x)
+                if (imagen.pixelColor(x, y) == gui::kColorFoco) return true;
+        }
+        return false;
+    };
+    for (const char* nombre : {"btMcd", "txa", "btsalir"}) {
+        control<QWidget>(w, nombre)->setFocus();
+        EXPECT_TRUE(anillo(control<QWidget>(w, nombre))) << nombre;
+        EXPECT_FALSE(anillo(control<QWidget>(w, "btTraza"))) << nombre;
+    }
 }
 
 }  // namespace

@@ -515,6 +515,20 @@ TEST(Practica, ElEnunciadoPropioSeValidaComoEnLaVentanaDeCalculo) {
         {T::Diofantica,
          {"2147483648", "3", "1"},
          "Los coeficientes son demasiado grandes para obtener una solución exacta."},
+        {T::Inverso, {"26", "7"}, ""},
+        {T::Inverso, {"0", "7"}, "El módulo ha de ser un valor positivo (>0)."},
+        {T::Inverso, {"26", "a"}, "El número de clase ha de ser numérico"},
+        {T::Potencia, {"7", "3", "5"}, ""},
+        {T::Potencia, {"7", "3", "x"}, "Han de introducirse valores numéricos positivos."},
+        {T::Potencia, {"0", "3", "5"}, "Los valores han de ser positivos (>0)"},
+        {T::Euler, {"2147483647"}, ""},
+        {T::Euler, {"0"}, "El módulo ha de ser un número >0"},
+        {T::Euler, {"2147483648"}, "El módulo ha de ser inferior a 2.147.483.648"},
+        {T::Afin, {"3", "1", "hola"}, ""},
+        {T::Afin, {"", "1", "hola"}, "Se le ha de poner un valor numérico a las dos claves"},
+        {T::Afin, {"3", "1", ""}, "Ha de escribir al menos un símbolo del alfabeto."},
+        {T::RSA, {"61", "53", "17", "65"}, ""},
+        {T::RSA, {"61", "53", "17", "x"}, "El bloque m ha de ser un número entero no negativo."},
     };
     for (const auto& c : casos) {
         const EjercicioPropio p = ejercicioPropio(c.tipo, c.textos);
