@@ -10,8 +10,8 @@
 #include <map>
 
 #include "core/practice/practica.hpp"
-#include "gui/practice/frm_practica.hpp"
 #include "gui/conductor.hpp"
+#include "gui/practice/frm_practica.hpp"
 
 namespace zefra::pruebas {
 namespace {
