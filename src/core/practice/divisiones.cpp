@@ -1,6 +1,15 @@
 #include "core/practice/divisiones.hpp"
 
+#include <utility>
+
 namespace zefra::practica {
+
+int cuentaDivisiones(std::int64_t a, std::int64_t b) {
+    int k = 0;
+    for (; b != 0; ++k)
+        a = std::exchange(b, a % b);
+    return k;
+}
 
 std::vector<std::string> columnasDivisiones() {
     return {"Dividendo", "Divisor", "Cociente", "Resto"};

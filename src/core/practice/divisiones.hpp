@@ -7,6 +7,9 @@
 
 namespace zefra::practica {
 
+// How many divisions Euclid's algorithm makes on a and b (b > 0 makes at least one).
+int cuentaDivisiones(std::int64_t a, std::int64_t b);
+
 // The columns of the trace window of Euclid's algorithm.
 std::vector<std::string> columnasDivisiones();
 

@@ -15,17 +15,6 @@ constexpr double kMaximoOperando = 494065645841247;
 // An lcm is written with up to 30 digits (it is never multiplied).
 constexpr std::size_t kCifrasMCM = 30;
 
-int divisiones(std::int64_t a, std::int64_t b) {
-    int k = 0;
-    while (b != 0) {
-        const std::int64_t r = a % b;
-        a = b;
-        b = r;
-        ++k;
-    }
-    return k;
-}
-
 struct Rango {
     std::int64_t minimo, maximo;
     int divisiones;
@@ -49,7 +38,8 @@ std::vector<std::int64_t> genera(Nivel nivel, Generador& azar) {
         const std::int64_t comun = azar.probabilidad(1, 2) ? azar.entre(2, 12) : 1;
         const std::int64_t a = comun * azar.entre(r.minimo / comun + 1, r.maximo / comun);
         const std::int64_t b = comun * azar.entre(r.minimo / comun + 1, r.maximo / comun);
-        if (a != b && divisiones(std::max(a, b), std::min(a, b)) >= r.divisiones) return {a, b};
+        if (a != b && cuentaDivisiones(std::max(a, b), std::min(a, b)) >= r.divisiones)
+            return {a, b};
     }
 }
 

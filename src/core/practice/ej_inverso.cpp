@@ -29,13 +29,6 @@ Rango rango(Nivel nivel) {
     return {500, 99999, 4};
 }
 
-int divisiones(std::int64_t a, std::int64_t b) {
-    int k = 0;
-    for (; b != 0; ++k)
-        a = std::exchange(b, a % b);
-    return k;
-}
-
 std::vector<std::int64_t> genera(Nivel nivel, Generador& azar) {
     const Rango r = rango(nivel);
     // A third of the elements have no inverse.
@@ -43,7 +36,8 @@ std::vector<std::int64_t> genera(Nivel nivel, Generador& azar) {
     for (;;) {
         const std::int64_t n = azar.entre(r.minimo, r.maximo);
         const std::int64_t a = azar.entre(2, n - 1);
-        if ((mcdEntero(n, a) == 1) == existe && divisiones(n, a) >= r.divisiones) return {n, a};
+        if ((mcdEntero(n, a) == 1) == existe && cuentaDivisiones(n, a) >= r.divisiones)
+            return {n, a};
     }
 }
 
