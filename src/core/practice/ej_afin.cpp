@@ -38,15 +38,8 @@ struct Rango {
     bool dosPalabras;
 };
 Rango rango(Nivel nivel) {
-    switch (nivel) {
-        case Nivel::Facil:
-            return {1, 27, 4, 5, false};
-        case Nivel::Medio:
-            return {2, 100, 5, 8, false};
-        case Nivel::Dificil:
-            break;
-    }
-    return {-200, 500, 4, 6, true};
+    return porNivel<Rango>(nivel, {1, 27, 4, 5, false}, {2, 100, 5, 8, false},
+                           {-200, 500, 4, 6, true});
 }
 
 // The UTF-8 characters of a text.

@@ -21,15 +21,8 @@ struct Rango {
     std::int64_t minimo, maximo, comun, multiplo, cota;
 };
 Rango rango(Nivel nivel) {
-    switch (nivel) {
-        case Nivel::Facil:
-            return {2, 15, 4, 10, 1000};
-        case Nivel::Medio:
-            return {10, 200, 6, 30, 50000};
-        case Nivel::Dificil:
-            break;
-    }
-    return {100, 5000, 9, 100, 5000000};
+    return porNivel<Rango>(nivel, {2, 15, 4, 10, 1000}, {10, 200, 6, 30, 50000},
+                           {100, 5000, 9, 100, 5000000});
 }
 
 std::vector<std::int64_t> genera(Nivel nivel, Generador& azar) {

@@ -20,15 +20,7 @@ struct Rango {
     int divisiones;
 };
 Rango rango(Nivel nivel) {
-    switch (nivel) {
-        case Nivel::Facil:
-            return {10, 99, 2};
-        case Nivel::Medio:
-            return {100, 9999, 4};
-        case Nivel::Dificil:
-            break;
-    }
-    return {1000, 999999, 6};
+    return porNivel<Rango>(nivel, {10, 99, 2}, {100, 9999, 4}, {1000, 999999, 6});
 }
 
 std::vector<std::int64_t> genera(Nivel nivel, Generador& azar) {

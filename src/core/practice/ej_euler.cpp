@@ -20,15 +20,7 @@ struct Rango {
     std::uint64_t mayorPrimo;  // factors a student finds by hand
 };
 Rango rango(Nivel nivel) {
-    switch (nivel) {
-        case Nivel::Facil:
-            return {10, 100, 100};
-        case Nivel::Medio:
-            return {100, 3000, 97};
-        case Nivel::Dificil:
-            break;
-    }
-    return {1000, 100000, 97};
+    return porNivel<Rango>(nivel, {10, 100, 100}, {100, 3000, 97}, {1000, 100000, 97});
 }
 
 std::vector<std::int64_t> genera(Nivel nivel, Generador& azar) {

@@ -18,15 +18,7 @@ struct Rango {
     int divisiones;
 };
 Rango rango(Nivel nivel) {
-    switch (nivel) {
-        case Nivel::Facil:
-            return {5, 30, 1};
-        case Nivel::Medio:
-            return {30, 500, 3};
-        case Nivel::Dificil:
-            break;
-    }
-    return {500, 99999, 4};
+    return porNivel<Rango>(nivel, {5, 30, 1}, {30, 500, 3}, {500, 99999, 4});
 }
 
 std::vector<std::int64_t> genera(Nivel nivel, Generador& azar) {

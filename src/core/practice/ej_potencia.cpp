@@ -23,15 +23,8 @@ struct Rango {
     int unos;
 };
 Rango rango(Nivel nivel) {
-    switch (nivel) {
-        case Nivel::Facil:
-            return {5, 30, 5, 60, 2};
-        case Nivel::Medio:
-            return {30, 300, 50, 1000, 3};
-        case Nivel::Dificil:
-            break;
-    }
-    return {300, 10000, 1000, 100000, 3};
+    return porNivel<Rango>(nivel, {5, 30, 5, 60, 2}, {30, 300, 50, 1000, 3},
+                           {300, 10000, 1000, 100000, 3});
 }
 
 std::vector<std::int64_t> genera(Nivel nivel, Generador& azar) {

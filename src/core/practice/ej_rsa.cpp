@@ -23,15 +23,7 @@ struct Rango {
     std::int64_t minimo, maximo, exponente;
 };
 Rango rango(Nivel nivel) {
-    switch (nivel) {
-        case Nivel::Facil:
-            return {3, 23, 30};
-        case Nivel::Medio:
-            return {11, 60, 200};
-        case Nivel::Dificil:
-            break;
-    }
-    return {50, 200, 2000};
+    return porNivel<Rango>(nivel, {3, 23, 30}, {11, 60, 200}, {50, 200, 2000});
 }
 
 bool esPrimo(std::int64_t x) {

@@ -15,6 +15,20 @@
 
 namespace zefra::practica {
 
+// A family's parameters at each level: Fácil, Medio, Difícil.
+template <class T>
+T porNivel(Nivel nivel, const T& facil, const T& medio, const T& dificil) {
+    switch (nivel) {
+        case Nivel::Facil:
+            return facil;
+        case Nivel::Medio:
+            return medio;
+        case Nivel::Dificil:
+            break;
+    }
+    return dificil;
+}
+
 // The sheet with the program's own value of every cell the student fills in ("" for a given
 // cell) and of every answer.
 struct Plantilla {
