@@ -301,9 +301,8 @@ TEST_F(RSAPrueba, ClavesDeLosEjemplos) {
          {std::pair{10., 11.}, {13., 13.}, {0., 2.}, {-7., 2.}, {1., 2.}, {46320., 46327.}})
         EXPECT_EQ(*primoSiguiente(tiempo, p), primo) << p;
     // t itself when prime to φ, else the next number that is.
-    EXPECT_EQ(*exponenteCoprimo(tiempo, 7, 120), 7);
-    EXPECT_EQ(*exponenteCoprimo(tiempo, 6, 120), 7);
-    EXPECT_EQ(*exponenteCoprimo(tiempo, 2, 2), 3);
+    for (const auto& [t, phi, e] : {std::tuple{7., 120., 7.}, {6., 120., 7.}, {2., 2., 3.}})
+        EXPECT_EQ(exponenteCoprimo(tiempo, t, phi), e) << t << ' ' << phi;
 }
 
 TEST(AnchoBloqueRSA, LosDigitosDeNMenosUno) {
