@@ -30,7 +30,7 @@ CicloPotencias caminando(std::uint64_t a, std::uint64_t n) {
     }
 }
 
-TEST(DatosGraficas, CicloDeLasPotenciasComoAlRecorrerlas) {
+TEST(DatosGraficas, CicloDeLasPotenciasComoAlRecorrerlasYEnElMayorPrimoDe32Bits) {
     std::vector<std::uint64_t> modulos(400);
     std::iota(modulos.begin(), modulos.end(), 1);
     modulos.insert(modulos.end(),
@@ -48,10 +48,7 @@ TEST(DatosGraficas, CicloDeLasPotenciasComoAlRecorrerlas) {
             }
         }
     }
-}
-
-TEST(DatosGraficas, OrdenEnElMayorPrimoDe32Bits) {
-    const PotenciasZn zn(2147483647);
+    const PotenciasZn zn(2147483647);  // the order in the largest prime of 32 bits
     EXPECT_EQ(zn.phi(), 2147483646u);
     // 7 is a primitive root of 2^31 − 1; 2 has order 31 (2^31 ≡ 1); 2^31 − 2 ≡ −1 has order 2.
     const struct {

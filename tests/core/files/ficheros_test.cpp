@@ -1,7 +1,10 @@
 // Files: text files read whole as UTF-8 or else Windows-1252, refused when they cannot be a
 // text, written with CR LF through a temporary file that never leaves the old file half
-// replaced; and the alphabet file, its exact text, every refusal of the reading in the order
-// the checks meet it, and alphabets of every size through a real file and back.
+// replaced; the alphabet file, its exact text, every refusal of the reading in the order the
+// checks meet it, and alphabets of every size through a real file and back; and a result as a
+// document: its text form with CR LF and its heading, the CSV of its tables with the quoting
+// spreadsheets expect, a table streamed cell by cell, and a save that fails leaving the old
+// file and saying why.
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <unistd.h>
@@ -14,8 +17,10 @@
 #include "core/alphabets/edicion.hpp"
 #include "core/alphabets/predefinidos.hpp"
 #include "core/files/codificacion.hpp"
+#include "core/files/exportacion_texto.hpp"
 #include "core/files/fichero_alfabeto.hpp"
 #include "core/files/ficheros_texto.hpp"
+#include "core/shell/tabla.hpp"
 
 namespace zefra {
 namespace {
@@ -33,11 +38,26 @@ class FicherosTexto : public ::testing::Test {
         std::ofstream(carpeta / nombre, std::ios::binary) << bytes;
         return carpeta / nombre;
     }
-    std::string bytesDe(const char* nombre) {
+    std::string bytesDe(const fs::path& nombre) {
         std::ifstream f(carpeta / nombre, std::ios::binary);
         return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
     }
     long ficheros() { return std::distance(fs::directory_iterator(carpeta), {}); }
+    // What `escribe` returns with a file size limit of so many bytes, which makes every write
+    // past it fail as a full disk would.
+    template <class F>
+    auto conLimite(rlim_t bytes, F&& escribe) {
+        struct rlimit anterior {};
+        EXPECT_EQ(::getrlimit(RLIMIT_FSIZE, &anterior), 0);
+        auto* const senal = std::signal(SIGXFSZ, SIG_IGN);
+        struct rlimit limite = anterior;
+        limite.rlim_cur = bytes;
+        EXPECT_EQ(::setrlimit(RLIMIT_FSIZE, &limite), 0);
+        const auto resultado = escribe();
+        ::setrlimit(RLIMIT_FSIZE, &anterior);
+        std::signal(SIGXFSZ, senal);
+        return resultado;
+    }
 
     const fs::path carpeta =
         fs::temp_directory_path() / ("zefra-prueba-" + std::to_string(std::random_device{}()));
@@ -89,27 +109,16 @@ TEST_F(FicherosTexto, UnFalloNuncaEstropeaElFicheroQueHabia) {
     EXPECT_FALSE(escribeTexto(carpeta, "nuevo"));  // a folder is not a file
     EXPECT_EQ(ficheros(), 1);
 
-    // A file size limit makes every write past it fail, as a full disk would.
     fs::permissions(carpeta / "viejo.txt", fs::perms::owner_all);
-    struct rlimit anterior {};
-    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &anterior), 0);
-    auto* const senal = std::signal(SIGXFSZ, SIG_IGN);
-    struct rlimit limite = anterior;
-    limite.rlim_cur = 4;
-    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &limite), 0);
-    const bool guardado = escribeTexto(carpeta / "viejo.txt", "un texto largo que no cabe");
-    ::setrlimit(RLIMIT_FSIZE, &anterior);
-    std::signal(SIGXFSZ, senal);
-    EXPECT_FALSE(guardado);
+    EXPECT_FALSE(conLimite(4, [&] { return escribeTexto(carpeta / "viejo.txt", "no cabe"); }));
     EXPECT_EQ(bytesDe("viejo.txt"), "intacto");
     EXPECT_EQ(ficheros(), 1);
 }
 
 TEST(RutaYCodificacion, UnaSolaBarraYUtf8Valido) {
-    EXPECT_EQ(rutaCompleta("/", "a.txt"), "/a.txt");
-    EXPECT_EQ(rutaCompleta("/home/ana", "a.txt"), "/home/ana/a.txt");
-    EXPECT_EQ(rutaCompleta("/home/ana/", "a.txt"), "/home/ana/a.txt");
-    EXPECT_EQ(rutaCompleta("/home/ana", "/tmp/a.pdf"), "/tmp/a.pdf");
+    EXPECT_EQ(rutaCompleta("/", "a.txt") + rutaCompleta("/home/ana", "a.txt") +
+                  rutaCompleta("/home/ana/", "a.txt") + rutaCompleta("/home/ana", "/tmp/a.pdf"),
+              "/a.txt/home/ana/a.txt/home/ana/a.txt/tmp/a.pdf");
     EXPECT_TRUE(esUtf8Valido("hola \xC3\xB1 \xF0\x9F\x98\x80"));
     // Cut short, overlong, a surrogate, past U+10FFFF.
     for (const char* malo : {"\xC3", "\xC0\xAF", "\xED\xA0\x80", "\xF4\x90\x80\x80"})
@@ -117,17 +126,11 @@ TEST(RutaYCodificacion, UnaSolaBarraYUtf8Valido) {
     EXPECT_EQ(desdeWindows1252("\x81\x9F\xFF"), "\xC2\x81Ÿÿ");  // unassigned 0x81 kept
     // Windows-1252 texts whose first byte above ASCII is a lone continuation byte or a lead
     // byte no UTF-8 form starts with.
+    // clang-format off
     const std::pair<const char*, const char*> antiguos[] = {
-        {"\xBFQu\xE9 tal?", "¿Qué tal?"},
-        {"\xA1Hola!", "¡Hola!"},
-        {"1\xBA y 2\xAA", "1º y 2ª"},
-        {"\xFAltimo", "último"},
-        {"ping\xFCino", "pingüino"},
-        {"5 \x80", "5 €"},
-        {"l\x92"
-         "agua",
-         "l’agua"},
-    };
+        {"\xBFQu\xE9 tal?", "¿Qué tal?"}, {"\xA1Hola!", "¡Hola!"}, {"1\xBA y 2\xAA", "1º y 2ª"}, {"\xFAltimo", "último"},
+        {"ping\xFCino", "pingüino"}, {"5 \x80", "5 €"}, {"l\x92" "agua", "l’agua"}};
+    // clang-format on
     for (const auto& [bytes, texto] : antiguos)
         EXPECT_EQ(decodificaTexto(bytes), texto) << bytes;
 }
@@ -219,6 +222,96 @@ TEST_F(FicherosTexto, AlfabetosIdaYVueltaPorUnFichero) {
     std::string texto = textoAlfabeto({"tabla", lleno.equivalencias}) + "\r\n";
     texto.insert(texto.size() - 7, "Ā 999\r\n");
     EXPECT_EQ(lee(texto).rechazo, "Alfabeto no válido. Demasiados símbolos");
+}
+
+std::string texto(const Documento& d, bool csv = false) {
+    std::string s;
+    const Sumidero salida = [&s](std::string_view t) {
+        s += t;
+        return true;
+    };
+    EXPECT_TRUE(csv ? escribeCsv(d, salida) : escribeDocumento(d, salida));
+    return s;
+}
+
+Documento ejemplo(const Tabla& tabla) {
+    Documento d{"EUCLIDES", {{"a", "12"}, {"b", "8"}}, "06/12/2026 10:30", {}};
+    d.bloques.emplace_back(bloqueDeTabla(tabla, 2, 2));
+    d.bloques.emplace_back(BloqueTraza{"mcd(12, 8) = 4\n  paso\r\nfin\n"});
+    d.bloques.emplace_back(BloqueRico{"<p>x</p>", "Uno\rDos"});
+    return d;
+}
+
+TEST(Documento, TextoConCabeceraCrLfYTablaTabuladaConSusEncabezados) {
+    // Rows 0-1 and columns 0-1 are leading ones a grid keeps out of its cells; row 0 and
+    // column 0 head it.
+    Tabla tabla(4, 4);
+    const char* celdas[4][4] = {{"", "-", "q", "r"},
+                                {"oculta", "-", "x", "y"},
+                                {"1", "-", "1", "4"},
+                                {"2", "-", "a\tb", "0"}};
+    for (int f = 0; f < 4; ++f)
+        for (int c = 0; c < 4; ++c)
+            tabla.fija(f, c, celdas[f][c]);
+    const Documento d = ejemplo(tabla);
+    EXPECT_EQ(texto(d),
+              "EUCLIDES\r\na: 12\r\nb: 8\r\nFecha: 06/12/2026 10:30\r\n\r\n"
+              "\tq\tr\r\n1\t1\t4\r\n2\ta b\t0\r\n"
+              "\r\nmcd(12, 8) = 4\r\n  paso\r\nfin\r\n"
+              "\r\nUno\r\nDos\r\n");
+    std::string copia;
+    ASSERT_TRUE(escribeContenido(
+        d, [&copia](std::string_view t) { return copia += t, true; }, false));
+    EXPECT_EQ(copia.substr(0, 11), "\tq\tr\n1\t1\t4\n");
+    EXPECT_TRUE(tieneTabla(d));
+    EXPECT_FALSE(tieneTabla(Documento{"T", {}, "", {BloqueTraza{"x"}}}));
+}
+
+TEST(Documento, CsvSoloDeLasTablasConLasComillasDeRfc4180) {
+    for (const auto& [campo, csv] : {std::pair{"12", "12"},
+                                     {"1,5", "\"1,5\""},
+                                     {"a\nb", "\"a\nb\""},
+                                     {"a\rb", "\"a\rb\""},
+                                     {"di \"hola\"", "\"di \"\"hola\"\"\""}})
+        EXPECT_EQ(campoCsv(campo), csv) << campo;
+    Tabla tabla(2, 2);
+    tabla.fija(0, 0, "n");
+    tabla.fija(0, 1, "x, y");
+    tabla.fija(1, 0, "1");
+    tabla.fija(1, 1, "\"");
+    Documento d = ejemplo(tabla);
+    d.bloques.emplace_back(bloqueDeTabla(tabla, 0, 0));
+    // The example's table keeps two leading rows and columns: only the first of each shows.
+    EXPECT_EQ(texto(d, true), "n\r\n\r\nn,\"x, y\"\r\n1,\"\"\"\"\r\n");
+}
+
+TEST_F(FicherosTexto, GuardaTextoOCsvYCadaFalloDejaElFicheroViejoYDiceElMotivo) {
+    Tabla tabla(2, 1);
+    tabla.fija(0, 0, "p");
+    tabla.fija(1, 0, "2,3");
+    const Documento d{"T", {}, "hoy", {bloqueDeTabla(tabla, 1, 0)}};
+    EXPECT_EQ(guardaDocumento(d, carpeta / "t.txt", false), FalloEscritura::ninguno);
+    EXPECT_EQ(bytesDe(carpeta / "t.txt"), "T\r\nFecha: hoy\r\n\r\np\r\n2,3\r\n");
+    EXPECT_EQ(guardaDocumento(d, carpeta / "t.txt", true), FalloEscritura::ninguno);
+    EXPECT_EQ(bytesDe(carpeta / "t.txt"), "p\r\n\"2,3\"\r\n");
+
+    EXPECT_EQ(guardaDocumento(d, carpeta, false), FalloEscritura::esCarpeta);
+    fs::permissions(carpeta / "t.txt", fs::perms::owner_read);
+    EXPECT_EQ(guardaDocumento(d, carpeta / "t.txt", false), FalloEscritura::sinPermiso);
+    EXPECT_NE(guardaDocumento(d, carpeta / "no-hay" / "x.txt", false), FalloEscritura::ninguno);
+    fs::permissions(carpeta / "t.txt", fs::perms::owner_all);
+
+    // A file size limit fails the writes of a long streamed table.
+    BloqueTabla larga{200'000, 1, false, false, [](int f, int) { return std::to_string(f); }};
+    EXPECT_EQ(
+        conLimite(
+            100'000,
+            [&] {
+                return guardaDocumento(Documento{"L", {}, "", {larga}}, carpeta / "t.txt", false);
+            }),
+        FalloEscritura::escritura);
+    EXPECT_EQ(bytesDe(carpeta / "t.txt"), "p\r\n\"2,3\"\r\n");
+    EXPECT_EQ(ficheros(), 1);  // no temporary file left behind
 }
 
 }  // namespace

@@ -108,7 +108,8 @@ TEST_F(Zn, InversoComoLaBusquedaExhaustivaConSusCoeficientes) {
     EXPECT_EQ(kDeLaEcuacion(2147483646, -2147483646, 2147483647), -2147483645);
 }
 
-TEST_F(Zn, RazonamientosDelInverso) {
+TEST_F(Zn, RazonamientosDelInversoSuInicioYSuTiempoAgotado) {
+    ASSERT_FALSE(tiempo.inicial());
     EXPECT_EQ(razonamiento(26, 7),
               " Existe porque el  m.c.d.(26, 7) = 1\r\n\r\n"
               "  y por lo tanto también podemos escribir la siguiente ecuación: \r\n\r\n"
@@ -126,12 +127,7 @@ TEST_F(Zn, RazonamientosDelInverso) {
               "\r\n\r\n      [ -30 ] = [ -3 ] * [ 10 ] + [ 0]\r\n\r\n      [ -30 ] = [ 0 ]");
     // In Z1 the class [0] is its own inverse.
     EXPECT_EQ(razonamiento(1, 5).substr(0, 39), " Existe porque el  m.c.d.(1, 5) = 1\r\n\r\n");
-}
-
-TEST_F(Zn, InversoPublicaSuInicioYSeCortaAlAgotarseElTiempo) {
-    ASSERT_FALSE(tiempo.inicial());
-    inverso(26, 7);
-    EXPECT_TRUE(tiempo.inicial());  // it publishes its start
+    EXPECT_TRUE(tiempo.inicial());  // the inverse publishes its start, and stops at a timeout
     presupuesto("1", 0.4);
     EXPECT_FALSE(inverso(317811, 196418));
 }
@@ -189,7 +185,7 @@ TEST_F(Zn, EulerAnunciaSuListaYElVeredictoDelModulo) {
                                         std::string(kNoEsPrimo)}));
 }
 
-TEST_F(Zn, EulerRecuerdaElUltimoModulo) {
+TEST_F(Zn, EulerRecuerdaElUltimoModuloSalvoSiSeAgotaElTiempo) {
     EXPECT_EQ(*euler(2146654199), 46326.0 * 46336.0);
     // What is remembered is what is answered for the same modulus: nothing is recomputed.
     estado.memoriaModulo.phi = 7;
@@ -199,10 +195,8 @@ TEST_F(Zn, EulerRecuerdaElUltimoModulo) {
     EXPECT_EQ(*euler(2146654199), 7);
     EXPECT_EQ(*euler(12), 4);  // another modulus: worked out afresh
     EXPECT_EQ(*euler(2146654199), 46326.0 * 46336.0);
-}
-
-TEST_F(Zn, EulerConElTiempoAgotadoNoRecuerdaNada) {
-    presupuesto("1", 0.01);
+    estado.memoriaModulo = {};
+    presupuesto("1", 0.01);  // a timeout remembers nothing
     EXPECT_FALSE(eulerLista(9999));
     EXPECT_FALSE(estado.memoriaModulo.phi);
 }
@@ -220,13 +214,11 @@ std::uint64_t potenciaModular(std::uint64_t a, std::uint64_t b, std::uint64_t n)
 TEST_F(Zn, PotenciasExactasParaCualquierModuloDe32BitsYSusAtajos) {
     // The short cuts, squares just below n and beyond what a double holds exactly, then random
     // a, b and n of every size.
+    // clang-format off
     std::vector<std::array<std::int64_t, 3>> casos = {
-        {1, 123456, 10}, {0, 5, 10}, {5, 0, 10}, {0, 0, 10}, {7, 1, 7},     {9, 1, 7},
-        {1, 5, 1},       {5, 0, 1},  {3, 6, 7},  {7, 2, 7},  {2, 10, 1000},
-    };
-    casos.insert(casos.end(), {{2147483646, 2147483647, 2147483647},
-                               {46340, 2, 2147483647},
-                               {2147483646, 2, 2147483629}});
+        {1, 123456, 10}, {0, 5, 10}, {5, 0, 10}, {0, 0, 10}, {7, 1, 7}, {9, 1, 7}, {1, 5, 1}, {5, 0, 1}, {3, 6, 7},
+        {7, 2, 7}, {2, 10, 1000}, {2147483646, 2147483647, 2147483647}, {46340, 2, 2147483647}, {2147483646, 2, 2147483629}};
+    // clang-format on
     std::mt19937_64 azar(2026);
     std::uniform_int_distribution<std::int64_t> valor(0, 2147483647);
     for (int i = 0; i < 3000; ++i) {
@@ -236,10 +228,8 @@ TEST_F(Zn, PotenciasExactasParaCualquierModuloDe32BitsYSusAtajos) {
     for (const auto& [a, b, n] : casos) {
         ASSERT_EQ(potencia(a, b, n), potenciaModular(a, b, n)) << a << "^" << b << " mod " << n;
     }
-    EXPECT_EQ(pruebas::errorDe([this] { potencia(2, 2147483648.0, 7); }),
-              TipoError::Desbordamiento);
-    EXPECT_EQ(pruebas::errorDe([this] { potencia(2, 3, 4294967296.0); }),
-              TipoError::Desbordamiento);
+    for (const auto& [b, n] : {std::pair{2147483648.0, 7.0}, {3.0, 4294967296.0}})
+        EXPECT_EQ(pruebas::errorDe([&] { potencia(2, b, n); }), TipoError::Desbordamiento) << n;
 }
 
 TEST_F(Zn, TrazasDeLasPotencias) {
@@ -270,10 +260,7 @@ TEST_F(Zn, TrazasDeLasPotencias) {
     EXPECT_EQ(potencia(1, 4, 7), 1);
     texto = textoTrazaPotencia(traza);
     EXPECT_EQ(texto.etiqueta + texto.traza, "");
-}
-
-TEST_F(Zn, PotenciaCortadaPorElTiempoDevuelveSuTrazaIncompleta) {
-    presupuesto("1", 0.1);
+    presupuesto("1", 0.1);  // a timeout leaves the trace unfinished
     EXPECT_FALSE(potencia(3, 1000000, 1000003000));
     EXPECT_TRUE(!traza.resultado && !traza.pasos.empty());
 }
