@@ -19,7 +19,7 @@
 #include <algorithm>
 #include <map>
 
-#include "gui/entorno.hpp"
+#include "gui/crypto/cifrado_prueba.hpp"
 #include "gui/ui/rejilla.hpp"
 #include "gui/ui/teclado.hpp"
 
@@ -63,31 +63,8 @@ bool esSalida(const QPushButton* b) {
     return t == "salir" || b->objectName() == "btsalir";
 }
 
-class TecladoVentanas : public PruebaVentanas {
+class TecladoVentanas : public PruebaCifrado {
   protected:
-    // The private-key window with keys r = 3, s = 1.
-    QWidget* abrePrivada() {
-        accion("ncripprivada")->trigger();
-        QWidget* claves = ventana("frmpedirclaves");
-        control<QComboBox>(claves, "Dpopcionesclave")->setEditText("3");
-        escribe(control<QLineEdit>(claves, "txclave_s"), "1");
-        pulsa(claves, "btseguircprivada");
-        return abierta("frmcripprivada");
-    }
-    // The public-key window with p = 61, q = 53, t = 17.
-    QWidget* abrePublica() {
-        accion("ncrippublica")->trigger();
-        QWidget* rsa = ventana("frmSistemaRSA");
-        escribe(control<QLineEdit>(rsa, "txprimop"), "61");
-        escribe(control<QLineEdit>(rsa, "txprimoq"), "53");
-        pulsa(rsa, "btBuscarCercanoPyQ");
-        pulsa(rsa, "btAceptarPyQ");
-        escribe(control<QLineEdit>(rsa, "txAsignat"), "17");
-        for (const char* b : {"btBuscaMCDmascerca", "btAceptart", "btContinuarRSA"})
-            pulsa(rsa, b);
-        return abierta("frmCripPublica");
-    }
-
     // The control with the focus; a cell being typed in stands for its grid.
     static QWidget* enfocado(const QWidget* v) {
         for (QWidget* p = v->focusWidget(); p && p != v; p = p->parentWidget()) {
@@ -197,8 +174,8 @@ TEST_F(TecladoVentanas, CadaVentanaYLasQueAbreSeUsanBienConElTeclado) {
             if (v->isVisible() && !v->isModal()) nueva(v);
         }
     };
-    abrePrivada();
-    abrePublica();
+    abre("3", "1");  // the private-key and public-key windows, from their key windows
+    sistemaRSA("61", "53", "17");
     recoge();
     for (std::size_t i = 1; i < vistas.size(); ++i) {
         QWidget* v = vistas[i];
