@@ -52,7 +52,7 @@ TEST_F(VentanaCifrado, HolaZvkfHolaPasoAPasoYPorUnFichero) {
     EXPECT_EQ(situacion(), "-ED 000 -");
 }
 
-TEST_F(VentanaCifrado, RechazosEInvertirAntesDelPaso3) {
+TEST_F(VentanaCifrado, RechazosInvertirAntesDelPaso3YTiempoAgotadoAlInvertirR) {
     abre("3", "5");
     pulsa({"btinvertir"});  // no direction yet: nothing happens
     esperaMensaje("Ha de escribir al menos un símbolo del alfabeto.");
@@ -64,11 +64,8 @@ TEST_F(VentanaCifrado, RechazosEInvertirAntesDelPaso3) {
     // Corrected, the same step goes through; before PASO 3 "Invertir proceso" does nothing.
     mensaje("hola");
     tras("btpaso1 btpaso2 btinvertir", "hola|07151100|26221005| EE 001 frmpaso2 fijo bloqueado");
-}
-
-// The inverse of r that runs out of time.
-TEST_F(VentanaCifrado, TiempoAgotadoAlInvertirR) {
-    abre("3", "5");
+    // The inverse of r that runs out of time.
+    pulsa({"btinicializar"});
     cifra("zvkf", 1, {"btpaso1"});
     presupuesto("1", 0.4);  // the gcd of the key passes, not the inverse that follows
     esperaMensaje("Se ha superado el tiempo establecido.");
@@ -147,7 +144,7 @@ TEST_F(VentanaHuecos, AbcIdaYVuelta) {
     tras("btpaso1 btpaso2 btinicializar", "|| -ED 00 -");
 }
 
-TEST_F(VentanaHuecos, BloquesYSimbolosRechazados) {
+TEST_F(VentanaHuecos, BloquesSimbolosYClaveRechazados) {
     // 07 is not below n = 6: nothing is shown or written, the step stays.
     esperaMensaje("El número no puede exceder de5");
     cifra("0701", 1, {});
@@ -159,16 +156,12 @@ TEST_F(VentanaHuecos, BloquesYSimbolosRechazados) {
     mensaje("03");  // 5·(3 − 1) = 10 ≡ 4: no symbol has 04
     pulsa({"btpaso1"});
     esperaMensaje("El código 04 no está asociado a ninguna palabra.");
-    pulsa({"btpaso2"});
-    EXPECT_EQ(textos() + " " + situacion().left(5), "03|04| DD 01");
+    tras("btpaso2", "03|04| DD 01 frmpaso2decoprivada fijo bloqueado");
     pulsa({"btinicializar"});
     esperaMensaje("El símbolo 'd' no pertenece al alfabeto.");
     cifra("abd", 0, {});
     tras("btpaso1", "abd|| EE 10 -");
-}
-
-// Another alphabet chosen after the keys were accepted: r = 5 is not prime to 55.
-TEST_F(VentanaHuecos, ClaveRechazadaTrasCambiarDeAlfabeto) {
+    // Another alphabet chosen after the keys were accepted: r = 5 is not prime to 55.
     cifra("abc", 0, {});
     accion("nalfa_azAZ")->trigger();
     mensaje("abc");
