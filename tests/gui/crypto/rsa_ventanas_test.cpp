@@ -92,43 +92,25 @@ TEST_F(ExportacionCifrado, CadaVentanaSacaSusClavesElMensajeEnCadaEstadoYElPasoM
         const char* copiado;   // what "Copiar todo" copies, or its start (then "…")
         const char* cabecera;  // the saved text's heading, lines joined by '|'
     };
+    // clang-format off
     const Caso casos[] = {
-        {"frmcripprivada",
-         [this] {
-             abre("99999999999999999999999999991", "3");
-             cifra("hola", 0, {"btpaso1", "btpaso2"});
-         },
-         "Mensaje:\nhola\n\nPASO 1:\n07151100\n\nPASO 2:\n24200803\n\nPASO 2\n"
-         "C(99999999999999999999999999991, 3) ([m]) = [99999999999999999999999999991][m] + "
-         "[3]\nConcretamente:\nSe realiza la codificación usando\nla función de cifrado C, "
-         "con las\nClaves privadas 99999999999999999999999999991 y 3.\nFunción codificadora:\n"
-         "Cr,s( [m] ) = [r] [m] + [s]\n",
-         "CRIPTOSISTEMA DE CLAVE PRIVADA|Clave r: 99999999999999999999999999991|Clave s: 3|"
-         "Sentido: CODIFICAR"},
-        {"frmSistemaRSA", [this] { sistemaRSA("11", "13", "7"); },
-         "n = 143\nF.E. ( n ) = 120\ns = 103\n", "Establecer sistema RSA|p: 11|q: 13|t: 7"},
-        {"frmCripPublica",
-         [this] {
-             sistemaRSA("11", "13", "7");
-             cifra("hola", 0, {"btpaso1", "btpaso2"});
-             pulsa({"btInvertirCPub", "btpaso1"});
-         },
-         "Mensaje:\n006115132000\n\nPASO 1:\n07151100\n\nPASO 2\n"
-         "D( [m*] modulo 143 ) = [m*] ^103 modulo 143\nConcretamente:\n",
-         "CRIPTOSISTEMA DE CLAVE PÚBLICA|p: 11|q: 13|n: 143|F.E.(n): 120|t: 7|s: 103|"
-         "Sentido: DECODIFICAR"},
-        {"frPrivadaAlfaus",
-         [this] {
-             carga(0, "abc", "00 01 05");
-             selecciona(1);
-             abre("5", "1", "frPrivadaAlfaus");
-             opciones = "opCodCpub";
-             cifra("abc", 0, {"btpaso1"});
-         },
+        {"frmcripprivada", [this] { abre("99999999999999999999999999991", "3"); cifra("hola", 0, {"btpaso1", "btpaso2"}); },
+         "Mensaje:\nhola\n\nPASO 1:\n07151100\n\nPASO 2:\n24200803\n\nPASO 2\nC(99999999999999999999999999991, 3) ([m]) = "
+         "[99999999999999999999999999991][m] + [3]\nConcretamente:\nSe realiza la codificación usando\nla función de cifrado C, "
+         "con las\nClaves privadas 99999999999999999999999999991 y 3.\nFunción codificadora:\nCr,s( [m] ) = [r] [m] + [s]\n",
+         "CRIPTOSISTEMA DE CLAVE PRIVADA|Clave r: 99999999999999999999999999991|Clave s: 3|Sentido: CODIFICAR"},
+        {"frmSistemaRSA", [this] { sistemaRSA("11", "13", "7"); }, "n = 143\nF.E. ( n ) = 120\ns = 103\n",
+         "Establecer sistema RSA|p: 11|q: 13|t: 7"},
+        {"frmCripPublica", [this] { sistemaRSA("11", "13", "7"); cifra("hola", 0, {"btpaso1", "btpaso2", "btInvertirCPub", "btpaso1"}); },
+         "Mensaje:\n006115132000\n\nPASO 1:\n07151100\n\nPASO 2\nD( [m*] modulo 143 ) = [m*] ^103 modulo 143\nConcretamente:\n",
+         "CRIPTOSISTEMA DE CLAVE PÚBLICA|p: 11|q: 13|n: 143|F.E.(n): 120|t: 7|s: 103|Sentido: DECODIFICAR"},
+        {"frPrivadaAlfaus", [this] { carga(0, "abc", "00 01 05"); selecciona(1); abre("5", "1", "frPrivadaAlfaus");
+                              dosPasos({}); cifra("abc", 0, {"btpaso1"}); },
          "Mensaje:\nabc\n\nPASO 1:\n000105\n\nPASO 1\n   Tabla de conversión\n\n"
          "a\t00\t\t\nb\t01\t\t\nc\t05\t\t\n\nTranscripción inmediata del texto\n",
          "CRIPTOGRAFÍA DE CLAVE PRIVADA|r: 5|s: 1|Sentido: CODIFICAR"},
     };
+    // clang-format on
     for (const Caso& caso : casos) {
         SCOPED_TRACE(caso.ventana);
         caso.calcula();
