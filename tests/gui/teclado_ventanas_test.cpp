@@ -1,26 +1,15 @@
 // Every window the menu opens, used from the keyboard: Tab follows the reading order of the
 // controls, no two visible captions share an Alt letter, Enter never runs an exit button, the
 // window fits the screen with nothing clipped, and Escape closes it.
-#include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QApplication>
-#include <QComboBox>
-#include <QGroupBox>
 #include <QKeyEvent>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMenu>
 #include <QMenuBar>
-#include <QPlainTextEdit>
-#include <QPushButton>
 #include <QScreen>
 #include <QTest>
-#include <QTimer>
-#include <algorithm>
 #include <map>
 
-#include "gui/entorno.hpp"
-#include "gui/ui/rejilla.hpp"
+#include "gui/crypto/cifrado_prueba.hpp"
 #include "gui/ui/teclado.hpp"
 
 namespace zefra::pruebas {
@@ -63,31 +52,8 @@ bool esSalida(const QPushButton* b) {
     return t == "salir" || b->objectName() == "btsalir";
 }
 
-class TecladoVentanas : public PruebaVentanas {
+class TecladoVentanas : public PruebaCifrado {
   protected:
-    // The private-key window with keys r = 3, s = 1.
-    QWidget* abrePrivada() {
-        accion("ncripprivada")->trigger();
-        QWidget* claves = ventana("frmpedirclaves");
-        control<QComboBox>(claves, "Dpopcionesclave")->setEditText("3");
-        escribe(control<QLineEdit>(claves, "txclave_s"), "1");
-        pulsa(claves, "btseguircprivada");
-        return abierta("frmcripprivada");
-    }
-    // The public-key window with p = 61, q = 53, t = 17.
-    QWidget* abrePublica() {
-        accion("ncrippublica")->trigger();
-        QWidget* rsa = ventana("frmSistemaRSA");
-        escribe(control<QLineEdit>(rsa, "txprimop"), "61");
-        escribe(control<QLineEdit>(rsa, "txprimoq"), "53");
-        pulsa(rsa, "btBuscarCercanoPyQ");
-        pulsa(rsa, "btAceptarPyQ");
-        escribe(control<QLineEdit>(rsa, "txAsignat"), "17");
-        for (const char* b : {"btBuscaMCDmascerca", "btAceptart", "btContinuarRSA"})
-            pulsa(rsa, b);
-        return abierta("frmCripPublica");
-    }
-
     // The control with the focus; a cell being typed in stands for its grid.
     static QWidget* enfocado(const QWidget* v) {
         for (QWidget* p = v->focusWidget(); p && p != v; p = p->parentWidget()) {
@@ -167,11 +133,9 @@ TEST_F(TecladoVentanas, CadaVentanaYLasQueAbreSeUsanBienConElTeclado) {
     // lists, the cipher steps) are checked too.
     compruebaVentana(principal.get());
     aceptaTodo();  // "Abrir" shows the file chooser modally: it is closed at once
-    std::vector<QWidget*> vistas{principal.get()};
+    QList<QWidget*> vistas{principal.get()};
     const auto nueva = [&vistas](QWidget* v) {
-        if (std::find(vistas.begin(), vistas.end(), v) != vistas.end()) return false;
-        vistas.push_back(v);
-        return true;
+        if (!vistas.contains(v)) vistas << v;
     };
     for (QAction* entrada : principal->findChildren<QAction*>()) {
         // Every menu entry that opens a window (not the alphabet choices, nor "Salir ").
@@ -190,17 +154,17 @@ TEST_F(TecladoVentanas, CadaVentanaYLasQueAbreSeUsanBienConElTeclado) {
             EXPECT_FALSE(v->isVisible()) << nombre(v).toStdString() << ": Escape left it open";
         }
     }
-    const std::size_t delMenu = vistas.size();
-    EXPECT_GE(delMenu, 21u);
+    const qsizetype delMenu = vistas.size();
+    EXPECT_GE(delMenu, 21);
     const auto recoge = [&] {
         for (QWidget* v : QApplication::topLevelWidgets()) {
             if (v->isVisible() && !v->isModal()) nueva(v);
         }
     };
-    abrePrivada();
-    abrePublica();
+    abre("3", "1");  // the private-key and public-key windows, from their key windows
+    sistemaRSA("61", "53", "17");
     recoge();
-    for (std::size_t i = 1; i < vistas.size(); ++i) {
+    for (qsizetype i = 1; i < vistas.size(); ++i) {
         QWidget* v = vistas[i];
         v->show();
         for (QLineEdit* c : v->findChildren<QLineEdit*>()) {
@@ -214,8 +178,8 @@ TEST_F(TecladoVentanas, CadaVentanaYLasQueAbreSeUsanBienConElTeclado) {
             recoge();
         }
     }
-    EXPECT_GE(vistas.size() - delMenu, 8u);
-    for (std::size_t i = delMenu; i < vistas.size(); ++i) {
+    EXPECT_GE(vistas.size() - delMenu, 8);
+    for (qsizetype i = delMenu; i < vistas.size(); ++i) {
         vistas[i]->show();
         compruebaVentana(vistas[i]);
         vistas[i]->hide();

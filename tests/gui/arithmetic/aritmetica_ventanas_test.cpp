@@ -28,17 +28,14 @@ TEST_F(VentanaEuclides, TiempoAgotadoValidacionesMcdMcmYLaTrazaConAnchos) {
     reloj.paso = 0;
     calcula({"12", "8"});
     const char* kNoNumerico = "a y b han de ser valores numéricos";
+    // clang-format off
     mensajes({{{"12", ""}, kNoNumerico},
               {{"x", "494065645841248"}, kNoNumerico},
-              {{"494065645841248", "5"},
-               "No puede exceder el valor: 494065645841247 porque los resultados no serían "
-               "fiables, gracias."},
-              {{"+12", "8"}, "a y b han de ser números enteros"}},  // by its text, not its value
-             "txmcm");
+              {{"494065645841248", "5"}, "No puede exceder el valor: 494065645841247 porque los resultados no serían fiables, gracias."},
+              {{"+12", "8"}, "a y b han de ser números enteros"}}, "txmcm");  // "+12" by its text, not its value
     estado.tiempo.fijaCampo(&Presupuesto::minutos, "media hora");
-    mensajes({{{"12", "8"},
-               "Euclides:La operación ha producido el siguiente error:\n\nNo coinciden los tipos"}},
-             "txmcd");
+    mensajes({{{"12", "8"}, "Euclides:La operación ha producido el siguiente error:\n\nNo coinciden los tipos"}}, "txmcd");
+    // clang-format on
     EXPECT_FALSE(boton("btTraza")->isEnabled());
     estado.tiempo.fijaCampo(&Presupuesto::minutos, "");
     // a, b, the gcd and lcm and whether the trace is offered.
@@ -95,8 +92,11 @@ struct VentanaDiofanticas : Conductor {
         EXPECT_EQ(boton("btTrazaDiof")->isEnabled(), boton("btRestriccionesDiof")->isEnabled());
         return boton("btTrazaDiof")->isEnabled();
     }
-    // Ticks the bounds on x and y given (nullptr leaves a box unticked) and presses "Calcular".
-    void acota(const char* x0, const char* x1, const char* y0, const char* y1) {
+    // Ticks the bounds on x and y given (nullptr leaves a box unticked) and presses "Calcular",
+    // expecting the message `aviso` when one is given.
+    void acota(const char* x0, const char* x1, const char* y0, const char* y1,
+               const QString& aviso = {}) {
+        if (!aviso.isEmpty()) esperaMensaje(aviso);
         const char* valores[] = {x0, x1, y0, y1};
         for (int i = 0; i < 4; ++i) {
             control<QCheckBox>(r, QStringLiteral("Check%1").arg(i + 1))
@@ -104,10 +104,6 @@ struct VentanaDiofanticas : Conductor {
             if (valores[i]) escribe(control<QLineEdit>(r, kCotas[i]), valores[i]);
         }
         pulsa(r, "btCalculaRestr");
-    }
-    void acotaSinSolucion(const char* x0, const char* x1, const char* y0, const char* y1) {
-        esperaMensaje(kSinRestringida);
-        acota(x0, x1, y0, y1);
     }
     void restricciones() { r = abreCon("btRestriccionesDiof", "frmRestriccionesDiof"); }
 
@@ -122,21 +118,18 @@ TEST_F(VentanaDiofanticas, TiempoAgotadoValidacionesSinSolucionErrorYSolucionCon
     mensajes({{{"317811", "196418", "1"}, "Se ha excedido del tiempo especificado."}}, "txX");
     EXPECT_FALSE(ofrece());  // nor the earlier run's trace and bounds after a timeout
     reloj.paso = 0;
-    // Each check goes over the three fields before the next check.
+    // Each check goes over the three fields before the next check; "1e3" is refused by its text.
+    // clang-format off
     mensajes({{{"12345678901", "8", "y"}, "a, b y c han de ser valores numéricos"},
-              {{"12", "8", "-1234567890"},
-               "a, b y c han de tener una longitud inferior o igual a diez dígitos"},
-              {{"12", "8", "1e3"}, "a, b y c han de ser números enteros"},  // by its text
-              {{"0", "-0", "0"}, "Todo par de enteros (X, Y) es solución de 0·X + 0·Y = 0."}},
-             "txX");
+              {{"12", "8", "-1234567890"}, "a, b y c han de tener una longitud inferior o igual a diez dígitos"},
+              {{"12", "8", "1e3"}, "a, b y c han de ser números enteros"},
+              {{"0", "-0", "0"}, "Todo par de enteros (X, Y) es solución de 0·X + 0·Y = 0."}}, "txX");
     EXPECT_FALSE(ofrece());
-    mensajes({{{"12", "8", "3"}, kNoDivide}, {{"0", "0", "5"}, "La ecuación no tiene solución"}},
-             "txX");
+    mensajes({{{"12", "8", "3"}, kNoDivide}, {{"0", "0", "5"}, "La ecuación no tiene solución"}}, "txX");
     EXPECT_TRUE(ofrece());  // the trace and the bounds are offered without a solution too
     calcula({"12", "8", "20"});
-    mensajes({{{"9999999999", "3", "3"},
-               "Diofántica:La operación ha producido el siguiente error:\n\nDesbordamiento"}},
-             "txsolgen");
+    mensajes({{{"9999999999", "3", "3"}, "Diofántica:La operación ha producido el siguiente error:\n\nDesbordamiento"}}, "txsolgen");
+    // clang-format on
     EXPECT_FALSE(ofrece());  // but not after an error
     calcula({"12", "8", "20"});
     EXPECT_EQ(campo("txX") + ' ' + campo("txY") + ' ' + campo("beta") + ' ' + campo("alpha"),
@@ -177,20 +170,16 @@ TEST_F(VentanaDiofanticas, RestriccionesCotasNoValidasYLaTablaDeQuinientas) {
     EXPECT_EQ(texto(r, "txx0"), QString());
     EXPECT_FALSE(control<QWidget>(r, "intervalo")->isVisible());
     const char* kCota = " debe estar entre -2.147.483.647 y 2.147.483.647";
-    esperaMensaje("La cota inferior para x ha de ser un valor numérico");
-    acota("a", "b", nullptr, nullptr);
-    esperaMensaje(QString("La cota superior para x") + kCota);
-    acota("1", "2147483648", nullptr, nullptr);
-    esperaMensaje("La cota inferior para y ha de ser un valor numérico");
-    acota(nullptr, nullptr, "", nullptr);
-    esperaMensaje(QString("La cota superior para y") + kCota);
-    acota(nullptr, nullptr, nullptr, "-2147483648");
-    acotaSinSolucion("6", "6", nullptr, nullptr);
+    acota("a", "b", nullptr, nullptr, "La cota inferior para x ha de ser un valor numérico");
+    acota("1", "2147483648", nullptr, nullptr, QString("La cota superior para x") + kCota);
+    acota(nullptr, nullptr, "", nullptr, "La cota inferior para y ha de ser un valor numérico");
+    acota(nullptr, nullptr, nullptr, "-2147483648", QString("La cota superior para y") + kCota);
+    acota("6", "6", nullptr, nullptr, kSinRestringida);
     r->close();
     esperaMensaje(kNoDivide);  // with no particular solution there is none with bounds either
     calcula({"12", "8", "3"});
     restricciones();
-    acotaSinSolucion("0", nullptr, nullptr, nullptr);
+    acota("0", nullptr, nullptr, nullptr, kSinRestringida);
 }
 
 using CambioDeBase = Conductor;
@@ -213,7 +202,8 @@ TEST_F(CambioDeBase, DeDiezABaseBCompruebaLaBaseYElValorYConvierte) {
               {{"-1", "2"}, kFuera},
               {{"2147483648", "2"}, kFuera},
               {{"10,6", "2"}, "El valor ha de ser un número entero."},
-              {{"10", "00000000002"}, "No puede superar los once dígitos"}});
+              {{"10", "00000000002"}, "No puede superar los once dígitos"}},
+             "txinver");
     calcula({"10", "2"});
     EXPECT_EQ(campo("txinver") + " = " + campo("txq"), QString("1010 = ") + kDesarrollo);
 }

@@ -29,6 +29,29 @@ class PruebaCifrado : public PruebaAlfabetos {
         w = abierta(destino);
         ASSERT_TRUE(w);
     }
+    // The RSA set-up from the menu with p, q and t, each step accepted, then "Continuar": `w`
+    // becomes the public-key window, with its two steps.
+    void sistemaRSA(const QString& p, const QString& q, const QString& t) {
+        accion("ncrippublica")->trigger();
+        QWidget* rsa = ventana("frmSistemaRSA");
+        escribe(control<QLineEdit>(rsa, "txprimop"), p);
+        escribe(control<QLineEdit>(rsa, "txprimoq"), q);
+        pulsa(rsa, "btBuscarCercanoPyQ");
+        pulsa(rsa, "btAceptarPyQ");
+        escribe(control<QLineEdit>(rsa, "txAsignat"), t);
+        for (const char* b : {"btBuscaMCDmascerca", "btAceptart", "btContinuarRSA"})
+            pulsa(rsa, b);
+        w = abierta("frmCripPublica");
+        dosPasos({"Frame1", "frmpaso2", "frmpaso2_deco"});
+        ASSERT_TRUE(w);
+    }
+    // The windows of two steps: their direction buttons, steps, frames and results.
+    void dosPasos(std::vector<const char*> suyos) {
+        opciones = "opCodCpub";
+        pasos = {"btpaso1", "btpaso2"};
+        salidas = {"txmensajenum", "txmensajecod"};
+        marcos = std::move(suyos);
+    }
     void mensaje(const QString& texto) const {
         auto* m = control<QPlainTextEdit>(w, "txmensaje");
         m->clear();
@@ -43,6 +66,13 @@ class PruebaCifrado : public PruebaAlfabetos {
     void pulsa(std::initializer_list<const char*> botones) {
         for (const char* b : botones)
             pulsa(w, b);
+    }
+    // Presses the buttons (names separated by blanks), then expects the texts and the situation.
+    void tras(const QString& botones, const char* esperado) {
+        for (const QString& b : botones.split(' ', Qt::SkipEmptyParts))
+            pulsa(w, b);
+        EXPECT_EQ(textos() + ' ' + situacion(), QString::fromUtf8(esperado))
+            << botones.toStdString();
     }
     // Types the message, chooses the direction and presses the steps given.
     void cifra(const QString& texto, int direccion, std::initializer_list<const char*> botones) {

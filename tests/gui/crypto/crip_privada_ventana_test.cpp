@@ -2,8 +2,10 @@
 // "Continuar" with the window it hands the keys to; the three-step window with the worked example
 // hola → zvkf → hola, and the two-step window for alphabets with gaps with abc ↔ 010002; the
 // steps' enabling and frames, "Invertir proceso", the lock of the alphabet menu, refused blocks
-// and keys, and the file buttons.
+// and keys, and the file buttons; a long message through the steps.
 #include <QTest>
+#include <QTextDocument>
+#include <map>
 
 #include "gui/crypto/cifrado_prueba.hpp"
 
@@ -17,33 +19,25 @@ TEST_F(VentanaCifrado, HolaZvkfHolaPasoAPasoYPorUnFichero) {
     abre("99999999999999999999999999991", "99999999999999999999999999993");
     EXPECT_EQ(situacion(), "-ED 000 -");
     cifra("hola", 0, {});
-    EXPECT_EQ(situacion(), "EE 100 -");
-    pulsa({"btpaso1"});
-    EXPECT_EQ(situacion(), "EE 010 Frame1 fijo bloqueado");
+    tras("", "hola||| EE 100 -");
+    tras("btpaso1", "hola|07151100|| EE 010 Frame1 fijo bloqueado");
     auto* tabla = control<gui::Rejilla>(w, "Flexalfa1");
     EXPECT_EQ(tabla->cellText(0, 2), "ñ");
     EXPECT_EQ(tabla->model()->index(13, 2).data().toString(), "\u2423");  // the space as ␣
     EXPECT_TRUE(!tabla->isRowHidden(13) && tabla->isRowHidden(14));       // to the last entry
-    pulsa({"btpaso2"});
-    EXPECT_EQ(situacion(), "EE 001 frmpaso2 fijo bloqueado");
+    tras("btpaso2", "hola|07151100|26221005| EE 001 frmpaso2 fijo bloqueado");
     EXPECT_EQ(campo("txpaso2cod"),
               "C(99999999999999999999999999991, 99999999999999999999999999993) ([m]) = "
               "[99999999999999999999999999991][m] + [99999999999999999999999999993]");
     EXPECT_EQ(campo("lbrsexplica"),
               "Claves privadas 99999999999999999999999999991 y 99999999999999999999999999993.");
-    pulsa({"btpaso3"});
-    EXPECT_EQ(textos() + " " + situacion(),
-              "hola|07151100|26221005|zvkf EE 000 frmpaso3 fijo bloqueado");
-
-    pulsa({"btinvertir"});
-    EXPECT_EQ(textos() + " " + situacion(), "zvkf||| DD 100 - fijo bloqueado");
-    pulsa({"btpaso1", "btpaso2"});
-    EXPECT_EQ(situacion(), "DD 001 frmpaso2_deco fijo bloqueado");
+    tras("btpaso3", "hola|07151100|26221005|zvkf EE 000 frmpaso3 fijo bloqueado");
+    tras("btinvertir", "zvkf||| DD 100 - fijo bloqueado");
+    tras("btpaso1 btpaso2", "zvkf|26221005|07151100| DD 001 frmpaso2_deco fijo bloqueado");
     EXPECT_TRUE(campo("txpaso2decod").startsWith("D(99999999999999999999999999991, "));
-    pulsa({"btpaso3"});
-    EXPECT_EQ(textos(), "zvkf|26221005|07151100|hola");
-    pulsa({"btinvertir"});  // inverting a deciphering enciphers again
-    EXPECT_EQ(situacion(), "EE 100 - fijo bloqueado");
+    tras("btpaso3", "zvkf|26221005|07151100|hola DD 000 frmpaso3 fijo bloqueado");
+    // Inverting a deciphering enciphers again.
+    tras("btinvertir", "hola||| EE 100 - fijo bloqueado");
     pulsa({"btpaso1", "btpaso2", "btpaso3"});
     // "Guardar en fichero" writes the result; "Abrir de fichero" starts over with the file's
     // whole text, its line end included (no symbol of a-z), and frees the choice of alphabet.
@@ -51,34 +45,27 @@ TEST_F(VentanaCifrado, HolaZvkfHolaPasoAPasoYPorUnFichero) {
     EXPECT_EQ(leeFichero("r.txt"), "zvkf\r\n");
     fichero("btabrirdeFicheroPrivada", "1", "r.txt");
     EXPECT_EQ(textos() + " " + situacion(), "zvkf\r\n||| -ED 000 -");
-
-    pulsa({"btinicializar"});
-    EXPECT_EQ(textos() + " " + situacion(), "||| -ED 000 -");
+    tras("btinicializar", "||| -ED 000 -");
     EXPECT_EQ(campo("txclave_cpr"), "99999999999999999999999999991");
     cifra("hola", 1, {"btpaso1"});
     w->close();  // the frame does what "Salir" does
     EXPECT_EQ(situacion(), "-ED 000 -");
 }
 
-TEST_F(VentanaCifrado, RechazosEInvertirAntesDelPaso3) {
+TEST_F(VentanaCifrado, RechazosInvertirAntesDelPaso3YTiempoAgotadoAlInvertirR) {
     abre("3", "5");
     pulsa({"btinvertir"});  // no direction yet: nothing happens
     esperaMensaje("Ha de escribir al menos un símbolo del alfabeto.");
     pulsa(opcion(1));
     EXPECT_EQ(situacion(), "-ED 000 -");
     esperaMensaje("El símbolo 'H' no pertenece al alfabeto.");
-    cifra("Hola", 0, {"btpaso1"});
-    EXPECT_EQ(situacion(), "EE 100 -");
+    cifra("Hola", 0, {});
+    tras("btpaso1", "Hola||| EE 100 -");
     // Corrected, the same step goes through; before PASO 3 "Invertir proceso" does nothing.
     mensaje("hola");
-    pulsa({"btpaso1", "btpaso2", "btinvertir"});
-    EXPECT_EQ(textos(), "hola|07151100|26221005|");
-    EXPECT_EQ(situacion(), "EE 001 frmpaso2 fijo bloqueado");
-}
-
-// The inverse of r that runs out of time.
-TEST_F(VentanaCifrado, TiempoAgotadoAlInvertirR) {
-    abre("3", "5");
+    tras("btpaso1 btpaso2 btinvertir", "hola|07151100|26221005| EE 001 frmpaso2 fijo bloqueado");
+    // The inverse of r that runs out of time.
+    pulsa({"btinicializar"});
     cifra("zvkf", 1, {"btpaso1"});
     presupuesto("1", 0.4);  // the gcd of the key passes, not the inverse that follows
     esperaMensaje("Se ha superado el tiempo establecido.");
@@ -93,8 +80,7 @@ TEST_F(VentanaCifrado, ClaveRechazadaTrasCambiarDeAlfabeto) {
     cifra("Hola", 0, {"btpaso1"});
     EXPECT_EQ(control<gui::Rejilla>(w, "Flexalfa1")->model()->index(95, 2).data().toString(), "LF");
     esperaMensaje("Clave r no válida ya que mcd(r,195) ha de ser 1");
-    pulsa({"btpaso2"});
-    EXPECT_EQ(textos() + " " + situacion(), "Hola|040079076065|| EE 010 Frame1 fijo bloqueado");
+    tras("btpaso2", "Hola|040079076065|| EE 010 Frame1 fijo bloqueado");
 }
 
 // r = 1, s = 1 turns the line feed (193) into a carriage return (194), which a plain text field
@@ -102,16 +88,15 @@ TEST_F(VentanaCifrado, ClaveRechazadaTrasCambiarDeAlfabeto) {
 TEST_F(VentanaCifrado, AsciiExactoYCodigoSinSimbolo) {
     accion("nalfa_ASCII")->trigger();
     abre("1", "1");
-    cifra("a\n", 0, {"btpaso1", "btpaso2", "btpaso3"});
-    EXPECT_EQ(campo("txmensajefinal"), "b\r");
-    pulsa({"btinvertir", "btpaso1", "btpaso2", "btpaso3"});
-    EXPECT_EQ(textos(), "b\r|066194|065193|a\n");
+    cifra("a\n", 0, {});
+    tras("btpaso1 btpaso2 btpaso3", "a\n|065193|066194|b\r EE 000 frmpaso3 fijo bloqueado");
+    tras("btinvertir btpaso1 btpaso2 btpaso3",
+         "b\r|066194|065193|a\n DD 000 frmpaso3 fijo bloqueado");
     abre("1", "192");
     pulsa({"btinicializar"});
     cifra(" ", 0, {"btpaso1", "btpaso2"});
     esperaMensaje("El código 192 no está asociado a ninguna palabra.");
-    pulsa({"btpaso3", "btinvertir"});  // nothing to invert
-    EXPECT_EQ(textos() + " " + situacion(), " |000|192| EE 000 frmpaso3 fijo bloqueado");
+    tras("btpaso3 btinvertir", " |000|192| EE 000 frmpaso3 fijo bloqueado");  // nothing to invert
 }
 
 class VentanaHuecos : public PruebaCifrado {
@@ -120,10 +105,7 @@ class VentanaHuecos : public PruebaCifrado {
     VentanaHuecos() {
         carga(0, "abc", "00 01 05");
         selecciona(1);
-        opciones = "opCodCpub";
-        pasos = {"btpaso1", "btpaso2"};
-        salidas = {"txmensajenum", "txmensajecod"};
-        marcos = {"Frame2", "frmpaso2privadaus", "frmpaso2decoprivada"};
+        dosPasos({"Frame2", "frmpaso2privadaus", "frmpaso2decoprivada"});
         abre("5", "1", "frPrivadaAlfaus");
     }
     // The steps' state, and the title of the conversion-table frame with its first line.
@@ -140,21 +122,18 @@ TEST_F(VentanaHuecos, AbcIdaYVuelta) {
     EXPECT_EQ(textos(), "abc|000105|");
     EXPECT_EQ(marcoTabla(),
               "EE 01 Frame2 fijo bloqueado PASO 1: Transcripción inmediata del texto");
-    pulsa({"btpaso2"});
-    EXPECT_EQ(textos(), "abc|000105|010002");
-    EXPECT_EQ(situacion(), "EE 00 frmpaso2privadaus fijo bloqueado");
+    tras("btpaso2", "abc|000105|010002 EE 00 frmpaso2privadaus fijo bloqueado");
     EXPECT_EQ(campo("txpaso2codPublica"), "C(5, 1) ([m]) = [5][m] + [1]");
 
-    pulsa({"btInvertirCPrivUs"});
-    EXPECT_EQ(textos() + " " + situacion(), "010002|| DD 10 - fijo bloqueado");
-    pulsa({"btpaso1"});
-    EXPECT_EQ(situacion(), "DD 01 frmpaso2decoprivada fijo bloqueado");
+    tras("btInvertirCPrivUs", "010002|| DD 10 - fijo bloqueado");
+    tras("btpaso1", "010002|000105| DD 01 frmpaso2decoprivada fijo bloqueado");
     EXPECT_EQ(campo("txpaso2decodPublica"), "D(5, 1) [m*]= [5 ^-1 ] ([m*] - [1] )");
     pulsa({"btpaso2"});
     EXPECT_EQ(textos(), "010002|000105|abc");
     EXPECT_EQ(marcoTabla(), "DD 00 Frame2 fijo bloqueado PASO 2: En este último paso, se realiza");
-    pulsa({"btInvertirCPrivUs", "btpaso1", "btpaso2"});  // back to enciphering abc
-    EXPECT_EQ(textos(), "abc|000105|010002");
+    // Back to enciphering abc.
+    tras("btInvertirCPrivUs btpaso1 btpaso2",
+         "abc|000105|010002 EE 00 frmpaso2privadaus fijo bloqueado");
 
     // The result saved, and opened again with its final line end: it deciphers again.
     fichero("btGuardarEnFicheroPublica", "4", "c.cod");
@@ -162,15 +141,14 @@ TEST_F(VentanaHuecos, AbcIdaYVuelta) {
     fichero("btAbrirdeFicheroPublica", "4", "c.cod");
     EXPECT_EQ(textos() + " " + situacion(), "010002\r\n|| -ED 00 -");
     pulsa(opcion(1));
-    pulsa({"btpaso1", "btpaso2", "btinicializar"});
-    EXPECT_EQ(textos() + " " + situacion(), "|| -ED 00 -");
+    tras("btpaso1 btpaso2 btinicializar", "|| -ED 00 -");
 }
 
-TEST_F(VentanaHuecos, BloquesYSimbolosRechazados) {
+TEST_F(VentanaHuecos, BloquesSimbolosYClaveRechazados) {
     // 07 is not below n = 6: nothing is shown or written, the step stays.
     esperaMensaje("El número no puede exceder de5");
-    cifra("0701", 1, {"btpaso1"});
-    EXPECT_EQ(textos() + " " + situacion(), "0701|| DD 10 -");
+    cifra("0701", 1, {});
+    tras("btpaso1", "0701|| DD 10 -");
     esperaMensaje("El bloque 'x0' no es un número.");  // as the public-key window says it
     mensaje("01x0");
     pulsa({"btpaso1"});
@@ -178,23 +156,18 @@ TEST_F(VentanaHuecos, BloquesYSimbolosRechazados) {
     mensaje("03");  // 5·(3 − 1) = 10 ≡ 4: no symbol has 04
     pulsa({"btpaso1"});
     esperaMensaje("El código 04 no está asociado a ninguna palabra.");
-    pulsa({"btpaso2"});
-    EXPECT_EQ(textos() + " " + situacion().left(5), "03|04| DD 01");
+    tras("btpaso2", "03|04| DD 01 frmpaso2decoprivada fijo bloqueado");
     pulsa({"btinicializar"});
     esperaMensaje("El símbolo 'd' no pertenece al alfabeto.");
-    cifra("abd", 0, {"btpaso1"});
-    EXPECT_EQ(situacion(), "EE 10 -");
-}
-
-// Another alphabet chosen after the keys were accepted: r = 5 is not prime to 55.
-TEST_F(VentanaHuecos, ClaveRechazadaTrasCambiarDeAlfabeto) {
+    cifra("abd", 0, {});
+    tras("btpaso1", "abd|| EE 10 -");
+    // Another alphabet chosen after the keys were accepted: r = 5 is not prime to 55.
     cifra("abc", 0, {});
     accion("nalfa_azAZ")->trigger();
     mensaje("abc");
     pulsa({"btpaso1"});
     esperaMensaje("Clave r no válida ya que mcd(r,55) ha de ser 1");
-    pulsa({"btpaso2"});
-    EXPECT_EQ(textos() + " " + situacion(), "abc|272829| EE 01 Frame2 fijo bloqueado");
+    tras("btpaso2", "abc|272829| EE 01 Frame2 fijo bloqueado");
 }
 
 class VentanaClaves : public PruebaCifrado {
@@ -305,6 +278,34 @@ TEST_F(VentanaClaves, ContinuarAbreLaVentanaDelAlfabeto) {
         EXPECT_EQ(campos(), "||");
         w->close();
     }
+}
+
+// A long message: the step fields show its first blocks and how many follow, the next step and
+// the result get it whole, and no field is rewritten once per block.
+TEST_F(VentanaCifrado, LosPasosMuestranElPrincipioYPasanElMensajeEntero) {
+    abre("3", "5");
+    std::map<int, std::vector<int>> cambios;
+    for (const int n : {10, 3000}) {
+        const QString texto = QStringLiteral("hola mundo").repeated(n / 10);
+        auto& c = cambios[n];
+        c.assign(3, 0);
+        const QObject contexto;  // the counts stop with the round
+        for (std::size_t k = 0; k < 3; ++k)
+            QObject::connect(control<QPlainTextEdit>(w, salidas[k])->document(),
+                             &QTextDocument::contentsChange, &contexto, [&c, k] { ++c[k]; });
+        cifra(texto, 0, {"btpaso1", "btpaso2", "btpaso3"});
+        const QString cifrado = campo("txmensajefinal");
+        EXPECT_TRUE(campo("txmensajecod").startsWith("2622100502"));  // zvkf and the space
+        pulsa({"btinvertir", "btpaso1", "btpaso2", "btpaso3"});
+        EXPECT_EQ(campo("txmensajefinal"), texto) << n;
+        EXPECT_EQ(cifrado.size(), n);
+        // 3000 blocks of two digits: the first 400 and a count of the other 2600.
+        EXPECT_EQ(campo("txmensajenum").size(), n == 10 ? 20 : 800 + 22);
+        EXPECT_EQ(campo("txmensajenum").endsWith("… y 2600 bloques más."), n == 3000);
+        pulsa({"btinicializar"});
+    }
+    // Each field is written as often for 3000 blocks as for 10.
+    EXPECT_EQ(cambios[10], cambios[3000]);
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 // The windows of arithmetic in Zn and their reasoning and trace windows, through the real
-// widgets.
+// widgets; and one rule over every computing window: a refused input clears what the window
+// showed, in it and in the windows that explain its result, and disables what acts on that result.
+#include <QComboBox>
 #include <QCoreApplication>
 
 #include "gui/conductor.hpp"
@@ -13,16 +15,17 @@ TEST_F(VentanasZn, RepresentanteValidacionesEnOrdenDivisionYRazonamiento) {
     abre("nrepres frmrepresZn btcalcurepres txmodn txclase");
     EXPECT_EQ(w->windowTitle(), "Representante de clase");
     const char* kModulo = "El módulo ha de ser un número >0";
+    // clang-format off
     mensajes({{{"", "5"}, kModulo},
               {{"-4", "5"}, kModulo},
               {{"2147483648", "5"}, "El valor numérico ha de ser inferior a 2.147.483.647"},
               {{"7,5", "5"}, "El módulo ha de ser un número entero."},
               {{"10", "x"}, "El número de clase ha de ser numérico"},
-              {{"10", "-2147483648"},
-               "El valor numérico ha de estar comprendido entre  -2.147.483.647 y 2.147.483.647"},
+              {{"10", "-2147483648"}, "El valor numérico ha de estar comprendido entre  -2.147.483.647 y 2.147.483.647"},
               {{"10", "3,5"}, "El número de clase ha de ser un número entero."},
               {{"00000000010", "5"}, "No puede superar los once dígitos"},
               {{"0000000010", "-33"}, nullptr}});
+    // clang-format on
     EXPECT_EQ(campo("txsolrepres"), "7");
     QWidget* r = abreCon("btexplicainver", "frExplicaRepres");  // with the quotient and remainder
     EXPECT_EQ(r->windowTitle(), "Razonamiento del resultado. Representante Zn.");
@@ -33,25 +36,17 @@ TEST_F(VentanasZn, RepresentanteValidacionesEnOrdenDivisionYRazonamiento) {
 
 // The whole-number checks are shared with the representative's window, which tests them; here,
 // the messages of this window's own, that it checks the length, and its time-outs.
-TEST_F(VentanasZn, InversoValidacionesYTiempoAgotado) {
+TEST_F(VentanasZn, InversoValidacionesExisteNoExisteSuRazonamientoYTiempoAgotado) {
     abre("nInvZn frmcalinver btcalcuinver txmodn2 txelemzn");
     EXPECT_EQ(w->windowTitle(), "INVERSO DE UN ELEMENTO DE Zn");
+    // clang-format off
     mensajes({{{"n", "5"}, "El módulo ha de ser un valor numérico."},
               {{"0", "5"}, "El módulo ha de ser un valor positivo (>0)."},
               {{"2147483648", "5"}, "El número está limitado al valor 2.147.483.647"},
               {{"26", ""}, "El número de clase ha de ser numérico"},
-              {{"26", "2147483648"},
-               "El valor númerico está limitado entre -2.147.483.647 y 2.147.483.647"},
-              {{"00000000026", "5"}, "No puede superar los once dígitos"}},
-             "txinver");
-    presupuesto("1", 0.4);
-    mensajes({{{"317811", "196418"}, "Se ha superado el tiempo establecido."},
-              {{"317811", "-121393"}, "Se ha superado el tiempo establecido"}},
-             "txinver");
-}
-
-TEST_F(VentanasZn, InversoExisteNoExisteYSuRazonamiento) {
-    abre("nInvZn frmcalinver btcalcuinver txmodn2 txelemzn");
+              {{"26", "2147483648"}, "El valor númerico está limitado entre -2.147.483.647 y 2.147.483.647"},
+              {{"00000000026", "5"}, "No puede superar los once dígitos"}}, "txinver");
+    // clang-format on
     calcula({"26", "7"});
     EXPECT_EQ(campo("txinver"), "15");
     // The reasoning states the gcd and both Bézout coefficients: 7·(−11) + 26·3 = 1.
@@ -65,6 +60,10 @@ TEST_F(VentanasZn, InversoExisteNoExisteYSuRazonamiento) {
     calcula({"10", "-3"});
     EXPECT_EQ(campo("txinver"), "3");
     EXPECT_TRUE(texto(r, "lbExplicaInverso").contains("[ -3 ] = [ 7 - 10 ] = [ 7 ]"));
+    presupuesto("1", 0.4);
+    mensajes({{{"317811", "196418"}, "Se ha superado el tiempo establecido."},
+              {{"317811", "-121393"}, "Se ha superado el tiempo establecido"}},
+             "txinver");
 }
 
 TEST_F(VentanasZn, EulerValidacionesYDoceConSuExplicacion) {
@@ -95,7 +94,7 @@ TEST_F(VentanasZn, EulerValidacionesYDoceConSuExplicacion) {
     EXPECT_EQ(texto(e, "lbExplicaEuler"), "Además hay 1 entero k, con 1 ≤ k ≤ 1, \nprimo con 1.");
 }
 
-TEST_F(VentanasZn, PotenciasResultadoYTraza) {
+TEST_F(VentanasZn, PotenciasResultadoTrazaValidacionesErrorYTiempoAgotado) {
     abre("ncalcupoten frmcalcupoten btcalcupoten txn Txa Txb");
     EXPECT_EQ(w->windowTitle(), "Cálculo de potencias en Zn");
     EXPECT_FALSE(boton("btTrazaPotencia")->isEnabled());
@@ -119,24 +118,72 @@ TEST_F(VentanasZn, PotenciasResultadoYTraza) {
     QCoreApplication::processEvents();
     EXPECT_EQ(texto(t, "lbTrazaPotencia"), QString());
     EXPECT_TRUE(texto(t, "txTrazaPotencia").endsWith("[ 256 ] * [ 4 ] = [ 24 ]"));
-}
-
-TEST_F(VentanasZn, PotenciasValidacionesErrorYTiempoAgotado) {
-    abre("ncalcupoten frmcalcupoten btcalcupoten txn Txa Txb");
     calcula({"10", "0", "3"});  // a = 0 and b = 0 are whole and not negative: they are taken
     EXPECT_EQ(texto(w, "txr"), "0");
     calcula({"10", "5", "0"});
     EXPECT_EQ(texto(w, "txr"), "1");
+    // clang-format off
     mensajes({{{"7", "2", ""}, "Han de introducirse valores numéricos positivos."},
               {{"0", "2", "3"}, "Los valores han de ser positivos (>0)"},
               {{"7", "00000000002", "3"}, "No puede superar los once dígitos"},
               {{"7", "2,5", "3"}, "Los valores han de ser números enteros."},
-              {{"7", "2", "3e10"},
-               "btCalcupoten:La operación ha producido el siguiente error:\n\nDesbordamiento"}},
-             "txr");
+              {{"7", "2", "3e10"}, "btCalcupoten:La operación ha producido el siguiente error:\n\nDesbordamiento"}}, "txr");
+    // clang-format on
     calcula({"10", "5", "0"});
     presupuesto("1", 0.2);
     mensajes({{{"1000003000", "3", "1000000"}, "Se ha superado el tiempo establecido."}}, "txr");
+}
+
+using ResultadoRechazado = Conductor;
+
+TEST_F(ResultadoRechazado, NadaDeUnResultadoAnteriorQuedaJuntoAlMensaje) {
+    // Lists separated by '|', items by blanks: the menu entry, the window, its button and the
+    // fields typed; a valid input; a refused one (the windows' own tests check its message);
+    // what must then show nothing: a view of the window, "ventana/vista" of another, a button
+    // of the window after '!' disabled.
+    // clang-format off
+    const char* const casos[] = {
+        "n_ejecucion frmEuclides btMcd txa txb|12 8|x 8|txmcd txmcm !btTraza",
+        "n_ejec_diof frmDiofanticas btDiofantica txCoefa txCoefB txindepc|12 8 20|12 8 1e3|txX txY txsolgen alpha beta "
+        "!btTrazaDiof !btRestriccionesDiof",
+        "n_baseb frmbaseb btcalculabaseb txelemzn txmodn2|987654321 7|9007199254740993 7|txinver txq",
+        "n_base10 frmbase10 btcalculabase10 txelemzn txmodn2|1010 2|1010 11|txinver txq",
+        "nListaprimos frmListaPrimos btaceptolista txttopeprimo|25|x|frmSolListaPrimos/txtSolListaPrimos frmSolListaPrimos/txnumprimos",
+        "nesprimo frmesprimo btesprimo txtesprimo|7|9007199254740993|lbsolesprimo",
+        "nfactorizacion frmfactoriza btfactoriza txnumf|12|doce|txfactorizacion",
+        "nrepres frmrepresZn btcalcurepres txmodn txclase|10 37|10 x|txsolrepres frExplicaRepres/lbExplicaRepres",
+        "nInvZn frmcalinver btcalcuinver txmodn2 txelemzn|26 7|26 x|txinver frexplicainver/lbExplicaInverso",
+        "nfuneuler frmfuneuler btcalcueuler txmodn3|12|0|txsoleuler frExplicaEuler/txPrimosEuler "
+        "frExplicaEuler/lbn frExplicaEuler/lbFEulern frExplicaEuler/lbExplicaEuler frExplicaEuler/txDescomEuler frExplicaEuler/txFormulaEuler",
+        "ncalcupoten frmcalcupoten btcalcupoten txn Txa Txb|7 3 5|7 x 5|txr frTrazaPotencia/txTrazaPotencia !btTrazaPotencia",
+        "ncripprivada frmpedirclaves btbusquedacp_r txclavemin_r|1|x|Dpopcionesclave",
+    };
+    // clang-format on
+    // Whether a view shows nothing (a drop-down list no item) or a button is disabled.
+    const auto vacio = [this](const QString& nombre) {
+        if (nombre.startsWith('!')) return !boton(nombre.mid(1))->isEnabled();
+        const QWidget* en = nombre.contains('/') ? ventana(nombre.section('/', 0, 0)) : w;
+        const QString vista = nombre.section('/', -1);
+        const auto* lista = qobject_cast<const QComboBox*>(control<QWidget>(en, vista));
+        return lista ? lista->count() == 0 : texto(en, vista).isEmpty();
+    };
+    aceptaTodo();
+    for (const QString caso : casos) {
+        const QStringList partes = caso.split('|');
+        abre(partes[0]);
+        calcula(partes[1].split(' '));
+        if (w->objectName() == "frmcalcupoten") abreCon("btTrazaPotencia", "frTrazaPotencia");
+        const qsizetype vistos = mensajesVistos().size();
+        for (const bool rechazado : {false, true}) {  // the valid input shows them all
+            if (rechazado) calcula(partes[2].split(' '));
+            for (const QString& nombre : partes[3].split(' '))
+                EXPECT_EQ(vacio(nombre), rechazado)
+                    << caso.toStdString() << ' ' << nombre.toStdString();
+        }
+        // Refused with one message, not an error trap.
+        ASSERT_EQ(mensajesVistos().size(), vistos + 1) << caso.toStdString();
+        EXPECT_FALSE(mensajesVistos().back().contains("La operación")) << caso.toStdString();
+    }
 }
 
 }  // namespace

@@ -4,13 +4,11 @@
 #include <QClipboard>
 #include <QElapsedTimer>
 #include <QFontMetricsF>
-#include <QLabel>
 #include <QPlainTextEdit>
 #include <QTest>
 #include <set>
 
 #include "core/primes/es_primo.hpp"
-#include "core/primes/factorizacion.hpp"
 #include "gui/conductor.hpp"
 #include "gui/ui/vista_lineas.hpp"
 
@@ -120,7 +118,7 @@ struct VentanaEsPrimo : Conductor {
     QString veredicto() const { return campo("lbsolesprimo"); }
 };
 
-TEST_F(VentanaEsPrimo, VeredictosTambienDeOtraVentana) {
+TEST_F(VentanaEsPrimo, VeredictosTambienDeOtraVentanaValidacionesYTiempoAgotado) {
     EXPECT_EQ(w->windowTitle(), "¿Es número primo?");
     EXPECT_EQ(veredicto(), QString());
     const std::pair<const char*, std::string_view> casos[] = {
@@ -140,17 +138,13 @@ TEST_F(VentanaEsPrimo, VeredictosTambienDeOtraVentana) {
     EXPECT_EQ(veredicto(), QString::fromUtf8(kNoEsPrimo));
     accion("nesprimo")->trigger();  // and the menu empties it
     EXPECT_EQ(veredicto(), QString());
-}
-
-TEST_F(VentanaEsPrimo, ValidacionesNegativoYTiempoAgotado) {
+    // 9007199254740993 reads as 2^53, but is not the number typed.
+    // clang-format off
     mensajes({{{"1e400"}, "Ha de ser un valor numérico"},
-              {{"9007199254740993"},  // reads as 2^53, but is not the number typed
-               "No puede exceder el valor: 9007199254740992 porque el resultado no sería fiable, "
-               "gracias."},
-              {{"-7"},
-               "btesprimo:La operación ha producido el siguiente error:\n\n"
-               "Argumento o llamada a procedimiento no válida"}},
+              {{"9007199254740993"}, "No puede exceder el valor: 9007199254740992 porque el resultado no sería fiable, gracias."},
+              {{"-7"}, "btesprimo:La operación ha producido el siguiente error:\n\nArgumento o llamada a procedimiento no válida"}},
              "lbsolesprimo");
+    // clang-format on
     calcula({"7"});
     presupuesto("0", 0.001);
     mensajes({{{"9007199254740881"}, "Se ha superado el tiempo establecido."}}, "lbsolesprimo");
@@ -166,7 +160,7 @@ struct VentanaFactoriza : Conductor {
     QString resultado() const { return campo("txfactorizacion"); }
 };
 
-TEST_F(VentanaFactoriza, ExponentesAlineadosYLineasTambienDeOtraVentana) {
+TEST_F(VentanaFactoriza, ExponentesAlineadosLineasTambienDeOtraVentanaValidacionesYTiempoAgotado) {
     EXPECT_EQ(w->windowTitle(), "Factorización de un número");
     EXPECT_TRUE(control<QPlainTextEdit>(w, "txfactorizacion")->isReadOnly());
     // 2147483646 = 2 · 3² · 7 · 11 · 31 · 151 · 331: primes of one, two and three digits.
@@ -194,18 +188,16 @@ TEST_F(VentanaFactoriza, ExponentesAlineadosYLineasTambienDeOtraVentana) {
     accion("nfuneuler")->trigger();
     rellena(ventana("frmfuneuler"), {"txmodn3"}, {"10"}, "btcalcueuler");
     EXPECT_EQ(resultado(), linea("2", 24, "1") + linea("5", 24, "1"));
-}
-
-TEST_F(VentanaFactoriza, ValidacionesTrampaYTiempoAgotadoNoDejanElResultadoAnterior) {
+    // Refusals, the error trap and the time-out leave no earlier result.
     const char* kNoNumerico = "Ha de ser un valor numérico inferior a 2.147.483.648";
     calcula({"12"});
+    // clang-format off
     mensajes({{{"doce"}, kNoNumerico},
               {{"2147483648"}, kNoNumerico},
               {{"-1234567890"}, "El valor numérico ha de ser inferior a 2.147.483.648"},
-              {{"-1e10"},
-               "btfactorizaPrimos:La operación ha producido el siguiente error:\n\n"
-               "Desbordamiento"}},
+              {{"-1e10"}, "btfactorizaPrimos:La operación ha producido el siguiente error:\n\nDesbordamiento"}},
              "txfactorizacion");
+    // clang-format on
     calcula({"12"});
     presupuesto("0", 0.001);
     mensajes({{{"1024"}, "Se ha excedido del tiempo establecido."}}, "txfactorizacion");
