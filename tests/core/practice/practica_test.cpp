@@ -293,6 +293,13 @@ TEST(Practica, LaPistaDaLaReglaDelPrimerPasoVacioOIncorrectoSinSuValor) {
     Trabajo otra = solucion(d);
     otra.respuestas = {"4", "1", "1", "-2", "3"};
     EXPECT_EQ(comprueba(d, otra).correctos, comprueba(d, otra).total);
+    // A product right for a wrong row of φ's factors: the answer carries the row's mistake.
+    const Ejercicio f{T::Euler, Nivel::Facil, 0, {36}};
+    Trabajo arrastra = solucion(f);
+    arrastra.celdas[1][2] = "9";
+    arrastra.respuestas[0] = "18";
+    EXPECT_EQ(comprueba(f, arrastra).respuestas[0].nota,
+              "Arrastra un valor incorrecto de una fila");
     // A work of another shape, or data no statement has, never fails.
     EXPECT_EQ(comprueba(e, Trabajo{{{"1"}}, {}}).correctos, 0);
     EXPECT_TRUE(hoja(Ejercicio{T::Euclides, Nivel::Facil, 0, {1}}).dadas.empty());
