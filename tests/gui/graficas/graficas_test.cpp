@@ -1,19 +1,15 @@
 // The four chart windows: each opens from its window once there is something to draw, draws
 // the series and points its data asks for, follows a new computation, and exports.
 #include <QChart>
-#include <QCheckBox>
-#include <QClipboard>
-#include <QLabel>
-#include <QTest>
 #include <QXYSeries>
 
+#include "gui/conductor.hpp"
 #include "gui/graficas/graficas.hpp"
-#include "gui/ui/exportacion_prueba.hpp"
 
 namespace zefra::pruebas {
 namespace {
 
-class Graficas : public Exportacion {
+class Graficas : public Conductor {
   protected:
     // The chart opened with btGrafica of `en`: it must show beside it.
     gui::VentanaGrafica* abreGrafica(QWidget* en, const QString& nombre) {
