@@ -6,13 +6,11 @@
 // hang past the time budget, or reach an error trap that a validation should have stopped.
 #include <QAccessible>
 #include <QElapsedTimer>
-#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QTableView>
 #include <iostream>
 #include <set>
 
-#include "gui/conductor.hpp"
 #include "gui/crypto/cifrado_prueba.hpp"
 #include "gui/ui/accesibilidad.hpp"
 #include "gui/ui/estilo_foco.hpp"

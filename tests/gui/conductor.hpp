@@ -19,14 +19,18 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QStringList>
 #include <QTest>
+#include <QTextBrowser>
 #include <QTimer>
+#include <filesystem>
 #include <utility>
 #include <vector>
 
 #include "gui/entorno.hpp"
+#include "gui/files/frm_listdirec.hpp"
 #include "gui/ui/rejilla.hpp"
 
 namespace zefra::pruebas {

@@ -4,7 +4,6 @@
 // prompt), the alphabet menu (the active alphabet with its label and modulus, opening, saving and
 // closing, an alphabet's whole life up to enciphering and deciphering with it) and the grid an
 // alphabet is shown in.
-#include <QTest>
 
 #include "core/alphabets/predefinidos.hpp"
 #include "gui/alphabets/tabla_alfabeto.hpp"

@@ -1,15 +1,9 @@
 // The file chooser on its own: opening, saving and their failures, through its real widgets.
 #include <unistd.h>
-#include <QComboBox>
 #include <QDir>
-#include <QLineEdit>
 #include <QListWidget>
-#include <QTest>
-
-#include <filesystem>
 
 #include "gui/conductor.hpp"
-#include "gui/files/frm_listdirec.hpp"
 
 namespace zefra::pruebas {
 namespace {

@@ -1,12 +1,6 @@
 // The practice windows driven by keys: each type of exercise filled with the program's own
 // solution is checked right; a wrong or unreadable value gets the core's reason in its row; a hint
 // is counted; "Ver solución" completes the sheet and offers the matching trace.
-#include <QApplication>
-#include <QClipboard>
-#include <QComboBox>
-#include <QGuiApplication>
-#include <QLabel>
-#include <QTest>
 #include <map>
 
 #include "core/practice/practica.hpp"

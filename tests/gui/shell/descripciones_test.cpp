@@ -1,14 +1,11 @@
 // The description windows: each menu entry opens its window with its title, "Salir" hides it,
 // the extra buttons open further descriptions beside it, and none of them is empty or cut off.
-#include <QPushButton>
 #include <QScrollBar>
-#include <QTextBrowser>
-#include <algorithm>
 
+#include "gui/conductor.hpp"
 #include "gui/crypto/fr_privada_alfaus.hpp"
 #include "gui/crypto/frm_crip_privada.hpp"
 #include "gui/crypto/frm_crip_publica.hpp"
-#include "gui/entorno.hpp"
 
 namespace zefra::pruebas {
 namespace {

@@ -1,11 +1,6 @@
 // The main window: the menu tree with every entry's name, caption, place, shortcut and initial
 // state, the status frame with the budget fields, the about window and the exit path.
 #include <QGroupBox>
-#include <QLabel>
-#include <QMenu>
-#include <QMenuBar>
-#include <QTest>
-#include <QTimer>
 #include <QWindow>
 
 #include "gui/conductor.hpp"

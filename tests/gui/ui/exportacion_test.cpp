@@ -4,8 +4,6 @@
 // result window of arithmetic, primes and Zn through its real menu entry, and the bounded
 // solutions saved as text and CSV.
 #include <QPdfWriter>
-#include <QTextBrowser>
-#include <filesystem>
 
 #include "core/shell/tabla.hpp"
 #include "gui/conductor.hpp"
