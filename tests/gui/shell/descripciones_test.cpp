@@ -1,5 +1,6 @@
 // The description windows: each menu entry opens its window with its title, "Salir" hides it,
-// the extra buttons open further descriptions beside it, and none of them is empty or cut off.
+// the extra buttons and the computing windows' "Descripción" buttons open further descriptions
+// beside them, and none of them is empty or cut off.
 #include <QScrollBar>
 
 #include "gui/conductor.hpp"
@@ -23,29 +24,24 @@ const char* const kEntradas[][3] = {
     {"ndescripeuler", "frdescripeuler", "DESCRIPCIÓN DE LA FUNCIÓN DE EULER"},
     {"nDescripPoten", "frDescripPoten", "Descripción del cálculo de potencias en Zn"},
 };
-// The extra buttons: the window that has it, the button and its caption, the window it opens
-// and its title.
-const char* const kExtras[][5] = {
-    {"frmDescripción", "btpseudo", "pseudo", "frmimplemeucl",
-     "PSEUDOCODIGO DEL ALGORITMO DE EUCLIDES"},
-    {"frmDescripecuac", "btalgsolpart", "Algoritmo", "frdescalgsolpar",
-     "ALGORITMO PARA EL CÁLCULO DE UNA SOLUCIÓN PARTICULAR"},
-    {"frmDescripecuac", "btalgecudiof", "pseudo", "frmalgecudiof",
-     "ALGORITMO DE ECUACIONES DIOFANTICAS"},
-    {"frdescripeuler", "btTeorEuler", "+ TEOREMAS", "frTeorEuler",
-     "TEOREMA DE LA FUNCIÓN DE EULER"},
+// The buttons that open a description beside their window: the window that has it, the button
+// and its caption, the window it opens and its title. The first four are the extra buttons of
+// the descriptions; the others the "Descripción" buttons of the computing windows.
+// clang-format off
+const char* const kBotones[][5] = {
+    {"frmDescripción", "btpseudo", "&pseudo", "frmimplemeucl", "PSEUDOCODIGO DEL ALGORITMO DE EUCLIDES"},
+    {"frmDescripecuac", "btalgsolpart", "&Algoritmo", "frdescalgsolpar", "ALGORITMO PARA EL CÁLCULO DE UNA SOLUCIÓN PARTICULAR"},
+    {"frmDescripecuac", "btalgecudiof", "&pseudo", "frmalgecudiof", "ALGORITMO DE ECUACIONES DIOFANTICAS"},
+    {"frdescripeuler", "btTeorEuler", "+ &TEOREMAS", "frTeorEuler", "TEOREMA DE LA FUNCIÓN DE EULER"},
+    {"frmbaseb", "btDescripcion", "&Descripción", "frdescCambioBase", "Descripción del cambio de base"},
+    {"frmbase10", "btDescripcion", "&Descripción", "frdescCambioBase", "Descripción del cambio de base"},
+    {"frmpedirclaves", "btDescripcion", "&Descripción", "frdescafin", "Descripción del criptosistema afín"},
+    {"frmcripprivada", "btDescripcion", "&Descripción", "frdescafin", "Descripción del criptosistema afín"},
+    {"frPrivadaAlfaus", "btDescripcion", "&Descripción", "frdescafin", "Descripción del criptosistema afín"},
+    {"frmSistemaRSA", "btDescripcion", "&Descripción", "frdescRSA", "Descripción del sistema RSA"},
+    {"frmCripPublica", "btDescripcion", "&Descripción", "frdescRSA", "Descripción del sistema RSA"},
 };
-
-// The computing windows with a "Descripción" button, the description it opens and its title.
-const char* const kBotonesDescripcion[][3] = {
-    {"frmbaseb", "frdescCambioBase", "Descripción del cambio de base"},
-    {"frmbase10", "frdescCambioBase", "Descripción del cambio de base"},
-    {"frmpedirclaves", "frdescafin", "Descripción del criptosistema afín"},
-    {"frmcripprivada", "frdescafin", "Descripción del criptosistema afín"},
-    {"frPrivadaAlfaus", "frdescafin", "Descripción del criptosistema afín"},
-    {"frmSistemaRSA", "frdescRSA", "Descripción del sistema RSA"},
-    {"frmCripPublica", "frdescRSA", "Descripción del sistema RSA"},
-};
+// clang-format on
 
 class Descripciones : public PruebaVentanas {
   protected:
@@ -57,7 +53,7 @@ class Descripciones : public PruebaVentanas {
         if (!v) return nullptr;
         EXPECT_EQ(v->windowTitle(), titulo);
         EXPECT_EQ(v->windowModality(), Qt::NonModal);
-        const auto extras = std::count_if(std::begin(kExtras), std::end(kExtras),
+        const auto extras = std::count_if(std::begin(kBotones), std::end(kBotones),
                                           [v](const auto& x) { return v->objectName() == x[0]; });
         EXPECT_EQ(v->findChildren<QPushButton*>().size(), 1 + extras);  // found by name below
         EXPECT_EQ(boton(v, "btsalir")->text().remove('&'), "Salir");
@@ -80,40 +76,27 @@ TEST_F(Descripciones, CadaEntradaYCadaBotonExtraAbrenSuVentana) {
         accion(entrada)->trigger();
         EXPECT_EQ(ventana(nombre), v);  // created once, only shown again
     }
-    for (const auto& [desde, nombreBoton, caption, nombre, titulo] : kExtras) {
-        SCOPED_TRACE(nombreBoton);
-        QWidget* v = ventana(desde);
-        QAbstractButton* extra = boton(v, nombreBoton);
-        EXPECT_EQ(extra->text().remove('&'), caption);
-        pulsa(extra);
-        QWidget* otra = compruebaVentana(nombre, titulo);
-        ASSERT_NE(otra, nullptr);
-        EXPECT_TRUE(v->isVisible());  // beside its own, not instead of it
-        pulsa(otra, "btsalir");
-        EXPECT_FALSE(otra->isVisible());
-        pulsa(extra);
-        EXPECT_EQ(ventana(nombre), otra);
-    }
-}
-
-TEST_F(Descripciones, ElBotonDescripcionDeCadaVentanaAbreLaSuya) {
     for (const char* entrada : {"n_baseb", "n_base10", "ncripprivada", "ncrippublica"})
         accion(entrada)->trigger();
     auto& contexto = principal->contexto();
     contexto.abre<gui::FrmCripPrivada>();
     contexto.abre<gui::FrPrivadaAlfaus>();
     contexto.abre<gui::FrmCripPublica>();
-    for (const auto& [desde, nombre, titulo] : kBotonesDescripcion) {
-        SCOPED_TRACE(desde);
+    for (const auto& [desde, nombreBoton, caption, nombre, titulo] : kBotones) {
+        SCOPED_TRACE(std::string(desde) + ' ' + nombreBoton);
         QWidget* v = abierta(desde);
         ASSERT_NE(v, nullptr);
-        QAbstractButton* b = boton(v, "btDescripcion");
-        EXPECT_EQ(b->text(), "&Descripción");
+        QAbstractButton* b = boton(v, nombreBoton);
+        EXPECT_EQ(b->text(), caption);
         pulsa(b);
-        QWidget* d = compruebaVentana(nombre, titulo);
-        ASSERT_NE(d, nullptr);
-        EXPECT_TRUE(v->isVisible());
-        pulsa(d, "btsalir");
+        QWidget* otra = compruebaVentana(nombre, titulo);
+        ASSERT_NE(otra, nullptr);
+        EXPECT_TRUE(v->isVisible());  // beside its own, not instead of it
+        pulsa(otra, "btsalir");
+        EXPECT_FALSE(otra->isVisible());
+        pulsa(b);
+        EXPECT_EQ(ventana(nombre), otra);
+        otra->hide();  // so that the next button must show it
     }
 }
 
