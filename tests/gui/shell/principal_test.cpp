@@ -12,43 +12,30 @@ namespace {
 // "name:caption" for an entry, "+name:caption" for a submenu, "-name" for a separator, then its
 // shortcut in brackets; "~" before a hidden item, "!" before a disabled one. At start the
 // user-alphabet slots are hidden, and what needs a user alphabet is disabled.
+// clang-format off
 const std::pair<const char*, const char*> kArbol[] = {
-    {"",
-     "+N_euclides:Euclides|+n_diofantica:Ecuaciones diofánticas|"
-     "+Nnumerosprimos:Números Primos|+naritmodular:Aritmética modular|"
-     "+ncriptografia:Aplicación a la criptografia|+nPracticar:Practicar|nAcercaDe:Acerca de|"
-     "nSalir:Salir "},
-    {"nPracticar",
-     "nPracEuclides:Algoritmo de Euclides|nPracDiofantica:Ecuación diofántica|"
-     "nPracInverso:Inverso en Zn|nPracPotencia:Potencia en Zn|nPracEuler:Función de Euler|"
-     "nPracAfin:Cifrado afín|nPracRSA:RSA"},
-    {"N_euclides",
-     "n_descripcion:Descripción|n_ejecucion:Ejecución[Ctrl+E]|-nseparBase|"
-     "+cambiobase:Cambio de base"},
+    {"", "+N_euclides:Euclides|+n_diofantica:Ecuaciones diofánticas|+Nnumerosprimos:Números Primos|"
+         "+naritmodular:Aritmética modular|+ncriptografia:Aplicación a la criptografia|+nPracticar:Practicar|"
+         "nAcercaDe:Acerca de|nSalir:Salir "},
+    {"nPracticar", "nPracEuclides:Algoritmo de Euclides|nPracDiofantica:Ecuación diofántica|nPracInverso:Inverso en Zn|"
+                   "nPracPotencia:Potencia en Zn|nPracEuler:Función de Euler|nPracAfin:Cifrado afín|nPracRSA:RSA"},
+    {"N_euclides", "n_descripcion:Descripción|n_ejecucion:Ejecución[Ctrl+E]|-nseparBase|+cambiobase:Cambio de base"},
     {"cambiobase", "n_baseb:Base 10 --> Base b|n_base10:Base b --> Base 10"},
     {"n_diofantica", "n_descrip_diof:Descripción|n_ejec_diof:Ejecución[Ctrl+D]"},
-    {"Nnumerosprimos",
-     "ndescriprimos:Descripción|-nsepara1|nListaprimos:Lista de primos|"
-     "ndesclistaprimos:Descripción algoritmo|-nsepar2|nesprimo:¿ Es Primo ?|"
-     "ndesesprimo:Descripción algoritmo|-nsepar3|"
-     "nfactorizacion:Factorización en números primos|ndescripfactor:Descripción algoritmo"},
-    {"naritmodular",
-     "nDescRepres:Descripción|nrepres:Representante de clase en Zn|-nseparRepres|"
-     "nDescripInversoZn:Descripción|nInvZn:Inverso de un elemento de Zn|-nseparInverso|"
-     "ndescripeuler:Descripción|nfuneuler:Función de Euler|-nsepareuler|"
-     "nDescripPoten:Descripción|ncalcupoten:Cálculo de potencias en Zn"},
-    {"ncriptografia",
-     "+nalfabeto:Alfabeto|ncripprivada:Criptosistema de clave privada|"
-     "ncrippublica:Criptosistema de clave pública"},
-    {"nalfabeto",
-     "nCrearAlfa:Crear|!nModificarAlfa:Modificar|-nsepar1alfa|+nSelecAlfa:Seleccionar|"
-     "-nsepar2alfa|nAbrirAlfa:Abrir|!nCerrarAlfa:Cerrar|!nGuardarAlfa:Guardar"},
-    {"nSelecAlfa",
-     "!nalfa_azminus:a-z|nalfa_az:A-Z|nalfa_azAZ:a-z, A-Z|nalfa_azAZ09:a-z, A-Z, 0-9|"
-     "nalfa_ASCII:ASCII|~!-nalfaus(0)|~!nalfaus(1):alfabeto1|~!nalfaus(2):alfabeto2|"
-     "~!nalfaus(3):alfabeto3|~!nalfaus(4):alfabeto4|~!nalfaus(5):alfabeto5|"
-     "~!nalfaus(6):alfabeto6|~!nalfaus(7):alfabeto7|~!nalfaus(8):alfabeto8"},
+    {"Nnumerosprimos", "ndescriprimos:Descripción|-nsepara1|nListaprimos:Lista de primos|ndesclistaprimos:Descripción algoritmo|"
+                       "-nsepar2|nesprimo:¿ Es Primo ?|ndesesprimo:Descripción algoritmo|-nsepar3|"
+                       "nfactorizacion:Factorización en números primos|ndescripfactor:Descripción algoritmo"},
+    {"naritmodular", "nDescRepres:Descripción|nrepres:Representante de clase en Zn|-nseparRepres|nDescripInversoZn:Descripción|"
+                     "nInvZn:Inverso de un elemento de Zn|-nseparInverso|ndescripeuler:Descripción|nfuneuler:Función de Euler|"
+                     "-nsepareuler|nDescripPoten:Descripción|ncalcupoten:Cálculo de potencias en Zn"},
+    {"ncriptografia", "+nalfabeto:Alfabeto|ncripprivada:Criptosistema de clave privada|ncrippublica:Criptosistema de clave pública"},
+    {"nalfabeto", "nCrearAlfa:Crear|!nModificarAlfa:Modificar|-nsepar1alfa|+nSelecAlfa:Seleccionar|-nsepar2alfa|"
+                  "nAbrirAlfa:Abrir|!nCerrarAlfa:Cerrar|!nGuardarAlfa:Guardar"},
+    {"nSelecAlfa", "!nalfa_azminus:a-z|nalfa_az:A-Z|nalfa_azAZ:a-z, A-Z|nalfa_azAZ09:a-z, A-Z, 0-9|nalfa_ASCII:ASCII|"
+                   "~!-nalfaus(0)|~!nalfaus(1):alfabeto1|~!nalfaus(2):alfabeto2|~!nalfaus(3):alfabeto3|~!nalfaus(4):alfabeto4|"
+                   "~!nalfaus(5):alfabeto5|~!nalfaus(6):alfabeto6|~!nalfaus(7):alfabeto7|~!nalfaus(8):alfabeto8"},
 };
+// clang-format on
 
 // A container's items the same way.
 QString elementos(const QWidget* contenedor) {
@@ -89,14 +76,6 @@ class VentanaPrincipal : public PruebaVentanas {
         lista->activateWindow();  // where what is typed in its field would take effect
         EXPECT_TRUE(QTest::qWaitForWindowActive(lista));
         return lista;
-    }
-    // The program ended once, at most one time check after the clock read `lecturas`, with no
-    // message.
-    void compruebaDetenido(int lecturas) {
-        EXPECT_EQ(terminaciones, 1);
-        EXPECT_GT(lecturas, 0);
-        EXPECT_LE(reloj.lecturas - lecturas, 1);
-        EXPECT_TRUE(mensajesVistos().isEmpty()) << mensajesVistos().join('|').toStdString();
     }
 };
 
@@ -186,7 +165,11 @@ TEST_F(VentanaPrincipal, UnCalculoLargoMuestraElCursorOcupadoYCerrarLoDetiene) {
     QCoreApplication::processEvents();
     EXPECT_EQ(texto(lista, "txttopeprimo"), "200000009");
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
-    compruebaDetenido(lecturasAlCerrar);
+    // The program ended once, at most one time check after closing, with no message.
+    EXPECT_EQ(terminaciones, 1);
+    EXPECT_GT(lecturasAlCerrar, 0);
+    EXPECT_LE(reloj.lecturas - lecturasAlCerrar, 1);
+    EXPECT_TRUE(mensajesVistos().isEmpty()) << mensajesVistos().join('|').toStdString();
 }
 
 // Escape stops a run at its next time check as a time-out would, saying so; the list keeps the

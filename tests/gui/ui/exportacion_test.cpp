@@ -182,38 +182,32 @@ TEST_F(Exportacion, UnaRejillaCopiaSuSeleccionYSeGuardaConSusEncabezados) {
 // The window as "entry window button field…", the values typed, the button that opens the result
 // window (none: the window itself) and that window, the saved text's title and inputs (lines
 // joined by '|') and a part of what "Copiar todo" copies.
+// clang-format off
 const char* const kCasos[][5] = {
     {"n_ejecucion frmEuclides btMcd txa txb", "84 36", "btTraza frTrazaEuclides",
      "TRAZA DEL ALGORITMO DE EUCLIDES|a: 84|b: 36|Calculado en: ALGORITMO DE EUCLIDES",
      "Dividendo\tDivisor\tCociente\tResto\n84\t36\t2\t12\n36\t12\t3\t0\n12\t0\t\t\n"},
-    {"n_ejec_diof frmDiofanticas btDiofantica txCoefa txCoefB txindepc", "12 8 20",
-     "btTrazaDiof frmTrazaDiof",
+    {"n_ejec_diof frmDiofanticas btDiofantica txCoefa txCoefB txindepc", "12 8 20", "btTrazaDiof frmTrazaDiof",
      "TRAZA DEL ALGORITMO: Búsqueda de una solución particular|a: 12|b: 8|c: 20|Calculado en: "
-     "ECUACIONES DIOFÁNTICAS LINEALES DE 2 INCÓGNITAS",
-     "i\t-1\t0\t1\nQ(i)\t\t\t1\nA(i)\t0\t1\t1\nB(i)\t1\t0\t1\n\nA ( i ) ="},
-    {"n_baseb frmbaseb btcalculabaseb txelemzn txmodn2", "10 2", "",
-     "Base 10 --> Base b|Entero en base 10: 10|Base para el cálculo: 2",
+     "ECUACIONES DIOFÁNTICAS LINEALES DE 2 INCÓGNITAS", "i\t-1\t0\t1\nQ(i)\t\t\t1\nA(i)\t0\t1\t1\nB(i)\t1\t0\t1\n\nA ( i ) ="},
+    {"n_baseb frmbaseb btcalculabaseb txelemzn txmodn2", "10 2", "", "Base 10 --> Base b|Entero en base 10: 10|Base para el cálculo: 2",
      "base: : 1010\n1·2^(3) + 0·2^(2) + 1·2^(1) + 0·2^(0) = 10"},
     {"n_base10 frmbase10 btcalculabase10 txelemzn txmodn2", "1010 2", "",
-     "Base b --> Base 10|Entero en la base anterior: 1010|Base para el cálculo: 2",
-     "Representación en base 10: 10\n1·2^(3)"},
-    {"nfactorizacion frmfactoriza btfactoriza txnumf", "360", "",
-     "Factorización de un número|número entero: 360",
+     "Base b --> Base 10|Entero en la base anterior: 1010|Base para el cálculo: 2", "Representación en base 10: 10\n1·2^(3)"},
+    {"nfactorizacion frmfactoriza btfactoriza txnumf", "360", "", "Factorización de un número|número entero: 360",
      "Primo        Exponente\n2            3\n3            2\n5            1\n"},
     {"nrepres frmrepresZn btcalcurepres txmodn txclase", "7 -3", "btexplicainver frExplicaRepres",
      "Razonamiento del resultado. Representante Zn.|Módulo n: 7|a: -3", "[-3] = [4 - 7] = [ 4 ]"},
     {"nInvZn frmcalinver btcalcuinver txmodn2 txelemzn", "7 3", "btexplicainver frexplicainver",
-     "Razonamiento del resultado. Función inversa.|Módulo n: 7|Elemento de Zn: 3",
-     "INVERSA.\n\n Existe porque el  m.c.d.(7, 3) = 1"},
+     "Razonamiento del resultado. Función inversa.|Módulo n: 7|Elemento de Zn: 3", "INVERSA.\n\n Existe porque el  m.c.d.(7, 3) = 1"},
     {"nfuneuler frmfuneuler btcalcueuler txmodn3", "12", "btexplicainver frExplicaEuler",
      "Razonamiento de la solución: Función de Euler|Módulo n: 12",
      "12 = 2^2 * 3^1\nF.E.( 12 ) = 12 * (1 - 1/2) * (1 - 1/3)\nAdemás hay 4"},
-    {"ncalcupoten frmcalcupoten btcalcupoten txn Txa Txb", "13 2 25",
-     "btTrazaPotencia frTrazaPotencia",
-     "Traza del cálculo de potencias en Zn|Módulo n: 13|a: 2|b: 25|Calculado en: Cálculo de "
-     "potencias en Zn",
+    {"ncalcupoten frmcalcupoten btcalcupoten txn Txa Txb", "13 2 25", "btTrazaPotencia frTrazaPotencia",
+     "Traza del cálculo de potencias en Zn|Módulo n: 13|a: 2|b: 25|Calculado en: Cálculo de potencias en Zn",
      "F.E.( 13 ).\n\nEsto es: \n\nb = b mod"},
 };
+// clang-format on
 
 class ExportacionResultados : public Exportacion {};
 
