@@ -20,10 +20,10 @@ class Graficas : public Conductor {
     // Per series, its number of points, joined by ','.
     static QString puntos(const gui::VentanaGrafica* g) {
         QStringList cuenta;
-        for (const QAbstractSeries* s : g->grafica().series())
-            cuenta << QString::number(qobject_cast<const QXYSeries*>(s)
-                                          ? qobject_cast<const QXYSeries*>(s)->count()
-                                          : -1);
+        for (const QAbstractSeries* s : g->grafica().series()) {
+            const auto* xy = qobject_cast<const QXYSeries*>(s);
+            cuenta << QString::number(xy ? xy->count() : -1);
+        }
         return cuenta.join(',');
     }
     // The bounds window over 12·x + 8·y = c, with 0 ≤ x ≤ `x1` ticked and computed.

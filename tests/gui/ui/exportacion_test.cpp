@@ -13,15 +13,18 @@
 namespace zefra::pruebas {
 namespace {
 
+// The context menu of a text view.
+constexpr const char* kMenuTexto =
+    "&Copiar Ctrl+C|&Seleccionar todo||Copiar &todo|&Guardar como… Ctrl+S|E&xportar a PDF…|"
+    "&Imprimir… Ctrl+P";
+
 class Exportacion : public Conductor {};
 
 TEST_F(Exportacion, ListaDePrimosSeCopiaSeGuardaComoTextoYCsvYSeExportaAPdf) {
     abre("nListaprimos frmListaPrimos btaceptolista txttopeprimo");
     calcula({"30"});
     QWidget* lista = abierta("frmSolListaPrimos");
-    EXPECT_EQ(menuDe(control<QWidget>(lista, "txtSolListaPrimos")).join('|'),
-              "&Copiar Ctrl+C|&Seleccionar todo||Copiar &todo|&Guardar como… Ctrl+S|"
-              "E&xportar a PDF…|&Imprimir… Ctrl+P");
+    EXPECT_EQ(menuDe(control<QWidget>(lista, "txtSolListaPrimos")).join('|'), kMenuTexto);
 
     lista->findChild<QAction*>("copiarTodo")->trigger();
     EXPECT_EQ(QApplication::clipboard()->text(), "2\n3\n5\n7\n11\n13\n17\n19\n23\n29\n");
@@ -80,9 +83,7 @@ TEST_F(Exportacion, GuardarSobreUnArchivoPreguntaYElNombreSugeridoEsDeLaVentanaY
     QWidget* descripcion = abierta("frmDescripción");
     auto* texto = control<QTextBrowser>(descripcion, "txDescripcion");
     // A right click lands on the text's viewport: the same menu as the menu key.
-    EXPECT_EQ(menuDe(texto->viewport()).join('|'),
-              "&Copiar Ctrl+C|&Seleccionar todo||Copiar &todo|&Guardar como… Ctrl+S|"
-              "E&xportar a PDF…|&Imprimir… Ctrl+P");
+    EXPECT_EQ(menuDe(texto->viewport()).join('|'), kMenuTexto);
     abre("n_ejecucion frmEuclides btMcd txa txb");
     calcula({"84", "36"});
     QWidget* traza = abreCon("btTraza", "frTrazaEuclides");
@@ -152,9 +153,8 @@ TEST_F(Exportacion, UnaRejillaCopiaSuSeleccionYSeGuardaConSusEncabezados) {
     Tabla tabla(4, 3);
     const char* celdas[4][3] = {
         {"", "q", "r"}, {"oculta", "", ""}, {"1", "1", "4"}, {"2", "2", "0"}};
-    for (int f = 0; f < 4; ++f)
-        for (int c = 0; c < 3; ++c)
-            tabla.fija(f, c, celdas[f][c]);
+    for (int i = 0; i < 12; ++i)
+        tabla.fija(i / 3, i % 3, celdas[i / 3][i % 3]);
     QWidget ventana;
     ventana.setWindowTitle("TRAZA");
     auto* rejilla = new gui::Rejilla(tabla, 2, 1, &ventana);
