@@ -116,8 +116,7 @@ TEST_F(VentanaPrincipal, LaSalidaYElMarcoSoloAvisanDeLosAlfabetosSinGuardar) {
     estado.ranuras[2].guardado = true;
     estado.ranuras[6].guardado = true;
     accion("nSalir")->trigger();
-    EXPECT_EQ(terminaciones, 1);
-    EXPECT_EQ(ventana("frmAvisoSalir"), nullptr);
+    EXPECT_TRUE(terminaciones == 1 && !ventana("frmAvisoSalir"));
 
     estado.ranuras[3].libre = false;
     estado.ranuras[0].libre = false;
@@ -125,14 +124,12 @@ TEST_F(VentanaPrincipal, LaSalidaYElMarcoSoloAvisanDeLosAlfabetosSinGuardar) {
     for (const char* boton : {"btCancelarAviso", static_cast<const char*>(nullptr)}) {
         esperaAviso("uno & otro\nalfabeto4\n", boton);  // in order, and the list does not grow
         accion("nSalir")->trigger();
-        EXPECT_EQ(terminaciones, 1);
-        EXPECT_FALSE(ventana("frmAvisoSalir")->isVisible());
-        EXPECT_TRUE(principal->isVisible());
+        EXPECT_TRUE(terminaciones == 1 && !ventana("frmAvisoSalir")->isVisible() &&
+                    principal->isVisible());
     }
     esperaAviso("uno & otro\nalfabeto4\n", "btCancelarAviso");  // the frame goes the same way
     EXPECT_FALSE(principal->close());
-    EXPECT_EQ(terminaciones, 1);
-    EXPECT_TRUE(principal->isVisible());
+    EXPECT_TRUE(terminaciones == 1 && principal->isVisible());
     esperaAviso("uno & otro\nalfabeto4\n", "btAceptarAviso");
     accion("nSalir")->trigger();
     EXPECT_EQ(terminaciones, 2);
@@ -166,16 +163,13 @@ TEST_F(VentanaPrincipal, UnCalculoLargoMuestraElCursorOcupadoYCerrarLoDetiene) {
         lecturasAlCerrar = reloj.lecturas;
     });
     QTest::keyClick(control<QLineEdit>(lista, "txttopeprimo"), Qt::Key_Return);
-    EXPECT_TRUE(ocupado);
-    EXPECT_EQ(durante, "20000000");
-    EXPECT_FALSE(euclidesDurante);
+    EXPECT_TRUE(ocupado && durante == "20000000" && !euclidesDurante) << durante.toStdString();
     QCoreApplication::processEvents();
-    EXPECT_EQ(texto(lista, "txttopeprimo"), "200000009");
-    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    EXPECT_TRUE(texto(lista, "txttopeprimo") == "200000009" && !QApplication::overrideCursor());
     // The program ended once, at most one time check after closing, with no message.
-    EXPECT_EQ(terminaciones, 1);
-    EXPECT_GT(lecturasAlCerrar, 0);
-    EXPECT_LE(reloj.lecturas - lecturasAlCerrar, 1);
+    EXPECT_TRUE(terminaciones == 1 && lecturasAlCerrar > 0 &&
+                reloj.lecturas - lecturasAlCerrar <= 1)
+        << terminaciones << ' ' << lecturasAlCerrar << ' ' << reloj.lecturas;
     EXPECT_TRUE(mensajesVistos().isEmpty()) << mensajesVistos().join('|').toStdString();
 }
 
@@ -241,16 +235,14 @@ class Descripciones : public PruebaVentanas {
     QWidget* compruebaVentana(const char* nombre, const char* titulo) {
         QWidget* v = abierta(nombre);
         if (!v) return nullptr;
-        EXPECT_EQ(v->windowTitle(), titulo);
-        EXPECT_EQ(v->windowModality(), Qt::NonModal);
+        EXPECT_TRUE(v->windowTitle() == titulo && v->windowModality() == Qt::NonModal);
         const auto extras = std::count_if(std::begin(kBotones), std::end(kBotones),
                                           [v](const auto& x) { return v->objectName() == x[0]; });
         EXPECT_EQ(v->findChildren<QPushButton*>().size(), 1 + extras);  // found by name below
         EXPECT_EQ(boton(v, "btsalir")->text().remove('&'), "Salir");
         auto* texto = control<QTextBrowser>(v, "txDescripcion");
-        EXPECT_TRUE(texto->isReadOnly());
-        EXPECT_GT(texto->toPlainText().trimmed().size(), 200);
-        EXPECT_EQ(texto->horizontalScrollBar()->maximum(), 0);
+        EXPECT_TRUE(texto->isReadOnly() && texto->toPlainText().trimmed().size() > 200 &&
+                    texto->horizontalScrollBar()->maximum() == 0);
         return v;
     }
 };
