@@ -86,12 +86,6 @@ void PruebaVentanas::contestaModal() {
     });
 }
 
-QAction* PruebaVentanas::accion(const QString& nombre) const {
-    auto* a = principal->findChild<QAction*>(nombre);
-    EXPECT_NE(a, nullptr) << nombre.toStdString();
-    return a;
-}
-
 QString PruebaVentanas::texto(const QWidget* en, const QString& nombre) const {
     const QWidget* c = control<QWidget>(en, nombre);
     if (auto* t = qobject_cast<const gui::TextoExacto*>(c)) return t->textoExacto();

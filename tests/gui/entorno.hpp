@@ -73,13 +73,14 @@ class PruebaVentanas : public ::testing::Test {
         estado.tiempo.fijaCampo(&Presupuesto::segundos, segundos);
         reloj.paso = paso;
     }
-    QAction* accion(const QString& nombre) const;
+    QAction* accion(const QString& nombre) const {
+        return control<QAction>(principal.get(), nombre);
+    }
     template <class W = QWidget>
     W* ventana(const QString& nombre) const {
-        for (W* v : principal->findChildren<W*>(nombre)) {
-            if (v->isWindow()) return v;
-        }
-        return nullptr;
+        const QList<W*> todas = principal->findChildren<W*>(nombre);
+        const auto v = std::ranges::find_if(todas, &QWidget::isWindow);
+        return v == todas.end() ? nullptr : *v;
     }
     // A window that must be showing.
     QWidget* abierta(const QString& nombre) const {
