@@ -33,12 +33,10 @@ class Graficas : public Conductor {
         calcula({"12", "8", c});
         QWidget* r = abreCon("btRestriccionesDiof", "frmRestriccionesDiof");
         EXPECT_FALSE(boton(r, "btGrafica")->isEnabled());
-        for (int i : {0, 1})
-            control<QCheckBox>(r, QStringLiteral("Check%1").arg(i + 1))->setChecked(true);
-        escribe(control<QLineEdit>(r, "txx0"), "0");
-        escribe(control<QLineEdit>(r, "txx1"), x1);
+        for (const char* marca : {"Check1", "Check2"})
+            control<QCheckBox>(r, marca)->setChecked(true);
         if (mensaje) esperaMensaje("No existe solución con estas restricciones");
-        pulsa(r, "btCalculaRestr");
+        rellena(r, {"txx0", "txx1"}, {"0", x1}, "btCalculaRestr");
         return r;
     }
 };

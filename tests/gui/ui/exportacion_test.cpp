@@ -261,12 +261,10 @@ TEST_F(ExportacionResultados, LasSolucionesAcotadasSeGuardanComoTextoYCsv) {
     abre("n_ejec_diof frmDiofanticas btDiofantica txCoefa txCoefB txindepc");
     calcula({"12", "8", "20"});
     QWidget* r = abreCon("btRestriccionesDiof", "frmRestriccionesDiof");
-    control<QCheckBox>(r, "Check1")->setChecked(true);
-    control<QCheckBox>(r, "Check2")->setChecked(true);
-    escribe(control<QLineEdit>(r, "txx0"), "0");
-    escribe(control<QLineEdit>(r, "txx1"), "6");
+    for (const char* marca : {"Check1", "Check2"})
+        control<QCheckBox>(r, marca)->setChecked(true);
     escribe(control<QLineEdit>(w, "txCoefa"), "99");  // typed after: not what the result answers
-    pulsa(r, "btCalculaRestr");
+    rellena(r, {"txx0", "txx1"}, {"0", "6"}, "btCalculaRestr");
     const QString soluciones = control<QLabel>(r, "soluciones")->text();
     guarda(r, "guardarComo", "acotadas", "*.txt");
     const QString texto = sinFecha("acotadas.txt", 6);
