@@ -11,13 +11,26 @@
 //   }
 #pragma once
 
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QContextMenuEvent>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QStringList>
+#include <QTest>
+#include <QTextBrowser>
+#include <QTimer>
+#include <filesystem>
 #include <utility>
 #include <vector>
 
 #include "gui/entorno.hpp"
+#include "gui/files/frm_listdirec.hpp"
 #include "gui/ui/rejilla.hpp"
 
 namespace zefra::pruebas {
@@ -75,6 +88,26 @@ class Conductor : public PruebaVentanas {
             texto << celdas.join(',');
         }
         return texto.join(';');
+    }
+    // The context menu of `vista`, as its items' captions; `elige` (when named) is then taken.
+    static QStringList menuDe(QWidget* vista, const QString& elige = {}) {
+        QStringList titulos;
+        QTimer::singleShot(0, [&titulos, elige] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            if (!menu) return;
+            QAction* elegida = nullptr;
+            for (QAction* a : menu->actions()) {
+                titulos << a->text() +
+                               (a->shortcut().isEmpty() ? "" : " " + a->shortcut().toString());
+                if (a->text() == elige) elegida = a;
+            }
+            menu->close();
+            if (elegida) elegida->trigger();
+        });
+        QContextMenuEvent clic(QContextMenuEvent::Keyboard, {2, 2},
+                               vista->mapToGlobal(QPoint(2, 2)));
+        QApplication::sendEvent(vista, &clic);
+        return titulos;
     }
 
   private:

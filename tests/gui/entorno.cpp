@@ -10,7 +10,6 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QTest>
-#include <fstream>
 
 #include "core/shell/numeros.hpp"
 #include "gui/files/frm_listdirec.hpp"
@@ -36,19 +35,6 @@ PruebaVentanas::~PruebaVentanas() {
     }
 }
 
-void PruebaVentanas::esperaMensaje(const QString& texto) {
-    esperados_.push_back({{}, texto, {}});
-}
-
-void PruebaVentanas::esperaReemplazo(const QString& fichero, Reemplazo reemplazo) {
-    if (reemplazo == nuevo) return;
-    esperaPregunta("El archivo «" + fichero + "» ya existe. ¿Desea reemplazarlo?", reemplazo);
-}
-
-void PruebaVentanas::esperaDialogo(const QString& nombre, std::function<void(QWidget*)> responde) {
-    esperados_.push_back({nombre, {}, std::move(responde)});
-}
-
 void PruebaVentanas::contestaModal() {
     QWidget* modal = QApplication::activeModalWidget();
     if (!modal || !modal->isVisible() || modal == respondiendo_) return;
@@ -61,31 +47,31 @@ void PruebaVentanas::contestaModal() {
         QStringList botones;
         for (const QAbstractButton* b : caja->buttons())
             botones << b->text().remove(QLatin1Char('&'));
-        if (!aceptaTodo_ || botones.join('|') != "Sí|No")  // any question is welcome then too
-            EXPECT_EQ(botones.join('|'), pregunta == nuevo ? "Aceptar" : "Sí|No");
+        // Any question is welcome too when every message is.
+        EXPECT_TRUE((aceptaTodo_ && botones.join('|') == "Sí|No") ||
+                    botones.join('|') == (pregunta == nuevo ? "Aceptar" : "Sí|No"))
+            << botones.join('|').toStdString();
         QAbstractButton* no = caja->button(QMessageBox::No);
         EXPECT_TRUE(!no || (caja->defaultButton() == no && caja->escapeButton() == no));
         QAbstractButton* respuesta = caja->button(!no                     ? QMessageBox::Ok
                                                   : pregunta == reemplaza ? QMessageBox::Yes
                                                                           : QMessageBox::No);
-        if (aceptaTodo_) {
-            // nothing expected: every message is welcome
-        } else if (esperados_.empty() || !esperados_.front().nombre.isEmpty()) {
+        const bool esperado = !esperados_.empty() && esperados_.front().nombre.isEmpty();
+        if (!aceptaTodo_ && !esperado)
             ADD_FAILURE() << "unexpected message: " << caja->text().toStdString();
-        } else {
+        if (!aceptaTodo_ && esperado) {
             EXPECT_EQ(caja->text(), esperados_.front().texto);
             esperados_.pop_front();
         }
         respuesta->click();
         return;
     }
-    if (aceptaTodo_) {
-        vistos_ << QStringLiteral("[ventana modal] ") + modal->objectName();
-        modal->close();
-        return;
-    }
-    if (esperados_.empty() || esperados_.front().nombre != modal->objectName()) {
-        ADD_FAILURE() << "unexpected modal window: " << modal->objectName().toStdString();
+    if (aceptaTodo_ || esperados_.empty() || esperados_.front().nombre != modal->objectName()) {
+        if (aceptaTodo_) {
+            vistos_ << QStringLiteral("[ventana modal] ") + modal->objectName();
+        } else {
+            ADD_FAILURE() << "unexpected modal window: " << modal->objectName().toStdString();
+        }
         modal->close();
         return;
     }
@@ -98,12 +84,6 @@ void PruebaVentanas::contestaModal() {
         respondiendo_ = nullptr;
         if (modal) responde(modal);
     });
-}
-
-QAction* PruebaVentanas::accion(const QString& nombre) const {
-    auto* a = principal->findChild<QAction*>(nombre);
-    EXPECT_NE(a, nullptr) << nombre.toStdString();
-    return a;
 }
 
 QString PruebaVentanas::texto(const QWidget* en, const QString& nombre) const {
@@ -166,19 +146,6 @@ QString PruebaVentanas::textoPdf(const QString& fichero) const {
                     qEnvironmentVariable("ZEFRA_PDF_VISTOS") + '/' + fichero);
     }
     return QString::fromUtf8(p.readAllStandardOutput());
-}
-
-std::string PruebaVentanas::ruta(const QString& fichero) const {
-    return carpeta.filePath(fichero).toStdString();
-}
-
-std::string PruebaVentanas::leeFichero(const QString& fichero) const {
-    std::ifstream f(ruta(fichero), std::ios::binary);
-    return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
-}
-
-void PruebaVentanas::creaFichero(const QString& fichero, const std::string& bytes) const {
-    std::ofstream(ruta(fichero), std::ios::binary) << bytes;
 }
 
 }  // namespace zefra::pruebas

@@ -13,6 +13,7 @@
 #include <QTimer>
 #include <QWidget>
 #include <deque>
+#include <fstream>
 #include <functional>
 #include <memory>
 #include <ostream>
@@ -41,17 +42,23 @@ class PruebaVentanas : public ::testing::Test {
     ~PruebaVentanas() override;
 
     // The next modal message must have this text; it is answered with its OK button.
-    void esperaMensaje(const QString& texto);
+    void esperaMensaje(const QString& texto) { esperados_.push_back({{}, texto, {}}); }
     // When `reemplazo` says the file is there, the next modal message must be the question
     // before a save over `fichero` ("Sí" and "No", "No" the default), answered as it says.
-    void esperaReemplazo(const QString& fichero, Reemplazo reemplazo);
+    void esperaReemplazo(const QString& fichero, Reemplazo reemplazo) {
+        if (reemplazo != nuevo)
+            esperaPregunta("El archivo «" + fichero + "» ya existe. ¿Desea reemplazarlo?",
+                           reemplazo);
+    }
     // The next modal message must be this question, answered "Sí" (reemplaza) or "No".
     void esperaPregunta(const QString& texto, Reemplazo respuesta) {
         esperados_.push_back({{}, texto, {}, respuesta});
     }
     // The next modal dialog with this name is handed to `responde`, which must close it. The
     // answer runs outside the watch timer, so the dialogs and messages it opens are answered too.
-    void esperaDialogo(const QString& nombre, std::function<void(QWidget*)> responde);
+    void esperaDialogo(const QString& nombre, std::function<void(QWidget*)> responde) {
+        esperados_.push_back({nombre, {}, std::move(responde)});
+    }
     // Every message that has appeared, in order.
     const QStringList& mensajesVistos() const { return vistos_; }
     // From now on every message is answered and recorded, and any other modal window is
@@ -66,13 +73,14 @@ class PruebaVentanas : public ::testing::Test {
         estado.tiempo.fijaCampo(&Presupuesto::segundos, segundos);
         reloj.paso = paso;
     }
-    QAction* accion(const QString& nombre) const;
+    QAction* accion(const QString& nombre) const {
+        return control<QAction>(principal.get(), nombre);
+    }
     template <class W = QWidget>
     W* ventana(const QString& nombre) const {
-        for (W* v : principal->findChildren<W*>(nombre)) {
-            if (v->isWindow()) return v;
-        }
-        return nullptr;
+        const QList<W*> todas = principal->findChildren<W*>(nombre);
+        const auto v = std::ranges::find_if(todas, &QWidget::isWindow);
+        return v == todas.end() ? nullptr : *v;
     }
     // A window that must be showing.
     QWidget* abierta(const QString& nombre) const {
@@ -118,9 +126,16 @@ class PruebaVentanas : public ::testing::Test {
         return lineas.join('|');
     }
     // The whole bytes of a file of the test's folder, and writing them.
-    std::string ruta(const QString& fichero) const;
-    std::string leeFichero(const QString& fichero) const;
-    void creaFichero(const QString& fichero, const std::string& bytes) const;
+    std::string ruta(const QString& fichero) const {
+        return carpeta.filePath(fichero).toStdString();
+    }
+    std::string leeFichero(const QString& fichero) const {
+        std::ifstream f(ruta(fichero), std::ios::binary);
+        return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
+    }
+    void creaFichero(const QString& fichero, const std::string& bytes) const {
+        std::ofstream(ruta(fichero), std::ios::binary) << bytes;
+    }
 
     QTemporaryDir carpeta;
     RelojFalso reloj;
