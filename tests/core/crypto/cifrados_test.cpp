@@ -52,7 +52,7 @@ TEST(Transcripcion, EjemplosEnAmbosSentidos) {
     }
 }
 
-TEST(Transcripcion, CerosYBloques) {
+TEST(Transcripcion, CerosBloquesYSuResumen) {
     EXPECT_EQ(ponCeros(5, 1) + ponCeros(5, -2) + ponCeros(0, 2), "055000");
     EXPECT_EQ(conCeros(5, 3) + "," + conCeros(1234, 3), "005,1234");
 
@@ -63,10 +63,7 @@ TEST(Transcripcion, CerosYBloques) {
     EXPECT_EQ(bloques("1", 2), Bloques{});
     EXPECT_EQ(bloques("ñañ", 2), Bloques{"ña"});  // characters, not bytes
     EXPECT_EQ(bloques("abc", 0), Bloques{});
-}
-
-// A step's field: the whole string up to 400 blocks; beyond, those and a count of the rest.
-TEST(Transcripcion, ResumenDeBloques) {
+    // A step's field: the whole string up to 400 blocks; beyond, those and a count of the rest.
     const std::string cuatrocientos(400 * 3, '7');
     EXPECT_EQ(resumenDeBloques("0715", 2), "0715");
     EXPECT_EQ(resumenDeBloques(cuatrocientos, 3), cuatrocientos);
@@ -163,8 +160,7 @@ TEST_F(Afin, BloquesNoMenoresQueNYTiempoAgotadoSoloAlDescifrar) {
     EXPECT_EQ(c.fueraDeRango, 2);
     EXPECT_EQ(c.digitos.size(), 6u);
     // The inverse of r can run out of time, which enciphering never needs.
-    estado.tiempo.fijaCampo(&Presupuesto::segundos, "0");
-    reloj.paso = 1;
+    presupuesto("0", 1);
     EXPECT_TRUE(cifra("26221005", 2, 28, 3, 5, Sentido::Decodificar).tiempoAgotado);
     EXPECT_EQ(cifra("07151100", 2, 28, 3, 5).digitos, "26221005");
 }
@@ -198,7 +194,7 @@ std::vector<double> esperadas(long long desde, long long n, std::size_t cuantas)
     return r;
 }
 
-TEST_F(Claves, ListasPorMinimoNuncaMasDeDosMilIntentos) {
+TEST_F(Claves, ListasPorMinimoNuncaMasDeDosMilIntentosYTiempoAgotado) {
     const auto n28 = busca(1, 28);
     EXPECT_EQ(n28.claves, esperadas(1, 28, 101));
     // Each limit at both of its edges.
@@ -218,12 +214,8 @@ TEST_F(Claves, ListasPorMinimoNuncaMasDeDosMilIntentos) {
     EXPECT_EQ(busca(-1999, 0).claves, (std::vector<double>{-1}));
     EXPECT_EQ(busca(-2000, 0).claves, (std::vector<double>{-1}));
     EXPECT_TRUE(busca(-2001, 0).claves.empty());
-}
-
-// A timeout keeps the keys found; each gcd reads the clock at least once.
-TEST_F(Claves, TiempoAgotadoConservaLasHalladas) {
-    tiempo.fijaCampo(&Presupuesto::segundos, "1");
-    reloj.paso = 0.01;
+    // A timeout keeps the keys found; each gcd reads the clock at least once.
+    presupuesto("1", 0.01);
     const auto b = busca(1, 28);
     EXPECT_TRUE(b.tiempoAgotado);
     EXPECT_FALSE(b.claves.empty());
@@ -274,8 +266,7 @@ TEST_F(CodigosConsecutivos, DesdeCeroHastaElMayor) {
     for (int k = 255; k >= 0; --k)
         todos.push_back(std::to_string(k));
     EXPECT_EQ(consecutivos(todos), true);
-    tiempo.fijaCampo(&Presupuesto::segundos, "0");
-    reloj.paso = 1;
+    presupuesto("0", 1);
     EXPECT_EQ(consecutivos(todos), std::nullopt);
 }
 
@@ -296,23 +287,21 @@ TEST_F(RSAPrueba, LaBusquedaYLasPotenciasAnuncianVeredictosYTrazas) {
     EXPECT_TRUE(avisos.veredictos.ends_with("|NO ES PRIMO.|"));
 }
 
-TEST_F(RSAPrueba, ClavesDeLosEjemplos) {
+TEST_F(RSAPrueba, ClavesDeLosEjemplosYAnchoDeBloque) {
     for (const auto& [p, primo] :
          {std::pair{10., 11.}, {13., 13.}, {0., 2.}, {-7., 2.}, {1., 2.}, {46320., 46327.}})
         EXPECT_EQ(*primoSiguiente(tiempo, p), primo) << p;
     // t itself when prime to φ, else the next number that is.
     for (const auto& [t, phi, e] : {std::tuple{7., 120., 7.}, {6., 120., 7.}, {2., 2., 3.}})
         EXPECT_EQ(exponenteCoprimo(tiempo, t, phi), e) << t << ' ' << phi;
-}
-
-TEST(AnchoBloqueRSA, LosDigitosDeNMenosUno) {
+    // The block width: the digits of n - 1.
     for (const auto& [n, k] :
          {std::pair{143., 3}, {100., 2}, {101., 3}, {4., 1}, {2146654199., 10}})
         EXPECT_EQ(anchoBloqueRSA(n), k) << n;
 }
 
 // hola → 006115132000 and back, and the block of 150, are the public-key window's example.
-TEST_F(RSAPrueba, FinDeLineaBloqueIncompletoYBloquesRechazados) {
+TEST_F(RSAPrueba, FinDeLineaBloqueIncompletoBloquesRechazadosYRepetidos) {
     // A line end after the digits (a text file's last line) is not part of them.
     EXPECT_EQ(eleva("006115132000\r\n", 3, 143, 103, 2).digitos, "07151100");
     // Trailing digits of an incomplete block are ignored.
@@ -320,6 +309,16 @@ TEST_F(RSAPrueba, FinDeLineaBloqueIncompletoYBloquesRechazados) {
     // Enciphering too: a block not below n could never be deciphered.
     EXPECT_EQ(eleva("0199", 2, 50, 7, 2).mensaje, "El número '99' debe ser menor que '50'.");
     EXPECT_EQ(eleva("006a15", 3, 143, 103, 2).mensaje, "El bloque 'a15' no es un número.");
+
+    // A block met again gives what it gave the first time, and the trace of the last power is
+    // the last block's, even when that block was met before.
+    const auto c = eleva("07151107150711", 2, 143, 7, 3);
+    EXPECT_EQ(c.digitos, "006115132006115006132");
+    EXPECT_EQ(c.traza->a, 11);
+    EXPECT_EQ(c.traza->resultado, 132);
+    const auto d = eleva("006115132006", 3, 143, 103, 2);
+    EXPECT_EQ(d.digitos, "07151107");
+    EXPECT_EQ(d.traza->a, 6);
 }
 
 // A time-out on the way is marked: the blocks done by then are no cipher text.
@@ -330,21 +329,8 @@ TEST_F(RSAPrueba, TiempoAgotadoEntreBloquesYDentroDeUnaPotencia) {
     EXPECT_FALSE(cortado.mensaje);
     EXPECT_GT(cortado.digitos.size(), 0u);
     // A power that runs out of time inside stops the whole step: its digits are not the result.
-    tiempo.fijaCampo(&Presupuesto::segundos, "3");
-    reloj.paso = 1;
+    presupuesto("3", 1);
     EXPECT_TRUE(eleva("07", 2, 143, 7, 3).tiempoAgotado);
-}
-
-// A block met again gives what it gave the first time, and the trace of the last power is the
-// last block's, even when that block was met before.
-TEST_F(RSAPrueba, BloquesRepetidosYTrazaDelUltimo) {
-    const auto c = eleva("07151107150711", 2, 143, 7, 3);
-    EXPECT_EQ(c.digitos, "006115132006115006132");
-    EXPECT_EQ(c.traza->a, 11);
-    EXPECT_EQ(c.traza->resultado, 132);
-    const auto d = eleva("006115132006", 3, 143, 103, 2);
-    EXPECT_EQ(d.digitos, "07151107");
-    EXPECT_EQ(d.traza->a, 6);
 }
 
 TEST_F(RSAPrueba, RondasCompletasSobreCadaAlfabetoPredefinido) {
