@@ -79,9 +79,7 @@ TEST_F(FicherosTexto, LeeSoloTextosLegibles) {
     const fs::path gigante = crea("gigante.txt", "");
     fs::resize_file(gigante, std::uintmax_t{1} << 30);  // sparse: no gigabyte is written
     EXPECT_FALSE(leeTexto(gigante));
-    EXPECT_FALSE(leeTexto(crea("programa.bin", std::string("\x7f"
-                                                           "ELF\x02\x01\x00\x00",
-                                                           8))));
+    EXPECT_FALSE(leeTexto(crea("programa.bin", {'\x7f', 'E', 'L', 'F', 2, 1, 0, 0})));
     if (::geteuid() != 0) {  // root reads everything
         const fs::path secreto = crea("secreto.txt", "x");
         fs::permissions(secreto, fs::perms::none);
@@ -89,7 +87,7 @@ TEST_F(FicherosTexto, LeeSoloTextosLegibles) {
     }
 }
 
-TEST_F(FicherosTexto, EscribeConCrLfYReemplazaConservandoLosPermisos) {
+TEST_F(FicherosTexto, EscribeConCrLfReemplazaConservandoLosPermisosYUnFalloNoEstropeaNada) {
     ASSERT_TRUE(escribeTexto(carpeta / "r.cod", "zvkf"));
     EXPECT_EQ(bytesDe("r.cod"), "zvkf\r\n");
     const auto permisos = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
@@ -98,21 +96,19 @@ TEST_F(FicherosTexto, EscribeConCrLfYReemplazaConservandoLosPermisos) {
     EXPECT_EQ(bytesDe("r.cod"), "\xC3\xB1\r\n");
     EXPECT_EQ(fs::status(carpeta / "r.cod").permissions() & fs::perms::all, permisos);
     EXPECT_EQ(ficheros(), 1);  // no temporary file left behind
-}
-
-TEST_F(FicherosTexto, UnFalloNuncaEstropeaElFicheroQueHabia) {
+    // A failure never spoils the file that was there.
     crea("viejo.txt", "intacto");
     fs::permissions(carpeta / "viejo.txt", fs::perms::owner_read);
     EXPECT_FALSE(escribeTexto(carpeta / "viejo.txt", "nuevo"));
     EXPECT_EQ(bytesDe("viejo.txt"), "intacto");
     EXPECT_FALSE(escribeTexto(carpeta / "no-hay" / "x.txt", "nuevo"));
     EXPECT_FALSE(escribeTexto(carpeta, "nuevo"));  // a folder is not a file
-    EXPECT_EQ(ficheros(), 1);
+    EXPECT_EQ(ficheros(), 2);                      // r.cod and viejo.txt, nothing else
 
     fs::permissions(carpeta / "viejo.txt", fs::perms::owner_all);
     EXPECT_FALSE(conLimite(4, [&] { return escribeTexto(carpeta / "viejo.txt", "no cabe"); }));
     EXPECT_EQ(bytesDe("viejo.txt"), "intacto");
-    EXPECT_EQ(ficheros(), 1);
+    EXPECT_EQ(ficheros(), 2);
 }
 
 TEST(RutaYCodificacion, UnaSolaBarraYUtf8Valido) {
@@ -135,8 +131,6 @@ TEST(RutaYCodificacion, UnaSolaBarraYUtf8Valido) {
         EXPECT_EQ(decodificaTexto(bytes), texto) << bytes;
 }
 
-using Entradas = std::vector<Equivalencia>;
-
 // "mío" loaded in slot 4; slot 6 free with a name left behind.
 LecturaAlfabeto lee(std::string_view texto) {
     static RanurasAlfabeto ranuras;
@@ -156,7 +150,7 @@ std::string leido(std::string_view texto) {
     return s;
 }
 
-TEST(FicheroAlfabeto, TextoDelEjemplo) {
+TEST(FicheroAlfabeto, TextoDelEjemploYRechazosEnOrden) {
     EXPECT_EQ(textoAlfabeto({"abc", {{"a", "00"}, {"b", "01"}}}), "abc\r\na 00\r\nb 01\r\nzzz\r\n");
     EXPECT_EQ(leido("abc\r\na 00\r\nb 01\r\nzzz\r\n\r\n"), "abc: a 00, b 01");
     // No entries; names only like a loaded one's; blanks and line ends as symbols, codes of
@@ -167,9 +161,7 @@ TEST(FicheroAlfabeto, TextoDelEjemplo) {
               "raro zzz:   007, \r 112, \n 000, z 003");
     EXPECT_EQ(leido(decodificaTexto("espa\xF1ol\r\n\xF1 5\r\n\x92 6\r\nzzz\r\n\r\n")),
               "español: ñ 05, \u2019 06");
-}
-
-TEST(FicheroAlfabeto, RechazosEnOrden) {
+    // Every refusal, in the order the checks meet it.
     const std::pair<const char*, const char*> casos[] = {
         {"", "Alfabeto no válido"},
         {"abc\r\na 00\r\nzzz\r\n", "Alfabeto no válido"},  // one line end after zzz
@@ -242,7 +234,7 @@ Documento ejemplo(const Tabla& tabla) {
     return d;
 }
 
-TEST(Documento, TextoConCabeceraCrLfYTablaTabuladaConSusEncabezados) {
+TEST(Documento, TextoConCabeceraCrLfTablaTabuladaYCsvSoloDeLasTablas) {
     // Rows 0-1 and columns 0-1 are leading ones a grid keeps out of its cells; row 0 and
     // column 0 head it.
     Tabla tabla(4, 4);
@@ -265,24 +257,22 @@ TEST(Documento, TextoConCabeceraCrLfYTablaTabuladaConSusEncabezados) {
     EXPECT_EQ(copia.substr(0, 11), "\tq\tr\n1\t1\t4\n");
     EXPECT_TRUE(tieneTabla(d));
     EXPECT_FALSE(tieneTabla(Documento{"T", {}, "", {BloqueTraza{"x"}}}));
-}
-
-TEST(Documento, CsvSoloDeLasTablasConLasComillasDeRfc4180) {
+    // The CSV: the tables only, quoted as RFC 4180 says.
     for (const auto& [campo, csv] : {std::pair{"12", "12"},
                                      {"1,5", "\"1,5\""},
                                      {"a\nb", "\"a\nb\""},
                                      {"a\rb", "\"a\rb\""},
                                      {"di \"hola\"", "\"di \"\"hola\"\"\""}})
         EXPECT_EQ(campoCsv(campo), csv) << campo;
-    Tabla tabla(2, 2);
-    tabla.fija(0, 0, "n");
-    tabla.fija(0, 1, "x, y");
-    tabla.fija(1, 0, "1");
-    tabla.fija(1, 1, "\"");
-    Documento d = ejemplo(tabla);
-    d.bloques.emplace_back(bloqueDeTabla(tabla, 0, 0));
+    Tabla pequena(2, 2);
+    pequena.fija(0, 0, "n");
+    pequena.fija(0, 1, "x, y");
+    pequena.fija(1, 0, "1");
+    pequena.fija(1, 1, "\"");
+    Documento conDos = ejemplo(pequena);
+    conDos.bloques.emplace_back(bloqueDeTabla(pequena, 0, 0));
     // The example's table keeps two leading rows and columns: only the first of each shows.
-    EXPECT_EQ(texto(d, true), "n\r\n\r\nn,\"x, y\"\r\n1,\"\"\"\"\r\n");
+    EXPECT_EQ(texto(conDos, true), "n\r\n\r\nn,\"x, y\"\r\n1,\"\"\"\"\r\n");
 }
 
 TEST_F(FicherosTexto, GuardaTextoOCsvYCadaFalloDejaElFicheroViejoYDiceElMotivo) {
@@ -302,14 +292,11 @@ TEST_F(FicherosTexto, GuardaTextoOCsvYCadaFalloDejaElFicheroViejoYDiceElMotivo) 
     fs::permissions(carpeta / "t.txt", fs::perms::owner_all);
 
     // A file size limit fails the writes of a long streamed table.
-    BloqueTabla larga{200'000, 1, false, false, [](int f, int) { return std::to_string(f); }};
-    EXPECT_EQ(
-        conLimite(
-            100'000,
-            [&] {
-                return guardaDocumento(Documento{"L", {}, "", {larga}}, carpeta / "t.txt", false);
-            }),
-        FalloEscritura::escritura);
+    const BloqueTabla larga{200'000, 1, false, false, [](int f, int) { return std::to_string(f); }};
+    const auto guarda = [&] {
+        return guardaDocumento({"L", {}, "", {larga}}, carpeta / "t.txt", false);
+    };
+    EXPECT_EQ(conLimite(100'000, guarda), FalloEscritura::escritura);
     EXPECT_EQ(bytesDe(carpeta / "t.txt"), "p\r\n\"2,3\"\r\n");
     EXPECT_EQ(ficheros(), 1);  // no temporary file left behind
 }
