@@ -17,7 +17,6 @@
 #include "core/alphabets/predefinidos.hpp"
 #include "core/alphabets/ranuras.hpp"
 #include "core/crypto/transcripcion.hpp"
-#include "core/shell/errores.hpp"
 #include "core/shell/prueba_nucleo.hpp"
 
 namespace zefra {
@@ -167,7 +166,7 @@ TEST(BorraEquivalencia, PrimeraPorSimboloOCodigoYDesplazaHaciaAtras) {
     EXPECT_EQ(texto(una), "");
 }
 
-TEST(AgregaEquivalencia, TrasUnSimboloConElAnchoDeLaTabla) {
+TEST(AgregaEquivalencia, TrasUnSimboloConElAnchoDeLaTablaDesplazandoElSegundoParHasta256) {
     const std::tuple<const char*, const char*, const char*, const char*> casos[] = {
         // After "a"; a wider code widens every code of the table.
         {"d", "5", "a", "a:00 d:05 b:27 c:07"},
@@ -186,10 +185,7 @@ TEST(AgregaEquivalencia, TrasUnSimboloConElAnchoDeLaTabla) {
         EXPECT_EQ(r.value_or(texto(t)), resultado) << codigo;
         EXPECT_TRUE(!r || texto(t) == "a:00 b:27 c:07") << codigo;  // a refusal changes nothing
     }
-}
-
-// After row 127 the second pair moves forward; the 256th entry is the last.
-TEST(AgregaEquivalencia, DesplazaElSegundoParYParaEn256) {
+    // After row 127 the second pair moves forward; the 256th entry is the last.
     Entradas t = numeradas(130);
     EXPECT_EQ(agregaEquivalencia(t, "n", "500", "s127"), std::nullopt);
     EXPECT_EQ(fila(t, 127), "s127 127| ");
@@ -263,21 +259,17 @@ TEST_F(Ranuras, NombresNuevosYCambiados) {
     EXPECT_EQ(rechazoCambioNombre(estado.ranuras, 5, "cero"), kMensajeNombreDeOtro);
 }
 
-TEST_F(Ranuras, RenombrarElActivo) {
+TEST_F(Ranuras, RenombrarYCerrarElActivo) {
     activo.nombre = "griego";
     renombraAlfabeto(ranuras, activo, 2, "heleno");
     renombraAlfabeto(ranuras, activo, 5, "otro");  // not active: the active name does not follow
     EXPECT_EQ(activo.nombre + " " + ranuras[2].alfabeto.nombre, "heleno heleno");
     EXPECT_FALSE(ranuras[2].guardado);
     EXPECT_TRUE(esActivo(ranuras, activo, 2));
-}
-
-TEST_F(Ranuras, CerrarElActivo) {
-    activo.nombre = "griego";
     fijaModulo(ranuras, activo);
     EXPECT_FALSE(cierraAlfabeto(ranuras, activo, 5));  // another slot: the active one stays
     EXPECT_TRUE(ranuras[5].libre && ranuras[5].alfabeto.equivalencias.empty());
-    EXPECT_EQ(activo.nombre + " " + std::to_string(activo.modulo), "griego 121.000000");
+    EXPECT_EQ(activo.nombre + " " + std::to_string(activo.modulo), "heleno 121.000000");
     EXPECT_TRUE(cierraAlfabeto(ranuras, activo, 2));
     EXPECT_TRUE(ranuras[2].libre && !ranuras[2].guardado);
     EXPECT_EQ(activo.nombre, "a-z");

@@ -16,7 +16,6 @@
 #include "core/arithmetic/diofantica.hpp"
 #include "core/arithmetic/primitivas.hpp"
 #include "core/arithmetic/restricciones.hpp"
-#include "core/shell/numeros.hpp"
 #include "core/shell/prueba_nucleo.hpp"
 
 namespace zefra {

@@ -22,7 +22,6 @@
 #include "core/modular/inverso.hpp"
 #include "core/modular/potencias.hpp"
 #include "core/primes/es_primo.hpp"
-#include "core/shell/errores.hpp"
 #include "core/shell/prueba_nucleo.hpp"
 
 namespace zefra {

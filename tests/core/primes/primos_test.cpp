@@ -80,7 +80,7 @@ class Primo : public pruebas::PruebaNucleo {
     TablaPrimos tabla;
 };
 
-TEST_F(Primo, ListaHastaTopesPequenosYHastaUnMillonComoLaCriba) {
+TEST_F(Primo, ListaComoLaCribaHastaUnMillonConErroresYTiempoAgotado) {
     const Primos primeros = primosHasta(30);
     // The bound is rounded, halves to even: 1.5 is 2 and 2.5 is 2 too.
     const std::pair<double, std::size_t> casos[] = {
@@ -98,9 +98,7 @@ TEST_F(Primo, ListaHastaTopesPequenosYHastaUnMillonComoLaCriba) {
     for (std::size_t i = 0; i < lotes.size(); ++i)
         lotes[i] = static_cast<int>(i + 1) * kAvisoListaPrimos;
     EXPECT_EQ(avisos, lotes);
-}
-
-TEST_F(Primo, ListaConErroresYElTiempoAgotado) {
+    // Errors: an overflowed bound and a full list; then the time budget.
     for (const double tope : {2147483648.0, -2147483649.0}) {
         listaPrimos(tiempo, 30, tabla);
         EXPECT_EQ(errorDe([&] { listaPrimos(tiempo, tope, tabla); }), TipoError::Desbordamiento);
@@ -139,7 +137,7 @@ TEST_F(Primo, ListaConErroresYElTiempoAgotado) {
     EXPECT_EQ(lista(), hasta) << c;
 }
 
-TEST_F(Primo, EsPrimoComoLaCribaYEnLosBordes) {
+TEST_F(Primo, EsPrimoComoLaCribaEnLosBordesConNegativosPresupuestoIlegibleYTiempoAgotado) {
     const Primos primos = primosHasta(99999);
     for (int n = 0; n < 100000; ++n) {
         const int es = std::binary_search(primos.begin(), primos.end(), n);
@@ -158,9 +156,7 @@ TEST_F(Primo, EsPrimoComoLaCribaYEnLosBordes) {
         EXPECT_EQ(esPrimo(tiempo, n), es) << std::to_string(n);
         EXPECT_EQ(textoVeredicto(es), es ? kEsPrimo : kNoEsPrimo);
     }
-}
-
-TEST_F(Primo, EsPrimoDeUnNegativoConElPresupuestoIlegibleYConElTiempoAgotado) {
+    // A negative, a budget that cannot be read, a timeout.
     for (const double n : {-7.0, -2.5, -1e300})
         EXPECT_EQ(errorDe([&] { esPrimo(tiempo, n); }), TipoError::ArgumentoNoValido) << n;
     tiempo.fijaCampo(&Presupuesto::minutos, "diez");  // read only when there is something to divide
@@ -177,7 +173,7 @@ TEST_F(Primo, EsPrimoDeUnNegativoConElPresupuestoIlegibleYConElTiempoAgotado) {
     EXPECT_EQ(esPrimo(tiempo, 23), 1);  // below 25 no time check is needed
 }
 
-TEST_F(Primo, FactorizacionComoLaDivisionPorTanteoConSusLineas) {
+TEST_F(Primo, FactorizacionComoLaDivisionPorTanteoDesbordadaYCortada) {
     const std::pair<double, std::string> casos[] = {
         {12, linea("2", 24, "2") + linea("3", 24, "1")},
         {26, linea("2", 24, "1") + linea("13", 22, "1")},
@@ -203,9 +199,7 @@ TEST_F(Primo, FactorizacionComoLaDivisionPorTanteoConSusLineas) {
         ASSERT_TRUE(factoriza(n));
         ASSERT_EQ(factores(), factorizacionCompleta(n)) << n;
     }
-}
-
-TEST_F(Primo, FactorizacionDesbordadaVaciaLaTablaYCortadaGuardaLoHallado) {
+    // An overflow empties the table; a timeout keeps what was found.
     for (const double n : {2147483648.0, -2147483649.0}) {
         ASSERT_TRUE(factoriza(360));
         EXPECT_EQ(errorDe([&] { factoriza(n); }), TipoError::Desbordamiento);
