@@ -218,10 +218,7 @@ TEST_F(FicherosTexto, AlfabetosIdaYVueltaPorUnFichero) {
 
 std::string texto(const Documento& d, bool csv = false) {
     std::string s;
-    const Sumidero salida = [&s](std::string_view t) {
-        s += t;
-        return true;
-    };
+    const Sumidero salida = [&s](std::string_view t) { return s += t, true; };
     EXPECT_TRUE(csv ? escribeCsv(d, salida) : escribeDocumento(d, salida));
     return s;
 }
