@@ -152,7 +152,8 @@ class ModificarAlfabeto : public PruebaAlfabetos {
                 // The symbols to insert after are the table's, kept up to date.
                 EXPECT_TRUE(!insertar || (control<QComboBox>(d, "DpSimboloalfa")->count() ==
                                               tabla().count(',') + 1 &&
-                                          rotulo(d, "DpSimboloalfa") == "&Símbolo:"));
+                                          rotulo(d, "DpSimboloalfa") == "&Símbolo:" &&
+                                          rotulo(d, "DpAgregaSim") == "Sím&bolo a agregar:"));
                 for (std::size_t k = 0; k < valores.size(); ++k)
                     control<QComboBox>(d, listas[k])->setEditText(valores[k]);
                 if (rechazo) esperaMensaje(rechazo);
@@ -350,8 +351,9 @@ TEST_F(MenuAlfabetos, AbrirUnFichero) {
     EXPECT_EQ(enRanura(1), "libre");
     esperaSelector(true, "3", "abc.txt", "1");
     accion("nAbrirAlfa")->trigger();
-    EXPECT_EQ(enRanura(1) + " / " + menu(), "abc*: a 00, b 01 / a-z | abc");
-    esperaSelector(true, "3", "abc.txt", "2");  // the same name cannot be loaded twice
+    EXPECT_EQ(enRanura(1) + " / " + menu() + QString::number(rechazos),
+              "abc*: a 00, b 01 / a-z | abc1");  // the chooser closed on its own
+    esperaSelector(true, "3", "abc.txt", "2");   // the same name cannot be loaded twice
     esperaMensaje(
         "Hay un alfabeto cargado con el mismo nombre. Se debe cerrar si quieres abrir este.");
     accion("nAbrirAlfa")->trigger();

@@ -63,9 +63,11 @@ class VentanaPrincipal : public PruebaVentanas {
     // checking the list it shows.
     void esperaAviso(const QString& lista, const char* boton) {
         esperaDialogo("frmAvisoSalir", [this, lista, boton](QWidget* aviso) {
-            EXPECT_EQ(
-                aviso->windowTitle() + '|' + control<QLabel>(aviso, "lbAvisoAlfabetos")->text(),
-                "AVISO|" + lista);
+            EXPECT_EQ(aviso->windowTitle() + '|' + texto(aviso, "Label1") + '|' +
+                          texto(aviso, "lbAvisoAlfabetos"),
+                      "AVISO|Si cierras la aplicación los alfabetos mostrados a continuación se "
+                      "perderán:|" +
+                          lista);
             if (boton)
                 control<QPushButton>(aviso, boton)->click();
             else

@@ -261,16 +261,14 @@ TEST_F(ExportacionResultados, LasSolucionesAcotadasSeGuardanComoTextoYCsv) {
     abre("n_ejec_diof frmDiofanticas btDiofantica txCoefa txCoefB txindepc");
     calcula({"12", "8", "20"});
     QWidget* r = abreCon("btRestriccionesDiof", "frmRestriccionesDiof");
-    for (const char* marca : {"Check1", "Check2"})
-        control<QCheckBox>(r, marca)->setChecked(true);
     escribe(control<QLineEdit>(w, "txCoefa"), "99");  // typed after: not what the result answers
-    rellena(r, {"txx0", "txx1"}, {"0", "6"}, "btCalculaRestr");
+    rellena(r, {"txx0", "txx1", "txy1"}, {"0", "6", "1"}, "btCalculaRestr");  // typing marks
     const QString soluciones = control<QLabel>(r, "soluciones")->text();
     guarda(r, "guardarComo", "acotadas", "*.txt");
-    const QString texto = sinFecha("acotadas.txt", 6);
+    const QString texto = sinFecha("acotadas.txt", 7);
     EXPECT_TRUE(
         texto.startsWith("Restricciones|a: 12|b: 8|c: 20|La cota inferior para x: 0|"
-                         "La cota superior para x: 6||" +
+                         "La cota superior para x: 6|La cota superior para y: 1||" +
                          soluciones + '|'))
         << texto.toStdString();
     guarda(r, "guardarComo", "acotadas", "*.csv");
