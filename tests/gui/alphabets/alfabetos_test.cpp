@@ -136,8 +136,7 @@ class ModificarAlfabeto : public PruebaAlfabetos {
         estado.ranuras[0].guardado = true;
         selecciona(1);
         accion("nModificarAlfa")->trigger();
-        w = ventana("frmModificarAlfabeto");
-        ASSERT_TRUE(w && w->isVisible());
+        ASSERT_TRUE(w = abierta("frmModificarAlfabeto"));
     }
     QString tabla() const { return rejilla(w, "FlexAlfaSelec"); }
     // Opens the insertion (or deletion) window and, for each row, writes its lists in order and
@@ -289,12 +288,17 @@ class MenuAlfabetos : public PruebaCifrado {
 };
 
 TEST_F(MenuAlfabetos, TrasDefinirSiGuarda) {
+    // Defines a table, names it and says "SÍ" to saving it into `fichero`.
+    using Pares = std::initializer_list<std::pair<const char*, const char*>>;
+    const auto guarda = [this](Pares tabla, bool cargar, const char* nombre, const char* fichero) {
+        defineTabla(tabla, cargar);
+        esperaNombre(nombre);
+        esperaAviso(cargar ? kCargado : kNoCargado, "btsiguardaralfa");
+        esperaSelector(false, "3", fichero, nombre);
+        pulsa(definir(), "btAceptarDefAlfa");
+    };
     // Loaded: written as loaded, every code at the width of the largest one.
-    defineTabla({{"a", "7"}, {"ñ", "0120"}}, true);
-    esperaNombre("mío");
-    esperaAviso(kCargado, "btsiguardaralfa");
-    esperaSelector(false, "3", "mio.txt", "mío");
-    pulsa(definir(), "btAceptarDefAlfa");
+    guarda({{"a", "7"}, {"ñ", "0120"}}, true, "mío", "mio.txt");
     EXPECT_EQ(QString::fromStdString(leeFichero("mio.txt")) + enRanura(0),
               "mío\r\na 007\r\nñ 120\r\nzzz\r\n\r\nmío*: a 007, ñ 120");
     EXPECT_TRUE(!aviso()->isVisible() && !ventana("frnombrealfa")->isVisible() &&
@@ -302,11 +306,7 @@ TEST_F(MenuAlfabetos, TrasDefinirSiGuarda) {
     // Not loaded: saved, and neither the slots nor the active one's saved flag change.
     selecciona(1);
     estado.ranuras[0].guardado = false;
-    defineTabla({{"a", "7"}}, false);
-    esperaNombre("suelto");
-    esperaAviso(kNoCargado, "btsiguardaralfa");
-    esperaSelector(false, "3", "suelto.txt", "suelto");
-    pulsa(definir(), "btAceptarDefAlfa");
+    guarda({{"a", "7"}}, false, "suelto", "suelto.txt");
     EXPECT_EQ(leeFichero("suelto.txt"), "suelto\r\na 07\r\nzzz\r\n\r\n");
     EXPECT_EQ(enRanura(0) + " " + enRanura(1), "mío: a 007, ñ 120 libre");
 }
