@@ -81,6 +81,7 @@ class PruebaAlfabetos : public PruebaVentanas {
                         QString::number(qobject_cast<gui::FrmListDirec*>(d)->ranuraLibre()) ==
                             nombre);
             eligeFichero(d, codigo, fichero);
+            rechazos += d->isVisible();
             if (d->isVisible()) boton(d, "Command1")->click();  // a refused file: give up
         });
         if (!abrir)
@@ -130,6 +131,7 @@ class PruebaAlfabetos : public PruebaVentanas {
         return e.join(", ");
     }
 
+    int rechazos = 0;  // the files the chooser was left open on
     static constexpr const char* kCargado = "ALFABETO CARGADO EN MEMORIA.";
     static constexpr const char* kNoCargado = "NO SE CARGÓ EN MEMORIA.";
     static constexpr const char* kModificado = "Alfabeto modificado.";

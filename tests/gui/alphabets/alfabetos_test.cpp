@@ -136,8 +136,7 @@ class ModificarAlfabeto : public PruebaAlfabetos {
         estado.ranuras[0].guardado = true;
         selecciona(1);
         accion("nModificarAlfa")->trigger();
-        w = ventana("frmModificarAlfabeto");
-        ASSERT_TRUE(w && w->isVisible());
+        ASSERT_TRUE(w = abierta("frmModificarAlfabeto"));
     }
     QString tabla() const { return rejilla(w, "FlexAlfaSelec"); }
     // Opens the insertion (or deletion) window and, for each row, writes its lists in order and
@@ -152,7 +151,8 @@ class ModificarAlfabeto : public PruebaAlfabetos {
                 // The symbols to insert after are the table's, kept up to date.
                 EXPECT_TRUE(!insertar || (control<QComboBox>(d, "DpSimboloalfa")->count() ==
                                               tabla().count(',') + 1 &&
-                                          rotulo(d, "DpSimboloalfa") == "&Símbolo:"));
+                                          rotulo(d, "DpSimboloalfa") == "&Símbolo:" &&
+                                          rotulo(d, "DpAgregaSim") == "Sím&bolo a agregar:"));
                 for (std::size_t k = 0; k < valores.size(); ++k)
                     control<QComboBox>(d, listas[k])->setEditText(valores[k]);
                 if (rechazo) esperaMensaje(rechazo);
@@ -288,12 +288,17 @@ class MenuAlfabetos : public PruebaCifrado {
 };
 
 TEST_F(MenuAlfabetos, TrasDefinirSiGuarda) {
+    // Defines a table, names it and says "SÍ" to saving it into `fichero`.
+    using Pares = std::initializer_list<std::pair<const char*, const char*>>;
+    const auto guarda = [this](Pares tabla, bool cargar, const char* nombre, const char* fichero) {
+        defineTabla(tabla, cargar);
+        esperaNombre(nombre);
+        esperaAviso(cargar ? kCargado : kNoCargado, "btsiguardaralfa");
+        esperaSelector(false, "3", fichero, nombre);
+        pulsa(definir(), "btAceptarDefAlfa");
+    };
     // Loaded: written as loaded, every code at the width of the largest one.
-    defineTabla({{"a", "7"}, {"ñ", "0120"}}, true);
-    esperaNombre("mío");
-    esperaAviso(kCargado, "btsiguardaralfa");
-    esperaSelector(false, "3", "mio.txt", "mío");
-    pulsa(definir(), "btAceptarDefAlfa");
+    guarda({{"a", "7"}, {"ñ", "0120"}}, true, "mío", "mio.txt");
     EXPECT_EQ(QString::fromStdString(leeFichero("mio.txt")) + enRanura(0),
               "mío\r\na 007\r\nñ 120\r\nzzz\r\n\r\nmío*: a 007, ñ 120");
     EXPECT_TRUE(!aviso()->isVisible() && !ventana("frnombrealfa")->isVisible() &&
@@ -301,11 +306,7 @@ TEST_F(MenuAlfabetos, TrasDefinirSiGuarda) {
     // Not loaded: saved, and neither the slots nor the active one's saved flag change.
     selecciona(1);
     estado.ranuras[0].guardado = false;
-    defineTabla({{"a", "7"}}, false);
-    esperaNombre("suelto");
-    esperaAviso(kNoCargado, "btsiguardaralfa");
-    esperaSelector(false, "3", "suelto.txt", "suelto");
-    pulsa(definir(), "btAceptarDefAlfa");
+    guarda({{"a", "7"}}, false, "suelto", "suelto.txt");
     EXPECT_EQ(leeFichero("suelto.txt"), "suelto\r\na 07\r\nzzz\r\n\r\n");
     EXPECT_EQ(enRanura(0) + " " + enRanura(1), "mío: a 007, ñ 120 libre");
 }
@@ -350,8 +351,9 @@ TEST_F(MenuAlfabetos, AbrirUnFichero) {
     EXPECT_EQ(enRanura(1), "libre");
     esperaSelector(true, "3", "abc.txt", "1");
     accion("nAbrirAlfa")->trigger();
-    EXPECT_EQ(enRanura(1) + " / " + menu(), "abc*: a 00, b 01 / a-z | abc");
-    esperaSelector(true, "3", "abc.txt", "2");  // the same name cannot be loaded twice
+    EXPECT_EQ(enRanura(1) + " / " + menu() + QString::number(rechazos),
+              "abc*: a 00, b 01 / a-z | abc1");  // the chooser closed on its own
+    esperaSelector(true, "3", "abc.txt", "2");   // the same name cannot be loaded twice
     esperaMensaje(
         "Hay un alfabeto cargado con el mismo nombre. Se debe cerrar si quieres abrir este.");
     accion("nAbrirAlfa")->trigger();

@@ -69,6 +69,7 @@ TEST_F(Practica, CadaTipoSeRellenaPorTeclasSeCorrigeConPistaYSolucion) {
         rellena(h, t);
         const int total = comprueba(e, t).total;
         EXPECT_EQ(campo("lbAciertos"), QString("Pasos correctos: %1 de %1").arg(total));
+        EXPECT_EQ(comprobacion(-1), "Comprobación");  // the heading
         for (std::size_t f = 0; f < h.dadas.size(); ++f)
             EXPECT_EQ(comprobacion(int(f)), "✔") << f;
         EXPECT_TRUE(campo("lbVeredicto(0)").startsWith("✔"));
@@ -128,6 +129,7 @@ TEST_F(Practica, EnunciadoEscritoYNumeroDeEjercicioMalos) {
     // Refused data keep the prompt open with what was typed; good data set the exercise.
     for (const QStringList& datos : {QStringList{"x", "8"}, QStringList{"12", "8"}}) {
         esperaDialogo("frEnunciadoPropio", [datos](QWidget* d) {
+            EXPECT_EQ(d->findChild<QAbstractButton*>("btCancelar")->text(), "&Cancelar");
             for (int i = 0; i < 2; ++i)
                 escribe(d->findChild<QLineEdit*>(QString("txDato(%1)").arg(i)), datos[i]);
             pulsa(d->findChild<QAbstractButton*>("btAceptar"));

@@ -63,9 +63,11 @@ class VentanaPrincipal : public PruebaVentanas {
     // checking the list it shows.
     void esperaAviso(const QString& lista, const char* boton) {
         esperaDialogo("frmAvisoSalir", [this, lista, boton](QWidget* aviso) {
-            EXPECT_EQ(
-                aviso->windowTitle() + '|' + control<QLabel>(aviso, "lbAvisoAlfabetos")->text(),
-                "AVISO|" + lista);
+            EXPECT_EQ(aviso->windowTitle() + '|' + texto(aviso, "Label1") + '|' +
+                          texto(aviso, "lbAvisoAlfabetos"),
+                      "AVISO|Si cierras la aplicación los alfabetos mostrados a continuación se "
+                      "perderán:|" +
+                          lista);
             if (boton)
                 control<QPushButton>(aviso, boton)->click();
             else
@@ -245,18 +247,23 @@ class Descripciones : public PruebaVentanas {
                     texto->horizontalScrollBar()->maximum() == 0);
         return v;
     }
+    // `muestra` shows the window `nombre`, which is checked; "Salir" hides it, and showing it again
+    // brings back the same window.
+    void vaYVuelve(const std::function<void()>& muestra, const char* nombre, const char* titulo) {
+        muestra();
+        QWidget* v = compruebaVentana(nombre, titulo);
+        ASSERT_NE(v, nullptr);
+        pulsa(v, "btsalir");
+        EXPECT_FALSE(v->isVisible());
+        muestra();
+        EXPECT_EQ(ventana(nombre), v);  // created once, only shown again
+    }
 };
 
 TEST_F(Descripciones, CadaEntradaYCadaBotonExtraAbrenSuVentana) {
     for (const auto& [entrada, nombre, titulo] : kEntradas) {
         SCOPED_TRACE(entrada);
-        accion(entrada)->trigger();
-        QWidget* v = compruebaVentana(nombre, titulo);
-        ASSERT_NE(v, nullptr);
-        pulsa(v, "btsalir");
-        EXPECT_FALSE(v->isVisible());
-        accion(entrada)->trigger();
-        EXPECT_EQ(ventana(nombre), v);  // created once, only shown again
+        vaYVuelve([&] { accion(entrada)->trigger(); }, nombre, titulo);
     }
     for (const char* entrada : {"n_baseb", "n_base10", "ncripprivada", "ncrippublica"})
         accion(entrada)->trigger();
@@ -268,17 +275,10 @@ TEST_F(Descripciones, CadaEntradaYCadaBotonExtraAbrenSuVentana) {
         SCOPED_TRACE(std::string(desde) + ' ' + nombreBoton);
         QWidget* v = abierta(desde);
         ASSERT_NE(v, nullptr);
-        QAbstractButton* b = boton(v, nombreBoton);
-        EXPECT_EQ(b->text(), caption);
-        pulsa(b);
-        QWidget* otra = compruebaVentana(nombre, titulo);
-        ASSERT_NE(otra, nullptr);
+        EXPECT_EQ(boton(v, nombreBoton)->text(), caption);
+        vaYVuelve([&] { pulsa(v, nombreBoton); }, nombre, titulo);
         EXPECT_TRUE(v->isVisible());  // beside its own, not instead of it
-        pulsa(otra, "btsalir");
-        EXPECT_FALSE(otra->isVisible());
-        pulsa(b);
-        EXPECT_EQ(ventana(nombre), otra);
-        otra->hide();  // so that the next button must show it
+        ventana(nombre)->hide();      // so that the next button must show it
     }
 }
 

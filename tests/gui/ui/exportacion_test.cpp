@@ -20,7 +20,7 @@ constexpr const char* kMenuTexto =
 
 class Exportacion : public Conductor {};
 
-TEST_F(Exportacion, ListaDePrimosSeCopiaSeGuardaComoTextoYCsvYSeExportaAPdf) {
+TEST_F(Exportacion, ListaDePrimosSeCopiaSeGuardaComoTextoYCsvPeroNoSiPasaDeQuinientasPaginas) {
     abre("nListaprimos frmListaPrimos btaceptolista txttopeprimo");
     calcula({"30"});
     QWidget* lista = abierta("frmSolListaPrimos");
@@ -35,52 +35,45 @@ TEST_F(Exportacion, ListaDePrimosSeCopiaSeGuardaComoTextoYCsvYSeExportaAPdf) {
               "2|3|5|7|11|13|17|19|23|29|");
     guarda(lista, "guardarComo", "primos", "*.csv");
     EXPECT_EQ(leeFichero("primos.csv"), "2\r\n3\r\n5\r\n7\r\n11\r\n13\r\n17\r\n19\r\n23\r\n29\r\n");
-}
-
-TEST_F(Exportacion, UnaListaDeMasDeQuinientasPaginasNoSeExportaNiSeImprime) {
-    abre("nListaprimos frmListaPrimos btaceptolista txttopeprimo");
+    // A list of more than 500 pages is neither exported nor printed.
     calcula({"1000000"});
-    QWidget* lista = abierta("frmSolListaPrimos");
     aceptaTodo();
     lista->findChild<QAction*>("exportarPDF")->trigger();
     lista->findChild<QAction*>("imprimir")->trigger();
-    ASSERT_EQ(mensajesVistos().size(), 2);
-    EXPECT_TRUE(mensajesVistos()[0].contains(
+    const QStringList avisos = mensajesVistos().mid(2);  // after the two saves' confirmations
+    ASSERT_EQ(avisos.size(), 2);
+    EXPECT_TRUE(avisos[0].contains(
         QRegularExpression("^El resultado ocuparía 1[0-9]{3} páginas, más de las 500 que se "
                            "pueden exportar a PDF o imprimir.\nUse «Guardar como…»")))
-        << mensajesVistos()[0].toStdString();
-    EXPECT_EQ(mensajesVistos()[1], mensajesVistos()[0]);
+        << avisos[0].toStdString();
+    EXPECT_EQ(avisos[1], avisos[0]);
     EXPECT_FALSE((ventana("frmlistdirec") && ventana("frmlistdirec")->isVisible()) ||
                  ventana("dialogoImprimir"));
 }
 
-TEST_F(Exportacion, CadaGuardadoFallidoLoDiceYDejaElFicheroQueHabia) {
+// Every failed save says so and leaves the old file as it was; a description and a trace saved
+// in their formats; a save over a file that is there asks first, and the chooser offers only the
+// asking window's own name in the format asked for.
+TEST_F(Exportacion, GuardarFallaSinDanoPreguntaAntesDeReemplazarYSugiereElNombreDeLaVentana) {
     accion("n_descripcion")->trigger();
-    QWidget* d = abierta("frmDescripción");
+    QWidget* descripcion = abierta("frmDescripción");
     const QString sitio = carpeta.path() + '/';
     for (const auto& [accion, f] :
          {std::pair{"guardarComo", "viejo.txt"}, std::pair{"exportarPDF", "viejo.pdf"}}) {
         creaFichero(f, "intacto");
         std::filesystem::permissions(ruta(f), std::filesystem::perms::owner_read);
-        guarda(d, accion, f, {},
+        guarda(descripcion, accion, f, {},
                "No se ha guardado: no hay permiso para escribir en «" + sitio + f + "».",
                reemplaza);
     }
     std::filesystem::create_directory(ruta("carpeta.txt"));
-    guarda(d, "guardarComo", "carpeta.txt", "*.txt",
+    guarda(descripcion, "guardarComo", "carpeta.txt", "*.txt",
            "No se ha guardado: «" + sitio +
                "carpeta.txt» es una carpeta. Escriba el nombre de un archivo.");
     EXPECT_EQ(leeFichero("viejo.txt") + leeFichero("viejo.pdf"), "intactointacto");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(carpeta.path().toStdString()),
                             std::filesystem::directory_iterator()),
               3);  // nothing half-written beside them
-}
-
-// A description and a trace saved in their formats; a save over a file that is there asks
-// first, and the chooser offers only the asking window's own name in the format asked for.
-TEST_F(Exportacion, GuardarSobreUnArchivoPreguntaYElNombreSugeridoEsDeLaVentanaYElFormato) {
-    accion("n_descripcion")->trigger();
-    QWidget* descripcion = abierta("frmDescripción");
     auto* texto = control<QTextBrowser>(descripcion, "txDescripcion");
     // A right click lands on the text's viewport: the same menu as the menu key.
     EXPECT_EQ(menuDe(texto->viewport()).join('|'), kMenuTexto);
@@ -209,9 +202,7 @@ const char* const kCasos[][5] = {
 };
 // clang-format on
 
-class ExportacionResultados : public Exportacion {};
-
-TEST_F(ExportacionResultados, CadaVentanaCopiaYGuardaSuTituloSusEntradasYSuResultado) {
+TEST_F(Exportacion, CadaVentanaCopiaYGuardaSuTituloSusEntradasYSuResultado) {
     for (const auto& [forma, valores, resultado, cabecera, copia] : kCasos) {
         SCOPED_TRACE(forma);
         abre(forma);
@@ -233,7 +224,7 @@ TEST_F(ExportacionResultados, CadaVentanaCopiaYGuardaSuTituloSusEntradasYSuResul
 
 // The trace window shows the program's last Euclid run, whichever window made it, and its
 // export names that run: an inverse and then an equation refill the open trace of a gcd.
-TEST_F(ExportacionResultados, LaTrazaDeEuclidesExportadaNombraElCalculoQueMuestra) {
+TEST_F(Exportacion, LaTrazaDeEuclidesExportadaNombraElCalculoQueMuestra) {
     abre("n_ejecucion frmEuclides btMcd txa txb");
     calcula({"1071", "462"});
     QWidget* traza = abreCon("btTraza", "frTrazaEuclides");
@@ -257,20 +248,18 @@ TEST_F(ExportacionResultados, LaTrazaDeEuclidesExportadaNombraElCalculoQueMuestr
     }
 }
 
-TEST_F(ExportacionResultados, LasSolucionesAcotadasSeGuardanComoTextoYCsv) {
+TEST_F(Exportacion, LasSolucionesAcotadasSeGuardanComoTextoYCsv) {
     abre("n_ejec_diof frmDiofanticas btDiofantica txCoefa txCoefB txindepc");
     calcula({"12", "8", "20"});
     QWidget* r = abreCon("btRestriccionesDiof", "frmRestriccionesDiof");
-    for (const char* marca : {"Check1", "Check2"})
-        control<QCheckBox>(r, marca)->setChecked(true);
     escribe(control<QLineEdit>(w, "txCoefa"), "99");  // typed after: not what the result answers
-    rellena(r, {"txx0", "txx1"}, {"0", "6"}, "btCalculaRestr");
+    rellena(r, {"txx0", "txx1", "txy1"}, {"0", "6", "1"}, "btCalculaRestr");  // typing marks
     const QString soluciones = control<QLabel>(r, "soluciones")->text();
     guarda(r, "guardarComo", "acotadas", "*.txt");
-    const QString texto = sinFecha("acotadas.txt", 6);
+    const QString texto = sinFecha("acotadas.txt", 7);
     EXPECT_TRUE(
         texto.startsWith("Restricciones|a: 12|b: 8|c: 20|La cota inferior para x: 0|"
-                         "La cota superior para x: 6||" +
+                         "La cota superior para x: 6|La cota superior para y: 1||" +
                          soluciones + '|'))
         << texto.toStdString();
     guarda(r, "guardarComo", "acotadas", "*.csv");
