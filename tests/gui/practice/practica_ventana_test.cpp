@@ -1,6 +1,7 @@
 // The practice windows driven by keys: each type of exercise filled with the program's own
 // solution is checked right; a wrong or unreadable value gets the core's reason in its row; a hint
 // is counted; "Ver solución" completes the sheet and offers the matching trace.
+#include <QPlainTextEdit>
 #include <map>
 
 #include "core/practice/practica.hpp"
@@ -38,6 +39,21 @@ struct Practica : Conductor {
     QString comprobacion(int fila) {
         return pasos()->cellText(fila + 1, pasos()->model()->columnCount() - 1);
     }
+    // What a trace window shows: its texts and its grid's cells.
+    static QString muestra(QWidget* v) {
+        QString s;
+        for (auto* t : v->findChildren<QPlainTextEdit*>())
+            s += t->toPlainText();
+        for (auto* e : v->findChildren<QLabel*>())
+            s += e->text();
+        for (auto* r : v->findChildren<QAbstractItemView*>()) {
+            for (int f = 0; f < r->model()->rowCount(); ++f) {
+                for (int c = 0; c < r->model()->columnCount(); ++c)
+                    s += r->model()->index(f, c).data().toString() + ' ';
+            }
+        }
+        return s;
+    }
 };
 
 TEST_F(Practica, CadaTipoSeRellenaPorTeclasSeCorrigeConPistaYSolucion) {
@@ -45,6 +61,7 @@ TEST_F(Practica, CadaTipoSeRellenaPorTeclasSeCorrigeConPistaYSolucion) {
         {TipoEjercicio::Euclides, "frTrazaEuclides"}, {TipoEjercicio::Diofantica, "frmTrazaDiof"},
         {TipoEjercicio::Inverso, "frTrazaEuclides"},  {TipoEjercicio::Potencia, "frTrazaPotencia"},
         {TipoEjercicio::Euler, "frExplicaEuler"},     {TipoEjercicio::RSA, "frTrazaPotencia"}};
+    std::map<QString, QString> vistas;  // what each trace window showed last
     int vez = 0;
     for (const gui::TipoPractica& tipo : gui::tiposPractica()) {
         SCOPED_TRACE(tipo.ventana);
@@ -116,7 +133,11 @@ TEST_F(Practica, CadaTipoSeRellenaPorTeclasSeCorrigeConPistaYSolucion) {
         if (trazas.count(tipo.tipo)) {
             QTest::keyClick(w, Qt::Key_T, Qt::AltModifier);
             QTest::qWait(150);
-            QTest::keyClick(abierta(trazas.at(tipo.tipo)), Qt::Key_Escape);
+            QWidget* traza = abierta(trazas.at(tipo.tipo));
+            // The trace is this exercise's, not the one the window showed before.
+            const QString ahora = muestra(traza);
+            EXPECT_NE(std::exchange(vistas[traza->objectName()], ahora), ahora);
+            QTest::keyClick(traza, Qt::Key_Escape);
         }
         QTest::keyClick(w, Qt::Key_Escape);
         EXPECT_FALSE(w->isVisible());

@@ -5,12 +5,15 @@
 // beside them, and none of them is empty or cut off.
 #include <QGroupBox>
 #include <QScrollBar>
+#include <QTime>
 #include <QWindow>
+#include <cmath>
 
 #include "gui/conductor.hpp"
 #include "gui/crypto/fr_privada_alfaus.hpp"
 #include "gui/crypto/frm_crip_privada.hpp"
 #include "gui/crypto/frm_crip_publica.hpp"
+#include "gui/ui/reloj_sistema.hpp"
 
 namespace zefra::pruebas {
 namespace {
@@ -111,6 +114,10 @@ TEST_F(VentanaPrincipal, MarcoDeEstadoConLosCamposDelPresupuesto) {
     escribe(control<QLineEdit>(marco, "txhoras"), "1");
     escribe(control<QLineEdit>(marco, "txminutos"), "1,5");
     EXPECT_DOUBLE_EQ(estado.tiempo.tiempoMaximo(), 3690);
+    // The real clock the budget is measured with reads the local time of day.
+    const double reloj = gui::RelojSistema().segundosDesdeMedianoche();
+    const double hora = QTime::currentTime().msecsSinceStartOfDay() / 1000.0;
+    EXPECT_LT(std::fmod(std::abs(reloj - hora) + 1, 86400), 3) << reloj << ' ' << hora;
 }
 
 TEST_F(VentanaPrincipal, LaSalidaYElMarcoSoloAvisanDeLosAlfabetosSinGuardar) {
