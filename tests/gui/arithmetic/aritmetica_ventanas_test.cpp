@@ -70,6 +70,10 @@ TEST_F(VentanaEuclides, TiempoAgotadoValidacionesMcdMcmYLaTrazaConAnchos) {
     }
     EXPECT_EQ(ventana("frTrazaEuclides")->width(), estrecha);
     EXPECT_EQ(rejilla->columnWidth(1), columna);
+    rejilla->setColumnWidth(2, 1);  // narrowed by hand: one long input widens the columns again
+    calcula({"12", "000000000008"});
+    traza();
+    EXPECT_EQ(rejilla->columnWidth(1), columna);
     calcula({"308061521170129", "190392490709135"});
     EXPECT_EQ(filas(rejilla, 1, 1, 2), "308061521170129,190392490709135");  // the open grid follows
     traza();
@@ -137,9 +141,16 @@ TEST_F(VentanaDiofanticas, TiempoAgotadoValidacionesSinSolucionErrorYSolucionCon
     EXPECT_EQ(campo("txsolgen"), "X = 5 + 2 K\nY = -5 - 3 K\n\nPara todo entero K");
     EXPECT_FALSE(control<QLineEdit>(w, "alpha")->isVisible());
     EXPECT_TRUE(ofrece());
-    auto* rejilla = control<gui::Rejilla>(abreCon("btTrazaDiof", "frmTrazaDiof"), "grTrazadiof");
+    QWidget* t = abreCon("btTrazaDiof", "frmTrazaDiof");
     EXPECT_FALSE(boton("btTrazaDiof")->isEnabled());
-    EXPECT_EQ(filas(rejilla, 0, 4, 4), "i,-1,0,1;Q(i),,,1;A(i),0,1,1;B(i),1,0,1");
+    EXPECT_EQ(filas(control<gui::Rejilla>(t, "grTrazadiof"), 0, 4, 4),
+              "i,-1,0,1;Q(i),,,1;A(i),0,1,1;B(i),1,0,1");
+    QStringList pies;  // the recurrences under the grid
+    for (const QLabel* l : t->findChildren<QLabel*>())
+        pies << l->text();
+    EXPECT_EQ(pies.join('|'),
+              "A ( i ) = A ( i - 1)  Q ( i )  +  A ( i - 2 )|"
+              "B ( i ) = B ( i - 1)  Q ( i )  +  B ( i - 2 )|Suponemos A>0 y B>0");
 }
 
 TEST_F(VentanaDiofanticas, RestriccionesCotasNoValidasYLaTablaDeQuinientas) {

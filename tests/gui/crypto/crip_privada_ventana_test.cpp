@@ -192,6 +192,8 @@ TEST_F(VentanaClaves, BuscarClaves) {
     r()->setEditText("99");
     busca("1");
     EXPECT_EQ(campos(), "||1|1|3|5|9… 101");  // the search empties the text it replaces
+    QTest::keyClick(r(), Qt::Key_Down);       // no key is current: Down shows the first
+    EXPECT_EQ(r()->currentText(), "1");
     busca("2147483547");
     EXPECT_EQ(campos(), "||2147483547|2147483547");
     const std::pair<const char*, const char*> rechazos[] = {
