@@ -17,7 +17,6 @@ struct VentanaEuclides : Conductor {
 };
 
 TEST_F(VentanaEuclides, TiempoAgotadoValidacionesMcdMcmYLaTrazaConAnchos) {
-    EXPECT_EQ(w->windowTitle(), "ALGORITMO DE EUCLIDES");
     EXPECT_TRUE(control<QLineEdit>(w, "txmcd")->isReadOnly());
     EXPECT_TRUE(control<QLineEdit>(w, "txmcm")->isReadOnly());
     calcula({"12", "8"});
@@ -116,7 +115,6 @@ struct VentanaDiofanticas : Conductor {
 };
 
 TEST_F(VentanaDiofanticas, TiempoAgotadoValidacionesSinSolucionErrorYSolucionConSuTraza) {
-    EXPECT_EQ(w->windowTitle(), "ECUACIONES DIOFÁNTICAS LINEALES DE 2 INCÓGNITAS");
     calcula({"12", "8", "20"});
     presupuesto("1", 0.4);
     mensajes({{{"317811", "196418", "1"}, "Se ha excedido del tiempo especificado."}}, "txX");
@@ -207,7 +205,6 @@ const char* kDesarrollo = "1·2^(3) + 0·2^(2) + 1·2^(1) + 0·2^(0) = 10";
 
 TEST_F(CambioDeBase, DeDiezABaseBCompruebaLaBaseYElValorYConvierte) {
     abre("n_baseb frmbaseb btcalculabaseb txelemzn txmodn2");
-    EXPECT_EQ(w->windowTitle(), "Base 10 --> Base b");
     mensajes(kBase, "txinver");
     mensajes({{{"", "2"}, "El valor ha de ser numérico"},
               {{"-1", "2"}, kFuera},
@@ -221,7 +218,6 @@ TEST_F(CambioDeBase, DeDiezABaseBCompruebaLaBaseYElValorYConvierte) {
 
 TEST_F(CambioDeBase, DeBaseBADiezCompruebaLaBaseYLosDigitosYConvierte) {
     abre("n_base10 frmbase10 btcalculabase10 txelemzn txmodn2");
-    EXPECT_EQ(w->windowTitle(), "Base b --> Base 10");
     mensajes(kBase, "txinver");
     calcula({"1010", "2"});
     EXPECT_EQ(campo("txinver") + " = " + campo("txq"), QString("10 = ") + kDesarrollo);
