@@ -203,7 +203,7 @@ const Conductor::Mensajes kBase = {
 const char* kFuera = "El valor númerico está limitado entre 0 y 2.147.483.647";
 const char* kDesarrollo = "1·2^(3) + 0·2^(2) + 1·2^(1) + 0·2^(0) = 10";
 
-TEST_F(CambioDeBase, DeDiezABaseBCompruebaLaBaseYElValorYConvierte) {
+TEST_F(CambioDeBase, CadaSentidoCompruebaLaBaseYElValorYConvierte) {
     abre("n_baseb frmbaseb btcalculabaseb txelemzn txmodn2");
     mensajes(kBase, "txinver");
     mensajes({{{"", "2"}, "El valor ha de ser numérico"},
@@ -214,9 +214,7 @@ TEST_F(CambioDeBase, DeDiezABaseBCompruebaLaBaseYElValorYConvierte) {
              "txinver");
     calcula({"10", "2"});
     EXPECT_EQ(campo("txinver") + " = " + campo("txq"), QString("1010 = ") + kDesarrollo);
-}
 
-TEST_F(CambioDeBase, DeBaseBADiezCompruebaLaBaseYLosDigitosYConvierte) {
     abre("n_base10 frmbase10 btcalculabase10 txelemzn txmodn2");
     mensajes(kBase, "txinver");
     calcula({"1010", "2"});

@@ -55,7 +55,7 @@ class Graficas : public Conductor {
     }
 };
 
-TEST_F(Graficas, CadaGraficaDibujaSusSeriesYSigueAlNuevoCalculo) {
+TEST_F(Graficas, CadaGraficaDibujaSusSeriesYSigueAlNuevoCalculoTambienLaRectaDiofantica) {
     // The window, the window that has the chart button (none: the window itself) and the
     // chart, two computations, the points per series after each, and a part of the notes.
     // π(x) is a step at each prime; 7 generates Z*(2^31 − 1): the cycle is drawn only as far as
@@ -103,11 +103,10 @@ TEST_F(Graficas, CadaGraficaDibujaSusSeriesYSigueAlNuevoCalculo) {
     esperaMensaje("Los valores han de ser positivos (>0)");
     calcula({"-12", "2", "5"});
     EXPECT_FALSE(boton(w, "btGrafica")->isEnabled());
-}
 
-TEST_F(Graficas, LaRectaDiofanticaConSusCotasYSinPuntosEnteros) {
+    // The Diophantine line with its bounds, and without integer points.
     QWidget* r = acota("20", "10");
-    auto* g = abreGrafica(r, "frGraficaDiofantica");
+    g = abreGrafica(r, "frGraficaDiofantica");
     // The box, the line, 4 solutions outside and the 5 inside 0 ≤ x ≤ 10 (x odd).
     EXPECT_TRUE(puntos(g) == "-1,2,4,5" &&
                 texto(g, "lbNotas").contains("5 de ellas cumplen las cotas"));

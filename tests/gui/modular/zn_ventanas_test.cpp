@@ -11,7 +11,7 @@ namespace {
 
 using VentanasZn = Conductor;
 
-TEST_F(VentanasZn, RepresentanteValidacionesEnOrdenDivisionYRazonamiento) {
+TEST_F(VentanasZn, RepresentanteEInversoValidacionesResultadosRazonamientosYTiempoAgotado) {
     abre("nrepres frmrepresZn btcalcurepres txmodn txclase");
     const char* kModulo = "El módulo ha de ser un número >0";
     // clang-format off
@@ -31,11 +31,9 @@ TEST_F(VentanasZn, RepresentanteValidacionesEnOrdenDivisionYRazonamiento) {
     EXPECT_EQ(texto(r, "lbExplicaRepres"), " -33 = -3 * 10 + -3\n\n  [-3] = [7 - 10] = [ 7 ]");
     calcula({"10", "37"});  // the open reasoning follows
     EXPECT_EQ(texto(r, "lbExplicaRepres"), " 37 = 3 * 10 + 7");
-}
 
-// The whole-number checks are shared with the representative's window, which tests them; here,
-// the messages of this window's own, that it checks the length, and its time-outs.
-TEST_F(VentanasZn, InversoValidacionesExisteNoExisteSuRazonamientoYTiempoAgotado) {
+    // The inverse's whole-number checks are the representative's, tested above; here, the
+    // messages of its own, that it checks the length, and its time-outs.
     abre("nInvZn frmcalinver btcalcuinver txmodn2 txelemzn");
     // clang-format off
     mensajes({{{"n", "5"}, "El módulo ha de ser un valor numérico."},
@@ -48,7 +46,7 @@ TEST_F(VentanasZn, InversoValidacionesExisteNoExisteSuRazonamientoYTiempoAgotado
     calcula({"26", "7"});
     EXPECT_EQ(campo("txinver"), "15");
     // The reasoning states the gcd and both Bézout coefficients: 7·(−11) + 26·3 = 1.
-    QWidget* r = abreCon("btexplicainver", "frexplicainver");
+    r = abreCon("btexplicainver", "frexplicainver");
     EXPECT_TRUE(texto(r, "lbExplicaInverso").startsWith(" Existe porque el  m.c.d.(26, 7) = 1\n"));
     EXPECT_TRUE(texto(r, "lbExplicaInverso").contains("      7 * -11 = 1 + -3 * 26\n\n"));
     calcula({"26", "13"});
@@ -64,7 +62,7 @@ TEST_F(VentanasZn, InversoValidacionesExisteNoExisteSuRazonamientoYTiempoAgotado
              "txinver");
 }
 
-TEST_F(VentanasZn, EulerValidacionesYDoceConSuExplicacion) {
+TEST_F(VentanasZn, EulerYPotenciasValidacionesResultadosExplicacionTrazaYTiempoAgotado) {
     abre("nfuneuler frmfuneuler btcalcueuler txmodn3");
     const char* kModulo = "El módulo ha de ser un número >0";
     mensajes({{{""}, kModulo},
@@ -89,9 +87,7 @@ TEST_F(VentanasZn, EulerValidacionesYDoceConSuExplicacion) {
     EXPECT_EQ(texto(e, "txPrimosEuler"), "1 -- 6");
     calcula({"1"});  // 1 ≤ k ≤ n counts φ(1) = 1 right, in the singular
     EXPECT_EQ(texto(e, "lbExplicaEuler"), "Además hay 1 entero k, con 1 ≤ k ≤ 1, \nprimo con 1.");
-}
 
-TEST_F(VentanasZn, PotenciasResultadoTrazaValidacionesErrorYTiempoAgotado) {
     abre("ncalcupoten frmcalcupoten btcalcupoten txn Txa Txb");
     EXPECT_FALSE(boton("btTrazaPotencia")->isEnabled());
     calcula({"7", "3", "100"});
