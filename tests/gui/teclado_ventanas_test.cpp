@@ -40,10 +40,9 @@ QStringList titulos(const QWidget* v) {
         if (auto* g = qobject_cast<const QGroupBox*>(w)) t << g->title();
         if (auto* l = qobject_cast<const QLabel*>(w); l && l->buddy()) t << l->text();
     }
-    if (auto* barra = v->findChild<QMenuBar*>()) {
+    if (auto* barra = v->findChild<QMenuBar*>())
         for (const QAction* a : barra->actions())
             t << a->text();
-    }
     return t;
 }
 
@@ -107,9 +106,8 @@ class TecladoVentanas : public PruebaCifrado {
                                << sitioLetra->second.toStdString() << " and " << t.toStdString();
         }
 
-        for (const QPushButton* b : v->findChildren<QPushButton*>()) {
+        for (const QPushButton* b : v->findChildren<QPushButton*>())
             EXPECT_FALSE(b->isDefault() && esSalida(b)) << nombre(b).toStdString();
-        }
 
         // Inside the screen, and within 1366×768 should the test screen ever be larger.
         EXPECT_TRUE(v->screen()->availableGeometry().contains(v->frameGeometry()))
@@ -118,12 +116,11 @@ class TecladoVentanas : public PruebaCifrado {
         const QFont negrita(v->font().family(), v->font().pointSize(), QFont::Bold);  // the title
         EXPECT_GE(v->width(), QFontMetrics(negrita).horizontalAdvance(v->windowTitle()) + 80);
         EXPECT_LE(v->frameGeometry().height(), 768);
-        for (const QWidget* hijo : v->findChildren<QWidget*>()) {
-            if (!hijo->isVisible() || hijo->isWindow() || !hijo->parentWidget()->isVisible())
-                continue;
-            EXPECT_TRUE(v->rect().contains(QRect(hijo->mapTo(v, QPoint(0, 0)), hijo->size())))
+        for (const QWidget* hijo : v->findChildren<QWidget*>())
+            EXPECT_TRUE(!hijo->isVisible() || hijo->isWindow() ||
+                        !hijo->parentWidget()->isVisible() ||
+                        v->rect().contains(QRect(hijo->mapTo(v, QPoint()), hijo->size())))
                 << nombre(hijo).toStdString() << " lies outside the window";
-        }
     }
 };
 
@@ -157,9 +154,8 @@ TEST_F(TecladoVentanas, CadaVentanaYLasQueAbreSeUsanBienConElTeclado) {
     const qsizetype delMenu = vistas.size();
     EXPECT_GE(delMenu, 21);
     const auto recoge = [&] {
-        for (QWidget* v : QApplication::topLevelWidgets()) {
+        for (QWidget* v : QApplication::topLevelWidgets())
             if (v->isVisible() && !v->isModal()) nueva(v);
-        }
     };
     abre("3", "1");  // the private-key and public-key windows, from their key windows
     sistemaRSA("61", "53", "17");
@@ -167,12 +163,10 @@ TEST_F(TecladoVentanas, CadaVentanaYLasQueAbreSeUsanBienConElTeclado) {
     for (qsizetype i = 1; i < vistas.size(); ++i) {
         QWidget* v = vistas[i];
         v->show();
-        for (QLineEdit* c : v->findChildren<QLineEdit*>()) {
+        for (QLineEdit* c : v->findChildren<QLineEdit*>())
             if (c->isVisible() && c->isEnabled() && !c->isReadOnly()) c->setText("7");
-        }
-        for (QPlainTextEdit* c : v->findChildren<QPlainTextEdit*>()) {
+        for (QPlainTextEdit* c : v->findChildren<QPlainTextEdit*>())
             if (c->isVisible() && c->isEnabled() && !c->isReadOnly()) c->setPlainText("hola");
-        }
         for (QPushButton* b : v->findChildren<QPushButton*>()) {
             if (b->isVisible() && b->isEnabled() && !esSalida(b) && v->isVisible()) b->click();
             recoge();
@@ -194,15 +188,11 @@ class CampoDeEscritorio : public QLineEdit {
 
   protected:
     bool event(QEvent* evento) override {
-        if (evento->type() == QEvent::ShortcutOverride) {
-            const auto* tecla = static_cast<QKeyEvent*>(evento);
-            if (tecla->modifiers() == Qt::ControlModifier &&
-                (tecla->key() == Qt::Key_E || tecla->key() == Qt::Key_D)) {
-                evento->accept();
-                return true;
-            }
-        }
-        return QLineEdit::event(evento);
+        const auto* tecla = static_cast<QKeyEvent*>(evento);
+        const bool suya = evento->type() == QEvent::ShortcutOverride &&
+                          tecla->modifiers() == Qt::ControlModifier &&
+                          (tecla->key() == Qt::Key_E || tecla->key() == Qt::Key_D);
+        return suya ? (evento->accept(), true) : QLineEdit::event(evento);
     }
 };
 

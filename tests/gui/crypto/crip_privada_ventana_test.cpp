@@ -115,7 +115,7 @@ class VentanaHuecos : public PruebaCifrado {
     }
 };
 
-TEST_F(VentanaHuecos, AbcIdaYVuelta) {
+TEST_F(VentanaHuecos, AbcIdaYVueltaYBloquesSimbolosYClaveRechazados) {
     EXPECT_EQ(campo("lbclaver") + campo("lbclaves"), "51");
     EXPECT_EQ(situacion(), "-ED 00 -");
     cifra("abc", 0, {"btpaso1"});
@@ -142,9 +142,7 @@ TEST_F(VentanaHuecos, AbcIdaYVuelta) {
     EXPECT_EQ(textos() + " " + situacion(), "010002\r\n|| -ED 00 -");
     pulsa(opcion(1));
     tras("btpaso1 btpaso2 btinicializar", "|| -ED 00 -");
-}
 
-TEST_F(VentanaHuecos, BloquesSimbolosYClaveRechazados) {
     // 07 is not below n = 6: nothing is shown or written, the step stays.
     esperaMensaje("El número no puede exceder de5");
     cifra("0701", 1, {});
@@ -188,10 +186,12 @@ class VentanaClaves : public PruebaCifrado {
     }
 };
 
-TEST_F(VentanaClaves, BuscarClaves) {
+TEST_F(VentanaClaves, BuscarClavesContinuarRechazaLasNoValidasYAbreLaVentanaDelAlfabeto) {
     r()->setEditText("99");
     busca("1");
     EXPECT_EQ(campos(), "||1|1|3|5|9… 101");  // the search empties the text it replaces
+    QTest::keyClick(r(), Qt::Key_Down);       // no key is current: Down shows the first
+    EXPECT_EQ(r()->currentText(), "1");
     busca("2147483547");
     EXPECT_EQ(campos(), "||2147483547|2147483547");
     const std::pair<const char*, const char*> rechazos[] = {
@@ -219,19 +219,18 @@ TEST_F(VentanaClaves, BuscarClaves) {
     busca("1");
     pulsa(k(), "btsalir");
     EXPECT_EQ(campos(), "||1");
-}
 
-TEST_F(VentanaClaves, ContinuarRechazaClavesNoValidas) {
-    const std::tuple<const char*, const char*, const char*> casos[] = {
+    accion("ncripprivada")->trigger();
+    const std::tuple<const char*, const char*, const char*> rechazadas[] = {
         {"", "5", "Se le ha de poner un valor numérico a las dos claves"},
         {"3", "cinco", "Se le ha de poner un valor numérico a las dos claves"},
         {"3", "1e-2", "Las dos claves han de ser números enteros"},
         {"3,5", "5", "Las dos claves han de ser números enteros"},
     };
-    for (const auto& [claveR, claveS, aviso] : casos) {
+    for (const auto& [claveR, claveS, aviso] : rechazadas) {
         esperaMensaje(aviso);
         continua(claveR, claveS);
-        EXPECT_EQ(campos(), QString("%1|%2|").arg(claveR, claveS));  // the fields keep them
+        EXPECT_EQ(campos(), QString("%1|%2|1").arg(claveR, claveS));  // the fields keep them
     }
     // A key typed after a search is the key typed, not the first key of the list it begins.
     busca("1");
@@ -246,11 +245,10 @@ TEST_F(VentanaClaves, ContinuarRechazaClavesNoValidas) {
     esperaMensaje("Clave r no válida ya que mcd(r,195) ha de ser 1");
     continua("13", "5");
     EXPECT_EQ(ventana("frmcripprivada"), nullptr);
-}
 
-// Over a user alphabet, consecutive codes go to the three-step window, codes with gaps (or no
-// time to tell) to the two-step one; both get the keys as typed, and the key window empties.
-TEST_F(VentanaClaves, ContinuarAbreLaVentanaDelAlfabeto) {
+    // Over a user alphabet, consecutive codes go to the three-step window, codes with gaps (or
+    // no time to tell) to the two-step one; both get the keys as typed, and the key window empties.
+    accion("nalfa_azminus")->trigger();
     const std::tuple<const char*, const char*, const char*, const char*> casos[] = {
         {"", "frmcripprivada", "txclave_cpr", "txclave_cps"},  // a-z
         {"03 01 00 02", "frmcripprivada", "txclave_cpr", "txclave_cps"},

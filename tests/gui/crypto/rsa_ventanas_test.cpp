@@ -28,7 +28,7 @@ class VentanasRSA : public PruebaCifrado {
     }
 };
 
-TEST_F(VentanasRSA, LosPasosSoloAvanzanEnOrdenYLosValoresNoValidosNoAvanzan) {
+TEST_F(VentanasRSA, LosPasosSoloAvanzanEnOrdenYHolaIdaYVueltaPorUnFichero) {
     // The fields typed ("field=value"), the buttons pressed, the message expected, the set-up.
     struct {
         const char *campos, *botones, *aviso, *sistema;
@@ -59,10 +59,8 @@ TEST_F(VentanasRSA, LosPasosSoloAvanzanEnOrdenYLosValoresNoValidosNoAvanzan) {
     sistemaRSA({}, {}, {});  // empty fields give the smallest primes
     EXPECT_EQ(sistema().left(11), "2 2 4 2 3 1");
     EXPECT_EQ(campo("lbnRSA"), "4");
-}
 
-// hola → 006115132000, saved to a file, opened again and deciphered → hola.
-TEST_F(VentanasRSA, HolaIdaYVueltaPorUnFichero) {
+    // hola → 006115132000, saved to a file, opened again and deciphered → hola.
     sistemaRSA("11", "13", "7");
     EXPECT_EQ(campo("lbsRSA") + " " + campo("lbtRSA"), "103 7");
     cifra("hola", 0, {});

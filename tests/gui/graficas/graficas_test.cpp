@@ -1,6 +1,7 @@
 // The four chart windows: each opens from its window once there is something to draw, draws
 // the series and points its data asks for, follows a new computation, and exports.
 #include <QChart>
+#include <QScatterSeries>
 #include <QXYSeries>
 
 #include "gui/conductor.hpp"
@@ -26,6 +27,19 @@ class Graficas : public Conductor {
         }
         return cuenta.join(',');
     }
+    // What each series is called in the legend.
+    static QString leyenda(const gui::VentanaGrafica* g) {
+        QStringList nombres;
+        for (const QAbstractSeries* serie : g->grafica().series())
+            nombres << serie->name();
+        return nombres.join('|');
+    }
+    // The marker size of the first series of points (0 without one).
+    static qreal marca(const gui::VentanaGrafica* g) {
+        for (const QAbstractSeries* s : g->grafica().series())
+            if (const auto* p = qobject_cast<const QScatterSeries*>(s)) return p->markerSize();
+        return 0;
+    }
     // The bounds window over 12·x + 8·y = c, with 0 ≤ x ≤ `x1` ticked and computed.
     QWidget* acota(const char* c, const char* x1, const char* mensaje = nullptr) {
         abre("n_ejec_diof frmDiofanticas btDiofantica txCoefa txCoefB txindepc");
@@ -41,7 +55,7 @@ class Graficas : public Conductor {
     }
 };
 
-TEST_F(Graficas, CadaGraficaDibujaSusSeriesYSigueAlNuevoCalculo) {
+TEST_F(Graficas, CadaGraficaDibujaSusSeriesYSigueAlNuevoCalculoTambienLaRectaDiofantica) {
     // The window, the window that has the chart button (none: the window itself) and the
     // chart, two computations, the points per series after each, and a part of the notes.
     // π(x) is a step at each prime; 7 generates Z*(2^31 − 1): the cycle is drawn only as far as
@@ -64,8 +78,11 @@ TEST_F(Graficas, CadaGraficaDibujaSusSeriesYSigueAlNuevoCalculo) {
         calcula(QString(valores).split(' '));
         auto* g = abreGrafica(donde.size() > 1 ? abierta(donde[0]) : w, donde.back());
         EXPECT_EQ(puntos(g), antes);
+        const qreal marcaAntes = marca(g);
         calcula(QString(siguientes).split(' '));
         EXPECT_TRUE(g->isVisible() && puntos(g) == despues) << puntos(g).toStdString();
+        // Only the many points of the large Euler chart get smaller markers.
+        EXPECT_EQ(marca(g) < marcaAntes, donde.back() == "frGraficaEuler") << marca(g);
         EXPECT_TRUE(texto(g, "lbNotas").contains(nota)) << texto(g, "lbNotas").toStdString();
         QTest::keyClick(g->findChild<QWidget*>("vistaGrafica"), Qt::Key_Escape);
         EXPECT_FALSE(g->isVisible());
@@ -79,24 +96,21 @@ TEST_F(Graficas, CadaGraficaDibujaSusSeriesYSigueAlNuevoCalculo) {
               "[2] no es una unidad de Z12 (mcd(2, 12) = 2): la cola antes del ciclo tiene 2 "
               "potencias ([2]^0 … [2]^1) y el ciclo, que empieza en [2]^2, tiene longitud 2.");
     EXPECT_EQ(puntos(g), "6,2,2,2");
-    QStringList leyenda;  // what each series is called in the legend
-    for (const QAbstractSeries* serie : g->grafica().series())
-        leyenda << serie->name();
-    EXPECT_EQ(leyenda.join('|'),
+    EXPECT_EQ(leyenda(g),
               "Recorrido en orden de k|Cola, antes del ciclo|Primera vuelta del "
               "ciclo|Vueltas siguientes");
     // A refused input leaves nothing to draw.
     esperaMensaje("Los valores han de ser positivos (>0)");
     calcula({"-12", "2", "5"});
     EXPECT_FALSE(boton(w, "btGrafica")->isEnabled());
-}
 
-TEST_F(Graficas, LaRectaDiofanticaConSusCotasYSinPuntosEnteros) {
+    // The Diophantine line with its bounds, and without integer points.
     QWidget* r = acota("20", "10");
-    auto* g = abreGrafica(r, "frGraficaDiofantica");
+    g = abreGrafica(r, "frGraficaDiofantica");
     // The box, the line, 4 solutions outside and the 5 inside 0 ≤ x ≤ 10 (x odd).
     EXPECT_TRUE(puntos(g) == "-1,2,4,5" &&
                 texto(g, "lbNotas").contains("5 de ellas cumplen las cotas"));
+    EXPECT_EQ(leyenda(g), "Cotas|12·x + 8·y = 20|Fuera de las cotas|Dentro de las cotas");
     g->findChild<QAction*>("copiarTodo")->trigger();  // each point says whether it is inside
     EXPECT_TRUE(QApplication::clipboard()->text().contains("\n-3\t-1\t4\tno\n-2\t1\t1\tsí\n"));
     // 12·x + 8·y = 2 has no integer point: the box and the line, and the words that say it.

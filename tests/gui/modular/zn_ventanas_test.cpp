@@ -11,9 +11,8 @@ namespace {
 
 using VentanasZn = Conductor;
 
-TEST_F(VentanasZn, RepresentanteValidacionesEnOrdenDivisionYRazonamiento) {
+TEST_F(VentanasZn, RepresentanteEInversoValidacionesResultadosRazonamientosYTiempoAgotado) {
     abre("nrepres frmrepresZn btcalcurepres txmodn txclase");
-    EXPECT_EQ(w->windowTitle(), "Representante de clase");
     const char* kModulo = "El módulo ha de ser un número >0";
     // clang-format off
     mensajes({{{"", "5"}, kModulo},
@@ -32,13 +31,10 @@ TEST_F(VentanasZn, RepresentanteValidacionesEnOrdenDivisionYRazonamiento) {
     EXPECT_EQ(texto(r, "lbExplicaRepres"), " -33 = -3 * 10 + -3\n\n  [-3] = [7 - 10] = [ 7 ]");
     calcula({"10", "37"});  // the open reasoning follows
     EXPECT_EQ(texto(r, "lbExplicaRepres"), " 37 = 3 * 10 + 7");
-}
 
-// The whole-number checks are shared with the representative's window, which tests them; here,
-// the messages of this window's own, that it checks the length, and its time-outs.
-TEST_F(VentanasZn, InversoValidacionesExisteNoExisteSuRazonamientoYTiempoAgotado) {
+    // The inverse's whole-number checks are the representative's, tested above; here, the
+    // messages of its own, that it checks the length, and its time-outs.
     abre("nInvZn frmcalinver btcalcuinver txmodn2 txelemzn");
-    EXPECT_EQ(w->windowTitle(), "INVERSO DE UN ELEMENTO DE Zn");
     // clang-format off
     mensajes({{{"n", "5"}, "El módulo ha de ser un valor numérico."},
               {{"0", "5"}, "El módulo ha de ser un valor positivo (>0)."},
@@ -50,7 +46,7 @@ TEST_F(VentanasZn, InversoValidacionesExisteNoExisteSuRazonamientoYTiempoAgotado
     calcula({"26", "7"});
     EXPECT_EQ(campo("txinver"), "15");
     // The reasoning states the gcd and both Bézout coefficients: 7·(−11) + 26·3 = 1.
-    QWidget* r = abreCon("btexplicainver", "frexplicainver");
+    r = abreCon("btexplicainver", "frexplicainver");
     EXPECT_TRUE(texto(r, "lbExplicaInverso").startsWith(" Existe porque el  m.c.d.(26, 7) = 1\n"));
     EXPECT_TRUE(texto(r, "lbExplicaInverso").contains("      7 * -11 = 1 + -3 * 26\n\n"));
     calcula({"26", "13"});
@@ -66,9 +62,8 @@ TEST_F(VentanasZn, InversoValidacionesExisteNoExisteSuRazonamientoYTiempoAgotado
              "txinver");
 }
 
-TEST_F(VentanasZn, EulerValidacionesYDoceConSuExplicacion) {
+TEST_F(VentanasZn, EulerYPotenciasValidacionesResultadosExplicacionTrazaYTiempoAgotado) {
     abre("nfuneuler frmfuneuler btcalcueuler txmodn3");
-    EXPECT_EQ(w->windowTitle(), "FUNCIÓN DE EULER");
     const char* kModulo = "El módulo ha de ser un número >0";
     mensajes({{{""}, kModulo},
               {{"0"}, kModulo},
@@ -92,11 +87,8 @@ TEST_F(VentanasZn, EulerValidacionesYDoceConSuExplicacion) {
     EXPECT_EQ(texto(e, "txPrimosEuler"), "1 -- 6");
     calcula({"1"});  // 1 ≤ k ≤ n counts φ(1) = 1 right, in the singular
     EXPECT_EQ(texto(e, "lbExplicaEuler"), "Además hay 1 entero k, con 1 ≤ k ≤ 1, \nprimo con 1.");
-}
 
-TEST_F(VentanasZn, PotenciasResultadoTrazaValidacionesErrorYTiempoAgotado) {
     abre("ncalcupoten frmcalcupoten btcalcupoten txn Txa Txb");
-    EXPECT_EQ(w->windowTitle(), "Cálculo de potencias en Zn");
     EXPECT_FALSE(boton("btTrazaPotencia")->isEnabled());
     calcula({"7", "3", "100"});
     EXPECT_EQ(campo("txr"), "4");
@@ -140,23 +132,24 @@ TEST_F(ResultadoRechazado, NadaDeUnResultadoAnteriorQuedaJuntoAlMensaje) {
     // Lists separated by '|', items by blanks: the menu entry, the window, its button and the
     // fields typed; a valid input; a refused one (the windows' own tests check its message);
     // what must then show nothing: a view of the window, "ventana/vista" of another, a button
-    // of the window after '!' disabled.
+    // of the window after '!' disabled; the window's title.
     // clang-format off
     const char* const casos[] = {
-        "n_ejecucion frmEuclides btMcd txa txb|12 8|x 8|txmcd txmcm !btTraza",
+        "n_ejecucion frmEuclides btMcd txa txb|12 8|x 8|txmcd txmcm !btTraza|ALGORITMO DE EUCLIDES",
         "n_ejec_diof frmDiofanticas btDiofantica txCoefa txCoefB txindepc|12 8 20|12 8 1e3|txX txY txsolgen alpha beta "
-        "!btTrazaDiof !btRestriccionesDiof",
-        "n_baseb frmbaseb btcalculabaseb txelemzn txmodn2|987654321 7|9007199254740993 7|txinver txq",
-        "n_base10 frmbase10 btcalculabase10 txelemzn txmodn2|1010 2|1010 11|txinver txq",
-        "nListaprimos frmListaPrimos btaceptolista txttopeprimo|25|x|frmSolListaPrimos/txtSolListaPrimos frmSolListaPrimos/txnumprimos",
-        "nesprimo frmesprimo btesprimo txtesprimo|7|9007199254740993|lbsolesprimo",
-        "nfactorizacion frmfactoriza btfactoriza txnumf|12|doce|txfactorizacion",
-        "nrepres frmrepresZn btcalcurepres txmodn txclase|10 37|10 x|txsolrepres frExplicaRepres/lbExplicaRepres",
-        "nInvZn frmcalinver btcalcuinver txmodn2 txelemzn|26 7|26 x|txinver frexplicainver/lbExplicaInverso",
+        "!btTrazaDiof !btRestriccionesDiof|ECUACIONES DIOFÁNTICAS LINEALES DE 2 INCÓGNITAS",
+        "n_baseb frmbaseb btcalculabaseb txelemzn txmodn2|987654321 7|9007199254740993 7|txinver txq|Base 10 --> Base b",
+        "n_base10 frmbase10 btcalculabase10 txelemzn txmodn2|1010 2|1010 11|txinver txq|Base b --> Base 10",
+        "nListaprimos frmListaPrimos btaceptolista txttopeprimo|25|x|frmSolListaPrimos/txtSolListaPrimos "
+        "frmSolListaPrimos/txnumprimos|LISTA DE NUMEROS PRIMOS",
+        "nesprimo frmesprimo btesprimo txtesprimo|7|9007199254740993|lbsolesprimo|¿Es número primo?",
+        "nfactorizacion frmfactoriza btfactoriza txnumf|12|doce|txfactorizacion|Factorización de un número",
+        "nrepres frmrepresZn btcalcurepres txmodn txclase|10 37|10 x|txsolrepres frExplicaRepres/lbExplicaRepres|Representante de clase",
+        "nInvZn frmcalinver btcalcuinver txmodn2 txelemzn|26 7|26 x|txinver frexplicainver/lbExplicaInverso|INVERSO DE UN ELEMENTO DE Zn",
         "nfuneuler frmfuneuler btcalcueuler txmodn3|12|0|txsoleuler frExplicaEuler/txPrimosEuler "
-        "frExplicaEuler/lbn frExplicaEuler/lbFEulern frExplicaEuler/lbExplicaEuler frExplicaEuler/txDescomEuler frExplicaEuler/txFormulaEuler",
-        "ncalcupoten frmcalcupoten btcalcupoten txn Txa Txb|7 3 5|7 x 5|txr frTrazaPotencia/txTrazaPotencia !btTrazaPotencia",
-        "ncripprivada frmpedirclaves btbusquedacp_r txclavemin_r|1|x|Dpopcionesclave",
+        "frExplicaEuler/lbn frExplicaEuler/lbFEulern frExplicaEuler/lbExplicaEuler frExplicaEuler/txDescomEuler frExplicaEuler/txFormulaEuler|FUNCIÓN DE EULER",
+        "ncalcupoten frmcalcupoten btcalcupoten txn Txa Txb|7 3 5|7 x 5|txr frTrazaPotencia/txTrazaPotencia !btTrazaPotencia|Cálculo de potencias en Zn",
+        "ncripprivada frmpedirclaves btbusquedacp_r txclavemin_r|1|x|Dpopcionesclave|Solicitud de claves r,s",
     };
     // clang-format on
     // Whether a view shows nothing (a drop-down list no item) or a button is disabled.
@@ -171,6 +164,7 @@ TEST_F(ResultadoRechazado, NadaDeUnResultadoAnteriorQuedaJuntoAlMensaje) {
     for (const QString caso : casos) {
         const QStringList partes = caso.split('|');
         abre(partes[0]);
+        EXPECT_EQ(w->windowTitle(), partes[4]);
         calcula(partes[1].split(' '));
         if (w->objectName() == "frmcalcupoten") abreCon("btTrazaPotencia", "frTrazaPotencia");
         const qsizetype vistos = mensajesVistos().size();

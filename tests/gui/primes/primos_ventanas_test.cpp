@@ -30,7 +30,6 @@ struct VentanaListaPrimos : Conductor {
 };
 
 TEST_F(VentanaListaPrimos, ValidacionesListaCuentaTrampaYTiempoAgotado) {
-    EXPECT_EQ(w->windowTitle(), "LISTA DE NUMEROS PRIMOS");
     const char* kLargo = "El número no puede superar los once dígitos";
     mensajes({{{"abcdefghijkl"}, "Ha de ser un valor numérico"},
               {{"12345678901"}, kLargo},
@@ -119,7 +118,6 @@ struct VentanaEsPrimo : Conductor {
 };
 
 TEST_F(VentanaEsPrimo, VeredictosTambienDeOtraVentanaValidacionesYTiempoAgotado) {
-    EXPECT_EQ(w->windowTitle(), "¿Es número primo?");
     EXPECT_EQ(veredicto(), QString());
     const std::pair<const char*, std::string_view> casos[] = {
         {"7", kEsPrimo},
@@ -161,7 +159,6 @@ struct VentanaFactoriza : Conductor {
 };
 
 TEST_F(VentanaFactoriza, ExponentesAlineadosLineasTambienDeOtraVentanaValidacionesYTiempoAgotado) {
-    EXPECT_EQ(w->windowTitle(), "Factorización de un número");
     EXPECT_TRUE(control<QPlainTextEdit>(w, "txfactorizacion")->isReadOnly());
     // 2147483646 = 2 · 3² · 7 · 11 · 31 · 151 · 331: primes of one, two and three digits.
     calcula({"2147483646"});
@@ -176,14 +173,10 @@ TEST_F(VentanaFactoriza, ExponentesAlineadosLineasTambienDeOtraVentanaValidacion
         EXPECT_NEAR(medidas.horizontalAdvance(hastaElExponente), ancho, 0.5) << l.toStdString();
     }
 
-    const std::pair<const char*, QString> casos[] = {
-        {"360", linea("2", 24, "3") + linea("3", 24, "2") + linea("5", 24, "1")},
-        {"-5", QString()},
-    };
-    for (const auto& [numero, esperado] : casos) {
-        calcula({numero});
-        EXPECT_EQ(resultado(), esperado) << numero;
-    }
+    calcula({"360"});
+    EXPECT_EQ(resultado(), linea("2", 24, "3") + linea("3", 24, "2") + linea("5", 24, "1"));
+    calcula({"-5"});
+    EXPECT_EQ(resultado(), QString());
     // Euler's function factors its modulus, and the factors are shown here too.
     accion("nfuneuler")->trigger();
     rellena(ventana("frmfuneuler"), {"txmodn3"}, {"10"}, "btcalcueuler");
