@@ -265,6 +265,13 @@ TEST_F(TecladoVentanas, LasVentanasSeAbrenJuntoALaQueLasPideYDentroDeLaPantalla)
           {QSize(700, 900), QRect(300, 600, 1000, 380), QRect(300, 100, 700, 900)},
           {QSize(2000, 1200), QRect(0, 0, 10, 10), pantalla}})
         EXPECT_EQ(gui::junto(QRect(QPoint(), tam), origen, pantalla), sitio);
+    // Placed the first time only: a window the student moved stays where it was left.
+    accion("n_ejecucion")->trigger();
+    QWidget* euclides = abierta("frmEuclides");
+    euclides->move(euclides->pos() + QPoint(-37, 23));
+    const QPoint dejada = euclides->pos();
+    accion("n_ejecucion")->trigger();
+    EXPECT_EQ(euclides->pos(), dejada);
 
     // The naming prompt belongs to the window it was asked from, and stands in front of it.
     accion("nCrearAlfa")->trigger();
