@@ -270,8 +270,10 @@ TEST_F(TecladoVentanas, LasVentanasSeAbrenJuntoALaQueLasPideYDentroDeLaPantalla)
     QWidget* euclides = abierta("frmEuclides");
     euclides->move(euclides->pos() + QPoint(-37, 23));
     const QPoint dejada = euclides->pos();
-    accion("n_ejecucion")->trigger();
+    accion("nfuneuler")->trigger();
+    accion("n_ejecucion")->trigger();  // and comes to the front, with the keyboard
     EXPECT_EQ(euclides->pos(), dejada);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == euclides; }, 500));
 
     // The naming prompt belongs to the window it was asked from, and stands in front of it.
     accion("nCrearAlfa")->trigger();
