@@ -113,8 +113,6 @@ TEST_F(ExportacionCifrado, CadaVentanaSacaSusClavesElMensajeEnCadaEstadoYElPasoM
         SCOPED_TRACE(caso.ventana);
         caso.calcula();
         QWidget* v = ventana(caso.ventana);
-        for (const char* n : {"copiarTodo", "guardarComo", "exportarPDF", "imprimir"})
-            EXPECT_TRUE(v->findChild<QAction*>(n, Qt::FindDirectChildrenOnly)) << n;
         v->findChild<QAction*>("copiarTodo")->trigger();
         const QString copiado = QApplication::clipboard()->text();
         EXPECT_TRUE(copiado.startsWith(caso.copiado)) << copiado.toStdString();
