@@ -85,7 +85,7 @@ TEST_F(Selector, GuardaYConfirmaPeroNoSobreUnFicheroDeSoloLectura) {
     EXPECT_TRUE(guardados == 1 && !selector.isVisible());
 }
 
-TEST_F(Selector, NavegaPorLasCarpetasSalvoLasQueNoPuedeAbrir) {
+TEST_F(Selector, NavegaPorLasCarpetasSalvoLasQueNoPuedeAbrirEIntroAbreOGuarda) {
     std::filesystem::create_directory(ruta("sub"));
     creaFichero("sub/dentro.txt", "d");
     const auto cerrada = ruta("cerrada");
@@ -127,12 +127,9 @@ TEST_F(Selector, NavegaPorLasCarpetasSalvoLasQueNoPuedeAbrir) {
     // The folder stays, and the drive that holds it is shown.
     EXPECT_EQ(selector.carpeta() + ' ' + unidades->currentText(),
               QDir::cleanPath(carpeta.path()) + ' ' + QDir::rootPath());
-}
 
-TEST_F(Selector, IntroAbreEnLasListasYGuardaSoloDesdeElNombre) {
-    std::filesystem::create_directory(ruta("sub"));
+    // Enter opens in the lists, and saves only from the name.
     pide(true, "zvkf");
-    auto* carpetas = lista("Dir1");
     carpetas->setCurrentItem(carpetas->findItems("sub", Qt::MatchExactly).value(0));
     QTest::keyClick(carpetas, Qt::Key_Return);  // opens the folder, saves nothing
     EXPECT_EQ(selector.carpeta() + QString::number(guardados), carpeta.filePath("sub") + "0");
@@ -149,8 +146,8 @@ TEST_F(Selector, IntroAbreEnLasListasYGuardaSoloDesdeElNombre) {
     // Opening, the file list takes Enter too.
     pide(false);
     selector.muestraCarpeta(carpeta.filePath("sub"));
-    ASSERT_EQ(lista("File1")->count(), 1);
-    lista("File1")->setCurrentRow(0);
+    ASSERT_EQ(lista("File1")->count(), 2);  // dentro.txt, mini.txt
+    lista("File1")->setCurrentRow(1);
     QTest::keyClick(lista("File1"), Qt::Key_Return);
     EXPECT_TRUE(recibido == "zvkf\r\n" && !selector.isVisible());
 }
