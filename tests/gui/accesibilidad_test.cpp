@@ -27,23 +27,20 @@ struct Recorrido {
     std::vector<QWidget*> ventanas;
     bool modales = false;
     void recoge() {
-        for (QWidget* v : QApplication::topLevelWidgets()) {
+        for (QWidget* v : QApplication::topLevelWidgets())
             if (v->isVisible() && (modales || !v->isModal()) &&
                 std::ranges::find(ventanas, v) == ventanas.end())
                 ventanas.push_back(v);
-        }
     }
 };
 
 // Writes `linea` in every field of `w` the student can edit (an editable list's too), and
 // `plano` in every multi-line one.
 void escribeEnTodo(QWidget* w, const QString& linea, const QString& plano) {
-    for (QLineEdit* c : w->findChildren<QLineEdit*>()) {
+    for (QLineEdit* c : w->findChildren<QLineEdit*>())
         if (c->isVisible() && c->isEnabled() && !c->isReadOnly()) c->setText(linea);
-    }
-    for (QPlainTextEdit* c : w->findChildren<QPlainTextEdit*>()) {
+    for (QPlainTextEdit* c : w->findChildren<QPlainTextEdit*>())
         if (c->isVisible() && c->isEnabled() && !c->isReadOnly()) c->setPlainText(plano);
-    }
 }
 
 class Accesibilidad : public PruebaCifrado {
@@ -116,9 +113,8 @@ TEST_F(Accesibilidad, CadaVentanaSeOyeEntera) {
     EXPECT_GE(vistas.ventanas.size(), 35u);
     // Formulas are read with their exponents; pictures are pictures.
     QStringList formulas;
-    for (const QLabel* l : ventana("frmcalcupoten")->findChildren<QLabel*>()) {
+    for (const QLabel* l : ventana("frmcalcupoten")->findChildren<QLabel*>())
         if (l->text().contains("<su")) formulas << l->accessibleName();
-    }
     EXPECT_EQ(formulas.join('|'), "[ a ] elevado a b|en Z sub n");
     QAccessibleInterface* emblema =
         QAccessible::queryAccessibleInterface(principal->findChild<QWidget*>("emblema"));
@@ -138,11 +134,10 @@ TEST_F(Accesibilidad, CadaVentanaSeOyeEntera) {
             else
                 EXPECT_TRUE(letras.insert(t[i + 1].toLower()).second) << t.toStdString();
         }
-        for (const QString& t : sinLetra) {
+        for (const QString& t : sinLetra)
             for (const QChar c : t)
                 EXPECT_TRUE(!c.isLetterOrNumber() || letras.contains(c.toLower()))
                     << t.toStdString();
-        }
     }
 }
 
@@ -206,10 +201,9 @@ TEST_F(Anuncio, ElResultadoTomaElFocoYSeLeeEntero) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(w));
     const auto anillo = [](QWidget* c) {
         const QImage imagen = c->grab().toImage();
-        for (int i = 0; i < imagen.width() * imagen.height(); ++i) {
+        for (int i = 0; i < imagen.width() * imagen.height(); ++i)
             if (imagen.pixelColor(i % imagen.width(), i / imagen.width()) == gui::kColorFoco)
                 return true;
-        }
         return false;
     };
     for (const char* nombre : {"btMcd", "txa", "btsalir"}) {
@@ -293,16 +287,14 @@ TEST_F(BarridoHostil, NingunaEntradaRompeNiCuelgaNiLlegaAUnaTrampaEvitable) {
                 vistas.recoge();
             }
         }
-        for (QPushButton* b : v->findChildren<QPushButton*>()) {
+        for (QPushButton* b : v->findChildren<QPushButton*>())
             if (salir(b) && b->isVisible()) b->click();
-        }
     }
 
-    for (const QString& m : mensajesVistos()) {
+    for (const QString& m : mensajesVistos())
         EXPECT_TRUE(!m.contains("La operación ha producido el siguiente error") ||
                     trampaPrevista(m))
             << m.toStdString();
-    }
     EXPECT_GE(vistas.ventanas.size(), 25u);
 }
 

@@ -37,7 +37,7 @@ class Selector : public Conductor {
     int guardados = 0;
 };
 
-TEST_F(Selector, AbreElTextoEnteroSalvoSiNoPuedeOLoRechazan) {
+TEST_F(Selector, AbreElTextoEnteroSalvoSiNoPuedeOLoRechazanYGuardaSalvoEnSoloLectura) {
     creaFichero("m.txt", "zvkf\r\n");
     creaFichero("b.cod", "");
     std::filesystem::create_directory(ruta("carpeta"));
@@ -67,9 +67,8 @@ TEST_F(Selector, AbreElTextoEnteroSalvoSiNoPuedeOLoRechazan) {
     EXPECT_EQ(tipo->itemText(0) + ' ' + tipo->itemText(1), "*.txt *.cod");
     tipo->setCurrentIndex(1);
     EXPECT_TRUE(lista("File1")->count() == 1 && lista("File1")->item(0)->text() == "b.cod");
-}
 
-TEST_F(Selector, GuardaYConfirmaPeroNoSobreUnFicheroDeSoloLectura) {
+    // Saving confirms, but not over a read-only file.
     creaFichero("viejo.txt", "intacto");
     std::filesystem::permissions(ruta("viejo.txt"), std::filesystem::perms::owner_read);
     pide(true, "zvkf");

@@ -27,10 +27,9 @@ struct Practica : Conductor {
     // From the grid's first cell to fill, every cell and answer by Tab; Enter checks.
     void rellena(const Hoja& h, const Trabajo& t) {
         QTest::keyClick(w, Qt::Key_P, Qt::AltModifier);
-        for (std::size_t f = 0; f < h.dadas.size(); ++f) {
+        for (std::size_t f = 0; f < h.dadas.size(); ++f)
             for (std::size_t c = 0; c < h.dadas[f].size(); ++c)
                 if (h.dadas[f][c].empty()) teclea(QString::fromStdString(t.celdas[f][c]));
-        }
         for (std::size_t i = 0; i < t.respuestas.size(); ++i) {
             teclea(QString::fromStdString(t.respuestas[i]),
                    i + 1 < t.respuestas.size() ? Qt::Key_Tab : Qt::Key_Return);
@@ -46,12 +45,10 @@ struct Practica : Conductor {
             s += t->toPlainText();
         for (auto* e : v->findChildren<QLabel*>())
             s += e->text();
-        for (auto* r : v->findChildren<QAbstractItemView*>()) {
-            for (int f = 0; f < r->model()->rowCount(); ++f) {
+        for (auto* r : v->findChildren<QAbstractItemView*>())
+            for (int f = 0; f < r->model()->rowCount(); ++f)
                 for (int c = 0; c < r->model()->columnCount(); ++c)
                     s += r->model()->index(f, c).data().toString() + ' ';
-            }
-        }
         return s;
     }
 };

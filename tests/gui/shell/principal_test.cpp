@@ -91,16 +91,13 @@ class VentanaPrincipal : public PruebaVentanas {
     }
 };
 
-TEST_F(VentanaPrincipal, CadaEntradaEnSuSitioConSuNombreTituloAtajoYEstado) {
+TEST_F(VentanaPrincipal, CadaEntradaEnSuSitioYElMarcoDeEstadoConLosCamposDelPresupuesto) {
     for (const auto& [padre, hijos] : kArbol) {
         const QWidget* contenedor = *padre ? principal->findChild<QMenu*>(padre)
                                            : static_cast<QWidget*>(principal->menuBar());
         ASSERT_NE(contenedor, nullptr) << padre;
         EXPECT_EQ(elementos(contenedor), QString::fromUtf8(hijos)) << padre;
     }
-}
-
-TEST_F(VentanaPrincipal, MarcoDeEstadoConLosCamposDelPresupuesto) {
     EXPECT_TRUE(principal->windowTitle().startsWith("Zefra: "));
     auto* marco = control<QGroupBox>(principal.get(), "frEstadoActual");
     EXPECT_EQ(marco->title(), "Estado actual");

@@ -111,7 +111,7 @@ TEST_F(Exportacion, GuardarFallaSinDanoPreguntaAntesDeReemplazarYSugiereElNombre
         << pdf.toStdString();
 }
 
-TEST_F(Exportacion, UnPdfNoCortaNingunaLineaNiUnNumeroLargo) {
+TEST_F(Exportacion, UnPdfNoCortaNingunaLineaNiUnNumeroLargoYUnaRejillaGuardaSusEncabezados) {
     abre("ncalcupoten frmcalcupoten btcalcupoten txn Txa Txb");
     calcula({"2147483629", "1234567890", "987654321"});
     QWidget* traza = abreCon("btTrazaPotencia", "frTrazaPotencia");
@@ -139,23 +139,22 @@ TEST_F(Exportacion, UnPdfNoCortaNingunaLineaNiUnNumeroLargo) {
     EXPECT_GE(textoPdf("corto.pdf").split('\f').value(1).count('0'), 3);  // not one alone
     QPdfWriter sinSitio(carpeta.filePath("no-hay/x.pdf"));  // a device that cannot be opened
     EXPECT_FALSE(gui::pintaPaginas(corto, sinSitio));
-}
 
-TEST_F(Exportacion, UnaRejillaCopiaSuSeleccionYSeGuardaConSusEncabezados) {
+    // A grid copies its selection and is saved with its headings.
     Tabla tabla(4, 3);
     const char* celdas[4][3] = {
         {"", "q", "r"}, {"oculta", "", ""}, {"1", "1", "4"}, {"2", "2", "0"}};
     for (int i = 0; i < 12; ++i)
         tabla.fija(i / 3, i % 3, celdas[i / 3][i % 3]);
-    QWidget ventana;
-    ventana.setWindowTitle("TRAZA");
-    auto* rejilla = new gui::Rejilla(tabla, 2, 1, &ventana);
-    gui::equipaExportacion(ventana, principal->contexto(),
+    QWidget marco;
+    marco.setWindowTitle("TRAZA");
+    auto* rejilla = new gui::Rejilla(tabla, 2, 1, &marco);
+    gui::equipaExportacion(marco, principal->contexto(),
                            [rejilla] {
                                return Documento{"TRAZA", {{"a", "12"}}, {}, {rejilla->bloque()}};
                            },
                            {rejilla});
-    ventana.show();
+    marco.show();
     rejilla->setFocus();
     QTest::keyClick(rejilla, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(rejilla, Qt::Key_C, Qt::ControlModifier);
@@ -163,11 +162,11 @@ TEST_F(Exportacion, UnaRejillaCopiaSuSeleccionYSeGuardaConSusEncabezados) {
     rejilla->setCurrentIndex(rejilla->model()->index(1, 1));
     QTest::keyClick(rejilla, Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(QApplication::clipboard()->text(), "\tr\n2\t0\n");
-    ventana.findChild<QAction*>("copiarTodo")->trigger();
+    marco.findChild<QAction*>("copiarTodo")->trigger();
     EXPECT_EQ(QApplication::clipboard()->text(), "\tq\tr\n1\t1\t4\n2\t2\t0\n");
-    guarda(&ventana, "guardarComo", "traza", "*.csv");
+    guarda(&marco, "guardarComo", "traza", "*.csv");
     EXPECT_EQ(leeFichero("traza.csv"), ",q,r\r\n1,1,4\r\n2,2,0\r\n");
-    guarda(&ventana, "guardarComo", "traza.txt", "*.csv");  // the name's extension decides
+    guarda(&marco, "guardarComo", "traza.txt", "*.csv");  // the name's extension decides
     EXPECT_EQ(sinFecha("traza.txt", 2), "TRAZA|a: 12||\tq\tr|1\t1\t4|2\t2\t0|");
 }
 
