@@ -53,7 +53,7 @@ struct Practica : Conductor {
     }
 };
 
-TEST_F(Practica, CadaTipoSeRellenaPorTeclasSeCorrigeConPistaYSolucion) {
+TEST_F(Practica, CadaTipoSeRellenaPorTeclasSeCorrigeConPistaYSolucionYAdmiteUnEnunciadoPropio) {
     const std::map<TipoEjercicio, QString> trazas{
         {TipoEjercicio::Euclides, "frTrazaEuclides"}, {TipoEjercicio::Diofantica, "frmTrazaDiof"},
         {TipoEjercicio::Inverso, "frTrazaEuclides"},  {TipoEjercicio::Potencia, "frTrazaPotencia"},
@@ -139,9 +139,8 @@ TEST_F(Practica, CadaTipoSeRellenaPorTeclasSeCorrigeConPistaYSolucion) {
         QTest::keyClick(w, Qt::Key_Escape);
         EXPECT_FALSE(w->isVisible());
     }
-}
 
-TEST_F(Practica, EnunciadoEscritoYNumeroDeEjercicioMalos) {
+    // A statement of the student's own, and exercise numbers out of range.
     accion("nPracEuclides")->trigger();
     w = abierta("frmPracticaEuclides");
     // Refused data keep the prompt open with what was typed; good data set the exercise.

@@ -222,7 +222,7 @@ TEST_F(Exportacion, CadaVentanaCopiaYGuardaSuTituloSusEntradasYSuResultado) {
 
 // The trace window shows the program's last Euclid run, whichever window made it, and its
 // export names that run: an inverse and then an equation refill the open trace of a gcd.
-TEST_F(Exportacion, LaTrazaDeEuclidesExportadaNombraElCalculoQueMuestra) {
+TEST_F(Exportacion, LaTrazaDeEuclidesNombraElCalculoQueMuestraYLasSolucionesAcotadasSeGuardan) {
     abre("n_ejecucion frmEuclides btMcd txa txb");
     calcula({"1071", "462"});
     QWidget* traza = abreCon("btTraza", "frTrazaEuclides");
@@ -244,11 +244,7 @@ TEST_F(Exportacion, LaTrazaDeEuclidesExportadaNombraElCalculoQueMuestra) {
             << guardado.toStdString();
         QFile::remove(QString::fromStdString(ruta("t.txt")));
     }
-}
-
-TEST_F(Exportacion, LasSolucionesAcotadasSeGuardanComoTextoYCsv) {
-    abre("n_ejec_diof frmDiofanticas btDiofantica txCoefa txCoefB txindepc");
-    calcula({"12", "8", "20"});
+    // The bounded solutions of the last equation, 12·X + 8·Y = 20, saved as text and CSV.
     QWidget* r = abreCon("btRestriccionesDiof", "frmRestriccionesDiof");
     escribe(control<QLineEdit>(w, "txCoefa"), "99");  // typed after: not what the result answers
     rellena(r, {"txx0", "txx1", "txy1"}, {"0", "6", "1"}, "btCalculaRestr");  // typing marks
