@@ -345,9 +345,7 @@ TEST_F(EjemplosDescripciones, CambioDeBaseYCriptografiaDicenLoQueCalculaElProgra
     const int ancho = anchoBloque(az);
     const std::string claro = transcribeADigitos("hola", az).texto;
     const auto cifrado = cifraAfin(estado.tiempo, claro, ancho, n, 5, 3, Sentido::Codificar);
-    const auto inverso = [&](double a) {
-        return num(inversoZn(estado.tiempo, n, a).inverso->inverso);
-    };
+    const auto inv = [&](double a) { return num(inversoZn(estado.tiempo, n, a).inverso->inverso); };
     const double phi = *funcionEuler(estado.tiempo, estado.memoriaModulo, n);
     const QString afin = lectura("frdescafin");
     for (const QString& trozo : QStringList{
@@ -355,7 +353,7 @@ TEST_F(EjemplosDescripciones, CambioDeBaseYCriptografiaDicenLoQueCalculaElProgra
              "las cifras " + num(cifrado.digitos) +
                  ", que el paso 3 convierte en el texto cifrado «" +
                  num(transcribeASimbolos(cifrado.digitos, ancho, az).texto) + "»",
-             "[5]^−1 = [" + inverso(5) + "] en ℤ_" + num(n), "[11]^−1 = [" + inverso(11) + ']',
+             "[5]^−1 = [" + inv(5) + "] en ℤ_" + num(n), "[11]^−1 = [" + inv(11) + ']',
              "φ(N)·N pares de claves distintos: " + num(phi) + "·" + num(n) + " = " + num(phi * n)})
         EXPECT_TRUE(contiene(afin, trozo));
 
