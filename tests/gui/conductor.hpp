@@ -21,10 +21,8 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QStringList>
 #include <QTest>
 #include <QTextBrowser>
-#include <QTimer>
 #include <filesystem>
 #include <utility>
 #include <vector>

@@ -29,10 +29,9 @@ PruebaVentanas::PruebaVentanas() {
 
 PruebaVentanas::~PruebaVentanas() {
     vigia_.stop();
-    for (const auto& e : esperados_) {
+    for (const auto& e : esperados_)
         ADD_FAILURE() << "expected but never shown: "
                       << (e.nombre.isEmpty() ? e.texto : e.nombre).toStdString();
-    }
 }
 
 void PruebaVentanas::contestaModal() {
@@ -67,11 +66,10 @@ void PruebaVentanas::contestaModal() {
         return;
     }
     if (aceptaTodo_ || esperados_.empty() || esperados_.front().nombre != modal->objectName()) {
-        if (aceptaTodo_) {
+        if (aceptaTodo_)
             vistos_ << QStringLiteral("[ventana modal] ") + modal->objectName();
-        } else {
+        else
             ADD_FAILURE() << "unexpected modal window: " << modal->objectName().toStdString();
-        }
         modal->close();
         return;
     }
@@ -94,9 +92,8 @@ QString PruebaVentanas::texto(const QWidget* en, const QString& nombre) const {
 
 QString PruebaVentanas::rotulo(const QWidget* en, const QString& nombre) const {
     const QWidget* c = control<QWidget>(en, nombre);
-    for (const QLabel* l : en->findChildren<QLabel*>()) {
+    for (const QLabel* l : en->findChildren<QLabel*>())
         if (l->buddy() == c) return l->text();
-    }
     return {};
 }
 
@@ -105,11 +102,10 @@ void PruebaVentanas::escribe(QLineEdit* campo, const QString& texto) {
     QTest::keyClick(campo, Qt::Key_Delete);
     // Key clicks only know ASCII; other characters are inserted as an input method would.
     for (const QChar c : texto) {
-        if (c.unicode() < 0x80) {
+        if (c.unicode() < 0x80)
             QTest::keyClicks(campo, QString(c));
-        } else {
+        else
             campo->insert(QString(c));
-        }
     }
 }
 
@@ -141,10 +137,9 @@ QString PruebaVentanas::textoPdf(const QString& fichero) const {
     QProcess p;
     p.start("pdftotext", {"-layout", QString::fromStdString(ruta(fichero)), "-"});
     EXPECT_TRUE(p.waitForFinished(20000));
-    if (!qEnvironmentVariableIsEmpty("ZEFRA_PDF_VISTOS")) {  // to look at the pages
+    if (!qEnvironmentVariableIsEmpty("ZEFRA_PDF_VISTOS"))  // to look at the pages
         QFile::copy(QString::fromStdString(ruta(fichero)),
                     qEnvironmentVariable("ZEFRA_PDF_VISTOS") + '/' + fichero);
-    }
     return QString::fromUtf8(p.readAllStandardOutput());
 }
 

@@ -7,7 +7,6 @@
 
 #include <QAction>
 #include <QPointer>
-#include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -16,7 +15,6 @@
 #include <fstream>
 #include <functional>
 #include <memory>
-#include <ostream>
 #include <string>
 
 #include "comun/reloj_falso.hpp"

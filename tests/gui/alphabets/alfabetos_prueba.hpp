@@ -102,10 +102,9 @@ class PruebaAlfabetos : public PruebaVentanas {
     // before one that cannot be chosen), and "+" when the user's commands are enabled.
     QString menu() const {
         QString s = activo() + " |";
-        for (int i = 1; i <= 8; ++i) {
+        for (int i = 1; i <= 8; ++i)
             if (entrada(i)->isVisible())
                 s += (entrada(i)->isEnabled() ? " " : " -") + entrada(i)->text();
-        }
         EXPECT_EQ(entrada(0)->isVisible(), !s.endsWith('|')) << "the list's separator";
         const bool m = accion("nModificarAlfa")->isEnabled();
         EXPECT_TRUE(accion("nCerrarAlfa")->isEnabled() == m &&

@@ -174,7 +174,7 @@ class ModificarAlfabeto : public PruebaAlfabetos {
     }
 };
 
-TEST_F(ModificarAlfabeto, AgregarBorrarYOrdenar) {
+TEST_F(ModificarAlfabeto, AgregarBorrarOrdenarSalirYCambioDeNombre) {
     EXPECT_EQ(tabla(), "a 00, b 05, c 27");
     edita(true, {{{"d", "7", "a"}, nullptr},
                  {{"f", "9", "x"},
@@ -191,10 +191,7 @@ TEST_F(ModificarAlfabeto, AgregarBorrarYOrdenar) {
     EXPECT_EQ(tabla(), "a 000, d 007, c 027, f 009");
     pulsa(w, "btOrdenar");
     EXPECT_EQ(tabla(), "a 000, d 007, f 009, c 027");
-}
-
-TEST_F(ModificarAlfabeto, SalirDejaLaRanuraComoEstaba) {
-    edita(true, {{{"d", "7", "a"}, nullptr}});
+    // "Salir" leaves the slot as it was.
     renombra("heleno");
     pulsa(w, "btCancelaModif");
     EXPECT_TRUE(!w->isVisible() && enRanura(0) == "griego*: a 00, b 05, c 27")
@@ -206,9 +203,8 @@ TEST_F(ModificarAlfabeto, SalirDejaLaRanuraComoEstaba) {
     esperaAviso(kModificado, "btCancelarGuardaralfa");
     pulsa(w, "btaceptarmodi");
     EXPECT_EQ(enRanura(0), "griego*: a 00, b 05, c 27");
-}
 
-TEST_F(ModificarAlfabeto, CambioDeNombre) {
+    // A new name.
     cargaDefinido("copto", {{"a", "0"}});
     esperaMensaje("Este nombre no es válido porque corresponde a otro alfabeto. Elige otro.");
     renombra("copto");

@@ -37,7 +37,7 @@ class Selector : public Conductor {
     int guardados = 0;
 };
 
-TEST_F(Selector, AbreElTextoEnteroSalvoSiNoPuedeOLoRechazan) {
+TEST_F(Selector, AbreElTextoEnteroSalvoSiNoPuedeOLoRechazanYGuardaSalvoEnSoloLectura) {
     creaFichero("m.txt", "zvkf\r\n");
     creaFichero("b.cod", "");
     std::filesystem::create_directory(ruta("carpeta"));
@@ -67,9 +67,8 @@ TEST_F(Selector, AbreElTextoEnteroSalvoSiNoPuedeOLoRechazan) {
     EXPECT_EQ(tipo->itemText(0) + ' ' + tipo->itemText(1), "*.txt *.cod");
     tipo->setCurrentIndex(1);
     EXPECT_TRUE(lista("File1")->count() == 1 && lista("File1")->item(0)->text() == "b.cod");
-}
 
-TEST_F(Selector, GuardaYConfirmaPeroNoSobreUnFicheroDeSoloLectura) {
+    // Saving confirms, but not over a read-only file.
     creaFichero("viejo.txt", "intacto");
     std::filesystem::permissions(ruta("viejo.txt"), std::filesystem::perms::owner_read);
     pide(true, "zvkf");
@@ -85,7 +84,7 @@ TEST_F(Selector, GuardaYConfirmaPeroNoSobreUnFicheroDeSoloLectura) {
     EXPECT_TRUE(guardados == 1 && !selector.isVisible());
 }
 
-TEST_F(Selector, NavegaPorLasCarpetasSalvoLasQueNoPuedeAbrir) {
+TEST_F(Selector, NavegaPorLasCarpetasSalvoLasQueNoPuedeAbrirEIntroAbreOGuarda) {
     std::filesystem::create_directory(ruta("sub"));
     creaFichero("sub/dentro.txt", "d");
     const auto cerrada = ruta("cerrada");
@@ -127,12 +126,9 @@ TEST_F(Selector, NavegaPorLasCarpetasSalvoLasQueNoPuedeAbrir) {
     // The folder stays, and the drive that holds it is shown.
     EXPECT_EQ(selector.carpeta() + ' ' + unidades->currentText(),
               QDir::cleanPath(carpeta.path()) + ' ' + QDir::rootPath());
-}
 
-TEST_F(Selector, IntroAbreEnLasListasYGuardaSoloDesdeElNombre) {
-    std::filesystem::create_directory(ruta("sub"));
+    // Enter opens in the lists, and saves only from the name.
     pide(true, "zvkf");
-    auto* carpetas = lista("Dir1");
     carpetas->setCurrentItem(carpetas->findItems("sub", Qt::MatchExactly).value(0));
     QTest::keyClick(carpetas, Qt::Key_Return);  // opens the folder, saves nothing
     EXPECT_EQ(selector.carpeta() + QString::number(guardados), carpeta.filePath("sub") + "0");
@@ -149,8 +145,8 @@ TEST_F(Selector, IntroAbreEnLasListasYGuardaSoloDesdeElNombre) {
     // Opening, the file list takes Enter too.
     pide(false);
     selector.muestraCarpeta(carpeta.filePath("sub"));
-    ASSERT_EQ(lista("File1")->count(), 1);
-    lista("File1")->setCurrentRow(0);
+    ASSERT_EQ(lista("File1")->count(), 2);  // dentro.txt, mini.txt
+    lista("File1")->setCurrentRow(1);
     QTest::keyClick(lista("File1"), Qt::Key_Return);
     EXPECT_TRUE(recibido == "zvkf\r\n" && !selector.isVisible());
 }

@@ -27,10 +27,9 @@ struct Practica : Conductor {
     // From the grid's first cell to fill, every cell and answer by Tab; Enter checks.
     void rellena(const Hoja& h, const Trabajo& t) {
         QTest::keyClick(w, Qt::Key_P, Qt::AltModifier);
-        for (std::size_t f = 0; f < h.dadas.size(); ++f) {
+        for (std::size_t f = 0; f < h.dadas.size(); ++f)
             for (std::size_t c = 0; c < h.dadas[f].size(); ++c)
                 if (h.dadas[f][c].empty()) teclea(QString::fromStdString(t.celdas[f][c]));
-        }
         for (std::size_t i = 0; i < t.respuestas.size(); ++i) {
             teclea(QString::fromStdString(t.respuestas[i]),
                    i + 1 < t.respuestas.size() ? Qt::Key_Tab : Qt::Key_Return);
@@ -46,17 +45,15 @@ struct Practica : Conductor {
             s += t->toPlainText();
         for (auto* e : v->findChildren<QLabel*>())
             s += e->text();
-        for (auto* r : v->findChildren<QAbstractItemView*>()) {
-            for (int f = 0; f < r->model()->rowCount(); ++f) {
+        for (auto* r : v->findChildren<QAbstractItemView*>())
+            for (int f = 0; f < r->model()->rowCount(); ++f)
                 for (int c = 0; c < r->model()->columnCount(); ++c)
                     s += r->model()->index(f, c).data().toString() + ' ';
-            }
-        }
         return s;
     }
 };
 
-TEST_F(Practica, CadaTipoSeRellenaPorTeclasSeCorrigeConPistaYSolucion) {
+TEST_F(Practica, CadaTipoSeRellenaPorTeclasSeCorrigeConPistaYSolucionYAdmiteUnEnunciadoPropio) {
     const std::map<TipoEjercicio, QString> trazas{
         {TipoEjercicio::Euclides, "frTrazaEuclides"}, {TipoEjercicio::Diofantica, "frmTrazaDiof"},
         {TipoEjercicio::Inverso, "frTrazaEuclides"},  {TipoEjercicio::Potencia, "frTrazaPotencia"},
@@ -142,9 +139,8 @@ TEST_F(Practica, CadaTipoSeRellenaPorTeclasSeCorrigeConPistaYSolucion) {
         QTest::keyClick(w, Qt::Key_Escape);
         EXPECT_FALSE(w->isVisible());
     }
-}
 
-TEST_F(Practica, EnunciadoEscritoYNumeroDeEjercicioMalos) {
+    // A statement of the student's own, and exercise numbers out of range.
     accion("nPracEuclides")->trigger();
     w = abierta("frmPracticaEuclides");
     // Refused data keep the prompt open with what was typed; good data set the exercise.

@@ -91,16 +91,13 @@ class VentanaPrincipal : public PruebaVentanas {
     }
 };
 
-TEST_F(VentanaPrincipal, CadaEntradaEnSuSitioConSuNombreTituloAtajoYEstado) {
+TEST_F(VentanaPrincipal, CadaEntradaEnSuSitioElMarcoDeEstadoYLaSalidaQueAvisaDeLoSinGuardar) {
     for (const auto& [padre, hijos] : kArbol) {
         const QWidget* contenedor = *padre ? principal->findChild<QMenu*>(padre)
                                            : static_cast<QWidget*>(principal->menuBar());
         ASSERT_NE(contenedor, nullptr) << padre;
         EXPECT_EQ(elementos(contenedor), QString::fromUtf8(hijos)) << padre;
     }
-}
-
-TEST_F(VentanaPrincipal, MarcoDeEstadoConLosCamposDelPresupuesto) {
     EXPECT_TRUE(principal->windowTitle().startsWith("Zefra: "));
     auto* marco = control<QGroupBox>(principal.get(), "frEstadoActual");
     EXPECT_EQ(marco->title(), "Estado actual");
@@ -115,12 +112,11 @@ TEST_F(VentanaPrincipal, MarcoDeEstadoConLosCamposDelPresupuesto) {
     escribe(control<QLineEdit>(marco, "txminutos"), "1,5");
     EXPECT_DOUBLE_EQ(estado.tiempo.tiempoMaximo(), 3690);
     // The real clock the budget is measured with reads the local time of day.
-    const double reloj = gui::RelojSistema().segundosDesdeMedianoche();
+    const double sistema = gui::RelojSistema().segundosDesdeMedianoche();
     const double hora = QTime::currentTime().msecsSinceStartOfDay() / 1000.0;
-    EXPECT_LT(std::fmod(std::abs(reloj - hora) + 1, 86400), 3) << reloj << ' ' << hora;
-}
+    EXPECT_LT(std::fmod(std::abs(sistema - hora) + 1, 86400), 3) << sistema << ' ' << hora;
 
-TEST_F(VentanaPrincipal, LaSalidaYElMarcoSoloAvisanDeLosAlfabetosSinGuardar) {
+    // Leaving, by the menu or the frame, warns only of the alphabets not saved.
     estado.ranuras[2].libre = false;  // saved or free slots are not listed
     estado.ranuras[2].guardado = true;
     estado.ranuras[6].guardado = true;
