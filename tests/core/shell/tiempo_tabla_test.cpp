@@ -69,8 +69,7 @@ TEST_F(CronometroPrueba, InicioPublicoPrivadoYRutinasAnidadas) {
     reloj.ahora += 8;
     Cronometro interior(tiempo, Inicio::Privada);  // takes the start from the holder
     reloj.ahora += 3;
-    EXPECT_TRUE(interior.agotado());
-    EXPECT_TRUE(exterior.agotado());
+    EXPECT_TRUE(interior.agotado() && exterior.agotado());
     tiempo.fijaCampo(&Presupuesto::minutos, "uno");  // the budget is read when a routine starts
     EXPECT_EQ(errorDe([this] { Cronometro(tiempo, Inicio::Publica); }),
               TipoError::TiposNoCoinciden);
