@@ -22,8 +22,7 @@ namespace zefra {
 namespace {
 
 // What the computations announce, as the windows would show it.
-class Anotados final : public AvisosZn {
-  public:
+struct Anotados final : AvisosZn {
     void veredictoEsPrimo(std::string_view v) override { veredictos.emplace_back(v); }
     void primosEuler(std::string_view texto, bool terminada) override {
         lista = texto;
@@ -96,11 +95,10 @@ TEST_F(Zn, InversoComoLaBusquedaExhaustivaConSusCoeficientes) {
             ASSERT_EQ(r.inverso, r.mcd == 1 ? esperado : 0) << a << " en Z" << n;
             if (r.mcd != 1) continue;
             ASSERT_EQ(clase * r.x + n * r.y, 1) << a << " en Z" << n;
-            if (a >= 0) {
-                ASSERT_EQ(r.x < 0 ? r.x + n : r.x, r.inverso);
-            } else {
-                ASSERT_EQ(a * r.x, 1 + kDeLaEcuacion(a, r.x, n) * n) << a << " en Z" << n;
-            }
+            // A class typed as such gets its inverse; a negative a, the k of a·x = 1 + k·n.
+            ASSERT_EQ(a >= 0 ? (r.x < 0 ? r.x + n : r.x) : a * r.x,
+                      a >= 0 ? r.inverso : 1 + kDeLaEcuacion(a, r.x, n) * n)
+                << a << " en Z" << n;
         }
     }
     EXPECT_EQ(inverso(2147483647, 2147483646)->inverso, 2147483646);  // −1 is its own inverse

@@ -178,7 +178,6 @@ TEST_F(Primo, FactorizacionComoLaDivisionPorTanteoDesbordadaYCortada) {
         {2147117569, linea("46337", 16, "2")},              // the square of a prime
         {13.5, linea("2", 24, "1") + linea("7", 24, "1")},  // halves to even: 14
         {1, ""},
-        {0, ""},
         {-2147483648.0, ""},
     };
     for (const auto& [n, texto] : casos) {
