@@ -61,8 +61,12 @@ TEST(TextoDecimal, QuinceCifrasFormaExponencialYElSeparadorDelSistema) {
 }
 
 TEST(AEntero32, RedondeaAlParYDesbordaFueraDeRango) {
-    const std::pair<double, std::int32_t> casos[] = {
-        {2.5, 2}, {3.5, 4}, {4.4, 4}, {2147483647.4, 2147483647}, {-2147483648.0, -2147483647 - 1}};
+    const std::pair<double, std::int32_t> casos[] = {{2.5, 2},
+                                                     {3.5, 4},
+                                                     {-2.5, -2},
+                                                     {4.4, 4},
+                                                     {2147483647.4, 2147483647},
+                                                     {-2147483648.0, -2147483647 - 1}};
     for (const auto& [x, n] : casos)
         EXPECT_EQ(aEntero32(x), n) << x;
     for (const double x : {2147483647.5, -2147483648.6, 1e300, HUGE_VAL, std::nan("")})
