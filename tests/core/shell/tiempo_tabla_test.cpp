@@ -47,12 +47,6 @@ TEST_F(CronometroPrueba, TiempoMaximoPresupuestoCeroYComprobacionesBaratas) {
     reloj.ahora += 0.5;
     for (int pasadas = 0; !cronometro.agotado();)
         ASSERT_LT(++pasadas, 1 << 17);
-    presupuesto("1", 0.3);  // slow passes: every one is checked
-    Cronometro lento(tiempo, Inicio::Publica);
-    int pasadas = 0;
-    while (!lento.agotado())
-        ++pasadas;
-    EXPECT_LE(pasadas, 4);
 }
 
 TEST_F(CronometroPrueba, InicioPublicoPrivadoYRutinasAnidadas) {
