@@ -261,21 +261,16 @@ TEST_F(CodigosConsecutivos, DesdeCeroHastaElMayor) {
     EXPECT_EQ(consecutivos(todos), std::nullopt);
 }
 
-// What the key search and the block powers announce to the windows that follow them.
-struct Anotados final : AvisosZn {
-    void veredictoEsPrimo(std::string_view v) override { veredictos += std::string(v) + '|'; }
-    void primosEuler(std::string_view, bool) override {}
-    std::string veredictos;
-};
-
 TEST_F(RSAPrueba, LaBusquedaYLasPotenciasAnuncianVeredictosYTrazas) {
-    Anotados avisos;
+    // What the key search and the block powers announce to the windows that follow them.
+    pruebas::Anotados avisos;
     EXPECT_EQ(*primoSiguiente(tiempo, 9, &avisos), 11);
-    EXPECT_EQ(avisos.veredictos, "NO ES PRIMO.|NO ES PRIMO.|¡ES PRIMO!.|");  // 9, 10, 11
+    EXPECT_EQ(avisos.veredictos,  // 9, 10, 11
+              (std::vector<std::string>{"NO ES PRIMO.", "NO ES PRIMO.", "¡ES PRIMO!."}));
     EXPECT_EQ(potenciaPorBloques({tiempo, estado.memoriaModulo, &avisos}, "006115", 3, 143, 103, 2)
                   .digitos,
               "0715");
-    EXPECT_TRUE(avisos.veredictos.ends_with("|NO ES PRIMO.|"));
+    EXPECT_EQ(avisos.veredictos.back(), "NO ES PRIMO.");
 }
 
 TEST_F(RSAPrueba, ClavesDeLosEjemplosYAnchoDeBloque) {

@@ -21,19 +21,6 @@
 namespace zefra {
 namespace {
 
-// What the computations announce, as the windows would show it.
-struct Anotados final : AvisosZn {
-    void veredictoEsPrimo(std::string_view v) override { veredictos.emplace_back(v); }
-    void primosEuler(std::string_view texto, bool terminada) override {
-        lista = texto;
-        listaTerminada = terminada;
-    }
-
-    std::vector<std::string> veredictos;
-    std::string lista = "-";
-    bool listaTerminada = false;
-};
-
 class Zn : public pruebas::PruebaNucleo {
   protected:
     // The inverse of the class of a, as the window asks for it: a negative a by its
@@ -56,7 +43,7 @@ class Zn : public pruebas::PruebaNucleo {
         traza = std::move(r.traza);
         return r.resultado;
     }
-    Anotados avisos;
+    pruebas::Anotados avisos;
     TrazaPotencia traza;  // of the last power
 };
 
