@@ -29,8 +29,6 @@ TEST_F(VentanaCifrado, HolaZvkfHolaPasoAPasoYPorUnFichero) {
     EXPECT_EQ(campo("txpaso2cod"),
               "C(99999999999999999999999999991, 99999999999999999999999999993) ([m]) = "
               "[99999999999999999999999999991][m] + [99999999999999999999999999993]");
-    EXPECT_EQ(campo("lbrsexplica"),
-              "Claves privadas 99999999999999999999999999991 y 99999999999999999999999999993.");
     tras("btpaso3", "hola|07151100|26221005|zvkf EE 000 frmpaso3 fijo bloqueado");
     tras("btinvertir", "zvkf||| DD 100 - fijo bloqueado");
     tras("btpaso1 btpaso2", "zvkf|26221005|07151100| DD 001 frmpaso2_deco fijo bloqueado");
