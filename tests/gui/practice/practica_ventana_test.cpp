@@ -1,7 +1,6 @@
 // The practice windows driven by keys: each type of exercise filled with the program's own
 // solution is checked right; a wrong or unreadable value gets the core's reason in its row; a hint
 // is counted; "Ver solución" completes the sheet and offers the matching trace.
-#include <QPlainTextEdit>
 #include <map>
 
 #include "core/practice/practica.hpp"
@@ -38,18 +37,10 @@ struct Practica : Conductor {
     QString comprobacion(int fila) {
         return pasos()->cellText(fila + 1, pasos()->model()->columnCount() - 1);
     }
-    // What a trace window shows: its texts and its grid's cells.
-    static QString muestra(QWidget* v) {
-        QString s;
-        for (auto* t : v->findChildren<QPlainTextEdit*>())
-            s += t->toPlainText();
-        for (auto* e : v->findChildren<QLabel*>())
-            s += e->text();
-        for (auto* r : v->findChildren<QAbstractItemView*>())
-            for (int f = 0; f < r->model()->rowCount(); ++f)
-                for (int c = 0; c < r->model()->columnCount(); ++c)
-                    s += r->model()->index(f, c).data().toString() + ' ';
-        return s;
+    // What a trace window shows, as its "Copiar todo" puts it on the clipboard.
+    QString muestra(QWidget* v) {
+        control<QAction>(v, "copiarTodo")->trigger();
+        return QGuiApplication::clipboard()->text();
     }
 };
 
