@@ -40,15 +40,14 @@ class Graficas : public Conductor {
             if (const auto* p = qobject_cast<const QScatterSeries*>(s)) return p->markerSize();
         return 0;
     }
-    // The bounds window over 12·x + 8·y = c, with 0 ≤ x ≤ `x1` ticked and computed.
+    // The bounds window over 12·x + 8·y = c, with 0 ≤ x ≤ `x1` typed (which ticks them) and
+    // computed.
     QWidget* acota(const char* c, const char* x1, const char* mensaje = nullptr) {
         abre("n_ejec_diof frmDiofanticas btDiofantica txCoefa txCoefB txindepc");
         if (mensaje) esperaMensaje(mensaje);
         calcula({"12", "8", c});
         QWidget* r = abreCon("btRestriccionesDiof", "frmRestriccionesDiof");
         EXPECT_FALSE(boton(r, "btGrafica")->isEnabled());
-        for (const char* marca : {"Check1", "Check2"})
-            control<QCheckBox>(r, marca)->setChecked(true);
         if (mensaje) esperaMensaje("No existe solución con estas restricciones");
         rellena(r, {"txx0", "txx1"}, {"0", x1}, "btCalculaRestr");
         return r;
