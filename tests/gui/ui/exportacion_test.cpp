@@ -142,10 +142,9 @@ TEST_F(Exportacion, UnPdfNoCortaNingunaLineaNiUnNumeroLargoYUnaRejillaGuardaSusE
 
     // A grid copies its selection and is saved with its headings.
     Tabla tabla(4, 3);
-    const char* celdas[4][3] = {
-        {"", "q", "r"}, {"oculta", "", ""}, {"1", "1", "4"}, {"2", "2", "0"}};
+    const char* celdas[] = {"", "q", "r", "oculta", "", "", "1", "1", "4", "2", "2", "0"};
     for (int i = 0; i < 12; ++i)
-        tabla.fija(i / 3, i % 3, celdas[i / 3][i % 3]);
+        tabla.fija(i / 3, i % 3, celdas[i]);
     QWidget marco;
     marco.setWindowTitle("TRAZA");
     auto* rejilla = new gui::Rejilla(tabla, 2, 1, &marco);
