@@ -101,12 +101,8 @@ void PruebaVentanas::escribe(QLineEdit* campo, const QString& texto) {
     campo->selectAll();
     QTest::keyClick(campo, Qt::Key_Delete);
     // Key clicks only know ASCII; other characters are inserted as an input method would.
-    for (const QChar c : texto) {
-        if (c.unicode() < 0x80)
-            QTest::keyClicks(campo, QString(c));
-        else
-            campo->insert(QString(c));
-    }
+    for (const QChar c : texto)
+        c.unicode() < 0x80 ? QTest::keyClicks(campo, QString(c)) : campo->insert(QString(c));
 }
 
 void PruebaVentanas::pulsa(QAbstractButton* boton) {

@@ -175,7 +175,6 @@ class ModificarAlfabeto : public PruebaAlfabetos {
 };
 
 TEST_F(ModificarAlfabeto, AgregarBorrarOrdenarSalirYCambioDeNombre) {
-    EXPECT_EQ(tabla(), "a 00, b 05, c 27");
     edita(true, {{{"d", "7", "a"}, nullptr},
                  {{"f", "9", "x"},
                   "El símbolo a partir del que se quiere agregar no existe en el alfabeto."},
@@ -344,7 +343,6 @@ TEST_F(MenuAlfabetos, AbrirUnFichero) {
     esperaSelector(true, "3", "malo.txt", "1");
     esperaMensaje("Alfabeto no válido");
     accion("nAbrirAlfa")->trigger();
-    EXPECT_EQ(enRanura(1), "libre");
     esperaSelector(true, "3", "abc.txt", "1");
     accion("nAbrirAlfa")->trigger();
     EXPECT_EQ(enRanura(1) + " / " + menu() + QString::number(rechazos),
@@ -353,7 +351,6 @@ TEST_F(MenuAlfabetos, AbrirUnFichero) {
     esperaMensaje(
         "Hay un alfabeto cargado con el mismo nombre. Se debe cerrar si quieres abrir este.");
     accion("nAbrirAlfa")->trigger();
-    EXPECT_EQ(enRanura(2), "libre");
     for (int i = 2; i < 8; ++i)
         cargaDefinido(QStringLiteral("a%1").arg(i), {{"a", "0"}});
     esperaMensaje("Para poder abrir uno nuevo has de cerrar al menos uno ya cargado del programa.");

@@ -29,10 +29,9 @@ struct Practica : Conductor {
         for (std::size_t f = 0; f < h.dadas.size(); ++f)
             for (std::size_t c = 0; c < h.dadas[f].size(); ++c)
                 if (h.dadas[f][c].empty()) teclea(QString::fromStdString(t.celdas[f][c]));
-        for (std::size_t i = 0; i < t.respuestas.size(); ++i) {
+        for (std::size_t i = 0; i < t.respuestas.size(); ++i)
             teclea(QString::fromStdString(t.respuestas[i]),
                    i + 1 < t.respuestas.size() ? Qt::Key_Tab : Qt::Key_Return);
-        }
     }
     QString comprobacion(int fila) {
         return pasos()->cellText(fila + 1, pasos()->model()->columnCount() - 1);

@@ -71,10 +71,7 @@ class VentanaPrincipal : public PruebaVentanas {
                       "AVISO|Si cierras la aplicación los alfabetos mostrados a continuación se "
                       "perderán:|" +
                           lista);
-            if (boton)
-                control<QPushButton>(aviso, boton)->click();
-            else
-                aviso->close();
+            boton ? control<QPushButton>(aviso, boton)->click() : void(aviso->close());
         });
     }
     // The prime list up to 20000000 with a budget of 1000 hours, the clock read at every check
