@@ -17,10 +17,6 @@
 namespace zefra::pruebas {
 namespace {
 
-QString nombre(const QWidget* w) {
-    return w->objectName().isEmpty() ? QString(w->metaObject()->className()) : w->objectName();
-}
-
 // The windows seen showing (modal ones too when `modales`), each once, in the order they first
 // showed; `recoge` looks again.
 struct Recorrido {

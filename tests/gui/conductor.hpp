@@ -33,6 +33,11 @@
 
 namespace zefra::pruebas {
 
+// A widget's object name, or its class when it has none (for failure messages).
+inline QString nombre(const QWidget* w) {
+    return w->objectName().isEmpty() ? QString(w->metaObject()->className()) : w->objectName();
+}
+
 class Conductor : public PruebaVentanas {
   public:
     // Cases of messages: the values typed and the message expected (none for nullptr).

@@ -2,11 +2,8 @@
 // controls, no two visible captions share an Alt letter, Enter never runs an exit button, the
 // window fits the screen with nothing clipped, and Escape closes it.
 #include <QAbstractItemView>
-#include <QApplication>
 #include <QKeyEvent>
-#include <QMenuBar>
 #include <QScreen>
-#include <QTest>
 #include <map>
 
 #include "gui/crypto/cifrado_prueba.hpp"
@@ -14,10 +11,6 @@
 
 namespace zefra::pruebas {
 namespace {
-
-QString nombre(const QWidget* w) {
-    return w->objectName().isEmpty() ? QString(w->metaObject()->className()) : w->objectName();
-}
 
 QRect sitio(const QWidget* w) {
     return {w->mapTo(w->window(), QPoint(0, 0)), w->size()};
@@ -188,8 +181,8 @@ class CampoDeEscritorio : public QLineEdit {
 
   protected:
     bool event(QEvent* evento) override {
-        const auto* tecla = static_cast<QKeyEvent*>(evento);
-        const bool suya = evento->type() == QEvent::ShortcutOverride &&
+        const auto* tecla = dynamic_cast<const QKeyEvent*>(evento);
+        const bool suya = evento->type() == QEvent::ShortcutOverride && tecla &&
                           tecla->modifiers() == Qt::ControlModifier &&
                           (tecla->key() == Qt::Key_E || tecla->key() == Qt::Key_D);
         return suya ? (evento->accept(), true) : QLineEdit::event(evento);

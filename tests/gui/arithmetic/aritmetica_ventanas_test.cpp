@@ -1,7 +1,5 @@
 // The Euclid, Diophantine and base-conversion windows with their trace and bounds windows,
 // driven through the menu and the real widgets.
-#include <QCheckBox>
-#include <QTest>
 #include <tuple>
 
 #include "gui/conductor.hpp"

@@ -3,7 +3,6 @@
 // hola → zvkf → hola, and the two-step window for alphabets with gaps with abc ↔ 010002; the
 // steps' enabling and frames, "Invertir proceso", the lock of the alphabet menu, refused blocks
 // and keys, and the file buttons; a long message through the steps.
-#include <QTest>
 #include <QTextDocument>
 #include <map>
 

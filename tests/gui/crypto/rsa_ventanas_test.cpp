@@ -1,8 +1,6 @@
 // The RSA set-up and the public-key window, through the real widgets; and copy, save and PDF of
 // the cipher windows and the RSA set-up: each window's four actions, what "Copiar todo" copies
 // and the heading of the saved text; the conversion grid saved as CSV.
-#include <QApplication>
-#include <QClipboard>
 #include <functional>
 
 #include "gui/crypto/cifrado_prueba.hpp"

@@ -1,7 +1,6 @@
 // The windows of arithmetic in Zn and their reasoning and trace windows, through the real
 // widgets; and one rule over every computing window: a refused input clears what the window
 // showed, in it and in the windows that explain its result, and disables what acts on that result.
-#include <QComboBox>
 #include <QCoreApplication>
 
 #include "gui/conductor.hpp"

@@ -1,11 +1,8 @@
 // The windows of primes: the list and its result window, the primality test and factorization,
 // through the menu and their real widgets.
-#include <QApplication>
-#include <QClipboard>
 #include <QElapsedTimer>
 #include <QFontMetricsF>
 #include <QPlainTextEdit>
-#include <QTest>
 #include <set>
 
 #include "core/primes/es_primo.hpp"
