@@ -125,14 +125,15 @@ Veredicto juzgaRespuesta(const Contexto& c, std::size_t i) {
     const LecturaCelda l = leeCelda(c.respuesta(i));
     if (auto v = noNumerico(l)) return *v;
     if (l.valor == c.esperadaRespuesta(i)) return correcto();
+    // The product of the column as written; one too large for any answer is not compared.
     Entero producto = 1;
-    for (std::size_t fila = 0; fila < c.plantilla.celdas.size(); ++fila) {
+    bool cabe = true;
+    for (std::size_t fila = 0; fila < c.plantilla.celdas.size() && cabe; ++fila) {
         const auto f = c.numero(fila, kPhi);
         if (!f) return incorrecto("F.E.(n) es el producto de la última columna");
-        producto *= *f;
-        if (producto > Entero{1} << 64 || producto < -(Entero{1} << 64)) break;
+        cabe = !__builtin_mul_overflow(producto, *f, &producto);
     }
-    if (producto == l.valor) return incorrecto("Arrastra un valor incorrecto de una fila");
+    if (cabe && producto == l.valor) return incorrecto("Arrastra un valor incorrecto de una fila");
     return incorrecto("F.E.(n) es el producto de la última columna");
 }
 
