@@ -286,13 +286,12 @@ TEST(Practica, LaPistaDaLaReglaDelPrimerPasoVacioOIncorrectoSinSuValor) {
     Trabajo arrastra = solucion(f);
     arrastra.celdas[1][2] = "9";
     arrastra.respuestas[0] = "18";
-    EXPECT_EQ(comprueba(f, arrastra).respuestas[0].nota,
-              "Arrastra un valor incorrecto de una fila");
+    const auto nota = [&] { return comprueba(f, arrastra).respuestas[0].nota; };
+    EXPECT_EQ(nota(), "Arrastra un valor incorrecto de una fila");
     // Rows of twenty digits: their product overflows no integer on the way to the verdict.
     arrastra.celdas[0][2] = "18446744073709551615";  // 2^64 − 1
     arrastra.celdas[1][2] = "99999999999999999999";
-    EXPECT_EQ(comprueba(f, arrastra).respuestas[0].nota,
-              "F.E.(n) es el producto de la última columna");
+    EXPECT_EQ(nota(), "F.E.(n) es el producto de la última columna");
     // A work of another shape, or data no statement has, never fails.
     EXPECT_EQ(comprueba(e, Trabajo{{{"1"}}, {}}).correctos, 0);
     EXPECT_TRUE(hoja(Ejercicio{T::Euclides, Nivel::Facil, 0, {1}}).dadas.empty());
