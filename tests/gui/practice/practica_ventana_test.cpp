@@ -36,7 +36,7 @@ struct Practica : Conductor {
     QString comprobacion(int fila) {
         return pasos()->cellText(fila + 1, pasos()->model()->columnCount() - 1);
     }
-    // What a trace window shows, as its "Copiar todo" puts it on the clipboard.
+    // What a window shows, as its "Copiar todo" puts it on the clipboard.
     QString muestra(QWidget* v) {
         control<QAction>(v, "copiarTodo")->trigger();
         return QGuiApplication::clipboard()->text();
@@ -99,8 +99,7 @@ TEST_F(Practica, CadaTipoSeRellenaPorTeclasSeCorrigeConPistaYSolucionYAdmiteUnEn
         pulsa(w, "btPista");
         EXPECT_EQ(campo("lbPista"), "Pista: " + QString::fromStdString(pista(e, t)));
         // What a teacher collects: the statement, the steps with their verdicts, the score.
-        w->findChild<QAction*>("copiarTodo")->trigger();
-        const QString copia = QGuiApplication::clipboard()->text();
+        const QString copia = muestra(w);
         for (const QString& parte : {QString("Comprobación"), comprobacion(int(f)),
                                      campo("lbAciertos"), campo("lbVeredicto(0)")})
             EXPECT_TRUE(copia.contains(parte)) << parte.toStdString();
