@@ -50,9 +50,6 @@ class FrmPractica final : public Ventana {
 
   private slots:
     void nuevo();
-    // Whether the sheet may be replaced: at once when nothing was typed into it (or it was
-    // solved), otherwise only when the student says so.
-    bool puedeDescartar();
     void propio();
     void comprueba();
     void pista();
@@ -62,6 +59,9 @@ class FrmPractica final : public Ventana {
     // Where a cell's value came from: the statement, the student, or "Ver solución".
     enum class Origen { Dada, Alumno, Solucion };
 
+    // Whether the sheet may be replaced: at once when nothing was typed into it (or it was
+    // solved), otherwise only when the student says so.
+    bool puedeDescartar();
     // Shows `ejercicio` with an empty sheet.
     void plantea(const practica::Ejercicio& ejercicio);
     void construyeRespuestas();

@@ -63,10 +63,7 @@ FrmFactoriza::FrmFactoriza(Contexto& contexto)
     btfactoriza->setDefault(true);
     connect(btfactoriza, &QPushButton::clicked, this, &FrmFactoriza::factoriza);
 
-    factores_ = new QPlainTextEdit(this);
-    factores_->setObjectName(QStringLiteral("txfactorizacion"));
-    factores_->setReadOnly(true);
-    factores_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    factores_ = texto(this, "txfactorizacion");
     factores_->setLineWrapMode(QPlainTextEdit::NoWrap);
     factores_->setFont(fuenteAlineada(factores_->font()));
 
